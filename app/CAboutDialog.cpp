@@ -1,0 +1,50 @@
+#include "app/CAboutDialog.h"
+
+#include "platform/JdkLocator.h"
+#include "platform/gui/Desktop.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const char* const kHomePage = TARNWICK_HOME_PAGE;
+
+void SetLine(const CForm& form, int id, const QString& text)
+{
+    if (auto* edit = form.Get<QLineEdit>(id)) {
+        edit->setText(text);
+        edit->setCursorPosition(0);
+    }
+}
+
+}  // namespace
+
+CAboutDialog::CAboutDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    m_form.Build(this, LoadFormTemplate(100));
+    setFixedSize(m_form.ClientSize());
+    SetLine(m_form, 1085, LoadResourceString(57666));
+    SetLine(m_form, 1086, LoadResourceString(57667));
+    SetLine(m_form, 1123, JdkVersionLine());
+    if (auto* ok = m_form.Get<QPushButton>(1)) {
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+        ok->setFocus();
+    }
+    if (auto* update = m_form.Get<QPushButton>(1087)) {
+        update->setEnabled(QLatin1String(kHomePage).size() > 0);
+        connect(update, &QPushButton::clicked, this, &CAboutDialog::OnUpdate);
+    }
+}
+
+QString CAboutDialog::JdkVersionLine()
+{
+    std::optional<QString> version;
+    if (const auto jdk = platform::FindJdk())
+        version = platform::ReadJdkVersion(*jdk);
+    return QStringLiteral("JDK Version... ") + version.value_or(QStringLiteral("Not Installed"));
+}
+
+void CAboutDialog::OnUpdate() { platform::OpenAddress(QString::fromUtf8(kHomePage)); }

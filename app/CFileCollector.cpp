@@ -1,0 +1,96 @@
+#include "app/CFileCollector.h"
+
+#include "settings/CFileUtil.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// Folders are walked in name order, ignoring case, as a user reads them.
+constexpr QDir::SortFlags kOrder = QDir::Name | QDir::IgnoreCase;
+constexpr QDir::Filters kEntries = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+
+bool HasWildcard(const QString& name)
+{
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+}  // namespace
+
+void CFileCollector::AddFromCommandLine(const QString& text)
+{
+    const QString scanned = text + QLatin1Char(' ');
+    QString name;
+    bool quoted = false;
+    for (const QChar c : scanned) {
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+        } else if (c == QLatin1Char(' ') && !quoted) {
+            if (!name.isEmpty())
+                HandleName(name);
+            name.clear();
+        } else {
+            name.append(c);
+        }
+    }
+}
+
+void CFileCollector::AddNames(const QStringList& names)
+{
+    for (const QString& name : names) {
+        if (!name.isEmpty())
+            HandleName(name);
+    }
+}
+
+void CFileCollector::HandleName(const QString& name)
+{
+    const QString path = ResolvePath(name);
+    if (!CFileUtil::FileExists(path))
+        return;
+    if (IsFolder(path))
+        AddFolder(path);
+    else
+        Add(path);
+}
+
+void CFileCollector::AddDropped(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        if (IsFolder(path))
+            AddFolder(path);
+        else if (QFileInfo::exists(path))
+            Add(path);
+    }
+}
+
+void CFileCollector::AddFolder(const QString& folder)
+{
+    const QDir dir(folder);
+    for (const QFileInfo& entry : dir.entryInfoList(kEntries, kOrder)) {
+        if (entry.isDir())
+            AddFolder(entry.absoluteFilePath());
+        else
+            Add(entry.absoluteFilePath());
+    }
+}
+
+QString CFileCollector::ResolvePath(const QString& name)
+{
+    const QFileInfo info(QDir::current(), name);
+    const QString absolute = QDir::cleanPath(info.absoluteFilePath());
+    const QString folder = QFileInfo(absolute).absolutePath();
+    const QString last = QFileInfo(absolute).fileName();
+    if (!HasWildcard(last) && QFileInfo::exists(absolute))
+        return absolute;
+    // A wildcard, or a name in another letter case: the first entry that
+    // matches without regard to case, as the file system spells it.
+    const QDir dir(folder);
+    const QStringList matches = dir.entryList({last}, kEntries, kOrder);
+    if (!matches.isEmpty())
+        return QDir(folder).filePath(matches.first());
+    return absolute;
+}
+
+bool CFileCollector::IsFolder(const QString& path) { return QFileInfo(path).isDir(); }

@@ -1,0 +1,36 @@
+#pragma once
+// Turns a command line or a drop into a list of full file paths, walking
+// folders depth first. Names that do not exist are skipped silently.
+#include <QString>
+#include <QStringList>
+
+class CFileCollector {
+public:
+    virtual ~CFileCollector() = default;
+
+    // The text after the program's path: names separated by blanks, double
+    // quotes group a name with blanks; relative names and wildcards are
+    // resolved in the working folder.
+    void AddFromCommandLine(const QString& text);
+    // One name per item (the platform has already split them).
+    void AddNames(const QStringList& names);
+    // Dropped items in the order of the drop.
+    void AddDropped(const QStringList& paths);
+    void AddFolder(const QString& folder);
+    void Add(const QString& path) { m_paths.append(path); }
+
+    // The full path of the first match of a name (wildcards allowed), its
+    // last component spelled as the file system stores it; a name without a
+    // match gives a path that does not exist.
+    static QString ResolvePath(const QString& name);
+    static bool IsFolder(const QString& path);
+
+    qsizetype Count() const { return m_paths.size(); }
+    QString First() const { return m_paths.value(0); }
+    const QStringList& Paths() const { return m_paths; }
+
+private:
+    void HandleName(const QString& name);
+
+    QStringList m_paths;
+};

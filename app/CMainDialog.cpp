@@ -1,0 +1,238 @@
+#include "app/CMainDialog.h"
+
+#include "app/CAboutDialog.h"
+#include "app/CommandIds.h"
+#include "platform/Paths.h"
+#include "dialogs/CGenerateCommands.h"
+#include "runner/CToolCommands.h"
+#include "settings/CSettingFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kMainTemplate = 102;
+constexpr int kExtendButton = 1088;
+constexpr int kJdkEdit = 1102;
+constexpr int kJavaDocumentButton = 1133;
+// The extended form is 125 pixels taller at the reference dialog font (12
+// pixels high); with another font it grows in proportion, so the whole
+// shortcut group shows.
+constexpr int kExtendPixels = 125;
+constexpr int kReferenceFontHeight = 12;
+
+}  // namespace
+
+CMainDialog::CMainDialog(QWidget* parent)
+    : QDialog(parent)
+    , m_tools(std::make_unique<CToolCommands>(*this))
+    , m_generators(std::make_unique<CGenerateCommands>(*this))
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(AppIcon());
+    setAcceptDrops(true);
+    m_menuBar = new QMenuBar(this);
+    m_client = new QWidget(this);
+    m_form.Build(m_client, LoadFormTemplate(kMainTemplate));
+    m_menuBar->setFont(font());
+    BuildMenu();
+    ConnectButtons();
+    const QSize client = m_form.ClientSize();
+    m_menuBar->setGeometry(0, 0, client.width(), m_menuBar->sizeHint().height());
+    m_client->setGeometry(0, m_menuBar->height(), client.width(), client.height());
+    setFixedSize(client.width(), m_menuBar->height() + client.height());
+    qApp->installEventFilter(this);
+}
+
+CMainDialog::~CMainDialog()
+{
+    qApp->removeEventFilter(this);
+    OnWindowDestroyed();
+}
+
+void CMainDialog::BuildMenu()
+{
+    for (const MenuTemplate& popup : LoadMenu(134)) {
+        QMenu* menu = m_menuBar->addMenu(popup.text);
+        for (const MenuItemTemplate& item : popup.items) {
+            if (item.separator) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(item.text);
+            action->setData(item.id);
+            m_actions.insert(item.id, action);
+            connect(action, &QAction::triggered, this, [this, id = item.id] { ExecuteCommand(id); });
+        }
+    }
+    for (const AcceleratorTemplate& key : LoadAccelerators(128))
+        m_accelerators.append({QKeySequence(key.key), key.command});
+}
+
+void CMainDialog::ConnectButtons()
+{
+    for (const ButtonCommand& entry : LoadButtonCommands()) {
+        if (auto* button = m_form.Get<QPushButton>(entry.button))
+            connect(button, &QPushButton::clicked, this, [this, id = entry.command] { ExecuteCommand(id); });
+    }
+    if (auto* extend = m_form.Get<QPushButton>(kExtendButton))
+        connect(extend, &QPushButton::clicked, this, &CMainDialog::ToggleExtended);
+}
+
+void CMainDialog::SetControlText(int id, const QString& text)
+{
+    if (auto* edit = m_form.Get<QLineEdit>(id))
+        edit->setText(text);
+    else if (auto* button = m_form.Get<QPushButton>(id))
+        button->setText(text);
+}
+
+void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
+{
+    // The platform offers no window-manager menu to extend on Linux; the
+    // about box is reached from the help menu.
+    setWindowTitle(LoadResourceString(57666));
+    RefreshJavaDocumentCommand();
+    const CSettingFile settings;
+    const QString jdk = settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {});
+    if (!jdk.isEmpty()) {
+        m_jdkFolder = platform::WithTrailingSeparator(jdk);
+        SetControlText(kJdkEdit, m_jdkFolder);
+    }
+    const QString extend = settings.GetString(QStringLiteral("Option"), QStringLiteral("Extend"), QStringLiteral("false"));
+    m_extended = extend != QLatin1String("true");
+    ToggleExtended();
+    UpdateCommandStates();
+    ProcessCommandLine(commandLineNames);
+}
+
+void CMainDialog::SetClientHeight(int height)
+{
+    m_client->resize(m_client->width(), height - m_client->y());
+    setFixedSize(width(), height);
+    update();
+}
+
+void CMainDialog::ToggleExtended()
+{
+    auto* button = m_form.Get<QPushButton>(kExtendButton);
+    const int buttonBottom = m_client->y() + button->geometry().bottom() + 1;
+    int height = buttonBottom + 7;
+    if (m_extended) {
+        button->setText(QStringLiteral(">>"));
+    } else {
+        height += kExtendPixels * m_form.Units().baseY / kReferenceFontHeight;
+        button->setText(QStringLiteral("<<"));
+    }
+    SetClientHeight(height);
+    m_extended = !m_extended;
+}
+
+void CMainDialog::RefreshJavaDocumentCommand()
+{
+    QString document;
+    const bool on = m_options.GetJavaDocument(document);
+    if (QAction* item = m_actions.value(cmd::JavaDocument))
+        item->setEnabled(on);
+    if (QWidget* button = m_form.Control(kJavaDocumentButton))
+        button->setEnabled(on);
+}
+
+void CMainDialog::ExecuteCommand(int id)
+{
+    switch (id) {
+    case cmd::OpenJavaFile: ChooseJavaFile(); break;
+    case cmd::ChooseJdk: ChooseJdkFolder(); break;
+    case cmd::Exit: close(); break;
+    case cmd::EditSource: m_tools->OnEditSource(); break;
+    case cmd::EditSourceWith: m_tools->OnEditSourceWith(); break;
+    case cmd::EditHtml: m_tools->OnEditHtml(); break;
+    case cmd::Compile: m_tools->OnCompile(); break;
+    case cmd::Rebuild: m_tools->OnRebuild(); break;
+    case cmd::Javah: m_tools->OnJavah(); break;
+    case cmd::Rmic: m_tools->OnRmic(); break;
+    case cmd::RunJava: m_tools->OnRunJava(); break;
+    case cmd::RunAppletViewer: m_tools->OnRunAppletViewer(); break;
+    case cmd::RunBrowser: m_tools->OnRunBrowser(); break;
+    case cmd::MakeHtml: m_generators->OnMakeHtml(); break;
+    case cmd::MakeApplet: m_generators->OnMakeApplet(); break;
+    case cmd::MakeClass: m_generators->OnMakeClass(); break;
+    case cmd::MakeJar: m_tools->OnMakeJar(); break;
+    case cmd::MakeDocument: m_tools->OnMakeDocument(); break;
+    case cmd::MakeAllDocuments: m_tools->OnMakeAllDocuments(); break;
+    case cmd::Options: m_tools->OnOptions(); break;
+    case cmd::Help: m_tools->OnHelp(); break;
+    case cmd::JavaDocument: m_tools->OnJavaDocument(); break;
+    case cmd::About: OnAbout(); break;
+    default: break;
+    }
+}
+
+void CMainDialog::OnAbout()
+{
+    CAboutDialog about(this);
+    about.exec();
+}
+
+int CMainDialog::AcceleratorCommand(const QKeyEvent* key) const
+{
+    const QKeySequence pressed(key->keyCombination());
+    for (const auto& [sequence, command] : m_accelerators) {
+        if (sequence == pressed)
+            return command;
+    }
+    return 0;
+}
+
+bool CMainDialog::PreTranslateMessage(QKeyEvent* key, bool shortcutOverride)
+{
+    if (const int command = AcceleratorCommand(key)) {
+        // Claim the key before an edit takes Ctrl+C, Ctrl+V or Ctrl+A for itself;
+        // the command runs only while its menu item is enabled.
+        QAction* item = m_actions.value(command);
+        if (!item || !item->isEnabled())
+            return false;
+        if (shortcutOverride) {
+            key->accept();
+            return true;
+        }
+        ExecuteCommand(command);
+        return true;
+    }
+    const int k = key->key();
+    // Enter and Escape never close the window nor press a button.
+    return !shortcutOverride && (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape);
+}
+
+bool CMainDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this || !isEnabled())
+        return false;
+    return PreTranslateMessage(static_cast<QKeyEvent*>(event), type == QEvent::ShortcutOverride);
+}
+
+void CMainDialog::done(int result)
+{
+    OnWindowDestroyed();
+    QDialog::done(result);
+}
+
+void CMainDialog::OnWindowDestroyed()
+{
+    if (m_destroyed)
+        return;
+    m_destroyed = true;
+    m_tools->DeleteCaptureFiles();
+    CSettingFile().WriteString(QStringLiteral("Option"), QStringLiteral("Extend"),
+                               m_extended ? QStringLiteral("true") : QStringLiteral("false"));
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The main window: the current Java file, the JDK folder, the menu bar with
+// its accelerators, the shortcut buttons and the short and extended forms.
+#include "app/IMainContext.h"
+#include "resources/FormBuilder.h"
+#include "settings/CFileUtil.h"
+#include "settings/COptionModel.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QKeySequence>
+#include <memory>
+
+class QAction;
+class QKeyEvent;
+class QMenuBar;
+class CToolCommands;
+class CGenerateCommands;
+
+class CMainDialog : public QDialog, public IMainContext {
+    Q_OBJECT
+public:
+    explicit CMainDialog(QWidget* parent = nullptr);
+    ~CMainDialog() override;
+
+    // Window initialisation before the first show; names are the file names
+    // given on the command line, one per argument.
+    void OnInitDialog(const QStringList& commandLineNames = {});
+
+    void ToggleExtended();
+    void ProcessCommandLine(const QStringList& names);
+    void RefreshJavaDocumentCommand() override;
+
+    void ChooseJavaFile();
+    void SetCurrentFile(const QString& path) override;
+    void UpdateCommandStates();
+    void ChooseJdkFolder();
+    bool DetectJdk(QString& folder) const;
+
+    // IMainContext
+    QWidget* Window() override { return this; }
+    const CurrentFile& File() const override { return m_file; }
+    QString JdkFolder() const override { return m_jdkFolder; }
+    COptionModel& Options() override { return m_options; }
+    void ExecuteCommand(int id) override;
+
+    bool IsExtended() const { return m_extended; }
+    QAction* CommandAction(int id) const { return m_actions.value(id); }
+    QWidget* Control(int id) const { return m_form.Control(id); }
+    QMenuBar* MenuBar() const { return m_menuBar; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void done(int result) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildMenu();
+    void ConnectButtons();
+    void SetControlText(int id, const QString& text);
+    // The accelerator's command for a key, 0 when none matches.
+    int AcceleratorCommand(const QKeyEvent* key) const;
+    bool PreTranslateMessage(QKeyEvent* key, bool shortcutOverride);
+    void SetClientHeight(int height);
+    void OnAbout();
+    void OnWindowDestroyed();
+
+    CurrentFile m_file;
+    QString m_jdkFolder;
+    bool m_extended = false;
+    bool m_destroyed = false;
+    CFileUtil m_fileUtil;
+    COptionModel m_options;
+
+    QMenuBar* m_menuBar = nullptr;
+    QWidget* m_client = nullptr;
+    CForm m_form;
+    QHash<int, QAction*> m_actions;
+    QList<QPair<QKeySequence, int>> m_accelerators;
+    std::unique_ptr<CToolCommands> m_tools;
+    std::unique_ptr<CGenerateCommands> m_generators;
+};

@@ -1,0 +1,9 @@
+#pragma once
+#include <QStringList>
+
+// The application: shows the main window modally and ends with it.
+class CTarnwickApp {
+public:
+    // names: the file names given on the command line.
+    int InitInstance(const QStringList& names);
+};

@@ -1,0 +1,29 @@
+#pragma once
+// What the command handlers outside the main window may see and do: the
+// current Java file, the JDK folder, the options, and a few operations.
+#include <QString>
+
+class COptionModel;
+class QWidget;
+
+struct CurrentFile {
+    QString fileName;   // Hello.java
+    QString title;      // Hello
+    QString folder;     // ends in the separator
+    QString extension;  // lower case, no dot
+    bool IsEmpty() const { return fileName.isEmpty(); }
+};
+
+class IMainContext {
+public:
+    virtual ~IMainContext() = default;
+    virtual QWidget* Window() = 0;
+    virtual const CurrentFile& File() const = 0;
+    // Ends in the separator, or empty.
+    virtual QString JdkFolder() const = 0;
+    virtual COptionModel& Options() = 0;
+    virtual void SetCurrentFile(const QString& path) = 0;
+    // Carries out a command of the menu by its id (e.g. edit the source).
+    virtual void ExecuteCommand(int id) = 0;
+    virtual void RefreshJavaDocumentCommand() = 0;
+};

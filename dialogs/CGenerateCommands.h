@@ -1,0 +1,16 @@
+#pragma once
+// The main window's commands that open the generator dialogs.
+#include "app/IMainContext.h"
+
+class CGenerateCommands {
+public:
+    explicit CGenerateCommands(IMainContext& main) : m_main(main) {}
+    virtual ~CGenerateCommands() = default;
+
+    void OnMakeHtml();
+    void OnMakeApplet();
+    void OnMakeClass();
+
+private:
+    IMainContext& m_main;
+};

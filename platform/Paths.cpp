@@ -1,0 +1,59 @@
+#include "platform/Paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+namespace platform {
+
+QString ExecutableFolder()
+{
+    QString dir = QCoreApplication::applicationDirPath();
+    if (dir.isEmpty())
+        dir = QDir::currentPath();
+    return WithTrailingSeparator(dir);
+}
+
+QString SettingsFolder()
+{
+    const QString forced = qEnvironmentVariable("TARNWICK_SETTINGS_DIR");
+    if (!forced.isEmpty())
+        return WithTrailingSeparator(forced);
+    const QString beside = ExecutableFolder();
+    if (::access(QFile::encodeName(beside).constData(), W_OK) == 0)
+        return beside;
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty())
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return WithTrailingSeparator(config) + QStringLiteral("tarnwick/");
+}
+
+QString ToolFileName(const QString& classicName)
+{
+#ifdef Q_OS_WIN
+    return classicName;
+#else
+    if (classicName.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
+        return classicName.left(classicName.size() - 4);
+    return classicName;
+#endif
+}
+
+QString WithTrailingSeparator(const QString& folder)
+{
+    if (folder.endsWith(kSeparator))
+        return folder;
+    return folder + kSeparator;
+}
+
+QString WithoutTrailingSeparator(const QString& folder)
+{
+    if (folder.size() > 1 && folder.endsWith(kSeparator))
+        return folder.left(folder.size() - 1);
+    return folder;
+}
+
+}  // namespace platform

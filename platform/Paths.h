@@ -1,0 +1,26 @@
+#pragma once
+// Paths and names that differ between platforms. Folders held in memory end
+// in the separator.
+#include <QString>
+
+namespace platform {
+
+inline constexpr QChar kSeparator = QLatin1Char('/');
+
+// The running program's folder, ending in the separator.
+QString ExecutableFolder();
+
+// The folder that holds Setting.ini, ending in the separator: beside the
+// executable when that folder is writable, else $XDG_CONFIG_HOME/tarnwick/
+// (default ~/.config/tarnwick/). TARNWICK_SETTINGS_DIR overrides both.
+QString SettingsFolder();
+
+// The platform's file name of a JDK tool given by its classic name:
+// "javac.exe" -> "javac" on Linux.
+QString ToolFileName(const QString& classicName);
+
+QString WithTrailingSeparator(const QString& folder);
+// Removes one trailing separator; the root "/" stays "/".
+QString WithoutTrailingSeparator(const QString& folder);
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+#include "platform/TextCodec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace platform {
+
+namespace {
+constexpr const char* kCp932 = "windows-31j";
+}
+
+bool IsValidUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+QString DecodeFileText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return FromCp932(bytes);
+}
+
+QString DecodeToolOutput(const QByteArray& bytes)
+{
+    // The default decoder substitutes U+FFFD for each invalid sequence.
+    return QString::fromUtf8(bytes);
+}
+
+QByteArray EncodeFileText(const QString& text) { return text.toUtf8(); }
+
+QByteArray ToCp932(const QString& text)
+{
+    QStringEncoder encoder(kCp932);
+    if (!encoder.isValid())
+        return text.toLatin1();
+    return encoder.encode(text);
+}
+
+QString FromCp932(const QByteArray& bytes)
+{
+    QStringDecoder decoder(kCp932);
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
+}
+
+bool IsCp932Encodable(const QString& text)
+{
+    QStringEncoder encoder(kCp932, QStringEncoder::Flag::Stateless);
+    if (!encoder.isValid())
+        return false;
+    const QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError() && FromCp932(bytes) == text;
+}
+
+}  // namespace platform

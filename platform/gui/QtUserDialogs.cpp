@@ -1,0 +1,95 @@
+#include "platform/gui/QtUserDialogs.h"
+
+#include "platform/Paths.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace {
+
+QWidget* AsWidget(QObject* owner) { return qobject_cast<QWidget*>(owner); }
+
+QMessageBox::Icon ToQtIcon(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Error: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QStringList ToQtNameFilters(const QString& classicFilter)
+{
+    QStringList parts = classicFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            break;
+        const QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        filters.append(parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
+    }
+    return filters;
+}
+
+MsgAnswer QtUserDialogs::Message(QObject* owner, const QString& text, const QString& caption,
+                                 MsgIcon icon, MsgButtons buttons)
+{
+    QMessageBox box(ToQtIcon(icon), caption, text, QMessageBox::NoButton, AsWidget(owner));
+    if (buttons == MsgButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MsgAnswer::Ok;
+}
+
+std::optional<QString> QtUserDialogs::ChooseFile(QObject* owner, const FileDialogSpec& spec)
+{
+    QFileDialog dialog(AsWidget(owner), spec.title, spec.initialFolder);
+    const bool save = spec.mode == FileDialogSpec::Mode::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save || !spec.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    const QStringList filters = ToQtNameFilters(spec.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(spec.selectedFilter, filters.first()));
+    }
+    if (!spec.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(spec.defaultSuffix);
+    const bool wildcard = spec.proposedName.contains(QLatin1Char('*')) || spec.proposedName.contains(QLatin1Char('?'));
+    if (!spec.proposedName.isEmpty() && !wildcard)
+        dialog.selectFile(spec.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtUserDialogs::ChooseFolder(QObject* owner, const QString& title,
+                                                   const QString& initialFolder)
+{
+    const QString folder = QFileDialog::getExistingDirectory(AsWidget(owner), title, initialFolder,
+                                                             QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return {};
+    return platform::WithoutTrailingSeparator(folder);
+}
+
+std::optional<Rgb> QtUserDialogs::ChooseColor(QObject* owner)
+{
+    const QColor color = QColorDialog::getColor(QColor(Qt::black), AsWidget(owner));
+    if (!color.isValid())
+        return {};
+    return Rgb{color.red(), color.green(), color.blue()};
+}

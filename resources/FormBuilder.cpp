@@ -1,0 +1,184 @@
+#include "resources/FormBuilder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+QFont DialogFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
+                      QStringLiteral("Droid Sans Fallback"), QStringLiteral("sans-serif")});
+    font.setPointSize(9);
+    return font;
+}
+
+DialogUnits DialogUnits::For(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    DialogUnits units;
+    units.baseX = std::max(1, (width / 26 + 1) / 2);
+    units.baseY = std::max(1, metrics.height());
+    return units;
+}
+
+QRect DialogUnits::Map(const QRect& du) const
+{
+    return QRect(X(du.x()), Y(du.y()), X(du.width()), Y(du.height()));
+}
+
+QString ControlObjectName(int id) { return QStringLiteral("id%1").arg(id); }
+
+namespace {
+
+QWidget* MakeEdit(const ControlTemplate& c, QWidget* host)
+{
+    if (c.Has("multiline")) {
+        auto* edit = new QPlainTextEdit(host);
+        edit->setReadOnly(c.Has("readonly"));
+        return edit;
+    }
+    auto* edit = new QLineEdit(host);
+    edit->setReadOnly(c.Has("readonly"));
+    edit->setFrame(!c.Has("noborder"));
+    if (c.Has("noborder"))
+        edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+    return edit;
+}
+
+QWidget* MakeButton(const ControlTemplate& c, QWidget* host)
+{
+    auto* button = new QPushButton(c.text, host);
+    button->setDefault(c.Has("default"));
+    button->setAutoDefault(c.Has("default"));
+    return button;
+}
+
+QWidget* MakeTree(const ControlTemplate& c, QWidget* host)
+{
+    auto* tree = new QTreeWidget(host);
+    tree->setHeaderHidden(c.kind == QLatin1String("tree"));
+    if (c.kind == QLatin1String("listview")) {
+        tree->setRootIsDecorated(false);
+        tree->setAllColumnsShowFocus(true);
+    }
+    return tree;
+}
+
+QWidget* MakeIcon(QWidget* host)
+{
+    auto* label = new QLabel(host);
+    label->setPixmap(AppIcon().pixmap(32, 32));
+    return label;
+}
+
+QWidget* MakeControl(const ControlTemplate& c, QWidget* host)
+{
+    const QString& k = c.kind;
+    if (k == QLatin1String("group"))
+        return new QGroupBox(c.text, host);
+    if (k == QLatin1String("label"))
+        return new QLabel(c.text, host);
+    if (k == QLatin1String("edit"))
+        return MakeEdit(c, host);
+    if (k == QLatin1String("button"))
+        return MakeButton(c, host);
+    if (k == QLatin1String("flatbutton")) {
+        auto* button = static_cast<QPushButton*>(MakeButton(c, host));
+        button->setFlat(true);
+        return button;
+    }
+    if (k == QLatin1String("check"))
+        return new QCheckBox(c.text, host);
+    if (k == QLatin1String("radio"))
+        return new QRadioButton(c.text, host);
+    if (k == QLatin1String("combo"))
+        return new QComboBox(host);
+    if (k == QLatin1String("listbox"))
+        return new QListWidget(host);
+    if (k == QLatin1String("listview") || k == QLatin1String("tree"))
+        return MakeTree(c, host);
+    if (k == QLatin1String("tab"))
+        return new QTabWidget(host);
+    if (k == QLatin1String("swatch")) {
+        auto* frame = new QFrame(host);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        return frame;
+    }
+    if (k == QLatin1String("icon"))
+        return MakeIcon(host);
+    return new QLabel(c.text, host);
+}
+
+}  // namespace
+
+void CForm::Build(QWidget* host, const FormTemplate& form)
+{
+    const QFont font = DialogFont();
+    host->setFont(font);
+    host->setWindowTitle(form.title);
+    m_units = DialogUnits::For(font);
+    m_clientSize = QSize(m_units.X(form.size.width()), m_units.Y(form.size.height()));
+    for (const ControlTemplate& c : form.controls) {
+        QWidget* widget = MakeControl(c, host);
+        widget->setGeometry(m_units.Map(c.rect));
+        widget->setEnabled(!c.Has("disabled"));
+        if (c.Has("hidden"))
+            widget->hide();
+        if (c.id != 0) {
+            widget->setObjectName(ControlObjectName(c.id));
+            m_controls.insert(c.id, widget);
+        }
+    }
+}
+
+const QIcon& AppIcon()
+{
+    static const QIcon icon = [] {
+        QIcon result;
+        for (int size : {16, 32, 48, 64, 128}) {
+            QPixmap pixmap(size, size);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            const qreal s = size;
+            painter.setBrush(QColor(0x1f, 0x5f, 0x8b));
+            painter.setPen(Qt::NoPen);
+            painter.drawRoundedRect(QRectF(0, 0, s, s), s * 0.18, s * 0.18);
+            // A steaming cup: the tool's business is Java.
+            painter.setBrush(QColor(0xf4, 0xf1, 0xe8));
+            painter.drawRoundedRect(QRectF(s * 0.22, s * 0.42, s * 0.44, s * 0.38), s * 0.06, s * 0.06);
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(QColor(0xf4, 0xf1, 0xe8), s * 0.07));
+            painter.drawArc(QRectF(s * 0.58, s * 0.48, s * 0.2, s * 0.2), -90 * 16, 180 * 16);
+            painter.setPen(QPen(QColor(0xe8, 0x8a, 0x2e), s * 0.06, Qt::SolidLine, Qt::RoundCap));
+            for (qreal x : {0.34, 0.5}) {
+                QPainterPath steam;
+                steam.moveTo(s * x, s * 0.34);
+                steam.cubicTo(s * (x - 0.06), s * 0.27, s * (x + 0.06), s * 0.2, s * x, s * 0.12);
+                painter.drawPath(steam);
+            }
+            painter.end();
+            result.addPixmap(pixmap);
+        }
+        return result;
+    }();
+    return icon;
+}

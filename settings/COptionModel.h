@@ -1,0 +1,88 @@
+#pragma once
+// The tool options: loaded from and saved to the settings file, and turned
+// into the option strings that the tool commands put on their command lines.
+#include "settings/CSettingFile.h"
+
+#include <QObject>
+#include <QString>
+
+struct StoredOptions {
+    // "JavaOption"
+    bool javaOption = false;
+    QString javaStrOption;
+    bool javaArg = false;
+    QString javaStrArg;
+    bool javaClassPath = false;
+    QString javaStrClassPath;
+    bool javaMsg = false;
+    bool javaShowDos = false;
+    // "JavacOption"
+    bool javacO = false;
+    bool javacNowarn = false;
+    bool javacDeprecation = false;
+    bool javacClassPath = false;
+    QString javacStrClassPath;
+    bool javacOther = false;
+    QString javacStrOther;
+    // "JavahOption"
+    bool javahClassPath = false;
+    QString javahStrClassPath;
+    bool javahOption = false;
+    QString javahStrOption;
+    // "JavaRmiOption" (edited by hand only)
+    bool rmiClassPath = false;
+    QString rmiStrClassPath;
+    bool rmiOption = false;
+    QString rmiStrOption;
+    // "AppOption"
+    bool useJava = false;
+    QString appJava;
+    bool useHtml = false;
+    QString appHtml;
+    bool useIe = false;
+    QString appIe;
+    bool useLink = false;
+    QString appLink;
+
+    bool operator==(const StoredOptions&) const = default;
+};
+
+class COptionModel {
+public:
+    // Loads every option and builds the option strings.
+    COptionModel();
+    virtual ~COptionModel() = default;
+
+    // Replaces every stored option by the file's value; always true.
+    bool Load();
+    void BuildOptionStrings();
+    // Takes every value that the options dialog shows (the hand-edited rmic
+    // options are ignored), writes them, and reports a switched-on
+    // application whose file is missing in a "設定エラー" message owned by
+    // owner. True when such an error was reported.
+    bool Save(const StoredOptions& fromControls, QObject* owner);
+
+    const StoredOptions& Stored() const { return m_stored; }
+
+    QString GetJavaOptions() const { return m_javaOptions; }
+    QString GetJavaArgs() const { return m_javaArgs; }
+    QString GetJavacOptions() const { return m_javacOptions; }
+    QString GetJavahOptions() const { return m_javahOptions; }
+    QString GetRmicOptions() const { return m_rmicOptions; }
+    bool IsCaptureOutput() const { return m_stored.javaMsg; }
+    bool IsKeepDosPrompt() const { return m_stored.javaShowDos; }
+    // When switched on and the file exists: the path goes to output, true.
+    bool GetJavaEditor(QString& output) const;
+    bool GetHtmlEditor(QString& output) const;
+    bool GetAppletBrowser(QString& output) const;
+    bool GetJavaDocument(QString& output) const;
+
+private:
+    CSettingFile m_settings;
+    StoredOptions m_stored;
+    QString m_javaOptions;
+    QString m_javaArgs;
+    QString m_javacOptions;
+    QString m_javahOptions;
+    QString m_rmicOptions;
+};

@@ -1,0 +1,155 @@
+#include "settings/CSettingFile.h"
+
+#include "platform/Paths.h"
+#include "settings/IniDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+
+#include <sys/stat.h>
+
+namespace {
+
+CSettingFile::FailureHandler& Handler()
+{
+    static CSettingFile::FailureHandler handler;
+    return handler;
+}
+
+// The parsed text of the last file read, reused while the file is unchanged
+// (same inode, size and modification time); every write renames a new file
+// into place, so a write always shows as a change.
+struct CachedDocument {
+    QString path;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{};
+    IniDocument document;
+};
+
+CachedDocument& Cache()
+{
+    static CachedDocument cache;
+    return cache;
+}
+
+IniDocument ReadDocument(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {};
+    CachedDocument& cache = Cache();
+    if (cache.path == path && cache.device == st.st_dev && cache.inode == st.st_ino
+        && cache.size == st.st_size && cache.modified.tv_sec == st.st_mtim.tv_sec
+        && cache.modified.tv_nsec == st.st_mtim.tv_nsec)
+        return cache.document;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    cache = {path, st.st_dev, st.st_ino, st.st_size, st.st_mtim, IniDocument::FromBytes(bytes)};
+    return cache.document;
+}
+
+bool ParseDecimal(const QString& text, int* out)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (ok)
+        *out = value;
+    return ok;
+}
+
+}  // namespace
+
+CSettingFile::CSettingFile()
+    : m_folder(platform::SettingsFolder())
+{
+    SetFileName(QStringLiteral("Setting.ini"));
+}
+
+void CSettingFile::SetWriteFailureHandler(FailureHandler handler) { Handler() = std::move(handler); }
+
+void CSettingFile::SetFileName(const QString& name)
+{
+    m_fileName = name;
+    m_fileName.replace(QLatin1Char('\\'), platform::kSeparator);
+}
+
+QString CSettingFile::FilePath() const { return m_folder + m_fileName; }
+
+QString CSettingFile::GetString(const QString& section, const QString& key,
+                                const QString& defaultValue) const
+{
+    return ReadDocument(FilePath()).Value(section, key).value_or(defaultValue);
+}
+
+int CSettingFile::GetInt(const QString& section, const QString& key, int defaultValue) const
+{
+    const auto text = ReadDocument(FilePath()).Value(section, key);
+    int value = defaultValue;
+    if (text && ParseDecimal(*text, &value))
+        return value;
+    return defaultValue;
+}
+
+bool CSettingFile::GetBool(const QString& section, const QString& key, bool defaultValue) const
+{
+    const QString text = GetString(section, key, defaultValue ? QStringLiteral("true") : QStringLiteral("false"));
+    return text == QLatin1String("true") || text == QLatin1String("1");
+}
+
+bool CSettingFile::WriteInt(const QString& section, const QString& key, int value)
+{
+    return WriteString(section, key, QString::number(value));
+}
+
+bool CSettingFile::WriteBool(const QString& section, const QString& key, bool value)
+{
+    return WriteString(section, key, value ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+bool CSettingFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    const QString path = FilePath();
+    auto fail = [&](const QString& reason) {
+        m_lastError = reason;
+        if (Handler())
+            Handler()(path, reason);
+        return false;
+    };
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("フォルダを作成できません: ") + folder);
+
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(30000);
+    if (!lock.tryLock(10000))
+        return fail(lock.error() == QLockFile::PermissionError
+                        ? QStringLiteral("書き込みが許可されていません")
+                        : QStringLiteral("他のプログラムが設定ファイルを使用中です"));
+
+    QByteArray current;
+    QFile existing(path);
+    if (existing.exists()) {
+        if (!existing.open(QIODevice::ReadOnly))
+            return fail(existing.errorString());
+        current = existing.readAll();
+        existing.close();
+    }
+    IniDocument document = IniDocument::FromBytes(current);
+    document.SetValue(section, key, value);
+
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return fail(out.errorString());
+    const QByteArray bytes = document.ToBytes();
+    if (out.write(bytes) != bytes.size() || !out.commit())
+        return fail(out.errorString());
+    m_lastError.clear();
+    return true;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Typed access to one key of "Setting.ini". Every read looks at the file and
+// every write goes to the file at once. A write replaces the file atomically
+// and is serialised with other running copies by a lock file, so no crash or
+// concurrent write leaves a truncated file or loses a key.
+#include <QString>
+#include <functional>
+
+class CSettingFile {
+public:
+    CSettingFile();
+    virtual ~CSettingFile() = default;
+
+    // Name relative to the settings folder; "\" is taken as a separator.
+    void SetFileName(const QString& name);
+    QString FilePath() const;
+
+    int GetInt(const QString& section, const QString& key, int defaultValue) const;
+    bool WriteInt(const QString& section, const QString& key, int value);
+    // True when the stored text is exactly "true" or "1".
+    bool GetBool(const QString& section, const QString& key, bool defaultValue) const;
+    bool WriteBool(const QString& section, const QString& key, bool value);
+    QString GetString(const QString& section, const QString& key, const QString& defaultValue) const;
+    bool WriteString(const QString& section, const QString& key, const QString& value);
+
+    // The reason of the last failed write, for the user.
+    QString LastError() const { return m_lastError; }
+
+    // Called after every failed write (the program shows a message once).
+    using FailureHandler = std::function<void(const QString& path, const QString& reason)>;
+    static void SetWriteFailureHandler(FailureHandler handler);
+
+private:
+    QString m_folder;    // ends in the separator
+    QString m_fileName;
+    QString m_lastError;
+};

@@ -1,0 +1,36 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh folder for one test, removed afterwards.
+class TempFolder {
+public:
+    TempFolder();
+    // The folder, ending in "/".
+    QString Path() const;
+    QString Path(const QString& relative) const { return Path() + relative; }
+    // Writes a file (creating folders); returns its full path.
+    QString Write(const QString& relative, const QByteArray& bytes = {}) const;
+    QByteArray Read(const QString& relative) const;
+    bool Exists(const QString& relative) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Points the settings folder at a fresh temporary folder for one test.
+class SettingsSandbox {
+public:
+    SettingsSandbox();
+    ~SettingsSandbox();
+    const TempFolder& Folder() const { return m_folder; }
+    QString IniPath() const { return m_folder.Path(QStringLiteral("Setting.ini")); }
+    QByteArray IniBytes() const { return m_folder.Read(QStringLiteral("Setting.ini")); }
+    void WriteIni(const QByteArray& bytes) const { m_folder.Write(QStringLiteral("Setting.ini"), bytes); }
+
+private:
+    TempFolder m_folder;
+    QByteArray m_previous;
+    bool m_hadPrevious = false;
+};
