@@ -1,0 +1,41 @@
+#pragma once
+// The Applet source generator: a pure function from the applet dialog's
+// choices to the text of the source file (CR LF line ends).
+#include "platform/UserDialogs.h"  // Rgb
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+enum class EventStyle { Listener, Adapter };
+
+enum class ComponentKind { Button, TextField, Label, List, Choice, CheckBox, RadioGroup };
+
+// The name under which a kind is listed: "Button", "TextField", "Label",
+// "List", "Choice", "CheckBox", "RadioGroup".
+QString ComponentKindName(ComponentKind kind);
+std::optional<ComponentKind> ComponentKindFromName(const QString& name);
+
+struct AppletChoices {
+    QString fileName;   // Foo.java
+    QString className;  // Foo
+    bool importAwtEvent = false;
+    bool importAwtImage = false;
+    bool importIo = false;
+    bool importNet = false;
+    bool importUtil = false;
+    bool actionListener = false;
+    bool itemListener = false;
+    bool keyListener = false;
+    bool mouseListener = false;
+    bool mouseMotionListener = false;
+    bool runnable = false;
+    EventStyle style = EventStyle::Listener;
+    QList<ComponentKind> components;
+    bool doubleBuffering = false;
+    bool background = false;
+    Rgb backgroundColor;
+    bool comments = false;
+};
+
+QString GenerateAppletSource(const AppletChoices& choices);

@@ -1,0 +1,20 @@
+#pragma once
+// The HTML page that embeds an applet, as a pure function of the choices.
+#include <QList>
+#include <QString>
+
+struct HtmlParam {
+    QString name;
+    QString value;
+};
+
+struct HtmlChoices {
+    QString pageName;
+    QString appletClass;
+    int width = 0;
+    int height = 0;
+    bool upperCase = false;
+    QList<HtmlParam> params;
+};
+
+QString GenerateHtmlPage(const HtmlChoices& choices);
