@@ -2,6 +2,20 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+template <class T>
+std::optional<T> Take(std::deque<std::optional<T>>& queue)
+{
+    if (queue.empty())
+        return std::nullopt;
+    std::optional<T> answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+}
+
+}  // namespace
+
 FakeUserDialogs::FakeUserDialogs() { SetUserDialogs(this); }
 
 FakeUserDialogs::~FakeUserDialogs() { SetUserDialogs(nullptr); }
@@ -24,30 +38,18 @@ MsgAnswer FakeUserDialogs::Message(QObject* owner, const QString& text, const QS
 std::optional<QString> FakeUserDialogs::ChooseFile(QObject*, const FileDialogSpec& spec)
 {
     fileRequests.push_back(spec);
-    if (files.empty())
-        return {};
-    auto answer = files.front();
-    files.pop_front();
-    return answer;
+    return Take(files);
 }
 
 std::optional<QString> FakeUserDialogs::ChooseFolder(QObject* owner, const QString& title,
                                                      const QString& initialFolder)
 {
     folderRequests.push_back({owner, title, initialFolder});
-    if (folders.empty())
-        return {};
-    auto answer = folders.front();
-    folders.pop_front();
-    return answer;
+    return Take(folders);
 }
 
 std::optional<Rgb> FakeUserDialogs::ChooseColor(QObject*)
 {
     ++colorRequests;
-    if (colors.empty())
-        return {};
-    auto answer = colors.front();
-    colors.pop_front();
-    return answer;
+    return Take(colors);
 }
