@@ -15,6 +15,4 @@ void CToolCommands::OnEditSourceWith() {}
 void CToolCommands::OnEditHtml() {}
 void CToolCommands::OnHelp() {}
 void CToolCommands::OnJavaDocument() {}
-void CToolCommands::OnOptions() {}
-void CToolCommands::OnMakeJar() {}
 void CToolCommands::DeleteCaptureFiles() {}
