@@ -1,5 +1,7 @@
 #include "settings/IniDocument.h"
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

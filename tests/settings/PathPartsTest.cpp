@@ -1,5 +1,7 @@
 #include "settings/CPathParts.h"
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

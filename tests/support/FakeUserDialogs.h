@@ -3,6 +3,7 @@
 // request so tests can check texts, captions, icons and buttons exactly.
 // Installs itself for its lifetime.
 #include "platform/UserDialogs.h"
+#include "tests/support/QtPrinters.h"
 
 #include <deque>
 #include <vector>

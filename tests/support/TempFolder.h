@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "tests/support/QtPrinters.h"
+
 // A fresh folder for one test, removed afterwards.
 class TempFolder {
 public:
