@@ -146,6 +146,7 @@ void CMainDialog::RefreshJavaDocumentCommand()
 
 void CMainDialog::ExecuteCommand(int id)
 {
+    Q_EMIT commandExecuted(id);
     switch (id) {
     case cmd::OpenJavaFile: ChooseJavaFile(); break;
     case cmd::ChooseJdk: ChooseJdkFolder(); break;

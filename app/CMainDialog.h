@@ -49,6 +49,10 @@ public:
     QWidget* Control(int id) const { return m_form.Control(id); }
     QMenuBar* MenuBar() const { return m_menuBar; }
 
+Q_SIGNALS:
+    // Emitted as a command starts, whatever reached it (menu, key, button).
+    void commandExecuted(int id);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;

@@ -82,10 +82,20 @@ std::optional<QString> FromJvmRoot(const QString& root)
     return best;
 }
 
+std::optional<JdkSearchPlaces>& Override()
+{
+    static std::optional<JdkSearchPlaces> places;
+    return places;
+}
+
 }  // namespace
+
+void OverrideJdkSearchPlaces(const std::optional<JdkSearchPlaces>& places) { Override() = places; }
 
 JdkSearchPlaces CurrentJdkSearchPlaces()
 {
+    if (Override())
+        return *Override();
     JdkSearchPlaces places;
     places.javaHome = qEnvironmentVariable("JAVA_HOME");
     places.path = qEnvironmentVariable("PATH");

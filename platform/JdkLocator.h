@@ -13,7 +13,10 @@ struct JdkSearchPlaces {
     QString jvmRoot = QStringLiteral("/usr/lib/jvm");
 };
 
+// The places of this process's environment, unless overridden.
 JdkSearchPlaces CurrentJdkSearchPlaces();
+// Replaces the environment's places (tests); nullopt restores them.
+void OverrideJdkSearchPlaces(const std::optional<JdkSearchPlaces>& places);
 
 // The JDK's tool folder, ending in the separator.
 std::optional<QString> FindJdk(const JdkSearchPlaces& places = CurrentJdkSearchPlaces());
