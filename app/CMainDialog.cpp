@@ -40,7 +40,7 @@ CMainDialog::CMainDialog(QWidget* parent)
     m_menuBar = new QMenuBar(this);
     m_client = new QWidget(this);
     m_form.Build(m_client, LoadFormTemplate(kMainTemplate));
-    m_menuBar->setFont(font());
+    m_menuBar->setFont(DialogFont());
     BuildMenu();
     ConnectButtons();
     const QSize client = m_form.ClientSize();

@@ -36,6 +36,8 @@ public:
     void UpdateCommandStates();
     void ChooseJdkFolder();
     bool DetectJdk(QString& folder) const;
+    // Items dropped on the window, in the order of the drop.
+    void OnDropFiles(const QStringList& paths);
 
     // IMainContext
     QWidget* Window() override { return this; }

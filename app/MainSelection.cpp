@@ -159,9 +159,14 @@ void CMainDialog::dropEvent(QDropEvent* event)
         if (url.isLocalFile())
             paths.append(url.toLocalFile());
     }
+    OnDropFiles(paths);
+    event->acceptProposedAction();
+}
+
+void CMainDialog::OnDropFiles(const QStringList& paths)
+{
     CFileCollector collector;
     collector.AddDropped(paths);
     if (collector.Count() > 0)
         SetCurrentFile(collector.First());
-    event->acceptProposedAction();
 }

@@ -20,9 +20,11 @@
 QFont DialogFont()
 {
     QFont font;
+    // IPAPGothic shares the metrics of the classic dialog font, so the forms
+    // keep their proportions; Noto's wider kana need more room.
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+                      QStringLiteral("Noto Sans JP"), QStringLiteral("VL PGothic"),
                       QStringLiteral("Droid Sans Fallback"), QStringLiteral("sans-serif")});
     font.setPointSize(9);
     return font;

@@ -9,7 +9,7 @@
 #include <QWidget>
 
 // "ＭＳ Ｐゴシック" at 9 points where installed, else an installed Japanese
-// sans-serif font.
+// sans-serif font (IPAPGothic first: its metrics match).
 QFont DialogFont();
 
 struct DialogUnits {

@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk
+  fonts-ipafont-gothic fonts-noto-cjk
   openjdk-17-jdk-headless
   xvfb xauth
 )

@@ -1,0 +1,337 @@
+#include "app/CAboutDialog.h"
+#include "app/CMainDialog.h"
+#include "app/CommandIds.h"
+#include "platform/JdkLocator.h"
+#include "settings/IniDocument.h"
+#include "tests/support/FakeUserDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Text(const CMainDialog& w, int id)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(w.Control(id)))
+        return edit->text();
+    if (auto* button = qobject_cast<QPushButton*>(w.Control(id)))
+        return button->text();
+    return {};
+}
+
+const QString kQuestion = QStringLiteral("\"java\"のあるフォルダを選択して下さい。\n例 \"/usr/lib/jvm/java-17-openjdk-amd64/bin\"");
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_previousFolder = QDir::currentPath();
+        for (const char* tool : {"java", "javac"}) {
+            const QString path = m_jdk.Write(QStringLiteral("jdk/bin/") + QString::fromUtf8(tool), "#!/bin/sh\n");
+            QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        m_jdk.Write(QStringLiteral("jdk/release"), "JAVA_VERSION=\"17.0.15\"\n");
+        m_jdk.Write(QStringLiteral("nojdk/readme"));
+        UseDetectableJdk(true);
+    }
+    void TearDown() override
+    {
+        platform::OverrideJdkSearchPlaces(std::nullopt);
+        QDir::setCurrent(m_previousFolder);
+    }
+    void UseDetectableJdk(bool detectable)
+    {
+        platform::JdkSearchPlaces places;
+        places.javaHome = detectable ? m_jdk.Path(QStringLiteral("jdk")) : QString();
+        places.jvmRoot = m_jdk.Path(QStringLiteral("none"));
+        platform::OverrideJdkSearchPlaces(places);
+    }
+    QString JdkBin() const { return m_jdk.Path(QStringLiteral("jdk/bin/")); }
+    QString Ini(const char* section, const char* key) const
+    {
+        return IniDocument::FromBytes(m_settings.IniBytes())
+            .Value(QString::fromUtf8(section), QString::fromUtf8(key))
+            .value_or(QStringLiteral("<missing>"));
+    }
+    bool ItemEnabled(const CMainDialog& w, int id) const { return w.CommandAction(id)->isEnabled(); }
+
+    SettingsSandbox m_settings;
+    FakeUserDialogs m_dialogs;
+    TempFolder m_jdk;
+    TempFolder m_work;
+    QString m_previousFolder;
+};
+
+TEST_F(MainWindowTest, FirstStartFindsTheJdkAndStartsShort)
+{
+    CMainDialog w;
+    w.OnInitDialog();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarnwick Ver.1.12"));
+    EXPECT_EQ(Text(w, 1088), QStringLiteral(">>"));
+    EXPECT_FALSE(w.IsExtended());
+    EXPECT_EQ(Text(w, 1102), JdkBin());
+    EXPECT_EQ(w.JdkFolder(), JdkBin());
+    EXPECT_EQ(Ini("JDK", "Path"), m_jdk.Path(QStringLiteral("jdk/bin")));
+    EXPECT_TRUE(m_dialogs.messages.empty());
+    for (int button : {1004, 1005, 1006, 1007, 1008, 1046})
+        EXPECT_FALSE(w.Control(button)->isEnabled()) << button;
+    for (int item : {cmd::Compile, cmd::RunJava, cmd::MakeHtml, cmd::EditSource})
+        EXPECT_FALSE(ItemEnabled(w, item)) << item;
+    for (int item : {cmd::OpenJavaFile, cmd::ChooseJdk, cmd::MakeApplet, cmd::MakeClass, cmd::MakeJar, cmd::About})
+        EXPECT_TRUE(ItemEnabled(w, item)) << item;
+}
+
+TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGrey)
+{
+    UseDetectableJdk(false);
+    m_dialogs.answers.push_back(MsgAnswer::No);
+    CMainDialog w;
+    w.OnInitDialog();
+    ASSERT_EQ(m_dialogs.messages.size(), 1u);
+    const RecordedMessage& m = m_dialogs.messages[0];
+    EXPECT_EQ(m.text, kQuestion);
+    EXPECT_EQ(m.caption, QStringLiteral("JDK選択"));
+    EXPECT_EQ(m.icon, MsgIcon::Information);
+    EXPECT_EQ(m.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(m.owner, &w);
+    EXPECT_TRUE(m_dialogs.folderRequests.empty());
+    EXPECT_TRUE(w.JdkFolder().isEmpty());
+    const QString source = m_work.Write(QStringLiteral("Hello.java"));
+    m_dialogs.answers.push_back(MsgAnswer::No);
+    w.SetCurrentFile(source);
+    EXPECT_FALSE(w.Control(1004)->isEnabled());
+    EXPECT_FALSE(ItemEnabled(w, cmd::Compile));
+}
+
+TEST_F(MainWindowTest, YesOpensThePickerAndAFolderWithJavaIsTaken)
+{
+    UseDetectableJdk(false);
+    m_dialogs.answers.push_back(MsgAnswer::Yes);
+    m_dialogs.folders.push_back(m_jdk.Path(QStringLiteral("jdk/bin")));
+    CMainDialog w;
+    w.OnInitDialog();
+    ASSERT_EQ(m_dialogs.folderRequests.size(), 1u);
+    EXPECT_EQ(m_dialogs.folderRequests[0].title, QStringLiteral("フォルダを選択してください"));
+    EXPECT_EQ(w.JdkFolder(), JdkBin());
+    EXPECT_EQ(Text(w, 1102), m_jdk.Path(QStringLiteral("jdk/bin")));
+    EXPECT_EQ(Ini("JDK", "Path"), m_jdk.Path(QStringLiteral("jdk/bin")));
+}
+
+TEST_F(MainWindowTest, ChosenFolderWithoutJavaIsReplacedByTheDetectedJdk)
+{
+    CMainDialog w;
+    w.OnInitDialog();
+    m_dialogs.folders.push_back(m_jdk.Path(QStringLiteral("nojdk")));
+    w.ChooseJdkFolder();
+    EXPECT_EQ(w.JdkFolder(), JdkBin());
+    EXPECT_EQ(Ini("JDK", "Path"), m_jdk.Path(QStringLiteral("jdk/bin")));
+    EXPECT_TRUE(m_dialogs.messages.empty());
+    m_dialogs.folders.push_back(std::nullopt);
+    w.ChooseJdkFolder();
+    EXPECT_EQ(w.JdkFolder(), JdkBin());
+}
+
+TEST_F(MainWindowTest, CurrentFileSetsTitleEditsSettingsAndCommands)
+{
+    const QString source = m_work.Write(QStringLiteral("Hello.java"));
+    const QString jar = m_work.Write(QStringLiteral("Tool.JAR"));
+    CMainDialog w;
+    w.OnInitDialog();
+    w.SetCurrentFile(source);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Hello.java - Tarnwick Ver.1.12"));
+    EXPECT_EQ(Text(w, 1139), m_work.Path());
+    EXPECT_EQ(Text(w, 1101), QStringLiteral("Hello.java"));
+    EXPECT_EQ(Ini("JavaFile", "FileName"), QStringLiteral("Hello.java"));
+    EXPECT_EQ(Ini("JavaFile", "Path"), m_work.Path());
+    EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), m_work.Path());
+    EXPECT_TRUE(w.Control(1004)->isEnabled());
+    EXPECT_TRUE(ItemEnabled(w, cmd::Rebuild));
+
+    w.SetCurrentFile(jar);
+    EXPECT_EQ(w.File().extension, QStringLiteral("jar"));
+    EXPECT_EQ(w.File().title, QStringLiteral("Tool"));
+    EXPECT_FALSE(w.Control(1004)->isEnabled());
+    EXPECT_FALSE(ItemEnabled(w, cmd::Compile));
+    EXPECT_TRUE(w.Control(1005)->isEnabled());
+    EXPECT_TRUE(ItemEnabled(w, cmd::RunBrowser));
+}
+
+TEST_F(MainWindowTest, OpenDialogIsPresetFromTheLastFile)
+{
+    m_settings.WriteIni(QByteArray("[JavaFile]\r\nFileName=Last.java\r\nPath=") + m_work.Path().toUtf8() + "\r\n");
+    CMainDialog w;
+    w.OnInitDialog();
+    const QString chosen = m_work.Write(QStringLiteral("Pick.class"));
+    m_dialogs.files.push_back(chosen);
+    w.ExecuteCommand(cmd::OpenJavaFile);
+    ASSERT_EQ(m_dialogs.fileRequests.size(), 1u);
+    const FileDialogSpec& spec = m_dialogs.fileRequests[0];
+    EXPECT_EQ(spec.title, QStringLiteral("Javaファイルを開く"));
+    EXPECT_EQ(spec.filter, QStringLiteral("Java ソースファイル(*.java)|*.java|Java クラスファイル(*.class)|*.class|"
+                                          "Java Archive ファイル(*.jar)|*.jar|"
+                                          "Java ファイル(*.java;*.class;*.jar)|*.java;*.class;*.jar||"));
+    EXPECT_EQ(spec.selectedFilter, 0);
+    EXPECT_EQ(spec.defaultSuffix, QStringLiteral("java"));
+    EXPECT_EQ(spec.proposedName, QStringLiteral("Last.java"));
+    EXPECT_EQ(spec.initialFolder, m_work.Path());
+    EXPECT_EQ(w.File().fileName, QStringLiteral("Pick.class"));
+    m_dialogs.files.push_back(std::nullopt);
+    w.ExecuteCommand(cmd::OpenJavaFile);
+    EXPECT_EQ(w.File().fileName, QStringLiteral("Pick.class"));
+}
+
+TEST_F(MainWindowTest, ExtendedFormFollowsTheStoredValueAndSurvivesARestart)
+{
+    const struct {
+        const char* stored;
+        bool extended;
+    } cases[] = {{"true", true}, {"TRUE", false}, {"1", false}, {"false", false}};
+    for (const auto& c : cases) {
+        m_settings.WriteIni(QByteArray("[Option]\r\nExtend=") + c.stored + "\r\n");
+        CMainDialog w;
+        w.OnInitDialog();
+        EXPECT_EQ(w.IsExtended(), c.extended) << c.stored;
+        EXPECT_EQ(Text(w, 1088), c.extended ? QStringLiteral("<<") : QStringLiteral(">>")) << c.stored;
+    }
+    m_settings.WriteIni({});
+    {
+        CMainDialog w;
+        w.OnInitDialog();
+        const QRect before = w.geometry();
+        QTest::mouseClick(w.Control(1088), Qt::LeftButton);
+        EXPECT_TRUE(w.IsExtended());
+        EXPECT_GT(w.height(), before.height());
+        const QRect group = w.Control(1053)->geometry();  // a button of the shortcut group
+        EXPECT_LE(w.Control(1053)->mapTo(&w, QPoint(0, group.height())).y(), w.height());
+        w.close();
+    }
+    EXPECT_EQ(Ini("Option", "Extend"), QStringLiteral("true"));
+    CMainDialog again;
+    again.OnInitDialog();
+    EXPECT_TRUE(again.IsExtended());
+    const QRect extended = again.geometry();
+    again.ToggleExtended();
+    again.ToggleExtended();
+    EXPECT_EQ(again.geometry(), extended);
+}
+
+TEST_F(MainWindowTest, AcceleratorsFollowTheMenuAndClaimKeysFromReadOnlyEdits)
+{
+    CMainDialog w;
+    w.OnInitDialog();
+    w.show();
+    QSignalSpy spy(&w, &CMainDialog::commandExecuted);
+    auto* edit = qobject_cast<QLineEdit*>(w.Control(1101));
+    edit->setFocus();
+    // No current file: compile is grey, so Ctrl+C does nothing.
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(spy.count(), 0);
+
+    w.SetCurrentFile(m_work.Write(QStringLiteral("Hello.java")));
+    const struct {
+        Qt::Key key;
+        int command;
+    } keys[] = {{Qt::Key_C, cmd::Compile}, {Qt::Key_V, cmd::RunAppletViewer}, {Qt::Key_R, cmd::Rebuild},
+                {Qt::Key_J, cmd::RunJava},  {Qt::Key_B, cmd::RunBrowser},      {Qt::Key_E, cmd::EditSource}};
+    for (const auto& k : keys) {
+        spy.clear();
+        edit->setFocus();
+        QTest::keyClick(edit, k.key, Qt::ControlModifier);
+        ASSERT_EQ(spy.count(), 1) << k.command;
+        EXPECT_EQ(spy.at(0).at(0).toInt(), k.command);
+    }
+    spy.clear();
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(spy.count(), 0);
+}
+
+TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPress)
+{
+    CMainDialog w;
+    w.OnInitDialog();
+    w.show();
+    QSignalSpy spy(&w, &CMainDialog::commandExecuted);
+    w.Control(1001)->setFocus();
+    QTest::keyClick(w.Control(1001), Qt::Key_Return);
+    QTest::keyClick(w.Control(1001), Qt::Key_Enter);
+    QTest::keyClick(w.Control(1102), Qt::Key_Escape);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(spy.count(), 0);
+    EXPECT_TRUE(m_dialogs.fileRequests.empty());
+}
+
+TEST_F(MainWindowTest, CommandLineMakesTheFirstExistingFileCurrent)
+{
+    const QString a = m_work.Write(QStringLiteral("My Files/A.java"));
+    const QString b = m_work.Write(QStringLiteral("B.java"));
+    {
+        CMainDialog w;
+        w.OnInitDialog({QStringLiteral("/no/such.java"), a, b});
+        EXPECT_EQ(w.File().fileName, QStringLiteral("A.java"));
+        EXPECT_EQ(w.File().folder, m_work.Path(QStringLiteral("My Files/")));
+    }
+    CMainDialog w;
+    w.OnInitDialog({QStringLiteral("/no/such.java")});
+    EXPECT_TRUE(w.File().IsEmpty());
+    EXPECT_TRUE(m_dialogs.messages.empty());
+}
+
+TEST_F(MainWindowTest, DroppedFolderGivesItsFirstFile)
+{
+    m_work.Write(QStringLiteral("drop/a/Inner.java"));
+    m_work.Write(QStringLiteral("drop/Z.java"));
+    CMainDialog w;
+    w.OnInitDialog();
+    w.OnDropFiles({m_work.Path(QStringLiteral("gone.java"))});
+    EXPECT_TRUE(w.File().IsEmpty());
+    w.OnDropFiles({m_work.Path(QStringLiteral("drop")), m_work.Path(QStringLiteral("drop/Z.java"))});
+    EXPECT_EQ(w.File().fileName, QStringLiteral("Inner.java"));
+}
+
+TEST_F(MainWindowTest, JavaDocumentCommandFollowsTheOption)
+{
+    const QString doc = m_work.Write(QStringLiteral("api/index.html"));
+    m_settings.WriteIni(QByteArray("[AppOption]\r\nUseLink=true\r\nAppLink=") + doc.toUtf8() + "\r\n");
+    CMainDialog w;
+    w.OnInitDialog();
+    EXPECT_TRUE(ItemEnabled(w, cmd::JavaDocument));
+    EXPECT_TRUE(w.Control(1133)->isEnabled());
+    QFile::remove(doc);
+    w.RefreshJavaDocumentCommand();
+    EXPECT_FALSE(ItemEnabled(w, cmd::JavaDocument));
+    EXPECT_FALSE(w.Control(1133)->isEnabled());
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsEveryItemText)
+{
+    CMainDialog w;
+    const QList<QAction*> menus = w.MenuBar()->actions();
+    ASSERT_EQ(menus.size(), 6);
+    EXPECT_EQ(menus[5]->text(), QStringLiteral("ヘルプ(&H)"));
+    EXPECT_EQ(w.CommandAction(cmd::Compile)->text(), QStringLiteral("Javacでコンパイル(&C)\tCtrl+C"));
+    EXPECT_EQ(w.CommandAction(cmd::MakeJar)->text(), QStringLiteral("Jarファイル生成(&P)\tCtrl+P"));
+    EXPECT_EQ(w.CommandAction(cmd::Rmic)->text(), QStringLiteral("rmicでスタブ/スケルトン生成(&S)"));
+    EXPECT_EQ(w.CommandAction(cmd::About)->text(), QStringLiteral("バージョン情報(&A)"));
+}
+
+TEST_F(MainWindowTest, AboutBoxShowsVersionAndJdk)
+{
+    CAboutDialog about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Tarnwickのバージョン情報"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(about.Control(1085))->text(), QStringLiteral("Tarnwick Ver.1.12"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(about.Control(1123))->text(), QStringLiteral("JDK Version... 17.0.15"));
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(about.Control(1123))->isReadOnly());
+    UseDetectableJdk(false);
+    EXPECT_EQ(CAboutDialog::JdkVersionLine(), QStringLiteral("JDK Version... Not Installed"));
+}
+
+}  // namespace
