@@ -1,0 +1,61 @@
+// The program started from a shell: options and a machine without a display.
+#include "tests/support/QtPrinters.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Program() { return QString::fromLocal8Bit(qgetenv("TW_BINARY_DIR")) + QStringLiteral("/tarnwick"); }
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ProgramRun Start(const QStringList& arguments, const QProcessEnvironment& environment)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(Program(), arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QProcessEnvironment WithoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
+}
+
+TEST(Startup, WithoutADisplayItSaysSoInOneLine)
+{
+    const ProgramRun run = Start({}, WithoutDisplay());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("tarnwick: "))) << run.err.toStdString();
+}
+
+TEST(Startup, HelpAndVersionNeedNoDisplay)
+{
+    const ProgramRun version = Start({QStringLiteral("--version")}, WithoutDisplay());
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("Tarnwick 1.12\n"));
+    const ProgramRun help = Start({QStringLiteral("--help")}, WithoutDisplay());
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--version")));
+}
+
+}  // namespace
