@@ -1,18 +1,171 @@
 #include "runner/CToolCommands.h"
 
-// Filled in by the tool runner.
-void CToolCommands::OnCompile() {}
-void CToolCommands::OnRebuild() {}
-void CToolCommands::OnRunJava() {}
-void CToolCommands::OnRunAppletViewer() {}
-void CToolCommands::OnRunBrowser() {}
-void CToolCommands::OnMakeDocument() {}
-void CToolCommands::OnMakeAllDocuments() {}
-void CToolCommands::OnJavah() {}
-void CToolCommands::OnRmic() {}
-void CToolCommands::OnEditSource() {}
-void CToolCommands::OnEditSourceWith() {}
-void CToolCommands::OnEditHtml() {}
-void CToolCommands::OnHelp() {}
-void CToolCommands::OnJavaDocument() {}
-void CToolCommands::DeleteCaptureFiles() {}
+#include "platform/Paths.h"
+#include "platform/UserDialogs.h"
+#include "runner/ToolArguments.h"
+#include "settings/CFileUtil.h"
+#include "settings/COptionModel.h"
+
+#include <QWidget>
+
+namespace {
+
+const QString kFileError = QStringLiteral("ファイルエラー");
+
+}  // namespace
+
+void CToolCommands::OnCompile()
+{
+    const CurrentFile& file = m_main.File();
+    if (!CheckExists(file.folder + file.fileName))
+        return;
+    RunCaptured(QStringLiteral("javac.exe"),
+                runner::CompileArguments(m_main.Options().GetJavacOptions(), file.fileName), false);
+}
+
+void CToolCommands::OnRebuild()
+{
+    RunCaptured(QStringLiteral("javac.exe"), runner::RebuildArguments(m_main.Options().GetJavacOptions()), false);
+}
+
+void CToolCommands::OnRunJava()
+{
+    const CurrentFile& file = m_main.File();
+    const COptionModel& options = m_main.Options();
+    const runner::JavaRun run = runner::RunJavaArguments(options.GetJavaOptions(), options.GetJavaArgs(),
+                                                         file.fileName, file.title, file.extension);
+    if (!CheckExists(file.folder + run.fileToTest, run.fileToTest))
+        return;
+    const QString java = QStringLiteral("java.exe");
+    if (options.IsKeepDosPrompt())
+        RunToolDetached(java, run.arguments, true);
+    else if (options.IsCaptureOutput())
+        RunCaptured(java, run.arguments, true);
+    else
+        RunToolDetached(java, run.arguments);
+}
+
+void CToolCommands::OnRunAppletViewer()
+{
+    const QString viewer = QStringLiteral("appletviewer.exe");
+    if (!HasTool(viewer))
+        return ReportMissingTool(viewer);
+    const CurrentFile& file = m_main.File();
+    const QString page = file.title + QStringLiteral(".html");
+    if (!CheckExists(file.folder + page))
+        return;
+    RunToolDetached(viewer, runner::AppletViewerArguments(file.title));
+}
+
+void CToolCommands::OnRunBrowser()
+{
+    const CurrentFile& file = m_main.File();
+    const QString page = file.folder + file.title + QStringLiteral(".html");
+    if (!CheckExists(page))
+        return;
+    QString browser;
+    const bool opened = m_main.Options().GetAppletBrowser(browser)
+        ? StartProgram({browser, {page}, file.folder})
+        : OpenDocument(page);
+    if (!opened)
+        ReportCannotOpen(page);
+}
+
+void CToolCommands::OnMakeDocument()
+{
+    RunToolDetached(QStringLiteral("javadoc.exe"), runner::DocumentArguments(m_main.File().fileName));
+}
+
+void CToolCommands::OnMakeAllDocuments()
+{
+    RunToolDetached(QStringLiteral("javadoc.exe"), runner::AllDocumentsArguments());
+}
+
+void CToolCommands::OnJavah()
+{
+    const QString javah = QStringLiteral("javah.exe");
+    if (!HasTool(javah)) {
+        if (m_main.File().extension == QLatin1String("java"))
+            MakeHeaderWithJavac();
+        else
+            ReportMissingTool(javah);
+        return;
+    }
+    if (!EnsureClassFile())
+        return;
+    RunCaptured(javah, runner::ClassToolArguments(m_main.Options().GetJavahOptions(), m_main.File().title),
+                false);
+}
+
+void CToolCommands::OnRmic()
+{
+    const QString rmic = QStringLiteral("rmic.exe");
+    if (!HasTool(rmic))
+        return ReportMissingTool(rmic);
+    if (!EnsureClassFile())
+        return;
+    RunCaptured(rmic, runner::ClassToolArguments(m_main.Options().GetRmicOptions(), m_main.File().title), false);
+}
+
+void CToolCommands::MakeHeaderWithJavac()
+{
+    const CurrentFile& file = m_main.File();
+    if (!CheckExists(file.folder + file.fileName))
+        return;
+    RunCaptured(QStringLiteral("javac.exe"),
+                runner::HeaderByJavacArguments(m_main.Options().Stored(), file.fileName), false);
+}
+
+bool CToolCommands::EnsureClassFile()
+{
+    const CurrentFile& file = m_main.File();
+    const QString classFile = file.folder + file.title + QStringLiteral(".class");
+    if (CFileUtil::FileExists(classFile))
+        return true;
+    if (file.extension == QLatin1String("java")) {
+        OnCompile();
+        if (CFileUtil::FileExists(classFile))
+            return true;
+    }
+    CheckExists(classFile);
+    return false;
+}
+
+QString CToolCommands::ToolPath(const QString& classicTool) const
+{
+    return m_main.JdkFolder() + platform::ToolFileName(classicTool);
+}
+
+bool CToolCommands::HasTool(const QString& classicTool) const
+{
+    return platform::IsStartable(ToolPath(classicTool));
+}
+
+bool CToolCommands::CheckExists(const QString& path, const QString& shownName)
+{
+    if (CFileUtil::FileExists(path))
+        return true;
+    ShowMessage(m_main.Window(), (shownName.isEmpty() ? path : shownName) + QStringLiteral("は存在しません"),
+                kFileError, MsgIcon::Error);
+    return false;
+}
+
+void CToolCommands::ReportMissingTool(const QString& classicTool)
+{
+    const QString tool = platform::ToolFileName(classicTool);
+    ShowMessage(m_main.Window(),
+                QStringLiteral("JDKフォルダ %1 に %2 がありません。\n"
+                               "%2 は新しいJDKでは削除されています。%2 を含むJDKを選択してください。")
+                    .arg(m_main.JdkFolder(), tool),
+                kFileError, MsgIcon::Error);
+}
+
+void CToolCommands::ReportStartFailure(const QString& program)
+{
+    ShowMessage(m_main.Window(), program + QStringLiteral("を起動できません"), kFileError, MsgIcon::Error);
+}
+
+void CToolCommands::ReportCannotOpen(const QString& path)
+{
+    ShowMessage(m_main.Window(), QStringLiteral("%1を開けません").arg(path), kFileError, MsgIcon::Error);
+}

@@ -2,6 +2,11 @@
 // The main window's commands that run JDK tools or hand files to other
 // programs, and the options and JAR commands.
 #include "app/IMainContext.h"
+#include "platform/DesktopEnvironment.h"
+#include "platform/Processes.h"
+#include "runner/CaptureFiles.h"
+
+class QProcess;
 
 class CToolCommands {
 public:
@@ -29,7 +34,41 @@ public:
 
     // Removes capture files left by a run (also when the window closes).
     void DeleteCaptureFiles();
+    const CaptureFiles& Capture() const { return m_capture; }
+
+protected:
+    // What the commands hand to the desktop; tests replace them.
+    virtual void ShowOutputWindow(QString text);
+    virtual bool StartProgram(const platform::ProcessSpec& spec);
+    virtual bool OpenDocument(const QString& path);
+    virtual platform::DesktopEnvironment Environment() const;
 
 private:
+    // The captured form: prepare, run and wait, show, delete.
+    void RunCaptured(const QString& tool, const QString& arguments, bool force);
+    bool PrepareCaptureFiles();
+    bool RunTool(const QString& tool, const QString& arguments);
+    void WaitForTool(QProcess& process, const QString& commandLine);
+    void ShowCapturedOutput(bool force);
+    // The detached form: in a console window of its own, not waited for.
+    bool RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen = false);
+
+    // javah and rmic need the class file: a missing one is compiled from the
+    // source first, and reported when it is still missing.
+    bool EnsureClassFile();
+    bool HasTool(const QString& classicTool) const;
+    void MakeHeaderWithJavac();
+
+    bool StartTextEditor(const QString& path, bool preferTextDefault);
+
+    // Messages: false when the file is missing (and the message was shown).
+    bool CheckExists(const QString& path, const QString& shownName = {});
+    void ReportMissingTool(const QString& classicTool);
+    void ReportStartFailure(const QString& program);
+    void ReportCannotOpen(const QString& path);
+
+    QString ToolPath(const QString& classicTool) const;
+
     IMainContext& m_main;
+    CaptureFiles m_capture;
 };

@@ -1,0 +1,64 @@
+#include "runner/CaptureFiles.h"
+
+#include <QDir>
+#include <QProcess>
+
+#include <unistd.h>
+
+namespace {
+
+std::unique_ptr<QTemporaryFile> CreateExclusive(const QString& prefix)
+{
+    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QLatin1Char('/') + prefix
+                                                 + QStringLiteral("XXXXXX.tmp"));
+    file->setAutoRemove(false);
+    if (!file->open())
+        return nullptr;
+    return file;
+}
+
+void Remove(std::unique_ptr<QTemporaryFile>& file)
+{
+    if (!file)
+        return;
+    file->remove();
+    file.reset();
+}
+
+}  // namespace
+
+CaptureFiles::~CaptureFiles() { Delete(); }
+
+bool CaptureFiles::Prepare()
+{
+    Delete();
+    m_error = CreateExclusive(QStringLiteral("Err"));
+    m_output = CreateExclusive(QStringLiteral("Out"));
+    m_errorPath = m_error ? m_error->fileName() : QString();
+    m_outputPath = m_output ? m_output->fileName() : QString();
+    if (IsReady())
+        return true;
+    Delete();
+    return false;
+}
+
+void CaptureFiles::Delete()
+{
+    Remove(m_error);
+    Remove(m_output);
+}
+
+void CaptureFiles::Attach(QProcess& process) const
+{
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    if (!IsReady())
+        return;
+    const int output = m_output->handle();
+    const int error = m_error->handle();
+    // Runs in the child between fork and exec: only async-signal-safe calls.
+    process.setChildProcessModifier([output, error] {
+        ::dup2(output, STDOUT_FILENO);
+        ::dup2(error, STDERR_FILENO);
+    });
+}

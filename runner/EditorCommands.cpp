@@ -1,0 +1,116 @@
+// The commands that hand a file to another application: the editors, the
+// help page and the Java documentation. None of them waits.
+#include "runner/CToolCommands.h"
+
+#include "platform/Paths.h"
+#include "platform/TextEditors.h"
+#include "platform/gui/Desktop.h"
+#include "platform/UserDialogs.h"
+#include "settings/CSettingFile.h"
+#include "settings/COptionModel.h"
+
+#include <QFileInfo>
+#include <QWidget>
+
+namespace {
+
+const QString kEditApp = QStringLiteral("EditApp");
+
+FileDialogSpec ApplicationDialog(const QString& folder, const QString& name)
+{
+    FileDialogSpec spec;
+    spec.mode = FileDialogSpec::Mode::Open;
+    spec.title = QStringLiteral("アプリケーションを選択");
+#ifdef Q_OS_WIN
+    spec.filter = QStringLiteral("エディター(*.exe)|*.exe|全てのﾌｧｲﾙ(*.*)|*.*||");
+    spec.defaultSuffix = QStringLiteral("exe");
+#else
+    // Programs have no extension here.
+    spec.filter = QStringLiteral("全てのﾌｧｲﾙ(*.*)|*||");
+#endif
+    spec.initialFolder = folder;
+    spec.proposedName = name;
+    return spec;
+}
+
+}  // namespace
+
+void CToolCommands::OnEditSource()
+{
+    const CurrentFile& file = m_main.File();
+    const QString path = file.folder + file.fileName;
+    if (!CheckExists(path))
+        return;
+    QString editor;
+    const bool started = m_main.Options().GetJavaEditor(editor) ? StartProgram({editor, {path}, file.folder})
+                                                                : OpenDocument(path);
+    if (!started && !StartTextEditor(path, false))
+        ReportCannotOpen(path);
+}
+
+void CToolCommands::OnEditSourceWith()
+{
+    const CurrentFile& file = m_main.File();
+    if (!CheckExists(file.folder + file.fileName))
+        return;
+    CSettingFile settings;
+    const QString folder = settings.GetString(kEditApp, QStringLiteral("Path"), {});
+    const QString name = settings.GetString(kEditApp, QStringLiteral("FileName"), {});
+    const std::optional<QString> chosen = UserDialogs().ChooseFile(m_main.Window(), ApplicationDialog(folder, name));
+    if (!chosen)
+        return;
+    // The folder is the chosen path's own, so a name that recurs in it stays.
+    const QFileInfo info(*chosen);
+    settings.WriteString(kEditApp, QStringLiteral("FileName"), info.fileName());
+    settings.WriteString(kEditApp, QStringLiteral("Path"), platform::WithTrailingSeparator(info.path()));
+    if (!StartProgram({*chosen, {file.fileName}, file.folder}))
+        ReportStartFailure(*chosen);
+}
+
+void CToolCommands::OnEditHtml()
+{
+    const CurrentFile& file = m_main.File();
+    const QString page = file.folder + file.title + QStringLiteral(".html");
+    if (!CheckExists(page))
+        return;
+    QString editor;
+    if (m_main.Options().GetHtmlEditor(editor)) {
+        if (!StartProgram({editor, {page}, file.folder}))
+            ReportStartFailure(editor);
+        return;
+    }
+    if (!StartTextEditor(page, true))
+        ReportCannotOpen(page);
+}
+
+void CToolCommands::OnHelp()
+{
+    const QString page = platform::ExecutableFolder() + QStringLiteral("help/index.html");
+    if (!OpenDocument(page))
+        ReportCannotOpen(page);
+}
+
+void CToolCommands::OnJavaDocument()
+{
+    QString document;
+    if (m_main.Options().GetJavaDocument(document) && !OpenDocument(document))
+        ReportCannotOpen(document);
+}
+
+// The desktop's application for plain text (when asked), else $VISUAL or
+// $EDITOR in a terminal, else an installed text editor.
+bool CToolCommands::StartTextEditor(const QString& path, bool preferTextDefault)
+{
+    const platform::DesktopEnvironment env = Environment();
+    std::optional<platform::ProcessSpec> spec;
+    if (preferTextDefault)
+        spec = platform::DefaultApplicationFor(QStringLiteral("text/plain"), path, env);
+    if (!spec)
+        spec = platform::FallbackEditor(path, env);
+    if (!spec)
+        return false;
+    spec->workingFolder = m_main.File().folder;
+    return StartProgram(*spec);
+}
+
+bool CToolCommands::OpenDocument(const QString& path) { return platform::OpenDocument(path); }

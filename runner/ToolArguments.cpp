@@ -1,0 +1,56 @@
+#include "runner/ToolArguments.h"
+
+#include "platform/CommandLine.h"
+#include "settings/COptionModel.h"
+
+namespace runner {
+
+namespace {
+
+const QString kJavaWildcard = QStringLiteral("*.java");
+
+QString Quoted(const QString& name) { return platform::QuoteArgument(name); }
+
+}  // namespace
+
+QString CompileArguments(const QString& javacOptions, const QString& fileName)
+{
+    return javacOptions + Quoted(fileName);
+}
+
+QString RebuildArguments(const QString& javacOptions) { return javacOptions + kJavaWildcard; }
+
+JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, const QString& fileName,
+                         const QString& title, const QString& extension)
+{
+    JavaRun run;
+    // The archive goes by its own name: on a case-sensitive file system
+    // Tool.JAR is not Tool.jar.
+    if (extension == QLatin1String("jar")) {
+        run.fileToTest = fileName;
+        run.arguments = javaOptions + QStringLiteral("-jar ") + Quoted(fileName) + QLatin1Char(' ');
+    } else {
+        run.fileToTest = title + QStringLiteral(".class");
+        run.arguments = javaOptions + Quoted(title);
+    }
+    run.arguments += QLatin1Char(' ') + javaArgs;
+    return run;
+}
+
+QString ClassToolArguments(const QString& options, const QString& title) { return options + Quoted(title); }
+
+QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileName)
+{
+    QString classPath = QStringLiteral("-classpath .");
+    if (stored.javahClassPath)
+        classPath += QLatin1Char(';') + stored.javahStrClassPath;
+    return QStringLiteral("-h . ") + classPath + QLatin1Char(' ') + Quoted(fileName);
+}
+
+QString AppletViewerArguments(const QString& title) { return Quoted(title + QStringLiteral(".html")); }
+
+QString DocumentArguments(const QString& fileName) { return Quoted(fileName); }
+
+QString AllDocumentsArguments() { return kJavaWildcard; }
+
+}  // namespace runner

@@ -1,0 +1,35 @@
+#pragma once
+// The argument strings of the JDK tool commands, built from the option
+// strings (each ends in a blank) and the current file. Names are quoted
+// when they hold blanks, so each stays one argument.
+#include <QString>
+
+struct StoredOptions;
+
+namespace runner {
+
+QString CompileArguments(const QString& javacOptions, const QString& fileName);
+QString RebuildArguments(const QString& javacOptions);
+
+struct JavaRun {
+    QString arguments;
+    QString fileToTest;  // without folder: Hello.class or Tool.jar
+};
+// java runs the class named by the title, or with -jar the archive itself.
+JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, const QString& fileName,
+                         const QString& title, const QString& extension);
+
+// javah and rmic take the class named by the title.
+QString ClassToolArguments(const QString& options, const QString& title);
+
+// javac writing the native header beside the source, for JDKs without javah:
+// "-h ." with javah's class path.
+QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileName);
+
+// The page named after the title, in the working folder.
+QString AppletViewerArguments(const QString& title);
+
+QString DocumentArguments(const QString& fileName);
+QString AllDocumentsArguments();
+
+}  // namespace runner

@@ -1,0 +1,123 @@
+// Starting the JDK tools: captured runs that wait and show their output, and
+// detached runs in a console window of their own.
+#include "runner/CToolCommands.h"
+
+#include "platform/Terminal.h"
+#include "platform/UserDialogs.h"
+#include "runner/COutputDialog.h"
+#include "runner/CRunningDialog.h"
+#include "runner/CapturedText.h"
+#include "runner/ToolInvocation.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+// A tool that ends sooner never shows the running window.
+constexpr int kRunningWindowDelayMs = 500;
+
+}  // namespace
+
+void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, bool force)
+{
+    if (!PrepareCaptureFiles())
+        return;
+    if (RunTool(tool, arguments))
+        ShowCapturedOutput(force);
+    DeleteCaptureFiles();
+}
+
+bool CToolCommands::PrepareCaptureFiles()
+{
+    if (m_capture.Prepare())
+        return true;
+    ShowMessage(m_main.Window(),
+                QStringLiteral("出力を受け取る一時ファイルを%1に作成できません").arg(QDir::toNativeSeparators(QDir::tempPath())),
+                QStringLiteral("ファイルエラー"), MsgIcon::Error);
+    return false;
+}
+
+void CToolCommands::DeleteCaptureFiles() { m_capture.Delete(); }
+
+bool CToolCommands::RunTool(const QString& tool, const QString& arguments)
+{
+    const platform::ProcessSpec spec =
+        runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, m_main.File().folder);
+    QProcess process;
+    process.setProgram(spec.program);
+    process.setArguments(spec.arguments);
+    process.setWorkingDirectory(spec.workingFolder);
+    m_capture.Attach(process);
+    process.start();
+    if (!process.waitForStarted(-1)) {
+        ReportStartFailure(spec.program);
+        return false;
+    }
+    WaitForTool(process, runner::DisplayCommandLine(spec));
+    return true;
+}
+
+// The main window keeps painting but takes no input; after a moment the
+// running window offers to end the tool.
+void CToolCommands::WaitForTool(QProcess& process, const QString& commandLine)
+{
+    {
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(kRunningWindowDelayMs, &loop, &QEventLoop::quit);
+        if (process.state() != QProcess::NotRunning)
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (process.state() != QProcess::NotRunning) {
+        CRunningDialog running(commandLine, m_main.Window());
+        QObject::connect(&process, &QProcess::finished, &running, &QDialog::accept);
+        QObject::connect(&running, &CRunningDialog::Aborted, &process, &QProcess::kill);
+        if (process.state() != QProcess::NotRunning)
+            running.exec();
+    }
+    process.waitForFinished(-1);
+}
+
+void CToolCommands::ShowCapturedOutput(bool force)
+{
+    runner::CapturedText captured =
+        runner::ReadCapturedOutput(m_capture.OutputPath(), m_capture.ErrorPath());
+    if (!captured.hasOutput && !force)
+        return;
+    if (QWidget* window = m_main.Window()) {
+        window->raise();
+        window->activateWindow();
+    }
+    ShowOutputWindow(std::move(captured.text));
+}
+
+void CToolCommands::ShowOutputWindow(QString text)
+{
+    COutputDialog dialog(m_main.Window());
+    dialog.SetText(std::move(text));
+    dialog.exec();
+}
+
+bool CToolCommands::RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen)
+{
+    const platform::ProcessSpec spec =
+        runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, m_main.File().folder);
+    if (!platform::IsStartable(spec.program)) {
+        ReportStartFailure(spec.program);
+        return false;
+    }
+    const platform::ProcessSpec launch =
+        platform::ForConsoleWindow(platform::FindTerminal(Environment()), spec, keepOpen);
+    if (StartProgram(launch))
+        return true;
+    ReportStartFailure(launch.program);
+    return false;
+}
+
+bool CToolCommands::StartProgram(const platform::ProcessSpec& spec) { return platform::StartDetached(spec); }
+
+platform::DesktopEnvironment CToolCommands::Environment() const { return platform::CurrentDesktopEnvironment(); }
