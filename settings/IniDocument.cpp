@@ -64,15 +64,27 @@ QString IniDocument::Decode(const QByteArray& bytes) const
     return m_cp932 ? platform::FromCp932(bytes) : QString::fromUtf8(bytes);
 }
 
+void IniDocument::TranscodeToUtf8()
+{
+    for (Line& line : m_lines)
+        line.bytes = platform::EncodeFileText(platform::FromCp932(line.bytes));
+    m_cp932 = false;
+}
+
 QByteArray IniDocument::Encode(const QString& text)
 {
-    if (m_cp932 && !platform::IsCp932Encodable(text)) {
-        // The text needs more than CP932: the whole file moves to UTF-8.
-        for (Line& line : m_lines)
-            line.bytes = platform::EncodeFileText(platform::FromCp932(line.bytes));
-        m_cp932 = false;
-    }
+    // Text that needs more than CP932 moves the whole file to UTF-8.
+    if (m_cp932 && !platform::IsCp932Encodable(text))
+        TranscodeToUtf8();
     return m_cp932 ? platform::ToCp932(text) : platform::EncodeFileText(text);
+}
+
+void IniDocument::KeepEncodingRecognisable()
+{
+    // A CP932 file whose only non-UTF-8 bytes were just replaced would be
+    // read back as UTF-8 and garbled: it moves to UTF-8 as a whole.
+    if (m_cp932 && platform::IsValidUtf8(ToBytes()))
+        TranscodeToUtf8();
 }
 
 IniDocument::Parsed IniDocument::Parse(const Line& line) const
@@ -140,6 +152,7 @@ void IniDocument::SetValue(const QString& section, const QString& key, const QSt
             m_lines.last().ending = crlf;
         m_lines.append({Encode(QLatin1Char('[') + section + QLatin1Char(']')), crlf});
         m_lines.append({written, crlf});
+        KeepEncodingRecognisable();
         Reindex();
         return;
     }
@@ -150,6 +163,7 @@ void IniDocument::SetValue(const QString& section, const QString& key, const QSt
             break;
         if (parsed.kind == Kind::Key && parsed.name.compare(key, Qt::CaseInsensitive) == 0) {
             m_lines[i] = {written, crlf};
+            KeepEncodingRecognisable();
             Reindex();
             return;
         }
@@ -159,6 +173,7 @@ void IniDocument::SetValue(const QString& section, const QString& key, const QSt
     if (m_lines[lastFilled].ending.isEmpty())
         m_lines[lastFilled].ending = crlf;
     m_lines.insert(lastFilled + 1, {written, crlf});
+    KeepEncodingRecognisable();
     Reindex();
 }
 

@@ -43,6 +43,8 @@ private:
     Parsed Parse(const Line& line) const;
     QString Decode(const QByteArray& bytes) const;
     QByteArray Encode(const QString& text);
+    void TranscodeToUtf8();
+    void KeepEncodingRecognisable();
     void Reindex();
     qsizetype FindSection(const QString& section) const;
 

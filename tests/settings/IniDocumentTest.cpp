@@ -137,6 +137,19 @@ TEST(IniWrite, Cp932FileStaysCp932AndKeepsOtherBytes)
     EXPECT_EQ(doc.ToBytes(), before + QByteArray("B=") + QByteArray::fromHex("837483408343838b") + "\r\n");
 }
 
+TEST(IniWrite, Cp932FileMovesToUtf8WhenItWouldBeMisread)
+{
+    // Only the replaced line held CP932 bytes; "ﾃ｣" in CP932 is valid UTF-8.
+    const QByteArray before = QByteArray("[S]\r\nA=") + QByteArray::fromHex("835c") + "\r\nB=\xc3\xa9\r\n";
+    IniDocument doc = IniDocument::FromBytes(before);
+    ASSERT_TRUE(doc.IsCp932());
+    const QString otherText = *doc.Value(QStringLiteral("S"), QStringLiteral("B"));
+    doc.SetValue(QStringLiteral("S"), QStringLiteral("A"), QStringLiteral("ﾃ｣"));
+    const IniDocument reread = IniDocument::FromBytes(doc.ToBytes());
+    EXPECT_EQ(reread.Value(QStringLiteral("S"), QStringLiteral("A")), QStringLiteral("ﾃ｣"));
+    EXPECT_EQ(reread.Value(QStringLiteral("S"), QStringLiteral("B")), otherText);
+}
+
 TEST(IniWrite, Cp932FileMovesToUtf8WhenTheValueNeedsIt)
 {
     const QByteArray before = QByteArray("[S]\r\nA=") + QByteArray::fromHex("835c815b8358") + "\r\n";
