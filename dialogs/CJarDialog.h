@@ -1,0 +1,40 @@
+#pragma once
+// Packs the files dropped on its list into an executable Java archive named
+// after the chosen main class, with the JDK's archive tool.
+#include "resources/FormBuilder.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QComboBox;
+class QListWidget;
+
+class CJarDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CJarDialog(QWidget* parent = nullptr);
+
+    // The folder of the JDK tools; a missing trailing separator is added.
+    void SetJdkFolder(const QString& folder);
+    QString JdkFolder() const { return m_jdkFolder; }
+
+    // Replaces both lists by the dropped names and selects the first main entry.
+    void OnDropFiles(const QStringList& names);
+    // Builds the archive; closes on success, stays open on a failure.
+    void OnOK();
+
+    QWidget* Control(int id) const { return m_form.Control(id); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Shows what the archive tool wrote when it failed; tests replace it.
+    virtual void ShowToolMessages(const QString& text);
+
+private:
+    QStringList ListedFiles() const;
+
+    CForm m_form;
+    QString m_jdkFolder;
+    QListWidget* m_files = nullptr;
+    QComboBox* m_mains = nullptr;
+};

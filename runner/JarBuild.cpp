@@ -1,0 +1,103 @@
+#include "runner/JarBuild.h"
+
+#include "platform/Paths.h"
+#include "platform/TextCodec.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryFile>
+
+#include <algorithm>
+
+namespace {
+
+// Only a leading base folder is removed: the same folder name deeper inside
+// another path belongs to that path.
+QString RelativeTo(const QString& baseFolder, const QString& path)
+{
+    return path.startsWith(baseFolder) ? path.mid(baseFolder.size()) : path;
+}
+
+// The name without its extension; empty when the file name has none.
+QString WithoutExtension(const QString& name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0 || dot < name.lastIndexOf(platform::kSeparator))
+        return {};
+    return name.left(dot);
+}
+
+QString Missing(const QString& path) { return path + QStringLiteral("は存在しません"); }
+
+// A stream's text with a final line end, so the next stream starts on its own line.
+QString StreamText(const QByteArray& bytes)
+{
+    QString text = platform::DecodeToolOutput(bytes);
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
+        text += QLatin1Char('\n');
+    return text;
+}
+
+}  // namespace
+
+QStringList SortedJarEntries(const QStringList& files)
+{
+    QStringList sorted = files;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    return sorted;
+}
+
+QStringList JarPlan::Arguments(const QString& manifestPath) const
+{
+    return QStringList{QStringLiteral("cfm"), mainName + QStringLiteral(".jar"), manifestPath} + entries;
+}
+
+JarPlan PlanJar(const QStringList& files, const QString& mainFile)
+{
+    JarPlan plan;
+    const QString& first = files.value(0);
+    plan.baseFolder = first.left(first.lastIndexOf(platform::kSeparator) + 1);
+    plan.mainName = WithoutExtension(RelativeTo(plan.baseFolder, mainFile));
+    plan.manifestText = QStringLiteral("Main-Class: ") + plan.mainName + QStringLiteral("\r\n");
+    for (const QString& file : files)
+        plan.entries.append(RelativeTo(plan.baseFolder, file));
+    return plan;
+}
+
+JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder)
+{
+    JarOutcome outcome;
+    QTemporaryFile manifest(QDir::tempPath() + QStringLiteral("/MainClassXXXXXX"));
+    if (!manifest.open() || manifest.write(platform::EncodeFileText(plan.manifestText)) < 0 || !manifest.flush()) {
+        outcome.status = JarOutcome::Status::NoManifest;
+        outcome.messages = QStringLiteral("マニフェストファイルを作成できません\n") + manifest.errorString();
+        return outcome;
+    }
+    manifest.close();
+
+    const QString program = jdkFolder + platform::ToolFileName(QStringLiteral("jar.exe"));
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(plan.Arguments(manifest.fileName()));
+    process.setWorkingDirectory(plan.baseFolder);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start();
+    if (!process.waitForStarted(-1)) {
+        outcome.status = JarOutcome::Status::NotStarted;
+        if (!QFileInfo::exists(program))
+            outcome.messages = Missing(program);
+        else if (!QFileInfo(plan.baseFolder).isDir())
+            outcome.messages = Missing(plan.baseFolder);
+        else
+            outcome.messages = program + QStringLiteral("を起動できません");
+        return outcome;
+    }
+    process.waitForFinished(-1);
+    outcome.messages = StreamText(process.readAllStandardOutput()) + StreamText(process.readAllStandardError());
+    const bool ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    outcome.status = ok ? JarOutcome::Status::Built : JarOutcome::Status::ToolFailed;
+    return outcome;
+}
