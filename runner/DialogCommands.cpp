@@ -1,5 +1,18 @@
 #include "runner/CToolCommands.h"
 
-// The options and JAR commands: filled in with their dialogs.
-void CToolCommands::OnOptions() {}
-void CToolCommands::OnMakeJar() {}
+#include "dialogs/CJarDialog.h"
+#include "settings/COptionDialog.h"
+
+void CToolCommands::OnOptions()
+{
+    COptionDialog dialog(m_main.Options(), m_main.Window());
+    if (dialog.exec() == QDialog::Accepted)
+        m_main.RefreshJavaDocumentCommand();
+}
+
+void CToolCommands::OnMakeJar()
+{
+    CJarDialog dialog(m_main.Window());
+    dialog.SetJdkFolder(m_main.JdkFolder());
+    dialog.exec();
+}
