@@ -1,11 +1,14 @@
 // The commands that hand files to editors, the help page and the documentation.
 #include "platform/Paths.h"
+#include "resources/FormTemplate.h"
 #include "settings/CSettingFile.h"
 
 #include "tests/runner/CommandsTestSupport.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/QtPrinters.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -125,6 +128,27 @@ TEST_F(EditorCommandsTest, HelpAndJavaDocumentOpenTheirPages)
     commands.OnJavaDocument();
     commands.OnHelp();
     EXPECT_EQ(commands.opened, (QStringList{document, platform::ExecutableFolder() + QStringLiteral("help/index.html")}));
+}
+
+// The page built beside the program names every menu command and dialog.
+TEST(HelpPage, HasASectionForEveryCommandAndDialog)
+{
+    QFile file(BinaryDir() + QStringLiteral("/help/index.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    const QString page = QString::fromUtf8(file.readAll());
+    QStringList names;
+    for (const MenuTemplate& menu : LoadMenu(134)) {
+        for (const MenuItemTemplate& item : menu.items) {
+            if (!item.separator)
+                names << item.text.section(QLatin1Char('\t'), 0, 0).remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+        }
+    }
+    ASSERT_GT(names.size(), 20);
+    names << QStringLiteral("オプション設定") << QStringLiteral("HTML生成") << QStringLiteral("クラス生成")
+          << QStringLiteral("JARファイルを作成") << QStringLiteral("確認") << QStringLiteral("実行中")
+          << QStringLiteral("Setting.ini");
+    for (const QString& name : names)
+        EXPECT_TRUE(page.contains(name)) << name.toStdString();
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "runner/COutputDialog.h"
+#include "runner/CRunningDialog.h"
 #include "settings/CSettingFile.h"
 
+#include "tests/runner/RunnerTestSupport.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TempFolder.h"
@@ -208,10 +210,13 @@ TEST_F(OutputDialogTest, Gallery)
     dialog.SetText(QStringLiteral("Hello.java:5: エラー: ';'がありません\n        System.out.println(\"こんにちは\")\n"
                                   "                                          ^\nエラー1個\n"));
     dialog.show();
-    const QString dir = QString::fromLocal8Bit(qgetenv("TW_BINARY_DIR")) + QStringLiteral("/gallery");
+    const QString dir = BinaryDir() + QStringLiteral("/gallery");
     QDir().mkpath(dir);
     EXPECT_TRUE(dialog.grab().save(dir + QStringLiteral("/output_window.png")));
     dialog.reject();
+    CRunningDialog running(QStringLiteral("/usr/lib/jvm/java-17-openjdk-amd64/bin/java -classpath . Forever"), nullptr);
+    running.show();
+    EXPECT_TRUE(running.grab().save(dir + QStringLiteral("/running_window.png")));
 }
 
 }  // namespace

@@ -10,6 +10,12 @@ QString WriteScript(const TempFolder& folder, const QString& relative, const QBy
     return path;
 }
 
+QString BinaryDir()
+{
+    const QString dir = qEnvironmentVariable("TW_BINARY_DIR");
+    return dir.isEmpty() ? QStringLiteral(TW_TEST_BINARY_DIR) : dir;
+}
+
 TempDirSandbox::TempDirSandbox()
 {
     m_hadPrevious = qEnvironmentVariableIsSet("TMPDIR");

@@ -8,6 +8,9 @@
 // Writes an executable shell script (the text after "#!/bin/sh\n").
 QString WriteScript(const TempFolder& folder, const QString& relative, const QByteArray& body);
 
+// The build folder: $TW_BINARY_DIR, else the one this test was built in.
+QString BinaryDir();
+
 // Points TMPDIR at a fresh folder for its lifetime.
 class TempDirSandbox {
 public:

@@ -1,0 +1,152 @@
+// The cost of the runner: a captured compile through the compile command
+// against the same javac run directly, and the output window with a million
+// captured lines against a plain QPlainTextEdit (each shown in a process of
+// its own, see OutputWindowProbe.cpp).
+#include "app/IMainContext.h"
+#include "platform/JdkLocator.h"
+#include "runner/CToolCommands.h"
+#include "settings/COptionModel.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class BenchContext : public IMainContext {
+public:
+    QWidget window;
+    CurrentFile file;
+    QString jdk;
+    COptionModel options;
+    QWidget* Window() override { return &window; }
+    const CurrentFile& File() const override { return file; }
+    QString JdkFolder() const override { return jdk; }
+    COptionModel& Options() override { return options; }
+    void SetCurrentFile(const QString&) override {}
+    void ExecuteCommand(int) override {}
+    void RefreshJavaDocumentCommand() override {}
+};
+
+// The compile command, with its output kept instead of shown.
+class QuietCommands : public CToolCommands {
+public:
+    using CToolCommands::CToolCommands;
+    QString shown;
+
+protected:
+    void ShowOutputWindow(QString text) override { shown = std::move(text); }
+};
+
+double Seconds(const QElapsedTimer& timer) { return timer.nsecsElapsed() / 1e9; }
+
+void BM_CapturedCompileVsDirect(benchmark::State& state)
+{
+    const std::optional<QString> jdk = platform::FindJdk();
+    QTemporaryDir work;
+    if (!jdk || !work.isValid()) {
+        state.SkipWithError("no JDK installed");
+        return;
+    }
+    const QString folder = work.path() + QLatin1Char('/');
+    QFile source(folder + QStringLiteral("Hello.java"));
+    source.open(QIODevice::WriteOnly);
+    source.write("public class Hello { public static void main(String[] a) { System.out.println(\"hi\"); } }\n");
+    source.close();
+    BenchContext main;
+    main.jdk = *jdk;
+    main.file = {QStringLiteral("Hello.java"), QStringLiteral("Hello"), folder, QStringLiteral("java")};
+    QuietCommands commands(main);
+    double captured = 0;
+    double direct = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        commands.OnCompile();
+        captured += Seconds(timer);
+
+        timer.restart();
+        QProcess javac;
+        javac.setWorkingDirectory(folder);
+        javac.setProcessChannelMode(QProcess::ForwardedChannels);
+        javac.start(*jdk + QStringLiteral("javac"), {QStringLiteral("-classpath"), QStringLiteral("."), QStringLiteral("Hello.java")});
+        javac.waitForFinished(-1);
+        direct += Seconds(timer);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["captured_s"] = captured / n;
+    state.counters["direct_s"] = direct / n;
+    state.counters["ratio"] = captured / direct;
+}
+BENCHMARK(BM_CapturedCompileVsDirect)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+struct ProbeResult {
+    double firstMs = 0;
+    double allMs = 0;
+    double peakMib = 0;
+};
+
+ProbeResult RunProbe(const char* mode, const QString& capture)
+{
+    QProcess probe;
+    probe.start(QStringLiteral(TW_OUTPUT_WINDOW_PROBE), {QString::fromLatin1(mode), capture});
+    probe.waitForFinished(-1);
+    ProbeResult result;
+    for (const QByteArray& field : probe.readAllStandardOutput().trimmed().split(' ')) {
+        const QList<QByteArray> pair = field.split('=');
+        if (pair.size() != 2)
+            continue;
+        if (pair[0] == "first_ms")
+            result.firstMs = pair[1].toDouble();
+        else if (pair[0] == "all_ms")
+            result.allMs = pair[1].toDouble();
+        else if (pair[0] == "peak_kib")
+            result.peakMib = pair[1].toDouble() / 1024;
+    }
+    return result;
+}
+
+void BM_OutputWindowMillionLines(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString capture = dir.path() + QStringLiteral("/Out.tmp");
+    {
+        QFile file(capture);
+        file.open(QIODevice::WriteOnly);
+        QByteArray line;
+        for (int i = 0; i < 1000000; ++i) {
+            line = "Hello.java:" + QByteArray::number(i) + ": warning: [deprecation] old API used\n";
+            file.write(line);
+        }
+    }
+    ProbeResult window;
+    ProbeResult plain;
+    for (auto _ : state) {
+        window = RunProbe("window", capture);
+        plain = RunProbe("plain", capture);
+    }
+    state.counters["window_first_ms"] = window.firstMs;
+    state.counters["window_all_ms"] = window.allMs;
+    state.counters["window_peak_MiB"] = window.peakMib;
+    state.counters["plain_ms"] = plain.allMs;
+    state.counters["plain_peak_MiB"] = plain.peakMib;
+    state.counters["time_ratio"] = window.allMs / plain.allMs;
+    state.counters["memory_ratio"] = window.peakMib / plain.peakMib;
+}
+BENCHMARK(BM_OutputWindowMillionLines)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
