@@ -16,6 +16,11 @@ QString ShortenedNotice(qint64 shown, qint64 total)
         .arg(shown / kMiB, 0, 'f', 1);
 }
 
+QString BrokenLinesNotice()
+{
+    return QStringLiteral("【%1 バイトを超える行は、途中で改行して表示しています。】\n").arg(kLineLimit);
+}
+
 // Appends one stream; true when it held anything.
 bool AppendStream(const QString& path, qint64 limit, CapturedText& result)
 {
@@ -34,7 +39,11 @@ bool AppendStream(const QString& path, qint64 limit, CapturedText& result)
             bytes.truncate(lastEnd + 1);
     }
     const qint64 shown = bytes.size();
-    result.text += platform::DecodeToolOutput(NormalizeCapturedLines(std::move(bytes)));
+    bytes = NormalizeCapturedLines(std::move(bytes));
+    const bool broken = BreakLongLines(bytes, kLineLimit);
+    result.text += platform::DecodeToolOutput(bytes);
+    if (broken)
+        result.text += BrokenLinesNotice();
     if (cut) {
         result.text += ShortenedNotice(shown, qMax(total, shown));
         result.shortened = true;
@@ -51,6 +60,37 @@ QByteArray NormalizeCapturedLines(QByteArray bytes)
     if (!bytes.isEmpty() && !bytes.endsWith('\n'))
         bytes.append('\n');
     return bytes;
+}
+
+bool BreakLongLines(QByteArray& bytes, qsizetype limit)
+{
+    QByteArray out;
+    qsizetype copied = 0;  // bytes of the input already in out
+    qsizetype lineStart = 0;
+    const qsizetype size = bytes.size();
+    while (lineStart < size) {
+        qsizetype lineEnd = bytes.indexOf('\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = size;
+        while (lineEnd - lineStart > limit) {
+            qsizetype cut = lineStart + limit;
+            // Never inside a UTF-8 sequence: continuation bytes are 10xxxxxx.
+            while (cut > lineStart + 1 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
+                --cut;
+            if (out.isEmpty())
+                out.reserve(size + size / limit + 1);
+            out.append(bytes.constData() + copied, cut - copied);
+            out.append('\n');
+            copied = cut;
+            lineStart = cut;
+        }
+        lineStart = lineEnd + 1;
+    }
+    if (copied == 0)
+        return false;
+    out.append(bytes.constData() + copied, size - copied);
+    bytes = std::move(out);
+    return true;
 }
 
 CapturedText ReadCapturedOutput(const QString& outputPath, const QString& errorPath, qint64 streamLimit)

@@ -18,6 +18,14 @@ inline constexpr qint64 kStreamLimit = qint64(64) << 20;
 CapturedText ReadCapturedOutput(const QString& outputPath, const QString& errorPath,
                                 qint64 streamLimit = kStreamLimit);
 
+// A window lays out a very long line slowly and all at once, so lines are
+// broken after this many bytes (with a notice).
+inline constexpr qsizetype kLineLimit = 8192;
+
+// Inserts a line break wherever a line is longer than limit bytes, never
+// inside a UTF-8 character; false when no line was that long.
+bool BreakLongLines(QByteArray& bytes, qsizetype limit);
+
 // CR LF and lone LF end a line; a last line without an end gets one LF.
 QByteArray NormalizeCapturedLines(QByteArray bytes);
 

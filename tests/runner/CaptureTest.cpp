@@ -126,4 +126,52 @@ TEST(ReadCapturedOutput, ShortensAnOverlongStreamWithANotice)
     EXPECT_EQ(lines[3], QStringLiteral("e")) << "errors still follow";
 }
 
+struct BreakCase {
+    const char* name;
+    QByteArray input;
+    qsizetype limit;
+    QByteArray expected;
+};
+
+class BreakLongLinesTest : public ::testing::TestWithParam<BreakCase> {};
+
+TEST_P(BreakLongLinesTest, KeepsLinesWithinTheLimitAndCharactersWhole)
+{
+    const BreakCase& c = GetParam();
+    QByteArray bytes = c.input;
+    EXPECT_EQ(runner::BreakLongLines(bytes, c.limit), c.expected != c.input);
+    EXPECT_EQ(bytes, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, BreakLongLinesTest,
+    ::testing::Values(BreakCase{"short", "abc\nde\n", 3, "abc\nde\n"},
+                      BreakCase{"long", "abcdefg\nxy\n", 3, "abc\ndef\ng\nxy\n"},
+                      BreakCase{"last line without end", "abcdefg", 3, "abc\ndef\ng"},
+                      // "あ" is three bytes: never cut inside it.
+                      BreakCase{"multibyte", "aあいz\n", 3, "a\nあ\nい\nz\n"}),
+    [](const auto& info) {
+        QString name = QString::fromUtf8(info.param.name);
+        name.replace(QLatin1Char(' '), QLatin1Char('_'));
+        return name.toStdString();
+    });
+
+// A gigabyte without a single line break is shortened and broken into
+// lines, both with a notice, instead of taking all memory.
+TEST(ReadCapturedOutput, CopesWithAGigabyteWithoutLineBreaks)
+{
+    TempFolder folder;
+    QFile huge(folder.Path("out"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(qint64(1) << 30));
+    huge.close();
+    const runner::CapturedText captured = runner::ReadCapturedOutput(huge.fileName(), {});
+    EXPECT_TRUE(captured.shortened);
+    EXPECT_LT(captured.text.size(), runner::kStreamLimit + runner::kStreamLimit / runner::kLineLimit + 1000);
+    const QStringList lines = captured.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.first().size(), runner::kLineLimit);
+    EXPECT_TRUE(lines.last().contains(QStringLiteral("打ち切りました")));
+    EXPECT_TRUE(lines[lines.size() - 2].contains(QStringLiteral("改行して表示")));
+}
+
 }  // namespace
