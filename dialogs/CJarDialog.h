@@ -27,11 +27,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Shows what the archive tool wrote when it failed; tests replace it.
-    virtual void ShowToolMessages(const QString& text);
 
 private:
     QStringList ListedFiles() const;
+    // What the archive tool wrote when it failed, in the output window.
+    void ShowToolMessages(const QString& text);
 
     CForm m_form;
     QString m_jdkFolder;
