@@ -1,0 +1,221 @@
+#include "dialogs/CAppletDialog.h"
+
+#include "dialogs/FormControls.h"
+#include "dialogs/JavaFileChoice.h"
+#include "dialogs/SortedInsert.h"
+#include "generators/GeneratedFile.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+enum Id {
+    Generate = 1, Close = 2,
+    SelectFile = 1013, PathEdit = 1014,
+    ImportApplet = 1015, ImportAwt = 1016, ImportAwtEvent = 1017, ImportAwtImage = 1018,
+    ImportIo = 1019, ImportNet = 1020, ImportUtil = 1021,
+    InterfaceGroup = 1035, ActionBox = 1022, ItemBox = 1023, KeyBox = 1024, MouseBox = 1025,
+    MouseMotionBox = 1026, RunnableBox = 1028,
+    ListenerStyle = 1029, AdapterStyle = 1030, KindChoice = 1031, ComponentBox = 1032,
+    AddComponent = 1033, ComponentGroup = 1036, StyleGroup = 1037, KindLabel = 1038,
+    DeleteComponent = 1039, SpecialGroup = 1040, DoubleBuffering = 1041, Background = 1042,
+    ChooseColor = 1043, Swatch = 1044, Comments = 1045, OpenAfter = 1048,
+};
+
+const QColor kClearedSwatch(192, 192, 192);
+
+const QList<ComponentKind> kAllKinds = {
+    ComponentKind::Button, ComponentKind::TextField, ComponentKind::Label, ComponentKind::List,
+    ComponentKind::Choice, ComponentKind::CheckBox, ComponentKind::RadioGroup,
+};
+
+}  // namespace
+
+CAppletDialog::CAppletDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    m_form.Build(this, LoadFormTemplate(130));
+    setFixedSize(m_form.ClientSize());
+    m_swatch.Attach(m_form.Control(Swatch));
+    m_style = MakeRadioGroup(m_form, {ListenerStyle, AdapterStyle}, this);
+
+    ConnectClick(SelectFile, &CAppletDialog::OnChooseFile);
+    ConnectClick(ImportAwtEvent, &CAppletDialog::OnEventImport);
+    ConnectClick(ActionBox, &CAppletDialog::OnListenerBox);
+    ConnectClick(ItemBox, &CAppletDialog::OnListenerBox);
+    ConnectClick(ListenerStyle, &CAppletDialog::RefillComponentKinds);
+    ConnectClick(AdapterStyle, &CAppletDialog::RefillComponentKinds);
+    ConnectClick(AddComponent, &CAppletDialog::OnAddComponent);
+    ConnectClick(DeleteComponent, &CAppletDialog::OnDeleteComponent);
+    ConnectClick(Background, &CAppletDialog::OnBackground);
+    ConnectClick(ChooseColor, &CAppletDialog::OnChooseColor);
+    ConnectClick(Generate, &CAppletDialog::OnGenerate);
+    ConnectClick(Close, &QDialog::reject);
+}
+
+void CAppletDialog::ConnectClick(int id, void (CAppletDialog::*handler)())
+{
+    // clicked() only: ticks and selections that the dialog sets itself
+    // trigger no reaction.
+    if (auto* button = m_form.Get<QAbstractButton>(id))
+        connect(button, &QAbstractButton::clicked, this, handler);
+}
+
+QComboBox* CAppletDialog::KindCombo() const { return m_form.Get<QComboBox>(KindChoice); }
+
+QListWidget* CAppletDialog::ComponentList() const { return m_form.Get<QListWidget>(ComponentBox); }
+
+void CAppletDialog::OnChooseFile()
+{
+    const std::optional<ChosenFile> file = ChooseNewJavaFile(this);
+    if (!file)
+        return;
+    m_path = file->path;
+    m_fileName = file->fileName;
+    m_fileTitle = file->title;
+    m_fileExt = file->extension;
+    m_form.Get<QLineEdit>(PathEdit)->setText(m_path);
+    EnableControls(m_form, {Generate, ImportAwtEvent, ImportAwtImage, ImportIo, ImportNet, ImportUtil,
+                            InterfaceGroup, RunnableBox, SpecialGroup, DoubleBuffering, Background,
+                            Comments, OpenAfter}, true);
+    SetTicked(m_form, ImportApplet, true);
+    SetTicked(m_form, ImportAwt, true);
+    SetTicked(m_form, Comments, true);
+}
+
+void CAppletDialog::OnEventImport()
+{
+    const bool on = IsTicked(m_form, ImportAwtEvent);
+    EnableControls(m_form, {ActionBox, ItemBox, KeyBox, MouseBox, MouseMotionBox, ComponentGroup,
+                            StyleGroup, KindLabel, AdapterStyle, KindChoice, AddComponent,
+                            ComponentBox}, on);
+    KindCombo()->clear();
+    if (on) {
+        SetTicked(m_form, AdapterStyle, true);
+        for (ComponentKind kind : kAllKinds)
+            InsertSorted(KindCombo(), ComponentKindName(kind));
+        KindCombo()->setCurrentIndex(-1);
+    } else {
+        ClearRadio(m_style, AdapterStyle);
+        EnableControls(m_form, {DeleteComponent}, false);
+        ComponentList()->clear();
+    }
+}
+
+void CAppletDialog::OnListenerBox()
+{
+    const bool anyChain = IsTicked(m_form, ActionBox) || IsTicked(m_form, ItemBox);
+    EnableControls(m_form, {ListenerStyle}, anyChain);
+    if (!anyChain)
+        SetTicked(m_form, AdapterStyle, true);
+    RefillComponentKinds();
+}
+
+void CAppletDialog::RefillComponentKinds()
+{
+    QComboBox* combo = KindCombo();
+    ComponentList()->clear();
+    combo->clear();
+    QList<ComponentKind> offered;
+    if (IsTicked(m_form, ListenerStyle)) {
+        // A kind is offered only when the method that its events reach exists.
+        if (IsTicked(m_form, ActionBox))
+            offered << ComponentKind::Button << ComponentKind::TextField;
+        offered << ComponentKind::Label;
+        if (IsTicked(m_form, ItemBox))
+            offered << ComponentKind::List << ComponentKind::Choice << ComponentKind::CheckBox
+                    << ComponentKind::RadioGroup;
+    } else if (IsTicked(m_form, AdapterStyle)) {
+        offered = kAllKinds;
+    }
+    for (ComponentKind kind : offered)
+        InsertSorted(combo, ComponentKindName(kind));
+    combo->setCurrentIndex(-1);
+}
+
+void CAppletDialog::OnAddComponent()
+{
+    const QComboBox* combo = KindCombo();
+    if (combo->currentIndex() < 0)
+        return;
+    InsertSorted(ComponentList(), combo->currentText());
+    EnableControls(m_form, {DeleteComponent}, true);
+}
+
+void CAppletDialog::OnDeleteComponent()
+{
+    QListWidget* list = ComponentList();
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    delete selected.first();
+    // Nothing stays selected, so a second "Del" does not remove a neighbour.
+    list->clearSelection();
+    list->setCurrentItem(nullptr);
+}
+
+void CAppletDialog::OnBackground()
+{
+    const bool on = IsTicked(m_form, Background);
+    EnableControls(m_form, {ChooseColor}, on);
+    const Rgb& c = m_backgroundColor;
+    m_swatch.Fill(on ? QColor(c.red, c.green, c.blue) : kClearedSwatch);
+}
+
+void CAppletDialog::OnChooseColor()
+{
+    m_backgroundColor = Rgb{};
+    const std::optional<Rgb> picked = UserDialogs().ChooseColor(this);
+    if (!picked)
+        return;
+    m_backgroundColor = *picked;
+    m_swatch.Fill(QColor(picked->red, picked->green, picked->blue));
+}
+
+AppletChoices CAppletDialog::Choices() const
+{
+    AppletChoices c;
+    c.fileName = m_fileName;
+    c.className = m_fileTitle;
+    c.importAwtEvent = IsTicked(m_form, ImportAwtEvent);
+    c.importAwtImage = IsTicked(m_form, ImportAwtImage);
+    c.importIo = IsTicked(m_form, ImportIo);
+    c.importNet = IsTicked(m_form, ImportNet);
+    c.importUtil = IsTicked(m_form, ImportUtil);
+    c.actionListener = IsTicked(m_form, ActionBox);
+    c.itemListener = IsTicked(m_form, ItemBox);
+    c.keyListener = IsTicked(m_form, KeyBox);
+    c.mouseListener = IsTicked(m_form, MouseBox);
+    c.mouseMotionListener = IsTicked(m_form, MouseMotionBox);
+    c.runnable = IsTicked(m_form, RunnableBox);
+    c.style = IsTicked(m_form, AdapterStyle) ? EventStyle::Adapter : EventStyle::Listener;
+    const QListWidget* list = ComponentList();
+    for (int row = 0; row < list->count(); ++row) {
+        if (const auto kind = ComponentKindFromName(list->item(row)->text()))
+            c.components.append(*kind);
+    }
+    c.doubleBuffering = IsTicked(m_form, DoubleBuffering);
+    c.background = IsTicked(m_form, Background);
+    c.backgroundColor = m_backgroundColor;
+    c.comments = IsTicked(m_form, Comments);
+    return c;
+}
+
+void CAppletDialog::OnGenerate()
+{
+    if (m_path.isEmpty()) {
+        reject();
+        return;
+    }
+    const QString text = GenerateAppletSource(Choices());
+    if (!SaveGeneratedFile(this, m_path, text, m_path))
+        return;
+    if (IsTicked(m_form, OpenAfter))
+        m_openRequested = true;
+    accept();
+}

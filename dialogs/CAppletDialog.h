@@ -1,0 +1,52 @@
+#pragma once
+// The form in which the user names a new applet source and chooses its
+// imports, listeners, components, event style and painting; 生成 writes it.
+#include "dialogs/CColorSwatch.h"
+#include "generators/AppletGenerator.h"
+#include "resources/FormBuilder.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QComboBox;
+class QListWidget;
+
+class CAppletDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAppletDialog(QWidget* parent = nullptr);
+
+    // True after a successful generation with "生成後開く" ticked.
+    bool IsOpenRequested() const { return m_openRequested; }
+    QString GetPathName() const { return m_path; }
+
+    // The record for the generator, read from the controls.
+    AppletChoices Choices() const;
+    Rgb BackgroundColor() const { return m_backgroundColor; }
+    std::optional<QColor> SwatchColor() const { return m_swatch.FillColor(); }
+    QWidget* Control(int id) const { return m_form.Control(id); }
+
+private:
+    void ConnectClick(int id, void (CAppletDialog::*handler)());
+    void OnChooseFile();
+    void OnEventImport();
+    void OnListenerBox();
+    void RefillComponentKinds();
+    void OnAddComponent();
+    void OnDeleteComponent();
+    void OnBackground();
+    void OnChooseColor();
+    void OnGenerate();
+    QComboBox* KindCombo() const;
+    QListWidget* ComponentList() const;
+
+    CForm m_form;
+    CColorSwatch m_swatch;
+    QButtonGroup* m_style = nullptr;
+    QString m_path;
+    QString m_fileName;
+    QString m_fileTitle;
+    QString m_fileExt;
+    Rgb m_backgroundColor;
+    bool m_openRequested = false;
+};

@@ -1,0 +1,207 @@
+#include "dialogs/CClassDialog.h"
+
+#include "dialogs/FormControls.h"
+#include "dialogs/JavaFileChoice.h"
+#include "generators/GeneratedFile.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace {
+
+enum Id {
+    Generate = 1, Close = 2,
+    AddEntry = 1001, DeleteEntry = 1003,
+    SelectFile = 1056, PathEdit = 1057,
+    ImportGroup = 1034, InterfaceGroup = 1035, SuperclassGroup = 1065, StartGroup = 1082,
+    SwingBox = 1015, AwtBox = 1016, AwtEventBox = 1017,
+    RunnableBox = 1028, WithMain = 1083, Comments = 1045, OpenAfter = 1048,
+    NoSuperclass = 1075, FrameSuperclass = 1076, DialogSuperclass = 1077, PanelSuperclass = 1078,
+    WindowSuperclass = 1079, UserSuperclass = 1080, UserSuperclassEdit = 1081,
+    MenuGroup = 1107, MenuBox = 1104, MenuTree = 1103, MenuNameLabel = 1106, MenuNameEdit = 1105,
+};
+
+// Check boxes in the order of ClassImport and ClassInterface.
+constexpr int kImportBoxes[ImportCount] = {1015, 1016, 1017, 1018, 1019, 1020, 1021, 1062, 1063, 1064};
+constexpr int kInterfaceBoxes[InterfaceCount] = {1022, 1023, 1024, 1025, 1026, 1027, 1028, 1074};
+constexpr int kActionListenerBox = kInterfaceBoxes[ActionListenerIf];
+
+// Superclass buttons in the order of SuperclassKind.
+constexpr int kSuperclassButtons[] = {NoSuperclass, FrameSuperclass, DialogSuperclass,
+                                      PanelSuperclass, WindowSuperclass, UserSuperclass};
+
+bool IsEnterPress(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+CClassDialog::CClassDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    m_form.Build(this, LoadFormTemplate(133));
+    setFixedSize(m_form.ClientSize());
+    m_menu.Attach(m_form.Get<QTreeWidget>(MenuTree));
+    m_superclass = MakeRadioGroup(m_form, {NoSuperclass, FrameSuperclass, DialogSuperclass, PanelSuperclass,
+                                           WindowSuperclass, UserSuperclass}, this);
+    connect(m_superclass, &QButtonGroup::idClicked, this, &CClassDialog::OnSuperclass);
+    if (QWidget* edit = m_form.Control(MenuNameEdit))
+        edit->installEventFilter(this);
+
+    ConnectClick(SelectFile, &CClassDialog::OnChooseFile);
+    ConnectClick(SwingBox, &CClassDialog::OnSwingImport);
+    ConnectClick(AwtEventBox, &CClassDialog::ApplyEventImport);
+    ConnectClick(MenuBox, &CClassDialog::OnMenuBox);
+    ConnectClick(AddEntry, &CClassDialog::OnAddMenuEntry);
+    ConnectClick(DeleteEntry, &CClassDialog::OnDeleteMenuEntry);
+    ConnectClick(Generate, &CClassDialog::OnGenerate);
+    ConnectClick(Close, &QDialog::reject);
+}
+
+void CClassDialog::ConnectClick(int id, void (CClassDialog::*handler)())
+{
+    // clicked() only: ticks and selections that the dialog sets itself
+    // trigger no reaction.
+    if (auto* button = m_form.Get<QAbstractButton>(id))
+        connect(button, &QAbstractButton::clicked, this, handler);
+}
+
+bool CClassDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter in the menu-name edit adds the entry; it never reaches the dialog,
+    // so it cannot start a generation. A held key adds once.
+    if (watched == m_form.Control(MenuNameEdit) && IsEnterPress(event)) {
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            OnAddMenuEntry();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CClassDialog::OnChooseFile()
+{
+    const std::optional<ChosenFile> file = ChooseNewJavaFile(this);
+    if (!file)
+        return;
+    m_path = file->path;
+    m_fileName = file->fileName;
+    m_fileTitle = file->title;
+    m_fileExt = file->extension;
+    m_form.Get<QLineEdit>(PathEdit)->setText(m_path);
+    EnableControls(m_form, {Generate, ImportGroup, InterfaceGroup, SuperclassGroup, StartGroup, RunnableBox,
+                            NoSuperclass, UserSuperclass, UserSuperclassEdit, WithMain, Comments, OpenAfter},
+                   true);
+    for (int id : kImportBoxes)
+        EnableControls(m_form, {id}, true);
+    SelectNoSuperclass();
+    SetTicked(m_form, Comments, true);
+}
+
+void CClassDialog::OnSwingImport()
+{
+    EnableControls(m_form, {FrameSuperclass, DialogSuperclass, PanelSuperclass, WindowSuperclass},
+                   IsTicked(m_form, SwingBox));
+    SelectNoSuperclass();
+}
+
+void CClassDialog::ApplyEventImport()
+{
+    const bool on = IsTicked(m_form, AwtEventBox);
+    for (int id : kInterfaceBoxes) {
+        if (id != kInterfaceBoxes[RunnableIf])
+            EnableControls(m_form, {id}, on);
+    }
+}
+
+void CClassDialog::OnSuperclass(int id)
+{
+    if (id != NoSuperclass && id != UserSuperclass) {
+        // A Swing superclass needs the AWT imports for its generated code.
+        SetTicked(m_form, AwtBox, true);
+        SetTicked(m_form, AwtEventBox, true);
+        ApplyEventImport();
+    }
+    RefreshMenu();
+}
+
+void CClassDialog::SelectNoSuperclass()
+{
+    SetTicked(m_form, NoSuperclass, true);
+    RefreshMenu();
+}
+
+void CClassDialog::RefreshMenu()
+{
+    // Only a JFrame gets a menu bar.
+    EnableControls(m_form, {MenuGroup, MenuBox}, IsTicked(m_form, FrameSuperclass));
+    SetTicked(m_form, MenuBox, false);
+    ApplyMenuBox();
+}
+
+void CClassDialog::OnMenuBox()
+{
+    if (IsTicked(m_form, MenuBox))
+        SetTicked(m_form, kActionListenerBox, true);
+    ApplyMenuBox();
+}
+
+void CClassDialog::ApplyMenuBox()
+{
+    EnableControls(m_form, {MenuTree, MenuNameLabel, MenuNameEdit, AddEntry, DeleteEntry},
+                   IsTicked(m_form, MenuBox));
+}
+
+void CClassDialog::OnAddMenuEntry() { m_menu.AddBelowSelected(m_form.Get<QLineEdit>(MenuNameEdit)->text()); }
+
+void CClassDialog::OnDeleteMenuEntry() { m_menu.DeleteSelected(); }
+
+SuperclassKind CClassDialog::Superclass() const
+{
+    for (std::size_t i = 0; i < std::size(kSuperclassButtons); ++i) {
+        if (IsTicked(m_form, kSuperclassButtons[i]))
+            return static_cast<SuperclassKind>(i);
+    }
+    return SuperclassKind::None;
+}
+
+ClassChoices CClassDialog::Choices() const
+{
+    ClassChoices c;
+    c.path = m_path;
+    c.fileName = m_fileName;
+    c.className = m_fileTitle;
+    for (int i = 0; i < ImportCount; ++i)
+        c.imports[i] = IsTicked(m_form, kImportBoxes[i]);
+    c.superclass = Superclass();
+    c.userSuperclass = m_form.Get<QLineEdit>(UserSuperclassEdit)->text();
+    for (int i = 0; i < InterfaceCount; ++i)
+        c.interfaces[i] = IsTicked(m_form, kInterfaceBoxes[i]);
+    c.withMain = IsTicked(m_form, WithMain);
+    c.comments = IsTicked(m_form, Comments);
+    c.openAfter = IsTicked(m_form, OpenAfter);
+    c.withMenuBar = IsTicked(m_form, MenuBox);
+    c.menuTree = m_menu.ToNode();
+    return c;
+}
+
+void CClassDialog::OnGenerate()
+{
+    if (m_path.isEmpty()) {
+        reject();
+        return;
+    }
+    const QString text = GenerateClassSource(Choices());
+    if (!SaveGeneratedFile(this, m_path, text, m_path))
+        return;
+    if (IsTicked(m_form, OpenAfter))
+        m_openRequested = true;
+    accept();
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The form in which the user names a new class source and chooses its
+// imports, superclass, interfaces, main method, comments and menu bar.
+#include "dialogs/CMenuTree.h"
+#include "generators/ClassGenerator.h"
+#include "resources/FormBuilder.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+
+class CClassDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CClassDialog(QWidget* parent = nullptr);
+
+    // True after a successful generation with "生成後開く" ticked.
+    bool IsOpenRequested() const { return m_openRequested; }
+    QString GetPathName() const { return m_path; }
+
+    // The record for the generator, read from the controls.
+    ClassChoices Choices() const;
+    QWidget* Control(int id) const { return m_form.Control(id); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ConnectClick(int id, void (CClassDialog::*handler)());
+    void OnChooseFile();
+    void OnSwingImport();
+    void ApplyEventImport();
+    void OnSuperclass(int id);
+    void SelectNoSuperclass();
+    void RefreshMenu();
+    void OnMenuBox();
+    void ApplyMenuBox();
+    void OnAddMenuEntry();
+    void OnDeleteMenuEntry();
+    void OnGenerate();
+    SuperclassKind Superclass() const;
+
+    CForm m_form;
+    CMenuTree m_menu;
+    QButtonGroup* m_superclass = nullptr;
+    QString m_path;
+    QString m_fileName;
+    QString m_fileTitle;
+    QString m_fileExt;
+    bool m_openRequested = false;
+};

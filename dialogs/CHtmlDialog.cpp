@@ -1,0 +1,179 @@
+#include "dialogs/CHtmlDialog.h"
+
+#include "dialogs/FormControls.h"
+#include "generators/GeneratedFile.h"
+#include "platform/UserDialogs.h"
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <limits>
+
+namespace {
+
+enum Id {
+    Generate = 1, Close = 2,
+    PageNameEdit = 1000, AddParam = 1001, TitleEdit = 1002, DeleteParam = 1003,
+    WidthEdit = 1010, HeightEdit = 1011, UpperCase = 1109, ParamBox = 1110, ParamCheck = 1111,
+    NameEdit = 1112, ValueEdit = 1113, NameLabel = 1114, ValueLabel = 1115,
+};
+
+constexpr int kParamColumnWidth = 70;
+const QString kCheckCaption = QStringLiteral("確認");
+
+void Warn(QObject* owner, const QString& text) { ShowMessage(owner, text, kCheckCaption, MsgIcon::Exclamation); }
+
+QString EditText(const CForm& form, int id) { return form.Get<QLineEdit>(id)->text(); }
+
+void SetEditText(const CForm& form, int id, const QString& text) { form.Get<QLineEdit>(id)->setText(text); }
+
+}  // namespace
+
+CHtmlDialog::CHtmlDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    m_form.Build(this, LoadFormTemplate(129));
+    setFixedSize(m_form.ClientSize());
+    for (int id : {WidthEdit, HeightEdit}) {
+        m_form.Get<QLineEdit>(id)->setValidator(new QIntValidator(
+            std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), this));
+    }
+    QTreeWidget* list = ParamList();
+    list->setColumnCount(2);
+    list->setHeaderLabels({QStringLiteral("引数名"), QStringLiteral("値")});
+    list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->header()->setStretchLastSection(false);
+    list->setColumnWidth(0, kParamColumnWidth);
+    list->setColumnWidth(1, kParamColumnWidth);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+
+    ConnectClick(ParamCheck, &CHtmlDialog::OnParamBox);
+    ConnectClick(AddParam, &CHtmlDialog::OnAddParam);
+    ConnectClick(DeleteParam, &CHtmlDialog::OnDeleteParam);
+    ConnectClick(Generate, &CHtmlDialog::OnGenerate);
+    ConnectClick(Close, &QDialog::reject);
+    ShowValues();
+    OnParamBox();
+}
+
+void CHtmlDialog::ConnectClick(int id, void (CHtmlDialog::*handler)())
+{
+    if (auto* button = m_form.Get<QAbstractButton>(id))
+        connect(button, &QAbstractButton::clicked, this, handler);
+}
+
+QTreeWidget* CHtmlDialog::ParamList() const { return m_form.Get<QTreeWidget>(ParamBox); }
+
+void CHtmlDialog::SetPageDefaults(const QString& name, const QString& folder, const QString& title, int width,
+                                  int height)
+{
+    m_pageName = name;
+    m_appletClass = name;
+    m_folder = folder;
+    m_title = title;
+    m_width = width;
+    m_height = height;
+    ShowValues();
+}
+
+void CHtmlDialog::ShowValues()
+{
+    SetEditText(m_form, TitleEdit, m_title);
+    SetEditText(m_form, WidthEdit, QString::number(m_width));
+    SetEditText(m_form, HeightEdit, QString::number(m_height));
+    SetEditText(m_form, PageNameEdit, m_pageName);
+}
+
+bool CHtmlDialog::ReadValues()
+{
+    m_title = EditText(m_form, TitleEdit);
+    for (const auto& [id, value] : {std::pair{WidthEdit, &m_width}, std::pair{HeightEdit, &m_height}}) {
+        auto* edit = m_form.Get<QLineEdit>(id);
+        bool whole = false;
+        const int number = edit->text().toInt(&whole);
+        // The validator admits partial input such as "" or "-" while typing.
+        if (!whole) {
+            Warn(this, QStringLiteral("整数を入力してください。"));
+            edit->setFocus();
+            edit->selectAll();
+            return false;
+        }
+        *value = number;
+    }
+    m_pageName = EditText(m_form, PageNameEdit);
+    return true;
+}
+
+void CHtmlDialog::OnParamBox()
+{
+    EnableControls(m_form, {ParamBox, NameLabel, ValueLabel, NameEdit, ValueEdit, AddParam, DeleteParam},
+                   IsTicked(m_form, ParamCheck));
+}
+
+void CHtmlDialog::OnAddParam()
+{
+    const QString name = EditText(m_form, NameEdit);
+    const QString value = EditText(m_form, ValueEdit);
+    if (name.isEmpty() || value.isEmpty()) {
+        Warn(this, QStringLiteral("空白の文字列は使用できません。"));
+        return;
+    }
+    QTreeWidget* list = ParamList();
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        if (list->topLevelItem(row)->text(0) == name) {
+            Warn(this, QStringLiteral("同じ引数名は使用できません。"));
+            return;
+        }
+    }
+    list->addTopLevelItem(new QTreeWidgetItem({name, value}));
+}
+
+void CHtmlDialog::OnDeleteParam()
+{
+    QTreeWidget* list = ParamList();
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    delete selected.first();
+    list->clearSelection();
+    list->setCurrentItem(nullptr);
+}
+
+HtmlChoices CHtmlDialog::Choices() const
+{
+    HtmlChoices c;
+    c.pageName = m_pageName;
+    c.appletClass = m_appletClass;
+    c.width = m_width;
+    c.height = m_height;
+    c.upperCase = IsTicked(m_form, UpperCase);
+    if (IsTicked(m_form, ParamCheck)) {
+        const QTreeWidget* list = ParamList();
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = list->topLevelItem(row);
+            c.params.append({item->text(0), item->text(1)});
+        }
+    }
+    return c;
+}
+
+void CHtmlDialog::OnGenerate()
+{
+    if (!ReadValues())
+        return;
+    if (m_pageName.isEmpty()) {
+        Warn(this, QStringLiteral("ファイル名を入力して下さい"));
+        reject();
+        return;
+    }
+    const QString path = m_folder + m_pageName + QStringLiteral(".html");
+    const QString text = GenerateHtmlPage(Choices());
+    if (!SaveGeneratedFile(this, path, text, QFileInfo(path).fileName()))
+        return;
+    accept();
+}

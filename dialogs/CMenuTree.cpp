@@ -1,0 +1,63 @@
+#include "dialogs/CMenuTree.h"
+
+#include <QTreeWidget>
+
+namespace {
+
+const QString kRootLabel = QStringLiteral("JMenuBar");
+const QString kSeparator = QStringLiteral("-");
+
+MenuItemNode NodeOf(const QTreeWidgetItem* item)
+{
+    MenuItemNode node{item->text(0), {}};
+    node.children.reserve(item->childCount());
+    for (int i = 0; i < item->childCount(); ++i)
+        node.children.push_back(NodeOf(item->child(i)));
+    return node;
+}
+
+}  // namespace
+
+void CMenuTree::Attach(QTreeWidget* tree)
+{
+    m_tree = tree;
+    if (!tree)
+        return;
+    tree->setColumnCount(1);
+    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_root = new QTreeWidgetItem(tree, {kRootLabel});
+}
+
+QTreeWidgetItem* CMenuTree::Selected() const
+{
+    if (!m_tree)
+        return nullptr;
+    const QList<QTreeWidgetItem*> selected = m_tree->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void CMenuTree::AddBelowSelected(const QString& label)
+{
+    QTreeWidgetItem* parent = Selected();
+    if (label.isEmpty() || !parent || parent->text(0) == kSeparator)
+        return;
+    new QTreeWidgetItem(parent, {label});
+    parent->setExpanded(true);
+}
+
+void CMenuTree::DeleteSelected()
+{
+    QTreeWidgetItem* item = Selected();
+    if (!item || item == m_root)
+        return;
+    delete item;  // takes its descendants with it
+    m_tree->clearSelection();
+    m_tree->setCurrentItem(nullptr);
+}
+
+MenuItemNode CMenuTree::ToNode() const
+{
+    if (!m_root)
+        return MenuItemNode{kRootLabel, {}};
+    return NodeOf(m_root);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The menu tree of the class dialog in a tree view: one root "JMenuBar";
+// entries are added as the last child of the selected entry (never below a
+// separator "-") and deleted with their whole subtree (never the root).
+#include "generators/MenuBarGenerator.h"
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class CMenuTree {
+public:
+    // Inserts the root into an empty tree view.
+    void Attach(QTreeWidget* tree);
+    void AddBelowSelected(const QString& label);
+    void DeleteSelected();
+    MenuItemNode ToNode() const;
+    QTreeWidgetItem* Root() const { return m_root; }
+
+private:
+    QTreeWidgetItem* Selected() const;
+
+    QTreeWidget* m_tree = nullptr;
+    QTreeWidgetItem* m_root = nullptr;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// Small helpers for the generator dialogs: enabling and ticking controls of a
+// form by id, and radio groups whose buttons can all be cleared.
+#include "resources/FormBuilder.h"
+
+#include <initializer_list>
+
+class QButtonGroup;
+
+void EnableControls(const CForm& form, std::initializer_list<int> ids, bool on);
+bool IsTicked(const CForm& form, int id);
+void SetTicked(const CForm& form, int id, bool on);
+
+// An exclusive group of the form's radio buttons, keyed by their ids.
+QButtonGroup* MakeRadioGroup(const CForm& form, std::initializer_list<int> ids, QObject* parent);
+// Clears one button although the group is exclusive.
+void ClearRadio(QButtonGroup* group, int id);
