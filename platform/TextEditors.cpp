@@ -99,7 +99,7 @@ QStringList ExpandDesktopExec(const QString& exec, const QString& file)
             command << file;
             gotFile = true;
         } else if (argument == QLatin1String("%u") || argument == QLatin1String("%U")) {
-            command << QUrl::fromLocalFile(file).toString();
+            command << QString::fromUtf8(QUrl::fromLocalFile(file).toEncoded());
             gotFile = true;
         } else if (argument.size() == 2 && argument.startsWith(QLatin1Char('%'))
                    && argument != QLatin1String("%%")) {

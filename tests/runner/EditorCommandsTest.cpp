@@ -23,68 +23,57 @@ protected:
     FakeUserDialogs dialogs;
     FakeMainContext main;
     RecordingCommands commands{main};
-    QString source;
-    QString folder;
+    QString source = root.Write(QStringLiteral("my src/Hello.java"));
+    QString folder = root.Path("my src/");
 
     void SetUp() override
     {
-        source = root.Write(QStringLiteral("my src/Hello.java"));
-        folder = root.Path("my src/");
         main.SetFile(source);
         commands.env.path = {bin.Path()};
     }
 
-    void Options(const QByteArray& ini)
+    void Options(const char* key, const QString& path)
     {
-        settings.WriteIni(ini);
+        settings.WriteIni(QStringLiteral("[AppOption]\nUse%1=true\nApp%1=%2\n").arg(QString::fromLatin1(key), path).toUtf8());
         main.options->Load();
     }
+
+    QString Program(const char* name) { return WriteScript(bin, QString::fromUtf8(name), "exit 0\n"); }
 };
 
-TEST_F(EditorCommandsTest, EditSourceUsesTheChosenEditorElseTheDesktop)
-{
-    commands.OnEditSource();
-    EXPECT_EQ(commands.opened, QStringList{source});
-    const QString editor = WriteScript(bin, QStringLiteral("my editor"), "exit 0\n");
-    Options("[AppOption]\nUseJava=true\nAppJava=" + editor.toUtf8() + "\n");
-    commands.OnEditSource();
-    ASSERT_EQ(commands.started.size(), 1u);
-    EXPECT_EQ(commands.started[0], (ProcessSpec{editor, {source}, folder})) << "the path is one argument, blanks and all";
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(EditorCommandsTest, EditSourceFallsBackToATextEditorThenReports)
+TEST_F(EditorCommandsTest, EditSourceTriesTheEditorTheDesktopATextEditorThenReports)
 {
     commands.openSucceeds = false;
     commands.OnEditSource();
-    ASSERT_EQ(dialogs.messages.size(), 1u) << "nothing at all can open it";
-    EXPECT_EQ(dialogs.messages[0].text, source + QStringLiteral("を開けません"));
-    const QString gedit = WriteScript(bin, QStringLiteral("gedit"), "exit 0\n");
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages.back().text, source + QStringLiteral("を開けません"));
+    const QString gedit = Program("gedit");
     commands.OnEditSource();
-    ASSERT_EQ(commands.started.size(), 1u);
+    const QString editor = Program("my editor");
+    Options("Java", editor);
+    commands.OnEditSource();
+    EXPECT_EQ(commands.opened, (QStringList{source, source}));
+    ASSERT_EQ(commands.started.size(), 2u);
     EXPECT_EQ(commands.started[0], (ProcessSpec{gedit, {source}, folder}));
+    EXPECT_EQ(commands.started[1], (ProcessSpec{editor, {source}, folder})) << "the path is one argument, blanks and all";
 }
 
 TEST_F(EditorCommandsTest, EditHtmlUsesItsEditorElseTheDefaultTextApplication)
 {
     commands.OnEditHtml();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, folder + QStringLiteral("Hello.htmlは存在しません"));
-
+    EXPECT_EQ(dialogs.messages.back().text, folder + QStringLiteral("Hello.htmlは存在しません"));
     const QString page = root.Write(QStringLiteral("my src/Hello.html"));
-    const QString mousepad = WriteScript(bin, QStringLiteral("mousepad"), "exit 0\n");
+    const QString mousepad = Program("mousepad");
     root.Write(QStringLiteral("share/applications/mousepad.desktop"), "[Desktop Entry]\nExec=mousepad %F\n");
     root.Write(QStringLiteral("share/applications/mimeinfo.cache"), "[MIME Cache]\ntext/plain=mousepad.desktop;\n");
     commands.env.dataDirs = {root.Path("share")};
     commands.OnEditHtml();
-    ASSERT_EQ(commands.started.size(), 1u);
-    EXPECT_EQ(commands.started[0], (ProcessSpec{mousepad, {page}, folder}));
-    EXPECT_TRUE(commands.opened.empty()) << "the page is never handed to the browser for editing";
-
-    const QString editor = WriteScript(bin, QStringLiteral("html ed"), "exit 0\n");
-    Options("[AppOption]\nUseHTML=true\nAppHTML=" + editor.toUtf8() + "\n");
+    const QString editor = Program("html ed");
+    Options("HTML", editor);
     commands.OnEditHtml();
+    EXPECT_TRUE(commands.opened.isEmpty()) << "the page never goes to the browser for editing";
     ASSERT_EQ(commands.started.size(), 2u);
+    EXPECT_EQ(commands.started[0], (ProcessSpec{mousepad, {page}, folder}));
     EXPECT_EQ(commands.started[1], (ProcessSpec{editor, {page}, folder}));
 }
 
@@ -93,38 +82,24 @@ TEST_F(EditorCommandsTest, OtherApplicationIsRememberedUnderEditApp)
     const QString chosen = root.Path("tools/ed/ed");
     dialogs.files.push_back(chosen);
     commands.OnEditSourceWith();
-    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    const FileDialogSpec& first = dialogs.fileRequests[0];
-    EXPECT_EQ(first.title, QStringLiteral("アプリケーションを選択"));
-    EXPECT_EQ(first.mode, FileDialogSpec::Mode::Open);
-    EXPECT_FALSE(first.mustExist);
-    EXPECT_EQ(first.initialFolder, QString());
-    EXPECT_EQ(first.proposedName, QString());
-
-    const CSettingFile ini;
-    EXPECT_EQ(ini.GetString(QStringLiteral("EditApp"), QStringLiteral("FileName"), {}), QStringLiteral("ed"));
-    EXPECT_EQ(ini.GetString(QStringLiteral("EditApp"), QStringLiteral("Path"), {}), root.Path("tools/ed/"))
-        << "a folder holding the program's name stays whole";
+    const QByteArray stored = settings.IniBytes();
+    commands.OnEditSourceWith();  // cancelled
+    ASSERT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_EQ(dialogs.fileRequests[0].title, QStringLiteral("アプリケーションを選択"));
+    EXPECT_FALSE(dialogs.fileRequests[0].mustExist);
+    EXPECT_EQ(dialogs.fileRequests[1].initialFolder, root.Path("tools/ed/")) << "a folder holding the name stays whole";
+    EXPECT_EQ(dialogs.fileRequests[1].proposedName, QStringLiteral("ed"));
+    EXPECT_EQ(settings.IniBytes(), stored) << "cancel writes nothing";
     ASSERT_EQ(commands.started.size(), 1u);
     EXPECT_EQ(commands.started[0], (ProcessSpec{chosen, {QStringLiteral("Hello.java")}, folder}));
-    EXPECT_EQ(dialogs.messages.size(), 0u);
-
-    // Cancelled: the dialog opened where the last choice was; nothing changes.
-    const QByteArray before = settings.IniBytes();
-    commands.OnEditSourceWith();
-    ASSERT_EQ(dialogs.fileRequests.size(), 2u);
-    EXPECT_EQ(dialogs.fileRequests[1].initialFolder, root.Path("tools/ed/"));
-    EXPECT_EQ(dialogs.fileRequests[1].proposedName, QStringLiteral("ed"));
-    EXPECT_EQ(settings.IniBytes(), before);
-    EXPECT_EQ(commands.started.size(), 1u);
 }
 
 TEST_F(EditorCommandsTest, HelpAndJavaDocumentOpenTheirPages)
 {
     commands.OnJavaDocument();
-    EXPECT_TRUE(commands.opened.empty()) << "no document chosen";
+    EXPECT_TRUE(commands.opened.isEmpty()) << "no document chosen";
     const QString document = root.Write(QStringLiteral("api/index.html"));
-    Options("[AppOption]\nUseLink=true\nAppLink=" + document.toUtf8() + "\n");
+    Options("Link", document);
     commands.OnJavaDocument();
     commands.OnHelp();
     EXPECT_EQ(commands.opened, (QStringList{document, platform::ExecutableFolder() + QStringLiteral("help/index.html")}));
@@ -136,17 +111,16 @@ TEST(HelpPage, HasASectionForEveryCommandAndDialog)
     QFile file(BinaryDir() + QStringLiteral("/help/index.html"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
     const QString page = QString::fromUtf8(file.readAll());
-    QStringList names;
+    QStringList names{QStringLiteral("オプション設定"), QStringLiteral("HTML生成"),   QStringLiteral("クラス生成"),
+                      QStringLiteral("JARファイルを作成"), QStringLiteral("確認"), QStringLiteral("実行中"),
+                      QStringLiteral("Setting.ini")};
     for (const MenuTemplate& menu : LoadMenu(134)) {
         for (const MenuItemTemplate& item : menu.items) {
             if (!item.separator)
                 names << item.text.section(QLatin1Char('\t'), 0, 0).remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
         }
     }
-    ASSERT_GT(names.size(), 20);
-    names << QStringLiteral("オプション設定") << QStringLiteral("HTML生成") << QStringLiteral("クラス生成")
-          << QStringLiteral("JARファイルを作成") << QStringLiteral("確認") << QStringLiteral("実行中")
-          << QStringLiteral("Setting.ini");
+    ASSERT_GT(names.size(), 25);
     for (const QString& name : names)
         EXPECT_TRUE(page.contains(name)) << name.toStdString();
 }

@@ -4,6 +4,7 @@
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/QtPrinters.h"
 
+#include <QDir>
 #include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
@@ -11,17 +12,18 @@
 namespace {
 
 const QByteArray kFakeTool =
-    "printf '%s\\0' \"$(pwd)/\" \"$@\" > \"$TW_FAKE_JDK_LOG/$(basename \"$0\").rec\"\n"
-    "if [ -n \"$TW_FAKE_MAKE_CLASS\" ]; then\n"
-    "  for a; do case \"$a\" in *.java) : > \"${a%.java}.class\";; esac; done\n"
-    "fi\n"
+    "printf '%s\\0' \"$(pwd)/\" \"$@\" > \"$TW_FAKE_JDK_LOG/$(basename \"$0\")\"\n"
+    "[ -n \"$TW_FAKE_MAKE_CLASS\" ] && for a; do case \"$a\" in *.java) : > \"${a%.java}.class\";; esac; done\n"
     "printf '%s' \"$TW_FAKE_STDERR\" >&2\n"
     "printf '%s' \"$TW_FAKE_STDOUT\"\n";
 
-struct ToolRun {
-    QString folder;
-    QStringList arguments;
-};
+QStringList L(std::initializer_list<const char*> items)
+{
+    QStringList list;
+    for (const char* item : items)
+        list << QString::fromUtf8(item);
+    return list;
+}
 
 class ToolCommandsTest : public ::testing::Test {
 protected:
@@ -31,15 +33,17 @@ protected:
     FakeUserDialogs dialogs;
     FakeMainContext main;
     RecordingCommands commands{main};
+    QString src;
 
     void SetUp() override
     {
-        for (const char* tool : {"javac", "java", "javah", "rmic", "javadoc", "appletviewer", "jar"})
+        for (const char* tool : {"javac", "java", "javah", "rmic", "javadoc", "appletviewer"})
             WriteScript(root, QStringLiteral("fake jdk/bin/") + QString::fromLatin1(tool), kFakeTool);
         main.jdk = root.Path("fake jdk/bin/");
-        root.Write(QStringLiteral("log/.keep"));
+        QDir().mkpath(root.Path("log"));
         qputenv("TW_FAKE_JDK_LOG", QFile::encodeName(root.Path("log")));
-        main.SetFile(root.Write(QStringLiteral("my src/Hello.java")));
+        src = root.Path("my src/");
+        main.SetFile(Src("Hello.java"));
     }
 
     void TearDown() override
@@ -57,56 +61,56 @@ protected:
 
     QString Src(const char* name) { return root.Write(QStringLiteral("my src/") + QString::fromUtf8(name)); }
 
-    // The last run of a fake tool, or nothing when it did not run.
-    std::optional<ToolRun> Ran(const char* tool)
+    // The working folder and the arguments of a fake tool's last run; empty when it did not run.
+    QStringList Ran(const char* tool)
     {
-        QFile record(root.Path("log/") + QString::fromLatin1(tool) + QStringLiteral(".rec"));
-        if (!record.open(QIODevice::ReadOnly))
-            return std::nullopt;
-        QList<QByteArray> parts = record.readAll().split('\0');
-        parts.removeLast();
-        ToolRun run{QString::fromUtf8(parts.takeFirst()), {}};
-        for (const QByteArray& p : parts)
-            run.arguments << QString::fromUtf8(p);
+        QFile record(root.Path("log/") + QString::fromLatin1(tool));
+        QStringList run;
+        if (record.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& part : record.readAll().split('\0'))
+                run << QString::fromUtf8(part);
+            run.removeLast();
+        }
         return run;
     }
 
-    QString Message() const { return dialogs.messages.empty() ? QString() : dialogs.messages.back().text; }
+    QStringList Messages() const
+    {
+        QStringList texts;
+        for (const RecordedMessage& m : dialogs.messages)
+            texts << m.text;
+        return texts;
+    }
 };
 
-QStringList Args(std::initializer_list<const char*> args)
-{
-    QStringList list;
-    for (const char* a : args)
-        list << QString::fromUtf8(a);
-    return list;
-}
-
-struct CapturedCase {
+struct CommandCase {
     const char* name;
     QByteArray ini;
-    const char* file;               // current file in "my src/"
-    std::vector<const char*> extra;  // more files in "my src/"
+    std::vector<const char*> files;  // in "my src/"; the first is current
     std::function<void(CToolCommands&)> command;
     const char* tool;
     QStringList arguments;
 };
 
-class CapturedCommandTest : public ToolCommandsTest, public ::testing::WithParamInterface<CapturedCase> {};
+std::string CaseName(const ::testing::TestParamInfo<CommandCase>& info) { return info.param.name; }
+
+class CapturedCommandTest : public ToolCommandsTest, public ::testing::WithParamInterface<CommandCase> {
+protected:
+    void Execute()
+    {
+        Options(GetParam().ini);
+        for (const char* file : GetParam().files)
+            Src(file);
+        main.SetFile(src + QString::fromUtf8(GetParam().files.front()));
+        GetParam().command(commands);
+        EXPECT_EQ(Messages(), QStringList());
+    }
+};
 
 TEST_P(CapturedCommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
 {
-    const CapturedCase& c = GetParam();
-    Options(c.ini);
-    main.SetFile(Src(c.file));
-    for (const char* extra : c.extra)
-        Src(extra);
-    c.command(commands);
-    const auto run = Ran(c.tool);
-    ASSERT_TRUE(run) << c.tool << " did not run; message: " << Message().toStdString();
-    EXPECT_EQ(run->arguments, c.arguments);
-    EXPECT_EQ(run->folder, root.Path("my src/"));
-    EXPECT_TRUE(dialogs.messages.empty()) << Message().toStdString();
+    Execute();
+    EXPECT_EQ(Ran(GetParam().tool), QStringList(src) + GetParam().arguments);
 }
 
 const QByteArray kAllJavacOptions =
@@ -116,66 +120,48 @@ const QByteArray kAllJavacOptions =
 INSTANTIATE_TEST_SUITE_P(
     Commands, CapturedCommandTest,
     ::testing::Values(
-        CapturedCase{"Compile", "", "Hello.java", {}, &CToolCommands::OnCompile, "javac", Args({"-classpath", ".", "Hello.java"})},
-        CapturedCase{"CompileBlanks", "", "My Hello.java", {}, &CToolCommands::OnCompile, "javac",
-                     Args({"-classpath", ".", "My Hello.java"})},
-        CapturedCase{"CompileAllOptions", kAllJavacOptions, "Hello.java", {}, &CToolCommands::OnCompile, "javac",
-                     Args({"-classpath", ".;lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", "Hello.java"})},
-        CapturedCase{"RebuildSorted", "", "Hello.java", {"B.java", "A b.java", "c.txt"}, &CToolCommands::OnRebuild, "javac",
-                     Args({"-classpath", ".", "A b.java", "B.java", "Hello.java"})},
-        CapturedCase{"RunCaptured", "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n", "Hello.java", {"Hello.class"},
-                     &CToolCommands::OnRunJava, "java", Args({"-classpath", ".", "Hello", "one", "two three"})},
-        CapturedCase{"RunCapturedJar", "[JavaOption]\nMsg=true\nOption=true\nStrOption=-Xmx64m\n", "My Tool.JAR", {},
-                     &CToolCommands::OnRunJava, "java", Args({"-classpath", ".", "-Xmx64m", "-jar", "My Tool.JAR"})},
-        CapturedCase{"RunCapturedClass", "[JavaOption]\nMsg=true\n", "Hello.class", {}, &CToolCommands::OnRunJava, "java",
-                     Args({"-classpath", ".", "Hello"})},
-        CapturedCase{"Javah", "[JavahOption]\nClassPath=true\nStrClassPath=x\n", "Hello.java", {"Hello.class"},
-                     &CToolCommands::OnJavah, "javah", Args({"-classpath", ".;x", "Hello"})},
-        CapturedCase{"JavahOnClass", "", "Hello.class", {}, &CToolCommands::OnJavah, "javah", Args({"-classpath", ".", "Hello"})},
-        CapturedCase{"Rmic", "[JavaRmiOption]\nOption=true\nStrOption=-v1.2\n", "Hello.java", {"Hello.class"},
-                     &CToolCommands::OnRmic, "rmic", Args({"-classpath", ".", "-v1.2", "Hello"})}),
-    [](const auto& info) { return std::string(info.param.name); });
+        CommandCase{"Compile", "", {"My Hello.java"}, &CToolCommands::OnCompile, "javac", L({"-classpath", ".", "My Hello.java"})},
+        CommandCase{"CompileAllOptions", kAllJavacOptions, {"Hello.java"}, &CToolCommands::OnCompile, "javac",
+                    L({"-classpath", ".;lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", "Hello.java"})},
+        CommandCase{"Rebuild", "", {"Hello.java", "B.java", "A b.java", "c.txt"}, &CToolCommands::OnRebuild, "javac",
+                    L({"-classpath", ".", "A b.java", "B.java", "Hello.java"})},
+        CommandCase{"Run", "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n", {"Hello.java", "Hello.class"},
+                    &CToolCommands::OnRunJava, "java", L({"-classpath", ".", "Hello", "one", "two three"})},
+        CommandCase{"RunJar", "[JavaOption]\nMsg=true\nOption=true\nStrOption=-Xmx64m\n", {"My Tool.JAR"},
+                    &CToolCommands::OnRunJava, "java", L({"-classpath", ".", "-Xmx64m", "-jar", "My Tool.JAR"})},
+        CommandCase{"RunClass", "[JavaOption]\nMsg=true\n", {"Hello.class"}, &CToolCommands::OnRunJava, "java",
+                    L({"-classpath", ".", "Hello"})},
+        CommandCase{"Javah", "[JavahOption]\nClassPath=true\nStrClassPath=x\n", {"Hello.java", "Hello.class"},
+                    &CToolCommands::OnJavah, "javah", L({"-classpath", ".;x", "Hello"})},
+        CommandCase{"Rmic", "[JavaRmiOption]\nOption=true\nStrOption=-v1.2\n", {"Hello.class"}, &CToolCommands::OnRmic,
+                    "rmic", L({"-classpath", ".", "-v1.2", "Hello"})}),
+    CaseName);
 
-struct DetachedCase {
-    const char* name;
-    QByteArray ini;
-    const char* file;
-    std::vector<const char*> extra;
-    std::function<void(CToolCommands&)> command;
-    const char* tool;
-    QStringList arguments;
-};
-
-class DetachedCommandTest : public ToolCommandsTest, public ::testing::WithParamInterface<DetachedCase> {};
+class DetachedCommandTest : public CapturedCommandTest {};
 
 TEST_P(DetachedCommandTest, StartsTheToolDirectlyWithoutATerminal)
 {
-    const DetachedCase& c = GetParam();
-    Options(c.ini);
-    main.SetFile(Src(c.file));
-    for (const char* extra : c.extra)
-        Src(extra);
-    c.command(commands);
-    ASSERT_EQ(commands.started.size(), 1u) << Message().toStdString();
-    EXPECT_EQ(commands.started[0], (platform::ProcessSpec{main.jdk + QString::fromLatin1(c.tool), c.arguments,
-                                                          root.Path("my src/")}));
-    EXPECT_TRUE(commands.shown.empty());
+    Execute();
+    ASSERT_EQ(commands.started.size(), 1u);
+    EXPECT_EQ(commands.started[0], (platform::ProcessSpec{main.jdk + QString::fromLatin1(GetParam().tool),
+                                                          GetParam().arguments, src}));
+    EXPECT_EQ(commands.shown, QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, DetachedCommandTest,
     ::testing::Values(
-        DetachedCase{"Run", "", "Hello.java", {"Hello.class"}, &CToolCommands::OnRunJava, "java", Args({"-classpath", ".", "Hello"})},
-        DetachedCase{"KeptConsoleWithoutTerminal", "[JavaOption]\nShowDos=true\nMsg=true\n", "Hello.java", {"Hello.class"},
-                     &CToolCommands::OnRunJava, "java", Args({"-classpath", ".", "Hello"})},
-        DetachedCase{"AppletViewer", "", "My Applet.java", {"My Applet.html"}, &CToolCommands::OnRunAppletViewer,
-                     "appletviewer", Args({"My Applet.html"})},
-        DetachedCase{"Document", "", "My Hello.java", {}, &CToolCommands::OnMakeDocument, "javadoc", Args({"My Hello.java"})},
-        DetachedCase{"AllDocuments", "", "Hello.java", {"A.java"}, &CToolCommands::OnMakeAllDocuments, "javadoc",
-                     Args({"A.java", "Hello.java"})}),
-    [](const auto& info) { return std::string(info.param.name); });
+        CommandCase{"Run", "", {"Hello.java", "Hello.class"}, &CToolCommands::OnRunJava, "java", L({"-classpath", ".", "Hello"})},
+        CommandCase{"KeptConsole", "[JavaOption]\nShowDos=true\nMsg=true\n", {"Hello.class"}, &CToolCommands::OnRunJava,
+                    "java", L({"-classpath", ".", "Hello"})},
+        CommandCase{"AppletViewer", "", {"My Applet.java", "My Applet.html"}, &CToolCommands::OnRunAppletViewer,
+                    "appletviewer", L({"My Applet.html"})},
+        CommandCase{"Document", "", {"My Hello.java"}, &CToolCommands::OnMakeDocument, "javadoc", L({"My Hello.java"})},
+        CommandCase{"AllDocuments", "", {"Hello.java", "A.java"}, &CToolCommands::OnMakeAllDocuments, "javadoc",
+                    L({"A.java", "Hello.java"})}),
+    CaseName);
 
-TEST_F(ToolCommandsTest, DetachedRunsOpenATerminalThatClosesOrStaysForTheKeptConsole)
+TEST_F(ToolCommandsTest, DetachedRunsUseATerminalThatClosesOrStaysWithAShell)
 {
     TempFolder bin;
     const QString xterm = WriteScript(bin, QStringLiteral("xterm"), "exit 0\n");
@@ -187,79 +173,62 @@ TEST_F(ToolCommandsTest, DetachedRunsOpenATerminalThatClosesOrStaysForTheKeptCon
     ASSERT_EQ(commands.started.size(), 2u);
     const QStringList java{main.jdk + QStringLiteral("java"), QStringLiteral("-classpath"), QStringLiteral("."),
                            QStringLiteral("Hello")};
-    EXPECT_EQ(commands.started[0].program, xterm);
-    EXPECT_EQ(commands.started[0].arguments, QStringList(QStringLiteral("-e")) + java);
-    EXPECT_EQ(commands.started[1].arguments.mid(0, 3), Args({"-e", "/bin/sh", "-c"}));
-    EXPECT_EQ(commands.started[1].arguments.mid(4), java) << "the kept console ends in a shell";
-    EXPECT_EQ(commands.started[1].workingFolder, root.Path("my src/"));
+    EXPECT_EQ(commands.started[0], (platform::ProcessSpec{xterm, QStringList(QStringLiteral("-e")) + java, src}));
+    EXPECT_EQ(commands.started[1].arguments.mid(0, 3), L({"-e", "/bin/sh", "-c"}));
+    EXPECT_EQ(commands.started[1].arguments.mid(4), java);
 }
 
-TEST_F(ToolCommandsTest, CapturedOutputShowsStandardOutputFirst)
-{
-    qputenv("TW_FAKE_STDERR", "Hello.java:3: error: ';' expected\r\n1 error\r\n");
-    qputenv("TW_FAKE_STDOUT", "note: 日本語");
-    commands.OnCompile();
-    ASSERT_EQ(commands.shown.size(), 1);
-    EXPECT_EQ(commands.shown[0], QStringLiteral("note: 日本語\nHello.java:3: error: ';' expected\n1 error\n"));
-}
-
-TEST_F(ToolCommandsTest, OutputWindowOpensForSilentToolsOnlyWhenForced)
+TEST_F(ToolCommandsTest, OutputComesFirstAndSilentToolsShowAWindowOnlyWhenForced)
 {
     commands.OnCompile();
-    commands.OnRebuild();
-    EXPECT_TRUE(commands.shown.empty()) << "a silent compile shows nothing";
+    EXPECT_EQ(commands.shown, QStringList()) << "a silent compile shows nothing";
     Src("Hello.class");
     Options("[JavaOption]\nMsg=true\n");
     commands.OnRunJava();
-    EXPECT_EQ(commands.shown, QStringList{QString()}) << "a captured run always shows its window";
+    EXPECT_EQ(commands.shown, QStringList(QString())) << "a captured run always shows its window";
+    qputenv("TW_FAKE_STDERR", "Hello.java:3: error: ';' expected\r\n");
+    qputenv("TW_FAKE_STDOUT", "note: 日本語");
+    commands.OnCompile();
+    EXPECT_EQ(commands.shown.last(), QStringLiteral("note: 日本語\nHello.java:3: error: ';' expected\n"));
 }
 
 TEST_F(ToolCommandsTest, MissingFilesAreReportedAndNothingRuns)
 {
-    struct Case {
-        const char* file;
-        std::function<void(CToolCommands&)> command;
-        QString expected;
-    };
-    const QString folder = root.Path("my src/");
-    const Case cases[] = {
-        {"Gone.java", &CToolCommands::OnCompile, folder + QStringLiteral("Gone.javaは存在しません")},
-        {"Hello.java", &CToolCommands::OnRunJava, QStringLiteral("Hello.classは存在しません")},
-        {"Tool.jar", &CToolCommands::OnRunJava, QStringLiteral("Tool.jarは存在しません")},
-        {"Hello.java", &CToolCommands::OnRunAppletViewer, folder + QStringLiteral("Hello.htmlは存在しません")},
-        {"Hello.java", &CToolCommands::OnRunBrowser, folder + QStringLiteral("Hello.htmlは存在しません")},
-        {"Other.class", &CToolCommands::OnJavah, folder + QStringLiteral("Other.classは存在しません")},
-    };
-    for (const Case& c : cases) {
-        main.SetFile(folder + QString::fromUtf8(c.file));
-        dialogs.messages.clear();
-        c.command(commands);
-        ASSERT_EQ(dialogs.messages.size(), 1u) << c.file;
-        EXPECT_EQ(dialogs.messages[0].text, c.expected);
-        EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("ファイルエラー"));
-        EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Error);
-        EXPECT_EQ(dialogs.messages[0].owner, &main.window);
+    const std::pair<const char*, std::function<void(CToolCommands&)>> cases[] = {
+        {"Gone.java", &CToolCommands::OnCompile},       {"Hello.java", &CToolCommands::OnRunJava},
+        {"Tool.jar", &CToolCommands::OnRunJava},        {"Hello.java", &CToolCommands::OnRunAppletViewer},
+        {"Hello.java", &CToolCommands::OnRunBrowser},   {"Other.class", &CToolCommands::OnJavah}};
+    for (const auto& [file, command] : cases) {
+        main.SetFile(src + QString::fromUtf8(file));
+        command(commands);
     }
-    EXPECT_TRUE(commands.started.empty());
-    EXPECT_FALSE(Ran("javac") || Ran("java") || Ran("javah"));
+    EXPECT_EQ(Messages(), (QStringList{src + QStringLiteral("Gone.javaは存在しません"), QStringLiteral("Hello.classは存在しません"),
+                                       QStringLiteral("Tool.jarは存在しません"), src + QStringLiteral("Hello.htmlは存在しません"),
+                                       src + QStringLiteral("Hello.htmlは存在しません"), src + QStringLiteral("Other.classは存在しません")}));
+    for (const RecordedMessage& m : dialogs.messages) {
+        EXPECT_EQ(m.caption, QStringLiteral("ファイルエラー"));
+        EXPECT_EQ(m.icon, MsgIcon::Error);
+        EXPECT_EQ(m.owner, &main.window);
+    }
+    EXPECT_TRUE(commands.started.empty() && commands.opened.empty());
+    EXPECT_TRUE(Ran("javac").isEmpty() && Ran("java").isEmpty() && Ran("javah").isEmpty());
 }
 
 TEST_F(ToolCommandsTest, JavahAndRmicCompileAMissingClassFirst)
 {
     qputenv("TW_FAKE_MAKE_CLASS", "1");
     commands.OnJavah();
-    ASSERT_TRUE(Ran("javac"));
-    EXPECT_EQ(Ran("javac")->arguments, Args({"-classpath", ".", "Hello.java"}));
-    EXPECT_TRUE(Ran("javah"));
+    EXPECT_EQ(Ran("javac"), QStringList(src) + L({"-classpath", ".", "Hello.java"}));
+    EXPECT_FALSE(Ran("javah").isEmpty());
 
     // A compile that makes no class file stops with the missing class.
     qunsetenv("TW_FAKE_MAKE_CLASS");
-    main.SetFile(Src("Broken.java"));
     qputenv("TW_FAKE_STDERR", "Broken.java:1: error\n");
+    main.SetFile(Src("Broken.java"));
     commands.OnRmic();
-    EXPECT_EQ(commands.shown, QStringList{QStringLiteral("Broken.java:1: error\n")}) << "javac's own window";
-    EXPECT_EQ(Message(), root.Path("my src/Broken.classは存在しません"));
-    EXPECT_FALSE(Ran("rmic"));
+    EXPECT_EQ(commands.shown, QStringList(QStringLiteral("Broken.java:1: error\n"))) << "javac's own window";
+    EXPECT_EQ(Messages(), QStringList(src + QStringLiteral("Broken.classは存在しません")));
+    EXPECT_TRUE(Ran("rmic").isEmpty());
 }
 
 TEST_F(ToolCommandsTest, JdkWithoutJavahMakesTheHeaderWithJavac)
@@ -269,72 +238,58 @@ TEST_F(ToolCommandsTest, JdkWithoutJavahMakesTheHeaderWithJavac)
     main.SetFile(Src("Native Lib.java"));
     qputenv("TW_FAKE_STDOUT", "header\n");
     commands.OnJavah();
-    ASSERT_TRUE(Ran("javac"));
-    EXPECT_EQ(Ran("javac")->arguments, Args({"-h", ".", "-classpath", ".;lib", "Native Lib.java"}));
-    EXPECT_EQ(commands.shown, QStringList{QStringLiteral("header\n")});
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(Ran("javac"), QStringList(src) + L({"-h", ".", "-classpath", ".;lib", "Native Lib.java"}));
+    EXPECT_EQ(commands.shown, QStringList(QStringLiteral("header\n")));
+    EXPECT_EQ(Messages(), QStringList());
 }
 
-TEST_F(ToolCommandsTest, ToolsMissingFromTheJdkAreNamedWithTheJdkFolder)
+TEST_F(ToolCommandsTest, MissingToolsAreNamedWithTheJdkFolder)
 {
     for (const char* tool : {"appletviewer", "rmic", "javah"})
         QFile::remove(main.jdk + QString::fromLatin1(tool));
     Src("Hello.html");
-    Src("Hello.class");
     commands.OnRunAppletViewer();
     commands.OnRmic();
     main.SetFile(Src("Hello.class"));
     commands.OnJavah();
-    ASSERT_EQ(dialogs.messages.size(), 3u);
-    for (const auto& [message, tool] : {std::pair{dialogs.messages[0], "appletviewer"}, {dialogs.messages[1], "rmic"},
-                                        {dialogs.messages[2], "javah"}}) {
-        EXPECT_TRUE(message.text.contains(QString::fromLatin1(tool))) << message.text.toStdString();
-        EXPECT_TRUE(message.text.contains(main.jdk)) << message.text.toStdString();
-        EXPECT_EQ(message.caption, QStringLiteral("ファイルエラー"));
+    const QStringList messages = Messages();
+    ASSERT_EQ(messages.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(messages[i].contains(L({"appletviewer", "rmic", "javah"})[i])) << messages[i].toStdString();
+        EXPECT_TRUE(messages[i].contains(main.jdk));
     }
-    EXPECT_TRUE(commands.started.empty());
-    EXPECT_FALSE(Ran("javac"));
+    EXPECT_TRUE(commands.started.empty() && Ran("javac").isEmpty());
 }
 
 TEST_F(ToolCommandsTest, AToolThatCannotStartIsReportedWithItsPath)
 {
     main.jdk = root.Path("no jdk/");
-    commands.OnCompile();
     Src("Hello.class");
+    commands.OnCompile();
     commands.OnRunJava();
     Options("[JavaOption]\nMsg=true\n");
     commands.OnRunJava();
-    ASSERT_EQ(dialogs.messages.size(), 3u);
-    EXPECT_EQ(dialogs.messages[0].text, root.Path("no jdk/javacを起動できません"));
-    EXPECT_EQ(dialogs.messages[1].text, root.Path("no jdk/javaを起動できません"));
-    EXPECT_EQ(dialogs.messages[2].text, root.Path("no jdk/javaを起動できません"));
-    EXPECT_TRUE(commands.shown.empty()) << "no empty window pretends the run happened";
-    EXPECT_TRUE(commands.started.empty());
+    const QString java = root.Path("no jdk/javaを起動できません");
+    EXPECT_EQ(Messages(), (QStringList{root.Path("no jdk/javacを起動できません"), java, java}));
+    EXPECT_EQ(commands.shown, QStringList()) << "no empty window pretends the run happened";
 }
 
 TEST_F(ToolCommandsTest, BrowserTakesTheChosenProgramOrTheDesktopDefault)
 {
     const QString page = Src("Hello.html");
     commands.OnRunBrowser();
-    EXPECT_EQ(commands.opened, QStringList{page});
-
     const QString browser = WriteScript(root, QStringLiteral("my browser"), "exit 0\n");
     Options("[AppOption]\nUseIE=true\nAppIE=" + browser.toUtf8() + "\n");
     commands.OnRunBrowser();
-    ASSERT_EQ(commands.started.size(), 1u);
-    EXPECT_EQ(commands.started[0].program, browser);
-    EXPECT_EQ(commands.started[0].arguments, QStringList{page});
-
     commands.startSucceeds = false;
     commands.OnRunBrowser();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, page + QStringLiteral("を開けません"));
-    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("ファイルエラー"));
-
     QFile::remove(browser);
     main.options->Load();
     commands.OnRunBrowser();
-    EXPECT_EQ(commands.opened.size(), 2) << "a deleted browser falls back to the desktop";
+    EXPECT_EQ(commands.opened, (QStringList{page, page})) << "a deleted browser falls back to the desktop";
+    ASSERT_EQ(commands.started.size(), 2u);
+    EXPECT_EQ(commands.started[0], (platform::ProcessSpec{browser, {page}, src}));
+    EXPECT_EQ(Messages(), QStringList(page + QStringLiteral("を開けません")));
 }
 
 }  // namespace
