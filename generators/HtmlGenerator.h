@@ -18,3 +18,5 @@ struct HtmlChoices {
 };
 
 QString GenerateHtmlPage(const HtmlChoices& choices);
+// Appends one PARAM line per parameter, in order.
+void AppendParamTags(const HtmlChoices& choices, QString& out);

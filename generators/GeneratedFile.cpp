@@ -1,0 +1,45 @@
+#include "generators/GeneratedFile.h"
+
+#include "platform/TextCodec.h"
+#include "platform/UserDialogs.h"
+#include "settings/CFileUtil.h"
+
+#include <QSaveFile>
+
+namespace {
+
+bool ConfirmOverwrite(QObject* owner, const QString& path)
+{
+    const MsgAnswer answer = UserDialogs().Message(owner, path + QStringLiteral("はすでに存在します。\n上書きしますか？"),
+                                                   QStringLiteral("上書き確認"), MsgIcon::Question,
+                                                   MsgButtons::YesNo);
+    return answer == MsgAnswer::Yes;
+}
+
+// Writes beside the target and renames it into place, so that a failure
+// leaves the old file (or none) rather than a part of the new one.
+bool WriteReplacing(const QString& path, const QByteArray& bytes, QString& reason)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    reason = file.errorString();
+    file.cancelWriting();
+    return false;
+}
+
+}  // namespace
+
+bool SaveGeneratedFile(QObject* owner, const QString& path, const QString& text, const QString& shownName)
+{
+    if (CFileUtil::FileExists(path) && !ConfirmOverwrite(owner, path))
+        return false;
+    QString reason;
+    if (!WriteReplacing(path, platform::EncodeFileText(text), reason)) {
+        ShowMessage(owner, path + QStringLiteral("を作成できませんでした。\n") + reason, QStringLiteral("ファイルエラー"),
+                    MsgIcon::Error);
+        return false;
+    }
+    ShowMessage(owner, shownName + QStringLiteral("を作成しました。"), QStringLiteral("作成確認"), MsgIcon::Information);
+    return true;
+}
