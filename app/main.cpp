@@ -1,5 +1,7 @@
 #include "app/CTarnwickApp.h"
+#include "app/FirstPaintExit.h"
 #include "platform/Display.h"
+#include "resources/FormBuilder.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -33,6 +35,9 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication app(argc, argv);
+    FirstPaintExit::InstallIfRequested(app);
+    // One font for every window, message box and menu.
+    QApplication::setFont(DialogFont());
     QStringList names = QApplication::arguments();
     names.removeFirst();
     return CTarnwickApp().InitInstance(names);

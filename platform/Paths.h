@@ -11,8 +11,9 @@ inline constexpr QChar kSeparator = QLatin1Char('/');
 QString ExecutableFolder();
 
 // The folder that holds Setting.ini, ending in the separator: beside the
-// executable when that folder is writable, else $XDG_CONFIG_HOME/tarnwick/
-// (default ~/.config/tarnwick/). TARNWICK_SETTINGS_DIR overrides both.
+// executable when that folder is writable and not a system folder (/usr/...),
+// else $XDG_CONFIG_HOME/tarnwick/ (default ~/.config/tarnwick/).
+// TARNWICK_SETTINGS_DIR overrides both.
 QString SettingsFolder();
 
 // The platform's file name of a JDK tool given by its classic name:

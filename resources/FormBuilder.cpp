@@ -2,10 +2,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
+#include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,14 +21,26 @@
 
 QFont DialogFont()
 {
-    QFont font;
-    // IPAPGothic shares the metrics of the classic dialog font, so the forms
-    // keep their proportions; Noto's wider kana need more room.
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
-                      QStringLiteral("Noto Sans JP"), QStringLiteral("VL PGothic"),
-                      QStringLiteral("Droid Sans Fallback"), QStringLiteral("sans-serif")});
-    font.setPointSize(9);
+    // Resolved once: naming one installed family spares the font matcher a
+    // search through every missing one.
+    static const QFont font = [] {
+        // IPAPGothic shares the metrics of the classic dialog font, so the forms
+        // keep their proportions; Noto's wider kana need more room.
+        const char* const families[] = {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "Noto Sans CJK JP",
+                                        "Noto Sans JP", "VL PGothic", "Droid Sans Fallback"};
+        // The installed names are in memory once fontconfig has loaded; asking
+        // for a missing name instead costs a fontconfig substitution each.
+        const QStringList installed = QFontDatabase::families();
+        QFont chosen;
+        for (const char* family : families) {
+            if (installed.contains(QString::fromUtf8(family), Qt::CaseInsensitive)) {
+                chosen = QFont(QString::fromUtf8(family));
+                break;
+            }
+        }
+        chosen.setPointSize(9);
+        return chosen;
+    }();
     return font;
 }
 
@@ -151,36 +165,55 @@ void CForm::Build(QWidget* host, const FormTemplate& form)
     }
 }
 
+namespace {
+
+// Draws the program's icon at whatever size is asked, when it is asked.
+class AppIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->save();
+        painter->translate(rect.topLeft());
+        DrawIcon(*painter, std::min(rect.width(), rect.height()));
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+    QIconEngine* clone() const override { return new AppIconEngine; }
+
+private:
+    static void DrawIcon(QPainter& painter, qreal s)
+    {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(QColor(0x1f, 0x5f, 0x8b));
+        painter.setPen(Qt::NoPen);
+        painter.drawRoundedRect(QRectF(0, 0, s, s), s * 0.18, s * 0.18);
+        // A steaming cup: the tool's business is Java.
+        painter.setBrush(QColor(0xf4, 0xf1, 0xe8));
+        painter.drawRoundedRect(QRectF(s * 0.22, s * 0.42, s * 0.44, s * 0.38), s * 0.06, s * 0.06);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(0xf4, 0xf1, 0xe8), s * 0.07));
+        painter.drawArc(QRectF(s * 0.58, s * 0.48, s * 0.2, s * 0.2), -90 * 16, 180 * 16);
+        painter.setPen(QPen(QColor(0xe8, 0x8a, 0x2e), s * 0.06, Qt::SolidLine, Qt::RoundCap));
+        for (qreal x : {0.34, 0.5}) {
+            QPainterPath steam;
+            steam.moveTo(s * x, s * 0.34);
+            steam.cubicTo(s * (x - 0.06), s * 0.27, s * (x + 0.06), s * 0.2, s * x, s * 0.12);
+            painter.drawPath(steam);
+        }
+    }
+};
+
+}  // namespace
+
 const QIcon& AppIcon()
 {
-    static const QIcon icon = [] {
-        QIcon result;
-        for (int size : {16, 32, 48, 64, 128}) {
-            QPixmap pixmap(size, size);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            painter.setRenderHint(QPainter::Antialiasing);
-            const qreal s = size;
-            painter.setBrush(QColor(0x1f, 0x5f, 0x8b));
-            painter.setPen(Qt::NoPen);
-            painter.drawRoundedRect(QRectF(0, 0, s, s), s * 0.18, s * 0.18);
-            // A steaming cup: the tool's business is Java.
-            painter.setBrush(QColor(0xf4, 0xf1, 0xe8));
-            painter.drawRoundedRect(QRectF(s * 0.22, s * 0.42, s * 0.44, s * 0.38), s * 0.06, s * 0.06);
-            painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(QColor(0xf4, 0xf1, 0xe8), s * 0.07));
-            painter.drawArc(QRectF(s * 0.58, s * 0.48, s * 0.2, s * 0.2), -90 * 16, 180 * 16);
-            painter.setPen(QPen(QColor(0xe8, 0x8a, 0x2e), s * 0.06, Qt::SolidLine, Qt::RoundCap));
-            for (qreal x : {0.34, 0.5}) {
-                QPainterPath steam;
-                steam.moveTo(s * x, s * 0.34);
-                steam.cubicTo(s * (x - 0.06), s * 0.27, s * (x + 0.06), s * 0.2, s * x, s * 0.12);
-                painter.drawPath(steam);
-            }
-            painter.end();
-            result.addPixmap(pixmap);
-        }
-        return result;
-    }();
+    static const QIcon icon(new AppIconEngine);
     return icon;
 }

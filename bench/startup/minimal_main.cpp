@@ -1,0 +1,14 @@
+// The smallest Qt Widgets program with a window: the yardstick for start-up.
+#include "app/FirstPaintExit.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    FirstPaintExit::InstallIfRequested(app);
+    QPushButton button(QStringLiteral("OK"));
+    button.show();
+    return app.exec();
+}
