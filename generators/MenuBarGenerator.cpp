@@ -30,7 +30,11 @@ struct MenuTextParts {
 class IdentifierPool {
 public:
     // "Bar" would make the variable menuBar, the bar's own field.
-    IdentifierPool() { TryClaim(QStringLiteral("Bar")); }
+    explicit IdentifierPool(qsizetype expected)
+    {
+        m_nextSuffix.reserve(expected + 1);
+        TryClaim(QStringLiteral("Bar"));
+    }
 
     QString Claim(const QString& identifier)
     {
@@ -153,9 +157,24 @@ struct Level {
 
 // Depth first, each node before its children, without recursion so that a
 // deep tree cannot exhaust the stack.
+// Sizes the identifier table once instead of growing it node by node.
+qsizetype CountNodes(const MenuItemNode& root)
+{
+    qsizetype count = 0;
+    std::vector<const MenuItemNode*> stack{&root};
+    while (!stack.empty()) {
+        const MenuItemNode* node = stack.back();
+        stack.pop_back();
+        count += qsizetype(node->children.size());
+        for (const MenuItemNode& child : node->children)
+            stack.push_back(&child);
+    }
+    return count;
+}
+
 void EmitTree(const MenuItemNode& root, bool comments, MenuTextParts& parts)
 {
-    IdentifierPool pool;
+    IdentifierPool pool(CountNodes(root));
     std::vector<Level> stack;
     stack.push_back({&root, 0, QString(), kBarVariable});
     while (!stack.empty()) {
