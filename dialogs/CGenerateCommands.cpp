@@ -1,6 +1,44 @@
 #include "dialogs/CGenerateCommands.h"
 
-// Filled in by the generator dialogs.
-void CGenerateCommands::OnMakeHtml() {}
-void CGenerateCommands::OnMakeApplet() {}
-void CGenerateCommands::OnMakeClass() {}
+#include "app/CommandIds.h"
+#include "dialogs/CAppletDialog.h"
+#include "dialogs/CClassDialog.h"
+#include "dialogs/CHtmlDialog.h"
+
+namespace {
+
+constexpr int kDefaultAppletWidth = 400;
+constexpr int kDefaultAppletHeight = 300;
+
+}  // namespace
+
+void CGenerateCommands::OnMakeHtml()
+{
+    const CurrentFile& file = m_main.File();
+    CHtmlDialog dialog(m_main.Window());
+    dialog.SetPageDefaults(file.title, file.folder, file.title + QStringLiteral("Applet"), kDefaultAppletWidth,
+                           kDefaultAppletHeight);
+    dialog.exec();
+}
+
+void CGenerateCommands::OnMakeApplet()
+{
+    CAppletDialog dialog(m_main.Window());
+    dialog.exec();
+    OpenGenerated(dialog.IsOpenRequested(), dialog.GetPathName());
+}
+
+void CGenerateCommands::OnMakeClass()
+{
+    CClassDialog dialog(m_main.Window());
+    dialog.exec();
+    OpenGenerated(dialog.IsOpenRequested(), dialog.GetPathName());
+}
+
+void CGenerateCommands::OpenGenerated(bool requested, const QString& path)
+{
+    if (!requested)
+        return;
+    m_main.SetCurrentFile(path);
+    m_main.ExecuteCommand(cmd::EditSource);
+}

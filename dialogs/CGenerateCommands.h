@@ -12,5 +12,8 @@ public:
     void OnMakeClass();
 
 private:
+    // Makes a generated file current and opens it in the source editor.
+    void OpenGenerated(bool requested, const QString& path);
+
     IMainContext& m_main;
 };
