@@ -117,12 +117,17 @@ const QByteArray kAllJavacOptions =
     "[JavacOption]\nO=true\nNowarn=true\nDeprecation=true\nClassPath=true\nStrClassPath=lib/a.jar\n"
     "Other=true\nStrOther=-g \"-Xlint:all\"\n";
 
+// No length limit cuts a command line.
+const QString kLongOption = QStringLiteral("-Akey=") + QString(3000, QLatin1Char('x'));
+
 INSTANTIATE_TEST_SUITE_P(
     Commands, CapturedCommandTest,
     ::testing::Values(
         CommandCase{"Compile", "", {"My Hello.java"}, &CToolCommands::OnCompile, "javac", L({"-classpath", ".", "My Hello.java"})},
         CommandCase{"CompileAllOptions", kAllJavacOptions, {"Hello.java"}, &CToolCommands::OnCompile, "javac",
                     L({"-classpath", ".;lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", "Hello.java"})},
+        CommandCase{"CompileLongOption", "[JavacOption]\nOther=true\nStrOther=" + kLongOption.toUtf8() + "\n", {"Hello.java"},
+                    &CToolCommands::OnCompile, "javac", QStringList{"-classpath", ".", kLongOption, "Hello.java"}},
         CommandCase{"Rebuild", "", {"Hello.java", "B.java", "A b.java", "c.txt"}, &CToolCommands::OnRebuild, "javac",
                     L({"-classpath", ".", "A b.java", "B.java", "Hello.java"})},
         CommandCase{"Run", "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n", {"Hello.java", "Hello.class"},
