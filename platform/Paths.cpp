@@ -35,6 +35,16 @@ QString SettingsFolder()
     return WithTrailingSeparator(config) + QStringLiteral("tarnwick/");
 }
 
+QString HelpPagePath()
+{
+    const QString beside = ExecutableFolder() + QStringLiteral("help/index.html");
+#ifdef TARNWICK_DATA_DIR
+    if (!QFileInfo::exists(beside))
+        return QStringLiteral(TARNWICK_DATA_DIR "/help/index.html");
+#endif
+    return beside;
+}
+
 QString ToolFileName(const QString& classicName)
 {
 #ifdef Q_OS_WIN
@@ -44,6 +54,22 @@ QString ToolFileName(const QString& classicName)
         return classicName.left(classicName.size() - 4);
     return classicName;
 #endif
+}
+
+QChar ClassPathSeparator()
+{
+#ifdef Q_OS_WIN
+    return QLatin1Char(';');
+#else
+    return QLatin1Char(':');
+#endif
+}
+
+QString ToClassPathList(const QString& entries)
+{
+    QString list = entries;
+    list.replace(QLatin1Char(';'), ClassPathSeparator());
+    return list;
 }
 
 QString WithTrailingSeparator(const QString& folder)

@@ -16,9 +16,19 @@ QString ExecutableFolder();
 // TARNWICK_SETTINGS_DIR overrides both.
 QString SettingsFolder();
 
+// The help page: "help/index.html" beside the program (a build folder or an
+// unpacked copy), else the installed copy in the data folder.
+QString HelpPagePath();
+
 // The platform's file name of a JDK tool given by its classic name:
 // "javac.exe" -> "javac" on Linux.
 QString ToolFileName(const QString& classicName);
+
+// A class path as the user types it (entries separated by ";") in the form
+// the platform's java tools read: ":" between entries on Linux.
+QString ToClassPathList(const QString& entries);
+// The separator between class path entries: ";" on Windows, ":" elsewhere.
+QChar ClassPathSeparator();
 
 QString WithTrailingSeparator(const QString& folder);
 // Removes one trailing separator; the root "/" stays "/".

@@ -85,7 +85,7 @@ void CToolCommands::OnEditHtml()
 
 void CToolCommands::OnHelp()
 {
-    const QString page = platform::ExecutableFolder() + QStringLiteral("help/index.html");
+    const QString page = platform::HelpPagePath();
     if (!OpenDocument(page))
         ReportCannotOpen(page);
 }

@@ -1,6 +1,7 @@
 #include "runner/ToolArguments.h"
 
 #include "platform/CommandLine.h"
+#include "platform/Paths.h"
 #include "settings/COptionModel.h"
 
 namespace runner {
@@ -43,7 +44,7 @@ QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileN
 {
     QString classPath = QStringLiteral("-classpath .");
     if (stored.javahClassPath)
-        classPath += QLatin1Char(';') + stored.javahStrClassPath;
+        classPath += platform::ClassPathSeparator() + platform::ToClassPathList(stored.javahStrClassPath);
     return QStringLiteral("-h . ") + classPath + QLatin1Char(' ') + Quoted(fileName);
 }
 

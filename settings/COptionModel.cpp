@@ -1,5 +1,6 @@
 #include "settings/COptionModel.h"
 
+#include "platform/Paths.h"
 #include "platform/UserDialogs.h"
 #include "settings/CFileUtil.h"
 
@@ -69,7 +70,7 @@ QString ClassPathPart(bool on, const QString& entries)
 {
     QString text = QStringLiteral("-classpath .");
     if (on)
-        text += QLatin1Char(';') + entries;
+        text += platform::ClassPathSeparator() + platform::ToClassPathList(entries);
     return text + QLatin1Char(' ');
 }
 

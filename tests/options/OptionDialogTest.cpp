@@ -188,7 +188,7 @@ TEST_F(OptionDialog, CancelWritesNothingAndHandWrittenJavahAndRmicKeysSurviveOk)
     EXPECT_EQ(QStringList({Ini("JavahOption", "Option"), Ini("JavahOption", "StrOption"), Ini("JavaRmiOption", "Option")}),
               QStringList({"true", "-jni", "1"}));
     EXPECT_EQ(model.GetJavahOptions(), QStringLiteral("-classpath . -jni "));
-    EXPECT_EQ(model.GetRmicOptions(), QStringLiteral("-classpath .;rmi/cp -v1.2 "));
+    EXPECT_EQ(model.GetRmicOptions(), QStringLiteral("-classpath .:rmi/cp -v1.2 "));
 }
 
 TEST_F(OptionDialog, BrowseButtonsAskForAnExistingFileAndCancelKeepsTheEdit)

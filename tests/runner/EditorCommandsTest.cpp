@@ -102,7 +102,7 @@ TEST_F(EditorCommandsTest, HelpAndJavaDocumentOpenTheirPages)
     Options("Link", document);
     commands.OnJavaDocument();
     commands.OnHelp();
-    EXPECT_EQ(commands.opened, (QStringList{document, platform::ExecutableFolder() + QStringLiteral("help/index.html")}));
+    EXPECT_EQ(commands.opened, (QStringList{document, platform::HelpPagePath()}));
 }
 
 // The page built beside the program names every menu command and dialog.

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CommandCase{"Compile", "", {"My Hello.java"}, &CToolCommands::OnCompile, "javac", L({"-classpath", ".", "My Hello.java"})},
         CommandCase{"CompileAllOptions", kAllJavacOptions, {"Hello.java"}, &CToolCommands::OnCompile, "javac",
-                    L({"-classpath", ".;lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", "Hello.java"})},
+                    L({"-classpath", ".:lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", "Hello.java"})},
         CommandCase{"CompileLongOption", "[JavacOption]\nOther=true\nStrOther=" + kLongOption.toUtf8() + "\n", {"Hello.java"},
                     &CToolCommands::OnCompile, "javac", QStringList{"-classpath", ".", kLongOption, "Hello.java"}},
         CommandCase{"Rebuild", "", {"Hello.java", "B.java", "A b.java", "c.txt"}, &CToolCommands::OnRebuild, "javac",
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"RunClass", "[JavaOption]\nMsg=true\n", {"Hello.class"}, &CToolCommands::OnRunJava, "java",
                     L({"-classpath", ".", "Hello"})},
         CommandCase{"Javah", "[JavahOption]\nClassPath=true\nStrClassPath=x\n", {"Hello.java", "Hello.class"},
-                    &CToolCommands::OnJavah, "javah", L({"-classpath", ".;x", "Hello"})},
+                    &CToolCommands::OnJavah, "javah", L({"-classpath", ".:x", "Hello"})},
         CommandCase{"Rmic", "[JavaRmiOption]\nOption=true\nStrOption=-v1.2\n", {"Hello.class"}, &CToolCommands::OnRmic,
                     "rmic", L({"-classpath", ".", "-v1.2", "Hello"})}),
     CaseName);
@@ -243,7 +243,7 @@ TEST_F(ToolCommandsTest, JdkWithoutJavahMakesTheHeaderWithJavac)
     main.SetFile(Src("Native Lib.java"));
     qputenv("TW_FAKE_STDOUT", "header\n");
     commands.OnJavah();
-    EXPECT_EQ(Ran("javac"), QStringList(src) + L({"-h", ".", "-classpath", ".;lib", "Native Lib.java"}));
+    EXPECT_EQ(Ran("javac"), QStringList(src) + L({"-h", ".", "-classpath", ".:lib", "Native Lib.java"}));
     EXPECT_EQ(commands.shown, QStringList(QStringLiteral("header\n")));
     EXPECT_EQ(Messages(), QStringList());
 }

@@ -39,19 +39,19 @@ INSTANTIATE_TEST_SUITE_P(
         OptionStringsCase{"java class path and option",
                           "[JavaOption]\r\nClassPath=true\r\nStrClassPath=lib/x.jar\r\nOption=true\r\nStrOption=-verbose\r\n"
                           "Arg=true\r\nStrArg=a1 a2\r\n",
-                          "-classpath .;lib/x.jar -verbose ", "a1 a2", "-classpath . ", "-classpath . ", "-classpath . "},
+                          "-classpath .:lib/x.jar -verbose ", "a1 a2", "-classpath . ", "-classpath . ", "-classpath . "},
         OptionStringsCase{"texts ignored while switched off",
                           "[JavaOption]\r\nStrClassPath=lib/x.jar\r\nStrOption=-verbose\r\nStrArg=a1\r\n"
                           "[JavacOption]\r\nStrOther=-g\r\n",
                           "-classpath . ", "", "-classpath . ", "-classpath . ", "-classpath . "},
         OptionStringsCase{"empty class path", "[JavacOption]\r\nClassPath=true\r\n", "-classpath . ", "",
-                          "-classpath .; ", "-classpath . ", "-classpath . "},
+                          "-classpath .: ", "-classpath . ", "-classpath . "},
         OptionStringsCase{"javac switches", "[JavacOption]\r\nO=true\r\nNowarn=1\r\nDeprecation=true\r\nOther=true\r\nStrOther=-g\r\n",
                           "-classpath . ", "", "-classpath . -O -nowarn -deprecation -g ", "-classpath . ", "-classpath . "},
         OptionStringsCase{"javah and hand-written rmic",
                           "[JavahOption]\r\nClassPath=true\r\nStrClassPath=a;b\r\nOption=true\r\nStrOption=-jni\r\n"
                           "[JavaRmiOption]\r\nClassPath=true\r\nStrClassPath=r\r\nOption=true\r\nStrOption=-v1.2\r\n",
-                          "-classpath . ", "", "-classpath . ", "-classpath .;a;b -jni ", "-classpath .;r -v1.2 "}));
+                          "-classpath . ", "", "-classpath . ", "-classpath .:a:b -jni ", "-classpath .:r -v1.2 "}));
 
 TEST(OptionModel, SaveWritesEveryShownOptionInOrder)
 {
