@@ -1,6 +1,7 @@
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
 #include "app/CommandIds.h"
+#include "app/SettingsWriteReport.h"
 #include "platform/JdkLocator.h"
 #include "settings/IniDocument.h"
 #include "tests/support/FakeUserDialogs.h"
@@ -321,6 +322,22 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryItemText)
     EXPECT_EQ(w.CommandAction(cmd::MakeJar)->text(), QStringLiteral("Jarファイル生成(&P)\tCtrl+P"));
     EXPECT_EQ(w.CommandAction(cmd::Rmic)->text(), QStringLiteral("rmicでスタブ/スケルトン生成(&S)"));
     EXPECT_EQ(w.CommandAction(cmd::About)->text(), QStringLiteral("バージョン情報(&A)"));
+}
+
+TEST_F(MainWindowTest, FailedSettingsWriteIsToldOnceAndDamagesNothing)
+{
+    // The settings "file" is a folder: nothing can be written there.
+    QDir(m_settings.Folder().Path()).mkdir(QStringLiteral("Setting.ini"));
+    StartReportingSettingsWriteFailures();
+    CMainDialog w;
+    w.OnInitDialog({m_work.Write(QStringLiteral("Hello.java"))});
+    StopReportingSettingsWriteFailures();
+    ASSERT_EQ(m_dialogs.messages.size(), 1u);
+    EXPECT_TRUE(m_dialogs.messages[0].text.startsWith(QStringLiteral("設定を保存できません。\n") + m_settings.IniPath() + QLatin1Char('\n')));
+    EXPECT_EQ(m_dialogs.messages[0].caption, QStringLiteral("設定エラー"));
+    EXPECT_EQ(m_dialogs.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(QFileInfo(m_settings.IniPath()).isDir());
+    EXPECT_EQ(w.File().fileName, QStringLiteral("Hello.java"));
 }
 
 TEST_F(MainWindowTest, AboutBoxShowsVersionAndJdk)

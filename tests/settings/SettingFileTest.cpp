@@ -107,35 +107,4 @@ TEST(SettingFile, BadFilesReadAsDefaultsAndWritesKeepOtherLines)
     }
 }
 
-TEST(SettingFile, HugeFileIsReadOnceAndWritable)
-{
-    SettingsSandbox sandbox;
-    QByteArray big("[JDK]\r\nPath=/jdk\r\n");
-    const QByteArray filler(1024 * 1024, 'x');
-    for (int i = 0; i < 20; ++i)
-        big += "; " + filler + "\r\n";
-    sandbox.WriteIni(big);
-    CSettingFile settings;
-    for (int i = 0; i < 50; ++i)
-        ASSERT_EQ(settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {}), QStringLiteral("/jdk"));
-    ASSERT_TRUE(settings.WriteString(QStringLiteral("JDK"), QStringLiteral("Path"), QStringLiteral("/other")));
-    EXPECT_EQ(sandbox.IniBytes().size(), big.size() + 2);
-}
-
-TEST(SettingFile, FailedWriteReportsAndDamagesNothing)
-{
-    SettingsSandbox sandbox;
-    // The settings "file" is a folder: nothing can be read or written there.
-    QDir(sandbox.Folder().Path()).mkdir(QStringLiteral("Setting.ini"));
-    QString reported;
-    CSettingFile::SetWriteFailureHandler([&](const QString& path, const QString&) { reported = path; });
-    CSettingFile settings;
-    EXPECT_FALSE(settings.WriteString(S, K, QStringLiteral("v")));
-    CSettingFile::SetWriteFailureHandler({});
-    EXPECT_EQ(reported, sandbox.IniPath());
-    EXPECT_FALSE(settings.LastError().isEmpty());
-    EXPECT_TRUE(QFileInfo(sandbox.IniPath()).isDir());
-    EXPECT_EQ(settings.GetString(S, K, QStringLiteral("d")), QStringLiteral("d"));
-}
-
 }  // namespace

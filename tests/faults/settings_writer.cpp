@@ -1,5 +1,6 @@
-// Writes keys through CSettingFile, reporting each finished write on stdout:
-//   settings_writer <prefix> <count>
+// Writes keys through CSettingFile, reporting each finished write on stdout
+// and a failed one on stderr (exit status 1):
+//   settings_writer <prefix> <count> [value length]
 // The settings folder comes from TARNWICK_SETTINGS_DIR.
 #include "settings/CSettingFile.h"
 
@@ -13,10 +14,14 @@ int main(int argc, char** argv)
         return 2;
     const QString prefix = QString::fromLocal8Bit(argv[1]);
     const int count = QString::fromLocal8Bit(argv[2]).toInt();
+    const int length = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 0;
     CSettingFile settings;
     for (int i = 0; i < count; ++i) {
-        if (!settings.WriteInt(QStringLiteral("Race"), prefix + QString::number(i), i))
+        const QString value = length > 0 ? QString(length, QLatin1Char('v')) : QString::number(i);
+        if (!settings.WriteString(QStringLiteral("Race"), prefix + QString::number(i), value)) {
+            std::fprintf(stderr, "%s\n", qPrintable(settings.LastError()));
             return 1;
+        }
         std::printf("%d\n", i);
         std::fflush(stdout);
     }

@@ -1,0 +1,5 @@
+#pragma once
+// A settings write that fails is told to the user once per run, in a
+// "設定エラー" message naming the file and the reason; the old file stays.
+void StartReportingSettingsWriteFailures();
+void StopReportingSettingsWriteFailures();

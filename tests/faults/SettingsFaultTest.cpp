@@ -1,0 +1,130 @@
+// The settings file under faults: writers killed mid-write, running copies
+// writing at once, a read-only folder, a full disk, a huge file.
+#include "settings/CSettingFile.h"
+#include "settings/IniDocument.h"
+#include "tests/support/TempFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QString WriterPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/settings_writer"); }
+
+QList<int> Finished(QProcess& writer)
+{
+    QList<int> done;
+    for (const QByteArray& line : writer.readAllStandardOutput().split('\n'))
+        if (!line.isEmpty())
+            done.append(line.toInt());
+    return done;
+}
+
+TEST(SettingsFaults, WritersKilledAtRandomMomentsNeverLoseAKey)
+{
+    SettingsSandbox sandbox;
+    QRandomGenerator random(20261206);
+    QList<QString> written;
+    for (int round = 0; round < 1000; ++round) {
+        QProcess writer;
+        writer.start(WriterPath(), {QStringLiteral("k%1_").arg(round), QStringLiteral("1000")});
+        ASSERT_TRUE(writer.waitForStarted());
+        QThread::usleep(random.bounded(25000));
+        ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
+        writer.waitForFinished();
+        for (int i : Finished(writer))
+            written.append(QStringLiteral("k%1_%2").arg(round).arg(i));
+        // The file always parses and holds every key whose write finished.
+        const IniDocument doc = IniDocument::FromBytes(sandbox.IniBytes());
+        for (const QString& key : written)
+            ASSERT_TRUE(doc.Value(QStringLiteral("Race"), key).has_value()) << key.toStdString() << " round " << round;
+    }
+    EXPECT_GT(written.size(), 100);
+}
+
+TEST(SettingsFaults, TwoRunningCopiesWritingAThousandKeysEachLoseNone)
+{
+    SettingsSandbox sandbox;
+    constexpr int kKeys = 1000;
+    QProcess a;
+    QProcess b;
+    a.start(WriterPath(), {QStringLiteral("a"), QString::number(kKeys)});
+    b.start(WriterPath(), {QStringLiteral("b"), QString::number(kKeys)});
+    ASSERT_TRUE(a.waitForFinished(300000));
+    ASSERT_TRUE(b.waitForFinished(300000));
+    ASSERT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
+    ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
+    const IniDocument doc = IniDocument::FromBytes(sandbox.IniBytes());
+    for (int i = 0; i < kKeys; ++i) {
+        EXPECT_EQ(doc.Value(QStringLiteral("Race"), QStringLiteral("a%1").arg(i)), QString::number(i));
+        EXPECT_EQ(doc.Value(QStringLiteral("Race"), QStringLiteral("b%1").arg(i)), QString::number(i));
+    }
+}
+
+// A writer whose child side is limited (no write permission, or a file size
+// limit standing for a full disk) fails clearly and leaves the old file.
+struct LimitedWrite {
+    const char* name;
+    bool readOnlyFolder;
+    int valueLength;
+};
+
+class SettingsLimitedWrite : public ::testing::TestWithParam<LimitedWrite> {};
+
+TEST_P(SettingsLimitedWrite, FailsWithAReasonAndKeepsTheOldFile)
+{
+    SettingsSandbox sandbox;
+    const QByteArray before("[JDK]\r\nPath=/opt/jdk/bin\r\n[Race]\r\nold=1\r\n");
+    sandbox.WriteIni(before);
+    const QString folder = sandbox.Folder().Path();
+    if (GetParam().readOnlyFolder)
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    const bool readOnly = GetParam().readOnlyFolder;
+    QProcess writer;
+    writer.setChildProcessModifier([readOnly] {
+        if (readOnly && ::geteuid() == 0 && ::setuid(65534) != 0)
+            _exit(3);  // root ignores permissions: write as nobody
+        if (!readOnly) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{4096, 4096};  // the disk fills after 4 KiB
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+    });
+    writer.start(WriterPath(), {QStringLiteral("new"), QStringLiteral("1"), QString::number(GetParam().valueLength)});
+    ASSERT_TRUE(writer.waitForFinished(30000));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(writer.exitCode(), 1);
+    EXPECT_FALSE(writer.readAllStandardError().trimmed().isEmpty());
+    EXPECT_EQ(sandbox.IniBytes(), before);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Setting.ini")});
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, SettingsLimitedWrite,
+                         ::testing::Values(LimitedWrite{"read-only folder", true, 0},
+                                           LimitedWrite{"full disk", false, 16 * 1024}),
+                         [](const auto& info) { return info.param.readOnlyFolder ? "ReadOnlyFolder" : "FullDisk"; });
+
+TEST(SettingsFaults, HugeFileIsReadOnceAndStaysWritable)
+{
+    SettingsSandbox sandbox;
+    QByteArray big("[JDK]\r\nPath=/jdk\r\n");
+    const QByteArray filler(1024 * 1024, 'x');
+    for (int i = 0; i < 100; ++i)
+        big += "; " + filler + "\r\n";
+    sandbox.WriteIni(big);
+    CSettingFile settings;
+    for (int i = 0; i < 50; ++i)
+        ASSERT_EQ(settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {}), QStringLiteral("/jdk"));
+    ASSERT_TRUE(settings.WriteString(QStringLiteral("JDK"), QStringLiteral("Path"), QStringLiteral("/other")));
+    EXPECT_EQ(sandbox.IniBytes().size(), big.size() + 2);
+}
+
+}  // namespace
