@@ -2,9 +2,7 @@
 #include "runner/CapturedText.h"
 
 #include "tests/runner/RunnerTestSupport.h"
-#include "tests/support/QtPrinters.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -14,10 +12,8 @@ namespace {
 QString RunShell(const CaptureFiles& capture, const char* script)
 {
     QProcess process;
-    process.setProgram(QStringLiteral("/bin/sh"));
-    process.setArguments({QStringLiteral("-c"), QString::fromUtf8(script)});
     capture.Attach(process);
-    process.start();
+    process.start("/bin/sh", {"-c", script});
     process.waitForFinished();
     return runner::ReadCapturedOutput(capture.OutputPath(), capture.ErrorPath()).text;
 }
@@ -27,15 +23,14 @@ TEST(CaptureFiles, AreFreshPrivateFilesThatAreNeverCreatedAgainByName)
     TempDirSandbox tmp;
     CaptureFiles capture;
     ASSERT_TRUE(capture.Prepare());
-    for (const QString& path : {capture.OutputPath(), capture.ErrorPath()}) {
+    for (const auto& [path, prefix] : {std::pair{capture.OutputPath(), "Out"}, {capture.ErrorPath(), "Err"}}) {
         const QFileInfo info(path);
-        EXPECT_EQ(info.absolutePath() + QLatin1Char('/'), tmp.Path());
+        EXPECT_EQ(info.absolutePath() + '/', tmp.Path());
+        EXPECT_TRUE(info.fileName().startsWith(prefix));
         EXPECT_EQ(info.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther), 0);
     }
-    EXPECT_TRUE(QFileInfo(capture.OutputPath()).fileName().startsWith(QLatin1String("Out")));
-    EXPECT_TRUE(QFileInfo(capture.ErrorPath()).fileName().startsWith(QLatin1String("Err")));
     // Standard input is empty, errors come after the output.
-    EXPECT_EQ(RunShell(capture, "echo err >&2; echo out; read x || echo no-input"), QStringLiteral("out\nno-input\nerr\n"));
+    EXPECT_EQ(RunShell(capture, "echo err >&2; echo out; read x || echo no-input"), "out\nno-input\nerr\n");
 
     const QString first = capture.OutputPath();
     ASSERT_TRUE(capture.Prepare());
@@ -43,55 +38,40 @@ TEST(CaptureFiles, AreFreshPrivateFilesThatAreNeverCreatedAgainByName)
     QFile::remove(capture.OutputPath());
     RunShell(capture, "echo lost");
     EXPECT_FALSE(QFile::exists(capture.OutputPath())) << "a removed capture file stays removed";
-    const QString output = capture.OutputPath();
     capture.Delete();
-    EXPECT_EQ(capture.OutputPath(), output) << "the names stay";
     EXPECT_EQ(tmp.CaptureLeftovers(), QStringList());
 }
 
-struct ReadCase {
-    QByteArray output;
-    QByteArray error;
-    QString text;
-};
-
-class ReadCapturedOutputTest : public ::testing::TestWithParam<ReadCase> {};
-
-TEST_P(ReadCapturedOutputTest, PutsOutputBeforeErrorsLineByLine)
+TEST(ReadCapturedOutput, PutsOutputBeforeErrorsOneLfPerLine)
 {
+    const struct {
+        QByteArray output, error;
+        QString text;
+    } cases[] = {{"", "", ""},
+                 {"", "A.java:1: error\r\n1 error\r\n", "A.java:1: error\n1 error\n"},
+                 {"o1\no2", "e1\n", "o1\no2\ne1\n"},
+                 {"a\rb\n\n", "", "a\rb\n\n"},
+                 {"日本\x83\xff\n", "", "日本\uFFFD\uFFFD\n"}};
     TempFolder folder;
-    const runner::CapturedText captured = runner::ReadCapturedOutput(
-        folder.Write(QStringLiteral("out"), GetParam().output), folder.Write(QStringLiteral("err"), GetParam().error));
-    EXPECT_EQ(captured.text, GetParam().text);
-    EXPECT_EQ(captured.hasOutput, !GetParam().output.isEmpty() || !GetParam().error.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Streams, ReadCapturedOutputTest,
-    ::testing::Values(ReadCase{"", "", QString()},
-                      ReadCase{"", "A.java:1: error\r\n1 error\r\n", QStringLiteral("A.java:1: error\n1 error\n")},
-                      ReadCase{"o1\no2", "e1\n", QStringLiteral("o1\no2\ne1\n")},
-                      ReadCase{"a\rb\n\n", "", QStringLiteral("a\rb\n\n")},
-                      ReadCase{QByteArray("日本\x83\xff\n"), "", QStringLiteral("日本\uFFFD\uFFFD\n")}));
-
-struct BreakCase {
-    QByteArray input;
-    QByteArray expected;
-};
-
-class BreakLongLinesTest : public ::testing::TestWithParam<BreakCase> {};
-
-TEST_P(BreakLongLinesTest, KeepsLinesWithinTheLimitAndCharactersWhole)
-{
-    QByteArray bytes = GetParam().input;
-    EXPECT_EQ(runner::BreakLongLines(bytes, 3), GetParam().expected != GetParam().input);
-    EXPECT_EQ(bytes, GetParam().expected);
+    for (const auto& c : cases) {
+        const runner::CapturedText captured =
+            runner::ReadCapturedOutput(folder.Write("out", c.output), folder.Write("err", c.error));
+        EXPECT_EQ(captured.text, c.text);
+        EXPECT_EQ(captured.hasOutput, !c.text.isEmpty());
+    }
 }
 
 // "あ" is three bytes: it is never cut.
-INSTANTIATE_TEST_SUITE_P(Lines, BreakLongLinesTest,
-                         ::testing::Values(BreakCase{"abc\nde\n", "abc\nde\n"}, BreakCase{"abcdefg\nxy", "abc\ndef\ng\nxy"},
-                                           BreakCase{"aあいz\n", "a\nあ\nい\nz\n"}));
+TEST(BreakLongLines, KeepsLinesWithinTheLimitAndCharactersWhole)
+{
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"abc\nde\n", "abc\nde\n"}, {"abcdefg\nxy", "abc\ndef\ng\nxy"}, {"aあいz\n", "a\nあ\nい\nz\n"}};
+    for (auto [bytes, expected] : cases) {
+        const QByteArray input = bytes;
+        EXPECT_EQ(runner::BreakLongLines(bytes, 3), expected != input);
+        EXPECT_EQ(bytes, expected);
+    }
+}
 
 // A gigabyte without a line break is shortened and broken into lines, both
 // with a notice, instead of taking all memory.
@@ -101,15 +81,14 @@ TEST(ReadCapturedOutput, CopesWithAGigabyteWithoutLineBreaks)
     QFile huge(folder.Path("out"));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30));
     huge.close();
-    const QString err = folder.Write(QStringLiteral("err"), "e\n");
-    const runner::CapturedText captured = runner::ReadCapturedOutput(huge.fileName(), err);
+    const runner::CapturedText captured = runner::ReadCapturedOutput(huge.fileName(), folder.Write("err", "e\n"));
     EXPECT_TRUE(captured.shortened);
-    const QStringList lines = captured.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines = captured.text.split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines.size(), runner::kStreamLimit / runner::kLineLimit + 3);
     EXPECT_EQ(lines.first().size(), runner::kLineLimit);
-    EXPECT_TRUE(lines[lines.size() - 3].contains(QStringLiteral("改行して表示")));
-    EXPECT_TRUE(lines[lines.size() - 2].contains(QStringLiteral("打ち切りました")));
-    EXPECT_EQ(lines.last(), QStringLiteral("e")) << "errors still follow";
+    EXPECT_TRUE(lines[lines.size() - 3].contains("改行して表示"));
+    EXPECT_TRUE(lines[lines.size() - 2].contains("打ち切りました"));
+    EXPECT_EQ(lines.last(), "e") << "errors still follow";
 }
 
 }  // namespace

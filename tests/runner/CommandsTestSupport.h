@@ -1,33 +1,35 @@
 #pragma once
-// A main window stand-in and a command object whose output window, program
-// starts and document opens are recorded instead of shown.
+// A main window stand-in, a command object whose output windows, program
+// starts and document opens are recorded instead of shown, and a fixture
+// with a current file in "my src/".
 #include "app/IMainContext.h"
 #include "runner/CToolCommands.h"
 #include "settings/COptionModel.h"
 
 #include "tests/runner/RunnerTestSupport.h"
+#include "tests/support/FakeUserDialogs.h"
 
+#include <QFileInfo>
 #include <QWidget>
-#include <memory>
-#include <vector>
+#include <gtest/gtest.h>
 
 class FakeMainContext : public IMainContext {
 public:
     QWidget window;
     CurrentFile file;
     QString jdk;
-    std::unique_ptr<COptionModel> options = std::make_unique<COptionModel>();
-    std::vector<int> executed;
-
-    // path: the current file's full path.
-    void SetFile(const QString& path);
+    COptionModel options;
 
     QWidget* Window() override { return &window; }
     const CurrentFile& File() const override { return file; }
     QString JdkFolder() const override { return jdk; }
-    COptionModel& Options() override { return *options; }
-    void SetCurrentFile(const QString& path) override { SetFile(path); }
-    void ExecuteCommand(int id) override { executed.push_back(id); }
+    COptionModel& Options() override { return options; }
+    void SetCurrentFile(const QString& path) override
+    {
+        const QFileInfo info(path);
+        file = {info.fileName(), info.completeBaseName(), info.absolutePath() + '/', info.suffix().toLower()};
+    }
+    void ExecuteCommand(int) override {}
     void RefreshJavaDocumentCommand() override {}
 };
 
@@ -36,7 +38,7 @@ public:
     using CToolCommands::CToolCommands;
 
     QStringList shown;
-    std::vector<platform::ProcessSpec> started;
+    QList<QStringList> started;  // {working folder, program, arguments...}
     QStringList opened;
     bool startSucceeds = true;
     bool openSucceeds = true;
@@ -46,13 +48,38 @@ protected:
     void ShowOutputWindow(QString text) override { shown.push_back(std::move(text)); }
     bool StartProgram(const platform::ProcessSpec& spec) override
     {
-        started.push_back(spec);
+        started << QStringList{spec.workingFolder, spec.program} + spec.arguments;
         return startSucceeds;
     }
-    bool OpenDocument(const QString& path) override
-    {
-        opened.push_back(path);
-        return openSucceeds;
-    }
+    bool OpenDocument(const QString& path) override { opened << path; return openSucceeds; }
     platform::DesktopEnvironment Environment() const override { return env; }
+};
+
+class CommandsTest : public ::testing::Test {
+protected:
+    SettingsSandbox settings;
+    TempDirSandbox tmp;
+    TempFolder root;
+    FakeUserDialogs dialogs;
+    FakeMainContext main;
+    RecordingCommands commands{main};
+    const QString src = root.Path("my src/");
+
+    CommandsTest() { main.SetCurrentFile(src + "Hello.java"); }
+    ~CommandsTest() override { EXPECT_EQ(tmp.CaptureLeftovers(), QStringList()) << "capture files are deleted"; }
+
+    void Options(const QByteArray& ini)
+    {
+        settings.WriteIni(ini);
+        main.options.Load();
+    }
+    // Writes an empty file into "my src/".
+    QString Src(const QString& name) const { return root.Write("my src/" + name); }
+    QStringList Messages() const
+    {
+        QStringList texts;
+        for (const RecordedMessage& m : dialogs.messages)
+            texts << m.text;
+        return texts;
+    }
 };

@@ -3,39 +3,28 @@
 // that stands in for the system's one.
 #include "tests/support/TempFolder.h"
 
-#include <QStringList>
+#include <QDir>
+#include <QFile>
 
-// Writes an executable shell script (the text after "#!/bin/sh\n").
-QString WriteScript(const TempFolder& folder, const QString& relative, const QByteArray& body);
-
-// The build folder: $TW_BINARY_DIR, else the one this test was built in.
-QString BinaryDir();
+// An executable shell script (the text after "#!/bin/sh\n").
+inline QString WriteScript(const TempFolder& folder, const QString& relative, const QByteArray& body = "exit 0\n")
+{
+    const QString path = folder.Write(relative, "#!/bin/sh\n" + body);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
 
 // Points TMPDIR at a fresh folder for its lifetime.
 class TempDirSandbox {
 public:
-    TempDirSandbox();
-    ~TempDirSandbox();
+    TempDirSandbox() { qputenv("TMPDIR", QFile::encodeName(m_folder.Path())); }
+    ~TempDirSandbox() { m_had ? qputenv("TMPDIR", m_previous) : qunsetenv("TMPDIR"); }
     QString Path() const { return m_folder.Path(); }
     // Files whose names begin with "Out" or "Err".
-    QStringList CaptureLeftovers() const;
+    QStringList CaptureLeftovers() const { return QDir(Path()).entryList({"Out*", "Err*"}, QDir::Files); }
 
 private:
+    QByteArray m_previous = qgetenv("TMPDIR");
+    bool m_had = qEnvironmentVariableIsSet("TMPDIR");
     TempFolder m_folder;
-    QByteArray m_previous;
-    bool m_hadPrevious = false;
 };
-
-#include "platform/Processes.h"
-
-#include <ostream>
-
-namespace platform {
-inline void PrintTo(const ProcessSpec& spec, std::ostream* out)
-{
-    *out << '"' << spec.program.toStdString() << "\" {";
-    for (const QString& a : spec.arguments)
-        *out << '"' << a.toStdString() << "\" ";
-    *out << "} in \"" << spec.workingFolder.toStdString() << '"';
-}
-}  // namespace platform

@@ -1,300 +1,203 @@
 // The JDK tool commands against a fake JDK whose tools record their working
-// folder and arguments and print chosen text on both streams.
+// folder, path and arguments, and either print an error or "compile" the
+// sources they were given.
 #include "tests/runner/CommandsTestSupport.h"
-#include "tests/support/FakeUserDialogs.h"
-#include "tests/support/QtPrinters.h"
 
-#include <QDir>
 #include <QFile>
-#include <functional>
-#include <gtest/gtest.h>
+#include <QProcess>
 
 namespace {
 
 const QByteArray kFakeTool =
-    "printf '%s\\0' \"$(pwd)/\" \"$@\" > \"$TW_FAKE_JDK_LOG/$(basename \"$0\")\"\n"
-    "[ -n \"$TW_FAKE_MAKE_CLASS\" ] && for a; do case \"$a\" in *.java) : > \"${a%.java}.class\";; esac; done\n"
-    "printf '%s' \"$TW_FAKE_STDERR\" >&2\n"
-    "printf '%s' \"$TW_FAKE_STDOUT\"\n";
+    "printf '%s\\0' \"$(pwd)/\" \"$0\" \"$@\" > \"$TW_FAKE_JDK_LOG/$(basename \"$0\")\"\n"
+    "[ -z \"$TW_FAKE_STDERR\" ] && for a; do case \"$a\" in *.java) : > \"${a%.java}.class\";; esac; done\n"
+    "printf '%s' \"$TW_FAKE_STDERR\" >&2\n";
 
-QStringList L(std::initializer_list<const char*> items)
-{
-    QStringList list;
-    for (const char* item : items)
-        list << QString::fromUtf8(item);
-    return list;
-}
-
-class ToolCommandsTest : public ::testing::Test {
+class ToolCommandsTest : public CommandsTest {
 protected:
-    SettingsSandbox settings;
-    TempDirSandbox tmp;
-    TempFolder root;
-    FakeUserDialogs dialogs;
-    FakeMainContext main;
-    RecordingCommands commands{main};
-    QString src;
-
-    void SetUp() override
+    ToolCommandsTest()
     {
         for (const char* tool : {"javac", "java", "javah", "rmic", "javadoc", "appletviewer"})
-            WriteScript(root, QStringLiteral("fake jdk/bin/") + QString::fromLatin1(tool), kFakeTool);
+            WriteScript(root, QString("fake jdk/bin/") + tool, kFakeTool);
         main.jdk = root.Path("fake jdk/bin/");
-        QDir().mkpath(root.Path("log"));
-        qputenv("TW_FAKE_JDK_LOG", QFile::encodeName(root.Path("log")));
-        src = root.Path("my src/");
-        main.SetFile(Src("Hello.java"));
+        qputenv("TW_FAKE_JDK_LOG", QFile::encodeName(root.Path("fake jdk")));
+        qunsetenv("TW_FAKE_STDERR");
     }
 
-    void TearDown() override
+    // {working folder, program, arguments...} of a fake tool's last run; empty when it did not run.
+    QStringList Ran(const QString& tool) const
     {
-        for (const char* name : {"TW_FAKE_JDK_LOG", "TW_FAKE_MAKE_CLASS", "TW_FAKE_STDOUT", "TW_FAKE_STDERR"})
-            qunsetenv(name);
-        EXPECT_EQ(tmp.CaptureLeftovers(), QStringList()) << "capture files are deleted after every run";
-    }
-
-    void Options(const QByteArray& ini)
-    {
-        settings.WriteIni(ini);
-        main.options->Load();
-    }
-
-    QString Src(const char* name) { return root.Write(QStringLiteral("my src/") + QString::fromUtf8(name)); }
-
-    // The working folder and the arguments of a fake tool's last run; empty when it did not run.
-    QStringList Ran(const char* tool)
-    {
-        QFile record(root.Path("log/") + QString::fromLatin1(tool));
-        QStringList run;
-        if (record.open(QIODevice::ReadOnly)) {
-            for (const QByteArray& part : record.readAll().split('\0'))
-                run << QString::fromUtf8(part);
-            run.removeLast();
-        }
+        QStringList run = QString::fromUtf8(root.Read("fake jdk/" + tool)).split(QChar(0));
+        run.removeLast();
         return run;
     }
-
-    QStringList Messages() const
-    {
-        QStringList texts;
-        for (const RecordedMessage& m : dialogs.messages)
-            texts << m.text;
-        return texts;
-    }
 };
+
+using C = CToolCommands;
+enum class Form { Captured, Forced, Detached };
 
 struct CommandCase {
     const char* name;
     QByteArray ini;
-    std::vector<const char*> files;  // in "my src/"; the first is current
-    std::function<void(CToolCommands&)> command;
-    const char* tool;
+    QStringList files;  // in "my src/"; the first is current
+    void (C::*command)();
+    QString tool;
     QStringList arguments;
+    Form form = Form::Captured;
+    const char* missingTool = "";
 };
 
-std::string CaseName(const ::testing::TestParamInfo<CommandCase>& info) { return info.param.name; }
+class CommandTest : public ToolCommandsTest, public ::testing::WithParamInterface<CommandCase> {};
 
-class CapturedCommandTest : public ToolCommandsTest, public ::testing::WithParamInterface<CommandCase> {
-protected:
-    void Execute()
-    {
-        Options(GetParam().ini);
-        for (const char* file : GetParam().files)
-            Src(file);
-        main.SetFile(src + QString::fromUtf8(GetParam().files.front()));
-        GetParam().command(commands);
-        EXPECT_EQ(Messages(), QStringList());
-    }
-};
-
-TEST_P(CapturedCommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
+// Captured tools run for real; detached ones are recorded (headless: no terminal).
+TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
 {
-    Execute();
-    EXPECT_EQ(Ran(GetParam().tool), QStringList(src) + GetParam().arguments);
+    const CommandCase& c = GetParam();
+    if (*c.missingTool)
+        QFile::remove(main.jdk + c.missingTool);
+    Options(c.ini);
+    for (const QString& file : c.files)
+        Src(file);
+    main.SetCurrentFile(src + c.files.front());
+    (commands.*c.command)();
+    EXPECT_EQ(Messages(), QStringList());
+    const QStringList expected = QStringList{src, main.jdk + c.tool} + c.arguments;
+    EXPECT_EQ(c.form == Form::Detached ? commands.started.value(0) : Ran(c.tool), expected);
+    EXPECT_EQ(commands.shown, c.form == Form::Forced ? QStringList{QString()} : QStringList())
+        << "a silent tool shows a window only when the run is captured";
 }
-
-const QByteArray kAllJavacOptions =
-    "[JavacOption]\nO=true\nNowarn=true\nDeprecation=true\nClassPath=true\nStrClassPath=lib/a.jar\n"
-    "Other=true\nStrOther=-g \"-Xlint:all\"\n";
 
 // No length limit cuts a command line.
-const QString kLongOption = QStringLiteral("-Akey=") + QString(3000, QLatin1Char('x'));
+const QString kLong = "-Akey=" + QString(3000, 'x');
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, CapturedCommandTest,
-    ::testing::Values(
-        CommandCase{"Compile", "", {"My Hello.java"}, &CToolCommands::OnCompile, "javac", L({"-classpath", ".", "My Hello.java"})},
-        CommandCase{"CompileAllOptions", kAllJavacOptions, {"Hello.java"}, &CToolCommands::OnCompile, "javac",
-                    L({"-classpath", ".:lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", "Hello.java"})},
-        CommandCase{"CompileLongOption", "[JavacOption]\nOther=true\nStrOther=" + kLongOption.toUtf8() + "\n", {"Hello.java"},
-                    &CToolCommands::OnCompile, "javac", QStringList{"-classpath", ".", kLongOption, "Hello.java"}},
-        CommandCase{"Rebuild", "", {"Hello.java", "B.java", "A b.java", "c.txt"}, &CToolCommands::OnRebuild, "javac",
-                    L({"-classpath", ".", "A b.java", "B.java", "Hello.java"})},
-        CommandCase{"Run", "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n", {"Hello.java", "Hello.class"},
-                    &CToolCommands::OnRunJava, "java", L({"-classpath", ".", "Hello", "one", "two three"})},
-        CommandCase{"RunJar", "[JavaOption]\nMsg=true\nOption=true\nStrOption=-Xmx64m\n", {"My Tool.JAR"},
-                    &CToolCommands::OnRunJava, "java", L({"-classpath", ".", "-Xmx64m", "-jar", "My Tool.JAR"})},
-        CommandCase{"RunClass", "[JavaOption]\nMsg=true\n", {"Hello.class"}, &CToolCommands::OnRunJava, "java",
-                    L({"-classpath", ".", "Hello"})},
-        CommandCase{"Javah", "[JavahOption]\nClassPath=true\nStrClassPath=x\n", {"Hello.java", "Hello.class"},
-                    &CToolCommands::OnJavah, "javah", L({"-classpath", ".:x", "Hello"})},
-        CommandCase{"Rmic", "[JavaRmiOption]\nOption=true\nStrOption=-v1.2\n", {"Hello.class"}, &CToolCommands::OnRmic,
-                    "rmic", L({"-classpath", ".", "-v1.2", "Hello"})}),
-    CaseName);
+const CommandCase kCommands[] = {
+    {"Compile", "", {"My Hello.java"}, &C::OnCompile, "javac", {"-classpath", ".", "My Hello.java"}},
+    {"CompileAllOptions",
+     "[JavacOption]\nO=true\nNowarn=true\nDeprecation=true\nClassPath=true\nStrClassPath=lib/a.jar\nOther=true\n"
+     "StrOther=-g \"-Xlint:all\" " + kLong.toUtf8(), {"Hello.java"}, &C::OnCompile, "javac",
+     {"-classpath", ".:lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", kLong, "Hello.java"}},
+    // Names that look like options stay file names.
+    {"Rebuild", "", {"Hello.java", "B.java", "A b.java", "c.txt", "-x.java"}, &C::OnRebuild, "javac",
+     {"-classpath", ".", "./-x.java", "A b.java", "B.java", "Hello.java"}},
+    {"RebuildWithoutSources", "", {"notes.txt"}, &C::OnRebuild, "javac", {"-classpath", ".", "*.java"}},
+    {"RunCaptured", "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n", {"Hello.java", "Hello.class"},
+     &C::OnRunJava, "java", {"-classpath", ".", "Hello", "one", "two three"}, Form::Forced},
+    {"RunJar", "[JavaOption]\nMsg=true\nOption=true\nStrOption=-Xmx64m\n", {"My Tool.JAR"}, &C::OnRunJava, "java",
+     {"-classpath", ".", "-Xmx64m", "-jar", "My Tool.JAR"}, Form::Forced},
+    // A missing class file is compiled first.
+    {"Javah", "[JavahOption]\nClassPath=true\nStrClassPath=x\n", {"Hello.java"}, &C::OnJavah, "javah",
+     {"-classpath", ".:x", "Hello"}},
+    // javac makes the header when the JDK has no javah.
+    {"HeaderWithoutJavah", "[JavahOption]\nClassPath=true\nStrClassPath=lib\nOption=true\nStrOption=-jni\n",
+     {"Native Lib.java"}, &C::OnJavah, "javac", {"-h", ".", "-classpath", ".:lib", "Native Lib.java"}, Form::Captured,
+     "javah"},
+    {"Rmic", "[JavaRmiOption]\nOption=true\nStrOption=-v1.2\n", {"Hello.class"}, &C::OnRmic, "rmic",
+     {"-classpath", ".", "-v1.2", "Hello"}},
+    {"AppletViewer", "", {"My Applet.java", "My Applet.html"}, &C::OnRunAppletViewer, "appletviewer",
+     {"My Applet.html"}, Form::Detached},
+    {"Document", "", {"My Hello.java"}, &C::OnMakeDocument, "javadoc", {"My Hello.java"}, Form::Detached},
+    {"AllDocuments", "", {"Hello.java", "A.java"}, &C::OnMakeAllDocuments, "javadoc", {"A.java", "Hello.java"},
+     Form::Detached}};
 
-class DetachedCommandTest : public CapturedCommandTest {};
+INSTANTIATE_TEST_SUITE_P(Commands, CommandTest, ::testing::ValuesIn(kCommands),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST_P(DetachedCommandTest, StartsTheToolDirectlyWithoutATerminal)
-{
-    Execute();
-    ASSERT_EQ(commands.started.size(), 1u);
-    EXPECT_EQ(commands.started[0], (platform::ProcessSpec{main.jdk + QString::fromLatin1(GetParam().tool),
-                                                          GetParam().arguments, src}));
-    EXPECT_EQ(commands.shown, QStringList());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, DetachedCommandTest,
-    ::testing::Values(
-        CommandCase{"Run", "", {"Hello.java", "Hello.class"}, &CToolCommands::OnRunJava, "java", L({"-classpath", ".", "Hello"})},
-        CommandCase{"KeptConsole", "[JavaOption]\nShowDos=true\nMsg=true\n", {"Hello.class"}, &CToolCommands::OnRunJava,
-                    "java", L({"-classpath", ".", "Hello"})},
-        CommandCase{"AppletViewer", "", {"My Applet.java", "My Applet.html"}, &CToolCommands::OnRunAppletViewer,
-                    "appletviewer", L({"My Applet.html"})},
-        CommandCase{"Document", "", {"My Hello.java"}, &CToolCommands::OnMakeDocument, "javadoc", L({"My Hello.java"})},
-        CommandCase{"AllDocuments", "", {"Hello.java", "A.java"}, &CToolCommands::OnMakeAllDocuments, "javadoc",
-                    L({"A.java", "Hello.java"})}),
-    CaseName);
-
-TEST_F(ToolCommandsTest, DetachedRunsUseATerminalThatClosesOrStaysWithAShell)
+// Without a terminal (above) detached tools start directly. The kept
+// console's shell passes the names on untouched, then stays for the user.
+TEST_F(ToolCommandsTest, DetachedRunsUseTheFirstTerminalThatClosesOrStaysWithAShell)
 {
     TempFolder bin;
-    const QString xterm = WriteScript(bin, QStringLiteral("xterm"), "exit 0\n");
+    const QString xterm = WriteScript(bin, "xterm");
+    const QString standard = WriteScript(bin, "x-terminal-emulator");
     commands.env.path = {bin.Path()};
-    Src("Hello.class");
+    main.SetCurrentFile(Src("$HOME `x`;\"q\".class"));
     commands.OnRunJava();
-    Options("[JavaOption]\nShowDos=true\n");
+    commands.env.terminal = "xterm";  // the user's own choice comes first
+    Options("[JavaOption]\nShowDos=true\nMsg=true\n");  // the kept console wins over capture
     commands.OnRunJava();
-    ASSERT_EQ(commands.started.size(), 2u);
-    const QStringList java{main.jdk + QStringLiteral("java"), QStringLiteral("-classpath"), QStringLiteral("."),
-                           QStringLiteral("Hello")};
-    EXPECT_EQ(commands.started[0], (platform::ProcessSpec{xterm, QStringList(QStringLiteral("-e")) + java, src}));
-    EXPECT_EQ(commands.started[1].arguments.mid(0, 3), L({"-e", "/bin/sh", "-c"}));
-    EXPECT_EQ(commands.started[1].arguments.mid(4), java);
-}
-
-TEST_F(ToolCommandsTest, OutputComesFirstAndSilentToolsShowAWindowOnlyWhenForced)
-{
-    commands.OnCompile();
-    EXPECT_EQ(commands.shown, QStringList()) << "a silent compile shows nothing";
-    Src("Hello.class");
-    Options("[JavaOption]\nMsg=true\n");
-    commands.OnRunJava();
-    EXPECT_EQ(commands.shown, QStringList(QString())) << "a captured run always shows its window";
-    qputenv("TW_FAKE_STDERR", "Hello.java:3: error: ';' expected\r\n");
-    qputenv("TW_FAKE_STDOUT", "note: 日本語");
-    commands.OnCompile();
-    EXPECT_EQ(commands.shown.last(), QStringLiteral("note: 日本語\nHello.java:3: error: ';' expected\n"));
+    const QStringList java{main.jdk + "java", "-classpath", ".", "$HOME `x`;\"q\""};
+    ASSERT_EQ(commands.started.size(), 2);
+    EXPECT_EQ(commands.started[0], QStringList({src, standard, "-e"}) + java);
+    EXPECT_EQ(commands.started[1].mid(0, 5), QStringList({src, xterm, "-e", "/bin/sh", "-c"}));
+    QProcess console;  // what runs in the terminal
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("SHELL", WriteScript(bin, "shell", "echo shell\n"));
+    console.setProcessEnvironment(env);
+    console.setWorkingDirectory(src);
+    console.start(commands.started[1][3], commands.started[1].mid(4));
+    ASSERT_TRUE(console.waitForFinished());
+    EXPECT_EQ(console.readAllStandardOutput(), "shell\n");
+    EXPECT_EQ(Ran("java"), QStringList{src} + java);
+    EXPECT_TRUE(commands.shown.isEmpty());
 }
 
 TEST_F(ToolCommandsTest, MissingFilesAreReportedAndNothingRuns)
 {
-    const std::pair<const char*, std::function<void(CToolCommands&)>> cases[] = {
-        {"Gone.java", &CToolCommands::OnCompile},       {"Hello.java", &CToolCommands::OnRunJava},
-        {"Tool.jar", &CToolCommands::OnRunJava},        {"Hello.java", &CToolCommands::OnRunAppletViewer},
-        {"Hello.java", &CToolCommands::OnRunBrowser},   {"Other.class", &CToolCommands::OnJavah}};
+    const std::pair<const char*, void (C::*)()> cases[] = {
+        {"Gone.java", &C::OnCompile},          {"Hello.java", &C::OnRunJava},    {"Tool.jar", &C::OnRunJava},
+        {"Hello.java", &C::OnRunAppletViewer}, {"Hello.java", &C::OnRunBrowser}, {"Other.class", &C::OnJavah}};
     for (const auto& [file, command] : cases) {
-        main.SetFile(src + QString::fromUtf8(file));
-        command(commands);
+        main.SetCurrentFile(src + file);
+        (commands.*command)();
     }
-    EXPECT_EQ(Messages(), (QStringList{src + QStringLiteral("Gone.javaは存在しません"), QStringLiteral("Hello.classは存在しません"),
-                                       QStringLiteral("Tool.jarは存在しません"), src + QStringLiteral("Hello.htmlは存在しません"),
-                                       src + QStringLiteral("Hello.htmlは存在しません"), src + QStringLiteral("Other.classは存在しません")}));
-    for (const RecordedMessage& m : dialogs.messages) {
-        EXPECT_EQ(m.caption, QStringLiteral("ファイルエラー"));
-        EXPECT_EQ(m.icon, MsgIcon::Error);
-        EXPECT_EQ(m.owner, &main.window);
-    }
-    EXPECT_TRUE(commands.started.empty() && commands.opened.empty());
+    EXPECT_EQ(Messages(), (QStringList{src + "Gone.javaは存在しません", "Hello.classは存在しません", "Tool.jarは存在しません",
+                                       src + "Hello.htmlは存在しません", src + "Hello.htmlは存在しません",
+                                       src + "Other.classは存在しません"}));
+    for (const RecordedMessage& m : dialogs.messages)
+        EXPECT_EQ(std::tuple(m.caption, m.icon, m.owner), std::tuple(QString("ファイルエラー"), MsgIcon::Error, &main.window));
+    EXPECT_TRUE(commands.started.isEmpty() && commands.opened.isEmpty());
     EXPECT_TRUE(Ran("javac").isEmpty() && Ran("java").isEmpty() && Ran("javah").isEmpty());
 }
 
-TEST_F(ToolCommandsTest, JavahAndRmicCompileAMissingClassFirst)
+// A compile that makes no class file shows javac's errors and stops.
+TEST_F(ToolCommandsTest, RmicStopsWhenCompilingMakesNoClass)
 {
-    qputenv("TW_FAKE_MAKE_CLASS", "1");
-    commands.OnJavah();
-    EXPECT_EQ(Ran("javac"), QStringList(src) + L({"-classpath", ".", "Hello.java"}));
-    EXPECT_FALSE(Ran("javah").isEmpty());
-
-    // A compile that makes no class file stops with the missing class.
-    qunsetenv("TW_FAKE_MAKE_CLASS");
     qputenv("TW_FAKE_STDERR", "Broken.java:1: error\n");
-    main.SetFile(Src("Broken.java"));
+    main.SetCurrentFile(Src("Broken.java"));
     commands.OnRmic();
-    EXPECT_EQ(commands.shown, QStringList(QStringLiteral("Broken.java:1: error\n"))) << "javac's own window";
-    EXPECT_EQ(Messages(), QStringList(src + QStringLiteral("Broken.classは存在しません")));
+    EXPECT_EQ(Ran("javac"), QStringList({src, main.jdk + "javac", "-classpath", ".", "Broken.java"}));
+    EXPECT_EQ(commands.shown, QStringList{"Broken.java:1: error\n"});
+    EXPECT_EQ(Messages(), QStringList{src + "Broken.classは存在しません"});
     EXPECT_TRUE(Ran("rmic").isEmpty());
 }
 
-TEST_F(ToolCommandsTest, JdkWithoutJavahMakesTheHeaderWithJavac)
+// Tools missing from today's JDKs are named; a tool that cannot start is
+// reported rather than shown as an empty run.
+TEST_F(ToolCommandsTest, MissingToolsAndFailedStartsAreReported)
 {
-    QFile::remove(main.jdk + QStringLiteral("javah"));
-    Options("[JavahOption]\nClassPath=true\nStrClassPath=lib\nOption=true\nStrOption=-jni\n");
-    main.SetFile(Src("Native Lib.java"));
-    qputenv("TW_FAKE_STDOUT", "header\n");
-    commands.OnJavah();
-    EXPECT_EQ(Ran("javac"), QStringList(src) + L({"-h", ".", "-classpath", ".:lib", "Native Lib.java"}));
-    EXPECT_EQ(commands.shown, QStringList(QStringLiteral("header\n")));
-    EXPECT_EQ(Messages(), QStringList());
-}
-
-TEST_F(ToolCommandsTest, MissingToolsAreNamedWithTheJdkFolder)
-{
-    for (const char* tool : {"appletviewer", "rmic", "javah"})
-        QFile::remove(main.jdk + QString::fromLatin1(tool));
     Src("Hello.html");
-    commands.OnRunAppletViewer();
-    commands.OnRmic();
-    main.SetFile(Src("Hello.class"));
-    commands.OnJavah();
-    const QStringList messages = Messages();
-    ASSERT_EQ(messages.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(messages[i].contains(L({"appletviewer", "rmic", "javah"})[i])) << messages[i].toStdString();
-        EXPECT_TRUE(messages[i].contains(main.jdk));
+    main.SetCurrentFile(Src("Hello.class"));
+    for (const auto& [tool, command] :
+         {std::pair{"appletviewer", &C::OnRunAppletViewer}, {"rmic", &C::OnRmic}, {"javah", &C::OnJavah}}) {
+        QFile::remove(main.jdk + tool);
+        (commands.*command)();
+        const QString message = Messages().value(dialogs.messages.size() - 1);
+        EXPECT_TRUE(message.contains(tool) && message.contains(main.jdk)) << message.toStdString();
     }
-    EXPECT_TRUE(commands.started.empty() && Ran("javac").isEmpty());
-}
-
-TEST_F(ToolCommandsTest, AToolThatCannotStartIsReportedWithItsPath)
-{
     main.jdk = root.Path("no jdk/");
-    Src("Hello.class");
-    commands.OnCompile();
     commands.OnRunJava();
     Options("[JavaOption]\nMsg=true\n");
     commands.OnRunJava();
-    const QString java = root.Path("no jdk/javaを起動できません");
-    EXPECT_EQ(Messages(), (QStringList{root.Path("no jdk/javacを起動できません"), java, java}));
-    EXPECT_EQ(commands.shown, QStringList()) << "no empty window pretends the run happened";
+    EXPECT_EQ(Messages().mid(3), QStringList(2, main.jdk + "javaを起動できません"));
+    EXPECT_TRUE(commands.started.isEmpty() && commands.shown.isEmpty());
+    EXPECT_TRUE(Ran("javac").isEmpty() && Ran("java").isEmpty());
 }
 
 TEST_F(ToolCommandsTest, BrowserTakesTheChosenProgramOrTheDesktopDefault)
 {
     const QString page = Src("Hello.html");
     commands.OnRunBrowser();
-    const QString browser = WriteScript(root, QStringLiteral("my browser"), "exit 0\n");
-    Options("[AppOption]\nUseIE=true\nAppIE=" + browser.toUtf8() + "\n");
+    const QString browser = WriteScript(root, "my browser");
+    Options("[AppOption]\nUseIE=true\nAppIE=" + browser.toUtf8());
     commands.OnRunBrowser();
     commands.startSucceeds = false;
     commands.OnRunBrowser();
     QFile::remove(browser);
-    main.options->Load();
+    main.options.Load();
     commands.OnRunBrowser();
     EXPECT_EQ(commands.opened, (QStringList{page, page})) << "a deleted browser falls back to the desktop";
-    ASSERT_EQ(commands.started.size(), 2u);
-    EXPECT_EQ(commands.started[0], (platform::ProcessSpec{browser, {page}, src}));
-    EXPECT_EQ(Messages(), QStringList(page + QStringLiteral("を開けません")));
+    EXPECT_EQ(commands.started, (QList<QStringList>{{src, browser, page}, {src, browser, page}}));
+    EXPECT_EQ(Messages(), QStringList{page + "を開けません"});
 }
 
 }  // namespace
