@@ -77,7 +77,7 @@ const CommandCase kCommands[] = {
      "StrOther=-g \"-Xlint:all\" " + kLong.toUtf8(), {"Hello.java"}, &C::OnCompile, "javac",
      {"-classpath", ".:lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", kLong, "Hello.java"}},
     // Names that look like options stay file names.
-    {"Rebuild", "", {"Hello.java", "B.java", "A b.java", "c.txt", "-x.java"}, &C::OnRebuild, "javac",
+    {"Rebuild", "", {"Hello.java", "B.java", "A b.java", "Z.JAVA", "c.txt", "-x.java"}, &C::OnRebuild, "javac",
      {"-classpath", ".", "./-x.java", "A b.java", "B.java", "Hello.java"}},
     {"RebuildWithoutSources", "", {"notes.txt"}, &C::OnRebuild, "javac", {"-classpath", ".", "*.java"}},
     {"RunCaptured", "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n", {"Hello.java", "Hello.class"},
