@@ -3,7 +3,6 @@
 
 #include <QComboBox>
 #include <QListWidget>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -13,13 +12,14 @@ const Ids kEventIds = {1022, 1023, 1024, 1025, 1026, 1030, 1031, 1032, 1033, 103
 
 struct Applet : DialogUnderTest<CAppletDialog, 130> {
     QComboBox* Kinds() const { return qobject_cast<QComboBox*>(C(1031)); }
-    QListWidget* List() const { return qobject_cast<QListWidget*>(C(1032)); }
     QStringList Offered() const { return Rows(Kinds()->model()); }
-    QStringList Listed() const { return Rows(List()->model()); }
-    void Add(const char* kind)
+    QStringList Listed() const { return Rows(qobject_cast<QListWidget*>(C(1032))->model()); }
+    void Add(std::initializer_list<const char*> kinds)
     {
-        Kinds()->setCurrentIndex(Kinds()->findText(QString::fromLatin1(kind)));
-        Click(C(1033));
+        for (const char* kind : kinds) {
+            Kinds()->setCurrentIndex(Kinds()->findText(QString::fromLatin1(kind)));
+            Click({1033});
+        }
     }
 };
 
@@ -27,127 +27,84 @@ TEST(AppletDialog, FileChoiceAsksForAJavaSourceAndUnlocksTheBasics)
 {
     Applet f;
     f.user.files.push_back(std::nullopt);
-    Click(f.C(1013));
-    EXPECT_EQ(f.Enabled(), (Ids{2, 1013, 1014, 1044}));
-    const FileDialogSpec& spec = f.user.fileRequests.at(0);
-    EXPECT_EQ(spec.title + spec.filter, "Javaﾌｧｲﾙを作成javaｿｰｽﾌｧｲﾙ(*.java)|*.java|全てのﾌｧｲﾙ(*.*)|*.*||");
-    EXPECT_TRUE(spec.proposedName == "*.java" && spec.defaultSuffix == "java" && spec.confirmOverwrite);
+    f.Click({1013});
+    EXPECT_EQ(f.Enabled(), (Ids{2, 1013, 1014, 1044})) << "a cancelled choice changes nothing";
+    const FileDialogSpec& asked = f.user.fileRequests.at(0);
+    EXPECT_EQ(asked.title + asked.filter, "Javaﾌｧｲﾙを作成javaｿｰｽﾌｧｲﾙ(*.java)|*.java|全てのﾌｧｲﾙ(*.*)|*.*||");
+    EXPECT_TRUE(asked.proposedName == "*.java" && asked.defaultSuffix == "java" && asked.confirmOverwrite);
 
-    EXPECT_EQ(Text(f.C(1014)), f.Choose(1013));
+    f.Choose(1013);
+    EXPECT_EQ(Text(f.C(1014)), f.folder.Path("Foo.java"));
     EXPECT_EQ(f.Enabled(), kFileIds);
-    EXPECT_TRUE(Ticked(f.C(1015)) && Ticked(f.C(1016)) && Ticked(f.C(1045)));
-    Click(f.C(1045));
-    f.Choose(1013, "Bar.java");
-    EXPECT_TRUE(Ticked(f.C(1045))) << "each file choice ticks the comments again";
+    EXPECT_EQ(f.Ticked(), (Ids{1015, 1016, 1045}));
+    f.Click({1045});
+    f.Choose(1013, {}, "Bar.java");
+    EXPECT_EQ(f.Ticked(), (Ids{1015, 1016, 1045})) << "each file choice ticks the comments again";
     EXPECT_EQ(f.dialog.Choices().className + f.dialog.Choices().fileName, "BarBar.java");
 }
 
-TEST(AppletDialog, EventImportListenersAndStyleDecideTheKindsOnOffer)
+TEST(AppletDialog, ListenersAndStyleDecideTheKindsOnOfferAndEachChangeEmptiesTheList)
 {
-    struct Case {
-        bool action, item;
-        QStringList listenerKinds;
+    Applet f;
+    f.Choose(1013, {1017});
+    EXPECT_EQ(f.Enabled(), kFileIds + kEventIds);
+    f.Click({1024});
+    struct Step { int click; QStringList offered; bool listenerStyle, listenerEnabled; };
+    const Step steps[] = {
+        {1022, kAllKinds, false, true},  // ActionListener in Adapter style
+        {1029, {"Button", "Label", "TextField"}, true, true},
+        {1023, kAllKinds, true, true},  // ItemListener as well
+        {1022, {"CheckBox", "Choice", "Label", "List", "RadioGroup"}, true, true},
+        {1023, kAllKinds, false, false},  // neither: back to Adapter
+        {1017, {}, true, false},          // no event import: no style either
     };
-    for (const Case& c : {Case{true, false, {"Button", "Label", "TextField"}},
-                          Case{false, true, {"CheckBox", "Choice", "Label", "List", "RadioGroup"}},
-                          Case{true, true, kAllKinds}}) {
-        Applet f;
-        f.Choose(1013);
-        Click(f.C(1017));
-        EXPECT_EQ(f.Enabled(), kFileIds + kEventIds);
-        EXPECT_TRUE(Ticked(f.C(1030)));
-        EXPECT_EQ(f.Offered(), kAllKinds);
-        EXPECT_EQ(f.Kinds()->currentIndex(), -1) << "no kind is picked after a fill";
-        for (int pass = 0; pass < 2; ++pass) {
-            // Ticking, then clearing, the chain listeners; each change empties the list.
-            f.Add("Label");
-            if (c.action)
-                Click(f.C(1022));
-            if (c.item)
-                Click(f.C(1023));
-            if (pass == 0)
-                Click(f.C(1029));
-            EXPECT_EQ(f.Offered(), pass == 0 ? c.listenerKinds : kAllKinds);
-            EXPECT_TRUE(f.Listed().isEmpty());
-            EXPECT_EQ(f.C(1029)->isEnabled(), pass == 0);
-            EXPECT_EQ(f.dialog.Choices().style, pass == 0 ? EventStyle::Listener : EventStyle::Adapter);
-        }
+    for (const Step& s : steps) {
+        f.Add({"Label"});
+        f.Click({s.click});
+        EXPECT_EQ(f.Offered(), s.offered) << s.click;
+        EXPECT_TRUE(f.Listed().isEmpty()) << s.click;
+        EXPECT_EQ(f.dialog.Choices().style, s.listenerStyle ? EventStyle::Listener : EventStyle::Adapter) << s.click;
+        EXPECT_EQ(f.C(1029)->isEnabled(), s.listenerEnabled) << s.click;
     }
-    Applet f;
-    f.Choose(1013);
-    Click(f.C(1017));
-    Click(f.C(1024));
-    f.Add("Button");
-    Click(f.C(1017));
     EXPECT_EQ(f.Enabled(), kFileIds);
-    EXPECT_TRUE(f.Offered().isEmpty() && f.Listed().isEmpty() && !Ticked(f.C(1030)));
-    EXPECT_TRUE(f.dialog.Choices().keyListener) << "a disabled box still counts";
-    EXPECT_FALSE(f.dialog.Choices().importAwtEvent);
+    EXPECT_TRUE(f.dialog.Choices().keyListener && !f.dialog.Choices().importAwtEvent) << "a disabled box counts";
 }
 
-TEST(AppletDialog, ComponentListStaysSortedWithEqualNamesTogether)
-{
-    Applet f;
-    f.Choose(1013);
-    Click(f.C(1017));
-    Click(f.C(1033));
-    EXPECT_TRUE(f.Listed().isEmpty()) << "'>>' without a picked kind adds nothing";
-    for (const char* kind : {"Label", "CheckBox", "Button"})
-        f.Add(kind);
-    Click(f.C(1033));  // the combo keeps its pick
-    using K = ComponentKind;
-    EXPECT_EQ(f.dialog.Choices().components, (QList<K>{K::Button, K::Button, K::CheckBox, K::Label}));
-    Click(f.C(1039));
-    f.List()->setCurrentRow(1);
-    Click(f.C(1039));
-    Click(f.C(1039));
-    EXPECT_EQ(f.Listed(), (QStringList{"Button", "CheckBox", "Label"})) << "Del removes the selection only";
-}
-
-TEST(AppletDialog, SwatchFollowsBackgroundAndTheColourStartsBlack)
-{
-    Applet f;
-    f.Choose(1013);
-    EXPECT_FALSE(f.dialog.SwatchColor()) << "nothing is painted before a reaction";
-    Click(f.C(1042));
-    EXPECT_EQ(f.dialog.SwatchColor(), QColor(Qt::black));
-    f.user.colors = {Rgb{255, 0, 0}, std::nullopt};
-    Click(f.C(1043));
-    Click(f.C(1043));
-    EXPECT_EQ(f.dialog.BackgroundColor(), Rgb{}) << "reset before the colour dialog opens";
-    EXPECT_EQ(f.dialog.SwatchColor(), QColor(Qt::red)) << "a cancelled choice does not repaint";
-    Click(f.C(1042));
-    EXPECT_FALSE(f.C(1043)->isEnabled());
-    EXPECT_EQ(f.dialog.SwatchColor(), QColor(192, 192, 192));
-    EXPECT_EQ(f.C(1044)->findChild<QWidget*>()->geometry(), f.C(1044)->rect().adjusted(2, 2, -2, -2));
-}
-
-TEST(AppletDialog, GenerationWritesReportsAndClosesUnlessOverwriteIsDeclined)
+TEST(AppletDialog, DeclinedOverwriteKeepsTheDialogAndTheChoicesReachTheSource)
 {
     Applet f;
     f.folder.Write("Foo.java", "old");
-    const QString path = f.Choose(1013);
-    Click(f.C(1017));
-    for (const char* kind : {"Button", "Label", "Button"})
-        f.Add(kind);
-    Click(f.C(1042));
-    Click(f.C(1048));
+    f.Choose(1013, {1017});
+    f.Click({1033});  // no kind picked yet: adds nothing
+    f.Add({"Label", "CheckBox", "Button"});
+    f.Click({1033});  // the combo keeps its pick
+    qobject_cast<QListWidget*>(f.C(1032))->setCurrentRow(2);
+    f.Click({1039, 1039});  // the second Del finds no selection
+    f.user.colors = {Rgb{255, 0, 0}, std::nullopt};
+    f.Click({1042, 1043, 1043, 1048});
+    EXPECT_EQ(f.dialog.SwatchColor(), QColor(Qt::red)) << "a cancelled choice does not repaint";
     f.user.answers = {MsgAnswer::No, MsgAnswer::Yes};
     f.dialog.show();
-    Click(f.C(1));
+    f.Click({1});
     EXPECT_TRUE(f.dialog.isVisible() && !f.dialog.IsOpenRequested());
     EXPECT_EQ(f.Written("Foo.java"), "old");
-    EXPECT_EQ(f.Listed().size(), 3) << "the choices survive";
 
-    Click(f.C(1));
+    f.Click({1});
     EXPECT_TRUE(f.dialog.result() == QDialog::Accepted && f.dialog.IsOpenRequested());
     const QString text = f.Written("Foo.java");
-    EXPECT_TRUE(text.startsWith("//Written by Tarnwick\r\n//Foo.java\r\n")) << text.toStdString();
-    EXPECT_TRUE(text.contains("\tButton btn1;\r\n\tButton btn2;\r\n\tLabel lb1;\r\n"));
-    EXPECT_TRUE(text.contains("\t\tsetBackground(new Color(0,0,0));\r\n"));
-    const RecordedMessage& done = f.user.messages.at(2);
-    EXPECT_EQ(done.text, path + "を作成しました。");
-    EXPECT_TRUE(done.caption == "作成確認" && done.owner == &f.dialog);
+    EXPECT_TRUE(text.contains("\tButton btn1;\r\n\tButton btn2;\r\n\tLabel lb1;\r\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\t\tsetBackground(new Color(0,0,0));\r\n")) << "black before the colour dialog";
+    EXPECT_EQ(f.user.messages.at(2).text, f.folder.Path("Foo.java") + "を作成しました。");
+}
+
+TEST(DialogGallery, Applet)
+{
+    Applet f;
+    SaveToGallery(&f.dialog, "applet_open");
+    f.user.colors = {Rgb{0, 128, 192}};
+    f.Choose(1013, {1017, 1022, 1024, 1029, 1041, 1042, 1043, 1048});
+    f.Add({"Button", "TextField", "Label", "Button"});
+    SaveToGallery(&f.dialog, "applet_filled");
 }
 
 }  // namespace

@@ -1,29 +1,50 @@
 #pragma once
 // Drives the generator dialogs headless: a dialog with a scripted user and a
-// folder for its files, clicks as the user makes them, and modal runs that
-// always end.
+// folder for its files, and clicks as the user makes them.
+#include "resources/FormTemplate.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModel>
-#include <QApplication>
-#include <QTimer>
-#include <functional>
+#include <QDir>
+#include <QLineEdit>
+#include <gtest/gtest.h>
 #include <set>
+#include <vector>
 
 using Ids = std::set<int>;
-Ids operator+(Ids a, const Ids& b);
 
-// Ids of the template's controls that are enabled now.
-Ids EnabledIds(const std::function<QWidget*(int)>& control, int templateId);
-// Clicks a button or box as the user would (nothing happens while disabled).
-void Click(QWidget* button);
-bool Ticked(QWidget* box);
-QString Text(QWidget* edit);
-void SetText(QWidget* edit, const QString& text);
+inline Ids operator+(Ids a, const Ids& b)
+{
+    a.insert(b.begin(), b.end());
+    return a;
+}
+
+inline bool IsChecked(QWidget* box)
+{
+    const auto* b = qobject_cast<QAbstractButton*>(box);
+    return b && b->isChecked();
+}
+
+inline QString Text(QWidget* edit) { return qobject_cast<QLineEdit*>(edit)->text(); }
+inline void SetText(QWidget* edit, const QString& text) { qobject_cast<QLineEdit*>(edit)->setText(text); }
+
+inline void SaveToGallery(QWidget* widget, const QString& name)
+{
+    const QString folder = QString::fromLocal8Bit(qgetenv("TW_BINARY_DIR")) + QStringLiteral("/gallery/");
+    QDir().mkpath(folder);
+    EXPECT_TRUE(widget->grab().save(folder + name + QStringLiteral(".png")));
+}
+
 // The texts of a list's first column, top to bottom.
-QStringList Rows(const QAbstractItemModel* model);
-void SaveToGallery(QWidget* widget, const QString& name);
+inline QStringList Rows(const QAbstractItemModel* model)
+{
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row)
+        rows << model->index(row, 0).data().toString();
+    return rows;
+}
 
 template <class Dialog, int TemplateId>
 struct DialogUnderTest {
@@ -32,30 +53,35 @@ struct DialogUnderTest {
     Dialog dialog;
 
     QWidget* C(int id) const { return dialog.Control(id); }
-    Ids Enabled() const { return EnabledIds([this](int id) { return C(id); }, TemplateId); }
+    // Clicks buttons and boxes as the user would (nothing happens while disabled).
+    void Click(const std::vector<int>& ids) const
+    {
+        for (int id : ids) {
+            auto* button = qobject_cast<QAbstractButton*>(C(id));
+            ASSERT_NE(button, nullptr) << id;
+            button->click();
+        }
+    }
+    // Ids of the template's controls that are enabled, or ticked, now.
+    Ids Enabled() const { return Where([](QWidget* w) { return w->isEnabled(); }); }
+    Ids Ticked() const { return Where(IsChecked); }
     QString Written(const QString& name) const { return QString::fromUtf8(folder.Read(name)); }
-    // Answers the file question with a file in the folder.
-    QString Choose(int selectButton, const QString& name = QStringLiteral("Foo.java"))
+    // Answers the file question with a file in the folder, then clicks more.
+    void Choose(int selectButton, const std::vector<int>& then = {}, const QString& name = "Foo.java")
     {
         user.files.push_back(folder.Path(name));
-        Click(C(selectButton));
-        return folder.Path(name);
+        Click({selectButton});
+        Click(then);
+    }
+
+private:
+    Ids Where(bool (*test)(QWidget*)) const
+    {
+        Ids ids;
+        for (const ControlTemplate& c : LoadFormTemplate(TemplateId).controls) {
+            if (c.id && C(c.id) && test(C(c.id)))
+                ids.insert(c.id);
+        }
+        return ids;
     }
 };
-
-// Runs action on the modal dialog of type T that the code under test opens
-// next (exec() shows it before its event loop runs the timer), then closes it
-// if the action left it open, so exec() returns.
-template <class T>
-void WhenModal(std::function<void(T&)> action)
-{
-    QTimer::singleShot(0, [action] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<T*>(widget); dialog && dialog->isVisible()) {
-                action(*dialog);
-                if (dialog->isVisible())
-                    dialog->reject();
-            }
-        }
-    });
-}

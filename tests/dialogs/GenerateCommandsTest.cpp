@@ -1,22 +1,24 @@
 #include "app/IMainContext.h"
-#include "dialogs/CAppletDialog.h"
-#include "dialogs/CClassDialog.h"
 #include "dialogs/CGenerateCommands.h"
-#include "dialogs/CHtmlDialog.h"
 #include "settings/COptionModel.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
-#include <gtest/gtest.h>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 
 namespace {
 
-// Records what the commands ask of the main window.
-class FakeMain final : public IMainContext {
-public:
+// Stands in for the main window and records what the commands ask of it.
+struct GenerateCommands : ::testing::Test, IMainContext {
+    SettingsSandbox settings;
+    FakeUserDialogs user;
+    TempFolder folder;
     QWidget window;
     CurrentFile file;
     COptionModel options;
     QStringList calls;
+    CGenerateCommands commands{*this};
 
     QWidget* Window() override { return &window; }
     const CurrentFile& File() const override { return file; }
@@ -25,62 +27,44 @@ public:
     void SetCurrentFile(const QString& path) override { calls << path; }
     void ExecuteCommand(int id) override { calls << QString::number(id); }
     void RefreshJavaDocumentCommand() override {}
-};
 
-struct GenerateCommands : ::testing::Test {
-    SettingsSandbox settings;
-    FakeUserDialogs user;
-    TempFolder folder;
-    FakeMain main;
-    CGenerateCommands commands{main};
-
-    // The next dialog chooses Foo.java, ticks "生成後開く" when asked, and generates.
-    template <class Dialog>
-    void GenerateFoo(int selectButton, bool openAfter)
+    // Runs the command and clicks ids in the modal dialog that it opens (exec()
+    // shows it before its event loop runs the timer), then closes it if still open.
+    void Run(void (CGenerateCommands::*command)(), const std::vector<int>& ids)
     {
-        WhenModal<Dialog>([this, selectButton, openAfter](Dialog& dialog) {
-            EXPECT_EQ(dialog.parentWidget(), &main.window);
-            user.files.push_back(folder.Path("Foo.java"));
-            Click(dialog.Control(selectButton));
-            if (openAfter)
-                Click(dialog.Control(1048));
-            Click(dialog.Control(1));
+        QTimer::singleShot(0, [this, ids] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog && dialog->parentWidget() == &window);
+            for (int id : ids)
+                dialog->findChild<QAbstractButton*>(QStringLiteral("id%1").arg(id))->click();
+            if (dialog->isVisible())
+                dialog->reject();
         });
+        (commands.*command)();
     }
 };
 
 TEST_F(GenerateCommands, GeneratedSourceBecomesCurrentAndIsEditedOnlyWhenAsked)
 {
-    GenerateFoo<CAppletDialog>(1013, false);
-    commands.OnMakeApplet();
-    WhenModal<CClassDialog>([](CClassDialog& dialog) { Click(dialog.Control(2)); });
-    commands.OnMakeClass();
-    EXPECT_TRUE(folder.Exists("Foo.java"));
-    EXPECT_TRUE(main.calls.isEmpty());
-
-    user.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
-    GenerateFoo<CAppletDialog>(1013, true);
-    commands.OnMakeApplet();
-    GenerateFoo<CClassDialog>(1056, true);
-    commands.OnMakeClass();
     const QString path = folder.Path("Foo.java");
-    EXPECT_EQ(main.calls, (QStringList{path, "32780", path, "32780"}));
+    user.files = {path, path, path};
+    user.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+    Run(&CGenerateCommands::OnMakeApplet, {1013, 1});
+    EXPECT_TRUE(folder.Exists("Foo.java") && calls.isEmpty());
+    Run(&CGenerateCommands::OnMakeApplet, {1013, 1048, 1});
+    Run(&CGenerateCommands::OnMakeClass, {1056, 1048, 1});
+    EXPECT_EQ(calls, (QStringList{path, "32780", path, "32780"}));
     EXPECT_TRUE(QString::fromUtf8(folder.Read("Foo.java")).contains("public class Foo\r\n"));
 }
 
 TEST_F(GenerateCommands, HtmlPageIsPresetFromTheCurrentFile)
 {
-    main.file = CurrentFile{"Hello.java", "Hello", folder.Path(), "java"};
-    QStringList shown;
-    WhenModal<CHtmlDialog>([&shown](CHtmlDialog& dialog) {
-        for (int id : {1000, 1002, 1010, 1011})
-            shown << Text(dialog.Control(id));
-        Click(dialog.Control(1));
-    });
-    commands.OnMakeHtml();
-    EXPECT_EQ(shown, (QStringList{"Hello", "HelloApplet", "400", "300"}));
-    EXPECT_TRUE(folder.Exists("Hello.html"));
-    EXPECT_TRUE(main.calls.isEmpty());
+    file = CurrentFile{"Hello.java", "Hello", folder.Path(), "java"};
+    Run(&CGenerateCommands::OnMakeHtml, {1});
+    const QString page = QString::fromUtf8(folder.Read("Hello.html"));
+    EXPECT_TRUE(page.contains("<applet code = \"Hello.class\" width = \"400\" height = \"300\">\r\n"))
+        << page.toStdString();
+    EXPECT_TRUE(calls.isEmpty());
 }
 
 }  // namespace
