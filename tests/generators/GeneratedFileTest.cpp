@@ -1,7 +1,6 @@
 #include "generators/GeneratedFile.h"
 
 #include "tests/support/FakeUserDialogs.h"
-#include "tests/support/QtPrinters.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
@@ -11,80 +10,58 @@ namespace {
 
 const QString kText = QStringLiteral("//Written by Tarnwick\r\n//日本.java\r\n}\r\n");
 
-class SaveGeneratedFileTest : public ::testing::Test {
-protected:
+QString Msg(const QString& caption, const QString& text, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok)
+{
+    return QString("%1|%2|%3|%4").arg(caption, text).arg(int(icon)).arg(int(buttons));
+}
+
+struct SaveGeneratedFileTest : ::testing::Test {
     FakeUserDialogs dialogs;
     TempFolder folder;
     QObject owner;
 
-    void ExpectMessage(size_t index, const QString& text, const char* caption, MsgIcon icon,
-                       MsgButtons buttons = MsgButtons::Ok) const
+    // Every message shown; each must belong to the owner.
+    QStringList Shown() const
     {
-        ASSERT_LT(index, dialogs.messages.size());
-        const RecordedMessage& message = dialogs.messages[index];
-        EXPECT_EQ(message.owner, &owner);
-        EXPECT_EQ(message.text, text);
-        EXPECT_EQ(message.caption, caption);
-        EXPECT_EQ(message.icon, icon);
-        EXPECT_EQ(message.buttons, buttons);
-    }
-
-    QStringList FolderEntries() const
-    {
-        return QDir(folder.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QStringList shown;
+        for (const RecordedMessage& m : dialogs.messages)
+            shown << Msg(m.caption, m.owner == &owner ? m.text : "(other owner)", m.icon, m.buttons);
+        return shown;
     }
 };
 
-TEST_F(SaveGeneratedFileTest, WritesUtf8BytesAndReportsTheShownName)
+TEST_F(SaveGeneratedFileTest, WritesUtf8AndReplacesAFileOnlyAfterYes)
 {
     const QString path = folder.Path("日本.java");
+    const QString question = Msg("上書き確認", path + "はすでに存在します。\n上書きしますか？", MsgIcon::Question, MsgButtons::YesNo);
+    const QString done = Msg("作成確認", "日本.htmlを作成しました。", MsgIcon::Information);
+    EXPECT_TRUE(SaveGeneratedFile(&owner, path, "old", "日本.html"));
+    dialogs.answers = {MsgAnswer::No};
+    EXPECT_FALSE(SaveGeneratedFile(&owner, path, kText, "日本.html"));
+    EXPECT_EQ(folder.Read("日本.java"), QByteArray("old"));
+    dialogs.answers = {MsgAnswer::Yes};
     EXPECT_TRUE(SaveGeneratedFile(&owner, path, kText, "日本.html"));
     EXPECT_EQ(folder.Read("日本.java"), kText.toUtf8());
-    EXPECT_EQ(dialogs.messages.size(), 1u);
-    ExpectMessage(0, "日本.htmlを作成しました。", "作成確認", MsgIcon::Information);
-    EXPECT_EQ(FolderEntries(), QStringList{"日本.java"});
+    EXPECT_EQ(Shown(), QStringList({done, question, question, done}));
 }
 
-TEST_F(SaveGeneratedFileTest, AsksBeforeReplacingAndKeepsTheOldFileOnNo)
+TEST_F(SaveGeneratedFileTest, FailedWriteShowsTheReasonAndLeavesNothingBehind)
 {
-    const QString path = folder.Write("Foo.java", "old");
-    dialogs.answers = {MsgAnswer::No};
-    EXPECT_FALSE(SaveGeneratedFile(&owner, path, kText, path));
-    EXPECT_EQ(folder.Read("Foo.java"), QByteArray("old"));
-    EXPECT_EQ(dialogs.messages.size(), 1u);
-    ExpectMessage(0, path + "はすでに存在します。\n上書きしますか？", "上書き確認", MsgIcon::Question, MsgButtons::YesNo);
-
-    dialogs.answers = {MsgAnswer::Yes};
-    EXPECT_TRUE(SaveGeneratedFile(&owner, path, kText, path));
-    EXPECT_EQ(folder.Read("Foo.java"), kText.toUtf8());
-    EXPECT_EQ(dialogs.messages.size(), 3u);
-    ExpectMessage(2, path + "を作成しました。", "作成確認", MsgIcon::Information);
-    EXPECT_EQ(FolderEntries(), QStringList{"Foo.java"});
-}
-
-TEST_F(SaveGeneratedFileTest, MissingFolderIsReportedWithTheReason)
-{
-    const QString path = folder.Path("missing/Foo.java");
-    EXPECT_FALSE(SaveGeneratedFile(&owner, path, kText, path));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    const RecordedMessage& error = dialogs.messages[0];
-    EXPECT_TRUE(error.text.startsWith(path + "を作成できませんでした。\n")) << error.text.toStdString();
-    EXPECT_GT(error.text.size(), (path + "を作成できませんでした。\n").size());
-    EXPECT_EQ(error.caption, "ファイルエラー");
-    EXPECT_EQ(error.icon, MsgIcon::Error);
-    EXPECT_TRUE(FolderEntries().isEmpty());
-}
-
-TEST_F(SaveGeneratedFileTest, FailedReplaceLeavesNothingBehind)
-{
-    // A folder in the target's place cannot be replaced and stays as it was.
+    // A folder in the target's place cannot be replaced; a missing folder
+    // cannot take the file.
     QDir(folder.Path()).mkdir("Foo.java");
     folder.Write("Foo.java/keep.txt", "kept");
     dialogs.answers = {MsgAnswer::Yes};
-    EXPECT_FALSE(SaveGeneratedFile(&owner, folder.Path("Foo.java"), kText, "Foo.java"));
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[1].caption, "ファイルエラー");
-    EXPECT_EQ(FolderEntries(), QStringList{"Foo.java"});
+    for (const QString& path : {folder.Path("Foo.java"), folder.Path("missing/Foo.java")}) {
+        EXPECT_FALSE(SaveGeneratedFile(&owner, path, kText, path));
+        ASSERT_FALSE(dialogs.messages.empty());
+        const RecordedMessage error = dialogs.messages.back();
+        const QString head = path + "を作成できませんでした。\n";
+        EXPECT_TRUE(error.text.startsWith(head) && error.text.size() > head.size()) << error.text.toStdString();
+        EXPECT_EQ(Msg(error.caption, "", error.icon), Msg("ファイルエラー", "", MsgIcon::Error));
+    }
+    const QStringList entries = QDir(folder.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(entries, QStringList{"Foo.java"}) << "a temporary file was left behind";
     EXPECT_EQ(folder.Read("Foo.java/keep.txt"), QByteArray("kept"));
 }
 

@@ -5,35 +5,32 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-// The lines of a generated text. Every line, the last included, must end in
-// CR LF, and no other CR or LF may appear.
+// The lines of a text whose every line, the last included, must end in CR LF.
 inline QStringList Lines(const QString& text)
 {
-    if (!text.isEmpty() && !text.endsWith(QStringLiteral("\r\n")))
-        ADD_FAILURE() << "text does not end with CR LF";
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n"))) << "no CR LF at the end";
+    EXPECT_EQ(text.count(u'\r') + text.count(u'\n'), 2 * text.count(QStringLiteral("\r\n"))) << "a bare CR or LF";
     QStringList lines = text.split(QStringLiteral("\r\n"));
     lines.removeLast();
-    for (const QString& line : lines) {
-        if (line.contains(u'\r') || line.contains(u'\n'))
-            ADD_FAILURE() << "bare CR or LF in line: " << line.toStdString();
-    }
     return lines;
 }
 
-// The lines joined, each followed by CR LF.
-inline QString Crlf(const QStringList& lines)
-{
-    QString text;
-    for (const QString& line : lines)
-        text += line + QStringLiteral("\r\n");
-    return text;
-}
+inline QString Crlf(const QStringList& lines) { return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"); }
 
-// True when the lines stand in the text one after another, as whole lines.
-inline bool HasBlock(const QString& text, const QStringList& lines)
-{
-    return (QStringLiteral("\r\n") + text).contains(QStringLiteral("\r\n") + Crlf(lines));
-}
+// Passes when the lines stand in the text one after another, as whole lines.
+#define EXPECT_BLOCK(text, ...)                                                                    \
+    EXPECT_TRUE(("\r\n" + (text)).contains("\r\n" + Crlf(QStringList{__VA_ARGS__})))                \
+        << "missing:\n" << Crlf(QStringList{__VA_ARGS__}).toStdString() << "in:\n" << (text).toStdString()
 
-#define EXPECT_BLOCK(text, ...) EXPECT_TRUE(HasBlock((text), QStringList{__VA_ARGS__})) << (text).toStdString()
-#define EXPECT_NO_BLOCK(text, ...) EXPECT_FALSE(HasBlock((text), QStringList{__VA_ARGS__})) << (text).toStdString()
+// The four cases of the commented key switch, each line begun with lead.
+inline QStringList KeyCases(const QString& lead)
+{
+    const std::pair<const char*, const char16_t*> keys[] = {{"UP", u"上"}, {"DOWN", u"下"}, {"RIGHT", u"右"},
+                                                            {"LEFT", u"左"}};
+    QStringList lines;
+    for (const auto& [key, name] : keys)
+        lines << lead + "\tcase KeyEvent.VK_" + key + ":"
+              << lead + "\t\t//キーボードの" + QString::fromUtf16(name) + "が押されたときのイベントを書いて下さい"
+              << lead + "\t\t" << lead + "\t\tbreak;";
+    return lines;
+}

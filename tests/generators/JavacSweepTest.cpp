@@ -1,6 +1,5 @@
 // Every source that the generators write for consistent choices must compile:
-// a broad sweep of class and applet sources goes into one folder and is
-// compiled with one javac run.
+// a broad sweep of class and applet sources, compiled with one javac run.
 #include "generators/AppletGenerator.h"
 #include "generators/ClassGenerator.h"
 #include "platform/JdkLocator.h"
@@ -8,7 +7,6 @@
 #include "tests/support/TempFolder.h"
 
 #include <QProcess>
-#include <QStandardPaths>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
@@ -17,22 +15,17 @@ namespace {
 
 using K = ComponentKind;
 
-QString FindJavac()
-{
-    if (const auto jdk = platform::FindJdk())
-        return *jdk + "javac";
-    return QStandardPaths::findExecutable("javac");
-}
-
+// Writes each source under a class name of its own.
 struct Sweep {
     const TempFolder& folder;
     QStringList files;
 
-    // A fresh class name; its file is named after it.
-    QString NextName(char kind) const { return QString("%1%2").arg(kind).arg(files.size(), 5, 10, QChar('0')); }
-    void Write(const QString& className, const QString& text)
+    template <class Choices>
+    void Add(Choices c, QString (*generate)(const Choices&))
     {
-        files << folder.Write("src/" + className + ".java", platform::EncodeFileText(text));
+        c.className = QString("T%1").arg(files.size(), 5, 10, QChar('0'));
+        c.fileName = c.className + ".java";
+        files << folder.Write("src/" + c.fileName, platform::EncodeFileText(generate(c)));
     }
 };
 
@@ -40,7 +33,7 @@ MenuItemNode Item(const QString& label, std::vector<MenuItemNode> children = {})
 
 // Menu trees a user might build: empty, plain, and one full of the labels
 // that trip naive generators (repeats, Japanese text, quotes, mnemonics).
-const std::vector<MenuItemNode> kMenuTrees = {
+const MenuItemNode kMenuTrees[] = {
     Item("JMenuBar"),
     Item("JMenuBar", {Item("File", {Item("Open"), Item("-"), Item("Exit")})}),
     Item("JMenuBar", {Item("ファイル(&F)", {Item("開く(&O)"), Item("保存(&S)"), Item("設定(&設)"), Item("-"), Item("Open"),
@@ -49,132 +42,91 @@ const std::vector<MenuItemNode> kMenuTrees = {
                       Item("Don&'t"), Item("Back&\\slash"), Item("A&&B"), Item("End&"), Item("\\u0022")}),
 };
 
-// The imports that the class dialog ticks itself for these choices.
-void TickDialogImports(ClassChoices& c)
-{
-    const bool swing = c.superclass != SuperclassKind::None && c.superclass != SuperclassKind::UserDefined;
-    bool listener = false;
-    for (int i = 0; i < InterfaceCount; ++i)
-        listener = listener || (i != RunnableIf && c.interfaces[i]);
-    c.imports[ImportSwing] = c.imports[ImportAwt] = swing;
-    c.imports[ImportAwtEvent] = swing || listener;
-}
-
-// Every superclass, interface set, main and comments; the menu bar where the
-// dialog offers it (JFrame, with ActionListener ticked).
-void WriteClassSweep(Sweep& sweep)
+// Every superclass, interface set, main and comments, with the imports that
+// the dialog ticks (now and then all of them, which must not make a name
+// ambiguous); the menu bar where the dialog offers it (JFrame, ActionListener).
+void AddClassSources(Sweep& sweep)
 {
     for (int kind = 0; kind <= int(SuperclassKind::UserDefined); ++kind) {
         for (int faces = 0; faces < (1 << InterfaceCount); ++faces) {
             for (int flags = 0; flags < 8; ++flags) {
-                const bool menu = flags & 4;
-                if (menu && (kind != int(SuperclassKind::JFrame) || !(faces & (1 << ActionListenerIf))))
-                    continue;
                 ClassChoices c;
-                c.className = sweep.NextName('C');
-                c.fileName = c.className + ".java";
                 c.superclass = SuperclassKind(kind);
                 c.userSuperclass = (faces % 2) ? "Object" : "java.awt.Canvas";
                 for (int i = 0; i < InterfaceCount; ++i)
                     c.interfaces[i] = faces & (1 << i);
                 c.withMain = flags & 1;
                 c.comments = flags & 2;
-                c.withMenuBar = menu;
-                c.menuTree = kMenuTrees[faces % kMenuTrees.size()];
-                TickDialogImports(c);
-                if (faces % 5 == 0)
-                    c.imports.fill(true);  // all imports at once must not make a name ambiguous
-                sweep.Write(c.className, GenerateClassSource(c));
+                c.withMenuBar = flags & 4;
+                if (c.withMenuBar && (c.superclass != SuperclassKind::JFrame || !c.interfaces[ActionListenerIf]))
+                    continue;
+                c.menuTree = kMenuTrees[faces % 3];
+                const bool swing = c.superclass != SuperclassKind::None && c.superclass != SuperclassKind::UserDefined;
+                c.imports.fill(faces % 5 == 0);
+                c.imports[ImportSwing] = c.imports[ImportAwt] = c.imports[ImportSwing] || swing;
+                c.imports[ImportAwtEvent] = c.imports[ImportAwtEvent] || swing || (faces & ~(1 << RunnableIf));
+                sweep.Add(c, GenerateClassSource);
             }
         }
     }
 }
 
-// The kinds that the applet dialog offers for the style and interfaces.
-QList<K> OfferedKinds(const AppletChoices& c)
-{
-    if (c.style == EventStyle::Adapter)
-        return {K::Button, K::CheckBox, K::Choice, K::Label, K::List, K::RadioGroup, K::TextField};
-    QList<K> kinds = {K::Label};
-    if (c.actionListener)
-        kinds << K::Button << K::TextField;
-    if (c.itemListener)
-        kinds << K::List << K::Choice << K::CheckBox << K::RadioGroup;
-    return kinds;
-}
-
-// Empty, every offered kind twice, and a random pick both sorted as the
-// dialog's list keeps it and in any order (the generator takes both).
-QList<QList<K>> ComponentLists(const QList<K>& offered, std::mt19937& random)
-{
-    const auto sorted = [](QList<K> kinds) {
-        std::stable_sort(kinds.begin(), kinds.end(), [](K a, K b) {
-            return ComponentKindName(a).compare(ComponentKindName(b), Qt::CaseInsensitive) < 0;
-        });
-        return kinds;
-    };
-    QList<K> some;
-    for (int n = random() % 7; n > 0; --n)
-        some << offered[random() % offered.size()];
-    return {{}, sorted(offered + offered), sorted(some), some};
-}
-
-void WriteAppletSweep(Sweep& sweep)
+// Both styles with every interface set and comments on and off. Components:
+// none, every kind that the dialog offers twice, and a random pick both in the
+// order of the dialog's sorted list and shuffled. Other options at random.
+void AddAppletSources(Sweep& sweep)
 {
     std::mt19937 random(1234);
-    for (int style = 0; style < 2; ++style) {
-        for (int faces = 0; faces < 64; ++faces) {
-            for (int comments = 0; comments < 2; ++comments) {
-                AppletChoices c;
-                c.style = style ? EventStyle::Adapter : EventStyle::Listener;
-                c.actionListener = faces & 1;
-                c.itemListener = faces & 2;
-                c.keyListener = faces & 4;
-                c.mouseListener = faces & 8;
-                c.mouseMotionListener = faces & 16;
-                c.runnable = faces & 32;
-                c.comments = comments;
-                if (c.style == EventStyle::Listener && !c.actionListener && !c.itemListener)
-                    continue;  // the dialog selects Adapter then
-                for (const QList<K>& components : ComponentLists(OfferedKinds(c), random)) {
-                    c.className = sweep.NextName('A');
-                    c.fileName = c.className + ".java";
-                    c.components = components;
-                    const bool needsEvents = !components.isEmpty() || (faces & 31);
-                    c.importAwtEvent = needsEvents || random() % 2;
-                    c.importAwtImage = random() % 2;
-                    c.importIo = random() % 2;
-                    c.importNet = random() % 2;
-                    c.importUtil = random() % 2;
-                    c.doubleBuffering = random() % 2;
-                    c.background = random() % 2;
-                    c.backgroundColor = {int(random() % 256), int(random() % 256), int(random() % 256)};
-                    sweep.Write(c.className, GenerateAppletSource(c));
-                }
+    for (int faces = 0; faces < 256; ++faces) {
+        AppletChoices c;
+        bool* const ticked[] = {&c.actionListener, &c.itemListener, &c.keyListener, &c.mouseListener,
+                                &c.mouseMotionListener, &c.runnable, &c.comments};
+        for (int i = 0; i < 7; ++i)
+            *ticked[i] = faces & (1 << i);
+        const bool adapter = faces & 128;
+        if (!adapter && !c.actionListener && !c.itemListener)
+            continue;  // the dialog selects Adapter then
+        c.style = adapter ? EventStyle::Adapter : EventStyle::Listener;
+        QList<K> twice, some;
+        for (const K kind : {K::Button, K::CheckBox, K::Choice, K::Label, K::List, K::RadioGroup, K::TextField}) {
+            const bool actionKind = kind == K::Button || kind == K::TextField;
+            if (adapter || kind == K::Label || (actionKind ? c.actionListener : c.itemListener)) {
+                twice << kind << kind;
+                for (int n = random() % 3; n > 0; --n)
+                    some << kind;
             }
+        }
+        QList<K> shuffled = some;
+        std::shuffle(shuffled.begin(), shuffled.end(), random);
+        for (const QList<K>& components : {QList<K>{}, twice, some, shuffled}) {
+            c.components = components;
+            for (bool* option : {&c.importAwtEvent, &c.importAwtImage, &c.importIo, &c.importNet, &c.importUtil,
+                                 &c.doubleBuffering, &c.background})
+                *option = random() % 2;
+            c.importAwtEvent = c.importAwtEvent || !components.isEmpty() || (faces & 31);
+            c.backgroundColor = {int(random() % 256), int(random() % 256), int(random() % 256)};
+            sweep.Add(c, GenerateAppletSource);
         }
     }
 }
 
 TEST(GeneratedSources, AllCompileWithOneJavacRun)
 {
-    const QString javac = FindJavac();
-    if (javac.isEmpty())
+    const auto jdk = platform::FindJdk();
+    if (!jdk)
         GTEST_SKIP() << "no JDK found";
     TempFolder folder;
     Sweep sweep{folder, {}};
-    WriteClassSweep(sweep);
-    WriteAppletSweep(sweep);
-    const QString argFile = folder.Write("sources.txt", sweep.files.join('\n').toUtf8());
-
-    QProcess javacRun;
-    javacRun.setProcessChannelMode(QProcess::MergedChannels);
-    javacRun.start(javac, {"-encoding", "UTF-8", "-nowarn", "-Xlint:none", "-Xmaxerrs", "1000", "-implicit:none", "-d",
-                           folder.Path("classes"), "@" + argFile});
-    ASSERT_TRUE(javacRun.waitForStarted()) << javac.toStdString();
-    ASSERT_TRUE(javacRun.waitForFinished(850 * 1000));
-    EXPECT_EQ(javacRun.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(javacRun.exitCode(), 0) << sweep.files.size() << " files\n" << javacRun.readAll().toStdString();
+    AddClassSources(sweep);
+    AddAppletSources(sweep);
+    QProcess javac;
+    javac.setProcessChannelMode(QProcess::MergedChannels);
+    javac.start(*jdk + "javac", {"-encoding", "UTF-8", "-nowarn", "-Xlint:none", "-Xmaxerrs", "1000", "-implicit:none",
+                                 "-d", folder.Path("classes"),
+                                 "@" + folder.Write("sources.txt", sweep.files.join('\n').toUtf8())});
+    ASSERT_TRUE(javac.waitForFinished(850 * 1000)) << javac.errorString().toStdString();
+    EXPECT_EQ(javac.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(javac.exitCode(), 0) << sweep.files.size() << " files\n" << javac.readAll().toStdString();
 }
 
 }  // namespace
