@@ -1,12 +1,12 @@
 #include "settings/CSettingFile.h"
 
+#include "platform/FileLock.h"
 #include "platform/Paths.h"
 #include "settings/IniDocument.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 
 #include <sys/stat.h>
@@ -53,6 +53,13 @@ IniDocument ReadDocument(const QString& path)
     const QByteArray bytes = file.readAll();
     cache = {path, st.st_dev, st.st_ino, st.st_size, st.st_mtim, IniDocument::FromBytes(bytes)};
     return cache.document;
+}
+
+// ".Setting.ini.lock" beside "Setting.ini": hidden, as it is no user's file.
+QString LockPath(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".lock");
 }
 
 bool ParseDecimal(const QString& text, int* out)
@@ -126,12 +133,10 @@ bool CSettingFile::WriteString(const QString& section, const QString& key, const
     if (!QDir().mkpath(folder))
         return fail(QStringLiteral("フォルダを作成できません: ") + folder);
 
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(30000);
-    if (!lock.tryLock(10000))
-        return fail(lock.error() == QLockFile::PermissionError
-                        ? QStringLiteral("書き込みが許可されていません")
-                        : QStringLiteral("他のプログラムが設定ファイルを使用中です"));
+    // Serialised with every other running copy; the lock file stays in place.
+    platform::FileLock lock(LockPath(path));
+    if (!lock.Lock(10000))
+        return fail(lock.Error());
 
     QByteArray current;
     QFile existing(path);

@@ -36,8 +36,9 @@ TEST(SettingsFaults, WritersKilledAtRandomMomentsNeverLoseAKey)
     for (int round = 0; round < 1000; ++round) {
         QProcess writer;
         writer.start(WriterPath(), {QStringLiteral("k%1_").arg(round), QStringLiteral("1000")});
-        ASSERT_TRUE(writer.waitForStarted());
-        QThread::usleep(random.bounded(25000));
+        // Kill it at a random moment while it writes (a fast or a slow build alike).
+        ASSERT_TRUE(writer.waitForReadyRead(60000));
+        QThread::usleep(random.bounded(15000));
         ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
         writer.waitForFinished();
         for (int i : Finished(writer))
@@ -47,7 +48,7 @@ TEST(SettingsFaults, WritersKilledAtRandomMomentsNeverLoseAKey)
         for (const QString& key : written)
             ASSERT_TRUE(doc.Value(QStringLiteral("Race"), key).has_value()) << key.toStdString() << " round " << round;
     }
-    EXPECT_GT(written.size(), 100);
+    EXPECT_GE(written.size(), 1000);
 }
 
 TEST(SettingsFaults, TwoRunningCopiesWritingAThousandKeysEachLoseNone)
@@ -104,7 +105,9 @@ TEST_P(SettingsLimitedWrite, FailsWithAReasonAndKeepsTheOldFile)
     EXPECT_EQ(writer.exitCode(), 1);
     EXPECT_FALSE(writer.readAllStandardError().trimmed().isEmpty());
     EXPECT_EQ(sandbox.IniBytes(), before);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Setting.ini")});
+    QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    left.removeAll(QStringLiteral(".Setting.ini.lock"));
+    EXPECT_EQ(left, QStringList{QStringLiteral("Setting.ini")});  // no temporary file behind
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SettingsLimitedWrite,

@@ -28,7 +28,6 @@ TEST(SettingFile, FirstWriteCreatesTheFileWithCrLf)
     CSettingFile settings;
     EXPECT_TRUE(settings.WriteString(QStringLiteral("JDK"), QStringLiteral("Path"), QStringLiteral("/opt/jdk/bin")));
     EXPECT_EQ(sandbox.IniBytes(), QByteArray("[JDK]\r\nPath=/opt/jdk/bin\r\n"));
-    EXPECT_FALSE(QFileInfo::exists(sandbox.IniPath() + QStringLiteral(".lock")));
 }
 
 TEST(SettingFile, TypedValuesReadBack)
