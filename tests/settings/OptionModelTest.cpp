@@ -110,6 +110,8 @@ TEST(OptionModel, MissingApplicationsAreReportedInOrderAndStoredOff)
     EXPECT_EQ(out, QStringLiteral("untouched"));
     EXPECT_TRUE(model.GetHtmlEditor(out));
     EXPECT_EQ(out, editor);
+    QFile::remove(editor);  // checked anew on every call
+    EXPECT_FALSE(model.GetHtmlEditor(out));
     // The next load sees the stored switch as off.
     model.Load();
     EXPECT_FALSE(model.Stored().useJava);
@@ -125,18 +127,6 @@ TEST(OptionModel, HandWrittenRmiOptionsSurviveSave)
     model.Save(StoredOptions{}, nullptr);
     EXPECT_TRUE(sandbox.IniBytes().startsWith("[JavaRmiOption]\r\nOption=true\r\nStrOption=-keep\r\n"));
     EXPECT_EQ(model.GetRmicOptions(), QStringLiteral("-classpath . -keep "));
-}
-
-TEST(OptionModel, ApplicationRemovedAfterChoosingIsNotUsed)
-{
-    SettingsSandbox sandbox;
-    const QString doc = sandbox.Folder().Write(QStringLiteral("api/index.html"));
-    sandbox.WriteIni(QByteArray("[AppOption]\r\nUseLink=true\r\nAppLink=") + doc.toUtf8() + "\r\n");
-    const COptionModel model;
-    QString out;
-    EXPECT_TRUE(model.GetJavaDocument(out));
-    QFile::remove(doc);
-    EXPECT_FALSE(model.GetJavaDocument(out));
 }
 
 }  // namespace

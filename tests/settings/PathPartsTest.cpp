@@ -38,11 +38,4 @@ INSTANTIATE_TEST_SUITE_P(Paths, SplitTest,
                                            SplitCase{"/work/", "/work/", "", "", ""},
                                            SplitCase{"", "", "", "", ""}));
 
-TEST(PathParts, DefaultHoldsEmptyStrings)
-{
-    const CPathParts parts;
-    EXPECT_TRUE(parts.GetFullPath().isEmpty());
-    EXPECT_TRUE(parts.GetDirectory().isEmpty());
-}
-
 }  // namespace
