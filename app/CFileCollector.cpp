@@ -11,10 +11,7 @@ namespace {
 constexpr QDir::SortFlags kOrder = QDir::Name | QDir::IgnoreCase;
 constexpr QDir::Filters kEntries = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
 
-bool HasWildcard(const QString& name)
-{
-    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
-}
+bool HasWildcard(const QString& name) { return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?')); }
 
 }  // namespace
 

@@ -2,8 +2,8 @@
 
 #include "app/CAboutDialog.h"
 #include "app/CommandIds.h"
-#include "platform/Paths.h"
 #include "dialogs/CGenerateCommands.h"
+#include "platform/Paths.h"
 #include "runner/CToolCommands.h"
 #include "settings/CSettingFile.h"
 
@@ -105,7 +105,8 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
         m_jdkFolder = platform::WithTrailingSeparator(jdk);
         SetControlText(kJdkEdit, m_jdkFolder);
     }
-    const QString extend = settings.GetString(QStringLiteral("Option"), QStringLiteral("Extend"), QStringLiteral("false"));
+    const QString extend =
+        settings.GetString(QStringLiteral("Option"), QStringLiteral("Extend"), QStringLiteral("false"));
     m_extended = extend != QLatin1String("true");
     ToggleExtended();
     UpdateCommandStates();

@@ -31,6 +31,8 @@ protected:
     }
 
 private:
-    explicit FirstPaintExit(QObject* parent) : QObject(parent) {}
+    explicit FirstPaintExit(QObject* parent)
+        : QObject(parent)
+    {}
     bool m_seen = false;
 };

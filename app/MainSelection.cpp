@@ -32,8 +32,8 @@ QString JdkQuestion()
 #else
     const QString example = QStringLiteral("/usr/lib/jvm/java-17-openjdk-amd64/bin");
 #endif
-    return QLatin1Char('"') + JavaTool() + QStringLiteral("\"のあるフォルダを選択して下さい。\n例 \"")
-        + example + QLatin1Char('"');
+    return QLatin1Char('"') + JavaTool() + QStringLiteral("\"のあるフォルダを選択して下さい。\n例 \"") + example
+           + QLatin1Char('"');
 }
 
 }  // namespace
@@ -44,12 +44,11 @@ void CMainDialog::ChooseJavaFile()
     FileDialogSpec spec;
     spec.mode = FileDialogSpec::Mode::Open;
     spec.title = QStringLiteral("Javaファイルを開く");
-    spec.filter = QStringLiteral(
-        "Java ソースファイル(*.java)|*.java|"
-        "Java クラスファイル(*.class)|*.class|"
-        "Java Archive ファイル(*.jar)|*.jar|"
-        "Java ファイル(*.java;*.class;*.jar)|*.java;*.class;*.jar|"
-        "|");
+    spec.filter = QStringLiteral("Java ソースファイル(*.java)|*.java|"
+                                 "Java クラスファイル(*.class)|*.class|"
+                                 "Java Archive ファイル(*.jar)|*.jar|"
+                                 "Java ファイル(*.java;*.class;*.jar)|*.java;*.class;*.jar|"
+                                 "|");
     spec.defaultSuffix = QStringLiteral("java");
     spec.initialFolder = settings.GetString(QStringLiteral("JavaFile"), QStringLiteral("Path"), {});
     spec.proposedName = settings.GetString(QStringLiteral("JavaFile"), QStringLiteral("FileName"), {});
@@ -105,8 +104,8 @@ void CMainDialog::UpdateCommandStates()
         UpdateCommandStates();
         return;
     }
-    const MsgAnswer answer = UserDialogs().Message(this, JdkQuestion(), QStringLiteral("JDK選択"),
-                                                   MsgIcon::Information, MsgButtons::YesNo);
+    const MsgAnswer answer =
+        UserDialogs().Message(this, JdkQuestion(), QStringLiteral("JDK選択"), MsgIcon::Information, MsgButtons::YesNo);
     if (answer == MsgAnswer::Yes)
         ChooseJdkFolder();
 }

@@ -9,12 +9,11 @@
 
 namespace {
 
-const char* const kUsage =
-    "使い方: tarnwick [Javaファイルまたはフォルダ ...]\n"
-    "JDKのツールでJavaファイルをコンパイル・実行・文書化するデスクトップツール。\n"
-    "\n"
-    "  --help     この説明を表示して終了する\n"
-    "  --version  版を表示して終了する\n";
+const char* const kUsage = "使い方: tarnwick [Javaファイルまたはフォルダ ...]\n"
+                           "JDKのツールでJavaファイルをコンパイル・実行・文書化するデスクトップツール。\n"
+                           "\n"
+                           "  --help     この説明を表示して終了する\n"
+                           "  --version  版を表示して終了する\n";
 
 }  // namespace
 

@@ -14,23 +14,47 @@
 namespace {
 
 enum Id {
-    Generate = 1, Close = 2,
-    SelectFile = 1013, PathEdit = 1014,
-    ImportApplet = 1015, ImportAwt = 1016, ImportAwtEvent = 1017, ImportAwtImage = 1018,
-    ImportIo = 1019, ImportNet = 1020, ImportUtil = 1021,
-    InterfaceGroup = 1035, ActionBox = 1022, ItemBox = 1023, KeyBox = 1024, MouseBox = 1025,
-    MouseMotionBox = 1026, RunnableBox = 1028,
-    ListenerStyle = 1029, AdapterStyle = 1030, KindChoice = 1031, ComponentBox = 1032,
-    AddComponent = 1033, ComponentGroup = 1036, StyleGroup = 1037, KindLabel = 1038,
-    DeleteComponent = 1039, SpecialGroup = 1040, DoubleBuffering = 1041, Background = 1042,
-    ChooseColor = 1043, Swatch = 1044, Comments = 1045, OpenAfter = 1048,
+    Generate = 1,
+    Close = 2,
+    SelectFile = 1013,
+    PathEdit = 1014,
+    ImportApplet = 1015,
+    ImportAwt = 1016,
+    ImportAwtEvent = 1017,
+    ImportAwtImage = 1018,
+    ImportIo = 1019,
+    ImportNet = 1020,
+    ImportUtil = 1021,
+    InterfaceGroup = 1035,
+    ActionBox = 1022,
+    ItemBox = 1023,
+    KeyBox = 1024,
+    MouseBox = 1025,
+    MouseMotionBox = 1026,
+    RunnableBox = 1028,
+    ListenerStyle = 1029,
+    AdapterStyle = 1030,
+    KindChoice = 1031,
+    ComponentBox = 1032,
+    AddComponent = 1033,
+    ComponentGroup = 1036,
+    StyleGroup = 1037,
+    KindLabel = 1038,
+    DeleteComponent = 1039,
+    SpecialGroup = 1040,
+    DoubleBuffering = 1041,
+    Background = 1042,
+    ChooseColor = 1043,
+    Swatch = 1044,
+    Comments = 1045,
+    OpenAfter = 1048,
 };
 
 const QColor kClearedSwatch(192, 192, 192);
 
 const QList<ComponentKind> kAllKinds = {
-    ComponentKind::Button, ComponentKind::TextField, ComponentKind::Label, ComponentKind::List,
-    ComponentKind::Choice, ComponentKind::CheckBox, ComponentKind::RadioGroup,
+    ComponentKind::Button, ComponentKind::TextField, ComponentKind::Label,      ComponentKind::List,
+    ComponentKind::Choice, ComponentKind::CheckBox,  ComponentKind::RadioGroup,
 };
 
 }  // namespace
@@ -80,9 +104,10 @@ void CAppletDialog::OnChooseFile()
     m_fileTitle = file->title;
     m_fileExt = file->extension;
     m_form.Get<QLineEdit>(PathEdit)->setText(m_path);
-    EnableControls(m_form, {Generate, ImportAwtEvent, ImportAwtImage, ImportIo, ImportNet, ImportUtil,
-                            InterfaceGroup, RunnableBox, SpecialGroup, DoubleBuffering, Background,
-                            Comments, OpenAfter}, true);
+    EnableControls(m_form,
+                   {Generate, ImportAwtEvent, ImportAwtImage, ImportIo, ImportNet, ImportUtil, InterfaceGroup,
+                    RunnableBox, SpecialGroup, DoubleBuffering, Background, Comments, OpenAfter},
+                   true);
     SetTicked(m_form, ImportApplet, true);
     SetTicked(m_form, ImportAwt, true);
     SetTicked(m_form, Comments, true);
@@ -91,9 +116,10 @@ void CAppletDialog::OnChooseFile()
 void CAppletDialog::OnEventImport()
 {
     const bool on = IsTicked(m_form, ImportAwtEvent);
-    EnableControls(m_form, {ActionBox, ItemBox, KeyBox, MouseBox, MouseMotionBox, ComponentGroup,
-                            StyleGroup, KindLabel, AdapterStyle, KindChoice, AddComponent,
-                            ComponentBox}, on);
+    EnableControls(m_form,
+                   {ActionBox, ItemBox, KeyBox, MouseBox, MouseMotionBox, ComponentGroup, StyleGroup, KindLabel,
+                    AdapterStyle, KindChoice, AddComponent, ComponentBox},
+                   on);
     KindCombo()->clear();
     if (on) {
         SetTicked(m_form, AdapterStyle, true);

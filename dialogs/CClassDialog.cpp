@@ -13,15 +13,35 @@
 namespace {
 
 enum Id {
-    Generate = 1, Close = 2,
-    AddEntry = 1001, DeleteEntry = 1003,
-    SelectFile = 1056, PathEdit = 1057,
-    ImportGroup = 1034, InterfaceGroup = 1035, SuperclassGroup = 1065, StartGroup = 1082,
-    SwingBox = 1015, AwtBox = 1016, AwtEventBox = 1017,
-    RunnableBox = 1028, WithMain = 1083, Comments = 1045, OpenAfter = 1048,
-    NoSuperclass = 1075, FrameSuperclass = 1076, DialogSuperclass = 1077, PanelSuperclass = 1078,
-    WindowSuperclass = 1079, UserSuperclass = 1080, UserSuperclassEdit = 1081,
-    MenuGroup = 1107, MenuBox = 1104, MenuTree = 1103, MenuNameLabel = 1106, MenuNameEdit = 1105,
+    Generate = 1,
+    Close = 2,
+    AddEntry = 1001,
+    DeleteEntry = 1003,
+    SelectFile = 1056,
+    PathEdit = 1057,
+    ImportGroup = 1034,
+    InterfaceGroup = 1035,
+    SuperclassGroup = 1065,
+    StartGroup = 1082,
+    SwingBox = 1015,
+    AwtBox = 1016,
+    AwtEventBox = 1017,
+    RunnableBox = 1028,
+    WithMain = 1083,
+    Comments = 1045,
+    OpenAfter = 1048,
+    NoSuperclass = 1075,
+    FrameSuperclass = 1076,
+    DialogSuperclass = 1077,
+    PanelSuperclass = 1078,
+    WindowSuperclass = 1079,
+    UserSuperclass = 1080,
+    UserSuperclassEdit = 1081,
+    MenuGroup = 1107,
+    MenuBox = 1104,
+    MenuTree = 1103,
+    MenuNameLabel = 1106,
+    MenuNameEdit = 1105,
 };
 
 // Check boxes in the order of ClassImport and ClassInterface.
@@ -30,7 +50,7 @@ constexpr int kInterfaceBoxes[InterfaceCount] = {1022, 1023, 1024, 1025, 1026, 1
 constexpr int kActionListenerBox = kInterfaceBoxes[ActionListenerIf];
 
 // Superclass buttons in the order of SuperclassKind.
-constexpr int kSuperclassButtons[] = {NoSuperclass, FrameSuperclass, DialogSuperclass,
+constexpr int kSuperclassButtons[] = {NoSuperclass,    FrameSuperclass,  DialogSuperclass,
                                       PanelSuperclass, WindowSuperclass, UserSuperclass};
 
 bool IsEnterPress(const QEvent* event)
@@ -50,8 +70,9 @@ CClassDialog::CClassDialog(QWidget* parent)
     m_form.Build(this, LoadFormTemplate(133));
     setFixedSize(m_form.ClientSize());
     m_menu.Attach(m_form.Get<QTreeWidget>(MenuTree));
-    m_superclass = MakeRadioGroup(m_form, {NoSuperclass, FrameSuperclass, DialogSuperclass, PanelSuperclass,
-                                           WindowSuperclass, UserSuperclass}, this);
+    m_superclass = MakeRadioGroup(
+        m_form, {NoSuperclass, FrameSuperclass, DialogSuperclass, PanelSuperclass, WindowSuperclass, UserSuperclass},
+        this);
     connect(m_superclass, &QButtonGroup::idClicked, this, &CClassDialog::OnSuperclass);
     if (QWidget* edit = m_form.Control(MenuNameEdit))
         edit->installEventFilter(this);
@@ -96,8 +117,9 @@ void CClassDialog::OnChooseFile()
     m_fileTitle = file->title;
     m_fileExt = file->extension;
     m_form.Get<QLineEdit>(PathEdit)->setText(m_path);
-    EnableControls(m_form, {Generate, ImportGroup, InterfaceGroup, SuperclassGroup, StartGroup, RunnableBox,
-                            NoSuperclass, UserSuperclass, UserSuperclassEdit, WithMain, Comments, OpenAfter},
+    EnableControls(m_form,
+                   {Generate, ImportGroup, InterfaceGroup, SuperclassGroup, StartGroup, RunnableBox, NoSuperclass,
+                    UserSuperclass, UserSuperclassEdit, WithMain, Comments, OpenAfter},
                    true);
     for (int id : kImportBoxes)
         EnableControls(m_form, {id}, true);
@@ -155,8 +177,7 @@ void CClassDialog::OnMenuBox()
 
 void CClassDialog::ApplyMenuBox()
 {
-    EnableControls(m_form, {MenuTree, MenuNameLabel, MenuNameEdit, AddEntry, DeleteEntry},
-                   IsTicked(m_form, MenuBox));
+    EnableControls(m_form, {MenuTree, MenuNameLabel, MenuNameEdit, AddEntry, DeleteEntry}, IsTicked(m_form, MenuBox));
 }
 
 void CClassDialog::OnAddMenuEntry() { m_menu.AddBelowSelected(m_form.Get<QLineEdit>(MenuNameEdit)->text()); }

@@ -4,7 +4,9 @@
 
 class CGenerateCommands {
 public:
-    explicit CGenerateCommands(IMainContext& main) : m_main(main) {}
+    explicit CGenerateCommands(IMainContext& main)
+        : m_main(main)
+    {}
     virtual ~CGenerateCommands() = default;
 
     void OnMakeHtml();

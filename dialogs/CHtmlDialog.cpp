@@ -15,10 +15,21 @@
 namespace {
 
 enum Id {
-    Generate = 1, Close = 2,
-    PageNameEdit = 1000, AddParam = 1001, TitleEdit = 1002, DeleteParam = 1003,
-    WidthEdit = 1010, HeightEdit = 1011, UpperCase = 1109, ParamBox = 1110, ParamCheck = 1111,
-    NameEdit = 1112, ValueEdit = 1113, NameLabel = 1114, ValueLabel = 1115,
+    Generate = 1,
+    Close = 2,
+    PageNameEdit = 1000,
+    AddParam = 1001,
+    TitleEdit = 1002,
+    DeleteParam = 1003,
+    WidthEdit = 1010,
+    HeightEdit = 1011,
+    UpperCase = 1109,
+    ParamBox = 1110,
+    ParamCheck = 1111,
+    NameEdit = 1112,
+    ValueEdit = 1113,
+    NameLabel = 1114,
+    ValueLabel = 1115,
 };
 
 constexpr int kParamColumnWidth = 70;
@@ -39,8 +50,8 @@ CHtmlDialog::CHtmlDialog(QWidget* parent)
     m_form.Build(this, LoadFormTemplate(129));
     setFixedSize(m_form.ClientSize());
     for (int id : {WidthEdit, HeightEdit}) {
-        m_form.Get<QLineEdit>(id)->setValidator(new QIntValidator(
-            std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), this));
+        m_form.Get<QLineEdit>(id)->setValidator(
+            new QIntValidator(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), this));
     }
     QTreeWidget* list = ParamList();
     list->setColumnCount(2);

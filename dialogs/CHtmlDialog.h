@@ -15,8 +15,7 @@ public:
 
     // Called once before the dialog is shown; name is both the page's file
     // name (without ".html") and the applet's class.
-    void SetPageDefaults(const QString& name, const QString& folder, const QString& title, int width,
-                         int height);
+    void SetPageDefaults(const QString& name, const QString& folder, const QString& title, int width, int height);
 
     // The record for the generator, from the values last read and the controls.
     HtmlChoices Choices() const;

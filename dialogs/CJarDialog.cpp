@@ -66,8 +66,7 @@ bool CJarDialog::eventFilter(QObject* watched, QEvent* event)
         drop->acceptProposedAction();
         return true;
     }
-    default:
-        return QDialog::eventFilter(watched, event);
+    default: return QDialog::eventFilter(watched, event);
     }
 }
 
@@ -102,12 +101,8 @@ void CJarDialog::OnOK()
     QDir::setCurrent(plan.baseFolder);
     const JarOutcome outcome = RunJarBuild(plan, m_jdkFolder);
     switch (outcome.status) {
-    case JarOutcome::Status::Built:
-        accept();
-        break;
-    case JarOutcome::Status::ToolFailed:
-        ShowToolMessages(outcome.messages);
-        break;
+    case JarOutcome::Status::Built: accept(); break;
+    case JarOutcome::Status::ToolFailed: ShowToolMessages(outcome.messages); break;
     case JarOutcome::Status::NotStarted:
     case JarOutcome::Status::NoManifest:
         ShowMessage(this, outcome.messages, QStringLiteral("ファイルエラー"), MsgIcon::Error);

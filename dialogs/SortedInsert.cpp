@@ -18,12 +18,14 @@ int SortedPosition(int count, TextAt textAt, const QString& text)
 
 void InsertSorted(QListWidget* list, const QString& text)
 {
-    const int row = SortedPosition(list->count(), [list](int i) { return list->item(i)->text(); }, text);
+    const int row = SortedPosition(
+        list->count(), [list](int i) { return list->item(i)->text(); }, text);
     list->insertItem(row, text);
 }
 
 void InsertSorted(QComboBox* combo, const QString& text)
 {
-    const int row = SortedPosition(combo->count(), [combo](int i) { return combo->itemText(i); }, text);
+    const int row = SortedPosition(
+        combo->count(), [combo](int i) { return combo->itemText(i); }, text);
     combo->insertItem(row, text);
 }

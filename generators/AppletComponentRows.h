@@ -19,7 +19,7 @@ enum RowWhen : unsigned char {
 struct ComponentRow {
     AppletSection section;
     unsigned char when;
-    const char16_t* text;               // the template; a chain head's first form
+    const char16_t* text;                 // the template; a chain head's first form
     const char16_t* laterText = nullptr;  // a chain head's later form (" else if")
     // The row naming java.awt.List in full, for when java.util.* is imported
     // too and a plain "List" would be ambiguous.

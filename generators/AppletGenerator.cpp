@@ -165,10 +165,7 @@ QString Assemble(const AppletChoices& choices, const AppletSections& s, const QS
 
 }  // namespace
 
-QString ComponentKindName(ComponentKind kind)
-{
-    return QString::fromUtf16(kKindNames[static_cast<int>(kind)]);
-}
+QString ComponentKindName(ComponentKind kind) { return QString::fromUtf16(kKindNames[static_cast<int>(kind)]); }
 
 std::optional<ComponentKind> ComponentKindFromName(const QString& name)
 {

@@ -9,7 +9,7 @@
 namespace gen {
 
 struct AppletImport {
-    bool AppletChoices::* chosen;
+    bool AppletChoices::*chosen;
     const char16_t* line;
 };
 std::span<const AppletImport> AppletImports();
@@ -18,7 +18,7 @@ std::span<const AppletImport> AppletImports();
 enum class AppletChainKind { None, Action, Item };
 
 struct AppletInterface {
-    bool AppletChoices::* chosen;
+    bool AppletChoices::*chosen;
     const char16_t* clauseName;  // written without a line end
     std::span<const TemplateLine> fields;
     std::span<const TemplateLine> init;

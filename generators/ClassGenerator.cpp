@@ -15,8 +15,8 @@ void AppendSuperclassLines(const ClassChoices& choices, const gen::ClassSupercla
         AppendLines(s.initBody, gen::kClosingAdapter, choices.comments);
 }
 
-void AppendMethods(const gen::ClassInterfaceDef& face, const ClassChoices& choices,
-                   const gen::ClassSuperclass& super, ClassSections& s)
+void AppendMethods(const gen::ClassInterfaceDef& face, const ClassChoices& choices, const gen::ClassSuperclass& super,
+                   ClassSections& s)
 {
     for (const gen::TemplateLine& line : face.methods) {
         if (line.text == gen::kMenuDispatchSlot)

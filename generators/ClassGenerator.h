@@ -10,14 +10,30 @@ enum class SuperclassKind { None, JFrame, JDialog, JPanel, JWindow, UserDefined 
 
 // Index into ClassChoices::imports, in the order of the import lines.
 enum ClassImport {
-    ImportSwing, ImportAwt, ImportAwtEvent, ImportAwtImage, ImportIo, ImportNet, ImportUtil,
-    ImportApplet, ImportBeans, ImportRmi, ImportCount
+    ImportSwing,
+    ImportAwt,
+    ImportAwtEvent,
+    ImportAwtImage,
+    ImportIo,
+    ImportNet,
+    ImportUtil,
+    ImportApplet,
+    ImportBeans,
+    ImportRmi,
+    ImportCount
 };
 
 // Index into ClassChoices::interfaces, in the order of the implements clause.
 enum ClassInterface {
-    ActionListenerIf, ItemListenerIf, KeyListenerIf, MouseListenerIf, MouseMotionListenerIf,
-    WindowListenerIf, RunnableIf, ComponentListenerIf, InterfaceCount
+    ActionListenerIf,
+    ItemListenerIf,
+    KeyListenerIf,
+    MouseListenerIf,
+    MouseMotionListenerIf,
+    WindowListenerIf,
+    RunnableIf,
+    ComponentListenerIf,
+    InterfaceCount
 };
 
 struct ClassChoices {

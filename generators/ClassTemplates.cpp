@@ -10,10 +10,9 @@ namespace {
 constexpr bool C = true;  // written only with comments on
 
 constexpr const char16_t* kImports[ImportCount] = {
-    u"import javax.swing.*;\n", u"import java.awt.*;\n",   u"import java.awt.event.*;\n",
-    u"import java.awt.image.*;\n", u"import java.io.*;\n", u"import java.net.*;\n",
-    u"import java.util.*;\n",  u"import java.applet.*;\n", u"import java.beans.*;\n",
-    u"import java.rmi.*;\n",
+    u"import javax.swing.*;\n", u"import java.awt.*;\n", u"import java.awt.event.*;\n", u"import java.awt.image.*;\n",
+    u"import java.io.*;\n",     u"import java.net.*;\n", u"import java.util.*;\n",      u"import java.applet.*;\n",
+    u"import java.beans.*;\n",  u"import java.rmi.*;\n",
 };
 
 constexpr TemplateLine kFrameInit[] = {
@@ -60,8 +59,8 @@ constexpr TemplateLine kAdapter[] = {
 // when main() opens it without one.
 const ClassSuperclass kSuperclasses[] = {
     {u"", u"\tpublic %s() {\n\t}\n", {}, false, false, false},
-    {u" extends JFrame", u"\tpublic %s() {\n\t\tinitComponents();\n\t\tsetVisible(true);\n\t}\n", kFrameInit,
-     true, true, true},
+    {u" extends JFrame", u"\tpublic %s() {\n\t\tinitComponents();\n\t\tsetVisible(true);\n\t}\n", kFrameInit, true,
+     true, true},
     {u" extends JDialog",
      u"\tpublic %s(Frame parent,boolean modal) {\n\t\tsuper(parent,modal);\n\t\tinitComponents();\n"
      u"\t\tsetLocationRelativeTo(parent);\n\t\tsetVisible(true);\n\t}\n",

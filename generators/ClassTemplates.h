@@ -15,8 +15,8 @@ struct ClassSuperclass {
     const char16_t* constructor;  // %s: the class name
     std::span<const TemplateLine> initLines;
     bool hasInitComponents;
-    bool closingAdapter;          // unless WindowListener is chosen
-    bool exitOnClose;             // windowClosing ends the program
+    bool closingAdapter;  // unless WindowListener is chosen
+    bool exitOnClose;     // windowClosing ends the program
 };
 const ClassSuperclass& ClassSuperclassOf(SuperclassKind kind);
 

@@ -10,9 +10,9 @@ namespace {
 
 bool ConfirmOverwrite(QObject* owner, const QString& path)
 {
-    const MsgAnswer answer = UserDialogs().Message(owner, path + QStringLiteral("はすでに存在します。\n上書きしますか？"),
-                                                   QStringLiteral("上書き確認"), MsgIcon::Question,
-                                                   MsgButtons::YesNo);
+    const MsgAnswer answer =
+        UserDialogs().Message(owner, path + QStringLiteral("はすでに存在します。\n上書きしますか？"),
+                              QStringLiteral("上書き確認"), MsgIcon::Question, MsgButtons::YesNo);
     return answer == MsgAnswer::Yes;
 }
 
@@ -36,10 +36,11 @@ bool SaveGeneratedFile(QObject* owner, const QString& path, const QString& text,
         return false;
     QString reason;
     if (!WriteReplacing(path, platform::EncodeFileText(text), reason)) {
-        ShowMessage(owner, path + QStringLiteral("を作成できませんでした。\n") + reason, QStringLiteral("ファイルエラー"),
-                    MsgIcon::Error);
+        ShowMessage(owner, path + QStringLiteral("を作成できませんでした。\n") + reason,
+                    QStringLiteral("ファイルエラー"), MsgIcon::Error);
         return false;
     }
-    ShowMessage(owner, shownName + QStringLiteral("を作成しました。"), QStringLiteral("作成確認"), MsgIcon::Information);
+    ShowMessage(owner, shownName + QStringLiteral("を作成しました。"), QStringLiteral("作成確認"),
+                MsgIcon::Information);
     return true;
 }

@@ -53,8 +53,7 @@ QString GenerateHtmlPage(const HtmlChoices& choices)
     for (const PageLine& line : kHead)
         Append(out, Pick(line, upper), {pageName});
     Append(out, Pick(kApplet, upper),
-           {gen::HtmlEscaped(choices.appletClass), QString::number(choices.width),
-            QString::number(choices.height)});
+           {gen::HtmlEscaped(choices.appletClass), QString::number(choices.width), QString::number(choices.height)});
     AppendParamTags(choices, out);
     for (const PageLine& line : kTail)
         Append(out, Pick(line, upper));

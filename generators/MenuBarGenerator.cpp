@@ -117,8 +117,8 @@ void EmitSeparator(const QString& parentVar, MenuTextParts& parts)
     kSeparator.AppendTo(parts.initMenuBody, {parentVar});
 }
 
-void EmitItem(const QString& label, const QString& display, const QString& identifier,
-              const QString& parentVar, bool comments, MenuTextParts& parts)
+void EmitItem(const QString& label, const QString& display, const QString& identifier, const QString& parentVar,
+              bool comments, MenuTextParts& parts)
 {
     const QString variable = QStringLiteral("menu") % identifier;
     const QString handler = QStringLiteral("On") % identifier;
@@ -136,8 +136,8 @@ void EmitItem(const QString& label, const QString& display, const QString& ident
 }
 
 // Returns the menu's variable, the parent of its children.
-QString EmitMenu(const QString& label, const QString& word, const QString& identifier,
-                 const QString& parentVar, MenuTextParts& parts)
+QString EmitMenu(const QString& label, const QString& word, const QString& identifier, const QString& parentVar,
+                 MenuTextParts& parts)
 {
     const QString variable = QStringLiteral("menu") % identifier;
     (parts.anyMenu ? kMenuDecl : kFirstMenuDecl).AppendTo(parts.menuDecls, {variable});
@@ -226,8 +226,9 @@ void GenerateMenuBar(const MenuItemNode& root, bool comments, ClassSections& sec
            {kBarVariable});
     MenuTextParts parts;
     EmitTree(root, comments, parts);
-    sections.methodText.reserve(sections.methodText.size() + qsizetype(parts.initMenuBody.size() +
-                                parts.dispatchBody.size() + parts.handlerMethods.size()) + 100);
+    sections.methodText.reserve(
+        sections.methodText.size()
+        + qsizetype(parts.initMenuBody.size() + parts.dispatchBody.size() + parts.handlerMethods.size()) + 100);
     Append(sections.methodText, u"\tprivate void initMenu() {\n");
     sections.methodText.append(gen::View(parts.initMenuBody));
     Append(sections.methodText, u"\t}\n\n");

@@ -10,9 +10,9 @@ struct Word {
 };
 
 constexpr Word kSymbols[] = {
-    {'_', "_"}, {' ', "_"}, {'\t', "_"}, {'+', "Plus"}, {'-', "Minus"}, {'*', "Multi"},
-    {'/', "Div"}, {'!', "Exclamation"}, {'#', "Sharp"}, {'$', "Dollar"}, {'%', "Parcent"},
-    {'=', "Equal"}, {'@', "AtMark"}, {'?', "Question"},
+    {'_', "_"},       {' ', "_"},     {'\t', "_"},          {'+', "Plus"},     {'-', "Minus"},
+    {'*', "Multi"},   {'/', "Div"},   {'!', "Exclamation"}, {'#', "Sharp"},    {'$', "Dollar"},
+    {'%', "Parcent"}, {'=', "Equal"}, {'@', "AtMark"},      {'?', "Question"},
 };
 
 std::array<const char*, 256> BuildTable()

@@ -65,7 +65,7 @@ QStringList SplitCommandLine(const QString& text)
 QString QuoteArgument(const QString& argument)
 {
     const bool needsQuotes = argument.isEmpty() || argument.contains(QLatin1Char(' '))
-        || argument.contains(QLatin1Char('\t')) || argument.contains(QLatin1Char('"'));
+                             || argument.contains(QLatin1Char('\t')) || argument.contains(QLatin1Char('"'));
     if (!needsQuotes)
         return argument;
     QString out(QLatin1Char('"'));

@@ -14,8 +14,7 @@ namespace platform {
 
 FileLock::FileLock(const QString& lockPath)
     : m_path(lockPath)
-{
-}
+{}
 
 FileLock::~FileLock()
 {

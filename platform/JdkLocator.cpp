@@ -22,7 +22,7 @@ bool HoldsJavaAndJavac(const QString& folder)
 {
     const QString dir = WithTrailingSeparator(folder);
     return IsExecutableFile(dir + ToolFileName(QStringLiteral("java.exe")))
-        && IsExecutableFile(dir + ToolFileName(QStringLiteral("javac.exe")));
+           && IsExecutableFile(dir + ToolFileName(QStringLiteral("javac.exe")));
 }
 
 std::optional<QString> FromJavaHome(const QString& javaHome)
@@ -133,7 +133,7 @@ std::optional<QString> ReadJdkVersion(const QString& toolFolder)
 bool HoldsJava(const QString& toolFolder)
 {
     return !toolFolder.isEmpty()
-        && QFileInfo::exists(WithTrailingSeparator(toolFolder) + ToolFileName(QStringLiteral("java.exe")));
+           && QFileInfo::exists(WithTrailingSeparator(toolFolder) + ToolFileName(QStringLiteral("java.exe")));
 }
 
 }  // namespace platform

@@ -8,8 +8,8 @@
 namespace platform {
 
 struct JdkSearchPlaces {
-    QString javaHome;                          // $JAVA_HOME
-    QString path;                              // $PATH
+    QString javaHome;  // $JAVA_HOME
+    QString path;      // $PATH
     QString jvmRoot = QStringLiteral("/usr/lib/jvm");
 };
 

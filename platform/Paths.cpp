@@ -26,7 +26,7 @@ QString SettingsFolder()
     // An installed program never writes into the system's folders, not even
     // when it runs with the rights to.
     const bool system = beside.startsWith(QLatin1String("/usr/")) || beside == QLatin1String("/bin/")
-        || beside == QLatin1String("/sbin/");
+                        || beside == QLatin1String("/sbin/");
     if (!system && ::access(QFile::encodeName(beside).constData(), W_OK) == 0)
         return beside;
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");

@@ -38,8 +38,7 @@ QStringList FolderOptions(const QString& name, const QString& folder)
 
 QString FindTerminal(const DesktopEnvironment& env)
 {
-    static const char* const kKnown[] = {"x-terminal-emulator", "gnome-terminal", "konsole",
-                                         "xfce4-terminal", "xterm"};
+    static const char* const kKnown[] = {"x-terminal-emulator", "gnome-terminal", "konsole", "xfce4-terminal", "xterm"};
     if (const QString chosen = FindProgram(env.terminal, env); !chosen.isEmpty())
         return chosen;
     for (const char* name : kKnown) {

@@ -70,8 +70,7 @@ QString FindDesktopFile(const QString& id, const DesktopEnvironment& env)
     return {};
 }
 
-std::optional<ProcessSpec> FromDesktopFile(const QString& path, const QString& file,
-                                           const DesktopEnvironment& env)
+std::optional<ProcessSpec> FromDesktopFile(const QString& path, const QString& file, const DesktopEnvironment& env)
 {
     const QString entry = QStringLiteral("Desktop Entry");
     const QStringList command = ExpandDesktopExec(ReadKey(path, entry, QStringLiteral("Exec")), file);
@@ -101,8 +100,7 @@ QStringList ExpandDesktopExec(const QString& exec, const QString& file)
         } else if (argument == QLatin1String("%u") || argument == QLatin1String("%U")) {
             command << QString::fromUtf8(QUrl::fromLocalFile(file).toEncoded());
             gotFile = true;
-        } else if (argument.size() == 2 && argument.startsWith(QLatin1Char('%'))
-                   && argument != QLatin1String("%%")) {
+        } else if (argument.size() == 2 && argument.startsWith(QLatin1Char('%')) && argument != QLatin1String("%%")) {
             continue;  // %i, %c, %k and deprecated codes expand to nothing here
         } else {
             command << argument.replace(QStringLiteral("%%"), QStringLiteral("%"));
@@ -118,7 +116,8 @@ std::optional<ProcessSpec> DefaultApplicationFor(const QString& mimeType, const 
 {
     QStringList ids;
     for (const QString& list : MimeListFiles(env))
-        ids << ReadKey(list, QStringLiteral("Default Applications"), mimeType).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        ids << ReadKey(list, QStringLiteral("Default Applications"), mimeType)
+                   .split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString& dir : env.dataDirs) {
         const QString cache = dir + QStringLiteral("/applications/mimeinfo.cache");
         ids << ReadKey(cache, QStringLiteral("MIME Cache"), mimeType).split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -143,8 +142,8 @@ std::optional<ProcessSpec> FallbackEditor(const QString& file, const DesktopEnvi
         if (!program.isEmpty())
             return InTerminal(terminal, {program, command.mid(1) << file, {}}, false);
     }
-    static const char* const kEditors[] = {"gedit", "gnome-text-editor", "kate", "kwrite",
-                                           "mousepad", "xed", "pluma", "featherpad", "leafpad"};
+    static const char* const kEditors[] = {"gedit", "gnome-text-editor", "kate",   "kwrite", "mousepad", "xed",
+                                           "pluma", "featherpad",        "leafpad"};
     for (const char* name : kEditors) {
         if (const QString found = FindProgram(QString::fromLatin1(name), env); !found.isEmpty())
             return ProcessSpec{found, {file}, {}};

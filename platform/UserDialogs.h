@@ -18,7 +18,7 @@ struct FileDialogSpec {
     // separated by ";". Kept verbatim so that callers state it exactly.
     QString filter;
     int selectedFilter = 0;
-    QString defaultSuffix;   // appended when the user types a name without one
+    QString defaultSuffix;  // appended when the user types a name without one
     QString initialFolder;
     QString proposedName;
     bool confirmOverwrite = false;  // save mode: ask before replacing
@@ -35,13 +35,12 @@ struct Rgb {
 class IUserDialogs {
 public:
     virtual ~IUserDialogs() = default;
-    virtual MsgAnswer Message(QObject* owner, const QString& text, const QString& caption,
-                              MsgIcon icon, MsgButtons buttons) = 0;
+    virtual MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
+                              MsgButtons buttons) = 0;
     // The chosen file's full path, or nothing when cancelled.
     virtual std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& spec) = 0;
     // The chosen folder without a trailing separator (except the root), or nothing.
-    virtual std::optional<QString> ChooseFolder(QObject* owner, const QString& title,
-                                                const QString& initialFolder) = 0;
+    virtual std::optional<QString> ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder) = 0;
     // A colour picked with no preset colour, or nothing when cancelled.
     virtual std::optional<Rgb> ChooseColor(QObject* owner) = 0;
 };

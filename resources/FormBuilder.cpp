@@ -26,8 +26,8 @@ QFont DialogFont()
     static const QFont font = [] {
         // IPAPGothic shares the metrics of the classic dialog font, so the forms
         // keep their proportions; Noto's wider kana need more room.
-        const char* const families[] = {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "Noto Sans CJK JP",
-                                        "Noto Sans JP", "VL PGothic", "Droid Sans Fallback"};
+        const char* const families[] = {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic",         "Noto Sans CJK JP",
+                                        "Noto Sans JP",    "VL PGothic", "Droid Sans Fallback"};
         // The installed names are in memory once fontconfig has loaded; asking
         // for a missing name instead costs a fontconfig substitution each.
         const QStringList installed = QFontDatabase::families();
@@ -47,18 +47,14 @@ QFont DialogFont()
 DialogUnits DialogUnits::For(const QFont& font)
 {
     const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     DialogUnits units;
     units.baseX = std::max(1, (width / 26 + 1) / 2);
     units.baseY = std::max(1, metrics.height());
     return units;
 }
 
-QRect DialogUnits::Map(const QRect& du) const
-{
-    return QRect(X(du.x()), Y(du.y()), X(du.width()), Y(du.height()));
-}
+QRect DialogUnits::Map(const QRect& du) const { return QRect(X(du.x()), Y(du.y()), X(du.width()), Y(du.height())); }
 
 QString ControlObjectName(int id) { return QStringLiteral("id%1").arg(id); }
 

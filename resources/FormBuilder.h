@@ -29,7 +29,10 @@ public:
 
     QWidget* Control(int id) const { return m_controls.value(id); }
     template <class T>
-    T* Get(int id) const { return qobject_cast<T*>(Control(id)); }
+    T* Get(int id) const
+    {
+        return qobject_cast<T*>(Control(id));
+    }
 
     // The template's size in pixels.
     QSize ClientSize() const { return m_clientSize; }

@@ -8,25 +8,25 @@
 #include <QStringList>
 
 struct ControlTemplate {
-    int id = 0;           // 0: a static without id
-    QString kind;         // group, label, edit, button, flatbutton, check, radio,
-                          // combo, listbox, listview, tree, tab, swatch, icon
+    int id = 0;    // 0: a static without id
+    QString kind;  // group, label, edit, button, flatbutton, check, radio,
+                   // combo, listbox, listview, tree, tab, swatch, icon
     QString text;
-    QRect rect;           // dialog units
-    QStringList style;    // readonly, hidden, disabled, default, noborder, ...
+    QRect rect;         // dialog units
+    QStringList style;  // readonly, hidden, disabled, default, noborder, ...
     bool Has(const char* flag) const { return style.contains(QLatin1String(flag)); }
 };
 
 struct FormTemplate {
     int id = 0;
     QString title;
-    QSize size;           // dialog units
+    QSize size;  // dialog units
     QList<ControlTemplate> controls;
     const ControlTemplate* Find(int controlId) const;
 };
 
 struct MenuItemTemplate {
-    int id = 0;           // 0 with separator
+    int id = 0;  // 0 with separator
     QString text;
     bool separator = false;
 };
@@ -37,7 +37,7 @@ struct MenuTemplate {
 };
 
 struct AcceleratorTemplate {
-    QString key;          // "Ctrl+O"
+    QString key;  // "Ctrl+O"
     int command = 0;
 };
 

@@ -47,7 +47,7 @@ private:
 
     CForm m_form;
     QPlainTextEdit* m_edit = nullptr;
-    QString m_pending;     // the text while it is put into the edit
+    QString m_pending;  // the text while it is put into the edit
     qsizetype m_loaded = 0;
     bool m_initialised = false;
 };

@@ -32,8 +32,8 @@ void CToolCommands::OnRunJava()
 {
     const CurrentFile& file = m_main.File();
     const COptionModel& options = m_main.Options();
-    const runner::JavaRun run = runner::RunJavaArguments(options.GetJavaOptions(), options.GetJavaArgs(),
-                                                         file.fileName, file.title, file.extension);
+    const runner::JavaRun run = runner::RunJavaArguments(options.GetJavaOptions(), options.GetJavaArgs(), file.fileName,
+                                                         file.title, file.extension);
     if (!CheckExists(file.folder + run.fileToTest, run.fileToTest))
         return;
     const QString java = QStringLiteral("java.exe");
@@ -64,9 +64,8 @@ void CToolCommands::OnRunBrowser()
     if (!CheckExists(page))
         return;
     QString browser;
-    const bool opened = m_main.Options().GetAppletBrowser(browser)
-        ? StartProgram({browser, {page}, file.folder})
-        : OpenDocument(page);
+    const bool opened =
+        m_main.Options().GetAppletBrowser(browser) ? StartProgram({browser, {page}, file.folder}) : OpenDocument(page);
     if (!opened)
         ReportCannotOpen(page);
 }
@@ -93,8 +92,7 @@ void CToolCommands::OnJavah()
     }
     if (!EnsureClassFile())
         return;
-    RunCaptured(javah, runner::ClassToolArguments(m_main.Options().GetJavahOptions(), m_main.File().title),
-                false);
+    RunCaptured(javah, runner::ClassToolArguments(m_main.Options().GetJavahOptions(), m_main.File().title), false);
 }
 
 void CToolCommands::OnRmic()
@@ -112,8 +110,8 @@ void CToolCommands::MakeHeaderWithJavac()
     const CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
-    RunCaptured(QStringLiteral("javac.exe"),
-                runner::HeaderByJavacArguments(m_main.Options().Stored(), file.fileName), false);
+    RunCaptured(QStringLiteral("javac.exe"), runner::HeaderByJavacArguments(m_main.Options().Stored(), file.fileName),
+                false);
 }
 
 bool CToolCommands::EnsureClassFile()
@@ -136,10 +134,7 @@ QString CToolCommands::ToolPath(const QString& classicTool) const
     return m_main.JdkFolder() + platform::ToolFileName(classicTool);
 }
 
-bool CToolCommands::HasTool(const QString& classicTool) const
-{
-    return platform::IsStartable(ToolPath(classicTool));
-}
+bool CToolCommands::HasTool(const QString& classicTool) const { return platform::IsStartable(ToolPath(classicTool)); }
 
 bool CToolCommands::CheckExists(const QString& path, const QString& shownName)
 {

@@ -10,7 +10,9 @@ class QProcess;
 
 class CToolCommands {
 public:
-    explicit CToolCommands(IMainContext& main) : m_main(main) {}
+    explicit CToolCommands(IMainContext& main)
+        : m_main(main)
+    {}
     virtual ~CToolCommands() = default;
 
     void OnCompile();

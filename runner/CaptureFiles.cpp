@@ -9,8 +9,8 @@ namespace {
 
 std::unique_ptr<QTemporaryFile> CreateExclusive(const QString& prefix)
 {
-    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QLatin1Char('/') + prefix
-                                                 + QStringLiteral("XXXXXX.tmp"));
+    auto file =
+        std::make_unique<QTemporaryFile>(QDir::tempPath() + QLatin1Char('/') + prefix + QStringLiteral("XXXXXX.tmp"));
     file->setAutoRemove(false);
     if (!file->open())
         return nullptr;

@@ -11,7 +11,8 @@ namespace {
 QString ShortenedNotice(qint64 shown, qint64 total)
 {
     constexpr double kMiB = 1024.0 * 1024.0;
-    return QStringLiteral("【出力が長すぎるため、ここで打ち切りました。全体 %1 MB のうち先頭の %2 MB だけを表示しています。】\n")
+    return QStringLiteral(
+               "【出力が長すぎるため、ここで打ち切りました。全体 %1 MB のうち先頭の %2 MB だけを表示しています。】\n")
         .arg(total / kMiB, 0, 'f', 1)
         .arg(shown / kMiB, 0, 'f', 1);
 }

@@ -15,8 +15,7 @@ struct CapturedText {
 // notice line.
 inline constexpr qint64 kStreamLimit = qint64(64) << 20;
 
-CapturedText ReadCapturedOutput(const QString& outputPath, const QString& errorPath,
-                                qint64 streamLimit = kStreamLimit);
+CapturedText ReadCapturedOutput(const QString& outputPath, const QString& errorPath, qint64 streamLimit = kStreamLimit);
 
 // A window lays out a very long line slowly and all at once, so lines are
 // broken after this many bytes (with a notice).

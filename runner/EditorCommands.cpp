@@ -4,10 +4,10 @@
 
 #include "platform/Paths.h"
 #include "platform/TextEditors.h"
-#include "platform/gui/Desktop.h"
 #include "platform/UserDialogs.h"
-#include "settings/CSettingFile.h"
+#include "platform/gui/Desktop.h"
 #include "settings/COptionModel.h"
+#include "settings/CSettingFile.h"
 
 #include <QFileInfo>
 #include <QWidget>
@@ -42,8 +42,8 @@ void CToolCommands::OnEditSource()
     if (!CheckExists(path))
         return;
     QString editor;
-    const bool started = m_main.Options().GetJavaEditor(editor) ? StartProgram({editor, {path}, file.folder})
-                                                                : OpenDocument(path);
+    const bool started =
+        m_main.Options().GetJavaEditor(editor) ? StartProgram({editor, {path}, file.folder}) : OpenDocument(path);
     if (!started && !StartTextEditor(path, false))
         ReportCannotOpen(path);
 }

@@ -8,10 +8,10 @@
 QStringList SortedJarEntries(const QStringList& files);
 
 struct JarPlan {
-    QString baseFolder;     // folder of the first entry, ending in the separator
-    QString mainName;       // main file relative to the base folder, without extension
-    QString manifestText;   // "Main-Class: <main name>" and CR LF
-    QStringList entries;    // relative to the base folder where inside it
+    QString baseFolder;    // folder of the first entry, ending in the separator
+    QString mainName;      // main file relative to the base folder, without extension
+    QString manifestText;  // "Main-Class: <main name>" and CR LF
+    QStringList entries;   // relative to the base folder where inside it
     // Arguments of the archive tool for a given manifest path.
     QStringList Arguments(const QString& manifestPath) const;
 };

@@ -49,8 +49,8 @@ QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& fold
     return expanded;
 }
 
-platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& classicTool,
-                                      const QString& argumentText, const QString& workingFolder)
+platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& classicTool, const QString& argumentText,
+                                      const QString& workingFolder)
 {
     platform::ProcessSpec spec;
     spec.program = jdkFolder + platform::ToolFileName(classicTool);

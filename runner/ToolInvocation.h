@@ -8,8 +8,8 @@ namespace runner {
 // classicTool is the tool's classic name ("javac.exe"); argumentText is split
 // by the Windows command-line rules; an argument "*.java" is expanded in the
 // working folder.
-platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& classicTool,
-                                      const QString& argumentText, const QString& workingFolder);
+platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& classicTool, const QString& argumentText,
+                                      const QString& workingFolder);
 
 // Replaces each argument "*.java" by the names of the folder's .java files,
 // sorted; leaves it as it is when none matches.

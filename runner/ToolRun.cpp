@@ -36,7 +36,8 @@ bool CToolCommands::PrepareCaptureFiles()
     if (m_capture.Prepare())
         return true;
     ShowMessage(m_main.Window(),
-                QStringLiteral("出力を受け取る一時ファイルを%1に作成できません").arg(QDir::toNativeSeparators(QDir::tempPath())),
+                QStringLiteral("出力を受け取る一時ファイルを%1に作成できません")
+                    .arg(QDir::toNativeSeparators(QDir::tempPath())),
                 QStringLiteral("ファイルエラー"), MsgIcon::Error);
     return false;
 }
@@ -84,8 +85,7 @@ void CToolCommands::WaitForTool(QProcess& process, const QString& commandLine)
 
 void CToolCommands::ShowCapturedOutput(bool force)
 {
-    runner::CapturedText captured =
-        runner::ReadCapturedOutput(m_capture.OutputPath(), m_capture.ErrorPath());
+    runner::CapturedText captured = runner::ReadCapturedOutput(m_capture.OutputPath(), m_capture.ErrorPath());
     if (!captured.hasOutput && !force)
         return;
     if (QWidget* window = m_main.Window()) {

@@ -17,8 +17,7 @@ bool CFileUtil::FileExists(const QString& path)
         return QFileInfo::exists(trimmed);
     const QString folder = sep < 0 ? QStringLiteral(".") : (sep == 0 ? QStringLiteral("/") : trimmed.left(sep));
     const QDir dir(folder);
-    return !dir.entryList({name}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
-                .isEmpty();
+    return !dir.entryList({name}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).isEmpty();
 }
 
 bool CFileUtil::BrowseForFolder(QObject* owner, QString& output, const QString& initialFolder) const

@@ -33,17 +33,13 @@ struct Placement {
 
 // Page controls in the order in which they are shown or hidden.
 const Placement kPlacements[] = {
-    {1090, 0, {20, 40}}, {1091, 0, {30, 60}}, {1092, 0, {20, 80}}, {1093, 0, {30, 100}},
-    {1052, 0, {20, 120}}, {1134, 0, {30, 140}}, {1120, 0, {20, 170}}, {1121, 0, {20, 190}},
-    {1108, 0, {30, 210}}, {1122, 0, {40, 230}},
-    {1094, 1, {20, 40}}, {1117, 1, {30, 60}}, {1095, 1, {20, 80}}, {1118, 1, {30, 100}},
-    {1096, 1, {20, 120}}, {1119, 1, {30, 140}}, {1097, 1, {20, 200}}, {1099, 1, {30, 220}},
-    {1135, 1, {20, 160}}, {1136, 1, {30, 180}},
-    {1137, 2, {20, 40}}, {1138, 2, {30, 60}},
-    {1124, 3, {20, 40}}, {1125, 3, {30, 60}}, {1001, 3, {360, 58}},
-    {1127, 3, {20, 90}}, {1128, 3, {30, 110}}, {1003, 3, {360, 108}},
-    {1129, 3, {20, 140}}, {1130, 3, {30, 160}}, {1004, 3, {360, 158}},
-    {1131, 3, {20, 190}}, {1132, 3, {30, 210}}, {1005, 3, {360, 208}},
+    {1090, 0, {20, 40}},   {1091, 0, {30, 60}},  {1092, 0, {20, 80}},   {1093, 0, {30, 100}},  {1052, 0, {20, 120}},
+    {1134, 0, {30, 140}},  {1120, 0, {20, 170}}, {1121, 0, {20, 190}},  {1108, 0, {30, 210}},  {1122, 0, {40, 230}},
+    {1094, 1, {20, 40}},   {1117, 1, {30, 60}},  {1095, 1, {20, 80}},   {1118, 1, {30, 100}},  {1096, 1, {20, 120}},
+    {1119, 1, {30, 140}},  {1097, 1, {20, 200}}, {1099, 1, {30, 220}},  {1135, 1, {20, 160}},  {1136, 1, {30, 180}},
+    {1137, 2, {20, 40}},   {1138, 2, {30, 60}},  {1124, 3, {20, 40}},   {1125, 3, {30, 60}},   {1001, 3, {360, 58}},
+    {1127, 3, {20, 90}},   {1128, 3, {30, 110}}, {1003, 3, {360, 108}}, {1129, 3, {20, 140}},  {1130, 3, {30, 160}},
+    {1004, 3, {360, 158}}, {1131, 3, {20, 190}}, {1132, 3, {30, 210}},  {1005, 3, {360, 208}},
 };
 
 using Member = std::variant<bool StoredOptions::*, QString StoredOptions::*>;
@@ -55,20 +51,33 @@ struct Binding {
 
 // The option that each control shows and supplies (1121 is 1120's partner).
 const Binding kBindings[] = {
-    {1090, &StoredOptions::javaOption}, {1091, &StoredOptions::javaStrOption},
-    {1092, &StoredOptions::javaArg}, {1093, &StoredOptions::javaStrArg},
-    {1052, &StoredOptions::javaClassPath}, {1134, &StoredOptions::javaStrClassPath},
-    {1108, &StoredOptions::javaMsg}, {1120, &StoredOptions::javaShowDos},
-    {1094, &StoredOptions::javacO}, {1095, &StoredOptions::javacNowarn},
+    {1090, &StoredOptions::javaOption},
+    {1091, &StoredOptions::javaStrOption},
+    {1092, &StoredOptions::javaArg},
+    {1093, &StoredOptions::javaStrArg},
+    {1052, &StoredOptions::javaClassPath},
+    {1134, &StoredOptions::javaStrClassPath},
+    {1108, &StoredOptions::javaMsg},
+    {1120, &StoredOptions::javaShowDos},
+    {1094, &StoredOptions::javacO},
+    {1095, &StoredOptions::javacNowarn},
     {1096, &StoredOptions::javacDeprecation},
-    {1135, &StoredOptions::javacClassPath}, {1136, &StoredOptions::javacStrClassPath},
-    {1097, &StoredOptions::javacOther}, {1099, &StoredOptions::javacStrOther},
-    {1137, &StoredOptions::javahClassPath}, {1138, &StoredOptions::javahStrClassPath},
-    {1140, &StoredOptions::javahOption}, {1141, &StoredOptions::javahStrOption},
-    {1124, &StoredOptions::useJava}, {1125, &StoredOptions::appJava},
-    {1127, &StoredOptions::useHtml}, {1128, &StoredOptions::appHtml},
-    {1129, &StoredOptions::useIe}, {1130, &StoredOptions::appIe},
-    {1131, &StoredOptions::useLink}, {1132, &StoredOptions::appLink},
+    {1135, &StoredOptions::javacClassPath},
+    {1136, &StoredOptions::javacStrClassPath},
+    {1097, &StoredOptions::javacOther},
+    {1099, &StoredOptions::javacStrOther},
+    {1137, &StoredOptions::javahClassPath},
+    {1138, &StoredOptions::javahStrClassPath},
+    {1140, &StoredOptions::javahOption},
+    {1141, &StoredOptions::javahStrOption},
+    {1124, &StoredOptions::useJava},
+    {1125, &StoredOptions::appJava},
+    {1127, &StoredOptions::useHtml},
+    {1128, &StoredOptions::appHtml},
+    {1129, &StoredOptions::useIe},
+    {1130, &StoredOptions::appIe},
+    {1131, &StoredOptions::useLink},
+    {1132, &StoredOptions::appLink},
 };
 
 struct Switch {

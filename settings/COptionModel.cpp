@@ -86,10 +86,7 @@ bool AppGetter(bool use, const QString& path, QString& output)
 
 }  // namespace
 
-COptionModel::COptionModel()
-{
-    Load();
-}
+COptionModel::COptionModel() { Load(); }
 
 bool COptionModel::Load()
 {
@@ -110,11 +107,10 @@ void COptionModel::BuildOptionStrings()
     const StoredOptions& s = m_stored;
     m_javaOptions = ClassPathPart(s.javaClassPath, s.javaStrClassPath) + FreeText(s.javaOption, s.javaStrOption);
     m_javaArgs = s.javaArg ? s.javaStrArg : QString();
-    m_javacOptions = ClassPathPart(s.javacClassPath, s.javacStrClassPath)
-        + (s.javacO ? QStringLiteral("-O ") : QString())
+    m_javacOptions =
+        ClassPathPart(s.javacClassPath, s.javacStrClassPath) + (s.javacO ? QStringLiteral("-O ") : QString())
         + (s.javacNowarn ? QStringLiteral("-nowarn ") : QString())
-        + (s.javacDeprecation ? QStringLiteral("-deprecation ") : QString())
-        + FreeText(s.javacOther, s.javacStrOther);
+        + (s.javacDeprecation ? QStringLiteral("-deprecation ") : QString()) + FreeText(s.javacOther, s.javacStrOther);
     m_javahOptions = ClassPathPart(s.javahClassPath, s.javahStrClassPath) + FreeText(s.javahOption, s.javahStrOption);
     m_rmicOptions = ClassPathPart(s.rmiClassPath, s.rmiStrClassPath) + FreeText(s.rmiOption, s.rmiStrOption);
 }
@@ -156,7 +152,16 @@ bool COptionModel::Save(const StoredOptions& fromControls, QObject* owner)
     return error;
 }
 
-bool COptionModel::GetJavaEditor(QString& output) const { return AppGetter(m_stored.useJava, m_stored.appJava, output); }
-bool COptionModel::GetHtmlEditor(QString& output) const { return AppGetter(m_stored.useHtml, m_stored.appHtml, output); }
+bool COptionModel::GetJavaEditor(QString& output) const
+{
+    return AppGetter(m_stored.useJava, m_stored.appJava, output);
+}
+bool COptionModel::GetHtmlEditor(QString& output) const
+{
+    return AppGetter(m_stored.useHtml, m_stored.appHtml, output);
+}
 bool COptionModel::GetAppletBrowser(QString& output) const { return AppGetter(m_stored.useIe, m_stored.appIe, output); }
-bool COptionModel::GetJavaDocument(QString& output) const { return AppGetter(m_stored.useLink, m_stored.appLink, output); }
+bool COptionModel::GetJavaDocument(QString& output) const
+{
+    return AppGetter(m_stored.useLink, m_stored.appLink, output);
+}

@@ -43,9 +43,8 @@ IniDocument ReadDocument(const QString& path)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return {};
     CachedDocument& cache = Cache();
-    if (cache.path == path && cache.device == st.st_dev && cache.inode == st.st_ino
-        && cache.size == st.st_size && cache.modified.tv_sec == st.st_mtim.tv_sec
-        && cache.modified.tv_nsec == st.st_mtim.tv_nsec)
+    if (cache.path == path && cache.device == st.st_dev && cache.inode == st.st_ino && cache.size == st.st_size
+        && cache.modified.tv_sec == st.st_mtim.tv_sec && cache.modified.tv_nsec == st.st_mtim.tv_nsec)
         return cache.document;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -89,8 +88,7 @@ void CSettingFile::SetFileName(const QString& name)
 
 QString CSettingFile::FilePath() const { return m_folder + m_fileName; }
 
-QString CSettingFile::GetString(const QString& section, const QString& key,
-                                const QString& defaultValue) const
+QString CSettingFile::GetString(const QString& section, const QString& key, const QString& defaultValue) const
 {
     return ReadDocument(FilePath()).Value(section, key).value_or(defaultValue);
 }

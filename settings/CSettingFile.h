@@ -31,7 +31,7 @@ public:
     static void SetWriteFailureHandler(FailureHandler handler);
 
 private:
-    QString m_folder;    // ends in the separator
+    QString m_folder;  // ends in the separator
     QString m_fileName;
     QString m_lastError;
 };

@@ -20,7 +20,9 @@ namespace {
 // Notes the time of the first paint of the edit's text area.
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(const QElapsedTimer& timer) : m_timer(timer) {}
+    explicit FirstPaint(const QElapsedTimer& timer)
+        : m_timer(timer)
+    {}
     qint64 ms = -1;
 
 protected:

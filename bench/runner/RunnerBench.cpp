@@ -73,7 +73,8 @@ void BM_CapturedCompileVsDirect(benchmark::State& state)
         QProcess javac;
         javac.setWorkingDirectory(folder);
         javac.setProcessChannelMode(QProcess::ForwardedChannels);
-        javac.start(*jdk + QStringLiteral("javac"), {QStringLiteral("-classpath"), QStringLiteral("."), QStringLiteral("Hello.java")});
+        javac.start(*jdk + QStringLiteral("javac"),
+                    {QStringLiteral("-classpath"), QStringLiteral("."), QStringLiteral("Hello.java")});
         javac.waitForFinished(-1);
         direct += Seconds(timer);
     }

@@ -3,8 +3,8 @@
 //   startup_bench <tarnwick> <minimal> [rounds]
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
@@ -81,7 +81,8 @@ int main(int argc, char** argv)
     }
     const double tt = Median(tTime), mt = Median(mTime);
     const long tm = Median(tMem), mm = Median(mMem);
-    std::printf("platform: %s, rounds: %d (medians)\n", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "display" : qgetenv("QT_QPA_PLATFORM").constData(), rounds);
+    std::printf("platform: %s, rounds: %d (medians)\n",
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "display" : qgetenv("QT_QPA_PLATFORM").constData(), rounds);
     std::printf("minimal  : %8.1f ms %8ld KiB\n", mt, mm);
     std::printf("tarnwick : %8.1f ms %8ld KiB\n", tt, tm);
     std::printf("ratio    : %8.2f x  %8.2f x   (targets: 1.30 x time, 1.20 x memory)\n", tt / mt, double(tm) / mm);

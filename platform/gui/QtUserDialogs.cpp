@@ -38,8 +38,8 @@ QStringList ToQtNameFilters(const QString& classicFilter)
     return filters;
 }
 
-MsgAnswer QtUserDialogs::Message(QObject* owner, const QString& text, const QString& caption,
-                                 MsgIcon icon, MsgButtons buttons)
+MsgAnswer QtUserDialogs::Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
+                                 MsgButtons buttons)
 {
     QMessageBox box(ToQtIcon(icon), caption, text, QMessageBox::NoButton, AsWidget(owner));
     if (buttons == MsgButtons::YesNo) {
@@ -76,11 +76,10 @@ std::optional<QString> QtUserDialogs::ChooseFile(QObject* owner, const FileDialo
     return dialog.selectedFiles().first();
 }
 
-std::optional<QString> QtUserDialogs::ChooseFolder(QObject* owner, const QString& title,
-                                                   const QString& initialFolder)
+std::optional<QString> QtUserDialogs::ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder)
 {
-    const QString folder = QFileDialog::getExistingDirectory(AsWidget(owner), title, initialFolder,
-                                                             QFileDialog::ShowDirsOnly);
+    const QString folder =
+        QFileDialog::getExistingDirectory(AsWidget(owner), title, initialFolder, QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return {};
     return platform::WithoutTrailingSeparator(folder);

@@ -1,5 +1,5 @@
-#include "app/CommandIds.h"
 #include "app/CommandStates.h"
+#include "app/CommandIds.h"
 
 #include "tests/support/QtPrinters.h"
 
@@ -20,10 +20,9 @@ TEST(CommandStates, SourceFileEnablesEverything)
     const CommandStates s = ComputeCommandStates(true, QStringLiteral("java"));
     EXPECT_EQ(Sorted(s.enabledButtons), Sorted({1004, 1005, 1006, 1007, 1008, 1046, 1047, 1049}));
     EXPECT_TRUE(s.disabledButtons.isEmpty());
-    EXPECT_EQ(Sorted(s.enabledItems),
-              Sorted({cmd::RunJava, cmd::RunAppletViewer, cmd::Compile, cmd::Javah, cmd::Rmic, cmd::Rebuild,
-                      cmd::EditSource, cmd::EditSourceWith, cmd::MakeDocument, cmd::MakeAllDocuments,
-                      cmd::EditHtml, cmd::RunBrowser, cmd::MakeHtml}));
+    EXPECT_EQ(Sorted(s.enabledItems), Sorted({cmd::RunJava, cmd::RunAppletViewer, cmd::Compile, cmd::Javah, cmd::Rmic,
+                                              cmd::Rebuild, cmd::EditSource, cmd::EditSourceWith, cmd::MakeDocument,
+                                              cmd::MakeAllDocuments, cmd::EditHtml, cmd::RunBrowser, cmd::MakeHtml}));
     EXPECT_TRUE(s.greyedItems.isEmpty());
 }
 
@@ -33,9 +32,8 @@ TEST(CommandStates, ClassAndJarRunButDoNotCompile)
         const CommandStates s = ComputeCommandStates(true, QString::fromUtf8(extension));
         EXPECT_EQ(Sorted(s.enabledButtons), Sorted({1005, 1006, 1049, 1007, 1008})) << extension;
         EXPECT_EQ(Sorted(s.disabledButtons), Sorted({1004, 1046, 1047})) << extension;
-        EXPECT_EQ(Sorted(s.greyedItems),
-                  Sorted({cmd::Compile, cmd::Javah, cmd::Rmic, cmd::Rebuild, cmd::EditSource, cmd::EditSourceWith,
-                          cmd::MakeDocument, cmd::MakeAllDocuments}))
+        EXPECT_EQ(Sorted(s.greyedItems), Sorted({cmd::Compile, cmd::Javah, cmd::Rmic, cmd::Rebuild, cmd::EditSource,
+                                                 cmd::EditSourceWith, cmd::MakeDocument, cmd::MakeAllDocuments}))
             << extension;
         EXPECT_TRUE(s.enabledItems.contains(cmd::RunJava) && s.enabledItems.contains(cmd::MakeHtml)
                     && s.enabledItems.contains(cmd::RunBrowser) && s.enabledItems.contains(cmd::EditHtml));
@@ -49,8 +47,8 @@ TEST(CommandStates, UnusableGreysEveryFileCommandAndTouchesNothingElse)
     EXPECT_TRUE(s.enabledItems.isEmpty());
     EXPECT_EQ(Sorted(s.disabledButtons), Sorted({1004, 1005, 1006, 1049, 1046, 1047, 1007, 1008}));
     EXPECT_EQ(s.greyedItems.size(), 13);
-    for (int untouched : {cmd::OpenJavaFile, cmd::ChooseJdk, cmd::Exit, cmd::MakeApplet, cmd::MakeClass,
-                          cmd::MakeJar, cmd::Options, cmd::Help, cmd::JavaDocument, cmd::About})
+    for (int untouched : {cmd::OpenJavaFile, cmd::ChooseJdk, cmd::Exit, cmd::MakeApplet, cmd::MakeClass, cmd::MakeJar,
+                          cmd::Options, cmd::Help, cmd::JavaDocument, cmd::About})
         EXPECT_FALSE(s.greyedItems.contains(untouched)) << untouched;
 }
 

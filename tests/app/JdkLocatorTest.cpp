@@ -16,7 +16,8 @@ void MakeJdk(const TempFolder& dir, const QString& home, const char* version, bo
         QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     if (version)
-        dir.Write(home + QStringLiteral("/release"), QByteArray("IMPLEMENTOR=\"x\"\nJAVA_VERSION=\"") + version + "\"\n");
+        dir.Write(home + QStringLiteral("/release"),
+                  QByteArray("IMPLEMENTOR=\"x\"\nJAVA_VERSION=\"") + version + "\"\n");
 }
 
 TEST(JdkLocator, SearchOrderAndNewestInstalled)

@@ -26,7 +26,8 @@ QString Text(const CMainDialog& w, int id)
     return {};
 }
 
-const QString kQuestion = QStringLiteral("\"java\"のあるフォルダを選択して下さい。\n例 \"/usr/lib/jvm/java-17-openjdk-amd64/bin\"");
+const QString kQuestion =
+    QStringLiteral("\"java\"のあるフォルダを選択して下さい。\n例 \"/usr/lib/jvm/java-17-openjdk-amd64/bin\"");
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -235,7 +236,7 @@ TEST_F(MainWindowTest, AcceleratorsFollowTheMenuAndClaimKeysFromReadOnlyEdits)
         Qt::Key key;
         int command;
     } keys[] = {{Qt::Key_C, cmd::Compile}, {Qt::Key_V, cmd::RunAppletViewer}, {Qt::Key_R, cmd::Rebuild},
-                {Qt::Key_J, cmd::RunJava},  {Qt::Key_B, cmd::RunBrowser},      {Qt::Key_E, cmd::EditSource}};
+                {Qt::Key_J, cmd::RunJava}, {Qt::Key_B, cmd::RunBrowser},      {Qt::Key_E, cmd::EditSource}};
     for (const auto& k : keys) {
         spy.clear();
         edit->setFocus();
@@ -315,7 +316,8 @@ TEST_F(MainWindowTest, FailedSettingsWriteIsToldOnceAndDamagesNothing)
     w.OnInitDialog({m_work.Write(QStringLiteral("Hello.java"))});
     StopReportingSettingsWriteFailures();
     ASSERT_EQ(m_dialogs.messages.size(), 1u);
-    EXPECT_TRUE(m_dialogs.messages[0].text.startsWith(QStringLiteral("設定を保存できません。\n") + m_settings.IniPath() + QLatin1Char('\n')));
+    EXPECT_TRUE(m_dialogs.messages[0].text.startsWith(QStringLiteral("設定を保存できません。\n") + m_settings.IniPath()
+                                                      + QLatin1Char('\n')));
     EXPECT_EQ(m_dialogs.messages[0].caption, QStringLiteral("設定エラー"));
     EXPECT_EQ(m_dialogs.messages[0].icon, MsgIcon::Exclamation);
     EXPECT_TRUE(QFileInfo(m_settings.IniPath()).isDir());

@@ -49,7 +49,11 @@ TEST(AppletDialog, ListenersAndStyleDecideTheKindsOnOfferAndEachChangeEmptiesThe
     f.Choose(1013, {1017});
     EXPECT_EQ(f.Enabled(), kFileIds + kEventIds);
     f.Click({1024});
-    struct Step { int click; QStringList offered; bool listenerStyle, listenerEnabled; };
+    struct Step {
+        int click;
+        QStringList offered;
+        bool listenerStyle, listenerEnabled;
+    };
     const Step steps[] = {
         {1022, kAllKinds, false, true},  // ActionListener in Adapter style
         {1029, {"Button", "Label", "TextField"}, true, true},

@@ -45,7 +45,10 @@ TEST(ClassDialog, SuperclassRulesGateTheListenersAndTheMenu)
     Class f;
     EXPECT_EQ(f.Enabled(), (Ids{2, 1056, 1057}));
     f.user.files = {f.folder.Path("Foo.java"), f.folder.Path("Bar.java")};
-    struct Step { std::vector<int> clicks; Ids enabled, ticked; };
+    struct Step {
+        std::vector<int> clicks;
+        Ids enabled, ticked;
+    };
     const Step steps[] = {
         {{1056}, kFileIds, {1045, 1075}},
         {{1015}, kFileIds + kSwingIds, {1015, 1045, 1075}},
@@ -72,7 +75,11 @@ TEST(ClassDialog, MenuEditingAndEnterNeverGeneratesThenTheTreeReachesTheSource)
     Class f;
     f.Choose(1056, {1015, 1076, 1104, 1048});
     f.dialog.show();
-    struct Step { const char *select, *label; char how; const char* outline; };
+    struct Step {
+        const char *select, *label;
+        char how;
+        const char* outline;
+    };
     const Step steps[] = {
         {"", "Edit", 'A', "JMenuBar"},
         {"JMenuBar", "", 'A', "JMenuBar"},

@@ -63,7 +63,10 @@ struct DialogUnderTest {
         }
     }
     // Ids of the template's controls that are enabled, or ticked, now.
-    Ids Enabled() const { return Where([](QWidget* w) { return w->isEnabled(); }); }
+    Ids Enabled() const
+    {
+        return Where([](QWidget* w) { return w->isEnabled(); });
+    }
     Ids Ticked() const { return Where(IsChecked); }
     QString Written(const QString& name) const { return QString::fromUtf8(folder.Read(name)); }
     // Answers the file question with a file in the folder, then clicks more.

@@ -26,7 +26,9 @@ TEST(HtmlDialog, ParametersNeedTextAndUniqueNamesAndReachThePageOnlyWhileTicked)
     EXPECT_EQ(f.Enabled(), (open + Ids{1001, 1003, 1110, 1112, 1113, 1114, 1115}));
     const char* const blank = "空白の文字列は使用できません。";
     const char* const twice = "同じ引数名は使用できません。";
-    struct Step { const char *name, *value, *message; };
+    struct Step {
+        const char *name, *value, *message;
+    };
     for (const Step& s : {Step{"", "10", blank}, Step{"speed", "", blank}, Step{"speed", "10", nullptr},
                           Step{"speed", "20", twice}, Step{"Speed", "20", nullptr}, Step{" ", " ", nullptr}}) {
         f.user.messages.clear();

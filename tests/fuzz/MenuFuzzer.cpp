@@ -18,7 +18,8 @@ void Check(bool condition)
 
 QString Label(FuzzedDataProvider& data)
 {
-    static const char* const kPieces[] = {"File", "&", "-", "ファイル", "(&F)", "保存", " ", "+", "Open", "a", "&&", "1", "Bar", "\"", "\\"};
+    static const char* const kPieces[] = {"File", "&", "-",  "ファイル", "(&F)", "保存", " ", "+",
+                                          "Open", "a", "&&", "1",        "Bar",  "\"",   "\\"};
     QString label;
     const int parts = data.ConsumeIntegralInRange<int>(0, 4);
     for (int i = 0; i < parts; ++i)

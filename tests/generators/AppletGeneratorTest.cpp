@@ -7,16 +7,26 @@ namespace {
 using K = ComponentKind;
 
 // Option bits, in the order of the flags that Applet() sets from them.
-enum Opt : unsigned { Action = 1, Item = 2, Key = 4, Mouse = 8, Runnable = 16, Comments = 32, Util = 64, Buffered = 128,
-                      Red = 256, Adapter = 512 };
+enum Opt : unsigned {
+    Action = 1,
+    Item = 2,
+    Key = 4,
+    Mouse = 8,
+    Runnable = 16,
+    Comments = 32,
+    Util = 64,
+    Buffered = 128,
+    Red = 256,
+    Adapter = 512
+};
 
 AppletChoices Applet(QList<K> components = {}, unsigned opts = 0)
 {
     AppletChoices c;
     c.fileName = "Foo.java";
     c.className = "Foo";
-    bool* const flags[] = {&c.actionListener, &c.itemListener, &c.keyListener, &c.mouseListener, &c.runnable,
-                           &c.comments, &c.importUtil, &c.doubleBuffering, &c.background};
+    bool* const flags[] = {&c.actionListener, &c.itemListener, &c.keyListener,     &c.mouseListener, &c.runnable,
+                           &c.comments,       &c.importUtil,   &c.doubleBuffering, &c.background};
     for (size_t i = 0; i < std::size(flags); ++i)
         *flags[i] = opts & (1u << i);
     c.mouseMotionListener = c.mouseListener;
@@ -47,11 +57,12 @@ TEST(AppletGenerator, LinesStandWhereTheTemplatesPutThem)
         // Counters are per kind.
         {Applet(counted, Adapter | Comments),
          {"\tButton btn1;", "\tButton btn2;", "\tCheckbox chk1;", "\tCheckboxGroup chkgp1;",
-          "\t//TODO: ラジオボタンのグループに含めるチェックボックスを宣言してください", "\t//CheckBox chk1_0;", "\t//CheckBox chk1_1;"}},
+          "\t//TODO: ラジオボタンのグループに含めるチェックボックスを宣言してください", "\t//CheckBox chk1_0;",
+          "\t//CheckBox chk1_1;"}},
         {Applet(counted, Adapter | Comments),
          {"\t\tbtn2 = new Button(\"label\");", "\t\tadd(btn2);", "\t\tbtn2.addActionListener(new ActionListener() {",
-          "\t\t\tpublic void actionPerformed(ActionEvent e){", "\t\t\t\t//TODO: ここにbtn2がクリックされたときの処理を書いて下さい", "",
-          "\t\t\t}", "\t\t});", ""}},
+          "\t\t\tpublic void actionPerformed(ActionEvent e){",
+          "\t\t\t\t//TODO: ここにbtn2がクリックされたときの処理を書いて下さい", "", "\t\t\t}", "\t\t});", ""}},
         // Without comments a RadioGroup is two lines and no link.
         {Applet({K::RadioGroup, K::CheckBox}, Item),
          {"", "\t\tchkgp1 = new CheckboxGroup();", "\t\tchk1 = new Checkbox(\"Label\");"}},
@@ -59,11 +70,12 @@ TEST(AppletGenerator, LinesStandWhereTheTemplatesPutThem)
          {"\tpublic void itemStateChanged(ItemEvent e) {", "\t\tif (e.getSource() == chk1) {", "", "\t\t}", "\t}"}},
         // With comments its two links follow a real link as comments.
         {Applet({K::CheckBox, K::RadioGroup}, Item | Comments),
-         {"\tpublic void itemStateChanged(ItemEvent e) {", "\t\t//TODO: Choice,CheckBox,Listなどに関する処理を書いてください",
-          "\t\tif (e.getSource() == chk1) {", "\t\t\t//TODO: ここにchk1のイベントを書いてください", "",
-          "\t\t} //else if (e.getSource() == chk1_0) {", "\t\t\t//TODO: ここにchk1_0のイベントを書いてください", "\t\t\t//",
-          "\t\t//} //else if (e.getSource() == chk1_1) {", "\t\t\t//TODO: ここにchk1_1のイベントを書いてください", "\t\t\t//",
-          "\t\t//}", "", "\t}"}},
+         {"\tpublic void itemStateChanged(ItemEvent e) {",
+          "\t\t//TODO: Choice,CheckBox,Listなどに関する処理を書いてください", "\t\tif (e.getSource() == chk1) {",
+          "\t\t\t//TODO: ここにchk1のイベントを書いてください", "", "\t\t} //else if (e.getSource() == chk1_0) {",
+          "\t\t\t//TODO: ここにchk1_0のイベントを書いてください", "\t\t\t//",
+          "\t\t//} //else if (e.getSource() == chk1_1) {", "\t\t\t//TODO: ここにchk1_1のイベントを書いてください",
+          "\t\t\t//", "\t\t//}", "", "\t}"}},
         // A code link after only commented links opens with "if": an
         // " else if" there would follow no "if".
         {Applet(unsorted, Item | Comments), {"\t\t//}", "\t\tif (e.getSource() == ch1) {"}},
@@ -74,8 +86,8 @@ TEST(AppletGenerator, LinesStandWhereTheTemplatesPutThem)
         {Applet({K::List}, Item | Util), {"\t\tlst1 = new java.awt.List();", "\t\tadd(lst1);"}},
         {Applet({}, Key | Comments),
          QStringList{"\tpublic void keyPressed(KeyEvent e) {", "\t\t//TODO: キーが押された時の処理を書いてください",
-                     "\t\t//int n = e.getKeyCode();", "\t\t//switch (n) {"} +
-             KeyCases("\t\t//") + QStringList{"\t\t//}", "", "\t}"}},
+                     "\t\t//int n = e.getKeyCode();", "\t\t//switch (n) {"}
+             + KeyCases("\t\t//") + QStringList{"\t\t//}", "", "\t}"}},
     };
     for (const auto& [choices, block] : cases)
         EXPECT_BLOCK(GenerateAppletSource(choices), block);
@@ -89,9 +101,8 @@ TEST(AppletGenerator, CommentsOffDropsOnlyTheCommentLines)
     const unsigned all = Action | Item | Key | Mouse | Runnable | Buffered | Red | Comments;
     for (AppletChoices c : {Applet(kinds, all), Applet(kinds + QList<K>{K::RadioGroup}, all | Adapter)}) {
         QStringList expected = Lines(GenerateAppletSource(c));
-        expected.removeIf([](const QString& line) {
-            return line.startsWith(u'\t') && line.trimmed().startsWith("//");
-        });
+        expected.removeIf(
+            [](const QString& line) { return line.startsWith(u'\t') && line.trimmed().startsWith("//"); });
         c.comments = false;
         EXPECT_EQ(Lines(GenerateAppletSource(c)), expected);
     }

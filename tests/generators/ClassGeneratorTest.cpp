@@ -25,8 +25,18 @@ ClassChoices Class(S superclass = S::None, std::initializer_list<ClassInterface>
 
 TEST(ClassGenerator, SmallestClassIsTwelveLines)
 {
-    QStringList expected = {"//Written by Tarnwick", "//Foo.java", "", "public class Foo", "", "{", "",
-                            "\tpublic Foo() {", "\t}", "", "", "}"};
+    QStringList expected = {"//Written by Tarnwick",
+                            "//Foo.java",
+                            "",
+                            "public class Foo",
+                            "",
+                            "{",
+                            "",
+                            "\tpublic Foo() {",
+                            "\t}",
+                            "",
+                            "",
+                            "}"};
     EXPECT_EQ(Lines(GenerateClassSource(Class())), expected);
     expected.insert(6, "\t//TODO: この位置に変数の宣言をしてください");
     EXPECT_EQ(Lines(GenerateClassSource(Class(S::None, {}, Comments))), expected);
@@ -35,12 +45,12 @@ TEST(ClassGenerator, SmallestClassIsTwelveLines)
 TEST(ClassGenerator, LinesStandWhereTheTemplatesPutThem)
 {
     const QStringList closing = {"\t\taddWindowListener(new WindowAdapter() {",
-                                 "\t\t\tpublic void windowClosing(WindowEvent e) {", "\t\t\t\tSystem.exit(0);", "\t\t\t}",
-                                 "\t\t});"};
+                                 "\t\t\tpublic void windowClosing(WindowEvent e) {", "\t\t\t\tSystem.exit(0);",
+                                 "\t\t\t}", "\t\t});"};
     const QString frameSized = "\t\tsetBounds(d.width/2 - width/2, d.height/2 - height/2,width,height);";
-    const QStringList dialogCtor = {"\tpublic Foo(Frame parent,boolean modal) {", "\t\tsuper(parent,modal);",
-                                    "\t\tinitComponents();", "\t\tsetLocationRelativeTo(parent);",
-                                    "\t\tsetVisible(true);", "\t}"};
+    const QStringList dialogCtor = {
+        "\tpublic Foo(Frame parent,boolean modal) {", "\t\tsuper(parent,modal);", "\t\tinitComponents();",
+        "\t\tsetLocationRelativeTo(parent);",         "\t\tsetVisible(true);",    "\t}"};
     const struct {
         ClassChoices choices;
         QStringList block;
@@ -49,8 +59,7 @@ TEST(ClassGenerator, LinesStandWhereTheTemplatesPutThem)
         {Class(S::UserDefined), {"public class Foo extends ", "", "{"}},
         // A frame closes through an adapter unless it listens itself.
         {Class(S::JFrame), QStringList{frameSized} + closing + QStringList{"\t}"}},
-        {Class(S::JFrame, {WindowListenerIf}), {frameSized, "\t\taddWindowListener(this);", "\t}"},
-         {"WindowAdapter"}},
+        {Class(S::JFrame, {WindowListenerIf}), {frameSized, "\t\taddWindowListener(this);", "\t}"}, {"WindowAdapter"}},
         {Class(S::JFrame, {WindowListenerIf}),
          {"\tpublic void windowClosing(WindowEvent e) {", "\t\tSystem.exit(0);", "", "\t}"}},
         // A dialog centres on its parent, or on the screen when main passes none.
@@ -59,15 +68,16 @@ TEST(ClassGenerator, LinesStandWhereTheTemplatesPutThem)
         {Class(S::JDialog, {}, Main),
          {"\tpublic static void main(String args[]) {", "\t\tFoo app = new Foo(null,false);", "\t}", "", "}"}},
         // A panel is no window: no addWindowListener, no exit on closing.
-        {Class(S::JPanel, {WindowListenerIf, MouseListenerIf}), {"", "\t\taddMouseListener(this);", "\t}"},
+        {Class(S::JPanel, {WindowListenerIf, MouseListenerIf}),
+         {"", "\t\taddMouseListener(this);", "\t}"},
          {"addWindowListener"}},
         {Class(S::JPanel, {WindowListenerIf}), {"\tpublic void windowClosing(WindowEvent e) {", "", "\t}"}},
         {Class(S::None, {ComponentListenerIf}),
          {"\tpublic void componentShown(ComponentEvent e) {", "", "\t}", "", "", "}"}},
         {Class(S::None, {KeyListenerIf}, Comments),
          QStringList{"\tpublic void keyPressed(KeyEvent e) {", "\t\t//TODO: キーが押された時の処理を書いてください",
-                     "\t\t/*int n = e.getKeyCode();", "\t\tswitch (n) {"} +
-             KeyCases("\t\t") + QStringList{"\t\t}*/", "", "\t}"}},
+                     "\t\t/*int n = e.getKeyCode();", "\t\tswitch (n) {"}
+             + KeyCases("\t\t") + QStringList{"\t\t}*/", "", "\t}"}},
         // Without comments no switch; and only ComponentListener adds an empty line at the end.
         {Class(S::None, {KeyListenerIf}),
          {"\tpublic void keyPressed(KeyEvent e) {", "", "\t}", "", "\tpublic void keyReleased(KeyEvent e) {", "", "\t}",

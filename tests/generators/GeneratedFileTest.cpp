@@ -33,7 +33,8 @@ struct SaveGeneratedFileTest : ::testing::Test {
 TEST_F(SaveGeneratedFileTest, WritesUtf8AndReplacesAFileOnlyAfterYes)
 {
     const QString path = folder.Path("日本.java");
-    const QString question = Msg("上書き確認", path + "はすでに存在します。\n上書きしますか？", MsgIcon::Question, MsgButtons::YesNo);
+    const QString question =
+        Msg("上書き確認", path + "はすでに存在します。\n上書きしますか？", MsgIcon::Question, MsgButtons::YesNo);
     const QString done = Msg("作成確認", "日本.htmlを作成しました。", MsgIcon::Information);
     EXPECT_TRUE(SaveGeneratedFile(&owner, path, "old", "日本.html"));
     dialogs.answers = {MsgAnswer::No};

@@ -18,15 +18,17 @@ inline QStringList Lines(const QString& text)
 inline QString Crlf(const QStringList& lines) { return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"); }
 
 // Passes when the lines stand in the text one after another, as whole lines.
-#define EXPECT_BLOCK(text, ...)                                                                    \
-    EXPECT_TRUE(("\r\n" + (text)).contains("\r\n" + Crlf(QStringList{__VA_ARGS__})))                \
-        << "missing:\n" << Crlf(QStringList{__VA_ARGS__}).toStdString() << "in:\n" << (text).toStdString()
+#define EXPECT_BLOCK(text, ...)                                                                                        \
+    EXPECT_TRUE(("\r\n" + (text)).contains("\r\n" + Crlf(QStringList{__VA_ARGS__})))                                   \
+        << "missing:\n"                                                                                                \
+        << Crlf(QStringList{__VA_ARGS__}).toStdString() << "in:\n"                                                     \
+        << (text).toStdString()
 
 // The four cases of the commented key switch, each line begun with lead.
 inline QStringList KeyCases(const QString& lead)
 {
-    const std::pair<const char*, const char16_t*> keys[] = {{"UP", u"上"}, {"DOWN", u"下"}, {"RIGHT", u"右"},
-                                                            {"LEFT", u"左"}};
+    const std::pair<const char*, const char16_t*> keys[] = {
+        {"UP", u"上"}, {"DOWN", u"下"}, {"RIGHT", u"右"}, {"LEFT", u"左"}};
     QStringList lines;
     for (const auto& [key, name] : keys)
         lines << lead + "\tcase KeyEvent.VK_" + key + ":"

@@ -29,17 +29,21 @@ struct Sweep {
     }
 };
 
-MenuItemNode Item(const QString& label, std::vector<MenuItemNode> children = {}) { return {label, std::move(children)}; }
+MenuItemNode Item(const QString& label, std::vector<MenuItemNode> children = {})
+{
+    return {label, std::move(children)};
+}
 
 // Menu trees a user might build: empty, plain, and one full of the labels
 // that trip naive generators (repeats, Japanese text, quotes, mnemonics).
 const MenuItemNode kMenuTrees[] = {
     Item("JMenuBar"),
     Item("JMenuBar", {Item("File", {Item("Open"), Item("-"), Item("Exit")})}),
-    Item("JMenuBar", {Item("ファイル(&F)", {Item("開く(&O)"), Item("保存(&S)"), Item("設定(&設)"), Item("-"), Item("Open"),
-                                           Item("Open"), Item("Recent", {Item("One"), Item("One"), Item("&-")})}),
-                      Item("ファイル(&F)", {Item("終了")}), Item("Bar"), Item("-"), Item("Say \"Hi\" \\ C:\\Temp"),
-                      Item("Don&'t"), Item("Back&\\slash"), Item("A&&B"), Item("End&"), Item("\\u0022")}),
+    Item("JMenuBar",
+         {Item("ファイル(&F)", {Item("開く(&O)"), Item("保存(&S)"), Item("設定(&設)"), Item("-"), Item("Open"),
+                                Item("Open"), Item("Recent", {Item("One"), Item("One"), Item("&-")})}),
+          Item("ファイル(&F)", {Item("終了")}), Item("Bar"), Item("-"), Item("Say \"Hi\" \\ C:\\Temp"), Item("Don&'t"),
+          Item("Back&\\slash"), Item("A&&B"), Item("End&"), Item("\\u0022")}),
 };
 
 // Every superclass, interface set, main and comments, with the imports that
@@ -79,8 +83,8 @@ void AddAppletSources(Sweep& sweep)
     std::mt19937 random(1234);
     for (int faces = 0; faces < 256; ++faces) {
         AppletChoices c;
-        bool* const ticked[] = {&c.actionListener, &c.itemListener, &c.keyListener, &c.mouseListener,
-                                &c.mouseMotionListener, &c.runnable, &c.comments};
+        bool* const ticked[] = {&c.actionListener,      &c.itemListener, &c.keyListener, &c.mouseListener,
+                                &c.mouseMotionListener, &c.runnable,     &c.comments};
         for (int i = 0; i < 7; ++i)
             *ticked[i] = faces & (1 << i);
         const bool adapter = faces & 128;
@@ -121,9 +125,9 @@ TEST(GeneratedSources, AllCompileWithOneJavacRun)
     AddAppletSources(sweep);
     QProcess javac;
     javac.setProcessChannelMode(QProcess::MergedChannels);
-    javac.start(*jdk + "javac", {"-encoding", "UTF-8", "-nowarn", "-Xlint:none", "-Xmaxerrs", "1000", "-implicit:none",
-                                 "-d", folder.Path("classes"),
-                                 "@" + folder.Write("sources.txt", sweep.files.join('\n').toUtf8())});
+    javac.start(*jdk + "javac",
+                {"-encoding", "UTF-8", "-nowarn", "-Xlint:none", "-Xmaxerrs", "1000", "-implicit:none", "-d",
+                 folder.Path("classes"), "@" + folder.Write("sources.txt", sweep.files.join('\n').toUtf8())});
     ASSERT_TRUE(javac.waitForFinished(850 * 1000)) << javac.errorString().toStdString();
     EXPECT_EQ(javac.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(javac.exitCode(), 0) << sweep.files.size() << " files\n" << javac.readAll().toStdString();

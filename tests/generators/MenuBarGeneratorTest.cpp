@@ -4,7 +4,10 @@
 
 namespace {
 
-MenuItemNode Node(const QString& label, std::vector<MenuItemNode> children = {}) { return {label, std::move(children)}; }
+MenuItemNode Node(const QString& label, std::vector<MenuItemNode> children = {})
+{
+    return {label, std::move(children)};
+}
 
 MenuItemNode Bar(std::vector<MenuItemNode> children) { return Node("JMenuBar", std::move(children)); }
 
@@ -18,9 +21,16 @@ ClassSections Generate(const MenuItemNode& root, bool comments = false)
 TEST(MenuBarGenerator, LabelsTurnIntoWords)
 {
     const char* const cases[][2] = {
-        {"ファイル(F)", "TAtMarkCF"}, {"保存", "Blank"}, {"", "Blank"}, {"開く", "J"}, {"Save As", "Save_As"},
-        {"1+1", "1Plus1"}, {"a-b", "AMinusb"}, {"x\t_y", "X__y"},
-        {"*/!#$%=@?", "MultiDivExclamationSharpDollarParcentEqualAtMarkQuestion"}, {"a.b,c:d;\"e'(f)", "Abcdef"},
+        {"ファイル(F)", "TAtMarkCF"},
+        {"保存", "Blank"},
+        {"", "Blank"},
+        {"開く", "J"},
+        {"Save As", "Save_As"},
+        {"1+1", "1Plus1"},
+        {"a-b", "AMinusb"},
+        {"x\t_y", "X__y"},
+        {"*/!#$%=@?", "MultiDivExclamationSharpDollarParcentEqualAtMarkQuestion"},
+        {"a.b,c:d;\"e'(f)", "Abcdef"},
     };
     for (const auto& [label, word] : cases)
         EXPECT_EQ(LabelToIdentifier(QString::fromUtf8(label)), QString::fromUtf8(word)) << label;
@@ -30,24 +40,46 @@ TEST(MenuBarGenerator, FileMenuWithOpenSeparatorExit)
 {
     const MenuItemNode root = Bar({Node("File", {Node("Open"), Node("-"), Node("Exit")})});
     const ClassSections s = Generate(root);
-    EXPECT_EQ(s.fieldDecls, Crlf({"\tJMenuBar menuBar;", "\tJMenuItem menuFileOpen, menuFileExit;", "\tJMenu menuFile;"}));
-    EXPECT_EQ(s.methodText,
-              Crlf({"\tprivate void initMenu() {", "\t\tmenuFile = new JMenu(\"File\");", "\t\tmenuBar.add(menuFile);",
-                    "\t\tmenuFileOpen = new JMenuItem(\"Open\");", "\t\tmenuFileOpen.addActionListener(this);",
-                    "\t\tmenuFile.add(menuFileOpen);", "\t\tmenuFile.addSeparator();",
-                    "\t\tmenuFileExit = new JMenuItem(\"Exit\");", "\t\tmenuFileExit.addActionListener(this);",
-                    "\t\tmenuFile.add(menuFileExit);", "\t}", "", "\tprivate void actionPerformedMenu(ActionEvent e) {",
-                    "\t\tObject obj = e.getSource();", "\t\tif (obj == menuFileOpen) {", "\t\t\tOnFileOpen();",
-                    "\t\t} else if (obj == menuFileExit) {", "\t\t\tOnFileExit();", "\t\t}", "\t}", "",
-                    "\tprivate void OnFileOpen() {", "", "\t}", "", "\tprivate void OnFileExit() {", "", "\t}", ""}));
+    EXPECT_EQ(s.fieldDecls,
+              Crlf({"\tJMenuBar menuBar;", "\tJMenuItem menuFileOpen, menuFileExit;", "\tJMenu menuFile;"}));
+    EXPECT_EQ(s.methodText, Crlf({"\tprivate void initMenu() {",
+                                  "\t\tmenuFile = new JMenu(\"File\");",
+                                  "\t\tmenuBar.add(menuFile);",
+                                  "\t\tmenuFileOpen = new JMenuItem(\"Open\");",
+                                  "\t\tmenuFileOpen.addActionListener(this);",
+                                  "\t\tmenuFile.add(menuFileOpen);",
+                                  "\t\tmenuFile.addSeparator();",
+                                  "\t\tmenuFileExit = new JMenuItem(\"Exit\");",
+                                  "\t\tmenuFileExit.addActionListener(this);",
+                                  "\t\tmenuFile.add(menuFileExit);",
+                                  "\t}",
+                                  "",
+                                  "\tprivate void actionPerformedMenu(ActionEvent e) {",
+                                  "\t\tObject obj = e.getSource();",
+                                  "\t\tif (obj == menuFileOpen) {",
+                                  "\t\t\tOnFileOpen();",
+                                  "\t\t} else if (obj == menuFileExit) {",
+                                  "\t\t\tOnFileExit();",
+                                  "\t\t}",
+                                  "\t}",
+                                  "",
+                                  "\tprivate void OnFileOpen() {",
+                                  "",
+                                  "\t}",
+                                  "",
+                                  "\tprivate void OnFileExit() {",
+                                  "",
+                                  "\t}",
+                                  ""}));
 
     // With comments only each handler gains its comment line.
     const ClassSections commented = Generate(root, true);
     EXPECT_EQ(commented.fieldDecls + commented.initBody, s.fieldDecls + s.initBody);
     QString expected = s.methodText;
     for (const QString word : {"Open", "Exit"})
-        expected.replace("\tprivate void OnFile" + word + "() {\r\n", "\tprivate void OnFile" + word +
-                         "() {\r\n\t\t//TODO: ここに" + word + "が選択されたときの処理を書いて下さい。\r\n");
+        expected.replace("\tprivate void OnFile" + word + "() {\r\n",
+                         "\tprivate void OnFile" + word + "() {\r\n\t\t//TODO: ここに" + word
+                             + "が選択されたときの処理を書いて下さい。\r\n");
     EXPECT_EQ(commented.methodText, expected);
 }
 
@@ -63,15 +95,18 @@ TEST(MenuBarGenerator, NamesMnemonicsAndLiterals)
         {Bar({Node("ファイル(&F)", {Node("ファイル(&F)")})}),
          {{"\t\tmenuTAtMarkCF = new JMenu(\"TAtMarkCF\");", "\t\tmenuTAtMarkCF.setMnemonic('F');",
            "\t\tmenuBar.add(menuTAtMarkCF);"},
-          {"\t\tmenuTAtMarkCFTAtMarkCF = new JMenuItem(\"ファイル(F)\");", "\t\tmenuTAtMarkCFTAtMarkCF.setMnemonic('F');"}}},
+          {"\t\tmenuTAtMarkCFTAtMarkCF = new JMenuItem(\"ファイル(F)\");",
+           "\t\tmenuTAtMarkCFTAtMarkCF.setMnemonic('F');"}}},
         {Bar({Node("A&&B"), Node("End&")}),
          {{"\t\tmenuAB = new JMenuItem(\"AB\");", "\t\tmenuAB.setMnemonic('&');"},
           {"\t\tmenuEnd = new JMenuItem(\"End\");", "\t\tmenuEnd.addActionListener(this);"}}},
         // Mnemonics and captions are whole characters in valid Java literals.
         {Bar({Node("&フォルダ"), Node("&'"), Node("&\\"), Node("Say \"Hi\""), Node("C:\\Temp"), Node("\\u0022")}),
          {{"\t\tmenuTH_ = new JMenuItem(\"フォルダ\");", "\t\tmenuTH_.setMnemonic('フ');"},
-          {"\t\tmenuBlank.setMnemonic('\\'');"}, {"\t\tmenuBlank2.setMnemonic('\\\\');"},
-          {"\t\tmenuSay_Hi = new JMenuItem(\"Say \\\"Hi\\\"\");"}, {"\t\tmenuCTemp = new JMenuItem(\"C:\\\\Temp\");"},
+          {"\t\tmenuBlank.setMnemonic('\\'');"},
+          {"\t\tmenuBlank2.setMnemonic('\\\\');"},
+          {"\t\tmenuSay_Hi = new JMenuItem(\"Say \\\"Hi\\\"\");"},
+          {"\t\tmenuCTemp = new JMenuItem(\"C:\\\\Temp\");"},
           {"\t\tmenuU0022 = new JMenuItem(\"\\\\u0022\");"}}},
         // A menu bar has no addSeparator: a separator on the bar is left out.
         {Bar({Node("-"), Node("x")}), {{"\tprivate void initMenu() {", "\t\tmenuX = new JMenuItem(\"x\");"}}},
@@ -81,7 +116,8 @@ TEST(MenuBarGenerator, NamesMnemonicsAndLiterals)
          {{"\tJMenuBar menuBar;",
            "\tJMenuItem menuFileOpen, menuFileOpen2, menuFileOpen22, menuFile2Open, menuBlank, menuBlank2, menuBar2;",
            "\tJMenu menuFile, menuFile2;"},
-          {"\t\tmenuFile2.add(menuFile2Open);"}, {"\t\t} else if (obj == menuBlank2) {", "\t\t\tOnBlank2();"},
+          {"\t\tmenuFile2.add(menuFile2Open);"},
+          {"\t\t} else if (obj == menuBlank2) {", "\t\t\tOnBlank2();"},
           {"\tprivate void OnFileOpen2() {", "", "\t}", "", "\tprivate void OnFileOpen22() {"}}},
     };
     for (const auto& [root, blocks] : cases) {

@@ -32,7 +32,11 @@ TEST(JarPlan, DerivesNamesFromTheListedFiles)
         {{"/w/A.txt", "/w/sub/App.class"}, "/w/sub/App.class", "/w/", "sub/App", {"A.txt", "sub/App.class"}},
         // Files outside the base folder keep their full paths, also where the
         // base folder's name appears deeper inside them.
-        {{"/t/a/App.class", "/t/b/t/a/X.class"}, "/t/b/t/a/X.class", "/t/a/", "/t/b/t/a/X", {"App.class", "/t/b/t/a/X.class"}},
+        {{"/t/a/App.class", "/t/b/t/a/X.class"},
+         "/t/b/t/a/X.class",
+         "/t/a/",
+         "/t/b/t/a/X",
+         {"App.class", "/t/b/t/a/X.class"}},
         // A main file without extension (a dot in a folder name is none) has no name.
         {{"/w/A.class", "/w/v1.2/Main"}, "/w/v1.2/Main", "/w/", "", {"A.class", "v1.2/Main"}},
     };
@@ -96,9 +100,11 @@ TEST_F(JarDialog, DropsReplaceBothSortedListsAndGalleryShowsTheDialog)
         return listed << Mains()->currentText();
     };
     EXPECT_EQ(drop({"/w/b.class", "/w/Main.class", "/w/a.txt", "/w/a.txt"}),
-              QStringList({"/w/a.txt|/w/a.txt", "/w/a.txt|/w/a.txt", "/w/b.class|/w/b.class", "/w/Main.class|/w/Main.class", "/w/a.txt"}));
+              QStringList({"/w/a.txt|/w/a.txt", "/w/a.txt|/w/a.txt", "/w/b.class|/w/b.class",
+                           "/w/Main.class|/w/Main.class", "/w/a.txt"}));
     Mains()->setCurrentIndex(3);
-    EXPECT_EQ(drop({"/w/Z.class", "/w/Y.class"}), QStringList({"/w/Y.class|/w/Y.class", "/w/Z.class|/w/Z.class", "/w/Y.class"}));
+    EXPECT_EQ(drop({"/w/Z.class", "/w/Y.class"}),
+              QStringList({"/w/Y.class|/w/Y.class", "/w/Z.class|/w/Z.class", "/w/Y.class"}));
     dialog.show();
     QDir().mkpath(qEnvironmentVariable("TW_BINARY_DIR") + QStringLiteral("/gallery"));
     EXPECT_TRUE(dialog.grab().save(qEnvironmentVariable("TW_BINARY_DIR") + QStringLiteral("/gallery/jar_dialog.png")));
@@ -132,7 +138,9 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
         process.waitForFinished(-1);
         return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
     };
-    work.Write("sub/Main.java", "package sub; public class Main { public static void main(String[] a) { System.out.println(Util.Hi()); } }");
+    work.Write(
+        "sub/Main.java",
+        "package sub; public class Main { public static void main(String[] a) { System.out.println(Util.Hi()); } }");
     work.Write("sub/Util.java", "package sub; class Util { static String Hi() { return \"hi from the jar\"; } }");
     ASSERT_EQ(run("javac", {"sub/Main.java", "sub/Util.java"}), QString());
     dialog.SetJdkFolder(*jdk);

@@ -25,7 +25,10 @@ const std::vector<std::vector<int>> kPages = {
 class OptionDialog : public ::testing::Test {
 protected:
     template <class T = QWidget>
-    T* W(int id) const { return dialog.findChild<T*>(ControlObjectName(id)); }
+    T* W(int id) const
+    {
+        return dialog.findChild<T*>(ControlObjectName(id));
+    }
     QLineEdit* Edit(int id) const { return W<QLineEdit>(id); }
     void Click(std::initializer_list<int> ids) const
     {
@@ -58,9 +61,11 @@ TEST_F(OptionDialog, EachShowingLaysOutFourPagesFilledFromTheSettingsFile)
     EXPECT_EQ(tab->tabText(1) + tab->tabText(3), QStringLiteral("コンパイル(javac)関連付け"));
     for (const auto& [id, position] : {std::pair{2, QPoint(100, 323)}, {1001, {360, 58}}})
         EXPECT_EQ(W(id)->pos(), position) << id;
-    EXPECT_EQ(W<QLabel>(1122)->text(), QStringLiteral("出力結果を取得すると、次のことができなくなります。\n"
-                                                      "\u3000DOSプロンプトへの文字の出力\n\u3000DOSプロンプトへのキーボード入力"));
-    EXPECT_EQ(Flags({1090, 1120, 1108, 1127, 1092, 1121}) + Flags({1091, 1093, 1108, 1128}, true), QStringLiteral("1111001001"));
+    EXPECT_EQ(W<QLabel>(1122)->text(),
+              QStringLiteral("出力結果を取得すると、次のことができなくなります。\n"
+                             "\u3000DOSプロンプトへの文字の出力\n\u3000DOSプロンプトへのキーボード入力"));
+    EXPECT_EQ(Flags({1090, 1120, 1108, 1127, 1092, 1121}) + Flags({1091, 1093, 1108, 1128}, true),
+              QStringLiteral("1111001001"));
     EXPECT_EQ(Edit(1093)->text() + Edit(1128)->text(), QStringLiteral("a b/opt/ed"));
     const QString gallery = qEnvironmentVariable("TW_BINARY_DIR") + QStringLiteral("/gallery/");
     QDir().mkpath(gallery);
@@ -68,8 +73,9 @@ TEST_F(OptionDialog, EachShowingLaysOutFourPagesFilledFromTheSettingsFile)
         tab->setCurrentIndex(selected);
         for (int page = 0; page < 4; ++page)
             for (int id : kPages[page])  // siblings of the tab, over its display area
-                EXPECT_TRUE(W(id)->isVisible() == (page == selected) && W(id)->parentWidget() == &dialog &&
-                            tab->geometry().contains(W(id)->geometry())) << selected << " " << id;
+                EXPECT_TRUE(W(id)->isVisible() == (page == selected) && W(id)->parentWidget() == &dialog
+                            && tab->geometry().contains(W(id)->geometry()))
+                    << selected << " " << id;
         EXPECT_FALSE(W(1140)->isVisible() || W(1141)->isVisible());
         EXPECT_TRUE(dialog.grab().save(gallery + QStringLiteral("options_page%1.png").arg(selected)));
     }
@@ -84,7 +90,8 @@ TEST_F(OptionDialog, EachShowingLaysOutFourPagesFilledFromTheSettingsFile)
 TEST_F(OptionDialog, CheckBoxesEnableTheirEdits)
 {
     dialog.show();
-    for (const auto& [check, edit] : {std::pair{1090, 1091}, {1092, 1093}, {1052, 1134}, {1135, 1136}, {1097, 1099}, {1137, 1138}}) {
+    for (const auto& [check, edit] :
+         {std::pair{1090, 1091}, {1092, 1093}, {1052, 1134}, {1135, 1136}, {1097, 1099}, {1137, 1138}}) {
         Click({check});
         const bool enabled = Edit(edit)->isEnabled();
         Click({check});

@@ -27,7 +27,8 @@ TEST(CaptureFiles, AreFreshPrivateFilesThatAreNeverCreatedAgainByName)
         const QFileInfo info(path);
         EXPECT_EQ(info.absolutePath() + '/', tmp.Path());
         EXPECT_TRUE(info.fileName().startsWith(prefix));
-        EXPECT_EQ(info.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther), 0);
+        EXPECT_EQ(info.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+                  0);
     }
     // Standard input is empty, errors come after the output.
     EXPECT_EQ(RunShell(capture, "echo err >&2; echo out; read x || echo no-input"), "out\nno-input\nerr\n");

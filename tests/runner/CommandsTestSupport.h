@@ -51,7 +51,11 @@ protected:
         started << QStringList{spec.workingFolder, spec.program} + spec.arguments;
         return startSucceeds;
     }
-    bool OpenDocument(const QString& path) override { opened << path; return openSucceeds; }
+    bool OpenDocument(const QString& path) override
+    {
+        opened << path;
+        return openSucceeds;
+    }
     platform::DesktopEnvironment Environment() const override { return env; }
 };
 

@@ -30,8 +30,9 @@ TEST_F(EditorCommandsTest, EditSourceTriesTheEditorTheDesktopTheUsersEditorThenA
     Choose("Java", editor);
     commands.OnEditSource();
     EXPECT_EQ(commands.opened, (QStringList{source, source, source}));
-    EXPECT_EQ(commands.started, (QList<QStringList>{{src, gedit, source}, {src, xterm, "-e", nano, "-w", source},
-                                                    {src, editor, source}}));
+    EXPECT_EQ(
+        commands.started,
+        (QList<QStringList>{{src, gedit, source}, {src, xterm, "-e", nano, "-w", source}, {src, editor, source}}));
 }
 
 // Without its own editor the page goes to the desktop's application for text.
@@ -40,15 +41,17 @@ TEST_F(EditorCommandsTest, EditHtmlUsesItsEditorElseTheDesktopsTextApplication)
     const QString page = Src("Hello.html");
     const QString gedit = WriteScript(bin, "gedit");
     commands.env.dataDirs = {root.Path("share")};
-    root.Write("share/applications/gedit.desktop", "[Desktop Entry]\nExec=gedit %U --icon %i\n[Desktop Action new]\nExec=x\n");
+    root.Write("share/applications/gedit.desktop",
+               "[Desktop Entry]\nExec=gedit %U --icon %i\n[Desktop Action new]\nExec=x\n");
     root.Write("share/applications/mimeapps.list", "[Default Applications]\ntext/plain=gone.desktop;gedit.desktop;\n");
     commands.OnEditHtml();
     const QString editor = WriteScript(bin, "html ed");
     Choose("HTML", editor);
     commands.OnEditHtml();
     EXPECT_TRUE(commands.opened.isEmpty()) << "the page never goes to the browser for editing";
-    EXPECT_EQ(commands.started, (QList<QStringList>{{src, gedit, "file://" + QString(page).replace(" ", "%20"), "--icon"},
-                                                    {src, editor, page}}));
+    EXPECT_EQ(commands.started,
+              (QList<QStringList>{{src, gedit, "file://" + QString(page).replace(" ", "%20"), "--icon"},
+                                  {src, editor, page}}));
 }
 
 TEST_F(EditorCommandsTest, OtherApplicationIsRememberedUnderEditApp)

@@ -45,7 +45,8 @@ TEST_F(OutputDialogTest, ShowsOneLineBreakPerLfAndKeepsItsLayoutWhenResized)
     COutputDialog dialog;
     dialog.SetText("Hello.java:5: エラー: ';'がありません\r\n  System.out.println(\"こんにちは\")\n\nエラー1個\r\r\n");
     dialog.show();
-    EXPECT_EQ(dialog.Edit()->toPlainText(), "Hello.java:5: エラー: ';'がありません\n  System.out.println(\"こんにちは\")\n\nエラー1個\n");
+    EXPECT_EQ(dialog.Edit()->toPlainText(),
+              "Hello.java:5: エラー: ';'がありません\n  System.out.println(\"こんにちは\")\n\nエラー1個\n");
     EXPECT_FALSE(dialog.Edit()->isReadOnly()) << "the user may change the text";
     const QString gallery = qEnvironmentVariable("TW_BINARY_DIR") + "/gallery/";
     QDir().mkpath(gallery);

@@ -74,29 +74,70 @@ const CommandCase kCommands[] = {
     {"Compile", "", {"My Hello.java"}, &C::OnCompile, "javac", {"-classpath", ".", "My Hello.java"}},
     {"CompileAllOptions",
      "[JavacOption]\nO=true\nNowarn=true\nDeprecation=true\nClassPath=true\nStrClassPath=lib/a.jar\nOther=true\n"
-     "StrOther=-g \"-Xlint:all\" " + kLong.toUtf8(), {"Hello.java"}, &C::OnCompile, "javac",
+     "StrOther=-g \"-Xlint:all\" "
+         + kLong.toUtf8(),
+     {"Hello.java"},
+     &C::OnCompile,
+     "javac",
      {"-classpath", ".:lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", kLong, "Hello.java"}},
     // Names that look like options stay file names.
-    {"Rebuild", "", {"Hello.java", "B.java", "A b.java", "Z.JAVA", "c.txt", "-x.java"}, &C::OnRebuild, "javac",
+    {"Rebuild",
+     "",
+     {"Hello.java", "B.java", "A b.java", "Z.JAVA", "c.txt", "-x.java"},
+     &C::OnRebuild,
+     "javac",
      {"-classpath", ".", "./-x.java", "A b.java", "B.java", "Hello.java"}},
     {"RebuildWithoutSources", "", {"notes.txt"}, &C::OnRebuild, "javac", {"-classpath", ".", "*.java"}},
-    {"RunCaptured", "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n", {"Hello.java", "Hello.class"},
-     &C::OnRunJava, "java", {"-classpath", ".", "Hello", "one", "two three"}, Form::Forced},
-    {"RunJar", "[JavaOption]\nMsg=true\nOption=true\nStrOption=-Xmx64m\n", {"My Tool.JAR"}, &C::OnRunJava, "java",
-     {"-classpath", ".", "-Xmx64m", "-jar", "My Tool.JAR"}, Form::Forced},
+    {"RunCaptured",
+     "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n",
+     {"Hello.java", "Hello.class"},
+     &C::OnRunJava,
+     "java",
+     {"-classpath", ".", "Hello", "one", "two three"},
+     Form::Forced},
+    {"RunJar",
+     "[JavaOption]\nMsg=true\nOption=true\nStrOption=-Xmx64m\n",
+     {"My Tool.JAR"},
+     &C::OnRunJava,
+     "java",
+     {"-classpath", ".", "-Xmx64m", "-jar", "My Tool.JAR"},
+     Form::Forced},
     // A missing class file is compiled first.
-    {"Javah", "[JavahOption]\nClassPath=true\nStrClassPath=x\n", {"Hello.java"}, &C::OnJavah, "javah",
+    {"Javah",
+     "[JavahOption]\nClassPath=true\nStrClassPath=x\n",
+     {"Hello.java"},
+     &C::OnJavah,
+     "javah",
      {"-classpath", ".:x", "Hello"}},
     // javac makes the header when the JDK has no javah.
-    {"HeaderWithoutJavah", "[JavahOption]\nClassPath=true\nStrClassPath=lib\nOption=true\nStrOption=-jni\n",
-     {"Native Lib.java"}, &C::OnJavah, "javac", {"-h", ".", "-classpath", ".:lib", "Native Lib.java"}, Form::Captured,
+    {"HeaderWithoutJavah",
+     "[JavahOption]\nClassPath=true\nStrClassPath=lib\nOption=true\nStrOption=-jni\n",
+     {"Native Lib.java"},
+     &C::OnJavah,
+     "javac",
+     {"-h", ".", "-classpath", ".:lib", "Native Lib.java"},
+     Form::Captured,
      "javah"},
-    {"Rmic", "[JavaRmiOption]\nOption=true\nStrOption=-v1.2\n", {"Hello.class"}, &C::OnRmic, "rmic",
+    {"Rmic",
+     "[JavaRmiOption]\nOption=true\nStrOption=-v1.2\n",
+     {"Hello.class"},
+     &C::OnRmic,
+     "rmic",
      {"-classpath", ".", "-v1.2", "Hello"}},
-    {"AppletViewer", "", {"My Applet.java", "My Applet.html"}, &C::OnRunAppletViewer, "appletviewer",
-     {"My Applet.html"}, Form::Detached},
+    {"AppletViewer",
+     "",
+     {"My Applet.java", "My Applet.html"},
+     &C::OnRunAppletViewer,
+     "appletviewer",
+     {"My Applet.html"},
+     Form::Detached},
     {"Document", "", {"My Hello.java"}, &C::OnMakeDocument, "javadoc", {"My Hello.java"}, Form::Detached},
-    {"AllDocuments", "", {"Hello.java", "A.java"}, &C::OnMakeAllDocuments, "javadoc", {"A.java", "Hello.java"},
+    {"AllDocuments",
+     "",
+     {"Hello.java", "A.java"},
+     &C::OnMakeAllDocuments,
+     "javadoc",
+     {"A.java", "Hello.java"},
      Form::Detached}};
 
 INSTANTIATE_TEST_SUITE_P(Commands, CommandTest, ::testing::ValuesIn(kCommands),
@@ -112,7 +153,7 @@ TEST_F(ToolCommandsTest, DetachedRunsUseTheFirstTerminalThatClosesOrStaysWithASh
     commands.env.path = {bin.Path()};
     main.SetCurrentFile(Src("$HOME `x`;\"q\".class"));
     commands.OnRunJava();
-    commands.env.terminal = "xterm";  // the user's own choice comes first
+    commands.env.terminal = "xterm";                    // the user's own choice comes first
     Options("[JavaOption]\nShowDos=true\nMsg=true\n");  // the kept console wins over capture
     commands.OnRunJava();
     const QStringList java{main.jdk + "java", "-classpath", ".", "$HOME `x`;\"q\""};
@@ -140,11 +181,12 @@ TEST_F(ToolCommandsTest, MissingFilesAreReportedAndNothingRuns)
         main.SetCurrentFile(src + file);
         (commands.*command)();
     }
-    EXPECT_EQ(Messages(), (QStringList{src + "Gone.javaは存在しません", "Hello.classは存在しません", "Tool.jarは存在しません",
-                                       src + "Hello.htmlは存在しません", src + "Hello.htmlは存在しません",
-                                       src + "Other.classは存在しません"}));
+    EXPECT_EQ(Messages(), (QStringList{src + "Gone.javaは存在しません", "Hello.classは存在しません",
+                                       "Tool.jarは存在しません", src + "Hello.htmlは存在しません",
+                                       src + "Hello.htmlは存在しません", src + "Other.classは存在しません"}));
     for (const RecordedMessage& m : dialogs.messages)
-        EXPECT_EQ(std::tuple(m.caption, m.icon, m.owner), std::tuple(QString("ファイルエラー"), MsgIcon::Error, &main.window));
+        EXPECT_EQ(std::tuple(m.caption, m.icon, m.owner),
+                  std::tuple(QString("ファイルエラー"), MsgIcon::Error, &main.window));
     EXPECT_TRUE(commands.started.isEmpty() && commands.opened.isEmpty());
     EXPECT_TRUE(Ran("javac").isEmpty() && Ran("java").isEmpty() && Ran("javah").isEmpty());
 }

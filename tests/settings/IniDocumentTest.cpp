@@ -21,7 +21,8 @@ class IniRead : public ::testing::TestWithParam<ReadCase> {};
 TEST_P(IniRead, FindsValue)
 {
     const ReadCase& c = GetParam();
-    const auto value = IniDocument::FromBytes(Bytes(c.file)).Value(QString::fromUtf8(c.section), QString::fromUtf8(c.key));
+    const auto value =
+        IniDocument::FromBytes(Bytes(c.file)).Value(QString::fromUtf8(c.section), QString::fromUtf8(c.key));
     if (!c.expected) {
         EXPECT_FALSE(value.has_value()) << c.name;
         return;
@@ -32,29 +33,28 @@ TEST_P(IniRead, FindsValue)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniRead,
-    ::testing::Values(
-        ReadCase{"plain", "[JDK]\r\nPath=/usr/bin\r\n", "JDK", "Path", "/usr/bin"},
-        ReadCase{"lf only", "[JDK]\nPath=/usr/bin\n", "JDK", "Path", "/usr/bin"},
-        ReadCase{"lone cr", "[JDK]\rPath=/x\r", "JDK", "Path", "/x"},
-        ReadCase{"names in any case", "[jdk]\r\nPATH=/a\r\n", "JDK", "Path", "/a"},
-        ReadCase{"blanks around", "  [ JDK ]  \r\n  Path  =  /a b  \r\n", "JDK", "Path", "/a b"},
-        ReadCase{"double quotes", "[S]\r\nK=\"  x  \"\r\n", "S", "K", "  x  "},
-        ReadCase{"single quotes", "[S]\r\nK='y'\r\n", "S", "K", "y"},
-        ReadCase{"unbalanced quote kept", "[S]\r\nK=\"y\r\n", "S", "K", "\"y"},
-        ReadCase{"empty value", "[S]\r\nK=\r\n", "S", "K", ""},
-        ReadCase{"value with equals", "[S]\r\nK=a=b\r\n", "S", "K", "a=b"},
-        ReadCase{"first key wins", "[S]\r\nK=1\r\nK=2\r\n", "S", "K", "1"},
-        ReadCase{"first section wins", "[S]\r\nK=1\r\n[S]\r\nK=2\r\n", "S", "K", "1"},
-        ReadCase{"second section holds key", "[S]\r\nA=1\r\n[S]\r\nK=2\r\n", "S", "K", "2"},
-        ReadCase{"shared key names", "[Option]\r\nExtend=true\r\n[JavaOption]\r\nOption=false\r\n", "JavaOption",
-                 "Option", "false"},
-        ReadCase{"other section", "[A]\r\nK=1\r\n[B]\r\n", "B", "K", nullptr},
-        ReadCase{"before any section", "K=1\r\n[S]\r\n", "S", "K", nullptr},
-        ReadCase{"no sections", "just text\nK=1\n", "S", "K", nullptr},
-        ReadCase{"empty file", "", "S", "K", nullptr},
-        ReadCase{"line without equals", "[S]\r\nK\r\n", "S", "K", nullptr},
-        ReadCase{"no final line end", "[S]\r\nK=v", "S", "K", "v"},
-        ReadCase{"utf-8 value", "[S]\r\nK=日本語\r\n", "S", "K", "日本語"}));
+    ::testing::Values(ReadCase{"plain", "[JDK]\r\nPath=/usr/bin\r\n", "JDK", "Path", "/usr/bin"},
+                      ReadCase{"lf only", "[JDK]\nPath=/usr/bin\n", "JDK", "Path", "/usr/bin"},
+                      ReadCase{"lone cr", "[JDK]\rPath=/x\r", "JDK", "Path", "/x"},
+                      ReadCase{"names in any case", "[jdk]\r\nPATH=/a\r\n", "JDK", "Path", "/a"},
+                      ReadCase{"blanks around", "  [ JDK ]  \r\n  Path  =  /a b  \r\n", "JDK", "Path", "/a b"},
+                      ReadCase{"double quotes", "[S]\r\nK=\"  x  \"\r\n", "S", "K", "  x  "},
+                      ReadCase{"single quotes", "[S]\r\nK='y'\r\n", "S", "K", "y"},
+                      ReadCase{"unbalanced quote kept", "[S]\r\nK=\"y\r\n", "S", "K", "\"y"},
+                      ReadCase{"empty value", "[S]\r\nK=\r\n", "S", "K", ""},
+                      ReadCase{"value with equals", "[S]\r\nK=a=b\r\n", "S", "K", "a=b"},
+                      ReadCase{"first key wins", "[S]\r\nK=1\r\nK=2\r\n", "S", "K", "1"},
+                      ReadCase{"first section wins", "[S]\r\nK=1\r\n[S]\r\nK=2\r\n", "S", "K", "1"},
+                      ReadCase{"second section holds key", "[S]\r\nA=1\r\n[S]\r\nK=2\r\n", "S", "K", "2"},
+                      ReadCase{"shared key names", "[Option]\r\nExtend=true\r\n[JavaOption]\r\nOption=false\r\n",
+                               "JavaOption", "Option", "false"},
+                      ReadCase{"other section", "[A]\r\nK=1\r\n[B]\r\n", "B", "K", nullptr},
+                      ReadCase{"before any section", "K=1\r\n[S]\r\n", "S", "K", nullptr},
+                      ReadCase{"no sections", "just text\nK=1\n", "S", "K", nullptr},
+                      ReadCase{"empty file", "", "S", "K", nullptr},
+                      ReadCase{"line without equals", "[S]\r\nK\r\n", "S", "K", nullptr},
+                      ReadCase{"no final line end", "[S]\r\nK=v", "S", "K", "v"},
+                      ReadCase{"utf-8 value", "[S]\r\nK=日本語\r\n", "S", "K", "日本語"}));
 
 TEST(IniRead, Cp932FileIsDecoded)
 {
@@ -104,12 +104,10 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"replace keeps key case of caller", "[s]\r\nkey=1\r\n", "S", "Key", "2", "[s]\r\nKey=2\r\n"},
         WriteCase{"new key at end of its section", "[A]\r\nX=1\r\n\r\n[B]\r\nY=2\r\n", "A", "Z", "3",
                   "[A]\r\nX=1\r\nZ=3\r\n\r\n[B]\r\nY=2\r\n"},
-        WriteCase{"new key in last section without line end", "[A]\r\nX=1", "A", "Z", "3",
-                  "[A]\r\nX=1\r\nZ=3\r\n"},
+        WriteCase{"new key in last section without line end", "[A]\r\nX=1", "A", "Z", "3", "[A]\r\nX=1\r\nZ=3\r\n"},
         WriteCase{"new key in empty section", "[A]\n[B]\n", "A", "K", "v", "[A]\nK=v\r\n[B]\n"},
         WriteCase{"new section at end", "[A]\r\nX=1\r\n", "B", "K", "v", "[A]\r\nX=1\r\n[B]\r\nK=v\r\n"},
-        WriteCase{"new section after text without line end", "garbage", "B", "K", "v",
-                  "garbage\r\n[B]\r\nK=v\r\n"},
+        WriteCase{"new section after text without line end", "garbage", "B", "K", "v", "garbage\r\n[B]\r\nK=v\r\n"},
         WriteCase{"negative integer", "", "MsgDlg", "Top", "-8", "[MsgDlg]\r\nTop=-8\r\n"},
         WriteCase{"quoted value round trip", "", "S", "K", "\"q\"", "[S]\r\nK=\"\"q\"\"\r\n"},
         WriteCase{"padded value round trip", "", "S", "K", " p ", "[S]\r\nK=\" p \"\r\n"},

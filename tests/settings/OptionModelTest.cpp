@@ -36,18 +36,21 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, OptionStrings,
     ::testing::Values(
         OptionStringsCase{"no file", "", "-classpath . ", "", "-classpath . ", "-classpath . ", "-classpath . "},
-        OptionStringsCase{"java class path and option",
-                          "[JavaOption]\r\nClassPath=true\r\nStrClassPath=lib/x.jar\r\nOption=true\r\nStrOption=-verbose\r\n"
-                          "Arg=true\r\nStrArg=a1 a2\r\n",
-                          "-classpath .:lib/x.jar -verbose ", "a1 a2", "-classpath . ", "-classpath . ", "-classpath . "},
+        OptionStringsCase{
+            "java class path and option",
+            "[JavaOption]\r\nClassPath=true\r\nStrClassPath=lib/x.jar\r\nOption=true\r\nStrOption=-verbose\r\n"
+            "Arg=true\r\nStrArg=a1 a2\r\n",
+            "-classpath .:lib/x.jar -verbose ", "a1 a2", "-classpath . ", "-classpath . ", "-classpath . "},
         OptionStringsCase{"texts ignored while switched off",
                           "[JavaOption]\r\nStrClassPath=lib/x.jar\r\nStrOption=-verbose\r\nStrArg=a1\r\n"
                           "[JavacOption]\r\nStrOther=-g\r\n",
                           "-classpath . ", "", "-classpath . ", "-classpath . ", "-classpath . "},
         OptionStringsCase{"empty class path", "[JavacOption]\r\nClassPath=true\r\n", "-classpath . ", "",
                           "-classpath .: ", "-classpath . ", "-classpath . "},
-        OptionStringsCase{"javac switches", "[JavacOption]\r\nO=true\r\nNowarn=1\r\nDeprecation=true\r\nOther=true\r\nStrOther=-g\r\n",
-                          "-classpath . ", "", "-classpath . -O -nowarn -deprecation -g ", "-classpath . ", "-classpath . "},
+        OptionStringsCase{"javac switches",
+                          "[JavacOption]\r\nO=true\r\nNowarn=1\r\nDeprecation=true\r\nOther=true\r\nStrOther=-g\r\n",
+                          "-classpath . ", "", "-classpath . -O -nowarn -deprecation -g ", "-classpath . ",
+                          "-classpath . "},
         OptionStringsCase{"javah and hand-written rmic",
                           "[JavahOption]\r\nClassPath=true\r\nStrClassPath=a;b\r\nOption=true\r\nStrOption=-jni\r\n"
                           "[JavaRmiOption]\r\nClassPath=true\r\nStrClassPath=r\r\nOption=true\r\nStrOption=-v1.2\r\n",
@@ -92,7 +95,8 @@ TEST(OptionModel, MissingApplicationsAreReportedInOrderAndStoredOff)
     EXPECT_TRUE(model.Save(shown, &owner));
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Javaエディター選択...\n\"/no/such/editor\"は存在しません。"));
-    EXPECT_EQ(dialogs.messages[1].text, QStringLiteral("Javaドキュメント選択...\n\"/no/such/index.html\"は存在しません。"));
+    EXPECT_EQ(dialogs.messages[1].text,
+              QStringLiteral("Javaドキュメント選択...\n\"/no/such/index.html\"は存在しません。"));
     for (const RecordedMessage& m : dialogs.messages) {
         EXPECT_EQ(m.caption, QStringLiteral("設定エラー"));
         EXPECT_EQ(m.icon, MsgIcon::Exclamation);

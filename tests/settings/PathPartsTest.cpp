@@ -35,7 +35,6 @@ INSTANTIATE_TEST_SUITE_P(Paths, SplitTest,
                                            SplitCase{".profile", "", ".profile", "", "profile"},
                                            SplitCase{"/work/Tool.JAR", "/work/", "Tool.JAR", "Tool", "JAR"},
                                            SplitCase{"/ソ/ソ.java", "/ソ/", "ソ.java", "ソ", "java"},
-                                           SplitCase{"/work/", "/work/", "", "", ""},
-                                           SplitCase{"", "", "", "", ""}));
+                                           SplitCase{"/work/", "/work/", "", "", ""}, SplitCase{"", "", "", "", ""}));
 
 }  // namespace

@@ -98,7 +98,8 @@ TEST(SettingFile, BadFilesReadAsDefaultsAndWritesKeepOtherLines)
         SettingsSandbox sandbox;
         sandbox.WriteIni(before);
         CSettingFile settings;
-        EXPECT_EQ(settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), QStringLiteral("d")), QStringLiteral("d"));
+        EXPECT_EQ(settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), QStringLiteral("d")),
+                  QStringLiteral("d"));
         ASSERT_TRUE(settings.WriteString(QStringLiteral("New"), K, QStringLiteral("v")));
         const QByteArray after = sandbox.IniBytes();
         EXPECT_TRUE(after.startsWith(before));

@@ -20,8 +20,8 @@ FakeUserDialogs::FakeUserDialogs() { SetUserDialogs(this); }
 
 FakeUserDialogs::~FakeUserDialogs() { SetUserDialogs(nullptr); }
 
-MsgAnswer FakeUserDialogs::Message(QObject* owner, const QString& text, const QString& caption,
-                                   MsgIcon icon, MsgButtons buttons)
+MsgAnswer FakeUserDialogs::Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
+                                   MsgButtons buttons)
 {
     messages.push_back({owner, text, caption, icon, buttons});
     if (buttons == MsgButtons::Ok)
@@ -41,8 +41,7 @@ std::optional<QString> FakeUserDialogs::ChooseFile(QObject*, const FileDialogSpe
     return Take(files);
 }
 
-std::optional<QString> FakeUserDialogs::ChooseFolder(QObject* owner, const QString& title,
-                                                     const QString& initialFolder)
+std::optional<QString> FakeUserDialogs::ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder)
 {
     folderRequests.push_back({owner, title, initialFolder});
     return Take(folders);

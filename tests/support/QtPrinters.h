@@ -9,7 +9,8 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 inline void PrintTo(const QByteArray& bytes, std::ostream* out)
 {
-    *out << '"' << QString::fromLatin1(bytes.toPercentEncoding(" \t!#$%&'()*+,-./:;<=>?@[]^_`{|}~")).toStdString() << '"';
+    *out << '"' << QString::fromLatin1(bytes.toPercentEncoding(" \t!#$%&'()*+,-./:;<=>?@[]^_`{|}~")).toStdString()
+         << '"';
 }
 
 inline void PrintTo(const QStringList& list, std::ostream* out)

@@ -6,8 +6,7 @@
 
 TempFolder::TempFolder()
     : m_dir(QDir::tempPath() + QStringLiteral("/tarnwick-test-XXXXXX"))
-{
-}
+{}
 
 QString TempFolder::Path() const { return m_dir.path() + QLatin1Char('/'); }
 
