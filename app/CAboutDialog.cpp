@@ -34,7 +34,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
         ok->setFocus();
     }
     if (auto* update = m_form.Get<QPushButton>(1087)) {
-        update->setEnabled(QLatin1String(kHomePage).size() > 0);
+        update->setEnabled(!QLatin1String(kHomePage).isEmpty());
         connect(update, &QPushButton::clicked, this, &CAboutDialog::OnUpdate);
     }
 }

@@ -76,7 +76,7 @@ void CFileCollector::AddFolder(const QString& folder)
 QString CFileCollector::ResolvePath(const QString& name)
 {
     const QFileInfo info(QDir::current(), name);
-    const QString absolute = QDir::cleanPath(info.absoluteFilePath());
+    QString absolute = QDir::cleanPath(info.absoluteFilePath());
     const QString folder = QFileInfo(absolute).absolutePath();
     const QString last = QFileInfo(absolute).fileName();
     if (!HasWildcard(last) && QFileInfo::exists(absolute))

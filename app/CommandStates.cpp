@@ -4,7 +4,7 @@
 
 namespace {
 
-void Put(CommandStates& states, bool on, QList<int> buttons, QList<int> items)
+void Put(CommandStates& states, bool on, const QList<int>& buttons, const QList<int>& items)
 {
     (on ? states.enabledButtons : states.disabledButtons) += buttons;
     (on ? states.enabledItems : states.greyedItems) += items;

@@ -139,7 +139,7 @@ void EmitItem(const QString& label, const QString& display, const QString& ident
 QString EmitMenu(const QString& label, const QString& word, const QString& identifier, const QString& parentVar,
                  MenuTextParts& parts)
 {
-    const QString variable = QStringLiteral("menu") % identifier;
+    QString variable = QStringLiteral("menu") % identifier;
     (parts.anyMenu ? kMenuDecl : kFirstMenuDecl).AppendTo(parts.menuDecls, {variable});
     parts.anyMenu = true;
     kNewMenu.AppendTo(parts.initMenuBody, {variable, word});

@@ -42,7 +42,7 @@ QString FindProgram(const QString& name, const DesktopEnvironment& env)
     if (name.contains(QLatin1Char('/')))
         return IsStartable(name) ? name : QString();
     for (const QString& folder : env.path) {
-        const QString candidate = QDir(folder).filePath(name);
+        QString candidate = QDir(folder).filePath(name);
         if (IsStartable(candidate))
             return candidate;
     }

@@ -22,7 +22,7 @@ QString SettingsFolder()
     const QString forced = qEnvironmentVariable("TARNWICK_SETTINGS_DIR");
     if (!forced.isEmpty())
         return WithTrailingSeparator(forced);
-    const QString beside = ExecutableFolder();
+    QString beside = ExecutableFolder();
     // An installed program never writes into the system's folders, not even
     // when it runs with the rights to.
     const bool system = beside.startsWith(QLatin1String("/usr/")) || beside == QLatin1String("/bin/")
@@ -37,7 +37,7 @@ QString SettingsFolder()
 
 QString HelpPagePath()
 {
-    const QString beside = ExecutableFolder() + QStringLiteral("help/index.html");
+    QString beside = ExecutableFolder() + QStringLiteral("help/index.html");
 #ifdef TARNWICK_DATA_DIR
     if (!QFileInfo::exists(beside))
         return QStringLiteral(TARNWICK_DATA_DIR "/help/index.html");

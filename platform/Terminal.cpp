@@ -39,10 +39,10 @@ QStringList FolderOptions(const QString& name, const QString& folder)
 QString FindTerminal(const DesktopEnvironment& env)
 {
     static const char* const kKnown[] = {"x-terminal-emulator", "gnome-terminal", "konsole", "xfce4-terminal", "xterm"};
-    if (const QString chosen = FindProgram(env.terminal, env); !chosen.isEmpty())
+    if (QString chosen = FindProgram(env.terminal, env); !chosen.isEmpty())
         return chosen;
     for (const char* name : kKnown) {
-        if (const QString found = FindProgram(QString::fromLatin1(name), env); !found.isEmpty())
+        if (QString found = FindProgram(QString::fromLatin1(name), env); !found.isEmpty())
             return found;
     }
     return {};

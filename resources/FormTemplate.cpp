@@ -46,14 +46,14 @@ FormTemplate LoadFormTemplate(int id)
     form.title = json.value(QLatin1String("title")).toString();
     const QJsonArray size = json.value(QLatin1String("size")).toArray();
     form.size = QSize(size.at(0).toInt(), size.at(1).toInt());
-    for (const QJsonValue& value : json.value(QLatin1String("controls")).toArray()) {
+    for (const auto& value : json.value(QLatin1String("controls")).toArray()) {
         const QJsonObject c = value.toObject();
         ControlTemplate control;
         control.id = c.value(QLatin1String("id")).toInt();
         control.kind = c.value(QLatin1String("kind")).toString();
         control.text = c.value(QLatin1String("text")).toString();
         control.rect = ToRect(c.value(QLatin1String("rect")));
-        for (const QJsonValue& flag : c.value(QLatin1String("style")).toArray())
+        for (const auto& flag : c.value(QLatin1String("style")).toArray())
             control.style.append(flag.toString());
         form.controls.append(control);
     }
@@ -63,11 +63,11 @@ FormTemplate LoadFormTemplate(int id)
 QList<MenuTemplate> LoadMenu(int id)
 {
     QList<MenuTemplate> menu;
-    for (const QJsonValue& popupValue : Menus().value(QStringLiteral("menu%1").arg(id)).toArray()) {
+    for (const auto& popupValue : Menus().value(QStringLiteral("menu%1").arg(id)).toArray()) {
         const QJsonObject popup = popupValue.toObject();
         MenuTemplate entry;
         entry.text = popup.value(QLatin1String("text")).toString();
-        for (const QJsonValue& itemValue : popup.value(QLatin1String("items")).toArray()) {
+        for (const auto& itemValue : popup.value(QLatin1String("items")).toArray()) {
             const QJsonObject item = itemValue.toObject();
             entry.items.append({item.value(QLatin1String("id")).toInt(), item.value(QLatin1String("text")).toString(),
                                 item.value(QLatin1String("separator")).toBool()});
@@ -80,7 +80,7 @@ QList<MenuTemplate> LoadMenu(int id)
 QList<AcceleratorTemplate> LoadAccelerators(int id)
 {
     QList<AcceleratorTemplate> keys;
-    for (const QJsonValue& value : Menus().value(QStringLiteral("accelerators%1").arg(id)).toArray()) {
+    for (const auto& value : Menus().value(QStringLiteral("accelerators%1").arg(id)).toArray()) {
         const QJsonObject key = value.toObject();
         keys.append({key.value(QLatin1String("key")).toString(), key.value(QLatin1String("id")).toInt()});
     }
@@ -90,7 +90,7 @@ QList<AcceleratorTemplate> LoadAccelerators(int id)
 QList<ButtonCommand> LoadButtonCommands()
 {
     QList<ButtonCommand> buttons;
-    for (const QJsonValue& value : Menus().value(QLatin1String("buttons")).toArray()) {
+    for (const auto& value : Menus().value(QLatin1String("buttons")).toArray()) {
         const QJsonObject b = value.toObject();
         buttons.append({b.value(QLatin1String("button")).toInt(), b.value(QLatin1String("id")).toInt()});
     }

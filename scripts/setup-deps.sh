@@ -9,6 +9,11 @@ packages=(
   openjdk-17-jdk-headless
   xvfb xauth
 )
+# --hardening adds what CI needs beyond the tests: clang for the fuzzers and
+# the code checks.
+if [ "${1:-}" = "--hardening" ]; then
+  packages+=(clang libclang-rt-14-dev clang-format clang-tidy)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
