@@ -38,9 +38,9 @@ QString SettingsFolder()
 QString HelpPagePath()
 {
     QString beside = ExecutableFolder() + QStringLiteral("help/index.html");
-#ifdef TARNWICK_DATA_DIR
+#ifdef TARNWICK_DATA_FROM_BIN
     if (!QFileInfo::exists(beside))
-        return QStringLiteral(TARNWICK_DATA_DIR "/help/index.html");
+        return QDir::cleanPath(ExecutableFolder() + QStringLiteral(TARNWICK_DATA_FROM_BIN "/help/index.html"));
 #endif
     return beside;
 }
