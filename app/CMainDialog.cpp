@@ -9,10 +9,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <utility>
 
 namespace {
 
@@ -147,6 +150,10 @@ void CMainDialog::RefreshJavaDocumentCommand()
 
 void CMainDialog::ExecuteCommand(int id)
 {
+    // A captured tool keeps the window alive (painting) until it ends; the
+    // window must not close under the running command.
+    const bool wasRunning = std::exchange(m_commandRunning, id != cmd::Exit);
+    const auto done = qScopeGuard([this, wasRunning] { m_commandRunning = wasRunning; });
     Q_EMIT commandExecuted(id);
     switch (id) {
     case cmd::OpenJavaFile: ChooseJavaFile(); break;
@@ -221,6 +228,15 @@ bool CMainDialog::eventFilter(QObject* watched, QEvent* event)
     if (!widget || widget->window() != this || !isEnabled())
         return false;
     return PreTranslateMessage(static_cast<QKeyEvent*>(event), type == QEvent::ShortcutOverride);
+}
+
+void CMainDialog::closeEvent(QCloseEvent* event)
+{
+    if (m_commandRunning) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void CMainDialog::done(int result)

@@ -58,6 +58,7 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -76,6 +77,7 @@ private:
     QString m_jdkFolder;
     bool m_extended = false;
     bool m_destroyed = false;
+    bool m_commandRunning = false;
     CFileUtil m_fileUtil;
     COptionModel m_options;
 

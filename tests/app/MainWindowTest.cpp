@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -263,6 +264,23 @@ TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPress)
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(spy.count(), 0);
     EXPECT_TRUE(m_dialogs.fileRequests.empty());
+}
+
+TEST_F(MainWindowTest, WindowDoesNotCloseUnderARunningCommand)
+{
+    CMainDialog w;
+    w.OnInitDialog();
+    w.show();
+    bool closedDuringCommand = true;
+    QObject::connect(&w, &CMainDialog::commandExecuted, &w, [&](int id) {
+        if (id == cmd::About)
+            closedDuringCommand = w.close();
+    });
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    w.ExecuteCommand(cmd::About);
+    EXPECT_FALSE(closedDuringCommand);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.close());
 }
 
 TEST_F(MainWindowTest, CommandLineMakesTheFirstExistingFileCurrent)
