@@ -6,6 +6,7 @@
 #include "platform/JdkLocator.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
+#include "platform/gui/Desktop.h"
 #include "settings/CPathParts.h"
 #include "settings/CSettingFile.h"
 
@@ -15,7 +16,6 @@
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QUrl>
 
 namespace {
 
@@ -153,12 +153,7 @@ void CMainDialog::dragEnterEvent(QDragEnterEvent* event)
 
 void CMainDialog::dropEvent(QDropEvent* event)
 {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    }
-    OnDropFiles(paths);
+    OnDropFiles(platform::DroppedLocalPaths(event->mimeData()));
     event->acceptProposedAction();
 }
 

@@ -234,14 +234,7 @@ AppletChoices CAppletDialog::Choices() const
 
 void CAppletDialog::OnGenerate()
 {
-    if (m_path.isEmpty()) {
-        reject();
-        return;
-    }
-    const QString text = GenerateAppletSource(Choices());
-    if (!SaveGeneratedFile(this, m_path, text, m_path))
-        return;
-    if (IsTicked(m_form, OpenAfter))
-        m_openRequested = true;
-    accept();
+    GenerateJavaSource(
+        *this, m_path, [this] { return GenerateAppletSource(Choices()); }, IsTicked(m_form, OpenAfter),
+        m_openRequested);
 }

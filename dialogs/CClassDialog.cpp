@@ -215,14 +215,6 @@ ClassChoices CClassDialog::Choices() const
 
 void CClassDialog::OnGenerate()
 {
-    if (m_path.isEmpty()) {
-        reject();
-        return;
-    }
-    const QString text = GenerateClassSource(Choices());
-    if (!SaveGeneratedFile(this, m_path, text, m_path))
-        return;
-    if (IsTicked(m_form, OpenAfter))
-        m_openRequested = true;
-    accept();
+    GenerateJavaSource(
+        *this, m_path, [this] { return GenerateClassSource(Choices()); }, IsTicked(m_form, OpenAfter), m_openRequested);
 }

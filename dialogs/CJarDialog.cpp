@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
+#include "platform/gui/Desktop.h"
 #include "runner/COutputDialog.h"
 #include "runner/JarBuild.h"
 
@@ -20,16 +21,6 @@ constexpr int kFileList = 1050;
 constexpr int kMainList = 1051;
 constexpr int kOk = 1;
 constexpr int kClose = 2;
-
-QStringList DroppedPaths(const QMimeData* data)
-{
-    QStringList paths;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    }
-    return paths;
-}
 
 }  // namespace
 
@@ -62,7 +53,7 @@ bool CJarDialog::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        OnDropFiles(DroppedPaths(drop->mimeData()));
+        OnDropFiles(platform::DroppedLocalPaths(drop->mimeData()));
         drop->acceptProposedAction();
         return true;
     }

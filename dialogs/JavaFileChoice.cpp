@@ -1,6 +1,9 @@
 #include "dialogs/JavaFileChoice.h"
 
+#include "generators/GeneratedFile.h"
 #include "settings/CPathParts.h"
+
+#include <QDialog>
 
 FileDialogSpec NewJavaFileSpec()
 {
@@ -22,4 +25,18 @@ std::optional<ChosenFile> ChooseNewJavaFile(QObject* owner)
     CPathParts parts;
     parts.Split(*path);
     return ChosenFile{*path, parts.GetFileName(), parts.GetFileTitle(), parts.GetFileExt()};
+}
+
+void GenerateJavaSource(QDialog& dialog, const QString& path, const std::function<QString()>& generate, bool openAfter,
+                        bool& openRequested)
+{
+    if (path.isEmpty()) {
+        dialog.reject();
+        return;
+    }
+    if (!SaveGeneratedFile(&dialog, path, generate(), path))
+        return;
+    if (openAfter)
+        openRequested = true;
+    dialog.accept();
 }

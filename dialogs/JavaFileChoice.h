@@ -4,7 +4,10 @@
 #include "platform/UserDialogs.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
+
+class QDialog;
 
 struct ChosenFile {
     QString path;       // full path
@@ -16,3 +19,10 @@ struct ChosenFile {
 FileDialogSpec NewJavaFileSpec();
 // Nothing when the user cancels.
 std::optional<ChosenFile> ChooseNewJavaFile(QObject* owner);
+
+// The generate command of the Applet and class dialogs: without a chosen file
+// the dialog closes as with 閉じる; otherwise the source is written (after the
+// overwrite question) and the dialog closes with OK, noting whether the file
+// is to be opened. A declined or failed write leaves the dialog open.
+void GenerateJavaSource(QDialog& dialog, const QString& path, const std::function<QString()>& generate, bool openAfter,
+                        bool& openRequested);

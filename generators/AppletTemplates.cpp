@@ -1,5 +1,7 @@
 #include "generators/AppletTemplates.h"
 
+#include "generators/ListenerTemplates.h"
+
 namespace gen {
 
 namespace {
@@ -93,47 +95,8 @@ constexpr TemplateLine kKeyMethods[] = {
 };
 
 constexpr TemplateLine kMouseInit[] = {{u"\t\taddMouseListener(this);\n"}};
-constexpr TemplateLine kMouseMethods[] = {
-    {u"\n"},
-    {u"\tpublic void mouseClicked(MouseEvent e) {\n"},
-    {u"\t\t//TODO: マウスがクリックされた時の処理を書いてください\n", C},
-    {u"\n"},
-    {u"\t}\n"},
-    {u"\n"},
-    {u"\tpublic void mousePressed(MouseEvent e) {\n"},
-    {u"\t\t//TODO: マウスが押された時の処理を書いてください\n", C},
-    {u"\n"},
-    {u"\t}\n"},
-    {u"\n"},
-    {u"\tpublic void mouseReleased(MouseEvent e) {\n"},
-    {u"\t\t//TODO: マウスが離された時の処理を書いてください\n", C},
-    {u"\n"},
-    {u"\t}\n"},
-    {u"\n"},
-    {u"\tpublic void mouseEntered(MouseEvent e) {\n"},
-    {u"\t\t//TODO: マウスがフォーカスに入った時の処理を書いてください\n", C},
-    {u"\n"},
-    {u"\t}\n"},
-    {u"\n"},
-    {u"\tpublic void mouseExited(MouseEvent e) {\n"},
-    {u"\t\t//TODO: マウスがフォーカスから出た時の処理を書いてください\n", C},
-    {u"\n"},
-    {u"\t}\n"},
-};
 
 constexpr TemplateLine kMotionInit[] = {{u"\t\taddMouseMotionListener(this);\n"}};
-constexpr TemplateLine kMotionMethods[] = {
-    {u"\n"},
-    {u"\tpublic void mouseDragged(MouseEvent e) {\n"},
-    {u"\t\t//TODO: マウスがドラッグされた時の処理を書いてください\n", C},
-    {u"\n"},
-    {u"\t}\n"},
-    {u"\n"},
-    {u"\tpublic void mouseMoved(MouseEvent e) {\n"},
-    {u"\t\t//TODO: マウスが移動した時の処理を書いてください\n", C},
-    {u"\n"},
-    {u"\t}\n"},
-};
 
 constexpr TemplateLine kThreadFields[] = {
     {u"\tThread th = null; //スレッドオブジェクト宣言\n"},
