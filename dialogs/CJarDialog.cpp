@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
-#include <QUrl>
 
 namespace {
 
