@@ -32,10 +32,18 @@ QTemporaryDir& Folder()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     const QString root = QFileInfo(Folder().path()).canonicalFilePath();
-    // Absolute names would walk the whole machine: keep the scan in the folder.
-    QString text = QString::fromUtf8(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
-    text.replace(QLatin1Char('/'), QLatin1Char('_'));
-    text.replace(QLatin1String(".."), QLatin1String("_"));
+    // Absolute names and ".." would walk the whole machine: keep the scan in
+    // the folder. Quotes vanish in the scan, so ".\"." counts as ".." too.
+    const QString input = QString::fromUtf8(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
+    QString text;
+    QChar previous;
+    for (QChar c : input) {
+        if (c == QLatin1Char('/') || (c == QLatin1Char('.') && previous == QLatin1Char('.')))
+            c = QLatin1Char('_');
+        text.append(c);
+        if (c != QLatin1Char('"'))
+            previous = c;
+    }
     CFileCollector collector;
     collector.AddFromCommandLine(text);
     for (const QString& path : collector.Paths()) {
