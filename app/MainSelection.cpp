@@ -41,19 +41,19 @@ QString JdkQuestion()
 void CMainDialog::ChooseJavaFile()
 {
     const CSettingFile settings;
-    FileDialogSpec spec;
-    spec.mode = FileDialogSpec::Mode::Open;
-    spec.title = QStringLiteral("Javaファイルを開く");
-    spec.filter = QStringLiteral("Java ソースファイル(*.java)|*.java|"
-                                 "Java クラスファイル(*.class)|*.class|"
-                                 "Java Archive ファイル(*.jar)|*.jar|"
-                                 "Java ファイル(*.java;*.class;*.jar)|*.java;*.class;*.jar|"
-                                 "|");
-    spec.defaultSuffix = QStringLiteral("java");
-    spec.initialFolder = settings.GetString(QStringLiteral("JavaFile"), QStringLiteral("Path"), {});
-    spec.proposedName = settings.GetString(QStringLiteral("JavaFile"), QStringLiteral("FileName"), {});
-    spec.mustExist = true;
-    if (const auto chosen = UserDialogs().ChooseFile(this, spec))
+    FileDialogSpec request;
+    request.mode = FileDialogSpec::Mode::Open;
+    request.title = QStringLiteral("Javaファイルを開く");
+    request.filter = QStringLiteral("Java ソースファイル(*.java)|*.java|"
+                                    "Java クラスファイル(*.class)|*.class|"
+                                    "Java Archive ファイル(*.jar)|*.jar|"
+                                    "Java ファイル(*.java;*.class;*.jar)|*.java;*.class;*.jar|"
+                                    "|");
+    request.defaultSuffix = QStringLiteral("java");
+    request.initialFolder = settings.GetString(QStringLiteral("JavaFile"), QStringLiteral("Path"), {});
+    request.proposedName = settings.GetString(QStringLiteral("JavaFile"), QStringLiteral("FileName"), {});
+    request.mustExist = true;
+    if (const auto chosen = UserDialogs().ChooseFile(this, request))
         SetCurrentFile(*chosen);
 }
 

@@ -7,14 +7,14 @@
 
 FileDialogSpec NewJavaFileSpec()
 {
-    FileDialogSpec spec;
-    spec.mode = FileDialogSpec::Mode::Save;
-    spec.title = QStringLiteral("Javaﾌｧｲﾙを作成");
-    spec.filter = QStringLiteral("javaｿｰｽﾌｧｲﾙ(*.java)|*.java|全てのﾌｧｲﾙ(*.*)|*.*||");
-    spec.proposedName = QStringLiteral("*.java");
-    spec.defaultSuffix = QStringLiteral("java");
-    spec.confirmOverwrite = true;
-    return spec;
+    FileDialogSpec request;
+    request.mode = FileDialogSpec::Mode::Save;
+    request.title = QStringLiteral("Javaﾌｧｲﾙを作成");
+    request.filter = QStringLiteral("javaｿｰｽﾌｧｲﾙ(*.java)|*.java|全てのﾌｧｲﾙ(*.*)|*.*||");
+    request.proposedName = QStringLiteral("*.java");
+    request.defaultSuffix = QStringLiteral("java");
+    request.confirmOverwrite = true;
+    return request;
 }
 
 std::optional<ChosenFile> ChooseNewJavaFile(QObject* owner)

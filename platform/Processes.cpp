@@ -11,12 +11,12 @@ bool IsStartable(const QString& program)
     return info.isFile() && info.isExecutable();
 }
 
-bool StartDetached(const ProcessSpec& spec)
+bool StartDetached(const ProcessSpec& request)
 {
     QProcess process;
-    process.setProgram(spec.program);
-    process.setArguments(spec.arguments);
-    process.setWorkingDirectory(spec.workingFolder);
+    process.setProgram(request.program);
+    process.setArguments(request.arguments);
+    process.setWorkingDirectory(request.workingFolder);
     process.setStandardInputFile(QProcess::nullDevice());
     return process.startDetached();
 }

@@ -18,6 +18,6 @@ bool IsStartable(const QString& program);
 
 // Starts the program on its own, not tracked; standard input is the null
 // device. False when it could not be started.
-bool StartDetached(const ProcessSpec& spec);
+bool StartDetached(const ProcessSpec& request);
 
 }  // namespace platform

@@ -50,16 +50,16 @@ QString FindTerminal(const DesktopEnvironment& env)
 
 ProcessSpec InTerminal(const QString& terminal, const ProcessSpec& command, bool keepOpen)
 {
-    ProcessSpec spec;
-    spec.program = terminal;
-    spec.workingFolder = command.workingFolder;
+    ProcessSpec request;
+    request.program = terminal;
+    request.workingFolder = command.workingFolder;
     const QString name = QFileInfo(terminal).fileName();
-    spec.arguments = FolderOptions(name, command.workingFolder);
-    spec.arguments << ExecuteOption(name);
+    request.arguments = FolderOptions(name, command.workingFolder);
+    request.arguments << ExecuteOption(name);
     if (keepOpen)
-        spec.arguments << QStringLiteral("/bin/sh") << QStringLiteral("-c") << kKeepOpenScript;
-    spec.arguments << command.program << command.arguments;
-    return spec;
+        request.arguments << QStringLiteral("/bin/sh") << QStringLiteral("-c") << kKeepOpenScript;
+    request.arguments << command.program << command.arguments;
+    return request;
 }
 
 ProcessSpec ForConsoleWindow(const QString& terminal, const ProcessSpec& command, bool keepOpen)

@@ -76,15 +76,15 @@ std::optional<ProcessSpec> FromDesktopFile(const QString& path, const QString& f
     const QStringList command = ExpandDesktopExec(ReadKey(path, entry, QStringLiteral("Exec")), file);
     if (command.isEmpty())
         return std::nullopt;
-    ProcessSpec spec{FindProgram(command.first(), env), command.mid(1), {}};
-    if (spec.program.isEmpty())
+    ProcessSpec request{FindProgram(command.first(), env), command.mid(1), {}};
+    if (request.program.isEmpty())
         return std::nullopt;
     if (ReadKey(path, entry, QStringLiteral("Terminal")) != QLatin1String("true"))
-        return spec;
+        return request;
     const QString terminal = FindTerminal(env);
     if (terminal.isEmpty())
         return std::nullopt;
-    return InTerminal(terminal, spec, false);
+    return InTerminal(terminal, request, false);
 }
 
 }  // namespace
@@ -126,8 +126,8 @@ std::optional<ProcessSpec> DefaultApplicationFor(const QString& mimeType, const 
         const QString path = FindDesktopFile(id, env);
         if (path.isEmpty())
             continue;
-        if (auto spec = FromDesktopFile(path, file, env))
-            return spec;
+        if (auto request = FromDesktopFile(path, file, env))
+            return request;
     }
     return std::nullopt;
 }

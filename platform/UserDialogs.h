@@ -38,7 +38,7 @@ public:
     virtual MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
                               MsgButtons buttons) = 0;
     // The chosen file's full path, or nothing when cancelled.
-    virtual std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& request) = 0;
     // The chosen folder without a trailing separator (except the root), or nothing.
     virtual std::optional<QString> ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder) = 0;
     // A colour picked with no preset colour, or nothing when cancelled.

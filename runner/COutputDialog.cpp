@@ -189,14 +189,14 @@ void COutputDialog::resizeEvent(QResizeEvent* event)
 
 void COutputDialog::OnSaveText()
 {
-    FileDialogSpec spec;
-    spec.mode = FileDialogSpec::Mode::Save;
-    spec.title = QStringLiteral("メッセージを保存");
-    spec.defaultSuffix = QStringLiteral("txt");
-    spec.proposedName = QStringLiteral("msg.txt");
-    spec.filter = QStringLiteral("テキストファイル(*.txt)|*.txt||");
-    spec.confirmOverwrite = true;
-    const std::optional<QString> path = UserDialogs().ChooseFile(this, spec);
+    FileDialogSpec request;
+    request.mode = FileDialogSpec::Mode::Save;
+    request.title = QStringLiteral("メッセージを保存");
+    request.defaultSuffix = QStringLiteral("txt");
+    request.proposedName = QStringLiteral("msg.txt");
+    request.filter = QStringLiteral("テキストファイル(*.txt)|*.txt||");
+    request.confirmOverwrite = true;
+    const std::optional<QString> path = UserDialogs().ChooseFile(this, request);
     if (!path)
         return;
     // Written whole or not at all: a failed save never leaves a cut file.

@@ -41,7 +41,7 @@ public:
 protected:
     // What the commands hand to the desktop; tests replace them.
     virtual void ShowOutputWindow(QString text);
-    virtual bool StartProgram(const platform::ProcessSpec& spec);
+    virtual bool StartProgram(const platform::ProcessSpec& request);
     virtual bool OpenDocument(const QString& path);
     virtual platform::DesktopEnvironment Environment() const;
 

@@ -18,19 +18,19 @@ const QString kEditApp = QStringLiteral("EditApp");
 
 FileDialogSpec ApplicationDialog(const QString& folder, const QString& name)
 {
-    FileDialogSpec spec;
-    spec.mode = FileDialogSpec::Mode::Open;
-    spec.title = QStringLiteral("アプリケーションを選択");
+    FileDialogSpec request;
+    request.mode = FileDialogSpec::Mode::Open;
+    request.title = QStringLiteral("アプリケーションを選択");
 #ifdef Q_OS_WIN
-    spec.filter = QStringLiteral("エディター(*.exe)|*.exe|全てのﾌｧｲﾙ(*.*)|*.*||");
-    spec.defaultSuffix = QStringLiteral("exe");
+    request.filter = QStringLiteral("エディター(*.exe)|*.exe|全てのﾌｧｲﾙ(*.*)|*.*||");
+    request.defaultSuffix = QStringLiteral("exe");
 #else
     // Programs have no extension here.
-    spec.filter = QStringLiteral("全てのﾌｧｲﾙ(*.*)|*||");
+    request.filter = QStringLiteral("全てのﾌｧｲﾙ(*.*)|*||");
 #endif
-    spec.initialFolder = folder;
-    spec.proposedName = name;
-    return spec;
+    request.initialFolder = folder;
+    request.proposedName = name;
+    return request;
 }
 
 }  // namespace
@@ -102,15 +102,15 @@ void CToolCommands::OnJavaDocument()
 bool CToolCommands::StartTextEditor(const QString& path, bool preferTextDefault)
 {
     const platform::DesktopEnvironment env = Environment();
-    std::optional<platform::ProcessSpec> spec;
+    std::optional<platform::ProcessSpec> request;
     if (preferTextDefault)
-        spec = platform::DefaultApplicationFor(QStringLiteral("text/plain"), path, env);
-    if (!spec)
-        spec = platform::FallbackEditor(path, env);
-    if (!spec)
+        request = platform::DefaultApplicationFor(QStringLiteral("text/plain"), path, env);
+    if (!request)
+        request = platform::FallbackEditor(path, env);
+    if (!request)
         return false;
-    spec->workingFolder = m_main.File().folder;
-    return StartProgram(*spec);
+    request->workingFolder = m_main.File().folder;
+    return StartProgram(*request);
 }
 
 bool CToolCommands::OpenDocument(const QString& path) { return platform::OpenDocument(path); }

@@ -52,17 +52,17 @@ QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& fold
 platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& classicTool, const QString& argumentText,
                                       const QString& workingFolder)
 {
-    platform::ProcessSpec spec;
-    spec.program = jdkFolder + platform::ToolFileName(classicTool);
-    spec.arguments = ExpandJavaWildcard(platform::SplitCommandLine(argumentText), workingFolder);
-    spec.workingFolder = workingFolder;
-    return spec;
+    platform::ProcessSpec request;
+    request.program = jdkFolder + platform::ToolFileName(classicTool);
+    request.arguments = ExpandJavaWildcard(platform::SplitCommandLine(argumentText), workingFolder);
+    request.workingFolder = workingFolder;
+    return request;
 }
 
-QString DisplayCommandLine(const platform::ProcessSpec& spec)
+QString DisplayCommandLine(const platform::ProcessSpec& request)
 {
-    QStringList parts{platform::QuoteArgument(spec.program)};
-    for (const QString& argument : spec.arguments)
+    QStringList parts{platform::QuoteArgument(request.program)};
+    for (const QString& argument : request.arguments)
         parts << platform::QuoteArgument(argument);
     return parts.join(QLatin1Char(' '));
 }

@@ -16,6 +16,6 @@ platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& c
 QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& folder);
 
 // The program and its arguments as one line for the user to read.
-QString DisplayCommandLine(const platform::ProcessSpec& spec);
+QString DisplayCommandLine(const platform::ProcessSpec& request);
 
 }  // namespace runner

@@ -46,19 +46,19 @@ void CToolCommands::DeleteCaptureFiles() { m_capture.Delete(); }
 
 bool CToolCommands::RunTool(const QString& tool, const QString& arguments)
 {
-    const platform::ProcessSpec spec =
+    const platform::ProcessSpec request =
         runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, m_main.File().folder);
     QProcess process;
-    process.setProgram(spec.program);
-    process.setArguments(spec.arguments);
-    process.setWorkingDirectory(spec.workingFolder);
+    process.setProgram(request.program);
+    process.setArguments(request.arguments);
+    process.setWorkingDirectory(request.workingFolder);
     m_capture.Attach(process);
     process.start();
     if (!process.waitForStarted(-1)) {
-        ReportStartFailure(spec.program);
+        ReportStartFailure(request.program);
         return false;
     }
-    WaitForTool(process, runner::DisplayCommandLine(spec));
+    WaitForTool(process, runner::DisplayCommandLine(request));
     return true;
 }
 
@@ -104,20 +104,20 @@ void CToolCommands::ShowOutputWindow(QString text)
 
 bool CToolCommands::RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen)
 {
-    const platform::ProcessSpec spec =
+    const platform::ProcessSpec request =
         runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, m_main.File().folder);
-    if (!platform::IsStartable(spec.program)) {
-        ReportStartFailure(spec.program);
+    if (!platform::IsStartable(request.program)) {
+        ReportStartFailure(request.program);
         return false;
     }
     const platform::ProcessSpec launch =
-        platform::ForConsoleWindow(platform::FindTerminal(Environment()), spec, keepOpen);
+        platform::ForConsoleWindow(platform::FindTerminal(Environment()), request, keepOpen);
     if (StartProgram(launch))
         return true;
     ReportStartFailure(launch.program);
     return false;
 }
 
-bool CToolCommands::StartProgram(const platform::ProcessSpec& spec) { return platform::StartDetached(spec); }
+bool CToolCommands::StartProgram(const platform::ProcessSpec& request) { return platform::StartDetached(request); }
 
 platform::DesktopEnvironment CToolCommands::Environment() const { return platform::CurrentDesktopEnvironment(); }

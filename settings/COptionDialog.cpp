@@ -224,13 +224,13 @@ void COptionDialog::ApplyCaptureRule()
 void COptionDialog::Browse(int editId, const QString& title, const QString& filter)
 {
     auto* edit = m_form.Get<QLineEdit>(editId);
-    FileDialogSpec spec;
-    spec.mode = FileDialogSpec::Mode::Open;
-    spec.title = title;
-    spec.filter = filter;
-    spec.initialFolder = edit->text();
-    spec.mustExist = true;
-    if (const auto chosen = UserDialogs().ChooseFile(this, spec))
+    FileDialogSpec request;
+    request.mode = FileDialogSpec::Mode::Open;
+    request.title = title;
+    request.filter = filter;
+    request.initialFolder = edit->text();
+    request.mustExist = true;
+    if (const auto chosen = UserDialogs().ChooseFile(this, request))
         edit->setText(*chosen);
 }
 

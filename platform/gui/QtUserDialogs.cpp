@@ -53,24 +53,25 @@ MsgAnswer QtUserDialogs::Message(QObject* owner, const QString& text, const QStr
     return MsgAnswer::Ok;
 }
 
-std::optional<QString> QtUserDialogs::ChooseFile(QObject* owner, const FileDialogSpec& spec)
+std::optional<QString> QtUserDialogs::ChooseFile(QObject* owner, const FileDialogSpec& request)
 {
-    QFileDialog dialog(AsWidget(owner), spec.title, spec.initialFolder);
-    const bool save = spec.mode == FileDialogSpec::Mode::Save;
+    QFileDialog dialog(AsWidget(owner), request.title, request.initialFolder);
+    const bool save = request.mode == FileDialogSpec::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save || !spec.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-    const QStringList filters = ToQtNameFilters(spec.filter);
+    const QStringList filters = ToQtNameFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
-        dialog.selectNameFilter(filters.value(spec.selectedFilter, filters.first()));
+        dialog.selectNameFilter(filters.value(request.selectedFilter, filters.first()));
     }
-    if (!spec.defaultSuffix.isEmpty())
-        dialog.setDefaultSuffix(spec.defaultSuffix);
-    const bool wildcard = spec.proposedName.contains(QLatin1Char('*')) || spec.proposedName.contains(QLatin1Char('?'));
-    if (!spec.proposedName.isEmpty() && !wildcard)
-        dialog.selectFile(spec.proposedName);
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
+    const bool wildcard =
+        request.proposedName.contains(QLatin1Char('*')) || request.proposedName.contains(QLatin1Char('?'));
+    if (!request.proposedName.isEmpty() && !wildcard)
+        dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();

@@ -7,7 +7,7 @@ class QtUserDialogs final : public IUserDialogs {
 public:
     MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
                       MsgButtons buttons) override;
-    std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& spec) override;
+    std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& request) override;
     std::optional<QString> ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder) override;
     std::optional<Rgb> ChooseColor(QObject* owner) override;
 };

@@ -169,15 +169,15 @@ TEST_F(MainWindowTest, OpenDialogIsPresetFromTheLastFile)
     m_dialogs.files.push_back(chosen);
     w.ExecuteCommand(cmd::OpenJavaFile);
     ASSERT_EQ(m_dialogs.fileRequests.size(), 1u);
-    const FileDialogSpec& spec = m_dialogs.fileRequests[0];
-    EXPECT_EQ(spec.title, QStringLiteral("Javaファイルを開く"));
-    EXPECT_EQ(spec.filter, QStringLiteral("Java ソースファイル(*.java)|*.java|Java クラスファイル(*.class)|*.class|"
-                                          "Java Archive ファイル(*.jar)|*.jar|"
-                                          "Java ファイル(*.java;*.class;*.jar)|*.java;*.class;*.jar||"));
-    EXPECT_EQ(spec.selectedFilter, 0);
-    EXPECT_EQ(spec.defaultSuffix, QStringLiteral("java"));
-    EXPECT_EQ(spec.proposedName, QStringLiteral("Last.java"));
-    EXPECT_EQ(spec.initialFolder, m_work.Path());
+    const FileDialogSpec& request = m_dialogs.fileRequests[0];
+    EXPECT_EQ(request.title, QStringLiteral("Javaファイルを開く"));
+    EXPECT_EQ(request.filter, QStringLiteral("Java ソースファイル(*.java)|*.java|Java クラスファイル(*.class)|*.class|"
+                                             "Java Archive ファイル(*.jar)|*.jar|"
+                                             "Java ファイル(*.java;*.class;*.jar)|*.java;*.class;*.jar||"));
+    EXPECT_EQ(request.selectedFilter, 0);
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("java"));
+    EXPECT_EQ(request.proposedName, QStringLiteral("Last.java"));
+    EXPECT_EQ(request.initialFolder, m_work.Path());
     EXPECT_EQ(w.File().fileName, QStringLiteral("Pick.class"));
     m_dialogs.files.push_back(std::nullopt);
     w.ExecuteCommand(cmd::OpenJavaFile);

@@ -149,9 +149,9 @@ TEST_F(OptionDialog, BrowseButtonsAskForAnExistingFileAndCancelKeepsTheEdit)
         Edit(edit)->setText(QStringLiteral("/usr/bin/"));
         dialogs.files = {QStringLiteral("/usr/bin/chosen")};
         Click({button});
-        const FileDialogSpec& spec = dialogs.fileRequests.back();
-        EXPECT_TRUE(spec.mode == FileDialogSpec::Mode::Open && spec.mustExist) << title;
-        EXPECT_EQ(QStringList({spec.title, spec.filter, spec.initialFolder, Edit(edit)->text()}),
+        const FileDialogSpec& request = dialogs.fileRequests.back();
+        EXPECT_TRUE(request.mode == FileDialogSpec::Mode::Open && request.mustExist) << title;
+        EXPECT_EQ(QStringList({request.title, request.filter, request.initialFolder, Edit(edit)->text()}),
                   QStringList({title, filter, "/usr/bin/", "/usr/bin/chosen"}));
     }
     Edit(1132)->setText(QStringLiteral("kept"));

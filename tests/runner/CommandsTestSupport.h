@@ -46,9 +46,9 @@ public:
 
 protected:
     void ShowOutputWindow(QString text) override { shown.push_back(std::move(text)); }
-    bool StartProgram(const platform::ProcessSpec& spec) override
+    bool StartProgram(const platform::ProcessSpec& request) override
     {
-        started << QStringList{spec.workingFolder, spec.program} + spec.arguments;
+        started << QStringList{request.workingFolder, request.program} + request.arguments;
         return startSucceeds;
     }
     bool OpenDocument(const QString& path) override

@@ -96,10 +96,10 @@ TEST_F(OutputDialogTest, SaveAndCopyTakeTheWholeTextAsItStands)
     EXPECT_EQ(folder.Read("msg.txt"), "changed\r\ntext");
     EXPECT_FALSE(dialog.Edit()->textCursor().hasSelection());
     EXPECT_EQ(dialog.Edit()->textCursor().position(), 0) << "the window shows the top";
-    const FileDialogSpec& spec = dialogs.fileRequests.at(0);
-    EXPECT_EQ(QStringList({spec.title, spec.defaultSuffix, spec.proposedName, spec.filter}),
+    const FileDialogSpec& request = dialogs.fileRequests.at(0);
+    EXPECT_EQ(QStringList({request.title, request.defaultSuffix, request.proposedName, request.filter}),
               QStringList({"メッセージを保存", "txt", "msg.txt", "テキストファイル(*.txt)|*.txt||"}));
-    EXPECT_TRUE(spec.mode == FileDialogSpec::Mode::Save && spec.confirmOverwrite);
+    EXPECT_TRUE(request.mode == FileDialogSpec::Mode::Save && request.confirmOverwrite);
     dialog.OnSaveText();  // cancelled
     EXPECT_TRUE(dialogs.messages.empty());
     dialog.OnSaveText();

@@ -35,9 +35,9 @@ MsgAnswer FakeUserDialogs::Message(QObject* owner, const QString& text, const QS
     return answer;
 }
 
-std::optional<QString> FakeUserDialogs::ChooseFile(QObject*, const FileDialogSpec& spec)
+std::optional<QString> FakeUserDialogs::ChooseFile(QObject*, const FileDialogSpec& request)
 {
-    fileRequests.push_back(spec);
+    fileRequests.push_back(request);
     return Take(files);
 }
 
