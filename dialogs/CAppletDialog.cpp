@@ -68,26 +68,18 @@ CAppletDialog::CAppletDialog(QWidget* parent)
     m_swatch.Attach(m_form.Control(Swatch));
     m_style = MakeRadioGroup(m_form, {ListenerStyle, AdapterStyle}, this);
 
-    ConnectClick(SelectFile, &CAppletDialog::OnChooseFile);
-    ConnectClick(ImportAwtEvent, &CAppletDialog::OnEventImport);
-    ConnectClick(ActionBox, &CAppletDialog::OnListenerBox);
-    ConnectClick(ItemBox, &CAppletDialog::OnListenerBox);
-    ConnectClick(ListenerStyle, &CAppletDialog::RefillComponentKinds);
-    ConnectClick(AdapterStyle, &CAppletDialog::RefillComponentKinds);
-    ConnectClick(AddComponent, &CAppletDialog::OnAddComponent);
-    ConnectClick(DeleteComponent, &CAppletDialog::OnDeleteComponent);
-    ConnectClick(Background, &CAppletDialog::OnBackground);
-    ConnectClick(ChooseColor, &CAppletDialog::OnChooseColor);
-    ConnectClick(Generate, &CAppletDialog::OnGenerate);
-    ConnectClick(Close, &QDialog::reject);
-}
-
-void CAppletDialog::ConnectClick(int id, void (CAppletDialog::*handler)())
-{
-    // clicked() only: ticks and selections that the dialog sets itself
-    // trigger no reaction.
-    if (auto* button = m_form.Get<QAbstractButton>(id))
-        connect(button, &QAbstractButton::clicked, this, handler);
+    ConnectClick(m_form, SelectFile, this, &CAppletDialog::OnChooseFile);
+    ConnectClick(m_form, ImportAwtEvent, this, &CAppletDialog::OnEventImport);
+    ConnectClick(m_form, ActionBox, this, &CAppletDialog::OnListenerBox);
+    ConnectClick(m_form, ItemBox, this, &CAppletDialog::OnListenerBox);
+    ConnectClick(m_form, ListenerStyle, this, &CAppletDialog::RefillComponentKinds);
+    ConnectClick(m_form, AdapterStyle, this, &CAppletDialog::RefillComponentKinds);
+    ConnectClick(m_form, AddComponent, this, &CAppletDialog::OnAddComponent);
+    ConnectClick(m_form, DeleteComponent, this, &CAppletDialog::OnDeleteComponent);
+    ConnectClick(m_form, Background, this, &CAppletDialog::OnBackground);
+    ConnectClick(m_form, ChooseColor, this, &CAppletDialog::OnChooseColor);
+    ConnectClick(m_form, Generate, this, &CAppletDialog::OnGenerate);
+    ConnectClick(m_form, Close, this, &QDialog::reject);
 }
 
 QComboBox* CAppletDialog::KindCombo() const { return m_form.Get<QComboBox>(KindChoice); }

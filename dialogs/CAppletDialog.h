@@ -27,7 +27,6 @@ public:
     QWidget* Control(int id) const { return m_form.Control(id); }
 
 private:
-    void ConnectClick(int id, void (CAppletDialog::*handler)());
     void OnChooseFile();
     void OnEventImport();
     void OnListenerBox();

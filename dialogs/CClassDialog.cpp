@@ -4,7 +4,6 @@
 #include "dialogs/JavaFileChoice.h"
 #include "generators/GeneratedFile.h"
 
-#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -77,22 +76,14 @@ CClassDialog::CClassDialog(QWidget* parent)
     if (QWidget* edit = m_form.Control(MenuNameEdit))
         edit->installEventFilter(this);
 
-    ConnectClick(SelectFile, &CClassDialog::OnChooseFile);
-    ConnectClick(SwingBox, &CClassDialog::OnSwingImport);
-    ConnectClick(AwtEventBox, &CClassDialog::ApplyEventImport);
-    ConnectClick(MenuBox, &CClassDialog::OnMenuBox);
-    ConnectClick(AddEntry, &CClassDialog::OnAddMenuEntry);
-    ConnectClick(DeleteEntry, &CClassDialog::OnDeleteMenuEntry);
-    ConnectClick(Generate, &CClassDialog::OnGenerate);
-    ConnectClick(Close, &QDialog::reject);
-}
-
-void CClassDialog::ConnectClick(int id, void (CClassDialog::*handler)())
-{
-    // clicked() only: ticks and selections that the dialog sets itself
-    // trigger no reaction.
-    if (auto* button = m_form.Get<QAbstractButton>(id))
-        connect(button, &QAbstractButton::clicked, this, handler);
+    ConnectClick(m_form, SelectFile, this, &CClassDialog::OnChooseFile);
+    ConnectClick(m_form, SwingBox, this, &CClassDialog::OnSwingImport);
+    ConnectClick(m_form, AwtEventBox, this, &CClassDialog::ApplyEventImport);
+    ConnectClick(m_form, MenuBox, this, &CClassDialog::OnMenuBox);
+    ConnectClick(m_form, AddEntry, this, &CClassDialog::OnAddMenuEntry);
+    ConnectClick(m_form, DeleteEntry, this, &CClassDialog::OnDeleteMenuEntry);
+    ConnectClick(m_form, Generate, this, &CClassDialog::OnGenerate);
+    ConnectClick(m_form, Close, this, &QDialog::reject);
 }
 
 bool CClassDialog::eventFilter(QObject* watched, QEvent* event)

@@ -26,7 +26,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ConnectClick(int id, void (CClassDialog::*handler)());
     void OnChooseFile();
     void OnSwingImport();
     void ApplyEventImport();

@@ -63,19 +63,13 @@ CHtmlDialog::CHtmlDialog(QWidget* parent)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
 
-    ConnectClick(ParamCheck, &CHtmlDialog::OnParamBox);
-    ConnectClick(AddParam, &CHtmlDialog::OnAddParam);
-    ConnectClick(DeleteParam, &CHtmlDialog::OnDeleteParam);
-    ConnectClick(Generate, &CHtmlDialog::OnGenerate);
-    ConnectClick(Close, &QDialog::reject);
+    ConnectClick(m_form, ParamCheck, this, &CHtmlDialog::OnParamBox);
+    ConnectClick(m_form, AddParam, this, &CHtmlDialog::OnAddParam);
+    ConnectClick(m_form, DeleteParam, this, &CHtmlDialog::OnDeleteParam);
+    ConnectClick(m_form, Generate, this, &CHtmlDialog::OnGenerate);
+    ConnectClick(m_form, Close, this, &QDialog::reject);
     ShowValues();
     OnParamBox();
-}
-
-void CHtmlDialog::ConnectClick(int id, void (CHtmlDialog::*handler)())
-{
-    if (auto* button = m_form.Get<QAbstractButton>(id))
-        connect(button, &QAbstractButton::clicked, this, handler);
 }
 
 QTreeWidget* CHtmlDialog::ParamList() const { return m_form.Get<QTreeWidget>(ParamBox); }

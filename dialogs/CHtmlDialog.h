@@ -22,7 +22,6 @@ public:
     QWidget* Control(int id) const { return m_form.Control(id); }
 
 private:
-    void ConnectClick(int id, void (CHtmlDialog::*handler)());
     void ShowValues();
     // Reads the edits back; false (after telling the user) when the width or
     // the height is not a whole number.

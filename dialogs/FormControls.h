@@ -3,6 +3,7 @@
 // form by id, and radio groups whose buttons can all be cleared.
 #include "resources/FormBuilder.h"
 
+#include <QAbstractButton>
 #include <initializer_list>
 
 class QButtonGroup;
@@ -15,3 +16,12 @@ void SetTicked(const CForm& form, int id, bool on);
 QButtonGroup* MakeRadioGroup(const CForm& form, std::initializer_list<int> ids, QObject* parent);
 // Clears one button although the group is exclusive.
 void ClearRadio(QButtonGroup* group, int id);
+
+// Connects a button's clicked() to a handler of the dialog: ticks and
+// selections that the dialog sets itself trigger no reaction.
+template <class Dialog, class Receiver>
+void ConnectClick(const CForm& form, int id, Dialog* dialog, void (Receiver::*handler)())
+{
+    if (auto* button = form.Get<QAbstractButton>(id))
+        QObject::connect(button, &QAbstractButton::clicked, dialog, handler);
+}
