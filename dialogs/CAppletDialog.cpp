@@ -91,11 +91,8 @@ void CAppletDialog::OnChooseFile()
     const std::optional<ChosenFile> file = ChooseNewJavaFile(this);
     if (!file)
         return;
-    m_path = file->path;
-    m_fileName = file->fileName;
-    m_fileTitle = file->title;
-    m_fileExt = file->extension;
-    m_form.Get<QLineEdit>(PathEdit)->setText(m_path);
+    m_file = *file;
+    m_form.Get<QLineEdit>(PathEdit)->setText(m_file.path);
     EnableControls(m_form,
                    {Generate, ImportAwtEvent, ImportAwtImage, ImportIo, ImportNet, ImportUtil, InterfaceGroup,
                     RunnableBox, SpecialGroup, DoubleBuffering, Background, Comments, OpenAfter},
@@ -198,8 +195,8 @@ void CAppletDialog::OnChooseColor()
 AppletChoices CAppletDialog::Choices() const
 {
     AppletChoices c;
-    c.fileName = m_fileName;
-    c.className = m_fileTitle;
+    c.fileName = m_file.fileName;
+    c.className = m_file.title;
     c.importAwtEvent = IsTicked(m_form, ImportAwtEvent);
     c.importAwtImage = IsTicked(m_form, ImportAwtImage);
     c.importIo = IsTicked(m_form, ImportIo);
@@ -227,6 +224,6 @@ AppletChoices CAppletDialog::Choices() const
 void CAppletDialog::OnGenerate()
 {
     GenerateJavaSource(
-        *this, m_path, [this] { return GenerateAppletSource(Choices()); }, IsTicked(m_form, OpenAfter),
+        *this, m_file.path, [this] { return GenerateAppletSource(Choices()); }, IsTicked(m_form, OpenAfter),
         m_openRequested);
 }

@@ -2,6 +2,7 @@
 // The form in which the user names a new applet source and chooses its
 // imports, listeners, components, event style and painting; 生成 writes it.
 #include "dialogs/CColorSwatch.h"
+#include "dialogs/JavaFileChoice.h"
 #include "generators/AppletGenerator.h"
 #include "resources/FormBuilder.h"
 
@@ -18,7 +19,7 @@ public:
 
     // True after a successful generation with "生成後開く" ticked.
     bool IsOpenRequested() const { return m_openRequested; }
-    QString GetPathName() const { return m_path; }
+    QString GetPathName() const { return m_file.path; }
 
     // The record for the generator, read from the controls.
     AppletChoices Choices() const;
@@ -42,10 +43,7 @@ private:
     CForm m_form;
     CColorSwatch m_swatch;
     QButtonGroup* m_style = nullptr;
-    QString m_path;
-    QString m_fileName;
-    QString m_fileTitle;
-    QString m_fileExt;
+    ChosenFile m_file;  // empty until a file is chosen
     Rgb m_backgroundColor;
     bool m_openRequested = false;
 };

@@ -103,11 +103,8 @@ void CClassDialog::OnChooseFile()
     const std::optional<ChosenFile> file = ChooseNewJavaFile(this);
     if (!file)
         return;
-    m_path = file->path;
-    m_fileName = file->fileName;
-    m_fileTitle = file->title;
-    m_fileExt = file->extension;
-    m_form.Get<QLineEdit>(PathEdit)->setText(m_path);
+    m_file = *file;
+    m_form.Get<QLineEdit>(PathEdit)->setText(m_file.path);
     EnableControls(m_form,
                    {Generate, ImportGroup, InterfaceGroup, SuperclassGroup, StartGroup, RunnableBox, NoSuperclass,
                     UserSuperclass, UserSuperclassEdit, WithMain, Comments, OpenAfter},
@@ -187,9 +184,9 @@ SuperclassKind CClassDialog::Superclass() const
 ClassChoices CClassDialog::Choices() const
 {
     ClassChoices c;
-    c.path = m_path;
-    c.fileName = m_fileName;
-    c.className = m_fileTitle;
+    c.path = m_file.path;
+    c.fileName = m_file.fileName;
+    c.className = m_file.title;
     for (int i = 0; i < ImportCount; ++i)
         c.imports[i] = IsTicked(m_form, kImportBoxes[i]);
     c.superclass = Superclass();
@@ -207,5 +204,6 @@ ClassChoices CClassDialog::Choices() const
 void CClassDialog::OnGenerate()
 {
     GenerateJavaSource(
-        *this, m_path, [this] { return GenerateClassSource(Choices()); }, IsTicked(m_form, OpenAfter), m_openRequested);
+        *this, m_file.path, [this] { return GenerateClassSource(Choices()); }, IsTicked(m_form, OpenAfter),
+        m_openRequested);
 }

@@ -2,6 +2,7 @@
 // The form in which the user names a new class source and chooses its
 // imports, superclass, interfaces, main method, comments and menu bar.
 #include "dialogs/CMenuTree.h"
+#include "dialogs/JavaFileChoice.h"
 #include "generators/ClassGenerator.h"
 #include "resources/FormBuilder.h"
 
@@ -16,7 +17,7 @@ public:
 
     // True after a successful generation with "生成後開く" ticked.
     bool IsOpenRequested() const { return m_openRequested; }
-    QString GetPathName() const { return m_path; }
+    QString GetPathName() const { return m_file.path; }
 
     // The record for the generator, read from the controls.
     ClassChoices Choices() const;
@@ -42,9 +43,6 @@ private:
     CForm m_form;
     CMenuTree m_menu;
     QButtonGroup* m_superclass = nullptr;
-    QString m_path;
-    QString m_fileName;
-    QString m_fileTitle;
-    QString m_fileExt;
+    ChosenFile m_file;  // empty until a file is chosen
     bool m_openRequested = false;
 };
