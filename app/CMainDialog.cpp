@@ -1,7 +1,7 @@
 #include "app/CMainDialog.h"
 
 #include "app/CAboutDialog.h"
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "dialogs/CGenerateCommands.h"
 #include "platform/Paths.h"
 #include "runner/CToolCommands.h"
@@ -172,7 +172,7 @@ void CMainDialog::ExecuteCommand(int id)
     case cmd::MakeHtml: m_generators->OnMakeHtml(); break;
     case cmd::MakeApplet: m_generators->OnMakeApplet(); break;
     case cmd::MakeClass: m_generators->OnMakeClass(); break;
-    case cmd::MakeJar: m_tools->OnMakeJar(); break;
+    case cmd::MakeJar: m_generators->OnMakeJar(); break;
     case cmd::MakeDocument: m_tools->OnMakeDocument(); break;
     case cmd::MakeAllDocuments: m_tools->OnMakeAllDocuments(); break;
     case cmd::Options: m_tools->OnOptions(); break;

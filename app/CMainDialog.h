@@ -1,7 +1,7 @@
 #pragma once
 // The main window: the current Java file, the JDK folder, the menu bar with
 // its accelerators, the shortcut buttons and the short and extended forms.
-#include "app/IMainContext.h"
+#include "commands/IMainContext.h"
 #include "resources/FormBuilder.h"
 #include "settings/CFileUtil.h"
 #include "settings/COptionModel.h"

@@ -1,6 +1,6 @@
 #include "app/CommandStates.h"
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
 #include "dialogs/CGenerateCommands.h"
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "dialogs/CAppletDialog.h"
 #include "dialogs/CClassDialog.h"
 #include "dialogs/CHtmlDialog.h"
+#include "dialogs/CJarDialog.h"
 
 namespace {
 
@@ -41,4 +42,11 @@ void CGenerateCommands::OpenGenerated(bool requested, const QString& path)
         return;
     m_main.SetCurrentFile(path);
     m_main.ExecuteCommand(cmd::EditSource);
+}
+
+void CGenerateCommands::OnMakeJar()
+{
+    CJarDialog dialog(m_main.Window());
+    dialog.SetJdkFolder(m_main.JdkFolder());
+    dialog.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The main window's commands that open the generator dialogs.
-#include "app/IMainContext.h"
+// The main window's commands that open the generator dialogs and the JAR
+// dialog.
+#include "commands/IMainContext.h"
 
 class CGenerateCommands {
 public:
@@ -12,6 +13,7 @@ public:
     void OnMakeHtml();
     void OnMakeApplet();
     void OnMakeClass();
+    void OnMakeJar();
 
 private:
     // Makes a generated file current and opens it in the source editor.

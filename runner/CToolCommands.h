@@ -1,7 +1,7 @@
 #pragma once
 // The main window's commands that run JDK tools or hand files to other
-// programs, and the options and JAR commands.
-#include "app/IMainContext.h"
+// programs, and the options command.
+#include "commands/IMainContext.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/Processes.h"
 #include "runner/CaptureFiles.h"
@@ -32,7 +32,6 @@ public:
     void OnJavaDocument();
 
     void OnOptions();
-    void OnMakeJar();
 
     // Removes capture files left by a run (also when the window closes).
     void DeleteCaptureFiles();

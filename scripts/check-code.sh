@@ -4,6 +4,7 @@
 # Needs a configured and built "build" folder (scripts/test.sh makes one).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+./scripts/check-layers.sh
 files=$(git ls-files '*.cpp' '*.h')
 clang-format --dry-run --Werror $files
 sources=$(git ls-files 'app/*.cpp' 'dialogs/*.cpp' 'generators/*.cpp' 'platform/*.cpp' \

@@ -2,7 +2,7 @@
 // against the same javac run directly, and the output window with a million
 // captured lines against a plain QPlainTextEdit (each shown in a process of
 // its own, see OutputWindowProbe.cpp).
-#include "app/IMainContext.h"
+#include "commands/IMainContext.h"
 #include "platform/JdkLocator.h"
 #include "runner/CToolCommands.h"
 #include "settings/COptionModel.h"

@@ -1,5 +1,5 @@
 #include "app/CommandStates.h"
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 
 #include "tests/support/QtPrinters.h"
 

@@ -1,6 +1,6 @@
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "app/SettingsWriteReport.h"
 #include "platform/JdkLocator.h"
 #include "settings/IniDocument.h"

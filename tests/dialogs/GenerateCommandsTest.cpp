@@ -1,4 +1,4 @@
-#include "app/IMainContext.h"
+#include "commands/IMainContext.h"
 #include "dialogs/CGenerateCommands.h"
 #include "settings/COptionModel.h"
 #include "tests/dialogs/DialogTestSupport.h"

@@ -2,7 +2,7 @@
 // A main window stand-in, a command object whose output windows, program
 // starts and document opens are recorded instead of shown, and a fixture
 // with a current file in "my src/".
-#include "app/IMainContext.h"
+#include "commands/IMainContext.h"
 #include "runner/CToolCommands.h"
 #include "settings/COptionModel.h"
 

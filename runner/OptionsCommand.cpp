@@ -1,6 +1,5 @@
 #include "runner/CToolCommands.h"
 
-#include "dialogs/CJarDialog.h"
 #include "settings/COptionDialog.h"
 
 void CToolCommands::OnOptions()
@@ -8,11 +7,4 @@ void CToolCommands::OnOptions()
     COptionDialog dialog(m_main.Options(), m_main.Window());
     if (dialog.exec() == QDialog::Accepted)
         m_main.RefreshJavaDocumentCommand();
-}
-
-void CToolCommands::OnMakeJar()
-{
-    CJarDialog dialog(m_main.Window());
-    dialog.SetJdkFolder(m_main.JdkFolder());
-    dialog.exec();
 }
