@@ -56,7 +56,6 @@ TEST(ClassGenerator, LinesStandWhereTheTemplatesPutThem)
         QStringList block;
         QStringList absent = {};
     } cases[] = {
-        {Class(S::UserDefined), {"public class Foo extends ", "", "{"}},
         // A frame closes through an adapter unless it listens itself.
         {Class(S::JFrame), QStringList{frameSized} + closing + QStringList{"\t}"}},
         {Class(S::JFrame, {WindowListenerIf}), {frameSized, "\t\taddWindowListener(this);", "\t}"}, {"WindowAdapter"}},
@@ -92,6 +91,27 @@ TEST(ClassGenerator, LinesStandWhereTheTemplatesPutThem)
         EXPECT_BLOCK(text, block);
         for (const QString& gone : absent)
             EXPECT_FALSE(text.contains(gone)) << gone.toStdString();
+    }
+}
+
+// A blank user-defined name would leave "extends" without a class: the class
+// then has no superclass, and every other choice stays as it was.
+TEST(ClassGenerator, UserDefinedSuperclassLine)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "public class Foo"},
+        {" ", "public class Foo"},
+        {"\t \u3000", "public class Foo"},
+        {"Object", "public class Foo extends Object"},
+        {" java.awt.Canvas", "public class Foo extends  java.awt.Canvas"},
+    };
+    for (const auto& [name, line] : cases) {
+        ClassChoices c = Class(S::UserDefined, {KeyListenerIf, RunnableIf}, Comments | Main);
+        c.userSuperclass = QString::fromUtf8(name);
+        QString text = GenerateClassSource(c);
+        EXPECT_BLOCK(text, "", line, "\timplements");
+        c.superclass = S::None;
+        EXPECT_EQ(text.replace(line, "public class Foo"), GenerateClassSource(c)) << name;
     }
 }
 

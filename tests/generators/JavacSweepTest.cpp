@@ -46,6 +46,9 @@ const MenuItemNode kMenuTrees[] = {
           Item("Back&\\slash"), Item("A&&B"), Item("End&"), Item("\\u0022")}),
 };
 
+// Blank names leave the class without a superclass.
+const char* const kUserSuperclasses[] = {"java.awt.Canvas", "Object", "", " "};
+
 // Every superclass, interface set, main and comments, with the imports that
 // the dialog ticks (now and then all of them, which must not make a name
 // ambiguous); the menu bar where the dialog offers it (JFrame, ActionListener).
@@ -56,7 +59,7 @@ void AddClassSources(Sweep& sweep)
             for (int flags = 0; flags < 8; ++flags) {
                 ClassChoices c;
                 c.superclass = SuperclassKind(kind);
-                c.userSuperclass = (faces % 2) ? "Object" : "java.awt.Canvas";
+                c.userSuperclass = kUserSuperclasses[faces % 4];
                 for (int i = 0; i < InterfaceCount; ++i)
                     c.interfaces[i] = faces & (1 << i);
                 c.withMain = flags & 1;
