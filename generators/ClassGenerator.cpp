@@ -67,7 +67,7 @@ SuperclassKind EffectiveSuperclass(const ClassChoices& choices)
 
 void AppendHeader(const ClassChoices& choices, const gen::ClassSuperclass& super, QString& out)
 {
-    Append(out, u"//Written by Tarnwick\n//%s\n", {choices.fileName});
+    Append(out, u"//Written by Tarnwick\n//%s\n", {gen::JavaCommentText(choices.fileName)});
     const auto imports = gen::ClassImportLines();
     for (int i = 0; i < ImportCount; ++i) {
         if (choices.imports[i])

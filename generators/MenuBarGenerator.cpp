@@ -131,7 +131,7 @@ void EmitItem(const QString& label, const QString& display, const QString& ident
     kItemListen.AppendTo(parts.initMenuBody, {variable, parentVar, variable});
     kHandlerHead.AppendTo(parts.handlerMethods, {handler});
     if (comments)
-        kHandlerHint.AppendTo(parts.handlerMethods, {display});
+        kHandlerHint.AppendTo(parts.handlerMethods, {gen::JavaCommentText(display)});
     kHandlerTail.AppendTo(parts.handlerMethods, {});
 }
 
