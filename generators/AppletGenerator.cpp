@@ -144,7 +144,7 @@ void AppendImports(const AppletChoices& choices, QString& out)
 QString Assemble(const AppletChoices& choices, const AppletSections& s, const QString& classLines)
 {
     QString out;
-    Append(out, u"//Written by Tarnwick\n//%s\n", {choices.fileName});
+    Append(out, u"//Written by Tarnwick\n//%s\n", {gen::JavaCommentText(choices.fileName)});
     AppendImports(choices, out);
     out.append(classLines);
     Append(out, u"\n{\n");

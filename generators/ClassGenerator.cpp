@@ -56,9 +56,18 @@ void AppendInterfaces(const ClassChoices& choices, const gen::ClassSuperclass& s
     }
 }
 
+// An empty or blank user-defined name would leave "extends" without a class:
+// such a class has no superclass.
+SuperclassKind EffectiveSuperclass(const ClassChoices& choices)
+{
+    if (choices.superclass == SuperclassKind::UserDefined && choices.userSuperclass.trimmed().isEmpty())
+        return SuperclassKind::None;
+    return choices.superclass;
+}
+
 void AppendHeader(const ClassChoices& choices, const gen::ClassSuperclass& super, QString& out)
 {
-    Append(out, u"//Written by Tarnwick\n//%s\n", {choices.fileName});
+    Append(out, u"//Written by Tarnwick\n//%s\n", {gen::JavaCommentText(choices.fileName)});
     const auto imports = gen::ClassImportLines();
     for (int i = 0; i < ImportCount; ++i) {
         if (choices.imports[i])
@@ -67,7 +76,7 @@ void AppendHeader(const ClassChoices& choices, const gen::ClassSuperclass& super
     Append(out, u"\n");
     Append(out, u"public class %s", {choices.className});
     out.append(QStringView(super.fragment));
-    if (choices.superclass == SuperclassKind::UserDefined)
+    if (EffectiveSuperclass(choices) == SuperclassKind::UserDefined)
         out.append(choices.userSuperclass);
     Append(out, u"\n");
 }
@@ -96,7 +105,7 @@ void AppendMain(const ClassChoices& choices, QString& out)
 
 QString GenerateClassSource(const ClassChoices& choices)
 {
-    const gen::ClassSuperclass& super = gen::ClassSuperclassOf(choices.superclass);
+    const gen::ClassSuperclass& super = gen::ClassSuperclassOf(EffectiveSuperclass(choices));
     ClassSections s;
     if (choices.withMenuBar)
         GenerateMenuBar(choices.menuTree, choices.comments, s);

@@ -131,18 +131,18 @@ void EmitItem(const QString& label, const QString& display, const QString& ident
     kItemListen.AppendTo(parts.initMenuBody, {variable, parentVar, variable});
     kHandlerHead.AppendTo(parts.handlerMethods, {handler});
     if (comments)
-        kHandlerHint.AppendTo(parts.handlerMethods, {display});
+        kHandlerHint.AppendTo(parts.handlerMethods, {gen::JavaCommentText(display)});
     kHandlerTail.AppendTo(parts.handlerMethods, {});
 }
 
 // Returns the menu's variable, the parent of its children.
-QString EmitMenu(const QString& label, const QString& word, const QString& identifier, const QString& parentVar,
+QString EmitMenu(const QString& label, const QString& display, const QString& identifier, const QString& parentVar,
                  MenuTextParts& parts)
 {
     QString variable = QStringLiteral("menu") % identifier;
     (parts.anyMenu ? kMenuDecl : kFirstMenuDecl).AppendTo(parts.menuDecls, {variable});
     parts.anyMenu = true;
-    kNewMenu.AppendTo(parts.initMenuBody, {variable, word});
+    kNewMenu.AppendTo(parts.initMenuBody, {variable, gen::JavaStringText(display)});
     AppendMnemonic(parts.initMenuBody, variable, Mnemonic(label));
     kAddToParent.AppendTo(parts.initMenuBody, {parentVar, variable});
     return variable;
@@ -192,13 +192,12 @@ void EmitTree(const MenuItemNode& root, bool comments, MenuTextParts& parts)
                 EmitSeparator(level.parentVar, parts);
             continue;
         }
-        const QString word = LabelToIdentifier(display);
-        const QString identifier = pool.Claim(level.prefix % word);
+        const QString identifier = pool.Claim(level.prefix % LabelToIdentifier(display));
         if (child.children.empty()) {
             EmitItem(child.label, display, identifier, level.parentVar, comments, parts);
             continue;
         }
-        QString variable = EmitMenu(child.label, word, identifier, level.parentVar, parts);
+        QString variable = EmitMenu(child.label, display, identifier, level.parentVar, parts);
         stack.push_back({&child, 0, identifier, std::move(variable)});
     }
 }

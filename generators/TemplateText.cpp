@@ -107,6 +107,23 @@ QString JavaCharText(const QString& character)
     return character;
 }
 
+QString JavaCommentText(const QString& text)
+{
+    if (!text.contains(u'\\'))
+        return text;
+    QString result;
+    result.reserve(text.size() + 2);
+    qsizetype backslashes = 0;  // directly before the current character
+    for (const QChar c : text) {
+        // A backslash starts an escape after an even run of backslashes only.
+        if (c == u'u' && backslashes % 2 == 1)
+            result.append(u'\\');
+        backslashes = c == u'\\' ? backslashes + 1 : 0;
+        result.append(c);
+    }
+    return result;
+}
+
 QString HtmlEscaped(QStringView text)
 {
     QString result;

@@ -53,6 +53,11 @@ QString JavaStringText(const QString& text);
 // a surrogate pair counted as one).
 QString JavaCharText(const QString& character);
 
+// User text for a Java comment. javac reads a backslash and "u" as a Unicode
+// escape even there (an invalid one fails, "\u000a" ends a line comment), so
+// such a backslash gets another one before it; every other character stays.
+QString JavaCommentText(const QString& text);
+
 // HTML text with the four characters " < > & replaced by their entities.
 QString HtmlEscaped(QStringView text);
 

@@ -35,7 +35,8 @@ MenuItemNode Item(const QString& label, std::vector<MenuItemNode> children = {})
 }
 
 // Menu trees a user might build: empty, plain, and one full of the labels
-// that trip naive generators (repeats, Japanese text, quotes, mnemonics).
+// that trip naive generators (repeats, Japanese text, quotes, mnemonics,
+// backslashes and "u" in captions and comments).
 const MenuItemNode kMenuTrees[] = {
     Item("JMenuBar"),
     Item("JMenuBar", {Item("File", {Item("Open"), Item("-"), Item("Exit")})}),
@@ -43,8 +44,13 @@ const MenuItemNode kMenuTrees[] = {
          {Item("ファイル(&F)", {Item("開く(&O)"), Item("保存(&S)"), Item("設定(&設)"), Item("-"), Item("Open"),
                                 Item("Open"), Item("Recent", {Item("One"), Item("One"), Item("&-")})}),
           Item("ファイル(&F)", {Item("終了")}), Item("Bar"), Item("-"), Item("Say \"Hi\" \\ C:\\Temp"), Item("Don&'t"),
-          Item("Back&\\slash"), Item("A&&B"), Item("End&"), Item("\\u0022")}),
+          Item("Back&\\slash"), Item("A&&B"), Item("End&"), Item("\\u0022"),
+          Item("\"C:\\users\" (&U)",
+               {Item("C:\\users"), Item("\\u000a"), Item("\\\\\\uzz"), Item("ends\\"), Item("*/")})}),
 };
+
+// Blank names leave the class without a superclass.
+const char* const kUserSuperclasses[] = {"java.awt.Canvas", "Object", "", " "};
 
 // Every superclass, interface set, main and comments, with the imports that
 // the dialog ticks (now and then all of them, which must not make a name
@@ -56,7 +62,7 @@ void AddClassSources(Sweep& sweep)
             for (int flags = 0; flags < 8; ++flags) {
                 ClassChoices c;
                 c.superclass = SuperclassKind(kind);
-                c.userSuperclass = (faces % 2) ? "Object" : "java.awt.Canvas";
+                c.userSuperclass = kUserSuperclasses[faces % 4];
                 for (int i = 0; i < InterfaceCount; ++i)
                     c.interfaces[i] = faces & (1 << i);
                 c.withMain = flags & 1;

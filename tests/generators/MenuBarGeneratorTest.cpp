@@ -91,9 +91,9 @@ TEST(MenuBarGenerator, NamesMnemonicsAndLiterals)
           {"\t\tmenuFileRecent = new JMenu(\"Recent\");", "\t\tmenuFile.add(menuFileRecent);",
            "\t\tmenuFileRecentOne = new JMenuItem(\"One\");", "\t\tmenuFileRecentOne.addActionListener(this);",
            "\t\tmenuFileRecent.add(menuFileRecentOne);", "\t}"}}},
-        // A menu is captioned with its word, an entry with its label less the '&'.
+        // Menus and entries alike are captioned with the label less the '&'.
         {Bar({Node("ファイル(&F)", {Node("ファイル(&F)")})}),
-         {{"\t\tmenuTAtMarkCF = new JMenu(\"TAtMarkCF\");", "\t\tmenuTAtMarkCF.setMnemonic('F');",
+         {{"\t\tmenuTAtMarkCF = new JMenu(\"ファイル(F)\");", "\t\tmenuTAtMarkCF.setMnemonic('F');",
            "\t\tmenuBar.add(menuTAtMarkCF);"},
           {"\t\tmenuTAtMarkCFTAtMarkCF = new JMenuItem(\"ファイル(F)\");",
            "\t\tmenuTAtMarkCFTAtMarkCF.setMnemonic('F');"}}},
@@ -108,6 +108,8 @@ TEST(MenuBarGenerator, NamesMnemonicsAndLiterals)
           {"\t\tmenuSay_Hi = new JMenuItem(\"Say \\\"Hi\\\"\");"},
           {"\t\tmenuCTemp = new JMenuItem(\"C:\\\\Temp\");"},
           {"\t\tmenuU0022 = new JMenuItem(\"\\\\u0022\");"}}},
+        {Bar({Node("Say \"Hi\" C:\\users", {Node("x")})}),
+         {{"\t\tmenuSay_Hi_Cusers = new JMenu(\"Say \\\"Hi\\\" C:\\\\users\");"}}},
         // A menu bar has no addSeparator: a separator on the bar is left out.
         {Bar({Node("-"), Node("x")}), {{"\tprivate void initMenu() {", "\t\tmenuX = new JMenuItem(\"x\");"}}},
         // A repeated identifier gets a number wherever it is used.
