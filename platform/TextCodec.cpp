@@ -7,7 +7,23 @@ namespace platform {
 
 namespace {
 constexpr const char* kCp932 = "windows-31j";
+
+bool IsCp932LeadByte(uchar b) { return (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc); }
+
+// A lead byte with no byte after it: the decoder drops it silently.
+bool EndsInLoneLeadByte(const QByteArray& bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const bool lead = IsCp932LeadByte(uchar(bytes[i]));
+        if (lead && i + 1 == bytes.size())
+            return true;
+        i += lead ? 2 : 1;
+    }
+    return false;
 }
+
+}  // namespace
 
 bool IsValidUtf8(const QByteArray& bytes)
 {
@@ -43,10 +59,22 @@ QByteArray ToCp932(const QString& text)
 
 QString FromCp932(const QByteArray& bytes)
 {
-    QStringDecoder decoder(kCp932);
+    QStringDecoder decoder(kCp932, QStringDecoder::Flag::Stateless);
     if (!decoder.isValid())
         return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    if (EndsInLoneLeadByte(bytes))
+        text += QChar::ReplacementCharacter;
+    return text;
+}
+
+bool IsValidCp932(const QByteArray& bytes)
+{
+    QStringDecoder decoder(kCp932, QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        return false;
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
 }
 
 bool IsCp932Encodable(const QString& text)

@@ -20,7 +20,9 @@ QByteArray EncodeFileText(const QString& text);
 
 // CP932 (Shift-JIS) bytes of a text; characters without a CP932 form become "?".
 QByteArray ToCp932(const QString& text);
+// Bytes that do not decode (a lead byte at the end included) read as U+FFFD or U+001A.
 QString FromCp932(const QByteArray& bytes);
+bool IsValidCp932(const QByteArray& bytes);
 bool IsCp932Encodable(const QString& text);
 
 }  // namespace platform

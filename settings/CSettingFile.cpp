@@ -127,6 +127,8 @@ bool CSettingFile::WriteString(const QString& section, const QString& key, const
             Handler()(path, reason);
         return false;
     };
+    if (!IniDocument::IsSectionName(section) || !IniDocument::IsKeyName(key))
+        return fail(QStringLiteral("設定の名前に使えない文字があります: [%1] %2").arg(section, key));
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return fail(QStringLiteral("フォルダを作成できません: ") + folder);
@@ -145,7 +147,8 @@ bool CSettingFile::WriteString(const QString& section, const QString& key, const
         existing.close();
     }
     IniDocument document = IniDocument::FromBytes(current);
-    document.SetValue(section, key, value);
+    if (!document.SetValue(section, key, value))
+        return fail(QStringLiteral("設定を書き込めません: [%1] %2").arg(section, key));
 
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))

@@ -21,6 +21,7 @@ public:
     bool GetBool(const QString& section, const QString& key, bool defaultValue) const;
     bool WriteBool(const QString& section, const QString& key, bool value);
     QString GetString(const QString& section, const QString& key, const QString& defaultValue) const;
+    // A name that IniDocument cannot store fails like any other write.
     bool WriteString(const QString& section, const QString& key, const QString& value);
 
     // The reason of the last failed write, for the user.

@@ -2,11 +2,31 @@
 
 #include "platform/TextCodec.h"
 
+#include <QSet>
+
 namespace {
+
+QString NameKey(const QString& name) { return name.toCaseFolded(); }
 
 QString IndexKey(const QString& section, const QString& key)
 {
-    return section.toLower() + QLatin1Char('\n') + key.toLower();
+    return NameKey(section) + QLatin1Char('\n') + NameKey(key);
+}
+
+bool SameName(const QString& a, const QString& b) { return NameKey(a) == NameKey(b); }
+
+bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+// Only blanks and TABs: U+3000 and other white space belong to the text.
+QString TrimBlanks(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
 }
 
 bool IsQuote(QChar c) { return c == QLatin1Char('"') || c == QLatin1Char('\''); }
@@ -18,6 +38,12 @@ QString Unquote(const QString& value)
     return value;
 }
 
+bool IsStorableName(const QString& name)
+{
+    return name.isValidUtf16() && TrimBlanks(name) == name && !name.contains(QLatin1Char('\r'))
+           && !name.contains(QLatin1Char('\n')) && !name.contains(QChar(0));
+}
+
 }  // namespace
 
 QString EncodeIniValue(const QString& value)
@@ -26,97 +52,78 @@ QString EncodeIniValue(const QString& value)
     v.replace(QLatin1String("\r\n"), QLatin1String(" "));
     v.replace(QLatin1Char('\r'), QLatin1Char(' '));
     v.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const bool padded = !v.isEmpty() && (v.front().isSpace() || v.back().isSpace());
-    if (padded || Unquote(v) != v)
+    if (TrimBlanks(v) != v || Unquote(v) != v)
         return QLatin1Char('"') + v + QLatin1Char('"');
     return v;
+}
+
+bool IniDocument::IsSectionName(const QString& name)
+{
+    return IsStorableName(name) && !name.contains(QLatin1Char(']'));
+}
+
+bool IniDocument::IsKeyName(const QString& name)
+{
+    return IsStorableName(name) && !name.isEmpty() && !name.contains(QLatin1Char('='))
+           && !name.startsWith(QLatin1Char('[')) && !name.startsWith(QLatin1Char(';'));
 }
 
 IniDocument IniDocument::FromBytes(const QByteArray& bytes)
 {
     IniDocument doc;
-    doc.m_cp932 = !platform::IsValidUtf8(bytes);
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    while (start < n) {
-        qsizetype end = start;
-        while (end < n && bytes[end] != '\n' && bytes[end] != '\r')
-            ++end;
-        Line line;
-        line.bytes = bytes.mid(start, end - start);
-        qsizetype next = end;
-        if (end < n) {
-            if (bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n')
-                next = end + 2;
-            else
-                next = end + 1;
-        }
-        line.ending = bytes.mid(end, next - end);
-        doc.m_lines.append(line);
-        start = next;
-    }
+    doc.m_text = SplitIniText(bytes);
     doc.Reindex();
     return doc;
-}
-
-QString IniDocument::Decode(const QByteArray& bytes) const
-{
-    return m_cp932 ? platform::FromCp932(bytes) : QString::fromUtf8(bytes);
-}
-
-void IniDocument::TranscodeToUtf8()
-{
-    for (Line& line : m_lines)
-        line.bytes = platform::EncodeFileText(platform::FromCp932(line.bytes));
-    m_cp932 = false;
 }
 
 QByteArray IniDocument::Encode(const QString& text)
 {
     // Text that needs more than CP932 moves the whole file to UTF-8.
-    if (m_cp932 && !platform::IsCp932Encodable(text))
-        TranscodeToUtf8();
-    return m_cp932 ? platform::ToCp932(text) : platform::EncodeFileText(text);
+    if (m_text.encoding == IniEncoding::Cp932 && !platform::IsCp932Encodable(text))
+        MoveIniTextToUtf8(m_text);
+    return EncodeIniLine(m_text.encoding, text);
 }
 
 void IniDocument::KeepEncodingRecognisable()
 {
     // A CP932 file whose only non-UTF-8 bytes were just replaced would be
     // read back as UTF-8 and garbled: it moves to UTF-8 as a whole.
-    if (m_cp932 && platform::IsValidUtf8(ToBytes()))
-        TranscodeToUtf8();
+    if (m_text.encoding == IniEncoding::Cp932 && platform::IsValidUtf8(ToBytes()))
+        MoveIniTextToUtf8(m_text);
 }
 
-IniDocument::Parsed IniDocument::Parse(const Line& line) const
+IniDocument::Parsed IniDocument::Parse(const IniLine& line) const
 {
     Parsed parsed;
-    const QString text = Decode(line.bytes).trimmed();
+    const QString text = TrimBlanks(DecodeIniLine(m_text.encoding, line.bytes));
     if (text.startsWith(QLatin1Char('['))) {
         const qsizetype close = text.indexOf(QLatin1Char(']'));
         parsed.kind = Kind::Section;
-        parsed.name = text.mid(1, close < 0 ? -1 : close - 1).trimmed();
+        parsed.name = TrimBlanks(text.mid(1, close < 0 ? -1 : close - 1));
         return parsed;
     }
     const qsizetype eq = text.indexOf(QLatin1Char('='));
     if (eq <= 0 || text.startsWith(QLatin1Char(';')))
         return parsed;
     parsed.kind = Kind::Key;
-    parsed.name = text.left(eq).trimmed();
-    parsed.value = Unquote(text.mid(eq + 1).trimmed());
+    parsed.name = TrimBlanks(text.left(eq));
+    parsed.value = Unquote(TrimBlanks(text.mid(eq + 1)));
     return parsed;
 }
 
 void IniDocument::Reindex()
 {
     m_index.clear();
+    QSet<QString> seenSections;
     QString section;
-    bool inSection = false;
-    for (const Line& line : m_lines) {
+    bool reading = false;  // inside the first section of its name
+    for (const IniLine& line : m_text.lines) {
         const Parsed parsed = Parse(line);
         if (parsed.kind == Kind::Section) {
             section = parsed.name;
-            inSection = true;
-        } else if (parsed.kind == Kind::Key && inSection) {
+            reading = !seenSections.contains(NameKey(section));
+            seenSections.insert(NameKey(section));
+        } else if (parsed.kind == Kind::Key && reading) {
             const QString key = IndexKey(section, parsed.name);
             if (!m_index.contains(key))
                 m_index.insert(key, parsed.value);
@@ -134,55 +141,51 @@ std::optional<QString> IniDocument::Value(const QString& section, const QString&
 
 qsizetype IniDocument::FindSection(const QString& section) const
 {
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const Parsed parsed = Parse(m_lines[i]);
-        if (parsed.kind == Kind::Section && parsed.name.compare(section, Qt::CaseInsensitive) == 0)
+    for (qsizetype i = 0; i < m_text.lines.size(); ++i) {
+        const Parsed parsed = Parse(m_text.lines[i]);
+        if (parsed.kind == Kind::Section && SameName(parsed.name, section))
             return i;
     }
     return -1;
 }
 
-void IniDocument::SetValue(const QString& section, const QString& key, const QString& value)
+void IniDocument::InsertLine(qsizetype at, const QString& text)
 {
-    const QByteArray crlf("\r\n");
-    const QByteArray written = Encode(key + QLatin1Char('=') + EncodeIniValue(value));
-    const qsizetype head = FindSection(section);
-    if (head < 0) {
-        if (!m_lines.isEmpty() && m_lines.last().ending.isEmpty())
-            m_lines.last().ending = crlf;
-        m_lines.append({Encode(QLatin1Char('[') + section + QLatin1Char(']')), crlf});
-        m_lines.append({written, crlf});
-        KeepEncodingRecognisable();
-        Reindex();
-        return;
-    }
-    qsizetype lastFilled = head;
-    for (qsizetype i = head + 1; i < m_lines.size(); ++i) {
-        const Parsed parsed = Parse(m_lines[i]);
-        if (parsed.kind == Kind::Section)
-            break;
-        if (parsed.kind == Kind::Key && parsed.name.compare(key, Qt::CaseInsensitive) == 0) {
-            m_lines[i] = {written, crlf};
-            KeepEncodingRecognisable();
-            Reindex();
-            return;
-        }
-        if (!Decode(m_lines[i].bytes).trimmed().isEmpty())
-            lastFilled = i;
-    }
-    if (m_lines[lastFilled].ending.isEmpty())
-        m_lines[lastFilled].ending = crlf;
-    m_lines.insert(lastFilled + 1, {written, crlf});
-    KeepEncodingRecognisable();
-    Reindex();
+    const QByteArray bytes = Encode(text);  // may move the file to UTF-8 first
+    if (at > 0)
+        EndIniLine(m_text.encoding, m_text.lines[at - 1]);
+    m_text.lines.insert(at, {bytes, EncodeIniLine(m_text.encoding, QStringLiteral("\r\n"))});
 }
 
-QByteArray IniDocument::ToBytes() const
+bool IniDocument::SetValue(const QString& section, const QString& key, const QString& value)
 {
-    QByteArray out;
-    for (const Line& line : m_lines) {
-        out += line.bytes;
-        out += line.ending;
+    if (!IsSectionName(section) || !IsKeyName(key))
+        return false;
+    const QString written = key + QLatin1Char('=') + EncodeIniValue(value);
+    const qsizetype head = FindSection(section);
+    if (head < 0) {
+        InsertLine(m_text.lines.size(), QLatin1Char('[') + section + QLatin1Char(']'));
+        InsertLine(m_text.lines.size(), written);
+    } else {
+        qsizetype lastFilled = head;
+        qsizetype replace = -1;
+        for (qsizetype i = head + 1; i < m_text.lines.size() && replace < 0; ++i) {
+            const Parsed parsed = Parse(m_text.lines[i]);
+            if (parsed.kind == Kind::Section)
+                break;
+            if (parsed.kind == Kind::Key && SameName(parsed.name, key))
+                replace = i;
+            else if (!TrimBlanks(DecodeIniLine(m_text.encoding, m_text.lines[i].bytes)).isEmpty())
+                lastFilled = i;
+        }
+        if (replace >= 0) {
+            const QByteArray bytes = Encode(written);
+            m_text.lines[replace] = {bytes, EncodeIniLine(m_text.encoding, QStringLiteral("\r\n"))};
+        } else {
+            InsertLine(lastFilled + 1, written);
+        }
     }
-    return out;
+    KeepEncodingRecognisable();
+    Reindex();
+    return true;
 }

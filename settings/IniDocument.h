@@ -3,19 +3,19 @@
 // disturbing any line that is not the one written.
 //
 // Format: "[section]" opens a section; "key=value" lines follow. Section and
-// key names match without regard to letter case; blanks around names and
-// values do not count; a value in one pair of single or double quotes is read
-// without them. The first matching section and key win.
-#include <QByteArray>
+// key names match without regard to letter case; blanks and TABs around names
+// and values do not count (other white space, U+3000 included, does); a value
+// in one pair of single or double quotes is read without them. Only the first
+// of sections with the same name is read and written; in it the first key wins.
+#include "settings/IniText.h"
+
 #include <QHash>
-#include <QList>
 #include <QString>
 #include <optional>
 
 class IniDocument {
 public:
     IniDocument() = default;
-    // UTF-8, or CP932 when the bytes are not valid UTF-8.
     static IniDocument FromBytes(const QByteArray& bytes);
 
     std::optional<QString> Value(const QString& section, const QString& key) const;
@@ -23,16 +23,20 @@ public:
     // Replaces the value of an existing key in place, else adds the key at the
     // end of its section, else appends the section at the end. The written
     // line is "key=value" ended by CR LF; every other line keeps its bytes.
-    void SetValue(const QString& section, const QString& key, const QString& value);
+    // False, changing nothing, for names that IsSectionName or IsKeyName refuse.
+    bool SetValue(const QString& section, const QString& key, const QString& value);
 
-    QByteArray ToBytes() const;
-    bool IsCp932() const { return m_cp932; }
+    QByteArray ToBytes() const { return JoinIniText(m_text); }
+    IniEncoding Encoding() const { return m_text.encoding; }
+
+    // Names that a write can store so that they read back and add no other
+    // line: no line break or NUL, no blank or TAB at either end; a section name
+    // holds no "]"; a key name is not empty, holds no "=" and does not begin
+    // with "[" or ";".
+    static bool IsSectionName(const QString& name);
+    static bool IsKeyName(const QString& name);
 
 private:
-    struct Line {
-        QByteArray bytes;   // without the line end
-        QByteArray ending;  // "\r\n", "\n", "\r" or empty on the last line
-    };
     enum class Kind { Other, Section, Key };
     struct Parsed {
         Kind kind = Kind::Other;
@@ -40,21 +44,19 @@ private:
         QString value;  // key value, trimmed and unquoted
     };
 
-    Parsed Parse(const Line& line) const;
-    QString Decode(const QByteArray& bytes) const;
+    Parsed Parse(const IniLine& line) const;
     QByteArray Encode(const QString& text);
-    void TranscodeToUtf8();
     void KeepEncodingRecognisable();
     void Reindex();
     qsizetype FindSection(const QString& section) const;
+    void InsertLine(qsizetype at, const QString& text);
 
-    QList<Line> m_lines;
-    bool m_cp932 = false;
-    // lower-case "section\nkey" -> first value
+    IniText m_text;
+    // case-folded "section\nkey" -> value of the first key in the first section
     QHash<QString, QString> m_index;
 };
 
 // How a value is written so that it reads back unchanged: line breaks become
-// blanks (they would end the line), and a value with blanks at either end or
-// enclosed in quotes is wrapped in double quotes.
+// blanks (they would end the line), and a value with blanks or TABs at either
+// end or enclosed in quotes is wrapped in double quotes.
 QString EncodeIniValue(const QString& value);

@@ -45,7 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"value with equals", "[S]\r\nK=a=b\r\n", "S", "K", "a=b"},
                       ReadCase{"first key wins", "[S]\r\nK=1\r\nK=2\r\n", "S", "K", "1"},
                       ReadCase{"first section wins", "[S]\r\nK=1\r\n[S]\r\nK=2\r\n", "S", "K", "1"},
-                      ReadCase{"second section holds key", "[S]\r\nA=1\r\n[S]\r\nK=2\r\n", "S", "K", "2"},
+                      ReadCase{"repeated section is not read", "[S]\r\nA=1\r\n[s]\r\nK=2\r\n", "S", "K", nullptr},
+                      ReadCase{"blanks and tabs around", "[S]\r\n \tK\t = \t x\t\r\n", "S", "K", "x"},
+                      ReadCase{"full-width space kept", "[S]\r\nStrArg=\u3000abc\u3000\r\n", "S", "StrArg",
+                               "\u3000abc\u3000"},
+                      ReadCase{"full-width space is part of a name", "[S]\r\n\u3000K=1\r\n", "S", "K", nullptr},
                       ReadCase{"shared key names", "[Option]\r\nExtend=true\r\n[JavaOption]\r\nOption=false\r\n",
                                "JavaOption", "Option", "false"},
                       ReadCase{"other section", "[A]\r\nK=1\r\n[B]\r\n", "B", "K", nullptr},
@@ -61,7 +65,7 @@ TEST(IniRead, Cp932FileIsDecoded)
     // "[S]\r\nK=ソース\r\n" in CP932: the bytes are not valid UTF-8.
     const QByteArray cp932 = QByteArray("[S]\r\nK=") + QByteArray::fromHex("835c815b8358") + "\r\n";
     const IniDocument doc = IniDocument::FromBytes(cp932);
-    EXPECT_TRUE(doc.IsCp932());
+    EXPECT_EQ(doc.Encoding(), IniEncoding::Cp932);
     EXPECT_EQ(doc.Value(QStringLiteral("S"), QStringLiteral("K")), QStringLiteral("ソース"));
 }
 
@@ -106,6 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "[A]\r\nX=1\r\nZ=3\r\n\r\n[B]\r\nY=2\r\n"},
         WriteCase{"new key in last section without line end", "[A]\r\nX=1", "A", "Z", "3", "[A]\r\nX=1\r\nZ=3\r\n"},
         WriteCase{"new key in empty section", "[A]\n[B]\n", "A", "K", "v", "[A]\nK=v\r\n[B]\n"},
+        WriteCase{"first of repeated sections", "[S]\r\nA=1\r\n[s]\r\nK=2\r\n", "S", "K", "3",
+                  "[S]\r\nA=1\r\nK=3\r\n[s]\r\nK=2\r\n"},
+        WriteCase{"full-width space needs no quotes", "", "S", "K", "\u3000abc", "[S]\r\nK=\u3000abc\r\n"},
         WriteCase{"new section at end", "[A]\r\nX=1\r\n", "B", "K", "v", "[A]\r\nX=1\r\n[B]\r\nK=v\r\n"},
         WriteCase{"new section after text without line end", "garbage", "B", "K", "v", "garbage\r\n[B]\r\nK=v\r\n"},
         WriteCase{"negative integer", "", "MsgDlg", "Top", "-8", "[MsgDlg]\r\nTop=-8\r\n"},
@@ -140,7 +147,7 @@ TEST(IniWrite, Cp932FileMovesToUtf8WhenItWouldBeMisread)
     // Only the replaced line held CP932 bytes; "ﾃ｣" in CP932 is valid UTF-8.
     const QByteArray before = QByteArray("[S]\r\nA=") + QByteArray::fromHex("835c") + "\r\nB=\xc3\xa9\r\n";
     IniDocument doc = IniDocument::FromBytes(before);
-    ASSERT_TRUE(doc.IsCp932());
+    ASSERT_EQ(doc.Encoding(), IniEncoding::Cp932);
     const QString otherText = *doc.Value(QStringLiteral("S"), QStringLiteral("B"));
     doc.SetValue(QStringLiteral("S"), QStringLiteral("A"), QStringLiteral("ﾃ｣"));
     const IniDocument reread = IniDocument::FromBytes(doc.ToBytes());
@@ -154,9 +161,62 @@ TEST(IniWrite, Cp932FileMovesToUtf8WhenTheValueNeedsIt)
     IniDocument doc = IniDocument::FromBytes(before);
     doc.SetValue(QStringLiteral("S"), QStringLiteral("B"), QStringLiteral("😀"));
     const IniDocument reread = IniDocument::FromBytes(doc.ToBytes());
-    EXPECT_FALSE(reread.IsCp932());
+    EXPECT_EQ(reread.Encoding(), IniEncoding::Utf8);
+    EXPECT_TRUE(doc.ToBytes().startsWith("[S]"));  // every line decoded: no mark needed
     EXPECT_EQ(reread.Value(QStringLiteral("S"), QStringLiteral("A")), QStringLiteral("ソース"));
     EXPECT_EQ(reread.Value(QStringLiteral("S"), QStringLiteral("B")), QStringLiteral("😀"));
 }
+
+// Names that would not read back, or would add lines, are refused whole.
+struct NameCase {
+    const char* name;
+    const char* section;
+    const char* key;
+};
+
+class IniRefusedName : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(IniRefusedName, WritesNothing)
+{
+    const NameCase& c = GetParam();
+    const QByteArray before("[S]\r\nK=1\r\n");
+    IniDocument doc = IniDocument::FromBytes(before);
+    doc.SetValue(QString::fromUtf8(c.section), QString::fromUtf8(c.key), QStringLiteral("v"));
+    EXPECT_EQ(doc.ToBytes(), before) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IniRefusedName,
+    ::testing::Values(NameCase{"line break in key", "S", "k\r\nx"}, NameCase{"lines in section", "A\nk=evil\n[B", "K"},
+                      NameCase{"bracket in section", "A]B", "K"}, NameCase{"equals in key", "S", "a=b"},
+                      NameCase{"key opening a section", "S", "[k"}, NameCase{"key as comment", "S", ";k"},
+                      NameCase{"empty key", "S", ""}, NameCase{"blank before key", "S", " k"},
+                      NameCase{"tab after section", "S\t", "K"}));
+
+// Unusual names that do read back: a second write replaces the first.
+class IniAcceptedName : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(IniAcceptedName, ReadsBackAndIsReplacedInPlace)
+{
+    const NameCase& c = GetParam();
+    const QString section = QString::fromUtf8(c.section);
+    const QString key = QString::fromUtf8(c.key);
+    IniDocument once;
+    once.SetValue(section, key, QStringLiteral("2"));
+    IniDocument twice;
+    twice.SetValue(section, key, QStringLiteral("1"));
+    twice.SetValue(section, key, QStringLiteral("2"));
+    EXPECT_EQ(twice.ToBytes(), once.ToBytes()) << c.name;
+    EXPECT_EQ(IniDocument::FromBytes(twice.ToBytes()).Value(section, key), QStringLiteral("2")) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IniAcceptedName,
+                         ::testing::Values(NameCase{"bracket opening section", "[A", "K"},
+                                           NameCase{"bracket in key", "S", "k]"},
+                                           NameCase{"equals in section", "a=b", "K"},
+                                           NameCase{"semicolon inside key", "S", "k;x"},
+                                           NameCase{"quoted key", "S", "\"q\""},
+                                           NameCase{"full-width space around key", "S", "\u3000k\u3000"},
+                                           NameCase{"japanese names", "設定", "キー"}));
 
 }  // namespace

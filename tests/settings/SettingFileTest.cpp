@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 namespace {
@@ -105,6 +106,36 @@ TEST(SettingFile, BadFilesReadAsDefaultsAndWritesKeepOtherLines)
         EXPECT_TRUE(after.startsWith(before));
         EXPECT_EQ(settings.GetString(QStringLiteral("New"), K, {}), QStringLiteral("v"));
     }
+}
+
+TEST(SettingFile, NameThatCouldAddLinesIsRefusedAndReported)
+{
+    SettingsSandbox sandbox;
+    const QByteArray before("[S]\r\nK=1\r\n");
+    sandbox.WriteIni(before);
+    QStringList reasons;
+    CSettingFile::SetWriteFailureHandler([&](const QString&, const QString& reason) { reasons << reason; });
+    CSettingFile settings;
+    EXPECT_FALSE(settings.WriteString(QStringLiteral("S"), QStringLiteral("k\r\nx"), QStringLiteral("v")));
+    EXPECT_FALSE(settings.WriteInt(QStringLiteral("A\nk=evil\n[B"), K, 1));
+    CSettingFile::SetWriteFailureHandler({});
+    EXPECT_EQ(reasons.size(), 2);
+    EXPECT_FALSE(settings.LastError().isEmpty());
+    EXPECT_EQ(sandbox.IniBytes(), before);
+}
+
+TEST(SettingFile, Utf16FileIsReadAndStaysUtf16)
+{
+    SettingsSandbox sandbox;
+    const QString text = QStringLiteral("[JDK]\r\nPath=/opt/jdk\r\n");
+    const QByteArray bom = QByteArray::fromHex("fffe");
+    QStringEncoder utf16(QStringEncoder::Utf16LE);
+    sandbox.WriteIni(bom + utf16.encode(text));
+    CSettingFile settings;
+    EXPECT_EQ(settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {}), QStringLiteral("/opt/jdk"));
+    ASSERT_TRUE(settings.WriteBool(QStringLiteral("Option"), QStringLiteral("Extend"), true));
+    const QString after = text + QStringLiteral("[Option]\r\nExtend=true\r\n");
+    EXPECT_EQ(sandbox.IniBytes(), bom + QByteArray(utf16.encode(after)));
 }
 
 }  // namespace
