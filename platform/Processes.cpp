@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include <clocale>
 #include <locale.h>
 
 namespace platform {
