@@ -89,4 +89,11 @@ QString QuoteArgument(const QString& argument)
     return out;
 }
 
+QString AsFileArgument(const QString& name)
+{
+    if (name.startsWith(QLatin1Char('-')) || name.startsWith(QLatin1Char('@')))
+        return QStringLiteral("./") + name;
+    return name;
+}
+
 }  // namespace platform

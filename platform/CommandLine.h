@@ -16,4 +16,8 @@ QStringList SplitCommandLine(const QString& text);
 // TAB or a double quote, so that SplitCommandLine gives it back whole.
 QString QuoteArgument(const QString& argument);
 
+// A relative file name that begins like an option ("-") or an argument file
+// ("@") with "./" in front, so that a tool takes it as a file.
+QString AsFileArgument(const QString& name);
+
 }  // namespace platform

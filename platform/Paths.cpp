@@ -79,6 +79,17 @@ QString WithTrailingSeparator(const QString& folder)
     return folder + kSeparator;
 }
 
+QString TemporaryFolder()
+{
+    const QString fallback = QStringLiteral("/tmp");
+    for (const QString& folder : {qEnvironmentVariable("TMPDIR"), fallback}) {
+        const QFileInfo info(folder);
+        if (!folder.isEmpty() && info.isDir() && info.isWritable())
+            return info.canonicalFilePath();
+    }
+    return fallback;
+}
+
 QString WithoutTrailingSeparator(const QString& folder)
 {
     if (folder.size() > 1 && folder.endsWith(kSeparator))

@@ -30,6 +30,11 @@ QString ToClassPathList(const QString& entries);
 // The separator between class path entries: ";" on Windows, ":" elsewhere.
 QChar ClassPathSeparator();
 
+// The folder for temporary files, without a trailing separator: $TMPDIR when
+// it names a writable folder, else /tmp (also when that is unusable, so that
+// a message can name it).
+QString TemporaryFolder();
+
 QString WithTrailingSeparator(const QString& folder);
 // Removes one trailing separator; the root "/" stays "/".
 QString WithoutTrailingSeparator(const QString& folder);

@@ -3,7 +3,75 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <locale.h>
+
 namespace platform {
+
+namespace {
+
+// The locale that decides the character set, as the C library picks it.
+QString CharacterLocale(const QProcessEnvironment& env)
+{
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        if (QString value = env.value(QLatin1String(name)); !value.isEmpty())
+            return value;
+    }
+    return QStringLiteral("C");
+}
+
+bool IsUtf8Name(const QString& locale)
+{
+    const QString codeset = locale.section(QLatin1Char('.'), 1).section(QLatin1Char('@'), 0, 0);
+    return codeset.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0
+           || codeset.compare(QLatin1String("utf8"), Qt::CaseInsensitive) == 0;
+}
+
+bool IsInstalled(const QString& locale)
+{
+    const locale_t handle = ::newlocale(LC_CTYPE_MASK, locale.toLocal8Bit().constData(), locale_t(nullptr));
+    if (!handle)
+        return false;
+    ::freelocale(handle);
+    return true;
+}
+
+// An installed UTF-8 locale, the user's language first; empty when none is.
+QString InstalledUtf8Locale(const QString& userLocale)
+{
+    const QString language = userLocale.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    QStringList candidates{QStringLiteral("C.UTF-8"), QStringLiteral("C.utf8"), QStringLiteral("en_US.UTF-8")};
+    if (language != QLatin1String("C") && language != QLatin1String("POSIX") && !language.isEmpty())
+        candidates.prepend(language + QStringLiteral(".UTF-8"));
+    for (const QString& candidate : candidates) {
+        if (IsInstalled(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+}  // namespace
+
+void Configure(QProcess& process, const ProcessSpec& request)
+{
+    process.setProgram(request.program);
+    process.setArguments(request.arguments);
+    process.setWorkingDirectory(request.workingFolder);
+    process.setStandardInputFile(QProcess::nullDevice());
+    if (request.utf8Locale)
+        process.setProcessEnvironment(WithUtf8Locale(QProcessEnvironment::systemEnvironment()));
+}
+
+QProcessEnvironment WithUtf8Locale(QProcessEnvironment env)
+{
+    const QString user = CharacterLocale(env);
+    if (IsUtf8Name(user))
+        return env;
+    if (const QString utf8 = InstalledUtf8Locale(user); !utf8.isEmpty())
+        env.insert(QStringLiteral("LC_ALL"), utf8);
+    return env;
+}
+
+bool SpeaksUtf8(const QProcessEnvironment& env) { return IsUtf8Name(CharacterLocale(WithUtf8Locale(env))); }
 
 bool IsStartable(const QString& program)
 {
@@ -14,10 +82,7 @@ bool IsStartable(const QString& program)
 bool StartDetached(const ProcessSpec& request)
 {
     QProcess process;
-    process.setProgram(request.program);
-    process.setArguments(request.arguments);
-    process.setWorkingDirectory(request.workingFolder);
-    process.setStandardInputFile(QProcess::nullDevice());
+    Configure(process, request);
     return process.startDetached();
 }
 

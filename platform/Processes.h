@@ -1,8 +1,11 @@
 #pragma once
-// A program to start: its path, its argument list and its working folder.
-// Programs are always started directly, never through a shell.
+// A program to start: its path, its argument list, its working folder and
+// its locale. Programs are always started directly, never through a shell.
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+
+class QProcess;
 
 namespace platform {
 
@@ -10,8 +13,24 @@ struct ProcessSpec {
     QString program;
     QStringList arguments;
     QString workingFolder;  // empty: the program's own
+    // Run under a UTF-8 locale when the user's is not, so that a JDK tool
+    // reads sources and writes messages in UTF-8, as the program does.
+    bool utf8Locale = false;
     bool operator==(const ProcessSpec&) const = default;
 };
+
+// Sets process up to run request: program, arguments, working folder, the
+// null device as standard input, and the environment.
+void Configure(QProcess& process, const ProcessSpec& request);
+
+// env with LC_ALL set to an installed UTF-8 locale when env's character
+// locale (LC_ALL, else LC_CTYPE, else LANG) is not UTF-8: the user's language
+// in UTF-8 when installed (ja_JP.eucJP gives ja_JP.UTF-8), else C.UTF-8 or
+// en_US.UTF-8. Unchanged when no UTF-8 locale is installed.
+QProcessEnvironment WithUtf8Locale(QProcessEnvironment env);
+
+// True when a process with env and utf8Locale reads and writes UTF-8.
+bool SpeaksUtf8(const QProcessEnvironment& env);
 
 // True when program names an executable file.
 bool IsStartable(const QString& program);

@@ -36,13 +36,19 @@ QStringList FolderOptions(const QString& name, const QString& folder)
 
 }  // namespace
 
+QStringList TerminalCandidates(const DesktopEnvironment& env)
+{
+    QStringList names{QStringLiteral("x-terminal-emulator"), QStringLiteral("gnome-terminal"),
+                      QStringLiteral("konsole"), QStringLiteral("xfce4-terminal"), QStringLiteral("xterm")};
+    if (!env.terminal.isEmpty())
+        names.prepend(env.terminal);
+    return names;
+}
+
 QString FindTerminal(const DesktopEnvironment& env)
 {
-    static const char* const kKnown[] = {"x-terminal-emulator", "gnome-terminal", "konsole", "xfce4-terminal", "xterm"};
-    if (QString chosen = FindProgram(env.terminal, env); !chosen.isEmpty())
-        return chosen;
-    for (const char* name : kKnown) {
-        if (QString found = FindProgram(QString::fromLatin1(name), env); !found.isEmpty())
+    for (const QString& name : TerminalCandidates(env)) {
+        if (QString found = FindProgram(name, env); !found.isEmpty())
             return found;
     }
     return {};
@@ -53,6 +59,7 @@ ProcessSpec InTerminal(const QString& terminal, const ProcessSpec& command, bool
     ProcessSpec request;
     request.program = terminal;
     request.workingFolder = command.workingFolder;
+    request.utf8Locale = command.utf8Locale;
     const QString name = QFileInfo(terminal).fileName();
     request.arguments = FolderOptions(name, command.workingFolder);
     request.arguments << ExecuteOption(name);
@@ -60,13 +67,6 @@ ProcessSpec InTerminal(const QString& terminal, const ProcessSpec& command, bool
         request.arguments << QStringLiteral("/bin/sh") << QStringLiteral("-c") << kKeepOpenScript;
     request.arguments << command.program << command.arguments;
     return request;
-}
-
-ProcessSpec ForConsoleWindow(const QString& terminal, const ProcessSpec& command, bool keepOpen)
-{
-    if (terminal.isEmpty())
-        return command;
-    return InTerminal(terminal, command, keepOpen);
 }
 
 }  // namespace platform

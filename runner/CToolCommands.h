@@ -53,6 +53,8 @@ private:
     void ShowCapturedOutput(bool force);
     // The detached form: in a console window of its own, not waited for.
     bool RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen = false);
+    // Without a terminal: a message, then the captured form.
+    bool RunWithoutTerminal(const QString& tool, const QString& arguments);
 
     // javah and rmic need the class file: a missing one is compiled from the
     // source first, and reported when it is still missing.

@@ -1,6 +1,7 @@
 #include "runner/CaptureFiles.h"
 
-#include <QDir>
+#include "platform/Paths.h"
+
 #include <QProcess>
 
 #include <unistd.h>
@@ -9,8 +10,8 @@ namespace {
 
 std::unique_ptr<QTemporaryFile> CreateExclusive(const QString& prefix)
 {
-    auto file =
-        std::make_unique<QTemporaryFile>(QDir::tempPath() + QLatin1Char('/') + prefix + QStringLiteral("XXXXXX.tmp"));
+    auto file = std::make_unique<QTemporaryFile>(platform::TemporaryFolder() + QLatin1Char('/') + prefix
+                                                 + QStringLiteral("XXXXXX.tmp"));
     file->setAutoRemove(false);
     if (!file->open())
         return nullptr;

@@ -63,6 +63,20 @@ QByteArray NormalizeCapturedLines(QByteArray bytes)
     return bytes;
 }
 
+qsizetype LinePieceLength(QByteArrayView line, qsizetype limit)
+{
+    if (line.size() <= limit)
+        return line.size();
+    const auto byte = [&line](qsizetype i) { return static_cast<unsigned char>(line[i]); };
+    // Continuation bytes are 10xxxxxx; a character is at most 4 bytes, so its
+    // lead byte (11xxxxxx) lies at most 3 bytes back.
+    constexpr qsizetype kMaxBack = 3;
+    qsizetype cut = limit;
+    while (cut > 1 && limit - cut < kMaxBack && (byte(cut) & 0xC0) == 0x80)
+        --cut;
+    return cut == limit || byte(cut) >= 0xC0 ? cut : limit;
+}
+
 bool BreakLongLines(QByteArray& bytes, qsizetype limit)
 {
     QByteArray out;
@@ -74,10 +88,8 @@ bool BreakLongLines(QByteArray& bytes, qsizetype limit)
         if (lineEnd < 0)
             lineEnd = size;
         while (lineEnd - lineStart > limit) {
-            qsizetype cut = lineStart + limit;
-            // Never inside a UTF-8 sequence: continuation bytes are 10xxxxxx.
-            while (cut > lineStart + 1 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
-                --cut;
+            const qsizetype cut =
+                lineStart + LinePieceLength(QByteArrayView(bytes).sliced(lineStart, lineEnd - lineStart), limit);
             if (out.isEmpty())
                 out.reserve(size + size / limit + 1);
             out.append(bytes.constData() + copied, cut - copied);

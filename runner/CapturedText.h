@@ -1,6 +1,7 @@
 #pragma once
 // The text of a captured run: standard output first, then standard error,
 // each line ended by one LF.
+#include <QByteArrayView>
 #include <QString>
 
 namespace runner {
@@ -21,8 +22,17 @@ CapturedText ReadCapturedOutput(const QString& outputPath, const QString& errorP
 // broken after this many bytes (with a notice).
 inline constexpr qsizetype kLineLimit = 8192;
 
+// How many bytes from the start of line (the rest of one line, without its
+// LF) form the next piece of at most limit bytes: all of them when they fit,
+// else limit, less the part of a UTF-8 character that the limit would split
+// (at most 3 bytes; bytes that start no character are cut at the limit).
+// Needs only the bytes up to limit + 1, so it serves text that arrives in
+// pieces as well.
+qsizetype LinePieceLength(QByteArrayView line, qsizetype limit);
+
 // Inserts a line break wherever a line is longer than limit bytes, never
-// inside a UTF-8 character; false when no line was that long.
+// inside a UTF-8 character; false when no line was that long. Linear in the
+// size of bytes.
 bool BreakLongLines(QByteArray& bytes, qsizetype limit);
 
 // CR LF and lone LF end a line; a last line without an end gets one LF.

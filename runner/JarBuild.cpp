@@ -1,9 +1,10 @@
 #include "runner/JarBuild.h"
 
+#include "platform/CommandLine.h"
 #include "platform/Paths.h"
+#include "platform/Processes.h"
 #include "platform/TextCodec.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryFile>
@@ -52,7 +53,11 @@ QStringList SortedJarEntries(const QStringList& files)
 
 QStringList JarPlan::Arguments(const QString& manifestPath) const
 {
-    return QStringList{QStringLiteral("cfm"), mainName + QStringLiteral(".jar"), manifestPath} + entries;
+    QStringList arguments{QStringLiteral("cfm"), platform::AsFileArgument(mainName + QStringLiteral(".jar")),
+                          manifestPath};
+    for (const QString& entry : entries)
+        arguments << platform::AsFileArgument(entry);
+    return arguments;
 }
 
 JarPlan PlanJar(const QStringList& files, const QString& mainFile)
@@ -70,7 +75,7 @@ JarPlan PlanJar(const QStringList& files, const QString& mainFile)
 JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder)
 {
     JarOutcome outcome;
-    QTemporaryFile manifest(QDir::tempPath() + QStringLiteral("/MainClassXXXXXX"));
+    QTemporaryFile manifest(platform::TemporaryFolder() + QStringLiteral("/MainClassXXXXXX"));
     if (!manifest.open() || manifest.write(platform::EncodeFileText(plan.manifestText)) < 0 || !manifest.flush()) {
         outcome.status = JarOutcome::Status::NoManifest;
         outcome.messages = QStringLiteral("マニフェストファイルを作成できません\n") + manifest.errorString();
@@ -80,10 +85,7 @@ JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder)
 
     const QString program = jdkFolder + platform::ToolFileName(QStringLiteral("jar.exe"));
     QProcess process;
-    process.setProgram(program);
-    process.setArguments(plan.Arguments(manifest.fileName()));
-    process.setWorkingDirectory(plan.baseFolder);
-    process.setStandardInputFile(QProcess::nullDevice());
+    platform::Configure(process, {program, plan.Arguments(manifest.fileName()), plan.baseFolder, true});
     process.start();
     if (!process.waitForStarted(-1)) {
         outcome.status = JarOutcome::Status::NotStarted;

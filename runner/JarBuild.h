@@ -12,7 +12,8 @@ struct JarPlan {
     QString mainName;      // main file relative to the base folder, without extension
     QString manifestText;  // "Main-Class: <main name>" and CR LF
     QStringList entries;   // relative to the base folder where inside it
-    // Arguments of the archive tool for a given manifest path.
+    // Arguments of the archive tool for a given manifest path; names that
+    // begin like an option or an argument file get "./" in front.
     QStringList Arguments(const QString& manifestPath) const;
 };
 

@@ -12,11 +12,14 @@ const QString kJavaWildcard = QStringLiteral("*.java");
 
 QString Quoted(const QString& name) { return platform::QuoteArgument(name); }
 
+// A file name that the tool must never take for an option or an argument file.
+QString QuotedFile(const QString& name) { return Quoted(platform::AsFileArgument(name)); }
+
 }  // namespace
 
 QString CompileArguments(const QString& javacOptions, const QString& fileName)
 {
-    return javacOptions + Quoted(fileName);
+    return javacOptions + QuotedFile(fileName);
 }
 
 QString RebuildArguments(const QString& javacOptions) { return javacOptions + kJavaWildcard; }
@@ -29,7 +32,7 @@ JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, co
     // Tool.JAR is not Tool.jar.
     if (extension == QLatin1String("jar")) {
         run.fileToTest = fileName;
-        run.arguments = javaOptions + QStringLiteral("-jar ") + Quoted(fileName) + QLatin1Char(' ');
+        run.arguments = javaOptions + QStringLiteral("-jar ") + QuotedFile(fileName) + QLatin1Char(' ');
     } else {
         run.fileToTest = title + QStringLiteral(".class");
         run.arguments = javaOptions + Quoted(title);
@@ -45,12 +48,12 @@ QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileN
     QString classPath = QStringLiteral("-classpath .");
     if (stored.javahClassPath)
         classPath += platform::ClassPathSeparator() + platform::ToClassPathList(stored.javahStrClassPath);
-    return QStringLiteral("-h . ") + classPath + QLatin1Char(' ') + Quoted(fileName);
+    return QStringLiteral("-h . ") + classPath + QLatin1Char(' ') + QuotedFile(fileName);
 }
 
-QString AppletViewerArguments(const QString& title) { return Quoted(title + QStringLiteral(".html")); }
+QString AppletViewerArguments(const QString& title) { return QuotedFile(title + QStringLiteral(".html")); }
 
-QString DocumentArguments(const QString& fileName) { return Quoted(fileName); }
+QString DocumentArguments(const QString& fileName) { return QuotedFile(fileName); }
 
 QString AllDocumentsArguments() { return kJavaWildcard; }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The argument strings of the JDK tool commands, built from the option
 // strings (each ends in a blank) and the current file. Names are quoted
-// when they hold blanks, so each stays one argument.
+// when they hold blanks, so each stays one argument; file names beginning
+// with "-" or "@" get "./" in front. Class names are left as they are: none
+// begins with either.
 #include <QString>
 
 struct StoredOptions;

@@ -11,22 +11,13 @@ namespace {
 
 const QString kJavaWildcard = QStringLiteral("*.java");
 
-// A name that begins like an option or an argument file ("@list") is made a
-// path, so the tool takes it as a file.
-QString AsFileArgument(const QString& name)
-{
-    if (name.startsWith(QLatin1Char('-')) || name.startsWith(QLatin1Char('@')))
-        return QStringLiteral("./") + name;
-    return name;
-}
-
 QStringList JavaFiles(const QString& folder)
 {
     const QDir dir(folder);
     QStringList names = dir.entryList({kJavaWildcard}, QDir::Files | QDir::CaseSensitive, QDir::NoSort);
     std::sort(names.begin(), names.end());
     for (QString& name : names)
-        name = AsFileArgument(name);
+        name = platform::AsFileArgument(name);
     return names;
 }
 
@@ -49,13 +40,24 @@ QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& fold
     return expanded;
 }
 
+QStringList WithSourceEncoding(const QString& classicTool, const QStringList& arguments)
+{
+    const bool readsSources = classicTool == QLatin1String("javac.exe") || classicTool == QLatin1String("javadoc.exe");
+    if (!readsSources || arguments.contains(QLatin1String("-encoding")))
+        return arguments;
+    return QStringList{QStringLiteral("-encoding"), QStringLiteral("UTF-8")} + arguments;
+}
+
 platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& classicTool, const QString& argumentText,
                                       const QString& workingFolder)
 {
     platform::ProcessSpec request;
     request.program = jdkFolder + platform::ToolFileName(classicTool);
     request.arguments = ExpandJavaWildcard(platform::SplitCommandLine(argumentText), workingFolder);
+    if (!platform::SpeaksUtf8(QProcessEnvironment::systemEnvironment()))
+        request.arguments = WithSourceEncoding(classicTool, request.arguments);
     request.workingFolder = workingFolder;
+    request.utf8Locale = true;
     return request;
 }
 

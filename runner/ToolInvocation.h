@@ -7,13 +7,17 @@ namespace runner {
 
 // classicTool is the tool's classic name ("javac.exe"); argumentText is split
 // by the Windows command-line rules; an argument "*.java" is expanded in the
-// working folder.
+// working folder. The tool runs under a UTF-8 locale; where none is
+// installed, javac and javadoc are told that sources are UTF-8.
 platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& classicTool, const QString& argumentText,
                                       const QString& workingFolder);
 
 // Replaces each argument "*.java" by the names of the folder's .java files,
 // sorted; leaves it as it is when none matches.
 QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& folder);
+
+// javac and javadoc read sources as UTF-8 unless arguments name an encoding.
+QStringList WithSourceEncoding(const QString& classicTool, const QStringList& arguments);
 
 // The program and its arguments as one line for the user to read.
 QString DisplayCommandLine(const platform::ProcessSpec& request);

@@ -2,6 +2,7 @@
 // detached runs in a console window of their own.
 #include "runner/CToolCommands.h"
 
+#include "platform/Paths.h"
 #include "platform/Terminal.h"
 #include "platform/UserDialogs.h"
 #include "runner/COutputDialog.h"
@@ -37,7 +38,7 @@ bool CToolCommands::PrepareCaptureFiles()
         return true;
     ShowMessage(m_main.Window(),
                 QStringLiteral("出力を受け取る一時ファイルを%1に作成できません")
-                    .arg(QDir::toNativeSeparators(QDir::tempPath())),
+                    .arg(QDir::toNativeSeparators(platform::TemporaryFolder())),
                 QStringLiteral("ファイルエラー"), MsgIcon::Error);
     return false;
 }
@@ -49,9 +50,7 @@ bool CToolCommands::RunTool(const QString& tool, const QString& arguments)
     const platform::ProcessSpec request =
         runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, m_main.File().folder);
     QProcess process;
-    process.setProgram(request.program);
-    process.setArguments(request.arguments);
-    process.setWorkingDirectory(request.workingFolder);
+    platform::Configure(process, request);
     m_capture.Attach(process);
     process.start();
     if (!process.waitForStarted(-1)) {
@@ -110,12 +109,26 @@ bool CToolCommands::RunToolDetached(const QString& tool, const QString& argument
         ReportStartFailure(request.program);
         return false;
     }
-    const platform::ProcessSpec launch =
-        platform::ForConsoleWindow(platform::FindTerminal(Environment()), request, keepOpen);
+    const QString terminal = platform::FindTerminal(Environment());
+    if (terminal.isEmpty())
+        return RunWithoutTerminal(tool, arguments);
+    const platform::ProcessSpec launch = platform::InTerminal(terminal, request, keepOpen);
     if (StartProgram(launch))
         return true;
     ReportStartFailure(launch.program);
     return false;
+}
+
+// Output with no window to go to would be lost: say so and capture it.
+bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& arguments)
+{
+    ShowMessage(m_main.Window(),
+                QStringLiteral("端末エミュレータが見つかりません（探したもの: %1）。\n"
+                               "プログラムの出力は、終了後に出力ウィンドウに表示します。")
+                    .arg(platform::TerminalCandidates(Environment()).join(QStringLiteral("、"))),
+                QStringLiteral("ファイルエラー"), MsgIcon::Exclamation);
+    RunCaptured(tool, arguments, true);
+    return true;
 }
 
 bool CToolCommands::StartProgram(const platform::ProcessSpec& request) { return platform::StartDetached(request); }

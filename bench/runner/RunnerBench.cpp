@@ -1,10 +1,13 @@
 // The cost of the runner: a captured compile through the compile command
-// against the same javac run directly, and the output window with a million
-// captured lines against a plain QPlainTextEdit (each shown in a process of
-// its own, see OutputWindowProbe.cpp).
+// against the same javac run directly; reading a capture file of a million
+// lines, of 64 MiB of bytes that start no character (0x80) and of 64 MiB of
+// random bytes; and the output window with each of them (the million lines
+// also against a plain QPlainTextEdit), each shown in a process of its own,
+// see OutputWindowProbe.cpp.
 #include "commands/IMainContext.h"
 #include "platform/JdkLocator.h"
 #include "runner/CToolCommands.h"
+#include "runner/CapturedText.h"
 #include "settings/COptionModel.h"
 
 #include <QApplication>
@@ -14,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <benchmark/benchmark.h>
+
+#include <random>
 
 namespace {
 
@@ -111,34 +116,82 @@ ProbeResult RunProbe(const char* mode, const QString& capture)
     return result;
 }
 
-void BM_OutputWindowMillionLines(benchmark::State& state)
+enum CaptureKind { kMillionLines, kStrayBytes, kRandomBytes };
+
+// Writes a capture file of the given kind; returns its size in bytes.
+qint64 WriteCapture(const QString& path, int kind)
 {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    constexpr qsizetype kBinarySize = qsizetype(64) << 20;
+    if (kind == kMillionLines) {
+        for (int i = 0; i < 1000000; ++i)
+            file.write("Hello.java:" + QByteArray::number(i) + ": warning: [deprecation] old API used\n");
+    } else if (kind == kStrayBytes) {
+        file.write(QByteArray(kBinarySize, '\x80'));
+    } else {
+        QByteArray bytes(kBinarySize, Qt::Uninitialized);
+        std::mt19937 random(1);
+        for (char& byte : bytes)
+            byte = static_cast<char>(random());
+        file.write(bytes);
+    }
+    return file.size();
+}
+
+const char* KindName(int kind)
+{
+    static const char* const kNames[] = {"million_lines", "64MiB_0x80", "64MiB_random"};
+    return kNames[kind];
+}
+
+void BM_CaptureReading(benchmark::State& state)
+{
+    const int kind = static_cast<int>(state.range(0));
+    state.SetLabel(KindName(kind));
     QTemporaryDir dir;
     const QString capture = dir.path() + QStringLiteral("/Out.tmp");
-    {
-        QFile file(capture);
-        file.open(QIODevice::WriteOnly);
-        QByteArray line;
-        for (int i = 0; i < 1000000; ++i) {
-            line = "Hello.java:" + QByteArray::number(i) + ": warning: [deprecation] old API used\n";
-            file.write(line);
-        }
+    const qint64 size = WriteCapture(capture, kind);
+    double seconds = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        benchmark::DoNotOptimize(runner::ReadCapturedOutput(capture, {}).text.size());
+        seconds += Seconds(timer);
     }
+    state.counters["ns_per_byte"] = seconds * 1e9 / static_cast<double>(state.iterations()) / size;
+    state.counters["MiB"] = size / 1048576.0;
+}
+BENCHMARK(BM_CaptureReading)->DenseRange(kMillionLines, kRandomBytes)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_OutputWindow(benchmark::State& state)
+{
+    const int kind = static_cast<int>(state.range(0));
+    state.SetLabel(KindName(kind));
+    QTemporaryDir dir;
+    const QString capture = dir.path() + QStringLiteral("/Out.tmp");
+    const qint64 size = WriteCapture(capture, kind);
+    // A plain edit given megabytes without a line break would never finish.
+    const bool comparePlain = kind == kMillionLines;
     ProbeResult window;
     ProbeResult plain;
     for (auto _ : state) {
         window = RunProbe("window", capture);
-        plain = RunProbe("plain", capture);
+        if (comparePlain)
+            plain = RunProbe("plain", capture);
     }
     state.counters["window_first_ms"] = window.firstMs;
     state.counters["window_all_ms"] = window.allMs;
+    state.counters["window_ns_per_byte"] = window.allMs * 1e6 / size;
     state.counters["window_peak_MiB"] = window.peakMib;
+    if (!comparePlain)
+        return;
     state.counters["plain_ms"] = plain.allMs;
     state.counters["plain_peak_MiB"] = plain.peakMib;
     state.counters["time_ratio"] = window.allMs / plain.allMs;
     state.counters["memory_ratio"] = window.peakMib / plain.peakMib;
 }
-BENCHMARK(BM_OutputWindowMillionLines)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OutputWindow)->DenseRange(kMillionLines, kRandomBytes)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

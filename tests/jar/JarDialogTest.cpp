@@ -2,6 +2,7 @@
 #include "platform/JdkLocator.h"
 #include "runner/COutputDialog.h"
 #include "runner/JarBuild.h"
+#include "tests/runner/RunnerTestSupport.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
 
@@ -74,6 +75,16 @@ protected:
         return shown;
     }
 
+    // Runs a JDK tool in the work folder; its messages, trimmed.
+    QString RunTool(const QString& jdk, const QString& tool, const QStringList& arguments) const
+    {
+        QProcess process;
+        process.setWorkingDirectory(work.Path());
+        process.start(jdk + tool, arguments);
+        process.waitForFinished(-1);
+        return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
+    }
+
     const QString startFolder = QDir::currentPath();
     const QByteArray startTemp = qgetenv("TMPDIR");
     SettingsSandbox settings;  // the output window keeps its place there
@@ -131,13 +142,7 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     const auto jdk = platform::FindJdk();
     if (!jdk)
         GTEST_SKIP() << "no JDK installed";
-    const auto run = [&](const QString& tool, const QStringList& arguments) {
-        QProcess process;
-        process.setWorkingDirectory(work.Path());
-        process.start(*jdk + tool, arguments);
-        process.waitForFinished(-1);
-        return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
-    };
+    const auto run = [&](const QString& tool, const QStringList& arguments) { return RunTool(*jdk, tool, arguments); };
     work.Write(
         "sub/Main.java",
         "package sub; public class Main { public static void main(String[] a) { System.out.println(Util.Hi()); } }");
@@ -155,6 +160,29 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     EXPECT_TRUE(dialog.result() == QDialog::Accepted && QDir::currentPath() + "/" == work.Path());
     EXPECT_EQ(run("java", {"-jar", "sub/Main.jar"}), QStringLiteral("hi from the jar"));
     EXPECT_TRUE(TempIsEmpty());
+}
+
+// Names that look like an option or an argument file, and names outside
+// ASCII under the C locale, are packed as they are.
+TEST_F(JarDialog, PacksEntriesNamedLikeOptionsAndJapaneseNamesUnderTheCLocale)
+{
+    const auto jdk = platform::FindJdk();
+    if (!jdk)
+        GTEST_SKIP() << "no JDK installed";
+    work.Write("Main.java", "public class Main { public static void main(String[] a) { } }");
+    ASSERT_EQ(RunTool(*jdk, "javac", {"Main.java"}), QString());
+    {
+        const ScopedEnv locale("LC_ALL", "C");
+        dialog.SetJdkFolder(*jdk);
+        dialog.OnDropFiles({work.Path("Main.class"), work.Write("@list"), work.Write("-C"), work.Write("日本語.txt")});
+        Mains()->setCurrentText(work.Path("Main.class"));
+        dialog.show();
+        EXPECT_EQ(ClickOk(), QString());
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    const QStringList listed = RunTool(*jdk, "jar", {"tf", "Main.jar"}).split('\n');
+    for (const char* entry : {"-C", "@list", "Main.class", "日本語.txt"})
+        EXPECT_TRUE(listed.contains(QString::fromUtf8(entry))) << entry << " in " << listed.join(' ').toStdString();
 }
 
 }  // namespace

@@ -74,6 +74,42 @@ TEST(BreakLongLines, KeepsLinesWithinTheLimitAndCharactersWhole)
     }
 }
 
+// A character that the limit would split moves to the next piece whole;
+// bytes that start no character are cut at the limit.
+TEST(LinePieceLength, NeverSplitsACharacterAndCutsStrayBytesAtTheLimit)
+{
+    constexpr qsizetype kLimit = 8;
+    for (const QByteArray character : {QByteArray("é"), QByteArray("あ"), QByteArray("𝄞")}) {
+        for (qsizetype offset = 0; offset <= kLimit; ++offset) {
+            const QByteArray line = QByteArray(offset, 'x') + character + QByteArray(kLimit, 'y');
+            const qsizetype piece = runner::LinePieceLength(line, kLimit);
+            EXPECT_TRUE(piece == offset || piece >= offset + character.size())
+                << character.size() << "-byte character at " << offset << " cut at " << piece;
+            EXPECT_TRUE(piece > 0 && piece <= kLimit);
+        }
+    }
+    const std::pair<QByteArray, qsizetype> cases[] = {
+        {"short", 5},
+        {QByteArray(20, '\x80'), kLimit},
+        {"abcdef" + QByteArray(20, '\x80'), kLimit},
+        {"\xE3" + QByteArray(20, '\x80'), kLimit},  // longer than any character
+        {"abcdef\xE3\x81\x82", 6}};
+    for (const auto& [line, piece] : cases)
+        EXPECT_EQ(runner::LinePieceLength(line, kLimit), piece) << line.toHex().toStdString();
+}
+
+// A megabyte of bytes that start no character becomes full-length lines.
+TEST(ReadCapturedOutput, BreaksBinaryOutputIntoFullLines)
+{
+    TempFolder folder;
+    const QString path = folder.Write("out", QByteArray(1 << 20, '\x80'));
+    QStringList lines = runner::ReadCapturedOutput(path, {}).text.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), (1 << 20) / runner::kLineLimit + 1);
+    EXPECT_TRUE(lines.takeLast().contains("改行して表示"));
+    for (const QString& line : lines)
+        ASSERT_EQ(line, QString(runner::kLineLimit, QChar::ReplacementCharacter));
+}
+
 // A gigabyte without a line break is shortened and broken into lines, both
 // with a notice, instead of taking all memory.
 TEST(ReadCapturedOutput, CopesWithAGigabyteWithoutLineBreaks)

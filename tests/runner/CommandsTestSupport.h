@@ -39,6 +39,7 @@ public:
 
     QStringList shown;
     QList<QStringList> started;  // {working folder, program, arguments...}
+    QList<bool> startedUtf8;     // whether each started under a UTF-8 locale
     QStringList opened;
     bool startSucceeds = true;
     bool openSucceeds = true;
@@ -49,6 +50,7 @@ protected:
     bool StartProgram(const platform::ProcessSpec& request) override
     {
         started << QStringList{request.workingFolder, request.program} + request.arguments;
+        startedUtf8 << request.utf8Locale;
         return startSucceeds;
     }
     bool OpenDocument(const QString& path) override

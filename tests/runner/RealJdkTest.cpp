@@ -47,6 +47,30 @@ TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsOutputFirst)
     EXPECT_EQ(commands.shown.mid(1), (QStringList{"to out\nto err\n", ""}));
 }
 
+// Sources and messages are UTF-8 whatever the user's locale.
+TEST_F(RealJdkTest, Utf8SourcesCompileAndRunUnderTheCLocale)
+{
+    const ScopedEnv locale("LC_ALL", "C");
+    Options("[JavaOption]\nMsg=true\n");
+    Compile("Nihongo.java", "// 日本語のコメント\npublic class Nihongo { public static void main(String[] a) {\n"
+                            "  System.out.println(\"こんにちは、世界\"); } }\n");
+    EXPECT_TRUE(root.Exists("my src/Nihongo.class"));
+    commands.OnRunJava();
+    Compile("Broken.java", "class Broken { String s = \"壊れた\" }\n");
+    ASSERT_EQ(commands.shown.size(), 2) << commands.shown.join("|").toStdString();
+    EXPECT_EQ(commands.shown[0], "こんにちは、世界\n");
+    EXPECT_TRUE(commands.shown[1].contains("\"壊れた\"")) << commands.shown[1].toStdString();
+}
+
+// Names that look like an option or an argument file are compiled as files.
+TEST_F(RealJdkTest, FilesNamedLikeOptionsCompile)
+{
+    Compile("-verbose.java", "class Minus { }\n");
+    Compile("@Hello.java", "class At { }\n");
+    EXPECT_TRUE(root.Exists("my src/Minus.class") && root.Exists("my src/At.class"));
+    EXPECT_EQ(commands.shown, QStringList());
+}
+
 TEST_F(RealJdkTest, HeaderIsMadeWithJavacWhenJavahIsMissing)
 {
     if (QFile::exists(main.jdk + "javah"))

@@ -14,6 +14,24 @@ inline QString WriteScript(const TempFolder& folder, const QString& relative, co
     return path;
 }
 
+// Sets an environment variable for its lifetime.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : m_name(name)
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnv() { m_had ? qputenv(m_name, m_previous) : qunsetenv(m_name); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* m_name;
+    QByteArray m_previous = qgetenv(m_name);
+    bool m_had = qEnvironmentVariableIsSet(m_name);
+};
+
 // Points TMPDIR at a fresh folder for its lifetime.
 class TempDirSandbox {
 public:

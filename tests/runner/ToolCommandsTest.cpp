@@ -49,10 +49,13 @@ struct CommandCase {
 
 class CommandTest : public ToolCommandsTest, public ::testing::WithParamInterface<CommandCase> {};
 
-// Captured tools run for real; detached ones are recorded (headless: no terminal).
+// Captured tools run for real; detached ones are recorded, in a terminal.
 TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
 {
     const CommandCase& c = GetParam();
+    TempFolder bin;
+    const QString terminal = WriteScript(bin, "xterm");
+    commands.env.path = {bin.Path()};
     if (*c.missingTool)
         QFile::remove(main.jdk + c.missingTool);
     Options(c.ini);
@@ -61,8 +64,13 @@ TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
     main.SetCurrentFile(src + c.files.front());
     (commands.*c.command)();
     EXPECT_EQ(Messages(), QStringList());
-    const QStringList expected = QStringList{src, main.jdk + c.tool} + c.arguments;
-    EXPECT_EQ(c.form == Form::Detached ? commands.started.value(0) : Ran(c.tool), expected);
+    const QStringList expected = QStringList{main.jdk + c.tool} + c.arguments;
+    if (c.form == Form::Detached) {
+        EXPECT_EQ(commands.started.value(0), QStringList({src, terminal, "-e"}) + expected);
+        EXPECT_EQ(commands.startedUtf8, QList<bool>{true});
+    } else {
+        EXPECT_EQ(Ran(c.tool), QStringList{src} + expected);
+    }
     EXPECT_EQ(commands.shown, c.form == Form::Forced ? QStringList{QString()} : QStringList())
         << "a silent tool shows a window only when the run is captured";
 }
@@ -87,6 +95,8 @@ const CommandCase kCommands[] = {
      &C::OnRebuild,
      "javac",
      {"-classpath", ".", "./-x.java", "A b.java", "B.java", "Hello.java"}},
+    {"CompileOptionLikeName", "", {"-verbose.java"}, &C::OnCompile, "javac", {"-classpath", ".", "./-verbose.java"}},
+    {"CompileArgumentFileLikeName", "", {"@Hi.java"}, &C::OnCompile, "javac", {"-classpath", ".", "./@Hi.java"}},
     {"RebuildWithoutSources", "", {"notes.txt"}, &C::OnRebuild, "javac", {"-classpath", ".", "*.java"}},
     {"RunCaptured",
      "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n",
@@ -101,6 +111,13 @@ const CommandCase kCommands[] = {
      &C::OnRunJava,
      "java",
      {"-classpath", ".", "-Xmx64m", "-jar", "My Tool.JAR"},
+     Form::Forced},
+    {"RunJarOptionLikeName",
+     "[JavaOption]\nMsg=true\n",
+     {"-tool.jar"},
+     &C::OnRunJava,
+     "java",
+     {"-classpath", ".", "-jar", "./-tool.jar"},
      Form::Forced},
     // A missing class file is compiled first.
     {"Javah",
@@ -118,6 +135,14 @@ const CommandCase kCommands[] = {
      {"-h", ".", "-classpath", ".:lib", "Native Lib.java"},
      Form::Captured,
      "javah"},
+    {"HeaderArgumentFileLikeName",
+     "",
+     {"@Native.java"},
+     &C::OnJavah,
+     "javac",
+     {"-h", ".", "-classpath", ".", "./@Native.java"},
+     Form::Captured,
+     "javah"},
     {"Rmic",
      "[JavaRmiOption]\nOption=true\nStrOption=-v1.2\n",
      {"Hello.class"},
@@ -131,7 +156,15 @@ const CommandCase kCommands[] = {
      "appletviewer",
      {"My Applet.html"},
      Form::Detached},
+    {"AppletViewerOptionLikeName",
+     "",
+     {"-a.java", "-a.html"},
+     &C::OnRunAppletViewer,
+     "appletviewer",
+     {"./-a.html"},
+     Form::Detached},
     {"Document", "", {"My Hello.java"}, &C::OnMakeDocument, "javadoc", {"My Hello.java"}, Form::Detached},
+    {"DocumentOptionLikeName", "", {"-doc.java"}, &C::OnMakeDocument, "javadoc", {"./-doc.java"}, Form::Detached},
     {"AllDocuments",
      "",
      {"Hello.java", "A.java"},
@@ -170,6 +203,25 @@ TEST_F(ToolCommandsTest, DetachedRunsUseTheFirstTerminalThatClosesOrStaysWithASh
     EXPECT_EQ(console.readAllStandardOutput(), "shell\n");
     EXPECT_EQ(Ran("java"), QStringList{src} + java);
     EXPECT_TRUE(commands.shown.isEmpty());
+}
+
+// Without a terminal the output would be lost: a message names the terminals
+// looked for, and the tool runs captured instead.
+TEST_F(ToolCommandsTest, WithoutATerminalDetachedToolsRunCapturedAfterAMessage)
+{
+    qputenv("TW_FAKE_STDERR", "javadoc says\n");
+    commands.env.terminal = "my-term";
+    main.SetCurrentFile(Src("Hello.java"));
+    commands.OnMakeDocument();
+    EXPECT_EQ(Ran("javadoc"), QStringList({src, main.jdk + "javadoc", "Hello.java"}));
+    EXPECT_EQ(commands.shown, QStringList{"javadoc says\n"});
+    EXPECT_TRUE(commands.started.isEmpty());
+    ASSERT_EQ(Messages().size(), 1) << Messages().join("|").toStdString();
+    const RecordedMessage& message = dialogs.messages[0];
+    EXPECT_TRUE(message.text.startsWith("端末エミュレータが見つかりません")) << message.text.toStdString();
+    EXPECT_TRUE(message.text.contains("my-term、x-terminal-emulator、gnome-terminal、konsole、xfce4-terminal、xterm"))
+        << message.text.toStdString();
+    EXPECT_EQ(message.caption, "ファイルエラー");
 }
 
 TEST_F(ToolCommandsTest, MissingFilesAreReportedAndNothingRuns)

@@ -1,0 +1,94 @@
+// Starting processes from their descriptions, their locale, and the
+// temporary folder that receives the capture files.
+#include "platform/Processes.h"
+#include "runner/CaptureFiles.h"
+#include "runner/ToolInvocation.h"
+
+#include "tests/runner/RunnerTestSupport.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+// A missing folder, a file in its place or a folder the user may not write
+// into gives way to /tmp.
+TEST(CaptureFiles, FallBackToTmpWhenTheTemporaryFolderIsUnusable)
+{
+    TempFolder folder;
+    QStringList unusable{folder.Path("missing"), folder.Write("a file")};
+    if (::geteuid() != 0) {  // root writes anywhere
+        unusable << folder.Path("read only");
+        QDir().mkdir(unusable.last());
+        QFile::setPermissions(unusable.last(), QFile::ReadOwner | QFile::ExeOwner);
+    }
+    for (const QString& temporary : unusable) {
+        const ScopedEnv tmpdir("TMPDIR", QFile::encodeName(temporary));
+        CaptureFiles capture;
+        ASSERT_TRUE(capture.Prepare()) << temporary.toStdString();
+        for (const QString& path : {capture.OutputPath(), capture.ErrorPath()})
+            EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo("/tmp").canonicalFilePath()) << path.toStdString();
+        capture.Delete();
+    }
+}
+
+// A UTF-8 locale is set only where the user's character locale is not one.
+TEST(WithUtf8Locale, ChangesOnlyLocalesThatAreNotUtf8)
+{
+    const std::pair<QStringList, bool> cases[] = {{{}, true},
+                                                  {{"LC_ALL=C"}, true},
+                                                  {{"LC_ALL=ja_JP.eucJP", "LANG=ja_JP.UTF-8"}, true},
+                                                  {{"LC_CTYPE=POSIX", "LANG=en_US.UTF-8"}, true},
+                                                  {{"LANG=ja_JP.UTF-8"}, false},
+                                                  {{"LC_ALL=en_US.utf8"}, false},
+                                                  {{"LC_ALL=", "LC_CTYPE=C.UTF-8", "LANG=C"}, false}};
+    for (const auto& [variables, changes] : cases) {
+        QProcessEnvironment env;
+        for (const QString& variable : variables)
+            env.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        const QProcessEnvironment result = platform::WithUtf8Locale(env);
+        EXPECT_EQ(result != env, changes) << variables.join(' ').toStdString();
+        if (changes)
+            EXPECT_TRUE(result.value("LC_ALL").endsWith("UTF-8")) << result.value("LC_ALL").toStdString();
+        EXPECT_TRUE(platform::SpeaksUtf8(env));
+    }
+}
+
+// One description starts a real process: program, arguments, folder, no
+// input, and the locale.
+TEST(Configure, StartsTheDescribedProcess)
+{
+    const ScopedEnv locale("LC_ALL", "C");
+    TempFolder folder;
+    for (const bool utf8 : {false, true}) {
+        QProcess process;
+        platform::Configure(process, {"/bin/sh",
+                                      {"-c", "pwd; printf '%s|' \"$@\"; read x || echo no-input; echo \"$LC_ALL\"",
+                                       "sh", "-x", "two words"},
+                                      folder.Path(),
+                                      utf8});
+        process.start();
+        ASSERT_TRUE(process.waitForFinished());
+        const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+        EXPECT_EQ(lines.mid(0, 2), QStringList({QFileInfo(folder.Path()).canonicalFilePath(), "-x|two words|no-input"}))
+            << lines.join('\n').toStdString();
+        EXPECT_EQ(lines.value(2) != "C", utf8) << lines.value(2).toStdString();
+    }
+}
+
+// Where no UTF-8 locale is installed, javac and javadoc are told the
+// encoding of the sources unless the user named one.
+TEST(WithSourceEncoding, NamesUtf8ForSourceReadersOnly)
+{
+    const QStringList utf8{"-encoding", "UTF-8"};
+    EXPECT_EQ(runner::WithSourceEncoding("javac.exe", {"A.java"}), utf8 + QStringList{"A.java"});
+    EXPECT_EQ(runner::WithSourceEncoding("javadoc.exe", {"*.java"}), utf8 + QStringList{"*.java"});
+    EXPECT_EQ(runner::WithSourceEncoding("javac.exe", {"-encoding", "EUC-JP", "A.java"}),
+              QStringList({"-encoding", "EUC-JP", "A.java"}));
+    EXPECT_EQ(runner::WithSourceEncoding("java.exe", {"A"}), QStringList{"A"});
+}
+
+}  // namespace
