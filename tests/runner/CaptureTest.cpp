@@ -79,7 +79,7 @@ TEST(BreakLongLines, KeepsLinesWithinTheLimitAndCharactersWhole)
 TEST(LinePieceLength, NeverSplitsACharacterAndCutsStrayBytesAtTheLimit)
 {
     constexpr qsizetype kLimit = 8;
-    for (const QByteArray character : {QByteArray("é"), QByteArray("あ"), QByteArray("𝄞")}) {
+    for (const QByteArray& character : {QByteArray("é"), QByteArray("あ"), QByteArray("𝄞")}) {
         for (qsizetype offset = 0; offset <= kLimit; ++offset) {
             const QByteArray line = QByteArray(offset, 'x') + character + QByteArray(kLimit, 'y');
             const qsizetype piece = runner::LinePieceLength(line, kLimit);

@@ -51,8 +51,9 @@ TEST(WithUtf8Locale, ChangesOnlyLocalesThatAreNotUtf8)
             env.insert(variable.section('=', 0, 0), variable.section('=', 1));
         const QProcessEnvironment result = platform::WithUtf8Locale(env);
         EXPECT_EQ(result != env, changes) << variables.join(' ').toStdString();
-        if (changes)
+        if (changes) {
             EXPECT_TRUE(result.value("LC_ALL").endsWith("UTF-8")) << result.value("LC_ALL").toStdString();
+        }
         EXPECT_TRUE(platform::SpeaksUtf8(env));
     }
 }
