@@ -88,11 +88,14 @@ void AppendLines(QString& out, std::span<const TemplateLine> lines, bool comment
 
 QString JavaStringText(const QString& text)
 {
-    if (!text.contains(u'"') && !text.contains(u'\\'))
-        return text;
     QString result;
     result.reserve(text.size());
     for (const QChar c : text) {
+        // A line break inside a literal does not compile; write it as its escape.
+        if (c == u'\r' || c == u'\n') {
+            result.append(c == u'\r' ? u"\\r" : u"\\n");
+            continue;
+        }
         if (c == u'"' || c == u'\\')
             result.append(u'\\');
         result.append(c);
@@ -109,12 +112,13 @@ QString JavaCharText(const QString& character)
 
 QString JavaCommentText(const QString& text)
 {
-    if (!text.contains(u'\\'))
-        return text;
     QString result;
     result.reserve(text.size() + 2);
     qsizetype backslashes = 0;  // directly before the current character
-    for (const QChar c : text) {
+    for (QChar c : text) {
+        // A line break would end a line comment: the rest would become code.
+        if (c == u'\r' || c == u'\n')
+            c = u' ';
         // A backslash starts an escape after an even run of backslashes only.
         if (c == u'u' && backslashes % 2 == 1)
             result.append(u'\\');

@@ -122,11 +122,14 @@ TEST(ClassGenerator, UserDefinedSuperclassLine)
 TEST(ClassGenerator, UserTextInCommentsStartsNoUnicodeEscape)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"C:\\users", "C:\\\\users"},   {"\\u000a", "\\\\u000a"},        // a valid escape would end the comment
-        {"x\\uuu0041", "x\\\\uuu0041"}, {"C:\\\\users", "C:\\\\users"},  // an even run is already text
-        {"\\\\\\u", "\\\\\\\\u"},                                        // an odd run is not
-        {"C:\\Temp\\", "C:\\Temp\\"},                                    // other backslashes stay
-        {"a*/b\\", "a*/b\\"},                                            // a line comment ends at the line end only
+        {"C:\\users", "C:\\\\users"},
+        {"\\u000a", "\\\\u000a"},  // a valid escape would end the comment
+        {"x\\uuu0041", "x\\\\uuu0041"},
+        {"C:\\\\users", "C:\\\\users"},  // an even run is already text
+        {"\\\\\\u", "\\\\\\\\u"},        // an odd run is not
+        {"C:\\Temp\\", "C:\\Temp\\"},    // other backslashes stay
+        {"a*/b\\", "a*/b\\"},            // a line comment ends at the line end only
+        {"a\r\nb", "a  b"},              // but a line break ends it
     };
     for (const auto& [raw, escaped] : cases) {
         const QString text = QString::fromUtf8(raw);

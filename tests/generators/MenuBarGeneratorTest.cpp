@@ -108,6 +108,8 @@ TEST(MenuBarGenerator, NamesMnemonicsAndLiterals)
           {"\t\tmenuSay_Hi = new JMenuItem(\"Say \\\"Hi\\\"\");"},
           {"\t\tmenuCTemp = new JMenuItem(\"C:\\\\Temp\");"},
           {"\t\tmenuU0022 = new JMenuItem(\"\\\\u0022\");"}}},
+        // A pasted line break stays inside the literal and the comment.
+        {Bar({Node("a\r\nb")}), {{"\t\tmenuAb = new JMenuItem(\"a\\r\\nb\");"}}},
         {Bar({Node("Say \"Hi\" C:\\users", {Node("x")})}),
          {{"\t\tmenuSay_Hi_Cusers = new JMenu(\"Say \\\"Hi\\\" C:\\\\users\");"}}},
         // A menu bar has no addSeparator: a separator on the bar is left out.
