@@ -1,8 +1,13 @@
-// Qt's side of the common dialogs: the classic filter strings.
+// Qt's side of the common dialogs: the classic filter strings and Qt's own
+// texts in Japanese.
+#include "platform/gui/QtTranslations.h"
 #include "platform/gui/QtUserDialogs.h"
 #include "tests/support/QtPrinters.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QPushButton>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,6 +34,21 @@ TEST(QtDialogs, ClassicFiltersBecomeQtFiltersAndAllFilesMeansEveryName)
     const QStringList patterns = all.mid(all.lastIndexOf('(') + 1).chopped(1).split(' ');
     for (const char* name : {"Makefile", "javac", "Hello.java", ".hidden"})
         EXPECT_TRUE(QDir::match(patterns, QString::fromUtf8(name))) << name;
+}
+
+TEST(QtDialogs, QtsOwnButtonsReadJapanese)
+{
+    QDialogButtonBox before(QDialogButtonBox::Cancel);
+    const QString english = before.button(QDialogButtonBox::Cancel)->text();
+    {
+        QTranslator translator;
+        ASSERT_TRUE(platform::InstallQtTranslations(translator)) << "qt6-translations-l10n is installed";
+        QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Open);
+        EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), "キャンセル");
+        EXPECT_NE(box.button(QDialogButtonBox::Open)->text(), "&Open");
+    }
+    QDialogButtonBox after(QDialogButtonBox::Cancel);
+    EXPECT_EQ(after.button(QDialogButtonBox::Cancel)->text(), english) << "removed with the translator";
 }
 
 }  // namespace
