@@ -42,6 +42,7 @@ public:
     QStringList opened;
     bool startSucceeds = true;
     bool openSucceeds = true;
+    bool realOpen = false;             // open through the desktop with env
     platform::DesktopEnvironment env;  // no terminal, no editors
 
 protected:
@@ -54,7 +55,7 @@ protected:
     bool OpenDocument(const QString& path) override
     {
         opened << path;
-        return openSucceeds;
+        return realOpen ? CToolCommands::OpenDocument(path) : openSucceeds;
     }
     platform::DesktopEnvironment Environment() const override { return env; }
 };
