@@ -111,6 +111,8 @@ TEST(Gallery, SameFontAndNothingCutInEveryLocale)
         QProcess child;
         child.setProcessEnvironment(environment);
         child.setProcessChannelMode(QProcess::MergedChannels);
+        // Earlier tests may leave the working folder deleted.
+        child.setWorkingDirectory(QDir::tempPath());
         child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=Gallery.MainWindowAndAboutBox"});
         ASSERT_TRUE(child.waitForFinished(60000)) << lang;
         EXPECT_EQ(child.exitCode(), 0) << lang << "\n" << child.readAll().toStdString();
