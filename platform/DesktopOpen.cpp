@@ -19,17 +19,14 @@ QString Argument(const QUrl& target)
     return target.isLocalFile() ? target.toLocalFile() : QString::fromUtf8(target.toEncoded());
 }
 
-// The types whose default application may open the target, nearest first.
-// Every file is "application/octet-stream" at heart; its application (an
-// archive or hex viewer) is no way to open a source, so it is left out.
-QStringList HandlerTypes(const QUrl& target)
+// The type whose default application opens the target. Only the type
+// itself: the default for a parent type (text/plain for an HTML page) is no
+// way to show it; xdg-open applies the desktop's own rules after.
+QString HandlerType(const QUrl& target)
 {
     if (!target.isLocalFile())
-        return {QStringLiteral("x-scheme-handler/") + target.scheme()};
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(target.toLocalFile());
-    QStringList types = QStringList{type.name()} + type.allAncestors();
-    types.removeAll(QStringLiteral("application/octet-stream"));
-    return types;
+        return QStringLiteral("x-scheme-handler/") + target.scheme();
+    return QMimeDatabase().mimeTypeForFile(target.toLocalFile()).name();
 }
 
 QProcessEnvironment OpenerEnvironment(const DesktopEnvironment& env)
@@ -47,10 +44,8 @@ QProcessEnvironment OpenerEnvironment(const DesktopEnvironment& env)
 
 bool OpenWithDesktop(const QUrl& target, const DesktopEnvironment& env)
 {
-    for (const QString& type : HandlerTypes(target)) {
-        if (const auto request = DefaultApplicationFor(type, Argument(target), env))
-            return StartDetached(*request);
-    }
+    if (const auto request = DefaultApplicationFor(HandlerType(target), Argument(target), env))
+        return StartDetached(*request);
     return RunOpener(target, env);
 }
 

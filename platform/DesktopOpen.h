@@ -9,9 +9,9 @@
 
 namespace platform {
 
-// The default application for the file's MIME type (or its parent types; an
-// address: its scheme's handler), started directly; else xdg-open, whose exit
-// status is waited for (see RunOpener).
+// The default application for the file's MIME type (an address: its
+// scheme's handler), started directly; else xdg-open, whose exit status is
+// waited for (see RunOpener).
 bool OpenWithDesktop(const QUrl& target, const DesktopEnvironment& env);
 
 // Runs xdg-open (found on env.path) for the target and waits for its exit
