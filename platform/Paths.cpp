@@ -41,7 +41,7 @@ QString SettingsFolder()
 
 QString SettingsFolderFor(const QString& programFolder, const QString& installBindir)
 {
-    const QString beside = WithTrailingSeparator(programFolder);
+    QString beside = WithTrailingSeparator(programFolder);
     // An installed copy never writes beside itself, not even when it runs
     // with the rights to (root, or a prefix in the user's home).
     const bool system = beside.startsWith(QLatin1String("/usr/")) || beside == QLatin1String("/bin/")
