@@ -3,7 +3,10 @@
 #include "settings/CFileUtil.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -13,6 +16,12 @@ constexpr QDir::Filters kEntries = QDir::AllEntries | QDir::Hidden | QDir::Syste
 
 bool HasWildcard(const QString& name) { return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?')); }
 
+// The status of what path names, links followed; false when it cannot be had.
+bool StatOf(const QString& path, struct stat& status)
+{
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0;
+}
+
 }  // namespace
 
 void CFileCollector::AddFromCommandLine(const QString& text)
@@ -21,6 +30,8 @@ void CFileCollector::AddFromCommandLine(const QString& text)
     QString name;
     bool quoted = false;
     for (const QChar c : scanned) {
+        if (Done())
+            return;
         if (c == QLatin1Char('"')) {
             quoted = !quoted;
         } else if (c == QLatin1Char(' ') && !quoted) {
@@ -36,6 +47,8 @@ void CFileCollector::AddFromCommandLine(const QString& text)
 void CFileCollector::AddNames(const QStringList& names)
 {
     for (const QString& name : names) {
+        if (Done())
+            return;
         if (!name.isEmpty())
             HandleName(name);
     }
@@ -55,22 +68,42 @@ void CFileCollector::HandleName(const QString& name)
 void CFileCollector::AddDropped(const QStringList& paths)
 {
     for (const QString& path : paths) {
+        if (Done())
+            return;
         if (IsFolder(path))
             AddFolder(path);
-        else if (QFileInfo::exists(path))
+        else
             Add(path);
     }
 }
 
 void CFileCollector::AddFolder(const QString& folder)
 {
+    struct stat status {};
+    if (!StatOf(folder, status) || !S_ISDIR(status.st_mode))
+        return;
+    // A folder reached again (a link to itself or to a parent, a bind mount)
+    // is not walked again.
+    const std::pair<quint64, quint64> id{status.st_dev, status.st_ino};
+    if (m_walked.contains(id))
+        return;
+    m_walked.insert(id);
     const QDir dir(folder);
     for (const QFileInfo& entry : dir.entryInfoList(kEntries, kOrder)) {
+        if (Done())
+            return;
         if (entry.isDir())
             AddFolder(entry.absoluteFilePath());
         else
             Add(entry.absoluteFilePath());
     }
+}
+
+void CFileCollector::Add(const QString& path)
+{
+    struct stat status {};
+    if (!Done() && StatOf(path, status) && S_ISREG(status.st_mode))
+        m_paths.append(path);
 }
 
 QString CFileCollector::ResolvePath(const QString& name)

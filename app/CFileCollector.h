@@ -1,11 +1,21 @@
 #pragma once
 // Turns a command line or a drop into a list of full file paths, walking
-// folders depth first. Names that do not exist are skipped silently.
+// folders depth first. Names that do not exist are skipped silently; only
+// regular files are collected (no fifos, sockets, devices or broken links),
+// and each folder is walked once, so symbolic link loops end.
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 class CFileCollector {
 public:
+    enum class Collect { All, FirstOnly };
+
+    explicit CFileCollector(Collect collect = Collect::All)
+        : m_firstOnly(collect == Collect::FirstOnly)
+    {}
     virtual ~CFileCollector() = default;
 
     // The text after the program's path: names separated by blanks, double
@@ -17,7 +27,8 @@ public:
     // Dropped items in the order of the drop.
     void AddDropped(const QStringList& paths);
     void AddFolder(const QString& folder);
-    void Add(const QString& path) { m_paths.append(path); }
+    // Adds the path when it names a regular file (links followed).
+    void Add(const QString& path);
 
     // The full path of the first match of a name (wildcards allowed), its
     // last component spelled as the file system stores it; a name without a
@@ -31,6 +42,9 @@ public:
 
 private:
     void HandleName(const QString& name);
+    bool Done() const { return m_firstOnly && !m_paths.isEmpty(); }
 
+    bool m_firstOnly;
     QStringList m_paths;
+    QSet<std::pair<quint64, quint64>> m_walked;  // device and inode of each folder walked
 };

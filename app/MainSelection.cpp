@@ -139,7 +139,7 @@ void CMainDialog::ProcessCommandLine(const QStringList& names)
 {
     if (names.isEmpty())
         return;
-    CFileCollector collector;
+    CFileCollector collector(CFileCollector::Collect::FirstOnly);
     collector.AddNames(names);
     if (collector.Count() > 0)
         SetCurrentFile(collector.First());
@@ -159,7 +159,7 @@ void CMainDialog::dropEvent(QDropEvent* event)
 
 void CMainDialog::OnDropFiles(const QStringList& paths)
 {
-    CFileCollector collector;
+    CFileCollector collector(CFileCollector::Collect::FirstOnly);
     collector.AddDropped(paths);
     if (collector.Count() > 0)
         SetCurrentFile(collector.First());

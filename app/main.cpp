@@ -1,9 +1,11 @@
 #include "app/CTarnwickApp.h"
 #include "app/FirstPaintExit.h"
 #include "platform/Display.h"
+#include "platform/gui/QtTranslations.h"
 #include "resources/FormBuilder.h"
 
 #include <QApplication>
+#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 
@@ -35,6 +37,8 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     FirstPaintExit::InstallIfRequested(app);
+    QTranslator qtTexts;
+    platform::InstallQtTranslations(qtTexts);
     // One font for every window, message box and menu.
     QApplication::setFont(DialogFont());
     QStringList names = QApplication::arguments();

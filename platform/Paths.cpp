@@ -17,17 +17,37 @@ QString ExecutableFolder()
     return WithTrailingSeparator(dir);
 }
 
+namespace {
+
+QString Canonical(const QString& folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(folder) : canonical;
+}
+
+}  // namespace
+
 QString SettingsFolder()
 {
     const QString forced = qEnvironmentVariable("TARNWICK_SETTINGS_DIR");
     if (!forced.isEmpty())
         return WithTrailingSeparator(forced);
-    QString beside = ExecutableFolder();
-    // An installed program never writes into the system's folders, not even
-    // when it runs with the rights to.
+#ifdef TARNWICK_INSTALL_BINDIR
+    return SettingsFolderFor(ExecutableFolder(), QStringLiteral(TARNWICK_INSTALL_BINDIR));
+#else
+    return SettingsFolderFor(ExecutableFolder(), {});
+#endif
+}
+
+QString SettingsFolderFor(const QString& programFolder, const QString& installBindir)
+{
+    QString beside = WithTrailingSeparator(programFolder);
+    // An installed copy never writes beside itself, not even when it runs
+    // with the rights to (root, or a prefix in the user's home).
     const bool system = beside.startsWith(QLatin1String("/usr/")) || beside == QLatin1String("/bin/")
                         || beside == QLatin1String("/sbin/");
-    if (!system && ::access(QFile::encodeName(beside).constData(), W_OK) == 0)
+    const bool installed = !installBindir.isEmpty() && Canonical(beside) == Canonical(installBindir);
+    if (!system && !installed && ::access(QFile::encodeName(beside).constData(), W_OK) == 0)
         return beside;
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (config.isEmpty())

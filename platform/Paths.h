@@ -10,11 +10,14 @@ inline constexpr QChar kSeparator = QLatin1Char('/');
 // The running program's folder, ending in the separator.
 QString ExecutableFolder();
 
-// The folder that holds Setting.ini, ending in the separator: beside the
-// executable when that folder is writable and not a system folder (/usr/...),
-// else $XDG_CONFIG_HOME/tarnwick/ (default ~/.config/tarnwick/).
-// TARNWICK_SETTINGS_DIR overrides both.
+// The folder that holds Setting.ini, ending in the separator:
+// TARNWICK_SETTINGS_DIR when set, else SettingsFolderFor the running program
+// and the bindir of the install prefix it was built for.
 QString SettingsFolder();
+// Beside the program when its folder is writable and it is not an installed
+// copy (in installBindir or a system folder such as /usr/bin), else
+// $XDG_CONFIG_HOME/tarnwick/ (default ~/.config/tarnwick/).
+QString SettingsFolderFor(const QString& programFolder, const QString& installBindir);
 
 // The help page: "help/index.html" beside the program (a build folder or an
 // unpacked copy), else the installed copy in the data folder.

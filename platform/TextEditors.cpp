@@ -91,6 +91,9 @@ std::optional<ProcessSpec> FromDesktopFile(const QString& path, const QString& f
 
 QStringList ExpandDesktopExec(const QString& exec, const QString& file)
 {
+    // A local file is a path; anything else (an address) is passed as it is.
+    const bool local = file.startsWith(QLatin1Char('/'));
+    const QString url = local ? QString::fromUtf8(QUrl::fromLocalFile(file).toEncoded()) : file;
     QStringList command;
     bool gotFile = false;
     for (QString argument : QProcess::splitCommand(exec)) {
@@ -98,7 +101,7 @@ QStringList ExpandDesktopExec(const QString& exec, const QString& file)
             command << file;
             gotFile = true;
         } else if (argument == QLatin1String("%u") || argument == QLatin1String("%U")) {
-            command << QString::fromUtf8(QUrl::fromLocalFile(file).toEncoded());
+            command << url;
             gotFile = true;
         } else if (argument.size() == 2 && argument.startsWith(QLatin1Char('%')) && argument != QLatin1String("%%")) {
             continue;  // %i, %c, %k and deprecated codes expand to nothing here

@@ -19,7 +19,7 @@ std::optional<ProcessSpec> DefaultApplicationFor(const QString& mimeType, const 
 std::optional<ProcessSpec> FallbackEditor(const QString& file, const DesktopEnvironment& env);
 
 // The command of a desktop entry's Exec value with its field codes filled in
-// for one file; empty when the value cannot be read.
+// for one file (a full path) or address; empty when the value cannot be read.
 QStringList ExpandDesktopExec(const QString& exec, const QString& file);
 
 }  // namespace platform

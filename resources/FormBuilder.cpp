@@ -19,22 +19,30 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 QFont DialogFont()
 {
     // Resolved once: naming one installed family spares the font matcher a
     // search through every missing one.
     static const QFont font = [] {
         // IPAPGothic shares the metrics of the classic dialog font, so the forms
-        // keep their proportions; Noto's wider kana need more room.
-        const char* const families[] = {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic",         "Noto Sans CJK JP",
-                                        "Noto Sans JP",    "VL PGothic", "Droid Sans Fallback"};
+        // keep their proportions; Noto's wider kana need more room. Fontconfig
+        // lists a family under its name in the user's language ("IPA Pゴシック"
+        // in a Japanese locale), so each family is known by all its names.
+        static const char* const families[][2] = {{"ＭＳ Ｐゴシック", "MS PGothic"}, {"IPAPGothic", "IPA Pゴシック"},
+                                                  {"Noto Sans CJK JP", nullptr},     {"Noto Sans JP", nullptr},
+                                                  {"VL PGothic", "VL Pゴシック"},    {"Droid Sans Fallback", nullptr}};
         // The installed names are in memory once fontconfig has loaded; asking
         // for a missing name instead costs a fontconfig substitution each.
         const QStringList installed = QFontDatabase::families();
         QFont chosen;
-        for (const char* family : families) {
-            if (installed.contains(QString::fromUtf8(family), Qt::CaseInsensitive)) {
-                chosen = QFont(QString::fromUtf8(family));
+        for (const auto& names : families) {
+            const auto found = std::find_if(std::begin(names), std::end(names), [&](const char* name) {
+                return name && installed.contains(QString::fromUtf8(name), Qt::CaseInsensitive);
+            });
+            if (found != std::end(names)) {
+                chosen = QFont(QString::fromUtf8(*found));
                 break;
             }
         }

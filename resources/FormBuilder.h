@@ -9,7 +9,8 @@
 #include <QWidget>
 
 // "ＭＳ Ｐゴシック" at 9 points where installed, else an installed Japanese
-// sans-serif font (IPAPGothic first: its metrics match).
+// sans-serif font (IPAPGothic first: its metrics match), found by any of its
+// names, so the choice does not depend on the locale.
 QFont DialogFont();
 
 struct DialogUnits {

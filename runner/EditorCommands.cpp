@@ -2,14 +2,15 @@
 // help page and the Java documentation. None of them waits.
 #include "runner/CToolCommands.h"
 
+#include "platform/DesktopOpen.h"
 #include "platform/Paths.h"
 #include "platform/TextEditors.h"
 #include "platform/UserDialogs.h"
-#include "platform/gui/Desktop.h"
 #include "settings/COptionModel.h"
 #include "settings/CSettingFile.h"
 
 #include <QFileInfo>
+#include <QUrl>
 #include <QWidget>
 
 namespace {
@@ -113,4 +114,7 @@ bool CToolCommands::StartTextEditor(const QString& path, bool preferTextDefault)
     return StartProgram(*request);
 }
 
-bool CToolCommands::OpenDocument(const QString& path) { return platform::OpenDocument(path); }
+bool CToolCommands::OpenDocument(const QString& path)
+{
+    return platform::OpenWithDesktop(QUrl::fromLocalFile(path), Environment());
+}

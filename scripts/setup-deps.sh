@@ -3,11 +3,11 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-noto-cjk
   openjdk-17-jdk-headless
-  xvfb xauth
+  xvfb xauth xdg-utils
 )
 # --hardening adds what CI needs beyond the tests: clang for the fuzzers and
 # the code checks.

@@ -1,14 +1,18 @@
 #include "platform/gui/Desktop.h"
 
-#include <QDesktopServices>
+#include "platform/DesktopOpen.h"
+
 #include <QMimeData>
 #include <QUrl>
 
 namespace platform {
 
-bool OpenAddress(const QString& address) { return QDesktopServices::openUrl(QUrl(address)); }
+bool OpenAddress(const QString& address) { return OpenWithDesktop(QUrl(address), CurrentDesktopEnvironment()); }
 
-bool OpenDocument(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+bool OpenDocument(const QString& path)
+{
+    return OpenWithDesktop(QUrl::fromLocalFile(path), CurrentDesktopEnvironment());
+}
 
 QStringList DroppedLocalPaths(const QMimeData* data)
 {

@@ -6,10 +6,10 @@ class QMimeData;
 
 namespace platform {
 
-// Opens a web address with the user's browser; false when nothing could open it.
+// Open an address with its scheme's handler (the browser) or a file with the
+// default application for its type; false when nothing will show it
+// (platform::OpenWithDesktop).
 bool OpenAddress(const QString& address);
-
-// Opens a file with the desktop's default application for its type.
 bool OpenDocument(const QString& path);
 
 // The local files and folders of a drop, in the order of the drop.

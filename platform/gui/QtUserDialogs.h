@@ -12,5 +12,6 @@ public:
     std::optional<Rgb> ChooseColor(QObject* owner) override;
 };
 
-// "desc|pat1;pat2|desc2|pat3||" -> {"desc (pat1 pat2)", "desc2 (pat3)"}
+// "desc|pat1;pat2|desc2|pat3||" -> {"desc (pat1 pat2)", "desc2 (pat3)"}; the
+// pattern "*.*" (every file) becomes "*" outside Windows.
 QStringList ToQtNameFilters(const QString& classicFilter);

@@ -2,7 +2,13 @@
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -75,6 +81,60 @@ TEST_F(FileCollectorTest, ResolvePathGivesFullPathsAsStored)
     EXPECT_EQ(CFileCollector::ResolvePath(P("none.java")), P("none.java"));
     EXPECT_TRUE(CFileCollector::IsFolder(P("tree")));
     EXPECT_FALSE(CFileCollector::IsFolder(P("b.java")));
+}
+
+// Links back up the tree, a link to the folder itself, a dangling link, a
+// fifo and a socket: every walk ends, each folder is walked once, and only
+// regular files come back.
+TEST_F(FileCollectorTest, HostileTreesEndAndGiveOnlyRegularFiles)
+{
+    m_dir.Write(QStringLiteral("hostile/-x.java"));
+    m_dir.Write(QStringLiteral("hostile/z/w.java"));
+    m_dir.Write(QStringLiteral("loop/x/Y.java"));
+    const auto link = [this](const char* target, const char* name) {
+        ASSERT_TRUE(QFile::link(QString::fromUtf8(target), P(name))) << name;
+    };
+    link("..", "hostile/a");
+    link("..", "hostile/b");
+    link(".", "hostile/self");
+    link("nowhere", "hostile/broken");
+    link("z/w.java", "hostile/link.java");
+    link(".", "loop/self");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(P("hostile/pipe")).constData(), 0600), 0);
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray sockPath = QFile::encodeName(P("hostile/sock"));
+    ASSERT_LT(sockPath.size(), qsizetype(sizeof(address.sun_path)));
+    std::copy(sockPath.begin(), sockPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ::close(sock);
+
+    using Collect = CFileCollector::Collect;
+    const struct {
+        const char* name;
+        QStringList dropped;
+        Collect collect;
+        QStringList expected;
+    } cases[] = {
+        {"every file once",
+         {P("hostile")},
+         Collect::All,
+         {P("hostile/-x.java"), P("hostile/a/A.java"), P("hostile/a/b.java"), P("hostile/a/loop/x/Y.java"),
+          P("hostile/a/My Files/x.java"), P("hostile/a/tree/a_sub/deep/z.class"), P("hostile/a/tree/a_sub/y.class"),
+          P("hostile/a/tree/b.txt"), P("hostile/link.java"), P("hostile/z/w.java")}},
+        {"first only", {P("hostile"), P("A.java")}, Collect::FirstOnly, {P("hostile/-x.java")}},
+        {"a link to itself is not a folder inside", {P("loop")}, Collect::FirstOnly, {P("loop/x/Y.java")}},
+        {"special files named directly", {P("hostile/pipe"), P("hostile/sock"), P("hostile/broken")}, Collect::All, {}},
+    };
+    for (const auto& c : cases) {
+        CFileCollector collector(c.collect);
+        collector.AddDropped(c.dropped);
+        EXPECT_EQ(collector.Paths(), c.expected) << c.name;
+        CFileCollector named(c.collect);
+        named.AddNames(c.dropped);
+        EXPECT_EQ(named.Paths(), c.expected) << c.name << " (named)";
+    }
 }
 
 }  // namespace

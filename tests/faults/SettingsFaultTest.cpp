@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -89,6 +90,15 @@ TEST_P(SettingsLimitedWrite, FailsWithAReasonAndKeepsTheOldFile)
     if (GetParam().readOnlyFolder)
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     const bool readOnly = GetParam().readOnlyFolder;
+    // The writer may run as nobody, who cannot reach the build folder inside
+    // a private checkout (/root/..., mode 0700): it runs from a copy in a
+    // folder that everyone may enter. Qt's libraries come from the system.
+    QTemporaryDir programs(QDir::tempPath() + QStringLiteral("/tarnwick-writer-XXXXXX"));
+    const QString program = programs.filePath(QStringLiteral("settings_writer"));
+    const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                          | QFile::ReadOther | QFile::ExeOther;
+    ASSERT_TRUE(QFile::copy(WriterPath(), program));
+    ASSERT_TRUE(QFile::setPermissions(programs.path(), everyone) && QFile::setPermissions(program, everyone));
     QProcess writer;
     writer.setChildProcessModifier([readOnly] {
         if (readOnly && ::geteuid() == 0 && ::setuid(65534) != 0)
@@ -99,7 +109,7 @@ TEST_P(SettingsLimitedWrite, FailsWithAReasonAndKeepsTheOldFile)
             ::setrlimit(RLIMIT_FSIZE, &limit);
         }
     });
-    writer.start(WriterPath(), {QStringLiteral("new"), QStringLiteral("1"), QString::number(GetParam().valueLength)});
+    writer.start(program, {QStringLiteral("new"), QStringLiteral("1"), QString::number(GetParam().valueLength)});
     ASSERT_TRUE(writer.waitForFinished(30000));
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(writer.exitCode(), 1);

@@ -43,6 +43,7 @@ public:
     QStringList opened;
     bool startSucceeds = true;
     bool openSucceeds = true;
+    bool realOpen = false;             // open through the desktop with env
     platform::DesktopEnvironment env;  // no terminal, no editors
 
 protected:
@@ -56,7 +57,7 @@ protected:
     bool OpenDocument(const QString& path) override
     {
         opened << path;
-        return openSucceeds;
+        return realOpen ? CToolCommands::OpenDocument(path) : openSucceeds;
     }
     platform::DesktopEnvironment Environment() const override { return env; }
 };

@@ -1,0 +1,44 @@
+// Where Setting.ini lives: beside a build or an unpacked copy, in the user's
+// configuration folder for an installed copy wherever it was installed.
+#include "platform/Paths.h"
+#include "tests/support/TempFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+TEST(SettingsFolder, InstalledCopiesUseTheConfigurationFolder)
+{
+    TempFolder root;
+    const bool had = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.Path("config")));
+    const QString config = root.Path("config/tarnwick/");
+    const QString build = root.Path("build/");
+    const QString home = root.Path("home/.local/bin/");
+    root.Write("build/tarnwick");
+    root.Write("home/.local/bin/tarnwick");
+    ASSERT_TRUE(QFile::link(root.Path("home/.local/bin"), root.Path("linked-bin")));
+    const struct {
+        const char* name;
+        QString program;
+        QString bindir;
+        QString expected;
+    } cases[] = {
+        {"a build folder", build, "/usr/local/bin", build},
+        {"a build folder, no prefix known", build, "", build},
+        {"installed under the home folder", home, root.Path("home/.local/bin"), config},
+        {"the bindir spelled through a link", home, root.Path("linked-bin/"), config},
+        {"installed under /opt", "/opt/tarnwick/bin", "/opt/tarnwick/bin", config},
+        {"a system folder", "/usr/bin", "/usr/local/bin", config},
+        {"/bin", "/bin/", "", config},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(platform::SettingsFolderFor(c.program, c.bindir), c.expected) << c.name;
+    had ? qputenv("XDG_CONFIG_HOME", previous) : qunsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
