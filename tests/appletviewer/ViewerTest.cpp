@@ -304,7 +304,12 @@ TEST_P(ViewerTest, SwingAppletIsShown)
 TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
 {
     Write("NotApplet.java", "public class NotApplet { }\n");
+    Write("Newer.java", "public class Newer extends java.applet.Applet { }\n");
     Rebuild();
+    // A class file of a release no JDK reads yet, as if compiled by a newer JDK.
+    QFile newer(src + "Newer.class");
+    ASSERT_TRUE(newer.open(QIODevice::ReadWrite) && newer.seek(6) && newer.write("\x00\xff", 2) == 2);
+    newer.close();
     struct Case {
         const char* page;
         const char* html;
@@ -315,6 +320,8 @@ TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
         {"Missing", "<applet code=Nope.class width=100 height=50></applet>", "クラス Nope が見つかりません", 0},
         {"Plain", "<applet code=NotApplet width=100 height=50></applet>", "クラス NotApplet はアプレットではありません",
          0},
+        {"Newer", "<applet code=Newer width=100 height=50></applet>",
+         "クラス Newer はこのJDKより新しいJDKでコンパイルされています", 0},
         {"Empty", "<html><body>no applet here</body></html>", "Empty.html にAPPLETタグがありません", 1},
     };
     for (const Case& c : cases) {

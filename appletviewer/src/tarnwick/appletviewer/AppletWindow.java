@@ -138,6 +138,13 @@ final class AppletWindow implements AppletStub {
         } catch (ClassNotFoundException | NoClassDefFoundError e) {
             fail(Messages.classNotFound(className, codeBase.toString()));
             return;
+        } catch (UnsupportedClassVersionError e) {
+            fail(Messages.tooNew(className));
+            return;
+        } catch (LinkageError | RuntimeException e) {
+            e.printStackTrace();
+            fail(Messages.cannotCreate(className, e));
+            return;
         }
         if (!Applet.class.isAssignableFrom(type)) {
             fail(Messages.notAnApplet(className));

@@ -30,6 +30,11 @@ final class Messages {
         return "クラス " + className + " はアプレットではありません (java.applet.Applet を継承していません)。";
     }
 
+    static String tooNew(String className) {
+        return "クラス " + className + " はこのJDKより新しいJDKでコンパイルされています。"
+                + "このJDKでコンパイルし直してください。";
+    }
+
     static String cannotCreate(String className, Throwable cause) {
         return "クラス " + className + " のアプレットを作成できません: " + describe(cause);
     }
