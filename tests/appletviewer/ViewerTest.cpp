@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -229,12 +230,14 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
         << "appletResize resized the window: " << viewed.lines.join('\n').toStdString();
 }
 
-// An exception in init is shown in the status line and printed with its
-// stack trace; the window still shows and closes, and the program ends.
-TEST_P(ViewerTest, ExceptionInInitIsShownAndPrinted)
+// Exceptions in init and in paint (on the event thread) are shown in the
+// status line and printed with their stack traces; the window still shows and
+// closes, and the program ends.
+TEST_P(ViewerTest, ExceptionsAreShownAndPrinted)
 {
     Write("Boom.java", "public class Boom extends java.applet.Applet {\n"
                        "  public void init() { throw new IllegalStateException(\"boom\"); }\n"
+                       "  public void paint(java.awt.Graphics g) { throw new ArithmeticException(\"paint\"); }\n"
                        "}\n");
     Write("Boom.html", "<applet code=Boom width=300 height=100></applet>\n");
     Rebuild();
@@ -242,6 +245,12 @@ TEST_P(ViewerTest, ExceptionInInitIsShownAndPrinted)
     EXPECT_TRUE(viewed.Has("exception Boom init java.lang.IllegalStateException: boom"))
         << viewed.lines.join('\n').toStdString();
     EXPECT_TRUE(viewed.errors.contains("at Boom.init(Boom.java:2)")) << viewed.errors.toStdString();
+    EXPECT_FALSE(viewed.lines
+                     .filter(QRegularExpression("^exception Boom AWT-EventQueue-\\d+ "
+                                                "java.lang.ArithmeticException: paint$"))
+                     .isEmpty())
+        << "an exception on the event thread: " << viewed.lines.join('\n').toStdString();
+    EXPECT_TRUE(viewed.errors.contains("at Boom.paint(Boom.java:3)")) << viewed.errors.toStdString();
     EXPECT_TRUE(viewed.Has("destroy Boom") && viewed.lines.last() == "exit");
     EXPECT_FALSE(Snapshot(0, "Boom").isNull());
 }

@@ -104,7 +104,7 @@ final class Page {
             }
         }
         for (AppletWindow window : targets) {
-            window.showException("?", thrown, false);
+            window.showException(thread.getName(), thrown, false);
         }
     }
 
