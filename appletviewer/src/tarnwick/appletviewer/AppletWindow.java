@@ -27,6 +27,7 @@ import java.util.Iterator;
 import java.util.List;
 import java.util.concurrent.ExecutorService;
 import java.util.concurrent.Executors;
+import java.util.concurrent.ThreadFactory;
 
 /**
  * One applet in a window of its own, titled with its class, with a status line. The life-cycle
@@ -70,10 +71,13 @@ final class AppletWindow implements AppletStub {
                 }
             }
         }
-        this.thread = Executors.newSingleThreadExecutor(r -> {
-            Thread t = new Thread(r, "applet-" + className);
-            t.setDaemon(true);
-            return t;
+        this.thread = Executors.newSingleThreadExecutor(new ThreadFactory() {
+            @Override
+            public Thread newThread(Runnable r) {
+                Thread t = new Thread(r, "applet-" + AppletWindow.this.className);
+                t.setDaemon(true);
+                return t;
+            }
         });
     }
 
@@ -93,9 +97,22 @@ final class AppletWindow implements AppletStub {
         return className;
     }
 
+    // Anonymous classes rather than lambdas here and below: the first lambdas
+    // cost tens of milliseconds of start-up, more where class data sharing is
+    // off (a patched java.desktop turns it off).
     void open() {
-        EventQueue.invokeLater(this::showFrame);
-        thread.execute(this::load);
+        EventQueue.invokeLater(new Runnable() {
+            @Override
+            public void run() {
+                showFrame();
+            }
+        });
+        thread.execute(new Runnable() {
+            @Override
+            public void run() {
+                load();
+            }
+        });
     }
 
     private void showFrame() {
@@ -108,25 +125,36 @@ final class AppletWindow implements AppletStub {
         frame.addWindowListener(new WindowAdapter() {
             @Override
             public void windowIconified(WindowEvent e) {
-                thread.execute(() -> {
-                    if (active) {
-                        stop();
+                thread.execute(new Runnable() {
+                    @Override
+                    public void run() {
+                        if (active) {
+                            stop();
+                        }
                     }
                 });
             }
 
             @Override
             public void windowDeiconified(WindowEvent e) {
-                thread.execute(() -> {
-                    if (loaded && !active) {
-                        start();
+                thread.execute(new Runnable() {
+                    @Override
+                    public void run() {
+                        if (loaded && !active) {
+                            start();
+                        }
                     }
                 });
             }
 
             @Override
             public void windowClosing(WindowEvent e) {
-                thread.execute(AppletWindow.this::close);
+                thread.execute(new Runnable() {
+                    @Override
+                    public void run() {
+                        close();
+                    }
+                });
             }
         });
     }
@@ -162,18 +190,24 @@ final class AppletWindow implements AppletStub {
             return;
         }
         applet.setStub(this);
-        onEventQueue(() -> {
-            applet.setPreferredSize(new Dimension(tag.width(), tag.height()));
-            applet.setSize(tag.width(), tag.height());
-            frame.add(applet, BorderLayout.CENTER);
-            frame.pack();
-            frame.setVisible(true);
+        onEventQueue(new Runnable() {
+            @Override
+            public void run() {
+                applet.setPreferredSize(new Dimension(tag.width(), tag.height()));
+                applet.setSize(tag.width(), tag.height());
+                frame.add(applet, BorderLayout.CENTER);
+                frame.pack();
+                frame.setVisible(true);
+            }
         });
         loaded = true;
-        lifeCycle("init", applet::init);
-        onEventQueue(() -> {
-            applet.validate();
-            applet.repaint();
+        lifeCycle("init");
+        onEventQueue(new Runnable() {
+            @Override
+            public void run() {
+                applet.validate();
+                applet.repaint();
+            }
         });
         start();
         page.report().started(this, index);
@@ -181,14 +215,14 @@ final class AppletWindow implements AppletStub {
 
     private void start() {
         active = true;
-        if (lifeCycle("start", applet::start)) {
+        if (lifeCycle("start")) {
             showStatus("アプレットを開始しました");
         }
     }
 
     private void stop() {
         active = false;
-        if (lifeCycle("stop", applet::stop)) {
+        if (lifeCycle("stop")) {
             showStatus("アプレットを停止しました");
         }
     }
@@ -198,18 +232,30 @@ final class AppletWindow implements AppletStub {
             if (active) {
                 stop();
             }
-            lifeCycle("destroy", applet::destroy);
-            onEventQueue(() -> frame.remove(applet));
+            lifeCycle("destroy");
         }
-        onEventQueue(frame::dispose);
+        onEventQueue(new Runnable() {
+            @Override
+            public void run() {
+                if (loaded) {
+                    frame.remove(applet);
+                }
+                frame.dispose();
+            }
+        });
         page.closed(this);
     }
 
     /** Runs one call of the applet; true when it returned normally. */
-    private boolean lifeCycle(String name, Runnable call) {
+    private boolean lifeCycle(String name) {
         page.report().line(name + " " + className);
         try {
-            call.run();
+            switch (name) {
+                case "init": applet.init(); break;
+                case "start": applet.start(); break;
+                case "stop": applet.stop(); break;
+                default: applet.destroy(); break;
+            }
             return true;
         } catch (Throwable thrown) {
             showException(name, thrown, true);
@@ -230,14 +276,17 @@ final class AppletWindow implements AppletStub {
     private void fail(String message) {
         System.err.println(message);
         page.report().line("error " + message);
-        onEventQueue(() -> {
-            Label shown = new Label(message, Label.CENTER);
-            shown.setForeground(Color.red.darker());
-            shown.setPreferredSize(new Dimension(Math.max(tag.width(), 420), tag.height()));
-            frame.add(shown, BorderLayout.CENTER);
-            status.setText(message);
-            frame.pack();
-            frame.setVisible(true);
+        onEventQueue(new Runnable() {
+            @Override
+            public void run() {
+                Label shown = new Label(message, Label.CENTER);
+                shown.setForeground(Color.red.darker());
+                shown.setPreferredSize(new Dimension(Math.max(tag.width(), 420), tag.height()));
+                frame.add(shown, BorderLayout.CENTER);
+                status.setText(message);
+                frame.pack();
+                frame.setVisible(true);
+            }
         });
         page.report().started(this, index);
     }
@@ -257,7 +306,12 @@ final class AppletWindow implements AppletStub {
     }
 
     private void showStatus(String text) {
-        EventQueue.invokeLater(() -> status.setText(text == null || text.isEmpty() ? " " : text));
+        EventQueue.invokeLater(new Runnable() {
+            @Override
+            public void run() {
+                status.setText(text == null || text.isEmpty() ? " " : text);
+            }
+        });
     }
 
     // AppletStub
@@ -289,9 +343,12 @@ final class AppletWindow implements AppletStub {
 
     @Override
     public void appletResize(int width, int height) {
-        EventQueue.invokeLater(() -> {
-            applet.setPreferredSize(new Dimension(width, height));
-            frame.pack();
+        EventQueue.invokeLater(new Runnable() {
+            @Override
+            public void run() {
+                applet.setPreferredSize(new Dimension(width, height));
+                frame.pack();
+            }
         });
     }
 

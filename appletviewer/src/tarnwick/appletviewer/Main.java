@@ -51,7 +51,12 @@ public final class Main {
             }
         }
         Page page = new Page(file.toUri().toURL(), REPORT);
-        Thread.setDefaultUncaughtExceptionHandler(page::uncaught);
+        Thread.setDefaultUncaughtExceptionHandler(new Thread.UncaughtExceptionHandler() {
+            @Override
+            public void uncaughtException(Thread thread, Throwable thrown) {
+                page.uncaught(thread, thrown);
+            }
+        });
         for (AppletTag tag : tags) {
             page.open(tag);
         }

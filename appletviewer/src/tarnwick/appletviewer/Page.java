@@ -45,11 +45,14 @@ final class Page {
     /** Applets with the same code base and archives share one loader, so they can talk. */
     synchronized ClassLoader loaderFor(URL codeBase, List<URL> archives) {
         String key = codeBase + "|" + archives;
-        return loaders.computeIfAbsent(key, k -> {
+        URLClassLoader loader = loaders.get(key);
+        if (loader == null) {
             List<URL> urls = new ArrayList<>(archives);
             urls.add(codeBase);
-            return new URLClassLoader(urls.toArray(new URL[0]), Page.class.getClassLoader());
-        });
+            loader = new URLClassLoader(urls.toArray(new URL[0]), Page.class.getClassLoader());
+            loaders.put(key, loader);
+        }
+        return loader;
     }
 
     synchronized Applet applet(String name) {
