@@ -12,6 +12,7 @@
 #include "tests/runner/CommandsTestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -127,6 +128,20 @@ protected:
     }
 };
 
+// A short silent sound: a RIFF WAVE header and 800 samples of 8-bit mono.
+QByteArray Wave()
+{
+    auto le = [](quint32 value, int bytes) {
+        QByteArray out;
+        for (int i = 0; i < bytes; ++i)
+            out += char((value >> (8 * i)) & 0xff);
+        return out;
+    };
+    const QByteArray samples(800, char(0x80));
+    return "RIFF" + le(36 + samples.size(), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(8000, 4)
+           + le(8000, 4) + le(1, 2) + le(8, 2) + "data" + le(samples.size(), 4) + samples;
+}
+
 QStringList LifeCycle(const QString& className)
 {
     QStringList calls;
@@ -139,7 +154,7 @@ QStringList WithoutSnapshotsAndStatus(const QStringList& lines)
 {
     QStringList kept;
     for (const QString& line : lines)
-        if (!line.startsWith("snapshot ") && !line.startsWith("status "))
+        if (!line.startsWith("snapshot ") && !line.startsWith("status ") && !line.startsWith("title "))
             kept << line;
     return kept;
 }
@@ -176,6 +191,7 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
     const Viewed viewed = View("Hello");
     EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("Hello") << "exit") << viewed.errors.toStdString();
     EXPECT_EQ(viewed.exitCode, 0);
+    EXPECT_TRUE(viewed.Has("title Hello"));
     const QImage shot = Snapshot(0, "Hello");
     ASSERT_FALSE(shot.isNull());
     EXPECT_EQ(shot.width(), 400);
@@ -203,6 +219,14 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
         "    say(\"api=\" + (Applet.class.getResource(\"Applet.class\").toString().contains(\"applet-api.jar\")"
         " ? \"patched\" : \"jdk\"));\n"
         "    getAppletContext().showDocument(getDocumentBase());\n"
+        "    java.awt.Image image = getImage(getCodeBase(), \"pic.png\");\n"
+        "    java.awt.MediaTracker tracker = new java.awt.MediaTracker(this);\n"
+        "    tracker.addImage(image, 0);\n"
+        "    try { tracker.waitForAll(10000); } catch (InterruptedException e) { }\n"
+        "    say(\"image=\" + image.getWidth(null) + \"x\" + image.getHeight(null));\n"
+        "    AudioClip clip = getAudioClip(getDocumentBase(), \"beep.wav\");\n"
+        "    clip.play(); clip.stop(); play(getCodeBase(), \"missing.wav\");\n"
+        "    say(\"sound=\" + (clip != null));\n"
         "    resize(200, 100);\n"
         "  }\n"
         "  public void start() { say(\"active in start=\" + isActive() + \" applets=\"\n"
@@ -215,13 +239,18 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
     page.height = 200;
     page.params = {{"speed", "10"}, {"Title Text", "a \"quoted\" <b> & c"}};
     Write("Params.html", GenerateHtmlPage(page));
+    QImage picture(17, 9, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(src + "pic.png"));
+    root.Write("my src/beep.wav", Wave());
     Rebuild();
 
     const Viewed viewed = View("Params");
     const QString api = GetParam() == Jdk::WithoutApplets ? "patched" : "jdk";
-    for (const QString& said : QStringList{"speed=10", "SPEED=10", "title text=a \"quoted\" <b> & c",
-                                           "code=Params.class", "none=null", "active in init=false", "document=true",
-                                           "code base=true", "api=" + api, "active in start=true applets=1"})
+    for (const QString& said :
+         QStringList{"speed=10", "SPEED=10", "title text=a \"quoted\" <b> & c", "code=Params.class", "none=null",
+                     "active in init=false", "document=true", "code base=true", "api=" + api,
+                     "active in start=true applets=1", "image=17x9", "sound=true"})
         EXPECT_TRUE(viewed.Has("status Params " + said)) << said.toStdString() << "\n"
                                                          << viewed.lines.join('\n').toStdString();
     EXPECT_TRUE(viewed.lines.filter("showDocument file:").size() == 1) << viewed.lines.join('\n').toStdString();
@@ -285,6 +314,28 @@ TEST_P(ViewerTest, TwoAppletsOfOnePageSeeEachOther)
     EXPECT_EQ(Snapshot(0, "First").size(), QSize(120, Snapshot(0, "First").height()));
     EXPECT_EQ(Snapshot(0, "First").pixelColor(60, 40), QColor(Qt::red));
     EXPECT_EQ(Snapshot(1, "Second").width(), 150);
+}
+
+// CODEBASE and ARCHIVE: the class is found only in an archive of the code base.
+TEST_P(ViewerTest, ClassesComeFromTheArchivesOfTheCodeBase)
+{
+    Write("Archived.java", "public class Archived extends java.applet.Applet {\n"
+                           "  public void init() { showStatus(\"code base \" + getCodeBase().getPath()); }\n"
+                           "}\n");
+    Write("Archived.html", "<applet code=Archived codebase=\"lib\" archive=\"none.jar, app.jar\" width=90 height=40>"
+                           "</applet>\n");
+    Rebuild();
+    QDir().mkpath(src + "lib");
+    QProcess jar;
+    jar.setWorkingDirectory(src);
+    jar.start(QFileInfo(QFileInfo(main.jdk + "javac").canonicalFilePath()).path() + "/jar",
+              {"cf", "lib/app.jar", "Archived.class"});
+    ASSERT_TRUE(jar.waitForFinished(60000) && jar.exitCode() == 0);
+    ASSERT_TRUE(QFile::remove(src + "Archived.class"));
+    const Viewed viewed = View("Archived");
+    EXPECT_FALSE(viewed.lines.filter(QRegularExpression("^status Archived code base .*/lib/$")).isEmpty())
+        << viewed.lines.join('\n').toStdString();
+    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("Archived") << "exit");
 }
 
 // A Swing applet: its components go into the root pane's content pane.

@@ -83,6 +83,7 @@ final class Report {
         try {
             folder.mkdirs();
             ImageIO.write(image, "png", file);
+            line("title " + frame.getTitle());
             line("snapshot " + file.getPath() + " " + frame.getWidth() + "x" + frame.getHeight());
         } catch (IOException e) {
             line("error snapshot " + Messages.describe(e));
