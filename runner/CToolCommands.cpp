@@ -148,9 +148,10 @@ QString CToolCommands::ToolPath(const QString& classicTool) const
 
 QString CToolCommands::AppletApiOptions() const
 {
-    if (!platform::LacksAppletApi(m_main.JdkFolder()))
+    const QString apiJar = platform::AppletApiJar();
+    if (!platform::LacksAppletApi(m_main.JdkFolder()) || !CFileUtil::FileExists(apiJar))
         return {};
-    return runner::AppletApiOptions(platform::AppletApiJar());
+    return runner::AppletApiOptions(apiJar);
 }
 
 bool CToolCommands::HasTool(const QString& classicTool) const { return platform::IsStartable(ToolPath(classicTool)); }

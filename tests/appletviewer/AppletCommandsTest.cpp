@@ -46,7 +46,7 @@ protected:
     {
         qputenv("TARNWICK_APPLETVIEWER_DIR", QFile::encodeName(root.Path("viewer dir")));
         jar = root.Write("viewer dir/tarnwick-appletviewer.jar");
-        api = platform::AppletApiJar();
+        api = root.Write("viewer dir/applet-api.jar");
         Src("Hello.html");
         Src("Hello.java");
     }
@@ -107,6 +107,10 @@ TEST_F(AppletCommandsTest, PatchOptionsOnlyWhereTheJdkLacksTheAppletApi)
         EXPECT_EQ(commands.started[2], viewer);
     }
     EXPECT_EQ(Messages(), QStringList());
+    // Without the API classes nothing is added: javac's own message names the missing package.
+    QFile::remove(api);
+    commands.OnCompile();
+    EXPECT_EQ(Logged("javac"), QStringList({"-classpath", ".", "Hello.java"}));
 }
 
 TEST_F(AppletCommandsTest, MissingViewerOrPageIsReportedAndNothingStarts)

@@ -119,7 +119,7 @@ final class AppletWindow implements AppletStub {
         frame.setTitle(className);
         frame.setLayout(new BorderLayout());
         frame.add(status, BorderLayout.SOUTH);
-        status.setText("アプレットを読み込んでいます...");
+        status.setText(" ");
         frame.setLocation(page.report().enabled() ? page.report().placeSideBySide(tag.width())
                                                   : new Point(CASCADE * index, CASCADE * index));
         frame.addWindowListener(new WindowAdapter() {
