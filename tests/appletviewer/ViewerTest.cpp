@@ -101,7 +101,8 @@ protected:
             run = QStringList{"xvfb-run", "-a", "-s", "-screen 0 1024x768x24"} + run;
         QProcess process;
         process.setWorkingDirectory(folder);
-        process.start(run.takeFirst(), run);
+        const QString program = run.takeFirst();
+        process.start(program, run);
         Viewed viewed;
         if (!process.waitForFinished(kViewerTimeoutMs)) {
             process.kill();
@@ -199,6 +200,20 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
     EXPECT_EQ(shot.pixelColor(390, 290), QColor(255, 224, 160)) << "the applet's background in its corner";
     if (GetParam() == Jdk::Found)
         SaveToGallery(shot, "appletviewer_generated.png");
+
+    // javadoc of the source, with the API patched in where the JDK lacks it.
+    commands.started.clear();
+    commands.OnMakeDocument();
+    ASSERT_EQ(commands.started.size(), 1);
+    QStringList javadoc = commands.started[0];
+    QProcess process;
+    process.setWorkingDirectory(javadoc.takeFirst());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    const QString program = javadoc.takeFirst();
+    process.start(program, QStringList{"-quiet", "-d", root.Path("doc")} + javadoc);
+    ASSERT_TRUE(process.waitForFinished(kViewerTimeoutMs));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAll().toStdString();
+    EXPECT_TRUE(root.Exists("doc/Hello.html"));
 }
 
 // Every PARAM of a generated page reaches getParameter, names without regard

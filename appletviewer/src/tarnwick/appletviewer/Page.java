@@ -134,6 +134,10 @@ final class Page {
                     Desktop.getDesktop().browse(url.toURI());
                     return;
                 }
+            } catch (Exception e) {
+                System.err.println(url + ": " + Messages.describe(e));
+            }
+            try {
                 new ProcessBuilder("xdg-open", url.toString()).inheritIO().start();
             } catch (Exception e) {
                 System.err.println(url + ": " + Messages.describe(e));
