@@ -50,7 +50,7 @@ QString AppletViewerFolder()
     const QString forced = qEnvironmentVariable("TARNWICK_APPLETVIEWER_DIR");
     if (!forced.isEmpty())
         return WithTrailingSeparator(forced);
-    const QString beside = ExecutableFolder() + QStringLiteral("appletviewer/");
+    QString beside = ExecutableFolder() + QStringLiteral("appletviewer/");
 #ifdef TARNWICK_DATA_FROM_BIN
     if (!QFileInfo::exists(beside))
         return WithTrailingSeparator(
