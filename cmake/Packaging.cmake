@@ -11,7 +11,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The libraries come from shlibdeps; the platform plugins, Qt's Japanese texts
 # and a Japanese font are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "default-jdk | openjdk-17-jdk-headless, xterm | x-terminal-emulator")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "default-jdk | openjdk-17-jdk, xterm | x-terminal-emulator")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Compile, run and document a Java file with the installed JDK's own tools
  from one small window, and generate Applet and class skeletons, applet pages
  and JAR archives. The user interface is in Japanese.")

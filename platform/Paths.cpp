@@ -65,6 +65,24 @@ QString HelpPagePath()
     return beside;
 }
 
+QString AppletViewerFolder()
+{
+    const QString forced = qEnvironmentVariable("TARNWICK_APPLETVIEWER_DIR");
+    if (!forced.isEmpty())
+        return WithTrailingSeparator(forced);
+    QString beside = ExecutableFolder() + QStringLiteral("appletviewer/");
+#ifdef TARNWICK_DATA_FROM_BIN
+    if (!QFileInfo::exists(beside))
+        return WithTrailingSeparator(
+            QDir::cleanPath(ExecutableFolder() + QStringLiteral(TARNWICK_DATA_FROM_BIN "/appletviewer")));
+#endif
+    return beside;
+}
+
+QString AppletViewerJar() { return AppletViewerFolder() + QStringLiteral("tarnwick-appletviewer.jar"); }
+
+QString AppletApiJar() { return AppletViewerFolder() + QStringLiteral("applet-api.jar"); }
+
 QString ToolFileName(const QString& classicName)
 {
 #ifdef Q_OS_WIN

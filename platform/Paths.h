@@ -23,6 +23,13 @@ QString SettingsFolderFor(const QString& programFolder, const QString& installBi
 // unpacked copy), else the installed copy in the data folder.
 QString HelpPagePath();
 
+// Tarnwick's applet viewer and the Applet API classes for JDKs without them:
+// "appletviewer/" beside the program, else the installed copy in the data
+// folder; TARNWICK_APPLETVIEWER_DIR overrides both. Ends in the separator.
+QString AppletViewerFolder();
+QString AppletViewerJar();  // the viewer's classes
+QString AppletApiJar();     // java.applet and javax.swing.JApplet
+
 // The platform's file name of a JDK tool given by its classic name:
 // "javac.exe" -> "javac" on Linux.
 QString ToolFileName(const QString& classicName);

@@ -1,7 +1,9 @@
 #include "runner/CToolCommands.h"
 
+#include "platform/JdkFeatures.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
+#include "runner/AppletViewerArguments.h"
 #include "runner/ToolArguments.h"
 #include "settings/CFileUtil.h"
 #include "settings/COptionModel.h"
@@ -20,12 +22,14 @@ void CToolCommands::OnCompile()
     if (!CheckExists(file.folder + file.fileName))
         return;
     RunCaptured(QStringLiteral("javac.exe"),
-                runner::CompileArguments(m_main.Options().GetJavacOptions(), file.fileName), false);
+                AppletApiOptions() + runner::CompileArguments(m_main.Options().GetJavacOptions(), file.fileName),
+                false);
 }
 
 void CToolCommands::OnRebuild()
 {
-    RunCaptured(QStringLiteral("javac.exe"), runner::RebuildArguments(m_main.Options().GetJavacOptions()), false);
+    RunCaptured(QStringLiteral("javac.exe"),
+                AppletApiOptions() + runner::RebuildArguments(m_main.Options().GetJavacOptions()), false);
 }
 
 void CToolCommands::OnRunJava()
@@ -45,16 +49,23 @@ void CToolCommands::OnRunJava()
         RunToolDetached(java, run.arguments);
 }
 
+// A JDK without appletviewer gets Tarnwick's own viewer, run by its java.
 void CToolCommands::OnRunAppletViewer()
 {
     const QString viewer = QStringLiteral("appletviewer.exe");
-    if (!HasTool(viewer))
-        return ReportMissingTool(viewer);
+    const bool ownViewer = !HasTool(viewer);
+    const QString viewerJar = platform::AppletViewerJar();
+    if (ownViewer && !CFileUtil::FileExists(viewerJar))
+        return ReportMissingOwnViewer(viewerJar);
     const CurrentFile& file = m_main.File();
     const QString page = file.title + QStringLiteral(".html");
     if (!CheckExists(file.folder + page))
         return;
-    RunToolDetached(viewer, runner::AppletViewerArguments(file.title));
+    if (ownViewer)
+        RunToolDetached(QStringLiteral("java.exe"),
+                        runner::OwnAppletViewerArguments(viewerJar, AppletApiOptions(), file.title));
+    else
+        RunToolDetached(viewer, runner::AppletViewerArguments(file.title));
 }
 
 void CToolCommands::OnRunBrowser()
@@ -72,12 +83,13 @@ void CToolCommands::OnRunBrowser()
 
 void CToolCommands::OnMakeDocument()
 {
-    RunToolDetached(QStringLiteral("javadoc.exe"), runner::DocumentArguments(m_main.File().fileName));
+    RunToolDetached(QStringLiteral("javadoc.exe"),
+                    AppletApiOptions() + runner::DocumentArguments(m_main.File().fileName));
 }
 
 void CToolCommands::OnMakeAllDocuments()
 {
-    RunToolDetached(QStringLiteral("javadoc.exe"), runner::AllDocumentsArguments());
+    RunToolDetached(QStringLiteral("javadoc.exe"), AppletApiOptions() + runner::AllDocumentsArguments());
 }
 
 void CToolCommands::OnJavah()
@@ -134,6 +146,14 @@ QString CToolCommands::ToolPath(const QString& classicTool) const
     return m_main.JdkFolder() + platform::ToolFileName(classicTool);
 }
 
+QString CToolCommands::AppletApiOptions() const
+{
+    const QString apiJar = platform::AppletApiJar();
+    if (!platform::LacksAppletApi(m_main.JdkFolder()) || !CFileUtil::FileExists(apiJar))
+        return {};
+    return runner::AppletApiOptions(apiJar);
+}
+
 bool CToolCommands::HasTool(const QString& classicTool) const { return platform::IsStartable(ToolPath(classicTool)); }
 
 bool CToolCommands::CheckExists(const QString& path, const QString& shownName)
@@ -153,6 +173,16 @@ void CToolCommands::ReportMissingTool(const QString& classicTool)
                                "%2 は新しいJDKでは削除されています。%2 を含むJDKを選択してください。")
                     .arg(m_main.JdkFolder(), tool),
                 kFileError, MsgIcon::Error);
+}
+
+void CToolCommands::ReportMissingOwnViewer(const QString& viewerJar)
+{
+    ShowMessage(
+        m_main.Window(),
+        QStringLiteral("JDKフォルダ %1 に appletviewer がなく、Tarnwick のアプレットビューア %2 も見つかりません。\n"
+                       "Tarnwick を入れ直してください。")
+            .arg(m_main.JdkFolder(), viewerJar),
+        kFileError, MsgIcon::Error);
 }
 
 void CToolCommands::ReportStartFailure(const QString& program)

@@ -60,6 +60,9 @@ private:
     // source first, and reported when it is still missing.
     bool EnsureClassFile();
     bool HasTool(const QString& classicTool) const;
+    // The options that add the Applet API for javac, javadoc and the viewer
+    // when the JDK no longer has it; empty otherwise.
+    QString AppletApiOptions() const;
     void MakeHeaderWithJavac();
 
     bool StartTextEditor(const QString& path, bool preferTextDefault);
@@ -67,6 +70,7 @@ private:
     // Messages: false when the file is missing (and the message was shown).
     bool CheckExists(const QString& path, const QString& shownName = {});
     void ReportMissingTool(const QString& classicTool);
+    void ReportMissingOwnViewer(const QString& viewerJar);
     void ReportStartFailure(const QString& program);
     void ReportCannotOpen(const QString& path);
 

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-noto-cjk
-  openjdk-17-jdk-headless
+  openjdk-17-jdk-headless openjdk-17-jdk
   xvfb xauth xdg-utils
 )
 # --hardening adds what CI needs beyond the tests: clang for the fuzzers and

@@ -261,8 +261,7 @@ TEST_F(ToolCommandsTest, MissingToolsAndFailedStartsAreReported)
 {
     Src("Hello.html");
     main.SetCurrentFile(Src("Hello.class"));
-    for (const auto& [tool, command] :
-         {std::pair{"appletviewer", &C::OnRunAppletViewer}, {"rmic", &C::OnRmic}, {"javah", &C::OnJavah}}) {
+    for (const auto& [tool, command] : {std::pair{"rmic", &C::OnRmic}, {"javah", &C::OnJavah}}) {
         QFile::remove(main.jdk + tool);
         (commands.*command)();
         const QString message = Messages().value(dialogs.messages.size() - 1);
@@ -272,7 +271,7 @@ TEST_F(ToolCommandsTest, MissingToolsAndFailedStartsAreReported)
     commands.OnRunJava();
     Options("[JavaOption]\nMsg=true\n");
     commands.OnRunJava();
-    EXPECT_EQ(Messages().mid(3), QStringList(2, main.jdk + "javaを起動できません"));
+    EXPECT_EQ(Messages().mid(2), QStringList(2, main.jdk + "javaを起動できません"));
     EXPECT_TRUE(commands.started.isEmpty() && commands.shown.isEmpty());
     EXPECT_TRUE(Ran("javac").isEmpty() && Ran("java").isEmpty());
 }

@@ -1,0 +1,34 @@
+#include "platform/JdkFeatures.h"
+
+#include "platform/JdkLocator.h"
+
+#include <QRegularExpression>
+
+namespace platform {
+
+namespace {
+
+constexpr int kFirstReleaseWithoutApplets = 26;
+
+}  // namespace
+
+int FeatureRelease(const QString& version)
+{
+    static const QRegularExpression leading(QStringLiteral("^(\\d+)(?:\\.(\\d+))?"));
+    const QRegularExpressionMatch match = leading.match(version.trimmed());
+    if (!match.hasMatch())
+        return 0;
+    const int first = match.captured(1).toInt();
+    // Up to 8 the version began "1.": 1.8.0_392 is release 8.
+    if (first == 1 && match.hasCaptured(2))
+        return match.captured(2).toInt();
+    return first;
+}
+
+bool LacksAppletApi(const QString& toolFolder)
+{
+    const std::optional<QString> version = ReadJdkVersion(toolFolder);
+    return version && FeatureRelease(*version) >= kFirstReleaseWithoutApplets;
+}
+
+}  // namespace platform

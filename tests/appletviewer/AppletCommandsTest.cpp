@@ -1,0 +1,130 @@
+// Which JDKs get the Applet API added, and the commands' argument lists for
+// the own viewer and the patch options, against fake JDKs whose tools log
+// their arguments.
+#include "platform/JdkFeatures.h"
+#include "platform/JdkLocator.h"
+#include "platform/Paths.h"
+
+#include "tests/runner/CommandsTestSupport.h"
+
+namespace {
+
+TEST(JdkFeatures, FeatureReleaseAndAppletApiFollowTheReleaseFile)
+{
+    struct Case {
+        const char* release;  // the release file's text; nullptr: no file
+        int feature;
+        bool lacksApplets;
+    };
+    const Case cases[] = {
+        {"JAVA_VERSION=\"1.8.0_392\"\n", 8, false},
+        {"IMPLEMENTOR=\"X\"\nJAVA_VERSION=\"17.0.15\"\n", 17, false},
+        {"JAVA_VERSION=\"25.0.3\"\n", 25, false},
+        {"JAVA_VERSION=\"26\"\n", 26, true},
+        {"JAVA_VERSION=\"26-ea\"\n", 26, true},
+        {"JAVA_VERSION=\"27.0.1\"\n", 27, true},
+        {"JAVA_VERSION=\"\"\n", 0, false},
+        {"JAVA_VERSION=\"abc\"\n", 0, false},
+        {nullptr, 0, false},
+    };
+    for (const Case& c : cases) {
+        TempFolder jdk;
+        jdk.Write("bin/java");
+        if (c.release)
+            jdk.Write("release", c.release);
+        const QString version = platform::ReadJdkVersion(jdk.Path("bin/")).value_or(QString());
+        EXPECT_EQ(platform::FeatureRelease(version), c.feature) << (c.release ? c.release : "no file");
+        EXPECT_EQ(platform::LacksAppletApi(jdk.Path("bin/")), c.lacksApplets) << (c.release ? c.release : "no file");
+    }
+}
+
+const QByteArray kLoggingTool = "for a; do printf '%s\\n' \"$a\"; done > \"$0.log\"\n";
+
+class AppletCommandsTest : public CommandsTest {
+protected:
+    AppletCommandsTest()
+    {
+        qputenv("TARNWICK_APPLETVIEWER_DIR", QFile::encodeName(root.Path("viewer dir")));
+        jar = root.Write("viewer dir/tarnwick-appletviewer.jar");
+        api = root.Write("viewer dir/applet-api.jar");
+        Src("Hello.html");
+        Src("Hello.java");
+    }
+    ~AppletCommandsTest() override { qunsetenv("TARNWICK_APPLETVIEWER_DIR"); }
+
+    void MakeJdk(const QByteArray& version, bool withAppletViewer)
+    {
+        const QString folder = "jdk " + QString::fromLatin1(version) + "/";
+        root.Write(folder + "release", "JAVA_VERSION=\"" + version + "\"\n");
+        for (const char* tool : {"java", "javac", "javadoc"})
+            WriteScript(root, folder + "bin/" + tool, kLoggingTool);
+        if (withAppletViewer)
+            WriteScript(root, folder + "bin/appletviewer", kLoggingTool);
+        main.jdk = root.Path(folder + "bin/");
+    }
+    QStringList Logged(const QString& tool) const
+    {
+        return QString::fromUtf8(root.Read(main.jdk.mid(root.Path().size()) + tool + ".log"))
+            .split('\n', Qt::SkipEmptyParts);
+    }
+
+    QString jar;
+    QString api;
+};
+
+// javac, javadoc and the viewer get the patch on a JDK without the Applet API,
+// nothing elsewhere; a JDK with appletviewer keeps it.
+TEST_F(AppletCommandsTest, PatchOptionsOnlyWhereTheJdkLacksTheAppletApi)
+{
+    const QStringList patch{"--patch-module", "java.desktop=" + api, "--add-exports",
+                            "java.desktop/java.applet=ALL-UNNAMED"};
+    struct Case {
+        QByteArray version;
+        bool appletViewer;
+        QStringList added;
+    };
+    const Case cases[] = {{"17.0.15", false, {}}, {"25.0.3", false, {}}, {"26", false, patch}, {"10.0.2", true, {}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version.constData());
+        MakeJdk(c.version, c.appletViewer);
+        commands.started.clear();
+        const QStringList compiled = c.added + QStringList{"-classpath", ".", "Hello.java"};
+        commands.OnCompile();
+        EXPECT_EQ(Logged("javac"), compiled);
+        commands.OnRebuild();
+        EXPECT_EQ(Logged("javac"), compiled);
+        commands.OnMakeDocument();
+        commands.OnMakeAllDocuments();
+        commands.OnRunAppletViewer();
+        ASSERT_EQ(commands.started.size(), 3);
+        const QStringList javadoc = QStringList{src, main.jdk + "javadoc"} + c.added + QStringList{"Hello.java"};
+        EXPECT_EQ(commands.started[0], javadoc);
+        EXPECT_EQ(commands.started[1], javadoc);
+        const QStringList viewer = c.appletViewer
+                                       ? QStringList{src, main.jdk + "appletviewer", "Hello.html"}
+                                       : QStringList{src, main.jdk + "java"} + c.added
+                                             + QStringList{"-cp", jar, "tarnwick.appletviewer.Main", "Hello.html"};
+        EXPECT_EQ(commands.started[2], viewer);
+    }
+    EXPECT_EQ(Messages(), QStringList());
+    // Without the API classes nothing is added: javac's own message names the missing package.
+    QFile::remove(api);
+    commands.OnCompile();
+    EXPECT_EQ(Logged("javac"), QStringList({"-classpath", ".", "Hello.java"}));
+}
+
+TEST_F(AppletCommandsTest, MissingViewerOrPageIsReportedAndNothingStarts)
+{
+    MakeJdk("17.0.15", false);
+    QFile::remove(jar);
+    commands.OnRunAppletViewer();
+    ASSERT_EQ(Messages().size(), 1);
+    EXPECT_TRUE(Messages()[0].contains(jar) && Messages()[0].contains(main.jdk)) << Messages()[0].toStdString();
+    root.Write("viewer dir/tarnwick-appletviewer.jar");
+    QFile::remove(src + "Hello.html");
+    commands.OnRunAppletViewer();
+    EXPECT_EQ(Messages().value(1), src + "Hello.htmlは存在しません");
+    EXPECT_TRUE(commands.started.isEmpty());
+}
+
+}  // namespace

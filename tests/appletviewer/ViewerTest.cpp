@@ -1,0 +1,450 @@
+// Tarnwick's applet viewer for real: sources and pages written by the
+// generators or by hand, compiled and shown through the commands with a real
+// JDK on a virtual display. The viewer's test mode prints the life-cycle
+// calls and saves each window as a PNG, then minimises, restores and closes it.
+#include "generators/AppletGenerator.h"
+#include "generators/HtmlGenerator.h"
+#include "platform/CommandLine.h"
+#include "platform/JdkLocator.h"
+#include "platform/Paths.h"
+#include "runner/AppletViewerArguments.h"
+
+#include "tests/runner/CommandsTestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr int kViewerTimeoutMs = 90000;
+
+struct Viewed {
+    QStringList lines;  // the test mode's report, one line each
+    QString errors;     // standard error
+    int exitCode = -1;
+    bool Has(const QString& line) const { return lines.contains(line); }
+};
+
+// The JDKs under test: the one found, Temurin 25 when installed, and the found
+// one dressed as a JDK without the Applet API (its release file says 26), so
+// that the API classes and the patch options are used for real.
+enum class Jdk { Found, Temurin25, WithoutApplets };
+
+std::string JdkName(const ::testing::TestParamInfo<Jdk>& info)
+{
+    switch (info.param) {
+    case Jdk::Found: return "Found";
+    case Jdk::Temurin25: return "Temurin25";
+    case Jdk::WithoutApplets: return "WithoutApplets";
+    }
+    return {};
+}
+
+class ViewerTest : public CommandsTest, public ::testing::WithParamInterface<Jdk> {
+protected:
+    void SetUp() override
+    {
+        const std::optional<QString> found = platform::FindJdk();
+        if (!found)
+            GTEST_SKIP() << "no JDK installed";
+        if (qEnvironmentVariableIsEmpty("DISPLAY") && QStandardPaths::findExecutable("xvfb-run").isEmpty())
+            GTEST_SKIP() << "no display and no xvfb-run";
+        main.jdk = *found;
+        if (GetParam() == Jdk::Temurin25) {
+            main.jdk = "/usr/lib/jvm/temurin-25-jdk-amd64/bin/";
+            if (!QFile::exists(main.jdk + "java"))
+                GTEST_SKIP() << "no JDK 25 installed";
+        } else if (GetParam() == Jdk::WithoutApplets) {
+            root.Write("jdk 26/release", "JAVA_VERSION=\"26\"\n");
+            QDir().mkpath(root.Path("jdk 26/bin"));
+            for (const char* tool : {"java", "javac", "javadoc"})
+                QFile::link(*found + tool, root.Path("jdk 26/bin/") + tool);
+            main.jdk = root.Path("jdk 26/bin/");
+        }
+        if (QFile::exists(main.jdk + "appletviewer"))
+            GTEST_SKIP() << "this JDK still has appletviewer";
+        qputenv("TARNWICK_APPLETVIEWER_DIR", TW_APPLETVIEWER_DIR);
+    }
+    void TearDown() override { qunsetenv("TARNWICK_APPLETVIEWER_DIR"); }
+
+    void Write(const QString& name, const QString& text) { root.Write("my src/" + name, text.toUtf8()); }
+
+    // Compiles every source of the folder with the rebuild command.
+    void Rebuild()
+    {
+        commands.OnRebuild();
+        for (const QString& output : commands.shown)
+            EXPECT_FALSE(output.contains("error")) << output.toStdString();
+        commands.shown.clear();
+    }
+
+    // The applet-viewer command on page.html; the program it would start is
+    // then run in the test mode.
+    Viewed View(const QString& page)
+    {
+        main.SetCurrentFile(src + page + ".java");
+        commands.started.clear();
+        commands.OnRunAppletViewer();
+        EXPECT_EQ(Messages(), QStringList());
+        if (commands.started.size() != 1)
+            return {};
+        QStringList run = commands.started[0];
+        const QString folder = run.takeFirst();
+        EXPECT_EQ(run.first(), main.jdk + "java");
+        EXPECT_EQ(run.mid(run.size() - 2), (QStringList{runner::kAppletViewerMainClass, page + ".html"}));
+        run.insert(1, "-Dtarnwick.appletviewer.report=" + root.Path("report"));
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            run = QStringList{"xvfb-run", "-a", "-s", "-screen 0 1024x768x24"} + run;
+        QProcess process;
+        process.setWorkingDirectory(folder);
+        const QString program = run.takeFirst();
+        process.start(program, run);
+        Viewed viewed;
+        if (!process.waitForFinished(kViewerTimeoutMs)) {
+            process.kill();
+            process.waitForFinished();
+            ADD_FAILURE() << "the viewer did not end";
+        }
+        viewed.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        viewed.errors = QString::fromUtf8(process.readAllStandardError());
+        viewed.exitCode = process.exitCode();
+        return viewed;
+    }
+
+    // The window saved by the test mode: applet index and class.
+    QImage Snapshot(int index, const QString& className) const
+    {
+        return QImage(root.Path(QString("report/%1-%2.png").arg(index).arg(className)));
+    }
+
+    static void SaveToGallery(const QImage& image, const QString& name)
+    {
+        const QString gallery = qEnvironmentVariable("TW_BINARY_DIR") + "/gallery/";
+        QDir().mkpath(gallery);
+        EXPECT_TRUE(image.save(gallery + name));
+    }
+};
+
+// A short silent sound: a RIFF WAVE header and 800 samples of 8-bit mono.
+QByteArray Wave()
+{
+    auto le = [](quint32 value, int bytes) {
+        QByteArray out;
+        for (int i = 0; i < bytes; ++i)
+            out += char((value >> (8 * i)) & 0xff);
+        return out;
+    };
+    const QByteArray samples(800, char(0x80));
+    return "RIFF" + le(36 + samples.size(), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(8000, 4)
+           + le(8000, 4) + le(1, 2) + le(8, 2) + "data" + le(samples.size(), 4) + samples;
+}
+
+QStringList LifeCycle(const QString& className)
+{
+    QStringList calls;
+    for (const char* call : {"init", "start", "stop", "start", "stop", "destroy"})
+        calls << QString(call) + " " + className;
+    return calls;
+}
+
+QStringList WithoutSnapshotsAndStatus(const QStringList& lines)
+{
+    QStringList kept;
+    for (const QString& line : lines)
+        if (!line.startsWith("snapshot ") && !line.startsWith("status ") && !line.startsWith("title "))
+            kept << line;
+    return kept;
+}
+
+// The worked example: an Applet and its page from the generators, compiled
+// and shown through the commands; its window has the page's size and the
+// chosen background colour.
+TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
+{
+    AppletChoices applet;
+    applet.fileName = "Hello.java";
+    applet.className = "Hello";
+    applet.importAwtEvent = true;
+    applet.actionListener = true;
+    applet.itemListener = true;
+    applet.components = {ComponentKind::Button, ComponentKind::TextField, ComponentKind::Label, ComponentKind::Choice,
+                         ComponentKind::CheckBox};
+    applet.background = true;
+    applet.backgroundColor = {255, 224, 160};
+    applet.comments = true;
+    Write("Hello.java", GenerateAppletSource(applet));
+    HtmlChoices page;
+    page.pageName = "Hello";
+    page.appletClass = "Hello";
+    page.width = 400;
+    page.height = 300;
+    page.upperCase = true;
+    page.params = {{"speed", "10"}};
+    Write("Hello.html", GenerateHtmlPage(page));
+    main.SetCurrentFile(src + "Hello.java");
+    commands.OnCompile();
+    ASSERT_TRUE(root.Exists("my src/Hello.class")) << commands.shown.join("").toStdString();
+
+    const Viewed viewed = View("Hello");
+    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("Hello") << "exit") << viewed.errors.toStdString();
+    EXPECT_EQ(viewed.exitCode, 0);
+    EXPECT_TRUE(viewed.Has("title Hello"));
+    const QImage shot = Snapshot(0, "Hello");
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shot.width(), 400);
+    EXPECT_GT(shot.height(), 300);
+    EXPECT_EQ(shot.pixelColor(390, 290), QColor(255, 224, 160)) << "the applet's background in its corner";
+    if (GetParam() == Jdk::Found)
+        SaveToGallery(shot, "appletviewer_generated.png");
+
+    // javadoc of the source, with the API patched in where the JDK lacks it.
+    commands.started.clear();
+    commands.OnMakeDocument();
+    ASSERT_EQ(commands.started.size(), 1);
+    QStringList javadoc = commands.started[0];
+    QProcess process;
+    process.setWorkingDirectory(javadoc.takeFirst());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    const QString program = javadoc.takeFirst();
+    process.start(program, QStringList{"-quiet", "-d", root.Path("doc")} + javadoc);
+    ASSERT_TRUE(process.waitForFinished(kViewerTimeoutMs));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAll().toStdString();
+    EXPECT_TRUE(root.Exists("doc/Hello.html"));
+}
+
+// Every PARAM of a generated page reaches getParameter, names without regard
+// to case; the stub's addresses and state and the context's calls answer.
+TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
+{
+    Write(
+        "Params.java",
+        "import java.applet.*;\n"
+        "public class Params extends Applet {\n"
+        "  void say(String s) { showStatus(s); }\n"
+        "  public void init() {\n"
+        "    for (String n : new String[] {\"speed\", \"SPEED\", \"title text\", \"code\", \"none\"})\n"
+        "      say(n + \"=\" + getParameter(n));\n"
+        "    say(\"active in init=\" + isActive());\n"
+        "    say(\"document=\" + getDocumentBase().getPath().replace(\"%20\", \" \").endsWith(\"/my src/Params.html\"));\n"
+        "    say(\"code base=\" + getCodeBase().getPath().replace(\"%20\", \" \").endsWith(\"/my src/\"));\n"
+        "    say(\"api=\" + (Applet.class.getResource(\"Applet.class\").toString().contains(\"applet-api.jar\")"
+        " ? \"patched\" : \"jdk\"));\n"
+        "    getAppletContext().showDocument(getDocumentBase());\n"
+        "    java.awt.Image image = getImage(getCodeBase(), \"pic.png\");\n"
+        "    java.awt.MediaTracker tracker = new java.awt.MediaTracker(this);\n"
+        "    tracker.addImage(image, 0);\n"
+        "    try { tracker.waitForAll(10000); } catch (InterruptedException e) { }\n"
+        "    say(\"image=\" + image.getWidth(null) + \"x\" + image.getHeight(null));\n"
+        "    AudioClip clip = getAudioClip(getDocumentBase(), \"beep.wav\");\n"
+        "    clip.play(); clip.stop(); play(getCodeBase(), \"missing.wav\");\n"
+        "    say(\"sound=\" + (clip != null));\n"
+        "    resize(200, 100);\n"
+        "  }\n"
+        "  public void start() { say(\"active in start=\" + isActive() + \" applets=\"\n"
+        "    + java.util.Collections.list(getAppletContext().getApplets()).size()); }\n"
+        "}\n");
+    HtmlChoices page;
+    page.pageName = "Params";
+    page.appletClass = "Params";
+    page.width = 300;
+    page.height = 200;
+    page.params = {{"speed", "10"}, {"Title Text", "a \"quoted\" <b> & c"}};
+    Write("Params.html", GenerateHtmlPage(page));
+    QImage picture(17, 9, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(src + "pic.png"));
+    root.Write("my src/beep.wav", Wave());
+    Rebuild();
+
+    const Viewed viewed = View("Params");
+    const QString api = GetParam() == Jdk::WithoutApplets ? "patched" : "jdk";
+    for (const QString& said :
+         QStringList{"speed=10", "SPEED=10", "title text=a \"quoted\" <b> & c", "code=Params.class", "none=null",
+                     "active in init=false", "document=true", "code base=true", "api=" + api,
+                     "active in start=true applets=1", "image=17x9", "sound=true"})
+        EXPECT_TRUE(viewed.Has("status Params " + said)) << said.toStdString() << "\n"
+                                                         << viewed.lines.join('\n').toStdString();
+    EXPECT_TRUE(viewed.lines.filter("showDocument file:").size() == 1) << viewed.lines.join('\n').toStdString();
+    EXPECT_TRUE(viewed.lines.contains("snapshot " + root.Path("report/0-Params.png") + " 200x"
+                                      + QString::number(Snapshot(0, "Params").height())))
+        << "appletResize resized the window: " << viewed.lines.join('\n').toStdString();
+}
+
+// Exceptions in init and in paint (on the event thread) are shown in the
+// status line and printed with their stack traces; the window still shows and
+// closes, and the program ends.
+TEST_P(ViewerTest, ExceptionsAreShownAndPrinted)
+{
+    Write("Boom.java", "public class Boom extends java.applet.Applet {\n"
+                       "  public void init() { throw new IllegalStateException(\"boom\"); }\n"
+                       "  public void paint(java.awt.Graphics g) { throw new ArithmeticException(\"paint\"); }\n"
+                       "}\n");
+    Write("Boom.html", "<applet code=Boom width=300 height=100></applet>\n");
+    Rebuild();
+    const Viewed viewed = View("Boom");
+    EXPECT_TRUE(viewed.Has("exception Boom init java.lang.IllegalStateException: boom"))
+        << viewed.lines.join('\n').toStdString();
+    EXPECT_TRUE(viewed.errors.contains("at Boom.init(Boom.java:2)")) << viewed.errors.toStdString();
+    EXPECT_FALSE(viewed.lines
+                     .filter(QRegularExpression("^exception Boom AWT-EventQueue-\\d+ "
+                                                "java.lang.ArithmeticException: paint$"))
+                     .isEmpty())
+        << "an exception on the event thread: " << viewed.lines.join('\n').toStdString();
+    EXPECT_TRUE(viewed.errors.contains("at Boom.paint(Boom.java:3)")) << viewed.errors.toStdString();
+    EXPECT_TRUE(viewed.Has("destroy Boom") && viewed.lines.last() == "exit");
+    EXPECT_FALSE(Snapshot(0, "Boom").isNull());
+}
+
+// Two applets of one page: a window each, one context that finds the other
+// by name, and the program ends when the last window closes.
+TEST_P(ViewerTest, TwoAppletsOfOnePageSeeEachOther)
+{
+    Write("First.java", "public class First extends java.applet.Applet {\n"
+                        "  public void init() { setBackground(java.awt.Color.red); }\n"
+                        "}\n");
+    Write("Second.java", "public class Second extends java.applet.Applet {\n"
+                         "  public void start() {\n"
+                         "    java.applet.Applet first = null;\n"
+                         "    for (int i = 0; i < 100 && first == null; i++) {\n"
+                         "      first = getAppletContext().getApplet(\"FIRST\");\n"
+                         "      if (first == null) try { Thread.sleep(50); } catch (InterruptedException e) { }\n"
+                         "    }\n"
+                         "    showStatus(\"found \" + (first == null ? null : first.getClass().getName()) + \" of \"\n"
+                         "      + java.util.Collections.list(getAppletContext().getApplets()).size());\n"
+                         "  }\n"
+                         "}\n");
+    Write("Two.html", "<html><body>\n<applet code=\"First.class\" width=120 height=80 name=first></applet>\n"
+                      "<APPLET CODE='Second.class' WIDTH=150 HEIGHT=90><param name=x value=1></APPLET>\n"
+                      "</body></html>\n");
+    Rebuild();
+    const Viewed viewed = View("Two");
+    EXPECT_TRUE(viewed.Has("status Second found First of 2")) << viewed.lines.join('\n').toStdString();
+    EXPECT_TRUE(viewed.Has("destroy First") && viewed.Has("destroy Second"));
+    EXPECT_EQ(viewed.lines.filter("exit").size(), 1);
+    EXPECT_EQ(viewed.lines.last(), "exit");
+    EXPECT_EQ(Snapshot(0, "First").size(), QSize(120, Snapshot(0, "First").height()));
+    EXPECT_EQ(Snapshot(0, "First").pixelColor(60, 40), QColor(Qt::red));
+    EXPECT_EQ(Snapshot(1, "Second").width(), 150);
+}
+
+// CODEBASE and ARCHIVE: the class is found only in an archive of the code base.
+TEST_P(ViewerTest, ClassesComeFromTheArchivesOfTheCodeBase)
+{
+    Write("Archived.java", "public class Archived extends java.applet.Applet {\n"
+                           "  public void init() { showStatus(\"code base \" + getCodeBase().getPath()); }\n"
+                           "}\n");
+    Write("Archived.html", "<applet code=Archived codebase=\"lib\" archive=\"none.jar, app.jar\" width=90 height=40>"
+                           "</applet>\n");
+    Rebuild();
+    QDir().mkpath(src + "lib");
+    QProcess jar;
+    jar.setWorkingDirectory(src);
+    jar.start(QFileInfo(QFileInfo(main.jdk + "javac").canonicalFilePath()).path() + "/jar",
+              {"cf", "lib/app.jar", "Archived.class"});
+    ASSERT_TRUE(jar.waitForFinished(60000) && jar.exitCode() == 0);
+    ASSERT_TRUE(QFile::remove(src + "Archived.class"));
+    const Viewed viewed = View("Archived");
+    EXPECT_FALSE(viewed.lines.filter(QRegularExpression("^status Archived code base .*/lib/$")).isEmpty())
+        << viewed.lines.join('\n').toStdString();
+    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("Archived") << "exit");
+}
+
+// A Swing applet: its components go into the root pane's content pane.
+TEST_P(ViewerTest, SwingAppletIsShown)
+{
+    Write("Swing.java", "import javax.swing.*;\n"
+                        "public class Swing extends JApplet {\n"
+                        "  public void init() {\n"
+                        "    getContentPane().setBackground(new java.awt.Color(0, 128, 255));\n"
+                        "    add(new JLabel(\"Swing\"), java.awt.BorderLayout.NORTH);\n"
+                        "    showStatus(\"content \" + (getContentPane().getComponent(0) instanceof JLabel));\n"
+                        "  }\n"
+                        "}\n");
+    Write("Swing.html", "<applet code=Swing.class width=200 height=120></applet>\n");
+    Rebuild();
+    const Viewed viewed = View("Swing");
+    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("Swing") << "exit") << viewed.errors.toStdString();
+    EXPECT_TRUE(viewed.Has("status Swing content true"));
+    const QImage shot = Snapshot(0, "Swing");
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shot.pixelColor(100, 100), QColor(0, 128, 255));
+}
+
+// Pages that cannot show an applet answer with one clear message, not a
+// stack trace.
+TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
+{
+    Write("NotApplet.java", "public class NotApplet { }\n");
+    Write("Newer.java", "public class Newer extends java.applet.Applet { }\n");
+    Rebuild();
+    // A class file of a release no JDK reads yet, as if compiled by a newer JDK.
+    QFile newer(src + "Newer.class");
+    ASSERT_TRUE(newer.open(QIODevice::ReadWrite) && newer.seek(6) && newer.write("\x00\xff", 2) == 2);
+    newer.close();
+    struct Case {
+        const char* page;
+        const char* html;
+        QString message;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {"Missing", "<applet code=Nope.class width=100 height=50></applet>", "クラス Nope が見つかりません", 0},
+        {"Plain", "<applet code=NotApplet width=100 height=50></applet>", "クラス NotApplet はアプレットではありません",
+         0},
+        {"Newer", "<applet code=Newer width=100 height=50></applet>",
+         "クラス Newer はこのJDKより新しいJDKでコンパイルされています", 0},
+        {"Empty", "<html><body>no applet here</body></html>", "Empty.html にAPPLETタグがありません", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        Write(QString(c.page) + ".html", c.html);
+        const Viewed viewed = View(c.page);
+        ASSERT_FALSE(viewed.lines.isEmpty());
+        EXPECT_TRUE(viewed.lines.first().startsWith("error " + c.message)) << viewed.lines.first().toStdString();
+        EXPECT_TRUE(viewed.errors.startsWith(c.message)) << viewed.errors.toStdString();
+        EXPECT_FALSE(viewed.errors.contains("\tat ")) << viewed.errors.toStdString();
+        EXPECT_EQ(viewed.exitCode, c.exitCode);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Jdks, ViewerTest, ::testing::Values(Jdk::Found, Jdk::Temurin25, Jdk::WithoutApplets), JdkName);
+
+// The patch mechanism adds a package that java.desktop does not have: a probe
+// package of our own, patched in and exported with the same options as the
+// Applet API, is seen by javac and java; without them it is not.
+TEST(PatchModule, AddsAPackageTheModuleLacks)
+{
+    const std::optional<QString> jdk = platform::FindJdk();
+    if (!jdk)
+        GTEST_SKIP() << "no JDK installed";
+    TempFolder root;
+    root.Write("probe src/twprobe/Probe.java",
+               "package twprobe;\npublic class Probe {\n"
+               "  public static String where() { return Probe.class.getModule().getName(); }\n}\n");
+    root.Write(
+        "user/User.java",
+        "public class User { public static void main(String[] a) { System.out.println(twprobe.Probe.where()); } }\n");
+    auto run = [&](const QString& tool, const QString& arguments, const QString& folder) {
+        QProcess process;
+        process.setWorkingDirectory(root.Path(folder));
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(*jdk + tool, platform::SplitCommandLine(arguments));
+        process.waitForFinished(60000);
+        return std::pair{process.exitCode(), QString::fromUtf8(process.readAll())};
+    };
+    const auto built = run("javac", "--patch-module java.desktop=. -d ../probe twprobe/Probe.java", "probe src");
+    ASSERT_EQ(built.first, 0) << built.second.toStdString();
+    const QString options = runner::PatchModuleOptions("java.desktop", root.Path("probe"), {"twprobe"});
+    EXPECT_NE(run("javac", "User.java", "user").first, 0) << "the package is not there without the patch";
+    EXPECT_NE(run("javac", "--patch-module java.desktop=../probe User.java", "user").first, 0)
+        << "a patched-in package is not exported";
+    const auto compiled = run("javac", options + "User.java", "user");
+    ASSERT_EQ(compiled.first, 0) << compiled.second.toStdString();
+    EXPECT_EQ(run("java", options + "User", "user"), std::pair(0, QString("java.desktop\n")));
+}
+
+}  // namespace
