@@ -1,7 +1,7 @@
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
-#include "commands/CommandIds.h"
 #include "app/SettingsWriteReport.h"
+#include "commands/CommandIds.h"
 #include "platform/JdkLocator.h"
 #include "settings/IniDocument.h"
 #include "tests/support/FakeUserDialogs.h"
