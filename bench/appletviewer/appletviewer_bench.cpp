@@ -5,7 +5,7 @@
 //   xvfb-run -a -s "-screen 0 1024x768x24" appletviewer_bench [rounds]
 // Also measured: the viewer on a JDK taken to lack the Applet API (the API
 // classes patched into java.desktop).
-#include "app/IMainContext.h"
+#include "commands/IMainContext.h"
 #include "generators/HtmlGenerator.h"
 #include "platform/JdkLocator.h"
 #include "runner/CToolCommands.h"
