@@ -46,6 +46,8 @@ std::string JdkName(const ::testing::TestParamInfo<Jdk>& info)
 
 class ViewerTest : public CommandsTest, public ::testing::WithParamInterface<Jdk> {
 protected:
+    TempFolder terminalFolder;  // detached tools start in a fake terminal there
+
     void SetUp() override
     {
         const std::optional<QString> found = platform::FindJdk();
@@ -68,6 +70,7 @@ protected:
         if (QFile::exists(main.jdk + "appletviewer"))
             GTEST_SKIP() << "this JDK still has appletviewer";
         qputenv("TARNWICK_APPLETVIEWER_DIR", TW_APPLETVIEWER_DIR);
+        commands.UseTerminal(terminalFolder);
     }
     void TearDown() override { qunsetenv("TARNWICK_APPLETVIEWER_DIR"); }
 

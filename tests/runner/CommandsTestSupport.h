@@ -45,12 +45,23 @@ public:
     bool openSucceeds = true;
     bool realOpen = false;             // open through the desktop with env
     platform::DesktopEnvironment env;  // no terminal, no editors
+    QString terminal;                  // when set, record what runs inside it
+
+    // A fake terminal on the searched path, so detached tools start in it.
+    void UseTerminal(const TempFolder& bin)
+    {
+        terminal = WriteScript(bin, "xterm");
+        env.path = {bin.Path()};
+    }
 
 protected:
     void ShowOutputWindow(QString text) override { shown.push_back(std::move(text)); }
     bool StartProgram(const platform::ProcessSpec& request) override
     {
-        started << QStringList{request.workingFolder, request.program} + request.arguments;
+        QStringList command = QStringList{request.program} + request.arguments;
+        if (!terminal.isEmpty() && request.program == terminal)
+            command = request.arguments.mid(request.arguments.indexOf("-e") + 1);
+        started << QStringList{request.workingFolder} + command;
         startedUtf8 << request.utf8Locale;
         return startSucceeds;
     }
