@@ -119,7 +119,7 @@ QString WithTrailingSeparator(const QString& folder)
 
 QString TemporaryFolder()
 {
-    const QString fallback = QStringLiteral("/tmp");
+    QString fallback = QStringLiteral("/tmp");
     for (const QString& folder : {qEnvironmentVariable("TMPDIR"), fallback}) {
         const QFileInfo info(folder);
         if (!folder.isEmpty() && info.isDir() && info.isWritable())

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include <locale.h>
+#include <locale.h>  // NOLINT(modernize-deprecated-headers): newlocale is POSIX, not C++
 
 namespace platform {
 
