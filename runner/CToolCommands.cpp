@@ -2,9 +2,11 @@
 
 #include "platform/JdkFeatures.h"
 #include "platform/Paths.h"
+#include "platform/Terminal.h"
 #include "platform/UserDialogs.h"
 #include "runner/AppletViewerArguments.h"
 #include "runner/ToolArguments.h"
+#include "runner/ToolInvocation.h"
 #include "settings/CFileUtil.h"
 #include "settings/COptionModel.h"
 
@@ -62,10 +64,24 @@ void CToolCommands::OnRunAppletViewer()
     if (!CheckExists(file.folder + page))
         return;
     if (ownViewer)
-        RunToolDetached(QStringLiteral("java.exe"),
+        RunWindowedTool(QStringLiteral("java.exe"),
                         runner::OwnAppletViewerArguments(viewerJar, AppletApiOptions(), file.title));
     else
-        RunToolDetached(viewer, runner::AppletViewerArguments(file.title));
+        RunWindowedTool(viewer, runner::AppletViewerArguments(file.title));
+}
+
+// A viewer shows its own windows and messages: without a terminal it starts
+// on its own rather than captured, so the main window stays free.
+void CToolCommands::RunWindowedTool(const QString& tool, const QString& arguments)
+{
+    if (!platform::FindTerminal(Environment()).isEmpty()) {
+        RunToolDetached(tool, arguments);
+        return;
+    }
+    const platform::ProcessSpec request =
+        runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, m_main.File().folder);
+    if (!platform::IsStartable(request.program) || !StartProgram(request))
+        ReportStartFailure(request.program);
 }
 
 void CToolCommands::OnRunBrowser()

@@ -55,6 +55,9 @@ private:
     bool RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen = false);
     // Without a terminal: a message, then the captured form.
     bool RunWithoutTerminal(const QString& tool, const QString& arguments);
+    // A tool with windows of its own: in a terminal when there is one, else
+    // started directly.
+    void RunWindowedTool(const QString& tool, const QString& arguments);
 
     // javah and rmic need the class file: a missing one is compiled from the
     // source first, and reported when it is still missing.

@@ -116,6 +116,19 @@ TEST_F(AppletCommandsTest, PatchOptionsOnlyWhereTheJdkLacksTheAppletApi)
     EXPECT_EQ(Logged("javac"), QStringList({"-classpath", ".", "Hello.java"}));
 }
 
+// The viewer has windows of its own: with no terminal it starts directly,
+// without the message that a console tool gets.
+TEST_F(AppletCommandsTest, WithoutATerminalTheViewerStartsOnItsOwn)
+{
+    MakeJdk("17.0.15", false);
+    commands.env.path = {};
+    commands.OnRunAppletViewer();
+    EXPECT_EQ(Messages(), QStringList());
+    EXPECT_EQ(commands.started, QList<QStringList>({QStringList{src, main.jdk + "java", "-cp", jar,
+                                                                "tarnwick.appletviewer.Main", "Hello.html"}}));
+    EXPECT_EQ(commands.shown, QStringList());
+}
+
 TEST_F(AppletCommandsTest, MissingViewerOrPageIsReportedAndNothingStarts)
 {
     MakeJdk("17.0.15", false);
