@@ -63,15 +63,21 @@ void Configure(QProcess& process, const ProcessSpec& request)
 
 QProcessEnvironment WithUtf8Locale(QProcessEnvironment env)
 {
+    // A locale that is not installed falls back to ASCII in the C library,
+    // whatever its name says.
     const QString user = CharacterLocale(env);
-    if (IsUtf8Name(user))
+    if (IsUtf8Name(user) && IsInstalled(user))
         return env;
     if (const QString utf8 = InstalledUtf8Locale(user); !utf8.isEmpty())
         env.insert(QStringLiteral("LC_ALL"), utf8);
     return env;
 }
 
-bool SpeaksUtf8(const QProcessEnvironment& env) { return IsUtf8Name(CharacterLocale(WithUtf8Locale(env))); }
+bool SpeaksUtf8(const QProcessEnvironment& env)
+{
+    const QString locale = CharacterLocale(WithUtf8Locale(env));
+    return IsUtf8Name(locale) && IsInstalled(locale);
+}
 
 bool IsStartable(const QString& program)
 {

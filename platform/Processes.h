@@ -24,7 +24,8 @@ struct ProcessSpec {
 void Configure(QProcess& process, const ProcessSpec& request);
 
 // env with LC_ALL set to an installed UTF-8 locale when env's character
-// locale (LC_ALL, else LC_CTYPE, else LANG) is not UTF-8: the user's language
+// locale (LC_ALL, else LC_CTYPE, else LANG) is not an installed UTF-8 one
+// (the C library reads a missing one as ASCII): the user's language
 // in UTF-8 when installed (ja_JP.eucJP gives ja_JP.UTF-8), else C.UTF-8 or
 // en_US.UTF-8. Unchanged when no UTF-8 locale is installed.
 QProcessEnvironment WithUtf8Locale(QProcessEnvironment env);

@@ -35,15 +35,18 @@ TEST(CaptureFiles, FallBackToTmpWhenTheTemporaryFolderIsUnusable)
     }
 }
 
-// A UTF-8 locale is set only where the user's character locale is not one.
+// A UTF-8 locale is set only where the user's character locale is not an
+// installed one.
 TEST(WithUtf8Locale, ChangesOnlyLocalesThatAreNotUtf8)
 {
     const std::pair<QStringList, bool> cases[] = {{{}, true},
                                                   {{"LC_ALL=C"}, true},
                                                   {{"LC_ALL=ja_JP.eucJP", "LANG=ja_JP.UTF-8"}, true},
                                                   {{"LC_CTYPE=POSIX", "LANG=en_US.UTF-8"}, true},
-                                                  {{"LANG=ja_JP.UTF-8"}, false},
-                                                  {{"LC_ALL=en_US.utf8"}, false},
+                                                  {{"LANG=C.UTF-8"}, false},
+                                                  {{"LC_ALL=C.utf8"}, false},
+                                                  // a UTF-8 name that is not installed gives ASCII
+                                                  {{"LANG=xx_XX.UTF-8"}, true},
                                                   {{"LC_ALL=", "LC_CTYPE=C.UTF-8", "LANG=C"}, false}};
     for (const auto& [variables, changes] : cases) {
         QProcessEnvironment env;
