@@ -11,6 +11,13 @@ bool IsStartable(const QString& program)
     return info.isFile() && info.isExecutable();
 }
 
+void Configure(QProcess& process, const ProcessSpec& request)
+{
+    process.setProgram(request.program);
+    process.setArguments(request.arguments);
+    process.setWorkingDirectory(request.workingFolder);
+}
+
 bool StartDetached(const ProcessSpec& request)
 {
     QProcess process;

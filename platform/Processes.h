@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QProcess;
+
 namespace platform {
 
 struct ProcessSpec {
@@ -15,6 +17,9 @@ struct ProcessSpec {
 
 // True when program names an executable file.
 bool IsStartable(const QString& program);
+
+// Sets process up to start request: program, arguments and working folder.
+void Configure(QProcess& process, const ProcessSpec& request);
 
 // Starts the program on its own, not tracked; standard input is the null
 // device. False when it could not be started.
