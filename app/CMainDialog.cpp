@@ -100,7 +100,10 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
 {
     // The platform offers no window-manager menu to extend on Linux; the
     // about box is reached from the help menu.
-    setWindowTitle(LoadResourceString(57666));
+    m_title = LoadResourceString(57666);
+    setWindowTitle(m_title);
+    m_noticeTimer.setSingleShot(true);
+    connect(&m_noticeTimer, &QTimer::timeout, this, [this] { setWindowTitle(m_title); });
     RefreshJavaDocumentCommand();
     const CSettingFile settings;
     const QString jdk = settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {});
@@ -114,6 +117,13 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
     ToggleExtended();
     UpdateCommandStates();
     ProcessCommandLine(commandLineNames);
+}
+
+void CMainDialog::ShowNotice(const QString& text)
+{
+    constexpr int kNoticeMs = 5000;
+    setWindowTitle(m_title + QStringLiteral(" - ") + text);
+    m_noticeTimer.start(kNoticeMs);
 }
 
 void CMainDialog::SetClientHeight(int height)
@@ -250,7 +260,6 @@ void CMainDialog::OnWindowDestroyed()
     if (m_destroyed)
         return;
     m_destroyed = true;
-    m_tools->DeleteCaptureFiles();
     CSettingFile().WriteString(QStringLiteral("Option"), QStringLiteral("Extend"),
                                m_extended ? QStringLiteral("true") : QStringLiteral("false"));
 }

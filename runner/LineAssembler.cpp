@@ -86,6 +86,26 @@ void LineAssembler::BreakTail(QByteArray& lines)
     m_tail.remove(0, start);
 }
 
+QString LineAssembler::TakeUnfinished()
+{
+    qsizetype end = m_tail.size();
+    if (end > 0 && m_tail[end - 1] == '\r')
+        --end;  // may be the first half of CR LF
+    // Leave a character whose last bytes have not arrived yet.
+    for (qsizetype back = 1; back <= kMaxStepBack + 1 && back <= end; ++back) {
+        const auto byte = static_cast<unsigned char>(m_tail[end - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        if (length > back)
+            end -= back;
+        break;
+    }
+    const QByteArray taken = m_tail.left(end);
+    m_tail.remove(0, end);
+    return platform::DecodeToolOutput(taken);
+}
+
 QString LineAssembler::Flush()
 {
     QString text;

@@ -19,6 +19,9 @@ public:
     QString Push(QByteArrayView chunk);
     // The last line (given its LF) and the notices; call once at the end.
     QString Flush();
+    // The unfinished line so far, up to its last whole character, without an
+    // LF (a prompt that waits for input); the line goes on from there.
+    QString TakeUnfinished();
 
     bool Broke() const { return m_broke; }
     bool Cut() const { return m_cut; }

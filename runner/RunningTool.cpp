@@ -4,6 +4,12 @@
 
 namespace runner {
 
+namespace {
+
+constexpr int kQuietMs = 150;
+
+}  // namespace
+
 RunningTool::RunningTool(QObject* parent)
     : QObject(parent)
 {
@@ -11,6 +17,9 @@ RunningTool::RunningTool(QObject* parent)
     connect(&m_process, &QProcess::readyReadStandardOutput, this, [this] { Read(Stream::Output); });
     connect(&m_process, &QProcess::readyReadStandardError, this, [this] { Read(Stream::Error); });
     connect(&m_process, &QProcess::finished, this, &RunningTool::OnFinished);
+    m_quiet.setSingleShot(true);
+    m_quiet.setInterval(kQuietMs);
+    connect(&m_quiet, &QTimer::timeout, this, &RunningTool::ShowUnfinished);
 }
 
 RunningTool::~RunningTool()
@@ -80,6 +89,17 @@ void RunningTool::Read(Stream stream)
     const QString lines = (error ? m_error : m_output).Push(bytes);
     if (!lines.isEmpty())
         emit TextArrived(lines, stream);
+    if (m_running)
+        m_quiet.start();
+}
+
+void RunningTool::ShowUnfinished()
+{
+    for (const Stream stream : {Stream::Output, Stream::Error}) {
+        const QString part = (stream == Stream::Error ? m_error : m_output).TakeUnfinished();
+        if (!part.isEmpty())
+            emit TextArrived(part, stream);
+    }
 }
 
 void RunningTool::OnFinished(int exitCode, QProcess::ExitStatus status)
@@ -91,6 +111,7 @@ void RunningTool::OnFinished(int exitCode, QProcess::ExitStatus status)
         if (!rest.isEmpty())
             emit TextArrived(rest, stream);
     }
+    m_quiet.stop();
     m_running = false;
     m_inputOpen = false;
     m_outcome.elapsedMs = m_clock.elapsed();

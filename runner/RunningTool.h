@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
+#include <QTimer>
 
 namespace runner {
 
@@ -40,7 +41,8 @@ public:
     void WaitForEnd();
 
 signals:
-    // Whole lines, each ended by LF.
+    // Whole lines, each ended by LF; a line that stays unfinished for a
+    // moment (a prompt) comes without one, and the rest follows later.
     void TextArrived(const QString& lines, runner::Stream stream);
     void Finished(const runner::ToolOutcome& outcome);
 
@@ -48,7 +50,10 @@ private:
     void Read(Stream stream);
     void OnFinished(int exitCode, QProcess::ExitStatus status);
 
+    void ShowUnfinished();
+
     QProcess m_process;
+    QTimer m_quiet;  // a line that waits this long (a prompt) is shown unfinished
     LineAssembler m_output;
     LineAssembler m_error;
     QElapsedTimer m_clock;

@@ -5,101 +5,86 @@
 #include "platform/Terminal.h"
 #include "platform/UserDialogs.h"
 #include "runner/COutputDialog.h"
-#include "runner/CRunningDialog.h"
-#include "runner/CapturedText.h"
+#include "runner/RunningTool.h"
 #include "runner/ToolInvocation.h"
 
-#include <QDir>
 #include <QEventLoop>
-#include <QProcess>
+#include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
 
 namespace {
 
-// A tool that ends sooner never shows the running window.
-constexpr int kRunningWindowDelayMs = 500;
+// The window shows with the first text, or after this long without any.
+constexpr int kWindowDelayMs = 500;
 
 }  // namespace
 
 void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, bool force)
 {
-    if (!PrepareCaptureFiles())
-        return;
-    if (RunTool(tool, arguments))
-        ShowCapturedOutput(force);
-    DeleteCaptureFiles();
-}
-
-bool CToolCommands::PrepareCaptureFiles()
-{
-    if (m_capture.Prepare())
-        return true;
-    ShowMessage(m_main.Window(),
-                QStringLiteral("出力を受け取る一時ファイルを%1に作成できません")
-                    .arg(QDir::toNativeSeparators(QDir::tempPath())),
-                QStringLiteral("ファイルエラー"), MsgIcon::Error);
-    return false;
-}
-
-void CToolCommands::DeleteCaptureFiles() { m_capture.Delete(); }
-
-bool CToolCommands::RunTool(const QString& tool, const QString& arguments)
-{
-    const platform::ProcessSpec request =
-        runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, m_main.File().folder);
-    QProcess process;
-    process.setProgram(request.program);
-    process.setArguments(request.arguments);
-    process.setWorkingDirectory(request.workingFolder);
-    m_capture.Attach(process);
-    process.start();
-    if (!process.waitForStarted(-1)) {
+    const CurrentFile& file = m_main.File();
+    const platform::ProcessSpec request = runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, file.folder);
+    runner::RunningTool run;
+    if (!run.Start(request, force)) {
         ReportStartFailure(request.program);
-        return false;
+        return;
     }
-    WaitForTool(process, runner::DisplayCommandLine(request));
-    return true;
+    const QString name = QFileInfo(request.program).fileName();
+    WatchRun(run, {name + QLatin1Char(' ') + file.fileName, runner::DisplayCommandLine(request), request.program,
+                   file.folder, force});
+    const runner::ToolOutcome& outcome = run.Outcome();
+    if (name == QLatin1String("javac") && outcome.Succeeded() && !run.HasOutput())
+        m_main.ShowNotice(
+            QStringLiteral("コンパイルしました: %1（%2）").arg(file.fileName, runner::ElapsedText(outcome.elapsedMs)));
 }
 
-// The main window keeps painting but takes no input; after a moment the
-// running window offers to end the tool.
-void CToolCommands::WaitForTool(QProcess& process, const QString& commandLine)
+// Until the first text or a moment has passed, the main window keeps painting
+// but takes no input; then the output window follows the run, modal, and
+// stays until the user closes it. A tool that ended silently shows nothing
+// unless forced.
+void CToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
 {
-    {
+    QList<std::pair<QString, runner::Stream>> early;
+    if (run.IsRunning()) {
         QEventLoop loop;
-        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(kRunningWindowDelayMs, &loop, &QEventLoop::quit);
-        if (process.state() != QProcess::NotRunning)
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        QObject::connect(&run, &runner::RunningTool::TextArrived, &loop,
+                         [&](const QString& text, runner::Stream stream) {
+                             early.append({text, stream});
+                             loop.quit();
+                         });
+        QObject::connect(&run, &runner::RunningTool::Finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(kWindowDelayMs, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    if (process.state() != QProcess::NotRunning) {
-        CRunningDialog running(commandLine, m_main.Window());
-        QObject::connect(&process, &QProcess::finished, &running, &QDialog::accept);
-        QObject::connect(&running, &CRunningDialog::Aborted, &process, &QProcess::kill);
-        if (process.state() != QProcess::NotRunning)
-            running.exec();
-    }
-    process.waitForFinished(-1);
-}
-
-void CToolCommands::ShowCapturedOutput(bool force)
-{
-    runner::CapturedText captured = runner::ReadCapturedOutput(m_capture.OutputPath(), m_capture.ErrorPath());
-    if (!captured.hasOutput && !force)
+    const bool silentIsEnough = !view.force;
+    if (!run.IsRunning() && !run.HasOutput() && silentIsEnough)
         return;
     if (QWidget* window = m_main.Window()) {
         window->raise();
         window->activateWindow();
     }
-    ShowOutputWindow(std::move(captured.text));
-}
-
-void CToolCommands::ShowOutputWindow(QString text)
-{
     COutputDialog dialog(m_main.Window());
-    dialog.SetText(std::move(text));
+    dialog.BeginRun(view.title, view.commandLine, run.AcceptsInput(), view.folder);
+    for (const auto& [text, stream] : early)
+        dialog.AppendText(text, stream);
+    QObject::connect(&run, &runner::RunningTool::TextArrived, &dialog, &COutputDialog::AppendText);
+    QObject::connect(&run, &runner::RunningTool::Finished, &dialog, [&](const runner::ToolOutcome& outcome) {
+        dialog.EndRun(outcome, view.program);
+        if (!run.HasOutput() && silentIsEnough)
+            dialog.done(QDialog::Accepted);
+    });
+    QObject::connect(&dialog, &COutputDialog::AbortRequested, &run, &runner::RunningTool::Abort);
+    QObject::connect(&dialog, &COutputDialog::InputEntered, &run, &runner::RunningTool::SendInput);
+    QObject::connect(&dialog, &COutputDialog::InputClosed, &run, &runner::RunningTool::CloseInput);
+    QObject::connect(&dialog, &COutputDialog::LinkActivated, &dialog,
+                     [this](const QString& path, int line) { OpenSourceAtLine(path, line); });
+    if (!run.IsRunning())
+        dialog.EndRun(run.Outcome(), view.program);
     dialog.exec();
+    if (run.IsRunning()) {
+        run.Abort();
+        run.WaitForEnd();
+    }
 }
 
 bool CToolCommands::RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen)

@@ -5,6 +5,7 @@
 #include "app/IMainContext.h"
 #include "platform/JdkLocator.h"
 #include "runner/CToolCommands.h"
+#include "runner/RunningTool.h"
 #include "settings/COptionModel.h"
 
 #include <QApplication>
@@ -39,7 +40,7 @@ public:
     QString shown;
 
 protected:
-    void ShowOutputWindow(QString text) override { shown = std::move(text); }
+    void WatchRun(runner::RunningTool& run, const RunView&) override { run.WaitForEnd(); }
 };
 
 double Seconds(const QElapsedTimer& timer) { return timer.nsecsElapsed() / 1e9; }

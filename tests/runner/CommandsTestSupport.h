@@ -4,6 +4,7 @@
 // with a current file in "my src/".
 #include "app/IMainContext.h"
 #include "runner/CToolCommands.h"
+#include "runner/RunningTool.h"
 #include "settings/COptionModel.h"
 
 #include "tests/runner/RunnerTestSupport.h"
@@ -31,13 +32,18 @@ public:
     }
     void ExecuteCommand(int) override {}
     void RefreshJavaDocumentCommand() override {}
+    void ShowNotice(const QString& text) override { notices << text; }
+    QStringList notices;
 };
 
 class RecordingCommands : public CToolCommands {
 public:
     using CToolCommands::CToolCommands;
 
-    QStringList shown;
+    QStringList shown;  // the text of each run whose window would show
+    QList<runner::ToolOutcome> outcomes;
+    QStringList input;           // lines for the next captured run, then its input ends
+    bool live = false;           // runs show the real output window
     QList<QStringList> started;  // {working folder, program, arguments...}
     QStringList opened;
     bool startSucceeds = true;
@@ -45,7 +51,22 @@ public:
     platform::DesktopEnvironment env;  // no terminal, no editors
 
 protected:
-    void ShowOutputWindow(QString text) override { shown.push_back(std::move(text)); }
+    void WatchRun(runner::RunningTool& run, const RunView& view) override
+    {
+        if (live)
+            return CToolCommands::WatchRun(run, view);
+        QString text;
+        const auto keep = QObject::connect(&run, &runner::RunningTool::TextArrived,
+                                           [&](const QString& lines, runner::Stream) { text += lines; });
+        for (const QString& line : std::exchange(input, {}))
+            run.SendInput(line);
+        run.CloseInput();
+        run.WaitForEnd();
+        QObject::disconnect(keep);
+        outcomes << run.Outcome();
+        if (run.HasOutput() || view.force)
+            shown << text;
+    }
     bool StartProgram(const platform::ProcessSpec& request) override
     {
         started << QStringList{request.workingFolder, request.program} + request.arguments;

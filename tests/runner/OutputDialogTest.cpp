@@ -1,5 +1,4 @@
 #include "runner/COutputDialog.h"
-#include "runner/CRunningDialog.h"
 #include "settings/CSettingFile.h"
 
 #include "tests/support/FakeUserDialogs.h"
@@ -51,9 +50,6 @@ TEST_F(OutputDialogTest, ShowsOneLineBreakPerLfAndKeepsItsLayoutWhenResized)
     const QString gallery = qEnvironmentVariable("TW_BINARY_DIR") + "/gallery/";
     QDir().mkpath(gallery);
     EXPECT_TRUE(dialog.grab().save(gallery + "output_window.png"));
-    CRunningDialog running("/usr/lib/jvm/java-17-openjdk-amd64/bin/java -classpath . Forever", nullptr);
-    running.show();
-    EXPECT_TRUE(running.grab().save(gallery + "running_window.png"));
 
     for (const QSize size : {QSize(600, 400), QSize(300, 500)}) {
         dialog.resize(size);

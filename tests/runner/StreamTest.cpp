@@ -60,6 +60,18 @@ TEST(LineAssembler, HoldsBackTheUnfinishedLineAndAnOverLongOneInPieces)
               QString(8, QChar(0xFFFD)) + "\n" + QString(2, QChar(0xFFFD)) + "\n");
 }
 
+// A prompt shows before its line ends; half a character waits for the rest.
+TEST(LineAssembler, GivesAnUnfinishedLineUpToItsLastWholeCharacter)
+{
+    LineAssembler lines;
+    EXPECT_EQ(lines.Push("数は\xef\xbc"), "");
+    EXPECT_EQ(lines.TakeUnfinished(), "数は");
+    EXPECT_EQ(lines.Push("\x9f\r"), "");
+    EXPECT_EQ(lines.TakeUnfinished(), "？") << "a CR may be the start of CR LF";
+    EXPECT_EQ(lines.Push("\n12\n"), "\n12\n");
+    EXPECT_EQ(lines.TakeUnfinished(), "");
+}
+
 TEST(LineAssembler, CutsAStreamAfterTheLimitAndSaysHowLongItWas)
 {
     LineAssembler lines(8, 10);
@@ -195,6 +207,16 @@ TEST_F(RunningToolTest, KeepsTheOrderInWhichTheStreamsArrive)
                                                           {"err1\n", Stream::Error},
                                                           {"out2\n", Stream::Output},
                                                           {"err2\n", Stream::Error}}));
+}
+
+TEST_F(RunningToolTest, APromptWithoutLineEndShowsWhileTheToolWaits)
+{
+    QObject::connect(&tool, &runner::RunningTool::TextArrived, [this](const QString& text) {
+        if (text.endsWith("? "))
+            tool.SendInput("42");
+    });
+    Run("printf 'a? '; read a; echo \"got $a\"\n", true);
+    EXPECT_EQ(Text(), "a? got 42\n");
 }
 
 TEST_F(RunningToolTest, InputIsReadLineByLineUntilClosed)
