@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextCursor>
@@ -63,6 +64,10 @@ COutputDialog::COutputDialog(QWidget* parent)
     connect(m_form.Get<QPushButton>(kSave), &QPushButton::clicked, this, &COutputDialog::OnSaveText);
     connect(m_form.Get<QPushButton>(kCopy), &QPushButton::clicked, this, &COutputDialog::OnCopyText);
     resize(m_form.ClientSize());
+    int buttons = 0;
+    for (const int id : {kOk, kSave, kCopy})
+        buttons += m_form.Control(id)->width();
+    setMinimumSize(10 + buttons + 2 + 15, 10 + 40 + 30 + m_form.Control(kOk)->height());
     RestorePlacement();
     BuildRunControls();
 }
@@ -119,9 +124,18 @@ QByteArray COutputDialog::SavedBytes(const QString& text)
     return crlf.toUtf8();
 }
 
-// The stored outer rectangle, when there is one. Before the first show the
-// frame is not known yet: the owner's (same decorations) or the platform
-// window's own is taken, so the size does not creep from one showing to the next.
+// The frame last measured on a shown output window: the same value turns
+// the stored outer rectangle into a client size and back, so the size never
+// creeps from one showing to the next.
+namespace {
+QSize s_frame;
+}  // namespace
+
+// The stored outer rectangle, when there is one, made at least the minimum
+// size and moved onto a screen when it lies off every one. Before the first
+// show the frame is not known yet: the last measured one is taken, else the
+// owner's (same decorations), else the platform window's own; it is
+// corrected once the window shows.
 void COutputDialog::RestorePlacement()
 {
     const CSettingFile settings;
@@ -136,20 +150,62 @@ void COutputDialog::RestorePlacement()
     const int bottom = settings.GetInt(kSection, keys[1], current.top() + current.height());
     const int left = settings.GetInt(kSection, keys[2], current.left());
     const int right = settings.GetInt(kSection, keys[3], current.left() + current.width());
-    QSize frame = parentWidget() ? FrameExtent(parentWidget()->window()) : QSize(0, 0);
-    if (frame.isEmpty()) {
+    m_frame = s_frame;
+    if (m_frame.isEmpty() && parentWidget())
+        m_frame = FrameExtent(parentWidget()->window());
+    if (m_frame.isEmpty()) {
         create();
-        frame = FrameExtent(this);
+        m_frame = FrameExtent(this);
     }
-    move(left, top);
-    resize(qMax(1, right - left - frame.width()), qMax(1, bottom - top - frame.height()));
+    m_restored = OnScreen(QRect(left, top, qMax(0, right - left), qMax(0, bottom - top)));
+    move(m_restored.topLeft());
+    resize(m_restored.size() - m_frame);
+}
+
+QRect COutputDialog::OnScreen(QRect outer) const
+{
+    const QSize least = minimumSize() + m_frame;
+    outer.setSize(outer.size().expandedTo(least));
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    for (const QScreen* candidate : QGuiApplication::screens()) {
+        if (candidate->availableGeometry().intersects(outer))
+            screen = candidate;
+    }
+    if (!screen)
+        return outer;
+    const QRect area = screen->availableGeometry();
+    outer.setSize(outer.size().boundedTo(area.size()).expandedTo(least));
+    if (!area.intersects(outer))
+        outer.moveCenter(area.center());
+    return outer;
+}
+
+// Once shown, the real frame is known: the outer rectangle becomes exactly
+// the stored one.
+void COutputDialog::FitRestoredFrame()
+{
+    const QSize frame = FrameExtent(this);
+    if (frame.isEmpty() || frame == m_frame)
+        return;
+    s_frame = m_frame = frame;
+    if (m_restored.isValid() && !isMaximized()) {
+        move(m_restored.topLeft());
+        resize(m_restored.size() - frame);
+    }
 }
 
 void COutputDialog::StorePlacement()
 {
-    const QSize frame = FrameExtent(this);
-    const QPoint offset = geometry().topLeft() - frameGeometry().topLeft();
+    // A window that never showed (or was already taken apart) has no place of its own.
+    if (!m_initialised || !isVisible())
+        return;
+    const QSize frame = FrameExtent(this).isEmpty() ? m_frame : FrameExtent(this);
+    if (!frame.isEmpty())
+        s_frame = frame;
     const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    if (normal.width() < minimumWidth() || normal.height() < minimumHeight())
+        return;
+    const QPoint offset = geometry().topLeft() - frameGeometry().topLeft();
     const QRect outer(normal.topLeft() - offset, normal.size() + frame);
     const int state = isMinimized() ? kMinimized : isMaximized() ? kMaximized : kNormal;
     CSettingFile settings;
@@ -165,6 +221,7 @@ void COutputDialog::showEvent(QShowEvent* event)
     if (!m_initialised)
         OnInitDialog();
     QDialog::showEvent(event);
+    QTimer::singleShot(0, this, &COutputDialog::FitRestoredFrame);
 }
 
 void COutputDialog::OnInitDialog()

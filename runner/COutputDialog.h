@@ -80,6 +80,8 @@ private:
     void BuildRunControls();
     void RestorePlacement();
     void StorePlacement();
+    void FitRestoredFrame();
+    QRect OnScreen(QRect outer) const;
     void OnInitDialog();
     void LoadNextPart();
     qsizetype PartEnd(qsizetype from, qsizetype length) const;
@@ -94,6 +96,8 @@ private:
     QString m_pending;  // the text while it is put into the edit
     qsizetype m_loaded = 0;
     bool m_initialised = false;
+    QSize m_frame;     // frame size used to restore the stored rectangle
+    QRect m_restored;  // the stored outer rectangle, when there was one
 
     // The run.
     QLabel* m_command = nullptr;

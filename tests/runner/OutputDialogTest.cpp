@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,7 +52,7 @@ TEST_F(OutputDialogTest, ShowsOneLineBreakPerLfAndKeepsItsLayoutWhenResized)
     QDir().mkpath(gallery);
     EXPECT_TRUE(dialog.grab().save(gallery + "output_window.png"));
 
-    for (const QSize size : {QSize(600, 400), QSize(300, 500)}) {
+    for (const QSize size : {QSize(600, 400), QSize(360, 500)}) {
         dialog.resize(size);
         EXPECT_EQ(dialog.Edit()->geometry(), QRect(10, 10, size.width() - 25, size.height() - 40));
         const QRect ok = Geometry(dialog, 1);
@@ -131,6 +132,53 @@ TEST_F(OutputDialogTest, EnterAndEscapeCloseItAndItRemembersItsPlace)
     again.show();
     EXPECT_FALSE(again.isMaximized());
     EXPECT_EQ(again.frameGeometry(), normal);
+}
+
+// Show and close many times: the place stays exactly where it was put.
+TEST_F(OutputDialogTest, KeepsItsPlaceExactlyOverManyShowings)
+{
+    QWidget owner;
+    owner.setGeometry(50, 60, 400, 300);
+    owner.show();
+    QRect placed;
+    for (int cycle = 0; cycle < 5; ++cycle) {
+        COutputDialog dialog(&owner);
+        dialog.show();
+        QCoreApplication::processEvents();
+        if (cycle == 0)
+            dialog.setGeometry(130, 90, 305, 278);
+        else
+            EXPECT_EQ(dialog.frameGeometry(), placed) << "cycle " << cycle;
+        placed = dialog.frameGeometry();
+        dialog.accept();
+        EXPECT_EQ(Stored().first, placed) << "cycle " << cycle;
+    }
+    const QByteArray stored = settings.IniBytes();
+    {
+        COutputDialog never(&owner);  // taken apart without being shown
+        never.done(QDialog::Rejected);
+    }
+    EXPECT_EQ(settings.IniBytes(), stored) << "a window that never showed stores nothing";
+}
+
+// A stored rectangle that is tiny, inverted, garbage or off every screen
+// still gives a usable window on a screen.
+TEST_F(OutputDialogTest, ABadStoredPlaceStillGivesAUsableWindowOnAScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const char* const stored[] = {
+        "Top=10\nBottom=11\nLeft=10\nRight=11\n", "Top=300\nBottom=100\nLeft=300\nRight=100\n",
+        "Top=x\nBottom=\xff\nLeft=-\nRight=9999999999\n", "Top=100000\nBottom=100300\nLeft=-90000\nRight=-89500\n"};
+    for (const char* values : stored) {
+        settings.WriteIni(QByteArray("[MsgDlg]\n") + values);
+        COutputDialog dialog;
+        dialog.show();
+        QCoreApplication::processEvents();
+        EXPECT_GE(dialog.width(), dialog.minimumWidth()) << values;
+        EXPECT_GE(dialog.height(), dialog.minimumHeight()) << values;
+        EXPECT_GT(dialog.minimumHeight(), 60) << "the buttons and some text fit";
+        EXPECT_TRUE(screen.intersects(dialog.frameGeometry())) << values;
+    }
 }
 
 }  // namespace
