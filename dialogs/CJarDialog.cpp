@@ -91,7 +91,10 @@ void CJarDialog::OnOK()
     QDir::setCurrent(plan.baseFolder);
     const JarOutcome outcome = RunJarBuild(plan, m_jdkFolder);
     switch (outcome.status) {
-    case JarOutcome::Status::Built: accept(); break;
+    case JarOutcome::Status::Built:
+        m_built = plan.baseFolder + plan.mainName + QStringLiteral(".jar");
+        accept();
+        break;
     case JarOutcome::Status::ToolFailed: ShowToolMessages(outcome.messages); break;
     case JarOutcome::Status::NotStarted:
     case JarOutcome::Status::NoManifest:

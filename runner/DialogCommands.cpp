@@ -3,6 +3,8 @@
 #include "dialogs/CJarDialog.h"
 #include "settings/COptionDialog.h"
 
+#include <QDir>
+
 void CToolCommands::OnOptions()
 {
     COptionDialog dialog(m_main.Options(), m_main.Window());
@@ -15,4 +17,6 @@ void CToolCommands::OnMakeJar()
     CJarDialog dialog(m_main.Window());
     dialog.SetJdkFolder(m_main.JdkFolder());
     dialog.exec();
+    if (const QString archive = dialog.BuiltArchive(); !archive.isEmpty())
+        m_main.ShowNotice(QDir::toNativeSeparators(archive) + QStringLiteral("を作成しました"));
 }
