@@ -35,10 +35,11 @@ const QString kSection = QStringLiteral("MsgDlg");
 constexpr qsizetype kFirstPart = 64 * 1024;
 constexpr qsizetype kLaterPart = 1024 * 1024;
 
-// Arrived text goes into the edit in slices that keep the event loop free.
+// Arrived text goes into the edit in slices that keep the event loop free
+// (chunks of about this many characters, for about this long at a time).
 constexpr int kShowIntervalMs = 20;
-constexpr qint64 kShowBudgetMs = 15;
-constexpr qsizetype kShowSlice = 64 * 1024;
+constexpr qint64 kShowBudgetMs = 20;
+constexpr qsizetype kShowSlice = 128 * 1024;
 // javac stops after 100 errors; output with more links than this is a dump.
 constexpr int kMaxLinks = 2000;
 
@@ -104,6 +105,10 @@ void COutputDialog::BuildRunControls()
     m_showTimer.setSingleShot(true);
     m_showTimer.setInterval(kShowIntervalMs);
     connect(&m_showTimer, &QTimer::timeout, this, [this] { ShowArrived(false); });
+    // Based on the document's own format, so that plain text merges into
+    // few fragments (a million lines stay quick).
+    for (QTextCharFormat& format : m_formats)
+        format = QTextCursor(m_edit->document()).charFormat();
     m_formats[static_cast<int>(runner::Stream::Error)].setForeground(QColor(0xB0, 0x00, 0x20));
     m_formats[static_cast<int>(runner::Stream::Input)].setForeground(QColor(0x00, 0x50, 0xA0));
     m_formats[static_cast<int>(runner::Stream::Input)].setFontWeight(QFont::Bold);
@@ -310,12 +315,12 @@ void COutputDialog::AppendText(const QString& lines, runner::Stream stream)
 {
     if (lines.isEmpty())
         return;
-    if (!m_arrived.isEmpty() && m_arrived.last().stream == stream)
+    if (!m_arrived.isEmpty() && m_arrived.last().stream == stream && m_arrived.last().text.size() < kShowSlice)
         m_arrived.last().text += lines;
     else
         m_arrived.append({lines, stream});
     if (!m_showTimer.isActive())
-        m_showTimer.start();
+        m_showTimer.start(kShowIntervalMs);
 }
 
 void COutputDialog::EndRun(const runner::ToolOutcome& outcome, const QString& program)
@@ -380,81 +385,80 @@ void COutputDialog::ShowArrived(bool all)
     QElapsedTimer clock;
     clock.start();
     while (!m_arrived.isEmpty() && (all || clock.elapsed() < kShowBudgetMs)) {
-        Chunk& first = m_arrived.first();
-        qsizetype end = first.text.size();
-        if (end > kShowSlice) {
-            end = first.text.lastIndexOf(QLatin1Char('\n'), kShowSlice - 1) + 1;
-            if (end <= 0)
-                end = first.text.indexOf(QLatin1Char('\n')) + 1;
-        }
-        if (end >= first.text.size()) {
-            InsertChunk(first);
-            m_arrived.removeFirst();
-        } else {
-            InsertChunk({first.text.left(end), first.stream});
-            first.text.remove(0, end);
-        }
+        InsertChunk(m_arrived.first());
+        m_arrived.removeFirst();
     }
     if (follow)
         bar->setValue(bar->maximum());
     if (!m_arrived.isEmpty())
-        m_showTimer.start();
+        m_showTimer.start(0);  // the rest after the waiting events
 }
 
+// Text between links goes in whole; each link is inserted with its anchor.
 void COutputDialog::InsertChunk(const Chunk& chunk)
 {
     QTextCursor cursor(m_edit->document());
     cursor.movePosition(QTextCursor::End);
     const QTextCharFormat& format = FormatOf(chunk.stream);
-    if (chunk.stream == runner::Stream::Input || !chunk.text.contains(QLatin1String(".java:"))) {
-        cursor.insertText(chunk.text, format);
-        return;
+    const QString& text = chunk.text;
+    qsizetype plain = 0;  // first character not inserted yet
+    if (chunk.stream != runner::Stream::Input && text.contains(u".java:")) {
+        for (qsizetype start = 0; start < text.size();) {
+            qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+            end = end < 0 ? text.size() : end + 1;
+            const QStringView line = QStringView(text).mid(start, end - start);
+            if (m_links.size() >= kMaxLinks) {
+                Count(runner::DiagnosticKind(line));
+            } else if (const std::optional<runner::SourceLink> link = runner::FindSourceLink(line)) {
+                const QString path = Counted(*link);
+                if (!path.isEmpty()) {
+                    cursor.insertText(text.mid(plain, start + link->start - plain), format);
+                    cursor.insertText(line.mid(link->start, link->length).toString(),
+                                      LinkFormat(format, path, link->line));
+                    plain = start + link->start + link->length;
+                }
+            }
+            start = end;
+        }
     }
-    qsizetype start = 0;
-    while (start < chunk.text.size()) {
-        qsizetype end = chunk.text.indexOf(QLatin1Char('\n'), start);
-        end = end < 0 ? chunk.text.size() : end + 1;
-        InsertLine(cursor, QStringView(chunk.text).mid(start, end - start), format);
-        start = end;
-    }
+    cursor.insertText(plain == 0 ? text : text.mid(plain), format);
 }
 
-void COutputDialog::InsertLine(QTextCursor& cursor, QStringView line, const QTextCharFormat& format)
+void COutputDialog::Count(std::optional<runner::SourceLink::Kind> kind)
 {
-    const std::optional<runner::SourceLink> link = runner::FindSourceLink(line);
-    if (!link) {
-        cursor.insertText(line.toString(), format);
-        return;
-    }
-    if (link->kind == runner::SourceLink::Kind::Error)
+    if (kind == runner::SourceLink::Kind::Error)
         ++m_errors;
-    else if (link->kind == runner::SourceLink::Kind::Warning)
+    else if (kind == runner::SourceLink::Kind::Warning)
         ++m_warnings;
-    const QString path =
-        m_links.size() < kMaxLinks ? ResolveLink(link->file, runner::LinkCandidates(*link, m_folder)) : QString();
-    if (path.isEmpty()) {
-        cursor.insertText(line.toString(), format);
-        return;
-    }
+}
+
+// Counts an error or warning; the file the link opens, when it exists
+// (looked up once per name).
+QString COutputDialog::Counted(const runner::SourceLink& link)
+{
+    Count(link.kind);
+    const QString key = link.package + QLatin1Char('/') + link.file;
+    auto known = m_resolved.constFind(key);
+    if (known == m_resolved.constEnd())
+        known = m_resolved.insert(key, ResolveLink(runner::LinkCandidates(link, m_folder)));
+    return *known;
+}
+
+QTextCharFormat COutputDialog::LinkFormat(const QTextCharFormat& format, const QString& path, int line)
+{
     QTextCharFormat anchor = format;
     anchor.setAnchor(true);
     anchor.setAnchorHref(QString::number(m_links.size()));
     anchor.setFontUnderline(true);
     anchor.setForeground(QColor(0x00, 0x40, 0xC0));
-    m_links.append({path, link->line});
-    cursor.insertText(line.left(link->start).toString(), format);
-    cursor.insertText(line.mid(link->start, link->length).toString(), anchor);
-    cursor.insertText(line.mid(link->start + link->length).toString(), format);
+    m_links.append({path, line});
+    return anchor;
 }
 
-// The first candidate that exists, remembered per candidate.
-QString COutputDialog::ResolveLink(const QString&, const QStringList& candidates)
+QString COutputDialog::ResolveLink(const QStringList& candidates)
 {
     for (const QString& candidate : candidates) {
-        auto known = m_existing.find(candidate);
-        if (known == m_existing.end())
-            known = m_existing.insert(candidate, QFileInfo(candidate).isFile());
-        if (*known)
+        if (QFileInfo(candidate).isFile())
             return candidate;
     }
     return {};

@@ -6,6 +6,7 @@
 // colour), sends typed lines to its input, offers to stop it, and links
 // compiler messages and stack frames to their source lines.
 #include "resources/FormBuilder.h"
+#include "runner/OutputLinks.h"
 #include "runner/RunningTool.h"
 
 #include <QDialog>
@@ -36,6 +37,8 @@ public:
     // Shows everything that arrived, the count of errors and warnings and how the run ended.
     void EndRun(const runner::ToolOutcome& outcome, const QString& program = {});
     bool IsRunning() const { return m_running; }
+    // Text that arrived and is not in the edit yet.
+    bool HasUnshownText() const { return !m_arrived.isEmpty(); }
     // The line typed into the input line goes to the tool (and into the text).
     void SendInputLine();
     void CloseInput();
@@ -87,8 +90,10 @@ private:
     qsizetype PartEnd(qsizetype from, qsizetype length) const;
     void ShowArrived(bool all);
     void InsertChunk(const Chunk& chunk);
-    void InsertLine(QTextCursor& cursor, QStringView line, const QTextCharFormat& format);
-    QString ResolveLink(const QString& file, const QStringList& candidates);
+    QString Counted(const runner::SourceLink& link);
+    void Count(std::optional<runner::SourceLink::Kind> kind);
+    QTextCharFormat LinkFormat(const QTextCharFormat& format, const QString& path, int line);
+    static QString ResolveLink(const QStringList& candidates);
     const QTextCharFormat& FormatOf(runner::Stream stream) const;
 
     CForm m_form;
@@ -112,7 +117,7 @@ private:
     QTimer m_showTimer;
     QTextCharFormat m_formats[3];
     QList<std::pair<QString, int>> m_links;  // path, line
-    QHash<QString, bool> m_existing;
+    QHash<QString, QString> m_resolved;      // package/file: the path, or empty
     int m_errors = 0;
     int m_warnings = 0;
 };

@@ -21,6 +21,8 @@ struct SourceLink {
 };
 
 std::optional<SourceLink> FindSourceLink(QStringView line);
+// Whether the line is a compiler error or warning, quickly (for counting).
+std::optional<SourceLink::Kind> DiagnosticKind(QStringView line);
 
 // The files a link may mean, most likely first: javac's name in the working
 // folder; a stack trace's file beside the current file, then under its
