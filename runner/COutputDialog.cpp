@@ -234,7 +234,7 @@ void COutputDialog::OnInitDialog()
     m_initialised = true;
     m_pending = NormalizeLineBreaks(std::move(m_pending));
     m_loaded = PartEnd(0, kFirstPart);
-    if (!m_running)
+    if (!m_live)
         m_edit->setPlainText(m_pending.left(m_loaded));
     if (IsLoading()) {
         // Read-only while filling in, so the edit's text and the rest never disagree.
@@ -295,6 +295,7 @@ QString COutputDialog::Text() const
 void COutputDialog::BeginRun(const QString& title, const QString& commandLine, bool acceptsInput, const QString& folder)
 {
     m_running = true;
+    m_live = true;
     m_title = title;
     m_folder = folder;
     setWindowTitle(title + QStringLiteral(" - 実行中"));
@@ -325,6 +326,7 @@ void COutputDialog::AppendText(const QString& lines, runner::Stream stream)
 
 void COutputDialog::EndRun(const runner::ToolOutcome& outcome, const QString& program)
 {
+    ShowArrived(true);  // counts the errors and warnings
     QString last;
     if (const QString summary = runner::DiagnosticSummary(m_errors, m_warnings); !summary.isEmpty())
         last += summary + QLatin1Char('\n');

@@ -112,6 +112,7 @@ private:
     QString m_title;
     QString m_folder;
     bool m_running = false;
+    bool m_live = false;  // the text comes from a run, not from SetText
     bool m_closeWhenEnded = false;
     QList<Chunk> m_arrived;  // not yet in the edit
     QTimer m_showTimer;
