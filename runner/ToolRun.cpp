@@ -40,8 +40,8 @@ void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, b
 
 // Until the first text or a moment has passed, the main window keeps painting
 // but takes no input; then the output window follows the run, modal, and
-// stays until the user closes it. A tool that ended silently shows nothing
-// unless forced.
+// stays until the user closes it. A tool that ended silently and well shows
+// nothing unless forced; a silent failure still says how it ended.
 void CToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
 {
     QList<std::pair<QString, runner::Stream>> early;
@@ -57,7 +57,7 @@ void CToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     const bool silentIsEnough = !view.force;
-    if (!run.IsRunning() && !run.HasOutput() && silentIsEnough)
+    if (!run.IsRunning() && !run.HasOutput() && silentIsEnough && run.Outcome().Succeeded())
         return;
     if (QWidget* window = m_main.Window()) {
         window->raise();
@@ -70,7 +70,7 @@ void CToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
     QObject::connect(&run, &runner::RunningTool::TextArrived, &dialog, &COutputDialog::AppendText);
     QObject::connect(&run, &runner::RunningTool::Finished, &dialog, [&](const runner::ToolOutcome& outcome) {
         dialog.EndRun(outcome, view.program);
-        if (!run.HasOutput() && silentIsEnough)
+        if (!run.HasOutput() && silentIsEnough && outcome.Succeeded())
             dialog.done(QDialog::Accepted);
     });
     QObject::connect(&dialog, &COutputDialog::AbortRequested, &run, &runner::RunningTool::Abort);

@@ -202,10 +202,17 @@ TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     ASSERT_EQ(main.notices.size(), 1);
     EXPECT_TRUE(main.notices[0].startsWith("コンパイルしました: Hello.java（")) << main.notices[0].toStdString();
+    QStringList texts;
+    WindowScript close{[&](COutputDialog& w) { return !w.IsRunning() && (texts << Shown(w), w.close()); },
+                       [&](COutputDialog& w) { return !w.IsRunning() && (texts << Shown(w), w.close()); }};
     WriteScript(root, "fake jdk/bin/javac", "echo 'Hello.java:1: error: x' >&2; exit 1\n");
-    WindowScript close{[](COutputDialog& w) { return !w.IsRunning() && w.close(); }};
+    commands.OnCompile();
+    WriteScript(root, "fake jdk/bin/javac", "exit 2\n");
     commands.OnCompile();
     EXPECT_EQ(main.notices.size(), 1) << "a failed compile has its window";
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].startsWith("Hello.java:1: error: x\nエラー 1 件\n"));
+    EXPECT_EQ(kEnded.match(texts[1]).captured(1), "2") << "a silent failure says how it ended";
 }
 
 class RealJdkLiveTest : public CommandsTest {
