@@ -100,10 +100,7 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
 {
     // The platform offers no window-manager menu to extend on Linux; the
     // about box is reached from the help menu.
-    m_title = LoadResourceString(57666);
-    setWindowTitle(m_title);
-    m_noticeTimer.setSingleShot(true);
-    connect(&m_noticeTimer, &QTimer::timeout, this, [this] { setWindowTitle(m_title); });
+    setWindowTitle(LoadResourceString(57666));
     RefreshJavaDocumentCommand();
     const CSettingFile settings;
     const QString jdk = settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {});
@@ -119,10 +116,19 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
     ProcessCommandLine(commandLineNames);
 }
 
+// The title comes back afterwards, unless something else changed it meanwhile.
 void CMainDialog::ShowNotice(const QString& text)
 {
     constexpr int kNoticeMs = 5000;
+    if (!m_noticeTimer.isActive())
+        m_title = windowTitle();
     setWindowTitle(m_title + QStringLiteral(" - ") + text);
+    m_noticeTimer.disconnect(this);
+    connect(&m_noticeTimer, &QTimer::timeout, this, [this, shown = windowTitle()] {
+        if (windowTitle() == shown)
+            setWindowTitle(m_title);
+    });
+    m_noticeTimer.setSingleShot(true);
     m_noticeTimer.start(kNoticeMs);
 }
 

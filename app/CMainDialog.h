@@ -81,7 +81,7 @@ private:
     bool m_extended = false;
     bool m_destroyed = false;
     bool m_commandRunning = false;
-    QString m_title;
+    QString m_title;  // the title under a notice
     QTimer m_noticeTimer;
     CFileUtil m_fileUtil;
     COptionModel m_options;
