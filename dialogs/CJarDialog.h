@@ -32,8 +32,6 @@ protected:
 
 private:
     QStringList ListedFiles() const;
-    // What the archive tool wrote when it failed, in the output window.
-    void ShowToolMessages(const QString& text);
 
     CForm m_form;
     QString m_jdkFolder;

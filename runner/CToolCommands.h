@@ -7,9 +7,7 @@
 
 #include <optional>
 
-namespace runner {
-class RunningTool;
-}
+#include "runner/FollowRun.h"
 
 class CToolCommands {
 public:
@@ -41,14 +39,7 @@ public:
     // output window); an editor that cannot be told the line opens the file.
     void OpenSourceAtLine(const QString& path, int line);
 
-    // What the output window of a run shows besides the text.
-    struct RunView {
-        QString title;        // the command and the file
-        QString commandLine;  // for the user to read
-        QString program;
-        QString folder;      // where links are resolved
-        bool force = false;  // a window even when the tool wrote nothing
-    };
+    using RunView = runner::RunView;
 
 protected:
     // Shows the run's text as it arrives and returns when the run has ended

@@ -3,9 +3,10 @@
 #include "platform/Paths.h"
 #include "platform/TextCodec.h"
 
+#include "runner/RunningTool.h"
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
+
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -29,15 +30,6 @@ QString WithoutExtension(const QString& name)
 }
 
 QString Missing(const QString& path) { return path + QStringLiteral("は存在しません"); }
-
-// A stream's text with a final line end, so the next stream starts on its own line.
-QString StreamText(const QByteArray& bytes)
-{
-    QString text = platform::DecodeToolOutput(bytes);
-    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
-        text += QLatin1Char('\n');
-    return text;
-}
 
 }  // namespace
 
@@ -67,7 +59,8 @@ JarPlan PlanJar(const QStringList& files, const QString& mainFile)
     return plan;
 }
 
-JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder)
+JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder,
+                       const std::function<void(runner::RunningTool&)>& follow)
 {
     JarOutcome outcome;
     QTemporaryFile manifest(QDir::tempPath() + QStringLiteral("/MainClassXXXXXX"));
@@ -79,13 +72,10 @@ JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder)
     manifest.close();
 
     const QString program = jdkFolder + platform::ToolFileName(QStringLiteral("jar.exe"));
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments(plan.Arguments(manifest.fileName()));
-    process.setWorkingDirectory(plan.baseFolder);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start();
-    if (!process.waitForStarted(-1)) {
+    runner::RunningTool run;
+    QObject::connect(&run, &runner::RunningTool::TextArrived,
+                     [&outcome](const QString& text) { outcome.messages += text; });
+    if (!run.Start({program, plan.Arguments(manifest.fileName()), plan.baseFolder}, false)) {
         outcome.status = JarOutcome::Status::NotStarted;
         if (!QFileInfo::exists(program))
             outcome.messages = Missing(program);
@@ -95,9 +85,10 @@ JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder)
             outcome.messages = program + QStringLiteral("を起動できません");
         return outcome;
     }
-    process.waitForFinished(-1);
-    outcome.messages = StreamText(process.readAllStandardOutput()) + StreamText(process.readAllStandardError());
-    const bool ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    outcome.status = ok ? JarOutcome::Status::Built : JarOutcome::Status::ToolFailed;
+    if (follow)
+        follow(run);
+    else
+        run.WaitForEnd();
+    outcome.status = run.Outcome().Succeeded() ? JarOutcome::Status::Built : JarOutcome::Status::ToolFailed;
     return outcome;
 }

@@ -64,7 +64,8 @@ protected:
         QString shown;
         QTimer timer;  // gone when no window opened
         QObject::connect(&timer, &QTimer::timeout, [&shown] {
-            if (auto* output = qobject_cast<COutputDialog*>(QApplication::activeModalWidget())) {
+            auto* output = qobject_cast<COutputDialog*>(QApplication::activeModalWidget());
+            if (output && !output->IsRunning()) {
                 shown = output->Text();
                 output->accept();
             }
