@@ -116,6 +116,22 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
     ProcessCommandLine(commandLineNames);
 }
 
+// The title comes back afterwards, unless something else changed it meanwhile.
+void CMainDialog::ShowNotice(const QString& text)
+{
+    constexpr int kNoticeMs = 5000;
+    if (!m_noticeTimer.isActive())
+        m_title = windowTitle();
+    setWindowTitle(m_title + QStringLiteral(" - ") + text);
+    m_noticeTimer.disconnect(this);
+    connect(&m_noticeTimer, &QTimer::timeout, this, [this, shown = windowTitle()] {
+        if (windowTitle() == shown)
+            setWindowTitle(m_title);
+    });
+    m_noticeTimer.setSingleShot(true);
+    m_noticeTimer.start(kNoticeMs);
+}
+
 void CMainDialog::SetClientHeight(int height)
 {
     m_client->resize(m_client->width(), height - m_client->y());
@@ -250,7 +266,6 @@ void CMainDialog::OnWindowDestroyed()
     if (m_destroyed)
         return;
     m_destroyed = true;
-    m_tools->DeleteCaptureFiles();
     CSettingFile().WriteString(QStringLiteral("Option"), QStringLiteral("Extend"),
                                m_extended ? QStringLiteral("true") : QStringLiteral("false"));
 }

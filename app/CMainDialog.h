@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QKeySequence>
+#include <QTimer>
 #include <memory>
 
 class QAction;
@@ -45,6 +46,8 @@ public:
     QString JdkFolder() const override { return m_jdkFolder; }
     COptionModel& Options() override { return m_options; }
     void ExecuteCommand(int id) override;
+    // Shown in the title for a few seconds.
+    void ShowNotice(const QString& text) override;
 
     bool IsExtended() const { return m_extended; }
     QAction* CommandAction(int id) const { return m_actions.value(id); }
@@ -78,6 +81,8 @@ private:
     bool m_extended = false;
     bool m_destroyed = false;
     bool m_commandRunning = false;
+    QString m_title;  // the title under a notice
+    QTimer m_noticeTimer;
     CFileUtil m_fileUtil;
     COptionModel m_options;
 

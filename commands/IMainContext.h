@@ -26,4 +26,6 @@ public:
     // Carries out a command of the menu by its id (e.g. edit the source).
     virtual void ExecuteCommand(int id) = 0;
     virtual void RefreshJavaDocumentCommand() = 0;
+    // A short note that goes away by itself (no box to close).
+    virtual void ShowNotice(const QString& text) { Q_UNUSED(text); }
 };

@@ -6,6 +6,8 @@
 #include "dialogs/CHtmlDialog.h"
 #include "dialogs/CJarDialog.h"
 
+#include <QDir>
+
 namespace {
 
 constexpr int kDefaultAppletWidth = 400;
@@ -49,4 +51,6 @@ void CGenerateCommands::OnMakeJar()
     CJarDialog dialog(m_main.Window());
     dialog.SetJdkFolder(m_main.JdkFolder());
     dialog.exec();
+    if (const QString archive = dialog.BuiltArchive(); !archive.isEmpty())
+        m_main.ShowNotice(QDir::toNativeSeparators(archive) + QStringLiteral("を作成しました"));
 }

@@ -3,8 +3,9 @@
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
 #include "platform/gui/Desktop.h"
-#include "runner/COutputDialog.h"
+#include "runner/FollowRun.h"
 #include "runner/JarBuild.h"
+#include "runner/ToolInvocation.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -89,20 +90,21 @@ void CJarDialog::OnOK()
     const JarPlan plan = PlanJar(files, m_mains->currentText());
     // The base folder stays the program's working folder after the dialog.
     QDir::setCurrent(plan.baseFolder);
-    const JarOutcome outcome = RunJarBuild(plan, m_jdkFolder);
+    const QString archive = plan.mainName + QStringLiteral(".jar");
+    const JarOutcome outcome = RunJarBuild(plan, m_jdkFolder, [&](runner::RunningTool& run) {
+        const QString program = m_jdkFolder + platform::ToolFileName(QStringLiteral("jar.exe"));
+        const QString shown = runner::DisplayCommandLine({program, plan.Arguments(QStringLiteral("MainClass")), {}});
+        runner::FollowRun(this, run, {QStringLiteral("jar ") + archive, shown, program, plan.baseFolder}, {});
+    });
     switch (outcome.status) {
-    case JarOutcome::Status::Built: accept(); break;
-    case JarOutcome::Status::ToolFailed: ShowToolMessages(outcome.messages); break;
+    case JarOutcome::Status::Built:
+        m_built = plan.baseFolder + archive;
+        accept();
+        break;
+    case JarOutcome::Status::ToolFailed: break;  // its window told how
     case JarOutcome::Status::NotStarted:
     case JarOutcome::Status::NoManifest:
         ShowMessage(this, outcome.messages, QStringLiteral("ファイルエラー"), MsgIcon::Error);
         break;
     }
-}
-
-void CJarDialog::ShowToolMessages(const QString& text)
-{
-    COutputDialog output(this);
-    output.SetText(text);
-    output.exec();
 }

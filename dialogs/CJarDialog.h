@@ -22,6 +22,8 @@ public:
     void OnDropFiles(const QStringList& names);
     // Builds the archive; closes on success, stays open on a failure.
     void OnOK();
+    // The archive written by the last successful build; empty before.
+    QString BuiltArchive() const { return m_built; }
 
     QWidget* Control(int id) const { return m_form.Control(id); }
 
@@ -30,11 +32,10 @@ protected:
 
 private:
     QStringList ListedFiles() const;
-    // What the archive tool wrote when it failed, in the output window.
-    void ShowToolMessages(const QString& text);
 
     CForm m_form;
     QString m_jdkFolder;
+    QString m_built;
     QListWidget* m_files = nullptr;
     QComboBox* m_mains = nullptr;
 };

@@ -4,9 +4,10 @@
 #include "commands/IMainContext.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/Processes.h"
-#include "runner/CaptureFiles.h"
 
-class QProcess;
+#include <optional>
+
+#include "runner/FollowRun.h"
 
 class CToolCommands {
 public:
@@ -33,24 +34,26 @@ public:
 
     void OnOptions();
 
-    // Removes capture files left by a run (also when the window closes).
-    void DeleteCaptureFiles();
-    const CaptureFiles& Capture() const { return m_capture; }
+    // Opens a source file at a line in the user's Java editor (a link of the
+    // output window); an editor that cannot be told the line opens the file.
+    void OpenSourceAtLine(const QString& path, int line);
+
+    using RunView = runner::RunView;
 
 protected:
+    // Shows the run's text as it arrives and returns when the run has ended
+    // and its window was closed; tests replace it.
+    virtual void WatchRun(runner::RunningTool& run, const RunView& view);
     // What the commands hand to the desktop; tests replace them.
-    virtual void ShowOutputWindow(QString text);
     virtual bool StartProgram(const platform::ProcessSpec& request);
     virtual bool OpenDocument(const QString& path);
     virtual platform::DesktopEnvironment Environment() const;
 
 private:
-    // The captured form: prepare, run and wait, show, delete.
+    // The captured form: the output window follows the run; a program run
+    // (force) always shows it and takes input.
     void RunCaptured(const QString& tool, const QString& arguments, bool force);
-    bool PrepareCaptureFiles();
-    bool RunTool(const QString& tool, const QString& arguments);
-    void WaitForTool(QProcess& process, const QString& commandLine);
-    void ShowCapturedOutput(bool force);
+    std::optional<platform::ProcessSpec> SourceEditor(const QString& path) const;
     // The detached form: in a console window of its own, not waited for.
     bool RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen = false);
     // Without a terminal: a message, then the captured form.
@@ -80,5 +83,4 @@ private:
     QString ToolPath(const QString& classicTool) const;
 
     IMainContext& m_main;
-    CaptureFiles m_capture;
 };

@@ -3,7 +3,9 @@
 #include "runner/CToolCommands.h"
 
 #include "platform/DesktopOpen.h"
+#include "platform/EditorLines.h"
 #include "platform/Paths.h"
+#include "platform/Processes.h"
 #include "platform/TextEditors.h"
 #include "platform/UserDialogs.h"
 #include "settings/COptionModel.h"
@@ -112,6 +114,40 @@ bool CToolCommands::StartTextEditor(const QString& path, bool preferTextDefault)
         return false;
     request->workingFolder = m_main.File().folder;
     return StartProgram(*request);
+}
+
+void CToolCommands::OpenSourceAtLine(const QString& path, int line)
+{
+    if (const std::optional<platform::ProcessSpec> editor = SourceEditor(path);
+        editor && StartProgram(platform::AtLine(*editor, path, line)))
+        return;
+    if (!OpenDocument(path))
+        ReportCannotOpen(path);
+}
+
+// The Java editor of the options, else the application chosen last to edit
+// with, else the desktop's application for Java or plain text, else a text editor.
+std::optional<platform::ProcessSpec> CToolCommands::SourceEditor(const QString& path) const
+{
+    const QString folder = m_main.File().folder;
+    QString editor;
+    if (m_main.Options().GetJavaEditor(editor))
+        return platform::ProcessSpec{editor, {path}, folder};
+    const CSettingFile settings;
+    const QString chosen = settings.GetString(kEditApp, QStringLiteral("FileName"), {});
+    const QString application = settings.GetString(kEditApp, QStringLiteral("Path"), {}) + chosen;
+    if (!chosen.isEmpty() && platform::IsStartable(application))
+        return platform::ProcessSpec{application, {path}, folder};
+    const platform::DesktopEnvironment env = Environment();
+    std::optional<platform::ProcessSpec> request =
+        platform::DefaultApplicationFor(QStringLiteral("text/x-java"), path, env);
+    if (!request)
+        request = platform::DefaultApplicationFor(QStringLiteral("text/plain"), path, env);
+    if (!request)
+        request = platform::FallbackEditor(path, env);
+    if (request)
+        request->workingFolder = folder;
+    return request;
 }
 
 bool CToolCommands::OpenDocument(const QString& path)

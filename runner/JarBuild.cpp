@@ -5,8 +5,10 @@
 #include "platform/Processes.h"
 #include "platform/TextCodec.h"
 
+#include "runner/RunningTool.h"
+
 #include <QFileInfo>
-#include <QProcess>
+
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -30,15 +32,6 @@ QString WithoutExtension(const QString& name)
 }
 
 QString Missing(const QString& path) { return path + QStringLiteral("は存在しません"); }
-
-// A stream's text with a final line end, so the next stream starts on its own line.
-QString StreamText(const QByteArray& bytes)
-{
-    QString text = platform::DecodeToolOutput(bytes);
-    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
-        text += QLatin1Char('\n');
-    return text;
-}
 
 }  // namespace
 
@@ -72,7 +65,8 @@ JarPlan PlanJar(const QStringList& files, const QString& mainFile)
     return plan;
 }
 
-JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder)
+JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder,
+                       const std::function<void(runner::RunningTool&)>& follow)
 {
     JarOutcome outcome;
     QTemporaryFile manifest(platform::TemporaryFolder() + QStringLiteral("/MainClassXXXXXX"));
@@ -84,10 +78,10 @@ JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder)
     manifest.close();
 
     const QString program = jdkFolder + platform::ToolFileName(QStringLiteral("jar.exe"));
-    QProcess process;
-    platform::Configure(process, {program, plan.Arguments(manifest.fileName()), plan.baseFolder, true});
-    process.start();
-    if (!process.waitForStarted(-1)) {
+    runner::RunningTool run;
+    QObject::connect(&run, &runner::RunningTool::TextArrived,
+                     [&outcome](const QString& text) { outcome.messages += text; });
+    if (!run.Start({program, plan.Arguments(manifest.fileName()), plan.baseFolder, true}, false)) {
         outcome.status = JarOutcome::Status::NotStarted;
         if (!QFileInfo::exists(program))
             outcome.messages = Missing(program);
@@ -97,9 +91,10 @@ JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder)
             outcome.messages = program + QStringLiteral("を起動できません");
         return outcome;
     }
-    process.waitForFinished(-1);
-    outcome.messages = StreamText(process.readAllStandardOutput()) + StreamText(process.readAllStandardError());
-    const bool ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    outcome.status = ok ? JarOutcome::Status::Built : JarOutcome::Status::ToolFailed;
+    if (follow)
+        follow(run);
+    else
+        run.WaitForEnd();
+    outcome.status = run.Outcome().Succeeded() ? JarOutcome::Status::Built : JarOutcome::Status::ToolFailed;
     return outcome;
 }

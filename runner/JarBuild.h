@@ -4,6 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+namespace runner {
+class RunningTool;
+}
+
 // The listed files in list order: sorted ignoring case, duplicates kept.
 QStringList SortedJarEntries(const QStringList& files);
 
@@ -23,13 +29,15 @@ JarPlan PlanJar(const QStringList& files, const QString& mainFile);
 struct JarOutcome {
     enum class Status { Built, ToolFailed, NotStarted, NoManifest };
     Status status = Status::NotStarted;
-    // Built and ToolFailed: what the tool wrote, standard output first.
+    // Built and ToolFailed: what the tool wrote, as it arrived.
     // NotStarted and NoManifest: the message for the user.
     QString messages;
     bool Succeeded() const { return status == Status::Built; }
 };
 
 // Writes the manifest into a fresh temporary file, runs the archive tool in
-// the base folder and waits for it; the manifest is removed afterwards.
-// jdkFolder ends in the separator.
-JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder);
+// the base folder and waits for it (in follow, when given, which returns
+// when the run has ended); the manifest is removed afterwards. jdkFolder
+// ends in the separator.
+JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder,
+                       const std::function<void(runner::RunningTool&)>& follow = {});

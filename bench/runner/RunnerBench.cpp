@@ -8,6 +8,7 @@
 #include "platform/JdkLocator.h"
 #include "runner/CToolCommands.h"
 #include "runner/CapturedText.h"
+#include "runner/RunningTool.h"
 #include "settings/COptionModel.h"
 
 #include <QApplication>
@@ -44,7 +45,7 @@ public:
     QString shown;
 
 protected:
-    void ShowOutputWindow(QString text) override { shown = std::move(text); }
+    void WatchRun(runner::RunningTool& run, const RunView&) override { run.WaitForEnd(); }
 };
 
 double Seconds(const QElapsedTimer& timer) { return timer.nsecsElapsed() / 1e9; }
@@ -94,6 +95,8 @@ struct ProbeResult {
     double firstMs = 0;
     double allMs = 0;
     double peakMib = 0;
+    double delayP99Ms = 0;
+    double delayMaxMs = 0;
 };
 
 ProbeResult RunProbe(const char* mode, const QString& capture)
@@ -112,6 +115,10 @@ ProbeResult RunProbe(const char* mode, const QString& capture)
             result.allMs = pair[1].toDouble();
         else if (pair[0] == "peak_kib")
             result.peakMib = pair[1].toDouble() / 1024;
+        else if (pair[0] == "delay_p99_ms")
+            result.delayP99Ms = pair[1].toDouble();
+        else if (pair[0] == "delay_max_ms")
+            result.delayMaxMs = pair[1].toDouble();
     }
     return result;
 }
@@ -192,6 +199,38 @@ void BM_OutputWindow(benchmark::State& state)
     state.counters["memory_ratio"] = window.peakMib / plain.peakMib;
 }
 BENCHMARK(BM_OutputWindow)->DenseRange(kMillionLines, kRandomBytes)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A tool writes a million lines: the live window against capturing into
+// files and showing them afterwards, in the same run.
+void BM_StreamedVsCapturedMillionLines(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString tool = dir.path() + QStringLiteral("/million");
+    {
+        QFile file(tool);
+        file.open(QIODevice::WriteOnly);
+        file.write("#!/bin/sh\nexec awk 'BEGIN { for (i = 0; i < 1000000; i++) "
+                   "print \"Hello.java:\" i \": warning: [deprecation] old API used\" }'\n");
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ProbeResult live;
+    ProbeResult captured;
+    for (auto _ : state) {
+        live = RunProbe("live", tool);
+        captured = RunProbe("capture", tool);
+    }
+    state.counters["live_first_ms"] = live.firstMs;
+    state.counters["live_all_ms"] = live.allMs;
+    state.counters["live_delay_p99_ms"] = live.delayP99Ms;
+    state.counters["live_delay_max_ms"] = live.delayMaxMs;
+    state.counters["live_peak_MiB"] = live.peakMib;
+    state.counters["captured_first_ms"] = captured.firstMs;
+    state.counters["captured_all_ms"] = captured.allMs;
+    state.counters["captured_delay_p99_ms"] = captured.delayP99Ms;
+    state.counters["captured_peak_MiB"] = captured.peakMib;
+    state.counters["time_ratio"] = live.allMs / captured.allMs;
+}
+BENCHMARK(BM_StreamedVsCapturedMillionLines)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -150,6 +150,9 @@ TEST_F(MainWindowTest, CurrentFileSetsTitleEditsSettingsAndCommands)
     EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), m_work.Path());
     EXPECT_TRUE(w.Control(1004)->isEnabled());
     EXPECT_TRUE(ItemEnabled(w, cmd::Rebuild));
+    w.ShowNotice(QStringLiteral("コンパイルしました"));
+    w.ShowNotice(QStringLiteral("もう一度"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Hello.java - Tarnwick Ver.1.12 - もう一度")) << "notices do not pile up";
 
     w.SetCurrentFile(jar);
     EXPECT_EQ(w.File().extension, QStringLiteral("jar"));

@@ -65,7 +65,8 @@ protected:
         QString shown;
         QTimer timer;  // gone when no window opened
         QObject::connect(&timer, &QTimer::timeout, [&shown] {
-            if (auto* output = qobject_cast<COutputDialog*>(QApplication::activeModalWidget())) {
+            auto* output = qobject_cast<COutputDialog*>(QApplication::activeModalWidget());
+            if (output && !output->IsRunning()) {
                 shown = output->Text();
                 output->accept();
             }
@@ -153,11 +154,13 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     dialog.show();
     EXPECT_TRUE(ClickOk().contains(QStringLiteral("Missing.class")));
     EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.BuiltArchive(), QString());
     // The main class lies in a subfolder of the base folder, the folder of the first file.
     dialog.OnDropFiles({work.Path("sub/Util.class"), work.Path("sub/Main.class"), work.Write("A.txt")});
     Mains()->setCurrentIndex(1);
     EXPECT_EQ(ClickOk(), QString());
     EXPECT_TRUE(dialog.result() == QDialog::Accepted && QDir::currentPath() + "/" == work.Path());
+    EXPECT_EQ(dialog.BuiltArchive(), work.Path("sub/Main.jar")) << "the main window names it";
     EXPECT_EQ(run("java", {"-jar", "sub/Main.jar"}), QStringLiteral("hi from the jar"));
     EXPECT_TRUE(TempIsEmpty());
 }

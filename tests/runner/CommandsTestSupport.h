@@ -4,6 +4,7 @@
 // with a current file in "my src/".
 #include "commands/IMainContext.h"
 #include "runner/CToolCommands.h"
+#include "runner/RunningTool.h"
 #include "settings/COptionModel.h"
 
 #include "tests/runner/RunnerTestSupport.h"
@@ -31,13 +32,18 @@ public:
     }
     void ExecuteCommand(int) override {}
     void RefreshJavaDocumentCommand() override {}
+    void ShowNotice(const QString& text) override { notices << text; }
+    QStringList notices;
 };
 
 class RecordingCommands : public CToolCommands {
 public:
     using CToolCommands::CToolCommands;
 
-    QStringList shown;
+    QStringList shown;  // the text of each run whose window would show
+    QList<runner::ToolOutcome> outcomes;
+    QStringList input;           // lines for the next captured run, then its input ends
+    bool live = false;           // runs show the real output window
     QList<QStringList> started;  // {working folder, program, arguments...}
     QList<bool> startedUtf8;     // whether each started under a UTF-8 locale
     QStringList opened;
@@ -55,7 +61,22 @@ public:
     }
 
 protected:
-    void ShowOutputWindow(QString text) override { shown.push_back(std::move(text)); }
+    void WatchRun(runner::RunningTool& run, const RunView& view) override
+    {
+        if (live)
+            return CToolCommands::WatchRun(run, view);
+        QString text;
+        const auto keep = QObject::connect(&run, &runner::RunningTool::TextArrived,
+                                           [&](const QString& lines, runner::Stream) { text += lines; });
+        for (const QString& line : std::exchange(input, {}))
+            run.SendInput(line);
+        run.CloseInput();
+        run.WaitForEnd();
+        QObject::disconnect(keep);
+        outcomes << run.Outcome();
+        if (run.HasOutput() || view.force)
+            shown << text;
+    }
     bool StartProgram(const platform::ProcessSpec& request) override
     {
         QStringList command = QStringList{request.program} + request.arguments;

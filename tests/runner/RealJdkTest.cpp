@@ -1,11 +1,12 @@
 // The commands against the installed JDK, with the real capture files.
 #include "platform/JdkLocator.h"
-#include "runner/CRunningDialog.h"
+#include "runner/COutputDialog.h"
 
 #include "tests/runner/CommandsTestSupport.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -29,13 +30,16 @@ protected:
     }
 };
 
-// A compile shows javac's errors only; a captured run always shows its
-// window, standard output first.
-TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsOutputFirst)
+// A compile shows javac's errors only (a clean one says so in the main
+// window); a captured run always shows its window, the streams in the order
+// the program wrote them.
+TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
 {
     Options("[JavaOption]\nMsg=true\n");
     Compile("Good Name.java", "class Good { }\n");
     EXPECT_TRUE(root.Exists("my src/Good.class"));
+    ASSERT_EQ(main.notices.size(), 1);
+    EXPECT_TRUE(main.notices[0].startsWith("コンパイルしました: Good Name.java（"));
     Compile("Broken.java", "class Broken { int x }\n");
     ASSERT_EQ(commands.shown.size(), 1);
     EXPECT_TRUE(commands.shown[0].startsWith("Broken.java:1:")) << commands.shown[0].toStdString();
@@ -44,7 +48,8 @@ TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsOutputFirst)
     commands.OnRunJava();
     Compile("Quiet.java", "public class Quiet { public static void main(String[] a) { } }\n");
     commands.OnRunJava();
-    EXPECT_EQ(commands.shown.mid(1), (QStringList{"to out\nto err\n", ""}));
+    EXPECT_EQ(commands.shown.mid(1), (QStringList{"to err\nto out\n", ""}));
+    EXPECT_EQ(commands.outcomes.size(), 6);
 }
 
 // Sources and messages are UTF-8 whatever the user's locale.
@@ -86,19 +91,25 @@ TEST_F(RealJdkTest, AbortEndsAProgramThatNeverStopsAndShowsItsOutputSoFar)
     Options("[JavaOption]\nMsg=true\n");
     Compile("Forever.java", "public class Forever { public static void main(String[] a) throws Exception {\n"
                             "  System.out.println(\"started\"); while (true) Thread.sleep(100); } }\n");
-    QString commandLine;
+    commands.live = true;
+    QString commandLine, text;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* running = qobject_cast<CRunningDialog*>(QApplication::activeModalWidget());
-        if (running && running->AbortButton()->isEnabled()) {
-            commandLine = running->findChild<QLabel*>()->text();
-            running->AbortButton()->click();
+        auto* window = qobject_cast<COutputDialog*>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        if (window->IsRunning() && window->AbortButton()->isEnabled() && !window->Edit()->toPlainText().isEmpty()) {
+            commandLine = window->CommandLabel()->toolTip();
+            window->AbortButton()->click();
+        } else if (!window->IsRunning()) {
+            text = window->Edit()->toPlainText();
+            window->accept();
         }
     });
     poll.start(100);
     commands.OnRunJava();
     EXPECT_TRUE(commandLine.endsWith(" -classpath . Forever")) << commandLine.toStdString();
-    EXPECT_EQ(commands.shown, QStringList{"started\n"});
+    EXPECT_TRUE(text.startsWith("started\n【中止しました（")) << text.toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,27 @@
+#pragma once
+// The output window following a run: it opens with the first text (or after
+// a moment), shows the text as it arrives and how the run ended, and closes
+// when the user closes it.
+#include "runner/RunningTool.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace runner {
+
+// What the output window of a run shows besides the text.
+struct RunView {
+    QString title;        // the command and the file
+    QString commandLine;  // for the user to read
+    QString program;
+    QString folder;      // where links are resolved
+    bool force = false;  // a window even when the tool wrote nothing and succeeded
+};
+
+using LinkOpener = std::function<void(const QString& path, int line)>;
+
+// Returns when the run has ended and its window (if one opened) was closed.
+void FollowRun(QWidget* owner, RunningTool& run, const RunView& view, const LinkOpener& openLink);
+
+}  // namespace runner

@@ -1,0 +1,128 @@
+#include "runner/RunningTool.h"
+
+#include <QEventLoop>
+
+namespace runner {
+
+namespace {
+
+constexpr int kQuietMs = 150;
+
+}  // namespace
+
+RunningTool::RunningTool(QObject* parent)
+    : QObject(parent)
+{
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    connect(&m_process, &QProcess::readyReadStandardOutput, this, [this] { Read(Stream::Output); });
+    connect(&m_process, &QProcess::readyReadStandardError, this, [this] { Read(Stream::Error); });
+    connect(&m_process, &QProcess::finished, this, &RunningTool::OnFinished);
+    m_quiet.setSingleShot(true);
+    m_quiet.setInterval(kQuietMs);
+    connect(&m_quiet, &QTimer::timeout, this, &RunningTool::ShowUnfinished);
+}
+
+RunningTool::~RunningTool()
+{
+    if (!m_running)
+        return;
+    m_process.disconnect(this);
+    m_process.kill();
+    m_process.waitForFinished(-1);
+}
+
+bool RunningTool::Start(const platform::ProcessSpec& request, bool acceptsInput)
+{
+    m_output = LineAssembler();
+    m_error = LineAssembler();
+    m_outcome = {};
+    m_aborted = false;
+    platform::Configure(m_process, request);  // null standard input
+    if (acceptsInput)
+        m_process.setStandardInputFile(QString());  // back to a pipe the window writes to
+    m_clock.start();
+    m_process.start();
+    if (!m_process.waitForStarted(-1))
+        return false;
+    m_running = true;
+    m_inputOpen = acceptsInput;
+    return true;
+}
+
+void RunningTool::SendInput(const QString& line)
+{
+    if (AcceptsInput())
+        m_process.write((line + QLatin1Char('\n')).toUtf8());
+}
+
+void RunningTool::CloseInput()
+{
+    if (!AcceptsInput())
+        return;
+    m_inputOpen = false;
+    m_process.closeWriteChannel();
+}
+
+void RunningTool::Abort()
+{
+    if (!m_running)
+        return;
+    m_aborted = true;
+    m_process.kill();
+}
+
+void RunningTool::WaitForEnd()
+{
+    if (!m_running)
+        return;
+    QEventLoop loop;
+    connect(this, &RunningTool::Finished, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void RunningTool::Read(Stream stream)
+{
+    const bool error = stream == Stream::Error;
+    const QByteArray bytes = error ? m_process.readAllStandardError() : m_process.readAllStandardOutput();
+    if (bytes.isEmpty())
+        return;
+    const QString lines = (error ? m_error : m_output).Push(bytes);
+    if (!lines.isEmpty())
+        emit TextArrived(lines, stream);
+    if (m_running)
+        m_quiet.start();
+}
+
+void RunningTool::ShowUnfinished()
+{
+    for (const Stream stream : {Stream::Output, Stream::Error}) {
+        const QString part = (stream == Stream::Error ? m_error : m_output).TakeUnfinished();
+        if (!part.isEmpty())
+            emit TextArrived(part, stream);
+    }
+}
+
+void RunningTool::OnFinished(int exitCode, QProcess::ExitStatus status)
+{
+    Read(Stream::Output);
+    Read(Stream::Error);
+    for (const Stream stream : {Stream::Output, Stream::Error}) {
+        const QString rest = (stream == Stream::Error ? m_error : m_output).Flush();
+        if (!rest.isEmpty())
+            emit TextArrived(rest, stream);
+    }
+    m_quiet.stop();
+    m_running = false;
+    m_inputOpen = false;
+    m_outcome.elapsedMs = m_clock.elapsed();
+    m_outcome.exitCode = exitCode;
+    if (m_aborted)
+        m_outcome.status = ToolOutcome::Status::Aborted;
+    else if (status == QProcess::CrashExit)
+        m_outcome.status = ToolOutcome::Status::Crashed;
+    else
+        m_outcome.status = ToolOutcome::Status::Finished;
+    emit Finished(m_outcome);
+}
+
+}  // namespace runner

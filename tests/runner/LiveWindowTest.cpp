@@ -1,0 +1,315 @@
+// The output window while a tool runs, driven like a user would: fake tools
+// that print, wait, read their input and end in chosen ways, and the real
+// JDK for a program that reads numbers, compile errors and stack traces.
+#include "platform/JdkLocator.h"
+#include "runner/COutputDialog.h"
+
+#include "tests/runner/CommandsTestSupport.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+namespace {
+
+using Step = std::function<bool(COutputDialog&)>;
+
+// Runs the steps one after another on the open output window; each returns
+// true when it is done. A step that never is ends in the test's time limit.
+class WindowScript {
+public:
+    explicit WindowScript(std::initializer_list<Step> steps)
+        : m_steps(steps)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* window = qobject_cast<COutputDialog*>(QApplication::activeModalWidget());
+            if (window && !m_steps.empty() && m_steps.front()(*window))
+                m_steps.pop_front();
+        });
+        m_timer.start(20);
+    }
+    bool Done() const { return m_steps.empty(); }
+
+private:
+    std::deque<Step> m_steps;
+    QTimer m_timer;
+};
+
+QString Shown(const COutputDialog& window) { return window.Edit()->toPlainText(); }
+
+void Type(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(widget, &press);
+}
+
+void SendLine(COutputDialog& window, const QString& text)
+{
+    window.InputLine()->setText(text);
+    Type(window.InputLine(), Qt::Key_Return);
+}
+
+// Clicks the first link of the window's text.
+void ClickFirstLink(COutputDialog& window)
+{
+    QTextCursor cursor(window.Edit()->document());
+    while (!cursor.atEnd() && !cursor.charFormat().isAnchor())
+        cursor.movePosition(QTextCursor::NextCharacter);
+    cursor.movePosition(QTextCursor::NextCharacter);
+    const QPoint at = window.Edit()->cursorRect(cursor).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, window.Edit()->viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(window.Edit()->viewport(), &event);
+    }
+}
+
+const QRegularExpression kEnded(R"(【終了しました（終了コード (\d+)、\d+\.\d 秒）】\n$)");
+
+class LiveWindowTest : public CommandsTest {
+protected:
+    LiveWindowTest()
+    {
+        commands.live = true;
+        main.jdk = root.Path("fake jdk/bin/");
+        main.SetCurrentFile(Src("Hello.class"));
+        Options("[JavaOption]\nMsg=true\n");
+    }
+    void Java(const QByteArray& script) { WriteScript(root, "fake jdk/bin/java", script); }
+};
+
+TEST_F(LiveWindowTest, TheFirstLineShowsWhileTheToolRunsAndAbortStopsIt)
+{
+    Java("echo first; sleep 30; echo never\n");
+    QString running, ended, title, command;
+    WindowScript script{[&](COutputDialog& w) {
+                            if (!Shown(w).contains("first"))
+                                return false;
+                            running = Shown(w);
+                            title = w.windowTitle();
+                            command = w.CommandLabel()->toolTip();
+                            w.AbortButton()->click();
+                            return true;
+                        },
+                        [&](COutputDialog& w) {
+                            if (w.IsRunning())
+                                return false;
+                            ended = Shown(w) + "|" + w.windowTitle();
+                            w.accept();
+                            return true;
+                        }};
+    commands.OnRunJava();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(running, "first\n");
+    EXPECT_EQ(title, "java Hello.class - 実行中");
+    EXPECT_EQ(command, "\"" + main.jdk + "java\" -classpath . Hello");
+    EXPECT_TRUE(ended.startsWith("first\n【中止しました（")) << ended.toStdString();
+    EXPECT_TRUE(ended.endsWith("|java Hello.class - 中止しました")) << ended.toStdString();
+}
+
+TEST_F(LiveWindowTest, TheExitCodeEndsTheTextAndErrorsHaveTheirColour)
+{
+    Java("echo out; echo err >&2; exit 3\n");
+    QString text, title;
+    QColor outColour, errColour;
+    WindowScript script{[&](COutputDialog& w) {
+        if (w.IsRunning())
+            return false;
+        text = Shown(w);
+        title = w.windowTitle();
+        for (QTextBlock block = w.Edit()->document()->begin(); block.isValid(); block = block.next()) {
+            const QColor colour = block.begin().fragment().charFormat().foreground().color();
+            (block.text() == "err" ? errColour : outColour) =
+                block.text() == "out" || block.text() == "err" ? colour : outColour;
+        }
+        w.accept();
+        return true;
+    }};
+    commands.OnRunJava();
+    ASSERT_TRUE(script.Done());
+    EXPECT_TRUE(text.contains("out\n") && text.contains("err\n"));
+    EXPECT_EQ(kEnded.match(text).captured(1), "3") << text.toStdString();
+    EXPECT_EQ(title, "java Hello.class - 終了コード 3");
+    EXPECT_NE(outColour, errColour);
+}
+
+TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
+{
+    Java("printf 'name? '; read a; echo \"got $a\"; read b || echo eof\n");
+    QString text;
+    WindowScript script{[&](COutputDialog& w) {
+                            if (Shown(w) != "name? ")
+                                return false;
+                            EXPECT_TRUE(w.InputLine()->isVisible() && w.focusWidget() == w.InputLine());
+                            SendLine(w, "x y");
+                            return true;
+                        },
+                        [&](COutputDialog& w) {
+                            if (!Shown(w).contains("got x y"))
+                                return false;
+                            EXPECT_TRUE(w.isVisible()) << "Enter in the input line does not close the window";
+                            Type(&w, Qt::Key_D, Qt::ControlModifier);
+                            return true;
+                        },
+                        [&](COutputDialog& w) {
+                            if (w.IsRunning())
+                                return false;
+                            text = Shown(w);
+                            EXPECT_FALSE(w.InputLine()->isVisible());
+                            w.accept();
+                            return true;
+                        }};
+    commands.OnRunJava();
+    ASSERT_TRUE(script.Done());
+    EXPECT_TRUE(text.startsWith("name? x y\ngot x y\neof\n")) << text.toStdString();
+    EXPECT_EQ(kEnded.match(text).captured(1), "0");
+}
+
+TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
+{
+    Java("sleep 30; touch done\n");
+    dialogs.answers = {MsgAnswer::No, MsgAnswer::Yes};
+    WindowScript script{[&](COutputDialog& w) {
+                            w.reject();
+                            EXPECT_TRUE(w.isVisible() && w.IsRunning()) << "No keeps it running";
+                            return true;
+                        },
+                        [&](COutputDialog& w) {
+                            Type(w.Edit(), Qt::Key_Escape);
+                            return true;
+                        }};
+    commands.OnRunJava();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(Messages(), QStringList(2, "実行中のツールを中止しますか？"));
+    EXPECT_FALSE(root.Exists("my src/done"));
+}
+
+// A compile that stays silent past the moment the window shows still closes
+// it by itself, and says in the main window that it succeeded.
+TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
+{
+    WriteScript(root, "fake jdk/bin/javac", "sleep 1\n");
+    main.SetCurrentFile(Src("Hello.java"));
+    commands.OnCompile();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ASSERT_EQ(main.notices.size(), 1);
+    EXPECT_TRUE(main.notices[0].startsWith("コンパイルしました: Hello.java（")) << main.notices[0].toStdString();
+    QStringList texts;
+    WindowScript close{[&](COutputDialog& w) { return !w.IsRunning() && (texts << Shown(w), w.close()); },
+                       [&](COutputDialog& w) { return !w.IsRunning() && (texts << Shown(w), w.close()); }};
+    WriteScript(root, "fake jdk/bin/javac", "echo 'Hello.java:1: error: x' >&2; exit 1\n");
+    commands.OnCompile();
+    WriteScript(root, "fake jdk/bin/javac", "exit 2\n");
+    commands.OnCompile();
+    EXPECT_EQ(main.notices.size(), 1) << "a failed compile has its window";
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].startsWith("Hello.java:1: error: x\nエラー 1 件\n"));
+    EXPECT_EQ(kEnded.match(texts[1]).captured(1), "2") << "a silent failure says how it ended";
+}
+
+class RealJdkLiveTest : public CommandsTest {
+protected:
+    TempFolder bin;
+    void SetUp() override
+    {
+        const std::optional<QString> jdk = platform::FindJdk();
+        if (!jdk)
+            GTEST_SKIP() << "no JDK installed";
+        main.jdk = *jdk;
+        commands.live = true;
+    }
+    void Compile(const QString& name, const QByteArray& text)
+    {
+        main.SetCurrentFile(root.Write("my src/" + name, text));
+        commands.OnCompile();
+    }
+};
+
+TEST_F(RealJdkLiveTest, AScannerProgramReadsTwoNumbersFromTheInputLine)
+{
+    Compile("Sum.java", "import java.util.Scanner;\n"
+                        "public class Sum { public static void main(String[] a) {\n"
+                        "  Scanner in = new Scanner(System.in);\n"
+                        "  System.out.print(\"1つ目: \"); int x = in.nextInt();\n"
+                        "  System.out.print(\"2つ目: \"); int y = in.nextInt();\n"
+                        "  System.out.println(\"合計 \" + (x + y)); } }\n");
+    ASSERT_TRUE(root.Exists("my src/Sum.class"));
+    Options("[JavaOption]\nMsg=true\n");
+    QString text;
+    WindowScript script{[&](COutputDialog& w) { return Shown(w) == "1つ目: " && (SendLine(w, "2"), true); },
+                        [&](COutputDialog& w) { return Shown(w).endsWith("2つ目: ") && (SendLine(w, "40"), true); },
+                        [&](COutputDialog& w) {
+                            if (w.IsRunning())
+                                return false;
+                            text = Shown(w);
+                            w.accept();
+                            return true;
+                        }};
+    commands.OnRunJava();
+    ASSERT_TRUE(script.Done());
+    EXPECT_TRUE(text.startsWith("1つ目: 2\n2つ目: 40\n合計 42\n")) << text.toStdString();
+}
+
+// Each click opens the source in the editor of the options, at the line, the
+// way that editor takes it.
+TEST_F(RealJdkLiveTest, ACompileErrorLinksToItsLineInTheEditor)
+{
+    const QString source = root.Path("my src/Broken.java");
+    const std::pair<const char*, QStringList> editors[] = {
+        {"gedit", {"+4", source}}, {"kate", {"-l", "4", source}}, {"code", {"-g", source + ":4"}}};
+    QString text;
+    int links = 0;
+    WindowScript script{[&](COutputDialog& w) {
+        if (w.IsRunning())
+            return false;
+        text = Shown(w);
+        links = w.LinkCount();
+        for (const auto& [name, arguments] : editors) {
+            Options("[AppOption]\nUseJava=true\nAppJava=" + WriteScript(bin, name).toUtf8() + "\n");
+            ClickFirstLink(w);
+        }
+        w.accept();
+        return true;
+    }};
+    Compile("Broken.java", "public class Broken {\n  void f() {\n    int x = \n  }\n  int y = 1 }\n");
+    ASSERT_TRUE(script.Done());
+    EXPECT_TRUE(text.startsWith("Broken.java:4:")) << text.toStdString();
+    EXPECT_GE(links, 1);
+    EXPECT_TRUE(QRegularExpression("\nエラー \\d+ 件\n【終了しました（終了コード 1、").match(text).hasMatch())
+        << text.toStdString();
+    ASSERT_EQ(commands.started.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(commands.started[i].mid(2), editors[i].second) << editors[i].first;
+}
+
+TEST_F(RealJdkLiveTest, AStackTraceLinksToTheLineThatThrew)
+{
+    Compile("Boom.java",
+            "public class Boom {\n  public static void main(String[] a) {\n"
+            "    System.out.println(\"before\");\n    throw new IllegalStateException(\"boom\");\n  }\n}\n");
+    ASSERT_TRUE(root.Exists("my src/Boom.class"));
+    Options("[JavaOption]\nMsg=true\n[AppOption]\nUseJava=true\nAppJava=" + WriteScript(bin, "vim").toUtf8() + "\n");
+    QString text;
+    WindowScript script{[&](COutputDialog& w) {
+        if (w.IsRunning())
+            return false;
+        text = Shown(w);
+        ClickFirstLink(w);
+        w.accept();
+        return true;
+    }};
+    commands.OnRunJava();
+    ASSERT_TRUE(script.Done());
+    EXPECT_TRUE(text.contains("\tat Boom.main(Boom.java:4)\n")) << text.toStdString();
+    EXPECT_EQ(commands.started.value(0).mid(2), (QStringList{"+4", root.Path("my src/Boom.java")}));
+}
+
+}  // namespace
