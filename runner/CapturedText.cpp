@@ -6,8 +6,6 @@
 
 namespace runner {
 
-namespace {
-
 QString ShortenedNotice(qint64 shown, qint64 total)
 {
     constexpr double kMiB = 1024.0 * 1024.0;
@@ -17,10 +15,12 @@ QString ShortenedNotice(qint64 shown, qint64 total)
         .arg(shown / kMiB, 0, 'f', 1);
 }
 
-QString BrokenLinesNotice()
+QString BrokenLinesNotice(qsizetype limit)
 {
-    return QStringLiteral("【%1 バイトを超える行は、途中で改行して表示しています。】\n").arg(kLineLimit);
+    return QStringLiteral("【%1 バイトを超える行は、途中で改行して表示しています。】\n").arg(limit);
 }
+
+namespace {
 
 // Appends one stream; true when it held anything.
 bool AppendStream(const QString& path, qint64 limit, CapturedText& result)
@@ -44,7 +44,7 @@ bool AppendStream(const QString& path, qint64 limit, CapturedText& result)
     const bool broken = BreakLongLines(bytes, kLineLimit);
     result.text += platform::DecodeToolOutput(bytes);
     if (broken)
-        result.text += BrokenLinesNotice();
+        result.text += BrokenLinesNotice(kLineLimit);
     if (cut) {
         result.text += ShortenedNotice(shown, qMax(total, shown));
         result.shortened = true;

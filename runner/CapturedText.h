@@ -30,6 +30,11 @@ inline constexpr qsizetype kLineLimit = 8192;
 // pieces as well.
 qsizetype LinePieceLength(QByteArrayView line, qsizetype limit);
 
+// The notices that end a text cut after shown of total bytes, or one whose
+// lines over limit bytes were broken.
+QString ShortenedNotice(qint64 shown, qint64 total);
+QString BrokenLinesNotice(qsizetype limit);
+
 // Inserts a line break wherever a line is longer than limit bytes, never
 // inside a UTF-8 character; false when no line was that long. Linear in the
 // size of bytes.

@@ -10,15 +10,6 @@ namespace {
 // UTF-8 characters are at most four bytes long.
 constexpr qsizetype kMaxStepBack = 3;
 
-QString CutNotice(qint64 shown, qint64 total)
-{
-    constexpr double kMiB = 1024.0 * 1024.0;
-    return QStringLiteral(
-               "【出力が長すぎるため、ここで打ち切りました。全体 %1 MB のうち先頭の %2 MB だけを表示しています。】\n")
-        .arg(total / kMiB, 0, 'f', 1)
-        .arg(shown / kMiB, 0, 'f', 1);
-}
-
 }  // namespace
 
 LineAssembler::LineAssembler(qsizetype lineLimit, qint64 streamLimit)
@@ -111,9 +102,9 @@ QString LineAssembler::Flush()
         m_cut = cut;
     }
     if (m_broke)
-        text += QStringLiteral("【%1 バイトを超える行は、途中で改行して表示しています。】\n").arg(m_lineLimit);
+        text += BrokenLinesNotice(m_lineLimit);
     if (m_cut)
-        text += CutNotice(m_streamLimit, m_total);
+        text += ShortenedNotice(m_streamLimit, m_total);
     return text;
 }
 

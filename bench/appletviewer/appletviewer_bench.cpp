@@ -5,7 +5,7 @@
 //   xvfb-run -a -s "-screen 0 1024x768x24" appletviewer_bench [rounds]
 // Also measured: the viewer on a JDK taken to lack the Applet API (the API
 // classes patched into java.desktop).
-#include "commands/IMainContext.h"
+#include "bench/BenchContext.h"
 #include "generators/HtmlGenerator.h"
 #include "platform/JdkLocator.h"
 #include "runner/CToolCommands.h"
@@ -40,20 +40,6 @@ const char kFloor[] = "import java.awt.*;\n"
                       "    Floor f = new Floor(); f.setTitle(\"Floor\"); f.setSize(400, 321); f.setVisible(true);\n"
                       "  }\n"
                       "}\n";
-
-class BenchContext : public IMainContext {
-public:
-    CurrentFile file;
-    QString jdk;
-    COptionModel options;
-    QWidget* Window() override { return nullptr; }
-    const CurrentFile& File() const override { return file; }
-    QString JdkFolder() const override { return jdk; }
-    COptionModel& Options() override { return options; }
-    void SetCurrentFile(const QString&) override {}
-    void ExecuteCommand(int) override {}
-    void RefreshJavaDocumentCommand() override {}
-};
 
 // The command's program, captured instead of started in a terminal.
 class CapturingCommands : public CToolCommands {

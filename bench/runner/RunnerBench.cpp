@@ -4,7 +4,7 @@
 // random bytes; and the output window with each of them (the million lines
 // also against a plain QPlainTextEdit), each shown in a process of its own,
 // see OutputWindowProbe.cpp.
-#include "commands/IMainContext.h"
+#include "bench/BenchContext.h"
 #include "platform/JdkLocator.h"
 #include "runner/CToolCommands.h"
 #include "runner/CapturedText.h"
@@ -22,21 +22,6 @@
 #include <random>
 
 namespace {
-
-class BenchContext : public IMainContext {
-public:
-    QWidget window;
-    CurrentFile file;
-    QString jdk;
-    COptionModel options;
-    QWidget* Window() override { return &window; }
-    const CurrentFile& File() const override { return file; }
-    QString JdkFolder() const override { return jdk; }
-    COptionModel& Options() override { return options; }
-    void SetCurrentFile(const QString&) override {}
-    void ExecuteCommand(int) override {}
-    void RefreshJavaDocumentCommand() override {}
-};
 
 // The compile command, with its output kept instead of shown.
 class QuietCommands : public CToolCommands {
@@ -63,7 +48,9 @@ void BM_CapturedCompileVsDirect(benchmark::State& state)
     source.open(QIODevice::WriteOnly);
     source.write("public class Hello { public static void main(String[] a) { System.out.println(\"hi\"); } }\n");
     source.close();
+    QWidget owner;
     BenchContext main;
+    main.window = &owner;
     main.jdk = *jdk;
     main.file = {QStringLiteral("Hello.java"), QStringLiteral("Hello"), folder, QStringLiteral("java")};
     QuietCommands commands(main);
