@@ -116,12 +116,9 @@ void RunningTool::OnFinished(int exitCode, QProcess::ExitStatus status)
     m_inputOpen = false;
     m_outcome.elapsedMs = m_clock.elapsed();
     m_outcome.exitCode = exitCode;
-    if (m_aborted)
-        m_outcome.status = ToolOutcome::Status::Aborted;
-    else if (status == QProcess::CrashExit)
-        m_outcome.status = ToolOutcome::Status::Crashed;
-    else
-        m_outcome.status = ToolOutcome::Status::Finished;
+    m_outcome.status = m_aborted                       ? ToolOutcome::Status::Aborted
+                       : status == QProcess::CrashExit ? ToolOutcome::Status::Crashed
+                                                       : ToolOutcome::Status::Finished;
     emit Finished(m_outcome);
 }
 
