@@ -45,12 +45,12 @@ const char kFloor[] = "import java.awt.*;\n"
 class CapturingCommands : public CToolCommands {
 public:
     using CToolCommands::CToolCommands;
-    platform::ProcessSpec spec;
+    platform::ProcessSpec started;
 
 protected:
     bool StartProgram(const platform::ProcessSpec& request) override
     {
-        spec = request;
+        started = request;
         return true;
     }
     platform::DesktopEnvironment Environment() const override { return {}; }
@@ -59,12 +59,12 @@ protected:
 int failures = 0;
 
 // Counts a run that ended without painting (it would look fast).
-void Run(const platform::ProcessSpec& spec)
+void Run(const platform::ProcessSpec& request)
 {
     QProcess process;
-    process.setWorkingDirectory(spec.workingFolder);
+    process.setWorkingDirectory(request.workingFolder);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(spec.program, spec.arguments);
+    process.start(request.program, request.arguments);
     process.waitForFinished(60000);
     if (!process.readAllStandardOutput().contains("painted"))
         ++failures;
@@ -76,7 +76,7 @@ double ViewerRound(BenchContext& context)
     timer.start();
     CapturingCommands commands(context);
     commands.OnRunAppletViewer();
-    Run(commands.spec);
+    Run(commands.started);
     return timer.nsecsElapsed() / 1e6;
 }
 
