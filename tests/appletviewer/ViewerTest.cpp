@@ -87,7 +87,7 @@ protected:
 
     // The applet-viewer command on page.html; the program it would start is
     // then run in the test mode.
-    Viewed View(const QString& page)
+    Viewed View(const QString& page, int timeoutMs = kViewerTimeoutMs)
     {
         main.SetCurrentFile(src + page + ".java");
         commands.started.clear();
@@ -107,7 +107,7 @@ protected:
         const QString program = run.takeFirst();
         process.start(program, run);
         Viewed viewed;
-        if (!process.waitForFinished(kViewerTimeoutMs)) {
+        if (!process.waitForFinished(timeoutMs)) {
             process.kill();
             process.waitForFinished();
             ADD_FAILURE() << "the viewer did not end";
@@ -158,7 +158,7 @@ QStringList WithoutSnapshotsAndStatus(const QStringList& lines)
 {
     QStringList kept;
     for (const QString& line : lines)
-        if (!line.startsWith("snapshot ") && !line.startsWith("status ") && !line.startsWith("title "))
+        if (!line.startsWith("snapshot ") && !line.startsWith("status") && !line.startsWith("title "))
             kept << line;
     return kept;
 }
@@ -278,28 +278,68 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
 }
 
 // Exceptions in init and in paint (on the event thread) are shown in the
-// status line and printed with their stack traces; the window still shows and
-// closes, and the program ends.
+// status line of their own window and printed with their stack traces. A
+// failed init gets no start, and its error stays in view; the windows still
+// show and close, and the program ends.
 TEST_P(ViewerTest, ExceptionsAreShownAndPrinted)
 {
     Write("Boom.java", "public class Boom extends java.applet.Applet {\n"
                        "  public void init() { throw new IllegalStateException(\"boom\"); }\n"
-                       "  public void paint(java.awt.Graphics g) { throw new ArithmeticException(\"paint\"); }\n"
                        "}\n");
-    Write("Boom.html", "<applet code=Boom width=300 height=100></applet>\n");
+    Write("Paint.java", "public class Paint extends java.applet.Applet {\n"
+                        "  public void paint(java.awt.Graphics g) { throw new ArithmeticException(\"paint\"); }\n"
+                        "}\n");
+    Write("Boom.html",
+          "<applet code=Boom width=300 height=100></applet><applet code=Paint width=90 height=50></applet>");
     Rebuild();
     const Viewed viewed = View("Boom");
-    EXPECT_TRUE(viewed.Has("exception Boom init java.lang.IllegalStateException: boom"))
+    const QString initError = "exception Boom init java.lang.IllegalStateException: boom";
+    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines).filter("Boom"),
+              (QStringList{"init Boom", initError, "destroy Boom"}))
+        << "no start after a failed init:\n"
+        << viewed.lines.join('\n').toStdString();
+    EXPECT_TRUE(
+        viewed.Has("statusline Boom アプレットの init で例外が発生しました: java.lang.IllegalStateException: boom"))
         << viewed.lines.join('\n').toStdString();
     EXPECT_TRUE(viewed.errors.contains("at Boom.init(Boom.java:2)")) << viewed.errors.toStdString();
     EXPECT_FALSE(viewed.lines
-                     .filter(QRegularExpression("^exception Boom AWT-EventQueue-\\d+ "
+                     .filter(QRegularExpression("^exception Paint AWT-EventQueue-\\d+ "
                                                 "java.lang.ArithmeticException: paint$"))
                      .isEmpty())
         << "an exception on the event thread: " << viewed.lines.join('\n').toStdString();
-    EXPECT_TRUE(viewed.errors.contains("at Boom.paint(Boom.java:3)")) << viewed.errors.toStdString();
-    EXPECT_TRUE(viewed.Has("destroy Boom") && viewed.lines.last() == "exit");
+    EXPECT_TRUE(viewed.errors.contains("at Paint.paint(Paint.java:2)")) << viewed.errors.toStdString();
+    EXPECT_TRUE(viewed.Has("destroy Paint") && viewed.lines.last() == "exit");
     EXPECT_FALSE(Snapshot(0, "Boom").isNull());
+}
+
+// Applets that never return from start or init: their windows still close
+// and the program ends, within a bounded time. The start that ends when its
+// thread is interrupted still gets stop and destroy.
+TEST_P(ViewerTest, StuckAppletsStillClose)
+{
+    if (GetParam() != Jdk::Found)
+        GTEST_SKIP() << "closing does not depend on the JDK";
+    Write("Spin.java", "public class Spin extends java.applet.Applet {\n"
+                       "  public void start() {\n"
+                       "    try { while (true) { repaint(); Thread.sleep(50); } } catch (InterruptedException e) { }\n"
+                       "  }\n"
+                       "}\n");
+    Write("Hang.java", "public class Hang extends java.applet.Applet {\n"
+                       "  public void init() {\n"
+                       "    while (true) try { Thread.sleep(50); } catch (InterruptedException e) { }\n"
+                       "  }\n"
+                       "}\n");
+    Write("Stuck.html",
+          "<applet code=Spin width=100 height=60></applet><applet code=Hang width=100 height=60></applet>");
+    Rebuild();
+    const Viewed viewed = View("Stuck", 30000);
+    const QStringList calls = WithoutSnapshotsAndStatus(viewed.lines);
+    EXPECT_EQ(calls.filter("Spin"),
+              (QStringList{"init Spin", "start Spin", "interrupt Spin", "stop Spin", "destroy Spin"}))
+        << viewed.lines.join('\n').toStdString();
+    EXPECT_EQ(calls.filter("Hang"), (QStringList{"init Hang", "interrupt Hang"}));
+    EXPECT_EQ(calls.last(), "exit");
+    EXPECT_EQ(viewed.exitCode, 0);
 }
 
 // Two applets of one page: a window each, one context that finds the other
@@ -309,8 +349,10 @@ TEST_P(ViewerTest, TwoAppletsOfOnePageSeeEachOther)
     Write("First.java", "public class First extends java.applet.Applet {\n"
                         "  public void init() { setBackground(java.awt.Color.red); }\n"
                         "}\n");
+    // It looks in init: a start after restoring would wait for First, whose
+    // window may have closed by then.
     Write("Second.java", "public class Second extends java.applet.Applet {\n"
-                         "  public void start() {\n"
+                         "  public void init() {\n"
                          "    java.applet.Applet first = null;\n"
                          "    for (int i = 0; i < 100 && first == null; i++) {\n"
                          "      first = getAppletContext().getApplet(\"FIRST\");\n"
