@@ -456,6 +456,71 @@ TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
     }
 }
 
+// Applet code comes only from local files. A web server on the loopback
+// address would hand out a working applet (its init leaves a file behind);
+// pages that name it as code base or archive get one message naming the
+// address, and the server is never asked.
+TEST_P(ViewerTest, CodeFromTheNetworkIsNotRun)
+{
+    if (GetParam() != Jdk::Found)
+        GTEST_SKIP() << "refused before any JDK-specific step";
+    Write("Remote.java", "public class Remote extends java.applet.Applet {\n"
+                         "  public void init() {\n"
+                         "    try { new java.io.File(\""
+                             + root.Path("ran")
+                             + "\").createNewFile(); }\n"
+                               "    catch (java.io.IOException e) { }\n"
+                               "  }\n"
+                               "}\n");
+    Rebuild();
+    QDir().mkpath(root.Path("served"));
+    ASSERT_TRUE(QFile::rename(src + "Remote.class", root.Path("served/Remote.class")));
+    QProcess jar;
+    jar.setWorkingDirectory(root.Path("served"));
+    jar.start(QFileInfo(QFileInfo(main.jdk + "javac").canonicalFilePath()).path() + "/jar",
+              {"cf", "Remote.jar", "Remote.class"});
+    ASSERT_TRUE(jar.waitForFinished(60000) && jar.exitCode() == 0);
+    root.Write(
+        "Serve.java",
+        "import com.sun.net.httpserver.HttpServer;\n"
+        "import java.net.*;\n"
+        "import java.nio.file.*;\n"
+        "public class Serve {\n"
+        "  public static void main(String[] a) throws Exception {\n"
+        "    HttpServer server = HttpServer.create(new InetSocketAddress(InetAddress.getLoopbackAddress(), 0), 0);\n"
+        "    server.createContext(\"/\", x -> {\n"
+        "      System.out.println(\"GET \" + x.getRequestURI());\n"
+        "      Path file = Paths.get(a[0], x.getRequestURI().getPath());\n"
+        "      byte[] body = Files.isRegularFile(file) ? Files.readAllBytes(file) : new byte[0];\n"
+        "      x.sendResponseHeaders(body.length > 0 ? 200 : 404, body.length > 0 ? body.length : -1);\n"
+        "      x.getResponseBody().write(body);\n"
+        "      x.close();\n"
+        "    });\n"
+        "    server.start();\n"
+        "    System.out.println(\"port \" + server.getAddress().getPort());\n"
+        "  }\n"
+        "}\n");
+    QProcess server;
+    server.start(main.jdk + "java", {root.Path("Serve.java"), root.Path("served")});
+    ASSERT_TRUE(server.waitForReadyRead(60000));
+    const QString web = "http://127.0.0.1:" + QString(server.readLine()).trimmed().section(' ', 1) + "/";
+    const QString cases[][2] = {
+        {"codebase=" + web + " archive=none.jar", web},
+        {"archive=\"" + web + "Remote.jar\"", web + "Remote.jar"},
+    };
+    for (const auto& [attributes, address] : cases) {
+        Write("Remote.html", "<applet code=Remote " + attributes + " width=100 height=50></applet>\n");
+        const Viewed viewed = View("Remote");
+        EXPECT_EQ(viewed.lines.value(0).section("。", 0, 0), "error " + address + " はローカルのファイルではありません")
+            << viewed.lines.join('\n').toStdString();
+        EXPECT_EQ(viewed.exitCode, 1);
+    }
+    server.kill();
+    server.waitForFinished();
+    EXPECT_EQ(QString(server.readAll()), "") << "requests reached the server";
+    EXPECT_FALSE(root.Exists("ran")) << "the remote applet ran";
+}
+
 INSTANTIATE_TEST_SUITE_P(Jdks, ViewerTest, ::testing::Values(Jdk::Found, Jdk::Temurin25, Jdk::WithoutApplets), JdkName);
 
 // The patch mechanism adds a package that java.desktop does not have: a probe

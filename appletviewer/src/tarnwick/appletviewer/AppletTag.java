@@ -92,6 +92,41 @@ public final class AppletTag {
         return urls;
     }
 
+    /**
+     * The first place of this applet's code that is no local file, as written when it is no
+     * address at all; null when all its code is local. Code from elsewhere would run with all of
+     * the user's rights, as no sandbox is left in today's JDKs.
+     */
+    public String foreignCode(URL documentBase) {
+        URL base;
+        try {
+            base = codeBase(documentBase);
+        } catch (MalformedURLException e) {
+            return codeBaseText();
+        }
+        if (!isLocalFile(base)) {
+            return base.toString();
+        }
+        for (String name : archiveNames()) {
+            try {
+                URL archive = new URL(base, name);
+                if (!isLocalFile(archive)) {
+                    return archive.toString();
+                }
+            } catch (MalformedURLException e) {
+                return name;
+            }
+        }
+        return null;
+    }
+
+    /** A file URL with a host other than this one is fetched over the network (by FTP). */
+    private static boolean isLocalFile(URL url) {
+        String host = url.getHost();
+        return url.getProtocol().equals("file")
+                && (host == null || host.isEmpty() || host.equalsIgnoreCase("localhost"));
+    }
+
     private String codeBaseText() {
         String base = attribute("codebase");
         return base == null || base.trim().isEmpty() ? "./" : base.trim();

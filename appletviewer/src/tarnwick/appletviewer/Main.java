@@ -9,6 +9,7 @@ import java.awt.Panel;
 import java.awt.event.WindowAdapter;
 import java.awt.event.WindowEvent;
 import java.io.IOException;
+import java.net.URL;
 import java.nio.ByteBuffer;
 import java.nio.charset.CharacterCodingException;
 import java.nio.charset.Charset;
@@ -44,13 +45,19 @@ public final class Main {
             fail(Messages.noApplet(args[0]), 1);
             return;
         }
+        URL document = file.toUri().toURL();
         for (AppletTag tag : tags) {
             if (tag.className() == null || tag.className().isEmpty()) {
                 fail(Messages.noCode(args[0]), 1);
                 return;
             }
+            String foreign = tag.foreignCode(document);
+            if (foreign != null) {
+                fail(Messages.foreignCode(foreign), 1);
+                return;
+            }
         }
-        Page page = new Page(file.toUri().toURL(), REPORT);
+        Page page = new Page(document, REPORT);
         Thread.setDefaultUncaughtExceptionHandler(new Thread.UncaughtExceptionHandler() {
             @Override
             public void uncaughtException(Thread thread, Throwable thrown) {
