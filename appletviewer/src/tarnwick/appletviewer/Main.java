@@ -4,6 +4,7 @@ import java.awt.BorderLayout;
 import java.awt.Button;
 import java.awt.Frame;
 import java.awt.GraphicsEnvironment;
+import java.awt.GridLayout;
 import java.awt.Label;
 import java.awt.Panel;
 import java.awt.event.WindowAdapter;
@@ -91,7 +92,11 @@ public final class Main {
         }
         Frame frame = new Frame("アプレットビューア");
         frame.setLayout(new BorderLayout(8, 8));
-        frame.add(new Label(message, Label.CENTER), BorderLayout.CENTER);
+        Panel sentences = new Panel(new GridLayout(0, 1));  // one line each, so no line outgrows the screen
+        for (String sentence : message.split("(?<=。)")) {
+            sentences.add(new Label(sentence, Label.CENTER));
+        }
+        frame.add(sentences, BorderLayout.CENTER);
         Button ok = new Button("OK");
         ok.addActionListener(e -> System.exit(status));
         Panel buttons = new Panel();
