@@ -11,6 +11,7 @@
 
 #include "tests/runner/CommandsTestSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -100,8 +101,11 @@ protected:
         EXPECT_EQ(run.first(), main.jdk + "java");
         EXPECT_EQ(run.mid(run.size() - 2), (QStringList{runner::kAppletViewerMainClass, page + ".html"}));
         run.insert(1, "-Dtarnwick.appletviewer.report=" + root.Path("report"));
-        if (qEnvironmentVariableIsEmpty("DISPLAY"))
-            run = QStringList{"xvfb-run", "-a", "-s", "-screen 0 1024x768x24"} + run;
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            // Tests side by side look for a free display from different numbers.
+            const QString first = QString::number(100 + QCoreApplication::applicationPid() % 900);
+            run = QStringList{"xvfb-run", "-a", "-n", first, "-s", "-screen 0 1024x768x24"} + run;
+        }
         QProcess process;
         process.setWorkingDirectory(folder);
         const QString program = run.takeFirst();
@@ -115,6 +119,7 @@ protected:
         viewed.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         viewed.errors = QString::fromUtf8(process.readAllStandardError());
         viewed.exitCode = process.exitCode();
+        EXPECT_FALSE(viewed.lines.isEmpty()) << "no report: " << viewed.errors.toStdString();
         return viewed;
     }
 
