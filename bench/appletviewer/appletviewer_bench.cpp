@@ -3,6 +3,7 @@
 // and paints once (JVM and AWT start-up). Both end in their first paint;
 // runs alternate in one process and the medians are compared.
 //   xvfb-run -a -s "-screen 0 1024x768x24" appletviewer_bench [rounds]
+// TARNWICK_APPLETVIEWER_DIR picks another build of the viewer, to compare two.
 // Also measured: the viewer on a JDK taken to lack the Applet API (the API
 // classes patched into java.desktop).
 #include "bench/BenchContext.h"
@@ -120,7 +121,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "needs a JDK and a display (run under xvfb-run)\n");
         return 1;
     }
-    qputenv("TARNWICK_APPLETVIEWER_DIR", TW_APPLETVIEWER_DIR);
+    if (qEnvironmentVariableIsEmpty("TARNWICK_APPLETVIEWER_DIR"))  // set: another build of the viewer
+        qputenv("TARNWICK_APPLETVIEWER_DIR", TW_APPLETVIEWER_DIR);
     QTemporaryDir dir;
     const QString folder = dir.path() + "/";
     auto write = [&](const QString& name, const QByteArray& text) {

@@ -39,6 +39,21 @@ public final class PageParserTest {
         {"bad sizes fall back to 100",
             "<applet code=S width=wide height=-4></applet>",
             "S|100|100"},
+        {"tags across lines, an attribute without value",
+            "<applet\ncode=A\twidth=3\r\nheight=4 mayscript>\n<param\nname=p\nvalue=q></applet>",
+            "A|3|4|p=q|mayscript="},
+        {"blanks around CODE and sizes, a package path",
+            "<applet code=' pkg/sub/Foo.class ' width=' 20 ' height=30></applet>",
+            "pkg.sub.Foo|20|30"},
+        {"'>' and the other quote inside quoted values",
+            "<applet code=A width=1 height=1><param name=x value=\"a>b'c\"><param name='y' value='say \"hi\"'></applet>",
+            "A|1|1|x=a>b'c|y=say \"hi\""},
+        {"the first of a repeated attribute counts",
+            "<applet code=First code=Second width=1 width=9 height=1></applet>",
+            "First|1|1"},
+        {"references that are not decoded stay as written",
+            "<applet code=A width=1 height=1><param name=e value=\"&AMP;&nbsp;&#1114112;&#xZZ;& x;\"></applet>",
+            "A|1|1|e=&&nbsp;&#1114112;&#xZZ;& x;"},
     };
 
     private PageParserTest() {
@@ -87,7 +102,8 @@ public final class PageParserTest {
     }
 
     private static void checkEmptyPages() {
-        for (String page : new String[] {"", "<html><body>no applet</body></html>", "<", "<applet", "<appletx code=A>"}) {
+        for (String page : new String[] {"", "<html><body>no applet</body></html>", "<", "<applet", "<appletx code=A>",
+                "<!-- <applet code=A width=1 height=1></applet>"}) {
             List<AppletTag> tags = PageParser.parse(page);
             boolean unfinished = page.equals("<applet");
             expect("page '" + page + "'", "count", unfinished ? "1" : "0", String.valueOf(tags.size()));

@@ -11,6 +11,7 @@
 
 #include "tests/runner/CommandsTestSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -87,7 +88,7 @@ protected:
 
     // The applet-viewer command on page.html; the program it would start is
     // then run in the test mode.
-    Viewed View(const QString& page)
+    Viewed View(const QString& page, int timeoutMs = kViewerTimeoutMs)
     {
         main.SetCurrentFile(src + page + ".java");
         commands.started.clear();
@@ -100,14 +101,17 @@ protected:
         EXPECT_EQ(run.first(), main.jdk + "java");
         EXPECT_EQ(run.mid(run.size() - 2), (QStringList{runner::kAppletViewerMainClass, page + ".html"}));
         run.insert(1, "-Dtarnwick.appletviewer.report=" + root.Path("report"));
-        if (qEnvironmentVariableIsEmpty("DISPLAY"))
-            run = QStringList{"xvfb-run", "-a", "-s", "-screen 0 1024x768x24"} + run;
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            // Tests side by side look for a free display from different numbers.
+            const QString first = QString::number(100 + QCoreApplication::applicationPid() % 900);
+            run = QStringList{"xvfb-run", "-a", "-n", first, "-s", "-screen 0 1024x768x24"} + run;
+        }
         QProcess process;
         process.setWorkingDirectory(folder);
         const QString program = run.takeFirst();
         process.start(program, run);
         Viewed viewed;
-        if (!process.waitForFinished(kViewerTimeoutMs)) {
+        if (!process.waitForFinished(timeoutMs)) {
             process.kill();
             process.waitForFinished();
             ADD_FAILURE() << "the viewer did not end";
@@ -115,6 +119,7 @@ protected:
         viewed.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         viewed.errors = QString::fromUtf8(process.readAllStandardError());
         viewed.exitCode = process.exitCode();
+        EXPECT_FALSE(viewed.lines.isEmpty()) << "no report: " << viewed.errors.toStdString();
         return viewed;
     }
 
@@ -158,7 +163,7 @@ QStringList WithoutSnapshotsAndStatus(const QStringList& lines)
 {
     QStringList kept;
     for (const QString& line : lines)
-        if (!line.startsWith("snapshot ") && !line.startsWith("status ") && !line.startsWith("title "))
+        if (!line.startsWith("snapshot ") && !line.startsWith("status") && !line.startsWith("title "))
             kept << line;
     return kept;
 }
@@ -278,28 +283,68 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
 }
 
 // Exceptions in init and in paint (on the event thread) are shown in the
-// status line and printed with their stack traces; the window still shows and
-// closes, and the program ends.
+// status line of their own window and printed with their stack traces. A
+// failed init gets no start, and its error stays in view; the windows still
+// show and close, and the program ends.
 TEST_P(ViewerTest, ExceptionsAreShownAndPrinted)
 {
     Write("Boom.java", "public class Boom extends java.applet.Applet {\n"
                        "  public void init() { throw new IllegalStateException(\"boom\"); }\n"
-                       "  public void paint(java.awt.Graphics g) { throw new ArithmeticException(\"paint\"); }\n"
                        "}\n");
-    Write("Boom.html", "<applet code=Boom width=300 height=100></applet>\n");
+    Write("Paint.java", "public class Paint extends java.applet.Applet {\n"
+                        "  public void paint(java.awt.Graphics g) { throw new ArithmeticException(\"paint\"); }\n"
+                        "}\n");
+    Write("Boom.html",
+          "<applet code=Boom width=300 height=100></applet><applet code=Paint width=90 height=50></applet>");
     Rebuild();
     const Viewed viewed = View("Boom");
-    EXPECT_TRUE(viewed.Has("exception Boom init java.lang.IllegalStateException: boom"))
+    const QString initError = "exception Boom init java.lang.IllegalStateException: boom";
+    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines).filter("Boom"),
+              (QStringList{"init Boom", initError, "destroy Boom"}))
+        << "no start after a failed init:\n"
+        << viewed.lines.join('\n').toStdString();
+    EXPECT_TRUE(
+        viewed.Has("statusline Boom アプレットの init で例外が発生しました: java.lang.IllegalStateException: boom"))
         << viewed.lines.join('\n').toStdString();
     EXPECT_TRUE(viewed.errors.contains("at Boom.init(Boom.java:2)")) << viewed.errors.toStdString();
     EXPECT_FALSE(viewed.lines
-                     .filter(QRegularExpression("^exception Boom AWT-EventQueue-\\d+ "
+                     .filter(QRegularExpression("^exception Paint AWT-EventQueue-\\d+ "
                                                 "java.lang.ArithmeticException: paint$"))
                      .isEmpty())
         << "an exception on the event thread: " << viewed.lines.join('\n').toStdString();
-    EXPECT_TRUE(viewed.errors.contains("at Boom.paint(Boom.java:3)")) << viewed.errors.toStdString();
-    EXPECT_TRUE(viewed.Has("destroy Boom") && viewed.lines.last() == "exit");
+    EXPECT_TRUE(viewed.errors.contains("at Paint.paint(Paint.java:2)")) << viewed.errors.toStdString();
+    EXPECT_TRUE(viewed.Has("destroy Paint") && viewed.lines.last() == "exit");
     EXPECT_FALSE(Snapshot(0, "Boom").isNull());
+}
+
+// Applets that never return from start or init: their windows still close
+// and the program ends, within a bounded time. The start that ends when its
+// thread is interrupted still gets stop and destroy.
+TEST_P(ViewerTest, StuckAppletsStillClose)
+{
+    if (GetParam() != Jdk::Found)
+        GTEST_SKIP() << "closing does not depend on the JDK";
+    Write("Spin.java", "public class Spin extends java.applet.Applet {\n"
+                       "  public void start() {\n"
+                       "    try { while (true) { repaint(); Thread.sleep(50); } } catch (InterruptedException e) { }\n"
+                       "  }\n"
+                       "}\n");
+    Write("Hang.java", "public class Hang extends java.applet.Applet {\n"
+                       "  public void init() {\n"
+                       "    while (true) try { Thread.sleep(50); } catch (InterruptedException e) { }\n"
+                       "  }\n"
+                       "}\n");
+    Write("Stuck.html",
+          "<applet code=Spin width=100 height=60></applet><applet code=Hang width=100 height=60></applet>");
+    Rebuild();
+    const Viewed viewed = View("Stuck", 30000);
+    const QStringList calls = WithoutSnapshotsAndStatus(viewed.lines);
+    EXPECT_EQ(calls.filter("Spin"),
+              (QStringList{"init Spin", "start Spin", "interrupt Spin", "stop Spin", "destroy Spin"}))
+        << viewed.lines.join('\n').toStdString();
+    EXPECT_EQ(calls.filter("Hang"), (QStringList{"init Hang", "interrupt Hang"}));
+    EXPECT_EQ(calls.last(), "exit");
+    EXPECT_EQ(viewed.exitCode, 0);
 }
 
 // Two applets of one page: a window each, one context that finds the other
@@ -309,8 +354,10 @@ TEST_P(ViewerTest, TwoAppletsOfOnePageSeeEachOther)
     Write("First.java", "public class First extends java.applet.Applet {\n"
                         "  public void init() { setBackground(java.awt.Color.red); }\n"
                         "}\n");
+    // It looks in init: a start after restoring would wait for First, whose
+    // window may have closed by then.
     Write("Second.java", "public class Second extends java.applet.Applet {\n"
-                         "  public void start() {\n"
+                         "  public void init() {\n"
                          "    java.applet.Applet first = null;\n"
                          "    for (int i = 0; i < 100 && first == null; i++) {\n"
                          "      first = getAppletContext().getApplet(\"FIRST\");\n"
@@ -412,6 +459,71 @@ TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
         EXPECT_FALSE(viewed.errors.contains("\tat ")) << viewed.errors.toStdString();
         EXPECT_EQ(viewed.exitCode, c.exitCode);
     }
+}
+
+// Applet code comes only from local files. A web server on the loopback
+// address would hand out a working applet (its init leaves a file behind);
+// pages that name it as code base or archive get one message naming the
+// address, and the server is never asked.
+TEST_P(ViewerTest, CodeFromTheNetworkIsNotRun)
+{
+    if (GetParam() != Jdk::Found)
+        GTEST_SKIP() << "refused before any JDK-specific step";
+    Write("Remote.java", "public class Remote extends java.applet.Applet {\n"
+                         "  public void init() {\n"
+                         "    try { new java.io.File(\""
+                             + root.Path("ran")
+                             + "\").createNewFile(); }\n"
+                               "    catch (java.io.IOException e) { }\n"
+                               "  }\n"
+                               "}\n");
+    Rebuild();
+    QDir().mkpath(root.Path("served"));
+    ASSERT_TRUE(QFile::rename(src + "Remote.class", root.Path("served/Remote.class")));
+    QProcess jar;
+    jar.setWorkingDirectory(root.Path("served"));
+    jar.start(QFileInfo(QFileInfo(main.jdk + "javac").canonicalFilePath()).path() + "/jar",
+              {"cf", "Remote.jar", "Remote.class"});
+    ASSERT_TRUE(jar.waitForFinished(60000) && jar.exitCode() == 0);
+    root.Write(
+        "Serve.java",
+        "import com.sun.net.httpserver.HttpServer;\n"
+        "import java.net.*;\n"
+        "import java.nio.file.*;\n"
+        "public class Serve {\n"
+        "  public static void main(String[] a) throws Exception {\n"
+        "    HttpServer server = HttpServer.create(new InetSocketAddress(InetAddress.getLoopbackAddress(), 0), 0);\n"
+        "    server.createContext(\"/\", x -> {\n"
+        "      System.out.println(\"GET \" + x.getRequestURI());\n"
+        "      Path file = Paths.get(a[0], x.getRequestURI().getPath());\n"
+        "      byte[] body = Files.isRegularFile(file) ? Files.readAllBytes(file) : new byte[0];\n"
+        "      x.sendResponseHeaders(body.length > 0 ? 200 : 404, body.length > 0 ? body.length : -1);\n"
+        "      x.getResponseBody().write(body);\n"
+        "      x.close();\n"
+        "    });\n"
+        "    server.start();\n"
+        "    System.out.println(\"port \" + server.getAddress().getPort());\n"
+        "  }\n"
+        "}\n");
+    QProcess server;
+    server.start(main.jdk + "java", {root.Path("Serve.java"), root.Path("served")});
+    ASSERT_TRUE(server.waitForReadyRead(60000));
+    const QString web = "http://127.0.0.1:" + QString(server.readLine()).trimmed().section(' ', 1) + "/";
+    const QString cases[][2] = {
+        {"codebase=" + web + " archive=none.jar", web},
+        {"archive=\"" + web + "Remote.jar\"", web + "Remote.jar"},
+    };
+    for (const auto& [attributes, address] : cases) {
+        Write("Remote.html", "<applet code=Remote " + attributes + " width=100 height=50></applet>\n");
+        const Viewed viewed = View("Remote");
+        EXPECT_EQ(viewed.lines.value(0).section("。", 0, 0), "error " + address + " はローカルのファイルではありません")
+            << viewed.lines.join('\n').toStdString();
+        EXPECT_EQ(viewed.exitCode, 1);
+    }
+    server.kill();
+    server.waitForFinished();
+    EXPECT_EQ(QString(server.readAll()), "") << "requests reached the server";
+    EXPECT_FALSE(root.Exists("ran")) << "the remote applet ran";
 }
 
 INSTANTIATE_TEST_SUITE_P(Jdks, ViewerTest, ::testing::Values(Jdk::Found, Jdk::Temurin25, Jdk::WithoutApplets), JdkName);

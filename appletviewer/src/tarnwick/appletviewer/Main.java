@@ -4,11 +4,13 @@ import java.awt.BorderLayout;
 import java.awt.Button;
 import java.awt.Frame;
 import java.awt.GraphicsEnvironment;
+import java.awt.GridLayout;
 import java.awt.Label;
 import java.awt.Panel;
 import java.awt.event.WindowAdapter;
 import java.awt.event.WindowEvent;
 import java.io.IOException;
+import java.net.URL;
 import java.nio.ByteBuffer;
 import java.nio.charset.CharacterCodingException;
 import java.nio.charset.Charset;
@@ -44,13 +46,19 @@ public final class Main {
             fail(Messages.noApplet(args[0]), 1);
             return;
         }
+        URL document = file.toUri().toURL();
         for (AppletTag tag : tags) {
             if (tag.className() == null || tag.className().isEmpty()) {
                 fail(Messages.noCode(args[0]), 1);
                 return;
             }
+            String foreign = tag.foreignCode(document);
+            if (foreign != null) {
+                fail(Messages.foreignCode(foreign), 1);
+                return;
+            }
         }
-        Page page = new Page(file.toUri().toURL(), REPORT);
+        Page page = new Page(document, REPORT);
         Thread.setDefaultUncaughtExceptionHandler(new Thread.UncaughtExceptionHandler() {
             @Override
             public void uncaughtException(Thread thread, Throwable thrown) {
@@ -84,7 +92,11 @@ public final class Main {
         }
         Frame frame = new Frame("アプレットビューア");
         frame.setLayout(new BorderLayout(8, 8));
-        frame.add(new Label(message, Label.CENTER), BorderLayout.CENTER);
+        Panel sentences = new Panel(new GridLayout(0, 1));  // one line each, so no line outgrows the screen
+        for (String sentence : message.split("(?<=。)")) {
+            sentences.add(new Label(sentence, Label.CENTER));
+        }
+        frame.add(sentences, BorderLayout.CENTER);
         Button ok = new Button("OK");
         ok.addActionListener(e -> System.exit(status));
         Panel buttons = new Panel();

@@ -21,6 +21,11 @@ final class Messages {
         return page + " のAPPLETタグにCODE属性がありません。";
     }
 
+    static String foreignCode(String address) {
+        return address + " はローカルのファイルではありません。"
+                + "ネットワーク上のアプレットは安全に実行できないため、ローカルのファイルにあるアプレットだけを実行します。";
+    }
+
     static String classNotFound(String className, String codeBase) {
         return "クラス " + className + " が見つかりません (コードベース: " + codeBase + ")。"
                 + "ソースをコンパイルしたか確認してください。";

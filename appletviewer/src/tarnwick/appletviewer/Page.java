@@ -16,7 +16,7 @@ import java.util.Map;
 final class Page {
     private final URL documentBase;
     private final Report report;
-    private final List<AppletWindow> windows = new ArrayList<>();
+    private final List<AppletHost> hosts = new ArrayList<>();
     private final Map<String, URLClassLoader> loaders = new HashMap<>();
     private final Map<String, InputStream> streams = new HashMap<>();
 
@@ -34,12 +34,12 @@ final class Page {
     }
 
     void open(AppletTag tag) throws MalformedURLException {
-        AppletWindow window;
+        AppletHost host;
         synchronized (this) {
-            window = new AppletWindow(this, tag, windows.size());
-            windows.add(window);
+            host = new AppletHost(this, tag, hosts.size());
+            hosts.add(host);
         }
-        window.open();
+        host.open();
     }
 
     /** Applets with the same code base and archives share one loader, so they can talk. */
@@ -56,10 +56,10 @@ final class Page {
     }
 
     synchronized Applet applet(String name) {
-        for (AppletWindow window : windows) {
-            String own = window.tag().attribute("name");
-            if (own != null && own.equalsIgnoreCase(name) && window.applet() != null) {
-                return window.applet();
+        for (AppletHost host : hosts) {
+            String own = host.tag().attribute("name");
+            if (own != null && own.equalsIgnoreCase(name) && host.applet() != null) {
+                return host.applet();
             }
         }
         return null;
@@ -67,9 +67,9 @@ final class Page {
 
     synchronized List<Applet> applets() {
         List<Applet> all = new ArrayList<>();
-        for (AppletWindow window : windows) {
-            if (window.applet() != null) {
-                all.add(window.applet());
+        for (AppletHost host : hosts) {
+            if (host.applet() != null) {
+                all.add(host.applet());
             }
         }
         return all;
@@ -79,11 +79,11 @@ final class Page {
         return streams;
     }
 
-    void closed(AppletWindow window) {
+    void closed(AppletHost host) {
         boolean last;
         synchronized (this) {
-            windows.remove(window);
-            last = windows.isEmpty();
+            hosts.remove(host);
+            last = hosts.isEmpty();
         }
         if (last) {
             report.line("exit");
@@ -95,19 +95,19 @@ final class Page {
     void uncaught(Thread thread, Throwable thrown) {
         System.err.println("Exception in thread \"" + thread.getName() + "\"");
         thrown.printStackTrace();
-        List<AppletWindow> targets = new ArrayList<>();
+        List<AppletHost> targets = new ArrayList<>();
         synchronized (this) {
-            for (AppletWindow window : windows) {
-                if (mentions(thrown, window.className())) {
-                    targets.add(window);
+            for (AppletHost host : hosts) {
+                if (mentions(thrown, host.className())) {
+                    targets.add(host);
                 }
             }
             if (targets.isEmpty()) {
-                targets.addAll(windows);
+                targets.addAll(hosts);
             }
         }
-        for (AppletWindow window : targets) {
-            window.showException(thread.getName(), thrown, false);
+        for (AppletHost host : targets) {
+            host.showException(thread.getName(), thrown, false);
         }
     }
 

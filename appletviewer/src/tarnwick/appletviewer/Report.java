@@ -13,11 +13,13 @@ import javax.imageio.ImageIO;
 /**
  * The test mode, chosen by the system property tarnwick.appletviewer.report (a folder): the
  * life-cycle calls and the messages are printed, each window is saved as a PNG after its applet
- * has started and painted, and then minimised, restored and closed, with no person needed.
+ * has started and painted (or hangs), and then minimised, restored and closed, with no person
+ * needed.
  */
 final class Report {
     private static final String PROPERTY = "tarnwick.appletviewer.report";
     private static final long PAINT_WAIT_MS = 400;
+    private static final long STUCK_MS = 3000;
 
     private final File folder;
     private int nextLeft;
@@ -49,21 +51,34 @@ final class Report {
         }
     }
 
-    /** Called on the applet's own thread once start has returned. */
-    void started(AppletWindow window, int index) {
+    /**
+     * Waits on a thread of its own until the applet has started or failed, or hangs in a call,
+     * then saves the window and its status line, then minimises, restores and closes it.
+     */
+    void watch(AppletHost host) {
         if (!enabled()) {
             return;
         }
+        Thread watcher = new Thread(() -> exercise(host), "report-" + host.className());
+        watcher.setDaemon(true);
+        watcher.start();
+    }
+
+    private void exercise(AppletHost host) {
+        Frame frame = host.frame();
         try {
+            while (!host.awaitSettled(100) && !host.callRunningLongerThan(STUCK_MS)) {
+                // a call that runs this long is taken to never return
+            }
             Thread.sleep(PAINT_WAIT_MS);
-            java.awt.EventQueue.invokeAndWait(() -> window.frame().toFront());
+            java.awt.EventQueue.invokeAndWait(() -> frame.toFront());
             Thread.sleep(PAINT_WAIT_MS / 4);
             java.awt.Toolkit.getDefaultToolkit().sync();
-            save(window.frame(), index, window.className());
+            save(frame, host.index(), host.className());
+            line("statusline " + host.className() + " " + host.frame().statusText());
         } catch (Exception e) {
             line("error snapshot " + Messages.describe(e));
         }
-        Frame frame = window.frame();
         java.awt.EventQueue.invokeLater(() -> {
             post(frame, WindowEvent.WINDOW_ICONIFIED);
             post(frame, WindowEvent.WINDOW_DEICONIFIED);
