@@ -121,8 +121,10 @@ void CMainDialog::UpdateCommandStates()
             item->setEnabled(false);
             item->setToolTip(reason);
         }
-    if (QWidget* edit = Control(kJdkEdit))
+    if (auto* edit = qobject_cast<QLineEdit*>(Control(kJdkEdit))) {
         edit->setToolTip(reason);
+        edit->setPlaceholderText(jdkUsable ? QString() : QStringLiteral("JDK が見つかりません"));
+    }
     if (usable || jdkUsable)
         return;
     QString found = m_jdkFolder;

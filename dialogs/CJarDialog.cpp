@@ -36,10 +36,11 @@ CJarDialog::CJarDialog(QWidget* parent)
     m_mains = m_form.Get<QComboBox>(kMainList);
     m_files->viewport()->setAcceptDrops(true);
     m_files->viewport()->installEventFilter(this);
+    m_files->installEventFilter(this);
     m_files->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    // The menu comes with the right button and with the Menu key.
+    // The menu comes with the right button here, with the Menu key in the filter.
     m_files->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_files, &QWidget::customContextMenuRequested, this, &CJarDialog::ShowListMenu);
+    connect(m_files, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowListMenu(at, false); });
     m_add = new QAction(QStringLiteral("ファイルを追加…"), this);
     m_remove = new QAction(QStringLiteral("削除"), this);
     m_remove->setShortcut(QKeySequence::Delete);
@@ -61,6 +62,12 @@ void CJarDialog::SetCurrentFile(const CurrentFile& file) { m_current = file; }
 
 bool CJarDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_files && event->type() == QEvent::ContextMenu
+        && static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        const QListWidgetItem* current = m_files->currentItem();
+        ShowListMenu(current ? m_files->visualItemRect(current).bottomLeft() : QPoint(), true);
+        return true;
+    }
     if (watched != m_files->viewport())
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
@@ -124,11 +131,15 @@ void CJarDialog::SetEntries(const QStringList& sorted)
     m_mains->setCurrentIndex(sorted.indexOf(m_mainChosen ? chosen : DefaultMainFile(sorted, m_current.title)));
 }
 
-void CJarDialog::ShowListMenu(const QPoint& at)
+// From the keyboard the menu opens below the current entry with its first
+// item active, so Enter chooses it.
+void CJarDialog::ShowListMenu(const QPoint& at, bool fromKeyboard)
 {
     QMenu menu(this);
     menu.addAction(m_add);
     menu.addAction(m_remove);
+    if (fromKeyboard)
+        menu.setActiveAction(m_add);
     menu.exec(m_files->viewport()->mapToGlobal(at));
 }
 

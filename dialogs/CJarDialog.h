@@ -45,7 +45,7 @@ private:
     // Fills both lists (in list order); the main entry stays where the user
     // chose one that is still listed, else it is the default.
     void SetEntries(const QStringList& sorted);
-    void ShowListMenu(const QPoint& at);
+    void ShowListMenu(const QPoint& at, bool fromKeyboard);
 
     CForm m_form;
     QString m_jdkFolder;

@@ -125,8 +125,9 @@ TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGreyWithTheReason)
     w.SetCurrentFile(source);
     EXPECT_FALSE(w.Control(1004)->isEnabled());
     EXPECT_FALSE(ItemEnabled(w, cmd::Compile));
-    EXPECT_EQ(QStringList({w.Control(1004)->toolTip(), w.CommandAction(cmd::Compile)->toolTip()}),
-              QStringList(2, kNoJdk));
+    EXPECT_EQ(QStringList({w.Control(1004)->toolTip(), w.CommandAction(cmd::Compile)->toolTip(),
+                           qobject_cast<QLineEdit*>(w.Control(1102))->placeholderText()}),
+              QStringList({kNoJdk, kNoJdk, "JDK が見つかりません"}));
 }
 
 // A JDK's home stands for its bin; a folder without the tools is named and
