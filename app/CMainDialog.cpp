@@ -63,6 +63,7 @@ void CMainDialog::BuildMenu()
 {
     for (const MenuTemplate& popup : LoadMenu(134)) {
         QMenu* menu = m_menuBar->addMenu(popup.text);
+        menu->setToolTipsVisible(true);  // a grey item says why
         for (const MenuItemTemplate& item : popup.items) {
             if (item.separator) {
                 menu->addSeparator();

@@ -24,16 +24,35 @@ constexpr int kFileEdit = 1101;
 constexpr int kJdkEdit = 1102;
 
 QString JavaTool() { return platform::ToolFileName(QStringLiteral("java.exe")); }
+QString JavacTool() { return platform::ToolFileName(QStringLiteral("javac.exe")); }
 
-QString JdkQuestion()
+const QString kJdkCaption = QStringLiteral("JDK選択");
+
+// Asked when no JDK was found: what was looked for and where, how to install
+// one, then the classic request for the folder.
+QString JdkQuestion(const QString& stored)
 {
 #ifdef Q_OS_WIN
     const QString example = QStringLiteral("c:\\jdk1.3\\bin");
 #else
     const QString example = QStringLiteral("/usr/lib/jvm/java-17-openjdk-amd64/bin");
 #endif
-    return QLatin1Char('"') + JavaTool() + QStringLiteral("\"のあるフォルダを選択して下さい。\n例 \"") + example
-           + QLatin1Char('"');
+    QStringList lines;
+    if (!stored.isEmpty())
+        lines << QStringLiteral("JDKフォルダ %1 に %2 がありません。").arg(stored, JavaTool());
+    lines << QStringLiteral("JDK が見つかりませんでした。探した場所: %1")
+                 .arg(platform::DescribeJdkSearch().join(QStringLiteral("、")));
+    const QString install = platform::JdkInstallCommand();
+    lines << (install.isEmpty() ? QStringLiteral("JDK をインストールしてください。")
+                                : QStringLiteral("JDK はコマンド %1 でインストールできます。").arg(install));
+    return lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n\"") + JavaTool()
+           + QStringLiteral("\"のあるフォルダを選択して下さい。\n例 \"") + example + QLatin1Char('"');
+}
+
+// Why the commands are grey while there is no usable JDK.
+QString NoJdkReason()
+{
+    return QStringLiteral("JDK がないため使えません。「JDK選択」(Ctrl+D) で JDK のフォルダを選択してください。");
 }
 
 }  // namespace
@@ -81,18 +100,31 @@ void CMainDialog::UpdateCommandStates()
     const bool jdkUsable = !m_jdkFolder.isEmpty() && CFileUtil::FileExists(m_jdkFolder + JavaTool());
     const bool usable = jdkUsable && !m_file.fileName.isEmpty();
     const CommandStates states = ComputeCommandStates(usable, m_file.extension);
+    const QString reason = jdkUsable ? QString() : NoJdkReason();
     for (int id : states.enabledButtons)
-        if (QWidget* button = Control(id))
+        if (QWidget* button = Control(id)) {
             button->setEnabled(true);
+            button->setToolTip({});
+        }
     for (int id : states.disabledButtons)
-        if (QWidget* button = Control(id))
+        if (QWidget* button = Control(id)) {
             button->setEnabled(false);
+            button->setToolTip(reason);
+        }
     for (int id : states.enabledItems)
-        if (QAction* item = CommandAction(id))
+        if (QAction* item = CommandAction(id)) {
             item->setEnabled(true);
+            item->setToolTip({});
+        }
     for (int id : states.greyedItems)
-        if (QAction* item = CommandAction(id))
+        if (QAction* item = CommandAction(id)) {
             item->setEnabled(false);
+            item->setToolTip(reason);
+        }
+    if (auto* edit = qobject_cast<QLineEdit*>(Control(kJdkEdit))) {
+        edit->setToolTip(reason);
+        edit->setPlaceholderText(jdkUsable ? QString() : QStringLiteral("JDK が見つかりません"));
+    }
     if (usable || jdkUsable)
         return;
     QString found = m_jdkFolder;
@@ -105,16 +137,35 @@ void CMainDialog::UpdateCommandStates()
         return;
     }
     const MsgAnswer answer =
-        UserDialogs().Message(this, JdkQuestion(), QStringLiteral("JDK選択"), MsgIcon::Information, MsgButtons::YesNo);
+        UserDialogs().Message(this, JdkQuestion(m_jdkFolder), kJdkCaption, MsgIcon::Information, MsgButtons::YesNo);
     if (answer == MsgAnswer::Yes)
         ChooseJdkFolder();
 }
 
+// A JDK's home stands for its bin; a folder without the tools is refused
+// with a message, a runtime without javac is taken with one.
 void CMainDialog::ChooseJdkFolder()
 {
-    QString chosen;
-    if (!m_fileUtil.BrowseForFolder(this, chosen, m_jdkFolder))
+    QString picked;
+    if (!m_fileUtil.BrowseForFolder(this, picked, m_jdkFolder))
         return;
+    const platform::JdkFolderCheck check = platform::CheckJdkFolder(picked);
+    if (check.kind == platform::JdkFolderCheck::Kind::NoTools) {
+        ShowMessage(this,
+                    QStringLiteral("フォルダ %1 には JDK のツール（%2、%3）がありません。\n"
+                                   "JDK のフォルダ（bin を含むフォルダ）か、その bin フォルダを選択してください。")
+                        .arg(picked, JavaTool(), JavacTool()),
+                    kJdkCaption, MsgIcon::Exclamation);
+        return;
+    }
+    if (check.kind == platform::JdkFolderCheck::Kind::RuntimeOnly)
+        ShowMessage(this,
+                    QStringLiteral("フォルダ %1 には %2 はありますが %3 がありません。"
+                                   "Java の実行環境（JRE）だけで、コンパイルはできません。\n"
+                                   "コンパイルするには JDK を選択してください。")
+                        .arg(check.toolFolder, JavaTool(), JavacTool()),
+                    kJdkCaption, MsgIcon::Exclamation);
+    const QString chosen = check.toolFolder;
     m_jdkFolder = chosen;
     SetControlText(kJdkEdit, chosen);
     QString stored = chosen;

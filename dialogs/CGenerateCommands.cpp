@@ -50,6 +50,7 @@ void CGenerateCommands::OnMakeJar()
 {
     CJarDialog dialog(m_main.Window());
     dialog.SetJdkFolder(m_main.JdkFolder());
+    dialog.SetCurrentFile(m_main.File());
     dialog.exec();
     if (const QString archive = dialog.BuiltArchive(); !archive.isEmpty())
         m_main.ShowNotice(QDir::toNativeSeparators(archive) + QStringLiteral("を作成しました"));

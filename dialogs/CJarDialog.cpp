@@ -7,10 +7,13 @@
 #include "runner/JarBuild.h"
 #include "runner/ToolInvocation.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 
@@ -33,14 +36,38 @@ CJarDialog::CJarDialog(QWidget* parent)
     m_mains = m_form.Get<QComboBox>(kMainList);
     m_files->viewport()->setAcceptDrops(true);
     m_files->viewport()->installEventFilter(this);
+    m_files->installEventFilter(this);
+    m_files->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // The menu comes with the right button here, with the Menu key in the filter.
+    m_files->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_files, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowListMenu(at, false); });
+    m_add = new QAction(QStringLiteral("ファイルを追加…"), this);
+    m_remove = new QAction(QStringLiteral("削除"), this);
+    m_remove->setShortcut(QKeySequence::Delete);
+    m_remove->setShortcutContext(Qt::WidgetShortcut);
+    m_remove->setEnabled(false);
+    m_files->addAction(m_remove);
+    connect(m_add, &QAction::triggered, this, &CJarDialog::OnAddFiles);
+    connect(m_remove, &QAction::triggered, this, &CJarDialog::OnRemoveFiles);
+    connect(m_files, &QListWidget::itemSelectionChanged, this,
+            [this] { m_remove->setEnabled(!m_files->selectedItems().isEmpty()); });
+    connect(m_mains, &QComboBox::activated, this, [this] { m_mainChosen = true; });
     connect(m_form.Get<QPushButton>(kOk), &QPushButton::clicked, this, &CJarDialog::OnOK);
     connect(m_form.Get<QPushButton>(kClose), &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CJarDialog::SetJdkFolder(const QString& folder) { m_jdkFolder = platform::WithTrailingSeparator(folder); }
 
+void CJarDialog::SetCurrentFile(const CurrentFile& file) { m_current = file; }
+
 bool CJarDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_files && event->type() == QEvent::ContextMenu
+        && static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        const QListWidgetItem* current = m_files->currentItem();
+        ShowListMenu(current ? m_files->visualItemRect(current).bottomLeft() : QPoint(), true);
+        return true;
+    }
     if (watched != m_files->viewport())
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
@@ -63,13 +90,57 @@ bool CJarDialog::eventFilter(QObject* watched, QEvent* event)
 
 void CJarDialog::OnDropFiles(const QStringList& names)
 {
-    const QStringList sorted = SortedJarEntries(names);
+    m_mainChosen = false;
+    SetEntries(SortedJarEntries(names));
+}
+
+void CJarDialog::OnAddFiles()
+{
+    const QStringList listed = ListedFiles();
+    FileDialogSpec request;
+    request.title = QStringLiteral("圧縮するファイルを追加");
+    request.filter = QStringLiteral("Java クラスファイル(*.class)|*.class|全てのﾌｧｲﾙ(*.*)|*.*||");
+    request.initialFolder = listed.isEmpty() ? m_current.folder : QFileInfo(listed.first()).path();
+    request.mustExist = true;
+    QStringList files = listed;
+    for (const QString& chosen : UserDialogs().ChooseFiles(this, request))
+        if (!files.contains(chosen))
+            files.append(chosen);
+    if (files.size() > listed.size())
+        SetEntries(SortedJarEntries(files));
+}
+
+void CJarDialog::OnRemoveFiles()
+{
+    QStringList kept;
+    for (int i = 0; i < m_files->count(); ++i)
+        if (!m_files->item(i)->isSelected())
+            kept.append(m_files->item(i)->text());
+    if (kept.size() < m_files->count())
+        SetEntries(kept);
+}
+
+void CJarDialog::SetEntries(const QStringList& sorted)
+{
+    const QString chosen = m_mainChosen ? m_mains->currentText() : QString();
     m_files->clear();
     m_mains->clear();
     m_files->addItems(sorted);
     m_mains->addItems(sorted);
-    if (!sorted.isEmpty())
-        m_mains->setCurrentIndex(0);
+    m_mainChosen = sorted.contains(chosen);
+    m_mains->setCurrentIndex(sorted.indexOf(m_mainChosen ? chosen : DefaultMainFile(sorted, m_current.title)));
+}
+
+// From the keyboard the menu opens below the current entry with its first
+// item active, so Enter chooses it.
+void CJarDialog::ShowListMenu(const QPoint& at, bool fromKeyboard)
+{
+    QMenu menu(this);
+    menu.addAction(m_add);
+    menu.addAction(m_remove);
+    if (fromKeyboard)
+        menu.setActiveAction(m_add);
+    menu.exec(m_files->viewport()->mapToGlobal(at));
 }
 
 QStringList CJarDialog::ListedFiles() const
@@ -84,10 +155,16 @@ void CJarDialog::OnOK()
 {
     const QStringList files = ListedFiles();
     if (files.isEmpty()) {
-        reject();
+        ShowMessage(
+            this,
+            QStringLiteral("圧縮するファイルがありません。\n"
+                           "ファイルをリストにドロップするか、リストのメニュー（右クリックまたはメニューキー）の"
+                           "「ファイルを追加…」で追加してください。"),
+            QStringLiteral("確認"), MsgIcon::Exclamation);
         return;
     }
-    const JarPlan plan = PlanJar(files, m_mains->currentText());
+    const QString mainFile = m_mains->currentText();
+    const JarPlan plan = PlanJar(files, mainFile, runner::ReadClassFile(mainFile));
     // The base folder stays the program's working folder after the dialog.
     QDir::setCurrent(plan.baseFolder);
     const QString archive = plan.mainName + QStringLiteral(".jar");

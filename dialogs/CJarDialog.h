@@ -1,11 +1,14 @@
 #pragma once
-// Packs the files dropped on its list into an executable Java archive named
-// after the chosen main class, with the JDK's archive tool.
+// Packs the files dropped on its list (or added from its context menu) into
+// an executable Java archive named after the chosen main class, with the
+// JDK's archive tool.
+#include "commands/IMainContext.h"
 #include "resources/FormBuilder.h"
 
 #include <QDialog>
 #include <QStringList>
 
+class QAction;
 class QComboBox;
 class QListWidget;
 
@@ -17,9 +20,16 @@ public:
     // The folder of the JDK tools; a missing trailing separator is added.
     void SetJdkFolder(const QString& folder);
     QString JdkFolder() const { return m_jdkFolder; }
+    // The main window's file: the class named like it is the preferred main
+    // class, and adding files starts in its folder.
+    void SetCurrentFile(const CurrentFile& file);
 
-    // Replaces both lists by the dropped names and selects the first main entry.
+    // Replaces both lists by the dropped names and selects the default main entry.
     void OnDropFiles(const QStringList& names);
+    // Asks for files and adds those not listed yet.
+    void OnAddFiles();
+    // Removes the selected entries from both lists.
+    void OnRemoveFiles();
     // Builds the archive; closes on success, stays open on a failure.
     void OnOK();
     // The archive written by the last successful build; empty before.
@@ -32,10 +42,18 @@ protected:
 
 private:
     QStringList ListedFiles() const;
+    // Fills both lists (in list order); the main entry stays where the user
+    // chose one that is still listed, else it is the default.
+    void SetEntries(const QStringList& sorted);
+    void ShowListMenu(const QPoint& at, bool fromKeyboard);
 
     CForm m_form;
     QString m_jdkFolder;
     QString m_built;
+    CurrentFile m_current;
+    bool m_mainChosen = false;
     QListWidget* m_files = nullptr;
     QComboBox* m_mains = nullptr;
+    QAction* m_add = nullptr;
+    QAction* m_remove = nullptr;
 };

@@ -136,4 +136,33 @@ bool HoldsJava(const QString& toolFolder)
            && QFileInfo::exists(WithTrailingSeparator(toolFolder) + ToolFileName(QStringLiteral("java.exe")));
 }
 
+JdkFolderCheck CheckJdkFolder(const QString& chosen)
+{
+    const QStringList candidates{chosen, WithTrailingSeparator(chosen) + QStringLiteral("bin")};
+    for (const QString& folder : candidates)
+        if (HoldsJavaAndJavac(folder))
+            return {JdkFolderCheck::Kind::Jdk, folder};
+    for (const QString& folder : candidates)
+        if (IsExecutableFile(WithTrailingSeparator(folder) + ToolFileName(QStringLiteral("java.exe"))))
+            return {JdkFolderCheck::Kind::RuntimeOnly, folder};
+    return {};
+}
+
+QStringList DescribeJdkSearch(const JdkSearchPlaces& places)
+{
+    const QString javaHome = places.javaHome.isEmpty() ? QStringLiteral("未設定")
+                                                       : WithTrailingSeparator(places.javaHome) + QStringLiteral("bin");
+    return {QStringLiteral("環境変数 JAVA_HOME（%1）").arg(javaHome),
+            QStringLiteral("PATH 上の %1").arg(ToolFileName(QStringLiteral("javac.exe"))),
+            WithTrailingSeparator(places.jvmRoot) + QStringLiteral("*/bin")};
+}
+
+QString JdkInstallCommand(const JdkSearchPlaces& places)
+{
+    for (const QString& entry : places.path.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        if (IsExecutableFile(WithTrailingSeparator(entry) + QStringLiteral("apt")))
+            return QStringLiteral("sudo apt install default-jdk");
+    return {};
+}
+
 }  // namespace platform

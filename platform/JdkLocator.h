@@ -3,6 +3,7 @@
 // folder of javac on PATH (links resolved), then the newest /usr/lib/jvm/*/bin;
 // the first that holds both java and javac.
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace platform {
@@ -26,5 +27,21 @@ std::optional<QString> ReadJdkVersion(const QString& toolFolder);
 
 // True when the folder holds the java tool (the program's test of a usable JDK).
 bool HoldsJava(const QString& toolFolder);
+
+// What a folder that the user chose as the JDK holds: the folder itself or
+// its bin (a JDK's home) with java and javac, java alone (a runtime), or
+// neither.
+struct JdkFolderCheck {
+    enum class Kind { Jdk, RuntimeOnly, NoTools };
+    Kind kind = Kind::NoTools;
+    QString toolFolder;  // the chosen folder or its bin, as spelled; empty for NoTools
+};
+JdkFolderCheck CheckJdkFolder(const QString& chosen);
+
+// The places FindJdk looks in, for the user to read.
+QStringList DescribeJdkSearch(const JdkSearchPlaces& places = CurrentJdkSearchPlaces());
+// The command that installs a JDK on this system ("sudo apt install
+// default-jdk" where apt is found on the search places' PATH); empty when unknown.
+QString JdkInstallCommand(const JdkSearchPlaces& places = CurrentJdkSearchPlaces());
 
 }  // namespace platform

@@ -9,6 +9,7 @@ public:
         return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
     }
     std::optional<QString> ChooseFile(QObject*, const FileDialogSpec&) override { return {}; }
+    QStringList ChooseFiles(QObject*, const FileDialogSpec&) override { return {}; }
     std::optional<QString> ChooseFolder(QObject*, const QString&, const QString&) override { return {}; }
     std::optional<Rgb> ChooseColor(QObject*) override { return {}; }
 };

@@ -4,6 +4,7 @@
 // texts. The widget implementation lives in platform/gui/QtUserDialogs.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 enum class MsgIcon { None, Information, Exclamation, Error, Question };
@@ -39,6 +40,8 @@ public:
                               MsgButtons buttons) = 0;
     // The chosen file's full path, or nothing when cancelled.
     virtual std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& request) = 0;
+    // Several existing files at once (open mode); empty when cancelled.
+    virtual QStringList ChooseFiles(QObject* owner, const FileDialogSpec& request) = 0;
     // The chosen folder without a trailing separator (except the root), or nothing.
     virtual std::optional<QString> ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder) = 0;
     // A colour picked with no preset colour, or nothing when cancelled.

@@ -18,37 +18,47 @@ const QString kFileError = QStringLiteral("ファイルエラー");
 
 }  // namespace
 
+// A source of a package compiles in the package root, so that javac finds
+// the sources of the other packages; its class stays beside it.
 void CToolCommands::OnCompile()
 {
     const CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
+    const runner::JavaTarget target = runner::ResolveJavaTarget(file);
     RunCaptured(QStringLiteral("javac.exe"),
-                AppletApiOptions() + runner::CompileArguments(m_main.Options().GetJavacOptions(), file.fileName),
-                false);
+                AppletApiOptions() + runner::CompileArguments(m_main.Options().GetJavacOptions(), target.file), false,
+                target.folder);
 }
 
 void CToolCommands::OnRebuild()
 {
+    const runner::JavaTarget target = runner::ResolveJavaTarget(m_main.File());
     RunCaptured(QStringLiteral("javac.exe"),
-                AppletApiOptions() + runner::RebuildArguments(m_main.Options().GetJavacOptions()), false);
+                AppletApiOptions() + runner::RebuildArguments(m_main.Options().GetJavacOptions(), target.PackagePath()),
+                false, target.folder);
 }
 
+// A class of a package runs from the package root by its qualified name; a
+// file outside its package's folders is explained instead of java's "wrong name".
 void CToolCommands::OnRunJava()
 {
     const CurrentFile& file = m_main.File();
     const COptionModel& options = m_main.Options();
-    const runner::JavaRun run = runner::RunJavaArguments(options.GetJavaOptions(), options.GetJavaArgs(), file.fileName,
-                                                         file.title, file.extension);
-    if (!CheckExists(file.folder + run.fileToTest, run.fileToTest))
+    const runner::JavaTarget target = runner::ResolveJavaTarget(file);
+    if (target.misplaced)
+        return ShowMessage(m_main.Window(), runner::MisplacedMessage(file, target), kFileError, MsgIcon::Exclamation);
+    const runner::JavaRun run =
+        runner::RunJavaArguments(options.GetJavaOptions(), options.GetJavaArgs(), file.extension, target);
+    if (!CheckExists(target.folder + run.fileToTest, run.fileToTest))
         return;
     const QString java = QStringLiteral("java.exe");
     if (options.IsKeepDosPrompt())
-        RunToolDetached(java, run.arguments, true);
+        RunToolDetached(java, run.arguments, true, target.folder);
     else if (options.IsCaptureOutput())
-        RunCaptured(java, run.arguments, true);
+        RunCaptured(java, run.arguments, true, target.folder);
     else
-        RunToolDetached(java, run.arguments);
+        RunToolDetached(java, run.arguments, false, target.folder);
 }
 
 // A JDK without appletviewer gets Tarnwick's own viewer, run by its java.

@@ -51,13 +51,16 @@ protected:
 
 private:
     // The captured form: the output window follows the run; a program run
-    // (force) always shows it and takes input.
-    void RunCaptured(const QString& tool, const QString& arguments, bool force);
+    // (force) always shows it and takes input. Tools run in folder, by
+    // default the current file's.
+    void RunCaptured(const QString& tool, const QString& arguments, bool force, const QString& folder = {});
     std::optional<platform::ProcessSpec> SourceEditor(const QString& path) const;
     // The detached form: in a console window of its own, not waited for.
-    bool RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen = false);
+    bool RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen = false,
+                         const QString& folder = {});
     // Without a terminal: a message, then the captured form.
-    bool RunWithoutTerminal(const QString& tool, const QString& arguments);
+    bool RunWithoutTerminal(const QString& tool, const QString& arguments, const QString& folder);
+    QString RunFolder(const QString& folder) const;
     // A tool with windows of its own: in a terminal when there is one, else
     // started directly.
     void RunWindowedTool(const QString& tool, const QString& arguments);

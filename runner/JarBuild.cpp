@@ -31,6 +31,17 @@ QString WithoutExtension(const QString& name)
     return name.left(dot);
 }
 
+// The folder above the package's folders when the class file lies in them.
+std::optional<QString> PackageRoot(const QString& classFile, const std::optional<runner::ClassFileInfo>& info)
+{
+    if (!info || info->PackageName().isEmpty())
+        return std::nullopt;
+    const QString tail = platform::kSeparator + info->PackagePath() + info->SimpleName() + QStringLiteral(".class");
+    if (!classFile.endsWith(tail))
+        return std::nullopt;
+    return classFile.left(classFile.size() - tail.size() + 1);
+}
+
 QString Missing(const QString& path) { return path + QStringLiteral("は存在しません"); }
 
 }  // namespace
@@ -53,16 +64,48 @@ QStringList JarPlan::Arguments(const QString& manifestPath) const
     return arguments;
 }
 
-JarPlan PlanJar(const QStringList& files, const QString& mainFile)
+JarPlan PlanJar(const QStringList& files, const QString& mainFile,
+                const std::optional<runner::ClassFileInfo>& mainClass)
 {
     JarPlan plan;
     const QString& first = files.value(0);
     plan.baseFolder = first.left(first.lastIndexOf(platform::kSeparator) + 1);
+    QString mainClassName;
+    if (const std::optional<QString> root = PackageRoot(mainFile, mainClass)) {
+        mainClassName = mainClass->name;
+        if (plan.baseFolder.startsWith(*root))
+            plan.baseFolder = *root;
+    }
     plan.mainName = WithoutExtension(RelativeTo(plan.baseFolder, mainFile));
-    plan.manifestText = QStringLiteral("Main-Class: ") + plan.mainName + QStringLiteral("\r\n");
+    if (mainClassName.isEmpty())
+        mainClassName = plan.mainName;
+    plan.manifestText = QStringLiteral("Main-Class: ") + mainClassName + QStringLiteral("\r\n");
     for (const QString& file : files)
         plan.entries.append(RelativeTo(plan.baseFolder, file));
     return plan;
+}
+
+QString DefaultMainFile(const QStringList& files, const QString& title)
+{
+    QString withMain, named, plain;
+    for (const QString& file : files) {
+        const QString name = file.mid(file.lastIndexOf(platform::kSeparator) + 1);
+        if (!name.endsWith(QLatin1String(".class")) || name.contains(QLatin1Char('$')))
+            continue;
+        if (plain.isEmpty())
+            plain = file;
+        const auto info = runner::ReadClassFile(file);
+        if (!info || !info->hasMain)
+            continue;
+        if (name == title + QStringLiteral(".class") && named.isEmpty())
+            named = file;
+        if (withMain.isEmpty())
+            withMain = file;
+    }
+    for (const QString& choice : {named, withMain, plain})
+        if (!choice.isEmpty())
+            return choice;
+    return files.value(0);
 }
 
 JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder,

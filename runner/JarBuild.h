@@ -1,10 +1,13 @@
 #pragma once
 // Building an executable Java archive with the JDK's archive tool: the names
 // derived from the listed files, and the run itself (manifest, process).
+#include "runner/ClassFile.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace runner {
 class RunningTool;
@@ -14,17 +17,26 @@ class RunningTool;
 QStringList SortedJarEntries(const QStringList& files);
 
 struct JarPlan {
-    QString baseFolder;    // folder of the first entry, ending in the separator
+    QString baseFolder;    // folder of the first entry (or its package root), ending in the separator
     QString mainName;      // main file relative to the base folder, without extension
-    QString manifestText;  // "Main-Class: <main name>" and CR LF
+    QString manifestText;  // "Main-Class: <class>" and CR LF: the qualified name, else the main name
     QStringList entries;   // relative to the base folder where inside it
     // Arguments of the archive tool for a given manifest path; names that
     // begin like an option or an argument file get "./" in front.
     QStringList Arguments(const QString& manifestPath) const;
 };
 
-// files: the list in list order (not empty); mainFile: the chosen entry.
-JarPlan PlanJar(const QStringList& files, const QString& mainFile);
+// files: the list in list order (not empty); mainFile: the chosen entry;
+// mainClass: what its class file declares. A main class of a package that
+// lies in its package's folders moves the base folder up to the package
+// root, so that the archive keeps the package path of every entry below it.
+JarPlan PlanJar(const QStringList& files, const QString& mainFile,
+                const std::optional<runner::ClassFileInfo>& mainClass = std::nullopt);
+
+// The entry the main list starts with: a class file with a main method,
+// preferably the one named title.class, never a nested class (a "$" in its
+// name); else the first class file that is not nested; else the first entry.
+QString DefaultMainFile(const QStringList& files, const QString& title);
 
 struct JarOutcome {
     enum class Status { Built, ToolFailed, NotStarted, NoManifest };

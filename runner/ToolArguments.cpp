@@ -22,20 +22,23 @@ QString CompileArguments(const QString& javacOptions, const QString& fileName)
     return javacOptions + QuotedFile(fileName);
 }
 
-QString RebuildArguments(const QString& javacOptions) { return javacOptions + kJavaWildcard; }
+QString RebuildArguments(const QString& javacOptions, const QString& packagePath)
+{
+    return javacOptions + packagePath + kJavaWildcard;
+}
 
-JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, const QString& fileName,
-                         const QString& title, const QString& extension)
+JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, const QString& extension,
+                         const JavaTarget& target)
 {
     JavaRun run;
     // The archive goes by its own name: on a case-sensitive file system
     // Tool.JAR is not Tool.jar.
     if (extension == QLatin1String("jar")) {
-        run.fileToTest = fileName;
-        run.arguments = javaOptions + QStringLiteral("-jar ") + QuotedFile(fileName) + QLatin1Char(' ');
+        run.fileToTest = target.file;
+        run.arguments = javaOptions + QStringLiteral("-jar ") + QuotedFile(target.file) + QLatin1Char(' ');
     } else {
-        run.fileToTest = title + QStringLiteral(".class");
-        run.arguments = javaOptions + Quoted(title);
+        run.fileToTest = target.classFile;
+        run.arguments = javaOptions + Quoted(target.className);
     }
     run.arguments += QLatin1Char(' ') + javaArgs;
     return run;

@@ -4,6 +4,8 @@
 // when they hold blanks, so each stays one argument; file names beginning
 // with "-" or "@" get "./" in front. Class names are left as they are: none
 // begins with either.
+#include "runner/PackageRoot.h"
+
 #include <QString>
 
 struct StoredOptions;
@@ -11,15 +13,16 @@ struct StoredOptions;
 namespace runner {
 
 QString CompileArguments(const QString& javacOptions, const QString& fileName);
-QString RebuildArguments(const QString& javacOptions);
+// Every source of the folder; packagePath ("a/b/") when run in the package root.
+QString RebuildArguments(const QString& javacOptions, const QString& packagePath = {});
 
 struct JavaRun {
     QString arguments;
-    QString fileToTest;  // without folder: Hello.class or Tool.jar
+    QString fileToTest;  // relative to the target's folder: Hello.class, a/b/Hello.class or Tool.jar
 };
-// java runs the class named by the title, or with -jar the archive itself.
-JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, const QString& fileName,
-                         const QString& title, const QString& extension);
+// java runs the target's class, or with -jar the archive itself.
+JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, const QString& extension,
+                         const JavaTarget& target);
 
 // javah and rmic take the class named by the title.
 QString ClassToolArguments(const QString& options, const QString& title);

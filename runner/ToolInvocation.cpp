@@ -5,37 +5,49 @@
 
 #include <QDir>
 
+#include <optional>
+
 namespace runner {
 
 namespace {
 
 const QString kJavaWildcard = QStringLiteral("*.java");
 
-QStringList JavaFiles(const QString& folder)
+// The .java files of folder + prefix, sorted, as arguments ("a/b/A.java").
+QStringList JavaFiles(const QString& folder, const QString& prefix)
 {
-    const QDir dir(folder);
+    const QDir dir(folder + prefix);
     QStringList names = dir.entryList({kJavaWildcard}, QDir::Files | QDir::CaseSensitive, QDir::NoSort);
     std::sort(names.begin(), names.end());
     for (QString& name : names)
-        name = platform::AsFileArgument(name);
+        name = platform::AsFileArgument(prefix + name);
     return names;
+}
+
+// The folder part of a wildcard argument: "" for "*.java", "a/b/" for
+// "a/b/*.java"; nothing for any other argument.
+std::optional<QString> WildcardFolder(const QString& argument)
+{
+    if (!argument.endsWith(kJavaWildcard))
+        return std::nullopt;
+    const QString prefix = argument.chopped(kJavaWildcard.size());
+    if (prefix.isEmpty() || (prefix.endsWith(platform::kSeparator) && !prefix.startsWith(platform::kSeparator)))
+        return prefix;
+    return std::nullopt;
 }
 
 }  // namespace
 
 QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& folder)
 {
-    if (!arguments.contains(kJavaWildcard))
-        return arguments;
-    const QStringList files = JavaFiles(folder);
-    if (files.isEmpty())
-        return arguments;
     QStringList expanded;
     for (const QString& argument : arguments) {
-        if (argument == kJavaWildcard)
-            expanded << files;
-        else
+        const std::optional<QString> prefix = WildcardFolder(argument);
+        const QStringList files = prefix ? JavaFiles(folder, *prefix) : QStringList();
+        if (files.isEmpty())
             expanded << argument;
+        else
+            expanded << files;
     }
     return expanded;
 }

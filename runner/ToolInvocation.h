@@ -12,8 +12,9 @@ namespace runner {
 platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& classicTool, const QString& argumentText,
                                       const QString& workingFolder);
 
-// Replaces each argument "*.java" by the names of the folder's .java files,
-// sorted; leaves it as it is when none matches.
+// Replaces each argument "*.java" (or "a/b/*.java", below the folder) by the
+// names of that folder's .java files, sorted; leaves it as it is when none
+// matches.
 QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& folder);
 
 // javac and javadoc read sources as UTF-8 unless arguments name an encoding.

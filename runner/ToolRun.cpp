@@ -12,10 +12,16 @@
 #include <QFileInfo>
 #include <QWidget>
 
-void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, bool force)
+QString CToolCommands::RunFolder(const QString& folder) const
+{
+    return folder.isEmpty() ? m_main.File().folder : folder;
+}
+
+void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, bool force, const QString& folder)
 {
     const CurrentFile& file = m_main.File();
-    const platform::ProcessSpec request = runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, file.folder);
+    const platform::ProcessSpec request =
+        runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, RunFolder(folder));
     runner::RunningTool run;
     if (!run.Start(request, force)) {
         ReportStartFailure(request.program);
@@ -23,7 +29,7 @@ void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, b
     }
     const QString name = QFileInfo(request.program).fileName();
     WatchRun(run, {name + QLatin1Char(' ') + file.fileName, runner::DisplayCommandLine(request), request.program,
-                   file.folder, force});
+                   request.workingFolder, force});
     const runner::ToolOutcome& outcome = run.Outcome();
     if (name == QLatin1String("javac") && outcome.Succeeded() && !run.HasOutput())
         m_main.ShowNotice(
@@ -36,17 +42,17 @@ void CToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
                       [this](const QString& path, int line) { OpenSourceAtLine(path, line); });
 }
 
-bool CToolCommands::RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen)
+bool CToolCommands::RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen, const QString& folder)
 {
     const platform::ProcessSpec request =
-        runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, m_main.File().folder);
+        runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, RunFolder(folder));
     if (!platform::IsStartable(request.program)) {
         ReportStartFailure(request.program);
         return false;
     }
     const QString terminal = platform::FindTerminal(Environment());
     if (terminal.isEmpty())
-        return RunWithoutTerminal(tool, arguments);
+        return RunWithoutTerminal(tool, arguments, folder);
     const platform::ProcessSpec launch = platform::InTerminal(terminal, request, keepOpen);
     if (StartProgram(launch))
         return true;
@@ -55,14 +61,14 @@ bool CToolCommands::RunToolDetached(const QString& tool, const QString& argument
 }
 
 // Output with no window to go to would be lost: say so and capture it.
-bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& arguments)
+bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& arguments, const QString& folder)
 {
     ShowMessage(m_main.Window(),
                 QStringLiteral("端末エミュレータが見つかりません（探したもの: %1）。\n"
                                "プログラムの出力は出力ウィンドウに表示します。")
                     .arg(platform::TerminalCandidates(Environment()).join(QStringLiteral("、"))),
                 QStringLiteral("ファイルエラー"), MsgIcon::Exclamation);
-    RunCaptured(tool, arguments, true);
+    RunCaptured(tool, arguments, true, folder);
     return true;
 }
 

@@ -61,12 +61,15 @@ MsgAnswer QtUserDialogs::Message(QObject* owner, const QString& text, const QStr
     return MsgAnswer::Ok;
 }
 
-std::optional<QString> QtUserDialogs::ChooseFile(QObject* owner, const FileDialogSpec& request)
+namespace {
+
+// Shows the file dialog for a request; the chosen files, empty when cancelled.
+QStringList RunFileDialog(QObject* owner, const FileDialogSpec& request, QFileDialog::FileMode mode)
 {
     QFileDialog dialog(AsWidget(owner), request.title, request.initialFolder);
     const bool save = request.mode == FileDialogSpec::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(mode);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     const QStringList filters = ToQtNameFilters(request.filter);
@@ -80,9 +83,26 @@ std::optional<QString> QtUserDialogs::ChooseFile(QObject* owner, const FileDialo
         request.proposedName.contains(QLatin1Char('*')) || request.proposedName.contains(QLatin1Char('?'));
     if (!request.proposedName.isEmpty() && !wildcard)
         dialog.selectFile(request.proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().first();
+    return dialog.selectedFiles();
+}
+
+}  // namespace
+
+std::optional<QString> QtUserDialogs::ChooseFile(QObject* owner, const FileDialogSpec& request)
+{
+    const bool save = request.mode == FileDialogSpec::Mode::Save;
+    const QStringList chosen =
+        RunFileDialog(owner, request, save || !request.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (chosen.isEmpty())
+        return {};
+    return chosen.first();
+}
+
+QStringList QtUserDialogs::ChooseFiles(QObject* owner, const FileDialogSpec& request)
+{
+    return RunFileDialog(owner, request, QFileDialog::ExistingFiles);
 }
 
 std::optional<QString> QtUserDialogs::ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder)

@@ -8,6 +8,7 @@ public:
     MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
                       MsgButtons buttons) override;
     std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& request) override;
+    QStringList ChooseFiles(QObject* owner, const FileDialogSpec& request) override;
     std::optional<QString> ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder) override;
     std::optional<Rgb> ChooseColor(QObject* owner) override;
 };

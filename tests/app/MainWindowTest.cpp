@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -27,8 +28,10 @@ QString Text(const CMainDialog& w, int id)
     return {};
 }
 
-const QString kQuestion =
-    QStringLiteral("\"java\"のあるフォルダを選択して下さい。\n例 \"/usr/lib/jvm/java-17-openjdk-amd64/bin\"");
+const QString kRequest =
+    QStringLiteral("\n\n\"java\"のあるフォルダを選択して下さい。\n例 \"/usr/lib/jvm/java-17-openjdk-amd64/bin\"");
+const QString kNoJdk =
+    QStringLiteral("JDK がないため使えません。「JDK選択」(Ctrl+D) で JDK のフォルダを選択してください。");
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -40,6 +43,8 @@ protected:
             QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         m_jdk.Write(QStringLiteral("jdk/release"), "JAVA_VERSION=\"17.0.15\"\n");
+        for (const QString& tool : {m_jdk.Write(QStringLiteral("jre/bin/java")), m_apt})
+            QFile(tool).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         m_jdk.Write(QStringLiteral("nojdk/readme"));
         UseDetectableJdk(true);
     }
@@ -48,10 +53,12 @@ protected:
         platform::OverrideJdkSearchPlaces(std::nullopt);
         QDir::setCurrent(m_previousFolder);
     }
+    // Without a JDK, PATH holds apt.
     void UseDetectableJdk(bool detectable)
     {
         platform::JdkSearchPlaces places;
         places.javaHome = detectable ? m_jdk.Path(QStringLiteral("jdk")) : QString();
+        places.path = detectable ? QString() : QFileInfo(m_apt).path();
         places.jvmRoot = m_jdk.Path(QStringLiteral("none"));
         platform::OverrideJdkSearchPlaces(places);
     }
@@ -68,6 +75,7 @@ protected:
     FakeUserDialogs m_dialogs;
     TempFolder m_jdk;
     TempFolder m_work;
+    const QString m_apt = m_jdk.Write(QStringLiteral("sbin/apt"));
     QString m_previousFolder;
 };
 
@@ -90,33 +98,45 @@ TEST_F(MainWindowTest, FirstStartFindsTheJdkAndStartsShort)
         EXPECT_TRUE(ItemEnabled(w, item)) << item;
 }
 
-TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGrey)
+// The question says what was looked for, where, and how to install a JDK;
+// after No the grey commands say why.
+TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGreyWithTheReason)
 {
     UseDetectableJdk(false);
+    m_settings.WriteIni(("[JDK]\nPath=" + m_jdk.Path(QStringLiteral("nojdk"))).toUtf8());
     m_dialogs.answers.push_back(MsgAnswer::No);
     CMainDialog w;
     w.OnInitDialog();
     ASSERT_EQ(m_dialogs.messages.size(), 1u);
     const RecordedMessage& m = m_dialogs.messages[0];
-    EXPECT_EQ(m.text, kQuestion);
+    EXPECT_EQ(m.text,
+              QStringLiteral("JDKフォルダ %1/ に java がありません。\n"
+                             "JDK が見つかりませんでした。探した場所: 環境変数 JAVA_HOME（未設定）、PATH 上の javac、"
+                             "%2/*/bin\nJDK はコマンド sudo apt install default-jdk でインストールできます。")
+                      .arg(m_jdk.Path(QStringLiteral("nojdk")), m_jdk.Path(QStringLiteral("none")))
+                  + kRequest);
     EXPECT_EQ(m.caption, QStringLiteral("JDK選択"));
     EXPECT_EQ(m.icon, MsgIcon::Information);
     EXPECT_EQ(m.buttons, MsgButtons::YesNo);
     EXPECT_EQ(m.owner, &w);
     EXPECT_TRUE(m_dialogs.folderRequests.empty());
-    EXPECT_TRUE(w.JdkFolder().isEmpty());
     const QString source = m_work.Write(QStringLiteral("Hello.java"));
     m_dialogs.answers.push_back(MsgAnswer::No);
     w.SetCurrentFile(source);
     EXPECT_FALSE(w.Control(1004)->isEnabled());
     EXPECT_FALSE(ItemEnabled(w, cmd::Compile));
+    EXPECT_EQ(QStringList({w.Control(1004)->toolTip(), w.CommandAction(cmd::Compile)->toolTip(),
+                           qobject_cast<QLineEdit*>(w.Control(1102))->placeholderText()}),
+              QStringList({kNoJdk, kNoJdk, "JDK が見つかりません"}));
 }
 
-TEST_F(MainWindowTest, YesOpensThePickerAndAFolderWithoutJavaGivesWayToTheDetectedOne)
+// A JDK's home stands for its bin; a folder without the tools is named and
+// changes nothing, even where a JDK could be found; a runtime is named and taken.
+TEST_F(MainWindowTest, ChosenJdkFoldersTakeTheHomesBinAndNameWhatIsMissing)
 {
     UseDetectableJdk(false);
     m_dialogs.answers.push_back(MsgAnswer::Yes);
-    m_dialogs.folders.push_back(m_jdk.Path(QStringLiteral("jdk/bin")));
+    m_dialogs.folders.push_back(m_jdk.Path(QStringLiteral("jdk")));
     CMainDialog w;
     w.OnInitDialog();
     ASSERT_EQ(m_dialogs.folderRequests.size(), 1u);
@@ -124,15 +144,25 @@ TEST_F(MainWindowTest, YesOpensThePickerAndAFolderWithoutJavaGivesWayToTheDetect
     EXPECT_EQ(w.JdkFolder(), JdkBin());
     EXPECT_EQ(Text(w, 1102), m_jdk.Path(QStringLiteral("jdk/bin")));
     EXPECT_EQ(Ini("JDK", "Path"), m_jdk.Path(QStringLiteral("jdk/bin")));
-    // A folder without java while a JDK can be found: the found one wins, silently.
+    EXPECT_TRUE(w.Control(1004)->toolTip().isEmpty());
     UseDetectableJdk(true);
-    m_dialogs.folders.push_back(m_jdk.Path(QStringLiteral("nojdk")));
-    w.ChooseJdkFolder();
-    EXPECT_EQ(w.JdkFolder(), JdkBin());
-    EXPECT_EQ(m_dialogs.messages.size(), 1u);
+    for (const QString& folder : {m_jdk.Path(QStringLiteral("nojdk")), m_jdk.Path(QStringLiteral("jre"))}) {
+        m_dialogs.folders.push_back(folder);
+        w.ChooseJdkFolder();
+    }
+    EXPECT_EQ(w.JdkFolder(), m_jdk.Path(QStringLiteral("jre/bin/")));
+    ASSERT_EQ(m_dialogs.messages.size(), 3u);
+    EXPECT_EQ(m_dialogs.messages[1].text,
+              QStringLiteral("フォルダ %1 には JDK のツール（java、javac）がありません。\n"
+                             "JDK のフォルダ（bin を含むフォルダ）か、その bin フォルダを選択してください。")
+                  .arg(m_jdk.Path(QStringLiteral("nojdk"))));
+    EXPECT_EQ(m_dialogs.messages[2].text,
+              QStringLiteral("フォルダ %1 には java はありますが javac がありません。Java の実行環境（JRE）だけで、"
+                             "コンパイルはできません。\nコンパイルするには JDK を選択してください。")
+                  .arg(m_jdk.Path(QStringLiteral("jre/bin"))));
     m_dialogs.folders.push_back(std::nullopt);
     w.ChooseJdkFolder();
-    EXPECT_EQ(w.JdkFolder(), JdkBin());
+    EXPECT_EQ(w.JdkFolder(), m_jdk.Path(QStringLiteral("jre/bin/")));
 }
 
 TEST_F(MainWindowTest, CurrentFileSetsTitleEditsSettingsAndCommands)

@@ -11,9 +11,11 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -24,27 +26,48 @@ namespace {
 TEST(JarPlan, DerivesNamesFromTheListedFiles)
 {
     struct Case {
-        QStringList files;  // in list order
-        QString mainFile, baseFolder, mainName;
+        QStringList files;           // in list order
+        QString mainFile, declared;  // the main class as its class file names it; empty when unread
+        QString baseFolder, mainName, mainClass;
         QStringList entries;
     };
     const Case cases[] = {
-        {{"/w/App.class", "/w/Util.class"}, "/w/App.class", "/w/", "App", {"App.class", "Util.class"}},
-        {{"/w/A.txt", "/w/sub/App.class"}, "/w/sub/App.class", "/w/", "sub/App", {"A.txt", "sub/App.class"}},
+        {{"/w/App.class", "/w/Util.class"}, "/w/App.class", "App", "/w/", "App", "App", {"App.class", "Util.class"}},
+        {{"/w/A.txt", "/w/sub/App.class"},
+         "/w/sub/App.class",
+         "",
+         "/w/",
+         "sub/App",
+         "sub/App",
+         {"A.txt", "sub/App.class"}},
         // Files outside the base folder keep their full paths, also where the
         // base folder's name appears deeper inside them.
         {{"/t/a/App.class", "/t/b/t/a/X.class"},
          "/t/b/t/a/X.class",
+         "",
          "/t/a/",
+         "/t/b/t/a/X",
          "/t/b/t/a/X",
          {"App.class", "/t/b/t/a/X.class"}},
         // A main file without extension (a dot in a folder name is none) has no name.
-        {{"/w/A.class", "/w/v1.2/Main"}, "/w/v1.2/Main", "/w/", "", {"A.class", "v1.2/Main"}},
+        {{"/w/A.class", "/w/v1.2/Main"}, "/w/v1.2/Main", "", "/w/", "", "", {"A.class", "v1.2/Main"}},
+        // A class of a package keeps its package path and its qualified name.
+        {{"/w/a/b/M$1.class", "/w/a/b/M.class", "/w/a/b/r.png"},
+         "/w/a/b/M.class",
+         "a.b.M",
+         "/w/",
+         "a/b/M",
+         "a.b.M",
+         {"a/b/M$1.class", "a/b/M.class", "a/b/r.png"}},
+        {{"/w/a/b/M.class"}, "/w/a/b/M.class", "b.M", "/w/a/", "b/M", "b.M", {"b/M.class"}},
+        // Outside its package's folders it stays as it lies.
+        {{"/w/x/M.class"}, "/w/x/M.class", "a.b.M", "/w/x/", "M", "M", {"M.class"}},
     };
     for (const Case& c : cases) {
-        const JarPlan plan = PlanJar(c.files, c.mainFile);
+        const auto declared = c.declared.isEmpty() ? std::nullopt : std::optional(runner::ClassFileInfo{c.declared});
+        const JarPlan plan = PlanJar(c.files, c.mainFile, declared);
         EXPECT_EQ(plan.baseFolder, c.baseFolder) << c.mainFile.toStdString();
-        EXPECT_EQ(plan.manifestText, QStringLiteral("Main-Class: ") + c.mainName + QStringLiteral("\r\n"));
+        EXPECT_EQ(plan.manifestText, QStringLiteral("Main-Class: ") + c.mainClass + QStringLiteral("\r\n"));
         EXPECT_EQ(plan.Arguments("/tmp/M"), QStringList({"cfm", c.mainName + ".jar", "/tmp/M"}) + c.entries);
     }
 }
@@ -95,9 +118,17 @@ protected:
     CJarDialog dialog;
 };
 
-TEST_F(JarDialog, DropsReplaceBothSortedListsAndGalleryShowsTheDialog)
+// Drops replace both lists; the list's menu (with the Menu key) adds files
+// not listed yet and removes the selected ones, as the Delete key does.
+TEST_F(JarDialog, DropsReplaceTheListsAndTheMenuAddsAndRemovesFiles)
 {
     auto* files = dialog.findChild<QListWidget*>(ControlObjectName(1050));
+    const auto listed = [&] {
+        QStringList lines;
+        for (int i = 0; i < files->count(); ++i)
+            lines << files->item(i)->text() + "|" + Mains()->itemText(i);
+        return lines << Mains()->currentText();
+    };
     const auto drop = [&](const QStringList& paths) {
         QMimeData data;
         for (const QString& path : paths)
@@ -106,34 +137,66 @@ TEST_F(JarDialog, DropsReplaceBothSortedListsAndGalleryShowsTheDialog)
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         EXPECT_TRUE(QApplication::sendEvent(files->viewport(), &enter) && enter.isAccepted());
         EXPECT_TRUE(QApplication::sendEvent(files->viewport(), &drop) && drop.isAccepted());
-        QStringList listed;
-        for (int i = 0; i < files->count(); ++i)
-            listed << files->item(i)->text() + "|" + Mains()->itemText(i);
-        return listed << Mains()->currentText();
+        return listed();
     };
+    QStringList menus;
+    const auto useMenu = [&](const QString& item) {
+        QTimer::singleShot(0, [&, item] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_TRUE(menu);
+            QStringList texts;
+            for (QAction* action : menu->actions()) {
+                texts << action->text() + (action->isEnabled() ? "" : " (grey)");
+                if (action->text() == item)
+                    menu->setActiveAction(action);
+            }
+            menus << texts.join('|');
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5), files->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(files, &key);
+    };
+    // Class files that cannot be read: the first one is the main entry.
     EXPECT_EQ(drop({"/w/b.class", "/w/Main.class", "/w/a.txt", "/w/a.txt"}),
               QStringList({"/w/a.txt|/w/a.txt", "/w/a.txt|/w/a.txt", "/w/b.class|/w/b.class",
-                           "/w/Main.class|/w/Main.class", "/w/a.txt"}));
-    Mains()->setCurrentIndex(3);
+                           "/w/Main.class|/w/Main.class", "/w/b.class"}));
     EXPECT_EQ(drop({"/w/Z.class", "/w/Y.class"}),
               QStringList({"/w/Y.class|/w/Y.class", "/w/Z.class|/w/Z.class", "/w/Y.class"}));
     dialog.show();
+    dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    files->setFocus();
+    files->item(1)->setSelected(true);
+    QTest::keyClick(files, Qt::Key_Delete);
+    dialogs.fileLists.push_back({"/w/c.class", "/w/Y.class"});
+    useMenu("ファイルを追加…");
+    EXPECT_EQ(listed(), QStringList({"/w/c.class|/w/c.class", "/w/Y.class|/w/Y.class", "/w/c.class"}));
+    files->item(1)->setSelected(true);
+    useMenu("削除");
+    EXPECT_EQ(listed(), QStringList({"/w/c.class|/w/c.class", "/w/c.class"}));
+    EXPECT_EQ(menus, QStringList({"ファイルを追加…|削除 (grey)", "ファイルを追加…|削除"}));
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(QStringList({dialogs.fileRequests[0].title, dialogs.fileRequests[0].initialFolder}),
+              QStringList({"圧縮するファイルを追加", "/w"}));
     QDir().mkpath(qEnvironmentVariable("TW_BINARY_DIR") + QStringLiteral("/gallery"));
     EXPECT_TRUE(dialog.grab().save(qEnvironmentVariable("TW_BINARY_DIR") + QStringLiteral("/gallery/jar_dialog.png")));
 }
 
-TEST_F(JarDialog, OkWithoutFilesClosesAndAMissingToolIsReported)
+TEST_F(JarDialog, OkWithoutFilesSaysWhyAndAMissingToolIsReported)
 {
     dialog.show();
     ClickOk();
-    EXPECT_TRUE(dialog.result() == QDialog::Rejected && !dialog.isVisible());
+    EXPECT_TRUE(dialog.isVisible());
     dialog.SetJdkFolder(work.Path("jdk"));
     dialog.OnDropFiles({work.Write("App.class")});
-    dialog.show();
     ClickOk();
     EXPECT_TRUE(dialog.isVisible());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(QStringList({dialogs.messages[0].text, dialogs.messages[0].caption}),
+              QStringList({"圧縮するファイルがありません。\nファイルをリストにドロップするか、リストのメニュー"
+                           "（右クリックまたはメニューキー）の「ファイルを追加…」で追加してください。",
+                           "確認"}));
+    EXPECT_EQ(QStringList({dialogs.messages[1].text, dialogs.messages[1].caption}),
               QStringList({work.Path("jdk/jar") + "は存在しません", "ファイルエラー"}));
     EXPECT_TRUE(TempIsEmpty());
 }
@@ -144,20 +207,28 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     if (!jdk)
         GTEST_SKIP() << "no JDK installed";
     const auto run = [&](const QString& tool, const QStringList& arguments) { return RunTool(*jdk, tool, arguments); };
-    work.Write(
-        "sub/Main.java",
-        "package sub; public class Main { public static void main(String[] a) { System.out.println(Util.Hi()); } }");
+    work.Write("sub/Main.java", "package sub; public class Main { public static void main(String[] a) {\n"
+                                "  new Runnable() { public void run() { System.out.println(Util.Hi()); } }.run(); } }");
     work.Write("sub/Util.java", "package sub; class Util { static String Hi() { return \"hi from the jar\"; } }");
-    ASSERT_EQ(run("javac", {"sub/Main.java", "sub/Util.java"}), QString());
+    work.Write("sub/Tool.java", "package sub; class Tool { public static void main(String[] a) { } }");
+    ASSERT_EQ(run("javac", {"sub/Main.java", "sub/Util.java", "sub/Tool.java"}), QString());
     dialog.SetJdkFolder(*jdk);
     dialog.OnDropFiles({work.Path("sub/Main.class"), work.Path("Missing.class")});
     dialog.show();
     EXPECT_TRUE(ClickOk().contains(QStringLiteral("Missing.class")));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.BuiltArchive(), QString());
-    // The main class lies in a subfolder of the base folder, the folder of the first file.
-    dialog.OnDropFiles({work.Path("sub/Util.class"), work.Path("sub/Main.class"), work.Write("A.txt")});
-    Mains()->setCurrentIndex(1);
+    // Dropped from the package's folder, the inner class listed first: the
+    // main class is the one with main named like the current file, else the
+    // first with main; the archive keeps the package path.
+    const QStringList classes{work.Path("sub/Main$1.class"), work.Path("sub/Main.class"), work.Path("sub/Tool.class"),
+                              work.Path("sub/Util.class")};
+    dialog.SetCurrentFile({"Tool.java", "Tool", work.Path("sub/"), "java"});
+    dialog.OnDropFiles(classes);
+    EXPECT_EQ(Mains()->currentText(), work.Path("sub/Tool.class"));
+    dialog.SetCurrentFile({"Other.java", "Other", work.Path("sub/"), "java"});
+    dialog.OnDropFiles(classes);
+    EXPECT_EQ(Mains()->currentText(), work.Path("sub/Main.class"));
     EXPECT_EQ(ClickOk(), QString());
     EXPECT_TRUE(dialog.result() == QDialog::Accepted && QDir::currentPath() + "/" == work.Path());
     EXPECT_EQ(dialog.BuiltArchive(), work.Path("sub/Main.jar")) << "the main window names it";

@@ -76,6 +76,37 @@ TEST_F(RealJdkTest, FilesNamedLikeOptionsCompile)
     EXPECT_EQ(commands.shown, QStringList());
 }
 
+// A source of a package compiles in the package root (javac finds the other
+// package) and runs by its qualified name, also as its class file; rebuild
+// compiles its folder there; a source outside its package's folders is
+// explained instead of run.
+TEST_F(RealJdkTest, PackagedClassesCompileAndRunFromTheirRoot)
+{
+    Options("[JavaOption]\nMsg=true\n");
+    root.Write("my src/util/Helper.java",
+               "package util; public class Helper { public static String hi() { return \"hi\"; } }");
+    root.Write("my src/app/Other.java", "package app; class Other { }");
+    Compile("app/Main.java",
+            "package app;\nimport util.Helper;\npublic class Main { public static void main(String[] a) {\n"
+            "  System.out.println(Helper.hi() + \" \" + Main.class.getName()); } }\n");
+    EXPECT_TRUE(root.Exists("my src/app/Main.class") && root.Exists("my src/util/Helper.class"));
+    commands.OnRunJava();
+    commands.OnRebuild();
+    EXPECT_TRUE(root.Exists("my src/app/Other.class"));
+    main.SetCurrentFile(src + "app/Main.class");
+    commands.OnRunJava();
+    EXPECT_EQ(commands.shown, QStringList(2, "hi app.Main\n"));
+    Compile("Lost.java", "package app.lost;\npublic class Lost { public static void main(String[] a) { } }\n");
+    commands.OnRunJava();
+    EXPECT_EQ(
+        Messages(),
+        QStringList{"Lost.java は「package app.lost;」を宣言していますが、パッケージと同じ名前のフォルダ "
+                    "app/lost/ の中にありません。\nこのままでは java がクラス app.lost.Lost を見つけられません。\n"
+                    "Lost.java を "
+                    + src + "app/lost/ に移して開き直してください（" + src + " がパッケージのルートになります）。"});
+    dialogs.messages.clear();
+}
+
 TEST_F(RealJdkTest, HeaderIsMadeWithJavacWhenJavahIsMissing)
 {
     if (QFile::exists(main.jdk + "javah"))

@@ -41,6 +41,16 @@ std::optional<QString> FakeUserDialogs::ChooseFile(QObject*, const FileDialogSpe
     return Take(files);
 }
 
+QStringList FakeUserDialogs::ChooseFiles(QObject*, const FileDialogSpec& request)
+{
+    fileRequests.push_back(request);
+    if (fileLists.empty())
+        return {};
+    QStringList answer = fileLists.front();
+    fileLists.pop_front();
+    return answer;
+}
+
 std::optional<QString> FakeUserDialogs::ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder)
 {
     folderRequests.push_back({owner, title, initialFolder});

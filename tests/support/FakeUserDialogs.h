@@ -31,6 +31,7 @@ public:
     std::deque<MsgAnswer> answers;
     // nullopt = cancel; an unscripted request is cancelled.
     std::deque<std::optional<QString>> files;
+    std::deque<QStringList> fileLists;  // for ChooseFiles; empty = cancel
     std::deque<std::optional<QString>> folders;
     std::deque<std::optional<Rgb>> colors;
 
@@ -42,6 +43,8 @@ public:
     MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
                       MsgButtons buttons) override;
     std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& request) override;
+    // Recorded in fileRequests like ChooseFile.
+    QStringList ChooseFiles(QObject* owner, const FileDialogSpec& request) override;
     std::optional<QString> ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder) override;
     std::optional<Rgb> ChooseColor(QObject* owner) override;
 };

@@ -1,0 +1,255 @@
+#include "runner/ClassFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <vector>
+
+namespace runner {
+
+namespace {
+
+constexpr quint32 kMagic = 0xCAFEBABE;
+constexpr quint16 kPublic = 0x0001;
+constexpr quint16 kStatic = 0x0008;
+constexpr qint64 kMaxClassBytes = 16 * 1024 * 1024;
+
+enum Tag : quint8 {
+    Utf8 = 1,
+    Integer = 3,
+    Float = 4,
+    Long = 5,
+    Double = 6,
+    Class = 7,
+    String = 8,
+    FieldRef = 9,
+    MethodRef = 10,
+    InterfaceMethodRef = 11,
+    NameAndType = 12,
+    MethodHandle = 15,
+    MethodType = 16,
+    Dynamic = 17,
+    InvokeDynamic = 18,
+    Module = 19,
+    Package = 20,
+};
+
+// Size of a constant's body after its tag; 0 for an unknown tag.
+int ConstantSize(quint8 tag)
+{
+    switch (tag) {
+    case Class:
+    case String:
+    case MethodType:
+    case Module:
+    case Package: return 2;
+    case MethodHandle: return 3;
+    case Integer:
+    case Float:
+    case FieldRef:
+    case MethodRef:
+    case InterfaceMethodRef:
+    case NameAndType:
+    case Dynamic:
+    case InvokeDynamic: return 4;
+    case Long:
+    case Double: return 8;
+    default: return 0;
+    }
+}
+
+// A cursor that fails, rather than reads past the end.
+class Reader {
+public:
+    explicit Reader(QByteArrayView bytes)
+        : m_bytes(bytes)
+    {}
+    bool Skip(qint64 count)
+    {
+        if (!m_ok || count < 0 || count > m_bytes.size() - m_at)
+            return m_ok = false;
+        m_at += count;
+        return true;
+    }
+    quint32 Read(int width)
+    {
+        const qsizetype at = m_at;
+        if (!Skip(width))
+            return 0;
+        quint32 value = 0;
+        for (int i = 0; i < width; ++i)
+            value = (value << 8) | quint8(m_bytes[at + i]);
+        return value;
+    }
+    quint16 U2() { return quint16(Read(2)); }
+    quint32 U4() { return Read(4); }
+    qsizetype At() const { return m_at; }
+    bool Ok() const { return m_ok; }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_at = 0;
+    bool m_ok = true;
+};
+
+// The constant pool: where each Utf8 text lies, and each class's name index.
+struct ConstantPool {
+    std::vector<quint8> tags;
+    std::vector<qsizetype> offsets;  // of the body, after the tag
+
+    bool Read(Reader& in)
+    {
+        const quint16 count = in.U2();
+        tags.assign(count, 0);
+        offsets.assign(count, 0);
+        for (int i = 1; i < count && in.Ok(); ++i) {
+            tags[i] = quint8(in.Read(1));
+            offsets[i] = in.At();
+            if (tags[i] == Utf8) {
+                in.Skip(in.U2());
+                continue;
+            }
+            const int size = ConstantSize(tags[i]);
+            if (size == 0)
+                return false;
+            in.Skip(size);
+            if (tags[i] == Long || tags[i] == Double)
+                ++i;  // takes two entries
+        }
+        return in.Ok();
+    }
+    bool Is(quint16 index, quint8 tag) const { return index < tags.size() && tags[index] == tag; }
+};
+
+// A big-endian u2 inside the constant pool, which was read whole.
+quint16 U2At(QByteArrayView bytes, qsizetype at) { return quint16((quint8(bytes[at]) << 8) | quint8(bytes[at + 1])); }
+
+QByteArrayView Utf8At(QByteArrayView bytes, const ConstantPool& pool, quint16 index)
+{
+    if (!pool.Is(index, Utf8))
+        return {};
+    const qsizetype at = pool.offsets[index];
+    return bytes.sliced(at + 2, U2At(bytes, at));
+}
+
+// Java's modified UTF-8: each UTF-16 unit in one to three bytes, no NUL byte.
+std::optional<QString> DecodeModifiedUtf8(QByteArrayView bytes)
+{
+    QString text;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto lead = quint8(bytes[i]);
+        const int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : -1;
+        if (lead == 0 || extra < 0 || i + extra >= bytes.size())
+            return std::nullopt;
+        char16_t unit = extra == 0 ? lead : extra == 1 ? (lead & 0x1F) : (lead & 0x0F);
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = quint8(bytes[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return std::nullopt;
+            unit = char16_t((unit << 6) | (next & 0x3F));
+        }
+        text.append(QChar(unit));
+        i += extra + 1;
+    }
+    return text;
+}
+
+// "a/b/Main" to "a.b.Main"; nothing for an array or a malformed name.
+std::optional<QString> QualifiedName(const QString& internal)
+{
+    const QStringList parts = internal.split(QLatin1Char('/'));
+    for (const QString& part : parts) {
+        if (part.isEmpty() || part.contains(QLatin1Char('.')) || part.contains(QLatin1Char(';'))
+            || part.contains(QLatin1Char('[')))
+            return std::nullopt;
+    }
+    return parts.join(QLatin1Char('.'));
+}
+
+bool SkipAttributes(Reader& in)
+{
+    const quint16 count = in.U2();
+    for (int i = 0; i < count && in.Ok(); ++i) {
+        in.U2();
+        in.Skip(in.U4());
+    }
+    return in.Ok();
+}
+
+// Fields and methods share one layout; for methods, whether one is main.
+bool ReadMembers(Reader& in, QByteArrayView bytes, const ConstantPool& pool, bool* hasMain)
+{
+    const quint16 count = in.U2();
+    for (int i = 0; i < count && in.Ok(); ++i) {
+        const quint16 flags = in.U2();
+        const quint16 name = in.U2();
+        const quint16 descriptor = in.U2();
+        if (hasMain && (flags & (kPublic | kStatic)) == (kPublic | kStatic)
+            && Utf8At(bytes, pool, name) == QByteArrayView("main")
+            && Utf8At(bytes, pool, descriptor) == QByteArrayView("([Ljava/lang/String;)V"))
+            *hasMain = true;
+        if (!SkipAttributes(in))
+            return false;
+    }
+    return in.Ok();
+}
+
+}  // namespace
+
+QString ClassFileInfo::PackageName() const
+{
+    return name.left(std::max<qsizetype>(0, name.lastIndexOf(QLatin1Char('.'))));
+}
+
+QString ClassFileInfo::SimpleName() const { return name.mid(name.lastIndexOf(QLatin1Char('.')) + 1); }
+
+QString ClassFileInfo::PackagePath() const
+{
+    const QString package = PackageName();
+    return package.isEmpty() ? QString()
+                             : QString(package).replace(QLatin1Char('.'), QLatin1Char('/')) + QLatin1Char('/');
+}
+
+std::optional<ClassFileInfo> ParseClassFile(QByteArrayView bytes)
+{
+    Reader in(bytes);
+    if (in.U4() != kMagic)
+        return std::nullopt;
+    ClassFileInfo info;
+    in.U2();  // minor version
+    info.majorVersion = in.U2();
+    ConstantPool pool;
+    if (!pool.Read(in))
+        return std::nullopt;
+    in.U2();  // access flags
+    const quint16 thisClass = in.U2();
+    in.U2();               // super class
+    in.Skip(2 * in.U2());  // interfaces
+    if (!in.Ok() || !pool.Is(thisClass, Class))
+        return std::nullopt;
+    const quint16 nameIndex = U2At(bytes, pool.offsets[thisClass]);
+    if (!pool.Is(nameIndex, Utf8))
+        return std::nullopt;
+    const std::optional<QString> internal = DecodeModifiedUtf8(Utf8At(bytes, pool, nameIndex));
+    const std::optional<QString> name = internal ? QualifiedName(*internal) : std::nullopt;
+    if (!name)
+        return std::nullopt;
+    info.name = *name;
+    if (!ReadMembers(in, bytes, pool, nullptr) || !ReadMembers(in, bytes, pool, &info.hasMain) || !SkipAttributes(in)
+        || in.At() != bytes.size())
+        return std::nullopt;
+    return info;
+}
+
+std::optional<ClassFileInfo> ReadClassFile(const QString& path)
+{
+    // Only regular files: opening a fifo would wait for a writer.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxClassBytes)
+        return std::nullopt;
+    return ParseClassFile(file.read(kMaxClassBytes));
+}
+
+}  // namespace runner

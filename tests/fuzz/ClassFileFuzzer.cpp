@@ -1,0 +1,35 @@
+// Random bytes as a class file and as the start of a Java source: nothing
+// reads outside them, and a name that comes out is well formed.
+#include "runner/ClassFile.h"
+#include "runner/PackageRoot.h"
+
+#include <cstdlib>
+
+namespace {
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// Dotted names: no empty part.
+bool IsQualifiedName(const QString& name)
+{
+    return !name.isEmpty() && !name.startsWith(QLatin1Char('.')) && !name.endsWith(QLatin1Char('.'))
+           && !name.contains(QLatin1String(".."));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
+{
+    const QByteArrayView data(reinterpret_cast<const char*>(bytes), qsizetype(size));
+    if (const auto info = runner::ParseClassFile(data)) {
+        Check(IsQualifiedName(info->name) && !info->name.contains(QLatin1Char('/')));
+        Check(info->PackagePath().isEmpty() == info->PackageName().isEmpty());
+    }
+    const QString package = runner::DeclaredPackage(data);
+    Check(package.isEmpty() || IsQualifiedName(package));
+    return 0;
+}

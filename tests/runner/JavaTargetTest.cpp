@@ -1,0 +1,160 @@
+// Class files and package declarations as javac writes them, and where the
+// tools work on a file of a package.
+#include "platform/JdkLocator.h"
+#include "runner/ClassFile.h"
+#include "runner/PackageRoot.h"
+
+#include "tests/runner/RunnerTestSupport.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+CurrentFile FileAt(const QString& path)
+{
+    const QFileInfo info(path);
+    return {info.fileName(), info.completeBaseName(), info.absolutePath() + '/', info.suffix().toLower()};
+}
+
+TEST(DeclaredPackage, ReadsTheFirstDeclarationPastCommentsAnnotationsAndMarks)
+{
+    const QByteArray utf16 =
+        QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(u"/* x */package u16;"), 2 * 19);
+    const std::pair<QByteArray, const char*> cases[] = {
+        {"package a.b;\nclass X { }", "a.b"},
+        {"\xEF\xBB\xBF// head\r/* 著作権 */\tpackage  a . b /* c */ ;", "a.b"},
+        {"@Deprecated @SuppressWarnings(value = {\"(\"}) package jp.example;", "jp.example"},
+        {"package 日本.語;", "日本.語"},
+        {"// \x95\x5C\x8E\xA6 (CP932)\npackage sjis;", "sjis"},
+        {utf16, "u16"},
+        {"import a.b;\npackage c;", ""},
+        {"packages a;", ""},
+        {"package a.b", ""},
+        {"package a.;", ""},
+        {"/* package a;", ""},
+        {"@interface A { } package a;", ""},
+        {"", ""},
+    };
+    for (const auto& [source, package] : cases)
+        EXPECT_EQ(runner::DeclaredPackage(source), QString::fromUtf8(package)) << source.toStdString();
+}
+
+// A package moves the tools to its root only where the file lies in the
+// package's folders; letter case and whole folder names count.
+TEST(ResolveJavaTarget, MovesToThePackageRootOnlyWhereTheFoldersMatch)
+{
+    TempFolder dir;
+    struct Case {
+        const char* file;
+        QByteArray text;
+        QString folder, relative, className, classFile;
+        bool misplaced;
+    };
+    const Case cases[] = {
+        {"src/a/b/Main.java", "package a.b;", "", "a/b/Main.java", "a.b.Main", "a/b/Main.class", false},
+        {"src/x/Main.java", "package a.b;", "x/", "Main.java", "Main", "Main.class", true},
+        {"src/A/b/Main.java", "package a.b;", "A/b/", "Main.java", "Main", "Main.class", true},
+        {"src/ab/Main.java", "package b;", "ab/", "Main.java", "Main", "Main.class", true},
+        {"src/b/Plain.java", "class Plain { }", "b/", "Plain.java", "Plain", "Plain.class", false},
+        {"src/a/b/Tool.JAR", "package a.b;", "a/b/", "Tool.JAR", "Tool", "Tool.class", false},
+    };
+    for (const Case& c : cases) {
+        const runner::JavaTarget target = runner::ResolveJavaTarget(FileAt(dir.Write(c.file, c.text)));
+        EXPECT_EQ(QStringList({target.folder, target.file, target.className, target.classFile}),
+                  QStringList({dir.Path("src/" + c.folder), c.relative, c.className, c.classFile}))
+            << c.file;
+        EXPECT_EQ(target.misplaced, c.misplaced) << c.file;
+    }
+}
+
+class ClassFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!jdk)
+            GTEST_SKIP() << "no JDK installed";
+    }
+    // Runs javac in the folder; its messages.
+    QString Javac(const QStringList& arguments) const
+    {
+        QProcess javac;
+        javac.setWorkingDirectory(dir.Path());
+        javac.start(*jdk + "javac", QStringList{"-encoding", "UTF-8"} + arguments);
+        javac.waitForFinished(-1);
+        return QString::fromUtf8(javac.readAllStandardOutput() + javac.readAllStandardError());
+    }
+
+    const std::optional<QString> jdk = platform::FindJdk();
+    TempFolder dir;
+};
+
+TEST_F(ClassFiles, NameVersionAndMainAsJavacWritesThem)
+{
+    dir.Write("a/b/Main.java",
+              "package a.b; public class Main { public static void main(String... a) { new Object() { }; } }");
+    dir.Write("Instance.java", "public class Instance { public void main(String[] a) { } }");
+    dir.Write("Hidden.java", "class Hidden { static void main(String[] a) { } }");
+    dir.Write("Returns.java", "public class Returns { public static int main(String[] a) { return 0; } }");
+    dir.Write("日本/挨拶.java", "package 日本; public class 挨拶 { public static void main(String[] a) { } }");
+    ASSERT_EQ(Javac({"a/b/Main.java", "Instance.java", "Hidden.java", "Returns.java", "日本/挨拶.java"}), "");
+    ASSERT_EQ(Javac({"--release", "8", "-Xlint:-options", "-d", "old", "Returns.java"}), "");
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"a/b/Main.class", "a.b.Main", true},  {"a/b/Main$1.class", "a.b.Main$1", false},
+        {"Instance.class", "Instance", false}, {"Hidden.class", "Hidden", false},
+        {"Returns.class", "Returns", false},   {"日本/挨拶.class", "日本.挨拶", true}};
+    const int major = runner::ReadClassFile(dir.Path("Instance.class")).value_or(runner::ClassFileInfo{}).majorVersion;
+    EXPECT_GE(major, 55);
+    for (const auto& [file, name, hasMain] : cases) {
+        const auto info = runner::ReadClassFile(dir.Path(QString::fromUtf8(file)));
+        ASSERT_TRUE(info) << file;
+        EXPECT_EQ(std::tuple(info->name, info->hasMain, info->majorVersion),
+                  std::tuple(QString::fromUtf8(name), hasMain, major))
+            << file;
+    }
+    EXPECT_EQ(runner::ReadClassFile(dir.Path("old/Returns.class")).value_or(runner::ClassFileInfo{}).majorVersion, 52);
+    for (const QString& notAClass : {dir.Path("a/b/Main.java"), dir.Path("a"), dir.Path("missing.class")})
+        EXPECT_FALSE(runner::ReadClassFile(notAClass)) << notAClass.toStdString();
+}
+
+// Every cut of a real class file is refused, and no damaged byte reads
+// outside it (the sanitizer build checks the latter).
+TEST_F(ClassFiles, TruncatedOrDamagedBytesAreSafe)
+{
+    dir.Write("a/b/Main.java", "package a.b; public class Main { public static void main(String[] a) { } }");
+    ASSERT_EQ(Javac({"a/b/Main.java"}), "");
+    const QByteArray bytes = dir.Read("a/b/Main.class");
+    for (qsizetype size = 0; size < bytes.size(); ++size)
+        ASSERT_FALSE(runner::ParseClassFile(QByteArrayView(bytes).first(size))) << size;
+    for (qsizetype at = 0; at < bytes.size(); ++at) {
+        for (const char value : {'\0', '\xFF', '\x07'}) {
+            QByteArray damaged = bytes;
+            damaged[at] = value;
+            const auto info = runner::ParseClassFile(damaged);
+            if (info) {
+                EXPECT_FALSE(info->name.isEmpty() || info->name.contains('/')) << at;
+            }
+        }
+    }
+}
+
+// A class file runs by the name it declares: from its package root where it
+// lies in the package's folders; a copy elsewhere is misplaced, a renamed one
+// keeps its own name.
+TEST_F(ClassFiles, ClassFilesResolveByTheirDeclaredName)
+{
+    dir.Write("a/b/Main.java", "package a.b; public class Main { }");
+    ASSERT_EQ(Javac({"a/b/Main.java"}), "");
+    const QByteArray bytes = dir.Read("a/b/Main.class");
+    const std::tuple<QString, QString, bool> cases[] = {{dir.Path("a/b/Main.class"), "a.b.Main", false},
+                                                        {dir.Write("x/Main.class", bytes), "Main", true},
+                                                        {dir.Write("a/b/Other.class", bytes), "Other", false}};
+    for (const auto& [path, className, misplaced] : cases) {
+        const runner::JavaTarget target = runner::ResolveJavaTarget(FileAt(path));
+        EXPECT_EQ(std::tuple(target.className, target.misplaced), std::tuple(className, misplaced))
+            << path.toStdString();
+    }
+}
+
+}  // namespace
