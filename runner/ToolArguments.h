@@ -16,6 +16,7 @@ QString RebuildArguments(const QString& javacOptions);
 struct JavaRun {
     QString arguments;
     QString fileToTest;  // without folder: Hello.class or Tool.jar
+    QString subject;     // what java is given to run: the class Hello or the archive Tool.jar
 };
 // java runs the class named by the title, or with -jar the archive itself.
 JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, const QString& fileName,
@@ -31,6 +32,10 @@ QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileN
 // The page named after the title, in the working folder.
 QString AppletViewerArguments(const QString& title);
 
+// javadoc writes into a folder of its own beside the sources, so that its
+// pages never replace a file there (the applet page Title.html for a class
+// Title); the folder is named relative to the working folder.
+inline constexpr char kDocumentFolder[] = "doc";
 QString DocumentArguments(const QString& fileName);
 QString AllDocumentsArguments();
 

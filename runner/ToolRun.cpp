@@ -12,7 +12,7 @@
 #include <QFileInfo>
 #include <QWidget>
 
-void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, bool force)
+void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, const QString& subject, bool force)
 {
     const CurrentFile& file = m_main.File();
     const platform::ProcessSpec request = runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, file.folder);
@@ -22,12 +22,12 @@ void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, b
         return;
     }
     const QString name = QFileInfo(request.program).fileName();
-    WatchRun(run, {name + QLatin1Char(' ') + file.fileName, runner::DisplayCommandLine(request), request.program,
-                   file.folder, force});
+    WatchRun(run, {name + QLatin1Char(' ') + subject, runner::DisplayCommandLine(request), request.program, file.folder,
+                   force});
     const runner::ToolOutcome& outcome = run.Outcome();
     if (name == QLatin1String("javac") && outcome.Succeeded() && !run.HasOutput())
         m_main.ShowNotice(
-            QStringLiteral("コンパイルしました: %1（%2）").arg(file.fileName, runner::ElapsedText(outcome.elapsedMs)));
+            QStringLiteral("コンパイルしました: %1（%2）").arg(subject, runner::ElapsedText(outcome.elapsedMs)));
 }
 
 void CToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
@@ -36,7 +36,8 @@ void CToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
                       [this](const QString& path, int line) { OpenSourceAtLine(path, line); });
 }
 
-bool CToolCommands::RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen)
+bool CToolCommands::RunToolDetached(const QString& tool, const QString& arguments, const QString& subject,
+                                    bool keepOpen)
 {
     const platform::ProcessSpec request =
         runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, m_main.File().folder);
@@ -46,7 +47,7 @@ bool CToolCommands::RunToolDetached(const QString& tool, const QString& argument
     }
     const QString terminal = platform::FindTerminal(Environment());
     if (terminal.isEmpty())
-        return RunWithoutTerminal(tool, arguments);
+        return RunWithoutTerminal(tool, arguments, subject);
     const platform::ProcessSpec launch = platform::InTerminal(terminal, request, keepOpen);
     if (StartProgram(launch))
         return true;
@@ -55,14 +56,14 @@ bool CToolCommands::RunToolDetached(const QString& tool, const QString& argument
 }
 
 // Output with no window to go to would be lost: say so and capture it.
-bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& arguments)
+bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& arguments, const QString& subject)
 {
     ShowMessage(m_main.Window(),
                 QStringLiteral("端末エミュレータが見つかりません（探したもの: %1）。\n"
                                "プログラムの出力は出力ウィンドウに表示します。")
                     .arg(platform::TerminalCandidates(Environment()).join(QStringLiteral("、"))),
                 QStringLiteral("ファイルエラー"), MsgIcon::Exclamation);
-    RunCaptured(tool, arguments, true);
+    RunCaptured(tool, arguments, subject, true);
     return true;
 }
 
