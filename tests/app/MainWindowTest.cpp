@@ -1,5 +1,6 @@
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
+#include "app/CNoticeBar.h"
 #include "app/SettingsWriteReport.h"
 #include "commands/CommandIds.h"
 #include "platform/JdkLocator.h"
@@ -8,6 +9,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -150,9 +152,6 @@ TEST_F(MainWindowTest, CurrentFileSetsTitleEditsSettingsAndCommands)
     EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), m_work.Path());
     EXPECT_TRUE(w.Control(1004)->isEnabled());
     EXPECT_TRUE(ItemEnabled(w, cmd::Rebuild));
-    w.ShowNotice(QStringLiteral("コンパイルしました"));
-    w.ShowNotice(QStringLiteral("もう一度"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Hello.java - Tarnwick Ver.1.12 - もう一度")) << "notices do not pile up";
 
     w.SetCurrentFile(jar);
     EXPECT_EQ(w.File().extension, QStringLiteral("jar"));
@@ -161,6 +160,57 @@ TEST_F(MainWindowTest, CurrentFileSetsTitleEditsSettingsAndCommands)
     EXPECT_FALSE(ItemEnabled(w, cmd::Compile));
     EXPECT_TRUE(w.Control(1005)->isEnabled());
     EXPECT_TRUE(ItemEnabled(w, cmd::RunBrowser));
+}
+
+// A notice is read whole at the window's own width, in the empty strip
+// beside the extend button, short or extended: the title, the window's size
+// and every control stay as they were, and the next command takes it away.
+TEST_F(MainWindowTest, NoticesShowWholeBesideTheExtendButton)
+{
+    CMainDialog w;
+    w.OnInitDialog();
+    w.show();
+    const QString title = w.windowTitle();
+    const QSize size = w.size();
+    auto* notice = w.findChild<CNoticeBar*>();
+    ASSERT_NE(notice, nullptr);
+    const QString compiled = QStringLiteral("コンパイルしました: Slow.java（1.0 秒）");
+    const QString archive =
+        QStringLiteral("/home/user/とても長いフォルダの名前/もうひとつのフォルダ/MenuApp.jarを作成しました");
+    for (const QString& text : {compiled, archive, compiled}) {
+        w.ShowNotice(text);
+        w.ToggleExtended();
+        SCOPED_TRACE(text.toStdString());
+        const QRect place(notice->mapTo(&w, QPoint(0, 0)), notice->size());
+        EXPECT_TRUE(notice->isVisible() && w.rect().contains(place));
+        EXPECT_TRUE(notice->rect().contains(notice->TextRect()));
+        EXPECT_EQ(notice->Text(), text);
+        const QWidget* extend = w.Control(1088);
+        EXPECT_FALSE(place.intersects(QRect(extend->mapTo(&w, QPoint(0, 0)), extend->size())));
+    }
+    EXPECT_EQ(notice->height(), w.Control(1088)->height()) << "a usual notice takes one line";
+    EXPECT_EQ(w.windowTitle(), title);
+    w.ToggleExtended();
+    EXPECT_EQ(w.size(), size);
+    w.ExecuteCommand(0);  // no command: only what every command does
+    EXPECT_FALSE(notice->isVisible());
+}
+
+// Tab shows where the focus is on the flat shortcut buttons too.
+TEST_F(MainWindowTest, TabShowsTheFocusOnAShortcutButton)
+{
+    CMainDialog w;
+    w.OnInitDialog();
+    w.show();
+    w.ToggleExtended();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QWidget* options = w.Control(1100);  // the first enabled one without a file
+    const QImage plain = options->grab().toImage();
+    w.Control(1088)->setFocus();
+    QTest::keyClick(w.Control(1088), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), options);
+    EXPECT_NE(options->grab().toImage(), plain);
 }
 
 TEST_F(MainWindowTest, OpenDialogIsPresetFromTheLastFile)
