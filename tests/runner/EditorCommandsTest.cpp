@@ -55,15 +55,14 @@ TEST_F(EditorCommandsTest, EditHtmlUsesItsEditorElseTheDesktopsTextApplication)
 }
 
 // Editing and the output window's links take one editor: the options' Java
-// editor, else the desktop's application for Java sources, told the line
-// when its way is known; else the desktop's opener, without a line. The
-// default for plain text and the application chosen last to edit with are
-// not that choice.
+// editor (above), else the desktop's application for Java sources, told the
+// line when its way is known; else the desktop's opener, without a line.
+// The default for plain text and the application chosen last to edit with
+// are not that choice.
 TEST_F(EditorCommandsTest, EditingAndLinksTakeTheSameEditor)
 {
     const QString gedit = WriteScript(bin, "gedit");
     const QString myed = WriteScript(bin, "myed");
-    const QString kate = WriteScript(bin, "kate");
     commands.env.dataDirs = {root.Path("share")};
     root.Write("share/applications/gedit.desktop", "[Desktop Entry]\nExec=gedit %F\n");
     root.Write("share/applications/myed.desktop", "[Desktop Entry]\nExec=myed %f\n");
@@ -85,12 +84,7 @@ TEST_F(EditorCommandsTest, EditingAndLinksTakeTheSameEditor)
          "text/plain=gedit.desktop",
          "[EditApp]\nPath=" + bin.Path().toUtf8() + "\nFileName=myed\n",
          {},
-         {source, source}},
-        {"the options' editor",
-         "text/x-java=gedit.desktop",
-         "[AppOption]\nUseJava=true\nAppJava=" + kate.toUtf8() + "\n",
-         {{src, kate, source}, {src, kate, "-l", "7", source}},
-         {}}};
+         {source, source}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         root.Write("share/applications/mimeapps.list", "[Default Applications]\n" + c.defaults + "\n");
