@@ -1,6 +1,7 @@
 #include "app/CMainDialog.h"
 
 #include "app/CAboutDialog.h"
+#include "app/CNoticeBar.h"
 #include "commands/CommandIds.h"
 #include "dialogs/CGenerateCommands.h"
 #include "platform/Paths.h"
@@ -28,6 +29,10 @@ constexpr int kJavaDocumentButton = 1133;
 // shortcut group shows.
 constexpr int kExtendPixels = 125;
 constexpr int kReferenceFontHeight = 12;
+// The notice's strip, in dialog units: from the group boxes' left edge to
+// just before the extend button.
+constexpr int kNoticeLeft = 3;
+constexpr int kNoticeGap = 2;
 
 }  // namespace
 
@@ -46,6 +51,7 @@ CMainDialog::CMainDialog(QWidget* parent)
     m_menuBar->setFont(DialogFont());
     BuildMenu();
     ConnectButtons();
+    m_notice = new CNoticeBar(m_client);
     const QSize client = m_form.ClientSize();
     m_menuBar->setGeometry(0, 0, client.width(), m_menuBar->sizeHint().height());
     m_client->setGeometry(0, m_menuBar->height(), client.width(), client.height());
@@ -117,20 +123,13 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
     ProcessCommandLine(commandLineNames);
 }
 
-// The title comes back afterwards, unless something else changed it meanwhile.
+// The strip left of the extend button is empty in both forms.
 void CMainDialog::ShowNotice(const QString& text)
 {
-    constexpr int kNoticeMs = 5000;
-    if (!m_noticeTimer.isActive())
-        m_title = windowTitle();
-    setWindowTitle(m_title + QStringLiteral(" - ") + text);
-    m_noticeTimer.disconnect(this);
-    connect(&m_noticeTimer, &QTimer::timeout, this, [this, shown = windowTitle()] {
-        if (windowTitle() == shown)
-            setWindowTitle(m_title);
-    });
-    m_noticeTimer.setSingleShot(true);
-    m_noticeTimer.start(kNoticeMs);
+    const QRect button = m_form.Control(kExtendButton)->geometry();
+    const QRect strip(QPoint(m_form.Units().X(kNoticeLeft), button.top()),
+                      QPoint(button.left() - m_form.Units().X(kNoticeGap), button.bottom()));
+    m_notice->Show(text, strip);
 }
 
 void CMainDialog::SetClientHeight(int height)
@@ -172,6 +171,7 @@ void CMainDialog::ExecuteCommand(int id)
     const bool wasRunning = std::exchange(m_commandRunning, id != cmd::Exit);
     const auto done = qScopeGuard([this, wasRunning] { m_commandRunning = wasRunning; });
     Q_EMIT commandExecuted(id);
+    m_notice->hide();  // a note speaks of the command before
     switch (id) {
     case cmd::OpenJavaFile: ChooseJavaFile(); break;
     case cmd::ChooseJdk: ChooseJdkFolder(); break;

@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <QHash>
 #include <QKeySequence>
-#include <QTimer>
 #include <memory>
 
 class QAction;
@@ -17,6 +16,7 @@ class QKeyEvent;
 class QMenuBar;
 class CToolCommands;
 class CGenerateCommands;
+class CNoticeBar;
 
 class CMainDialog : public QDialog, public IMainContext {
     Q_OBJECT
@@ -46,7 +46,7 @@ public:
     QString JdkFolder() const override { return m_jdkFolder; }
     COptionModel& Options() override { return m_options; }
     void ExecuteCommand(int id) override;
-    // Shown in the title for a few seconds.
+    // Shown beside the extend button for a few seconds.
     void ShowNotice(const QString& text) override;
 
     bool IsExtended() const { return m_extended; }
@@ -81,13 +81,12 @@ private:
     bool m_extended = false;
     bool m_destroyed = false;
     bool m_commandRunning = false;
-    QString m_title;  // the title under a notice
-    QTimer m_noticeTimer;
     CFileUtil m_fileUtil;
     COptionModel m_options;
 
     QMenuBar* m_menuBar = nullptr;
     QWidget* m_client = nullptr;
+    CNoticeBar* m_notice = nullptr;
     CForm m_form;
     QHash<int, QAction*> m_actions;
     QList<QPair<QKeySequence, int>> m_accelerators;

@@ -88,11 +88,8 @@ QListWidget* CAppletDialog::ComponentList() const { return m_form.Get<QListWidge
 
 void CAppletDialog::OnChooseFile()
 {
-    const std::optional<ChosenFile> file = ChooseNewJavaFile(this);
-    if (!file)
+    if (!ChooseNewJavaFile(this, m_startFolder, m_form.Get<QLineEdit>(PathEdit), m_file))
         return;
-    m_file = *file;
-    m_form.Get<QLineEdit>(PathEdit)->setText(m_file.path);
     EnableControls(m_form,
                    {Generate, ImportAwtEvent, ImportAwtImage, ImportIo, ImportNet, ImportUtil, InterfaceGroup,
                     RunnableBox, SpecialGroup, DoubleBuffering, Background, Comments, OpenAfter},

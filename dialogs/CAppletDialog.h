@@ -20,6 +20,8 @@ public:
     // True after a successful generation with "生成後開く" ticked.
     bool IsOpenRequested() const { return m_openRequested; }
     QString GetPathName() const { return m_file.path; }
+    // Where 選択(S) starts: the current file's folder, when there is one.
+    void SetStartFolder(const QString& folder) { m_startFolder = folder; }
 
     // The record for the generator, read from the controls.
     AppletChoices Choices() const;
@@ -44,6 +46,7 @@ private:
     CColorSwatch m_swatch;
     QButtonGroup* m_style = nullptr;
     ChosenFile m_file;  // empty until a file is chosen
+    QString m_startFolder;
     Rgb m_backgroundColor;
     bool m_openRequested = false;
 };

@@ -100,11 +100,8 @@ bool CClassDialog::eventFilter(QObject* watched, QEvent* event)
 
 void CClassDialog::OnChooseFile()
 {
-    const std::optional<ChosenFile> file = ChooseNewJavaFile(this);
-    if (!file)
+    if (!ChooseNewJavaFile(this, m_startFolder, m_form.Get<QLineEdit>(PathEdit), m_file))
         return;
-    m_file = *file;
-    m_form.Get<QLineEdit>(PathEdit)->setText(m_file.path);
     EnableControls(m_form,
                    {Generate, ImportGroup, InterfaceGroup, SuperclassGroup, StartGroup, RunnableBox, NoSuperclass,
                     UserSuperclass, UserSuperclassEdit, WithMain, Comments, OpenAfter},

@@ -18,6 +18,8 @@ public:
     // True after a successful generation with "生成後開く" ticked.
     bool IsOpenRequested() const { return m_openRequested; }
     QString GetPathName() const { return m_file.path; }
+    // Where 選択(S) starts: the current file's folder, when there is one.
+    void SetStartFolder(const QString& folder) { m_startFolder = folder; }
 
     // The record for the generator, read from the controls.
     ClassChoices Choices() const;
@@ -44,5 +46,6 @@ private:
     CMenuTree m_menu;
     QButtonGroup* m_superclass = nullptr;
     ChosenFile m_file;  // empty until a file is chosen
+    QString m_startFolder;
     bool m_openRequested = false;
 };

@@ -27,6 +27,7 @@ void CGenerateCommands::OnMakeHtml()
 void CGenerateCommands::OnMakeApplet()
 {
     CAppletDialog dialog(m_main.Window());
+    dialog.SetStartFolder(m_main.File().folder);
     dialog.exec();
     OpenGenerated(dialog.IsOpenRequested(), dialog.GetPathName());
 }
@@ -34,6 +35,7 @@ void CGenerateCommands::OnMakeApplet()
 void CGenerateCommands::OnMakeClass()
 {
     CClassDialog dialog(m_main.Window());
+    dialog.SetStartFolder(m_main.File().folder);
     dialog.exec();
     OpenGenerated(dialog.IsOpenRequested(), dialog.GetPathName());
 }

@@ -4,27 +4,35 @@
 #include "settings/CPathParts.h"
 
 #include <QDialog>
+#include <QLineEdit>
 
-FileDialogSpec NewJavaFileSpec()
+namespace {
+
+FileDialogSpec NewJavaFileSpec(const QString& folder)
 {
     FileDialogSpec request;
     request.mode = FileDialogSpec::Mode::Save;
     request.title = QStringLiteral("Javaﾌｧｲﾙを作成");
     request.filter = QStringLiteral("javaｿｰｽﾌｧｲﾙ(*.java)|*.java|全てのﾌｧｲﾙ(*.*)|*.*||");
+    request.initialFolder = folder;
     request.proposedName = QStringLiteral("*.java");
     request.defaultSuffix = QStringLiteral("java");
     request.confirmOverwrite = true;
     return request;
 }
 
-std::optional<ChosenFile> ChooseNewJavaFile(QObject* owner)
+}  // namespace
+
+bool ChooseNewJavaFile(QDialog* owner, const QString& folder, QLineEdit* pathEdit, ChosenFile& file)
 {
-    const std::optional<QString> path = UserDialogs().ChooseFile(owner, NewJavaFileSpec());
+    const std::optional<QString> path = UserDialogs().ChooseFile(owner, NewJavaFileSpec(folder));
     if (!path || path->isEmpty())
-        return std::nullopt;
+        return false;
     CPathParts parts;
     parts.Split(*path);
-    return ChosenFile{*path, parts.GetFileName(), parts.GetFileTitle(), parts.GetFileExt()};
+    file = ChosenFile{*path, parts.GetFileName(), parts.GetFileTitle(), parts.GetFileExt()};
+    pathEdit->setText(file.path);
+    return true;
 }
 
 void GenerateJavaSource(QDialog& dialog, const QString& path, const std::function<QString()>& generate, bool openAfter,

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QDialog;
+class QLineEdit;
 
 struct ChosenFile {
     QString path;       // full path
@@ -16,9 +17,10 @@ struct ChosenFile {
     QString extension;  // java
 };
 
-FileDialogSpec NewJavaFileSpec();
-// Nothing when the user cancels.
-std::optional<ChosenFile> ChooseNewJavaFile(QObject* owner);
+// 選択(S) of the Applet and class dialogs: asks for the new source, starting
+// in folder (the current file's) when there is one, and shows the chosen
+// path in pathEdit. False, with nothing changed, when the user cancels.
+bool ChooseNewJavaFile(QDialog* owner, const QString& folder, QLineEdit* pathEdit, ChosenFile& file);
 
 // The generate command of the Applet and class dialogs: without a chosen file
 // the dialog closes as with 閉じる; otherwise the source is written (after the

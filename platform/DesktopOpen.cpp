@@ -42,9 +42,14 @@ QProcessEnvironment OpenerEnvironment(const DesktopEnvironment& env)
 
 }  // namespace
 
+std::optional<ProcessSpec> DesktopApplicationFor(const QUrl& target, const DesktopEnvironment& env)
+{
+    return DefaultApplicationFor(HandlerType(target), Argument(target), env);
+}
+
 bool OpenWithDesktop(const QUrl& target, const DesktopEnvironment& env)
 {
-    if (const auto request = DefaultApplicationFor(HandlerType(target), Argument(target), env))
+    if (const auto request = DesktopApplicationFor(target, env))
         return StartDetached(*request);
     return RunOpener(target, env);
 }

@@ -3,15 +3,20 @@
 // an honest answer: false whenever nothing will show it, so that callers can
 // fall back to other programs.
 #include "platform/DesktopEnvironment.h"
+#include "platform/Processes.h"
 
 #include <QUrl>
 #include <chrono>
+#include <optional>
 
 namespace platform {
 
 // The default application for the file's MIME type (an address: its
-// scheme's handler), started directly; else xdg-open, whose exit status is
-// waited for (see RunOpener).
+// scheme's handler), set up to open it; none when only xdg-open can tell.
+std::optional<ProcessSpec> DesktopApplicationFor(const QUrl& target, const DesktopEnvironment& env);
+
+// DesktopApplicationFor, started directly; else xdg-open, whose exit status
+// is waited for (see RunOpener).
 bool OpenWithDesktop(const QUrl& target, const DesktopEnvironment& env);
 
 // Runs xdg-open (found on env.path) for the target and waits for its exit

@@ -16,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -68,6 +70,16 @@ QString ControlObjectName(int id) { return QStringLiteral("id%1").arg(id); }
 
 namespace {
 
+// A read-only edit shows the form's own colour, not the colour of a place to
+// type, as read-only edits of the classic forms do.
+void ShowAsReadOnly(QLineEdit* edit)
+{
+    QPalette palette = edit->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Window));
+    edit->setPalette(palette);
+}
+
 QWidget* MakeEdit(const ControlTemplate& c, QWidget* host)
 {
     if (c.Has("multiline")) {
@@ -77,15 +89,44 @@ QWidget* MakeEdit(const ControlTemplate& c, QWidget* host)
     }
     auto* edit = new QLineEdit(host);
     edit->setReadOnly(c.Has("readonly"));
+    if (c.Has("readonly"))
+        ShowAsReadOnly(edit);
     edit->setFrame(!c.Has("noborder"));
     if (c.Has("noborder"))
         edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
     return edit;
 }
 
+// The styles draw no focus frame on a flat button (it has no bevel to put
+// one on), so Tab would move through the shortcut buttons unseen: the
+// button draws the style's own frame while it has the keyboard focus.
+class FlatButton final : public QPushButton {
+public:
+    FlatButton(const QString& text, QWidget* parent)
+        : QPushButton(text, parent)
+    {
+        setFlat(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPushButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStyleOptionButton button;
+        initStyleOption(&button);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);  // the style shows it only after keyboard use
+        frame.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &button, this);
+        frame.backgroundColor = palette().color(QPalette::Button);
+        QStylePainter(this).drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
+};
+
 QWidget* MakeButton(const ControlTemplate& c, QWidget* host)
 {
-    auto* button = new QPushButton(c.text, host);
+    auto* button = c.kind == QLatin1String("flatbutton") ? new FlatButton(c.text, host) : new QPushButton(c.text, host);
     button->setDefault(c.Has("default"));
     button->setAutoDefault(c.Has("default"));
     return button;
@@ -118,13 +159,8 @@ QWidget* MakeControl(const ControlTemplate& c, QWidget* host)
         return new QLabel(c.text, host);
     if (k == QLatin1String("edit"))
         return MakeEdit(c, host);
-    if (k == QLatin1String("button"))
+    if (k == QLatin1String("button") || k == QLatin1String("flatbutton"))
         return MakeButton(c, host);
-    if (k == QLatin1String("flatbutton")) {
-        auto* button = static_cast<QPushButton*>(MakeButton(c, host));
-        button->setFlat(true);
-        return button;
-    }
     if (k == QLatin1String("check"))
         return new QCheckBox(c.text, host);
     if (k == QLatin1String("radio"))

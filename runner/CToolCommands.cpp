@@ -10,6 +10,7 @@
 #include "settings/CFileUtil.h"
 #include "settings/COptionModel.h"
 
+#include <QFileInfo>
 #include <QWidget>
 
 namespace {
@@ -27,8 +28,8 @@ void CToolCommands::OnCompile()
         return;
     const runner::JavaTarget target = runner::ResolveJavaTarget(file);
     RunCaptured(QStringLiteral("javac.exe"),
-                AppletApiOptions() + runner::CompileArguments(m_main.Options().GetJavacOptions(), target.file), false,
-                target.folder);
+                AppletApiOptions() + runner::CompileArguments(m_main.Options().GetJavacOptions(), target.file),
+                target.file, false, target.folder);
 }
 
 void CToolCommands::OnRebuild()
@@ -36,7 +37,7 @@ void CToolCommands::OnRebuild()
     const runner::JavaTarget target = runner::ResolveJavaTarget(m_main.File());
     RunCaptured(QStringLiteral("javac.exe"),
                 AppletApiOptions() + runner::RebuildArguments(m_main.Options().GetJavacOptions(), target.PackagePath()),
-                false, target.folder);
+                target.PackagePath() + QStringLiteral("*.java"), false, target.folder);
 }
 
 // A class of a package runs from the package root by its qualified name; a
@@ -54,11 +55,11 @@ void CToolCommands::OnRunJava()
         return;
     const QString java = QStringLiteral("java.exe");
     if (options.IsKeepDosPrompt())
-        RunToolDetached(java, run.arguments, true, target.folder);
+        RunToolDetached(java, run.arguments, run.subject, true, target.folder);
     else if (options.IsCaptureOutput())
-        RunCaptured(java, run.arguments, true, target.folder);
+        RunCaptured(java, run.arguments, run.subject, true, target.folder);
     else
-        RunToolDetached(java, run.arguments, false, target.folder);
+        RunToolDetached(java, run.arguments, run.subject, false, target.folder);
 }
 
 // A JDK without appletviewer gets Tarnwick's own viewer, run by its java.
@@ -69,23 +70,24 @@ void CToolCommands::OnRunAppletViewer()
     const QString viewerJar = platform::AppletViewerJar();
     if (ownViewer && !CFileUtil::FileExists(viewerJar))
         return ReportMissingOwnViewer(viewerJar);
-    const CurrentFile& file = m_main.File();
-    const QString page = file.title + QStringLiteral(".html");
-    if (!CheckExists(file.folder + page))
+    const QString page = ExistingPage();
+    if (page.isEmpty())
         return;
+    const QString title = m_main.File().title;
+    const QString pageName = QFileInfo(page).fileName();
     if (ownViewer)
         RunWindowedTool(QStringLiteral("java.exe"),
-                        runner::OwnAppletViewerArguments(viewerJar, AppletApiOptions(), file.title));
+                        runner::OwnAppletViewerArguments(viewerJar, AppletApiOptions(), title), pageName);
     else
-        RunWindowedTool(viewer, runner::AppletViewerArguments(file.title));
+        RunWindowedTool(viewer, runner::AppletViewerArguments(title), pageName);
 }
 
 // A viewer shows its own windows and messages: without a terminal it starts
 // on its own rather than captured, so the main window stays free.
-void CToolCommands::RunWindowedTool(const QString& tool, const QString& arguments)
+void CToolCommands::RunWindowedTool(const QString& tool, const QString& arguments, const QString& subject)
 {
     if (!platform::FindTerminal(Environment()).isEmpty()) {
-        RunToolDetached(tool, arguments);
+        RunToolDetached(tool, arguments, subject);
         return;
     }
     const platform::ProcessSpec request =
@@ -96,26 +98,30 @@ void CToolCommands::RunWindowedTool(const QString& tool, const QString& argument
 
 void CToolCommands::OnRunBrowser()
 {
-    const CurrentFile& file = m_main.File();
-    const QString page = file.folder + file.title + QStringLiteral(".html");
-    if (!CheckExists(page))
+    const QString page = ExistingPage();
+    if (page.isEmpty())
         return;
     QString browser;
-    const bool opened =
-        m_main.Options().GetAppletBrowser(browser) ? StartProgram({browser, {page}, file.folder}) : OpenDocument(page);
+    const bool opened = m_main.Options().GetAppletBrowser(browser)
+                            ? StartProgram({browser, {page}, m_main.File().folder})
+                            : OpenDocument(page);
     if (!opened)
         ReportCannotOpen(page);
 }
 
 void CToolCommands::OnMakeDocument()
 {
-    RunToolDetached(QStringLiteral("javadoc.exe"),
-                    AppletApiOptions() + runner::DocumentArguments(m_main.File().fileName));
+    const QString fileName = m_main.File().fileName;
+    RunJavadoc(runner::DocumentArguments(fileName), fileName);
 }
 
-void CToolCommands::OnMakeAllDocuments()
+void CToolCommands::OnMakeAllDocuments() { RunJavadoc(runner::AllDocumentsArguments(), QStringLiteral("*.java")); }
+
+void CToolCommands::RunJavadoc(const QString& arguments, const QString& subject)
 {
-    RunToolDetached(QStringLiteral("javadoc.exe"), AppletApiOptions() + runner::AllDocumentsArguments());
+    if (RunToolDetached(QStringLiteral("javadoc.exe"), AppletApiOptions() + arguments, subject))
+        m_main.ShowNotice(QStringLiteral("ドキュメントの出力先: %1%2/")
+                              .arg(m_main.File().folder, QLatin1String(runner::kDocumentFolder)));
 }
 
 void CToolCommands::OnJavah()
@@ -130,7 +136,8 @@ void CToolCommands::OnJavah()
     }
     if (!EnsureClassFile())
         return;
-    RunCaptured(javah, runner::ClassToolArguments(m_main.Options().GetJavahOptions(), m_main.File().title), false);
+    const QString title = m_main.File().title;
+    RunCaptured(javah, runner::ClassToolArguments(m_main.Options().GetJavahOptions(), title), title, false);
 }
 
 void CToolCommands::OnRmic()
@@ -140,7 +147,8 @@ void CToolCommands::OnRmic()
         return ReportMissingTool(rmic);
     if (!EnsureClassFile())
         return;
-    RunCaptured(rmic, runner::ClassToolArguments(m_main.Options().GetRmicOptions(), m_main.File().title), false);
+    const QString title = m_main.File().title;
+    RunCaptured(rmic, runner::ClassToolArguments(m_main.Options().GetRmicOptions(), title), title, false);
 }
 
 void CToolCommands::MakeHeaderWithJavac()
@@ -149,7 +157,7 @@ void CToolCommands::MakeHeaderWithJavac()
     if (!CheckExists(file.folder + file.fileName))
         return;
     RunCaptured(QStringLiteral("javac.exe"), runner::HeaderByJavacArguments(m_main.Options().Stored(), file.fileName),
-                false);
+                file.fileName, false);
 }
 
 bool CToolCommands::EnsureClassFile()
@@ -178,6 +186,13 @@ QString CToolCommands::AppletApiOptions() const
     if (!platform::LacksAppletApi(m_main.JdkFolder()) || !CFileUtil::FileExists(apiJar))
         return {};
     return runner::AppletApiOptions(apiJar);
+}
+
+QString CToolCommands::ExistingPage()
+{
+    const CurrentFile& file = m_main.File();
+    const QString page = file.folder + file.title + QStringLiteral(".html");
+    return CheckExists(page) ? page : QString();
 }
 
 bool CToolCommands::HasTool(const QString& classicTool) const { return platform::IsStartable(ToolPath(classicTool)); }

@@ -34,8 +34,10 @@ public:
 
     void OnOptions();
 
-    // Opens a source file at a line in the user's Java editor (a link of the
-    // output window); an editor that cannot be told the line opens the file.
+    // Opens a source file in the editor that editing uses, told the line
+    // (from 1) when the editor's way of taking it is known; line 0, or an
+    // editor that cannot be told, opens the file alone. Links of the output
+    // window come here.
     void OpenSourceAtLine(const QString& path, int line);
 
     using RunView = runner::RunView;
@@ -50,20 +52,32 @@ protected:
     virtual platform::DesktopEnvironment Environment() const;
 
 private:
-    // The captured form: the output window follows the run; a program run
+    // The captured form: the output window follows the run, titled with the
+    // tool and its subject (the file or class given to it); a program run
     // (force) always shows it and takes input. Tools run in folder, by
     // default the current file's.
-    void RunCaptured(const QString& tool, const QString& arguments, bool force, const QString& folder = {});
-    std::optional<platform::ProcessSpec> SourceEditor(const QString& path) const;
+    void RunCaptured(const QString& tool, const QString& arguments, const QString& subject, bool force,
+                     const QString& folder = {});
     // The detached form: in a console window of its own, not waited for.
-    bool RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen = false,
+    bool RunToolDetached(const QString& tool, const QString& arguments, const QString& subject, bool keepOpen = false,
                          const QString& folder = {});
     // Without a terminal: a message, then the captured form.
-    bool RunWithoutTerminal(const QString& tool, const QString& arguments, const QString& folder);
+    bool RunWithoutTerminal(const QString& tool, const QString& arguments, const QString& subject,
+                            const QString& folder);
     QString RunFolder(const QString& folder) const;
     // A tool with windows of its own: in a terminal when there is one, else
     // started directly.
-    void RunWindowedTool(const QString& tool, const QString& arguments);
+    void RunWindowedTool(const QString& tool, const QString& arguments, const QString& subject);
+    // javadoc into its own folder beside the sources; a notice names it.
+    void RunJavadoc(const QString& arguments, const QString& subject);
+
+    // The program that edits a source: the options' Java editor, else the
+    // desktop's application for its type; none when only the desktop's
+    // opener knows.
+    std::optional<platform::ProcessSpec> SourceEditor(const QString& path) const;
+    // The page named after the current file, beside it; empty after the
+    // missing-file message.
+    QString ExistingPage();
 
     // javah and rmic need the class file: a missing one is compiled from the
     // source first, and reported when it is still missing.
@@ -74,7 +88,9 @@ private:
     QString AppletApiOptions() const;
     void MakeHeaderWithJavac();
 
-    bool StartTextEditor(const QString& path, bool preferTextDefault);
+    // The desktop's application for plain text (when asked), else $VISUAL
+    // or $EDITOR in a terminal, else an installed text editor.
+    std::optional<platform::ProcessSpec> TextEditor(const QString& path, bool preferTextDefault) const;
 
     // Messages: false when the file is missing (and the message was shown).
     bool CheckExists(const QString& path, const QString& shownName = {});

@@ -2,6 +2,7 @@
 // help page and the Java documentation. None of them waits.
 #include "runner/CToolCommands.h"
 
+#include "platform/CommandLine.h"
 #include "platform/DesktopOpen.h"
 #include "platform/EditorLines.h"
 #include "platform/Paths.h"
@@ -42,13 +43,8 @@ void CToolCommands::OnEditSource()
 {
     const CurrentFile& file = m_main.File();
     const QString path = file.folder + file.fileName;
-    if (!CheckExists(path))
-        return;
-    QString editor;
-    const bool started =
-        m_main.Options().GetJavaEditor(editor) ? StartProgram({editor, {path}, file.folder}) : OpenDocument(path);
-    if (!started && !StartTextEditor(path, false))
-        ReportCannotOpen(path);
+    if (CheckExists(path))
+        OpenSourceAtLine(path, 0);
 }
 
 void CToolCommands::OnEditSourceWith()
@@ -66,23 +62,22 @@ void CToolCommands::OnEditSourceWith()
     const QFileInfo info(*chosen);
     settings.WriteString(kEditApp, QStringLiteral("FileName"), info.fileName());
     settings.WriteString(kEditApp, QStringLiteral("Path"), platform::WithTrailingSeparator(info.path()));
-    if (!StartProgram({*chosen, {file.fileName}, file.folder}))
+    if (!StartProgram({*chosen, {platform::AsFileArgument(file.fileName)}, file.folder}))
         ReportStartFailure(*chosen);
 }
 
 void CToolCommands::OnEditHtml()
 {
-    const CurrentFile& file = m_main.File();
-    const QString page = file.folder + file.title + QStringLiteral(".html");
-    if (!CheckExists(page))
+    const QString page = ExistingPage();
+    if (page.isEmpty())
         return;
     QString editor;
     if (m_main.Options().GetHtmlEditor(editor)) {
-        if (!StartProgram({editor, {page}, file.folder}))
+        if (!StartProgram({editor, {page}, m_main.File().folder}))
             ReportStartFailure(editor);
         return;
     }
-    if (!StartTextEditor(page, true))
+    if (const auto textEditor = TextEditor(page, true); !textEditor || !StartProgram(*textEditor))
         ReportCannotOpen(page);
 }
 
@@ -100,9 +95,7 @@ void CToolCommands::OnJavaDocument()
         ReportCannotOpen(document);
 }
 
-// The desktop's application for plain text (when asked), else $VISUAL or
-// $EDITOR in a terminal, else an installed text editor.
-bool CToolCommands::StartTextEditor(const QString& path, bool preferTextDefault)
+std::optional<platform::ProcessSpec> CToolCommands::TextEditor(const QString& path, bool preferTextDefault) const
 {
     const platform::DesktopEnvironment env = Environment();
     std::optional<platform::ProcessSpec> request;
@@ -110,41 +103,36 @@ bool CToolCommands::StartTextEditor(const QString& path, bool preferTextDefault)
         request = platform::DefaultApplicationFor(QStringLiteral("text/plain"), path, env);
     if (!request)
         request = platform::FallbackEditor(path, env);
-    if (!request)
-        return false;
-    request->workingFolder = m_main.File().folder;
-    return StartProgram(*request);
+    if (request)
+        request->workingFolder = m_main.File().folder;
+    return request;
 }
 
+// Editing and the links of the output window take the same editor; when only
+// the desktop's opener knows it, the file opens without the line.
 void CToolCommands::OpenSourceAtLine(const QString& path, int line)
 {
-    if (const std::optional<platform::ProcessSpec> editor = SourceEditor(path);
-        editor && StartProgram(platform::AtLine(*editor, path, line)))
+    const auto atLine = [&](const platform::ProcessSpec& editor) {
+        return line > 0 ? platform::AtLine(editor, path, line) : editor;
+    };
+    if (const auto editor = SourceEditor(path)) {
+        if (StartProgram(atLine(*editor)))
+            return;
+    } else if (OpenDocument(path)) {
         return;
-    if (!OpenDocument(path))
+    }
+    if (const auto fallback = TextEditor(path, false); !fallback || !StartProgram(atLine(*fallback)))
         ReportCannotOpen(path);
 }
 
-// The Java editor of the options, else the application chosen last to edit
-// with, else the desktop's application for Java or plain text, else a text editor.
 std::optional<platform::ProcessSpec> CToolCommands::SourceEditor(const QString& path) const
 {
     const QString folder = m_main.File().folder;
     QString editor;
     if (m_main.Options().GetJavaEditor(editor))
         return platform::ProcessSpec{editor, {path}, folder};
-    const CSettingFile settings;
-    const QString chosen = settings.GetString(kEditApp, QStringLiteral("FileName"), {});
-    const QString application = settings.GetString(kEditApp, QStringLiteral("Path"), {}) + chosen;
-    if (!chosen.isEmpty() && platform::IsStartable(application))
-        return platform::ProcessSpec{application, {path}, folder};
-    const platform::DesktopEnvironment env = Environment();
     std::optional<platform::ProcessSpec> request =
-        platform::DefaultApplicationFor(QStringLiteral("text/x-java"), path, env);
-    if (!request)
-        request = platform::DefaultApplicationFor(QStringLiteral("text/plain"), path, env);
-    if (!request)
-        request = platform::FallbackEditor(path, env);
+        platform::DesktopApplicationFor(QUrl::fromLocalFile(path), Environment());
     if (request)
         request->workingFolder = folder;
     return request;

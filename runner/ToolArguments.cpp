@@ -34,10 +34,11 @@ JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, co
     // The archive goes by its own name: on a case-sensitive file system
     // Tool.JAR is not Tool.jar.
     if (extension == QLatin1String("jar")) {
-        run.fileToTest = target.file;
+        run.fileToTest = run.subject = target.file;
         run.arguments = javaOptions + QStringLiteral("-jar ") + QuotedFile(target.file) + QLatin1Char(' ');
     } else {
         run.fileToTest = target.classFile;
+        run.subject = target.className;
         run.arguments = javaOptions + Quoted(target.className);
     }
     run.arguments += QLatin1Char(' ') + javaArgs;
@@ -56,8 +57,11 @@ QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileN
 
 QString AppletViewerArguments(const QString& title) { return QuotedFile(title + QStringLiteral(".html")); }
 
-QString DocumentArguments(const QString& fileName) { return QuotedFile(fileName); }
+QString DocumentArguments(const QString& fileName)
+{
+    return QStringLiteral("-d %1 ").arg(QLatin1String(kDocumentFolder)) + QuotedFile(fileName);
+}
 
-QString AllDocumentsArguments() { return kJavaWildcard; }
+QString AllDocumentsArguments() { return DocumentArguments(kJavaWildcard); }
 
 }  // namespace runner

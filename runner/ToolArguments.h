@@ -19,6 +19,7 @@ QString RebuildArguments(const QString& javacOptions, const QString& packagePath
 struct JavaRun {
     QString arguments;
     QString fileToTest;  // relative to the target's folder: Hello.class, a/b/Hello.class or Tool.jar
+    QString subject;     // what java is given to run: the class a.b.Hello or the archive Tool.jar
 };
 // java runs the target's class, or with -jar the archive itself.
 JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, const QString& extension,
@@ -34,6 +35,10 @@ QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileN
 // The page named after the title, in the working folder.
 QString AppletViewerArguments(const QString& title);
 
+// javadoc writes into a folder of its own beside the sources, so that its
+// pages never replace a file there (the applet page Title.html for a class
+// Title); the folder is named relative to the working folder.
+inline constexpr char kDocumentFolder[] = "doc";
 QString DocumentArguments(const QString& fileName);
 QString AllDocumentsArguments();
 

@@ -17,9 +17,9 @@ QString CToolCommands::RunFolder(const QString& folder) const
     return folder.isEmpty() ? m_main.File().folder : folder;
 }
 
-void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, bool force, const QString& folder)
+void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, const QString& subject, bool force,
+                                const QString& folder)
 {
-    const CurrentFile& file = m_main.File();
     const platform::ProcessSpec request =
         runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, RunFolder(folder));
     runner::RunningTool run;
@@ -28,12 +28,12 @@ void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, b
         return;
     }
     const QString name = QFileInfo(request.program).fileName();
-    WatchRun(run, {name + QLatin1Char(' ') + file.fileName, runner::DisplayCommandLine(request), request.program,
+    WatchRun(run, {name + QLatin1Char(' ') + subject, runner::DisplayCommandLine(request), request.program,
                    request.workingFolder, force});
     const runner::ToolOutcome& outcome = run.Outcome();
     if (name == QLatin1String("javac") && outcome.Succeeded() && !run.HasOutput())
         m_main.ShowNotice(
-            QStringLiteral("コンパイルしました: %1（%2）").arg(file.fileName, runner::ElapsedText(outcome.elapsedMs)));
+            QStringLiteral("コンパイルしました: %1（%2）").arg(subject, runner::ElapsedText(outcome.elapsedMs)));
 }
 
 void CToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
@@ -42,7 +42,8 @@ void CToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
                       [this](const QString& path, int line) { OpenSourceAtLine(path, line); });
 }
 
-bool CToolCommands::RunToolDetached(const QString& tool, const QString& arguments, bool keepOpen, const QString& folder)
+bool CToolCommands::RunToolDetached(const QString& tool, const QString& arguments, const QString& subject,
+                                    bool keepOpen, const QString& folder)
 {
     const platform::ProcessSpec request =
         runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, RunFolder(folder));
@@ -52,7 +53,7 @@ bool CToolCommands::RunToolDetached(const QString& tool, const QString& argument
     }
     const QString terminal = platform::FindTerminal(Environment());
     if (terminal.isEmpty())
-        return RunWithoutTerminal(tool, arguments, folder);
+        return RunWithoutTerminal(tool, arguments, subject, folder);
     const platform::ProcessSpec launch = platform::InTerminal(terminal, request, keepOpen);
     if (StartProgram(launch))
         return true;
@@ -61,14 +62,15 @@ bool CToolCommands::RunToolDetached(const QString& tool, const QString& argument
 }
 
 // Output with no window to go to would be lost: say so and capture it.
-bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& arguments, const QString& folder)
+bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& arguments, const QString& subject,
+                                       const QString& folder)
 {
     ShowMessage(m_main.Window(),
                 QStringLiteral("端末エミュレータが見つかりません（探したもの: %1）。\n"
                                "プログラムの出力は出力ウィンドウに表示します。")
                     .arg(platform::TerminalCandidates(Environment()).join(QStringLiteral("、"))),
                 QStringLiteral("ファイルエラー"), MsgIcon::Exclamation);
-    RunCaptured(tool, arguments, true, folder);
+    RunCaptured(tool, arguments, subject, true, folder);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
+#include "app/CNoticeBar.h"
 #include "app/SettingsWriteReport.h"
 #include "commands/CommandIds.h"
 #include "platform/JdkLocator.h"
@@ -8,6 +9,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -90,12 +92,9 @@ TEST_F(MainWindowTest, FirstStartFindsTheJdkAndStartsShort)
     EXPECT_EQ(w.JdkFolder(), JdkBin());
     EXPECT_EQ(Ini("JDK", "Path"), m_jdk.Path(QStringLiteral("jdk/bin")));
     EXPECT_TRUE(m_dialogs.messages.empty());
-    for (int button : {1004, 1005, 1006, 1007, 1008, 1046})
-        EXPECT_FALSE(w.Control(button)->isEnabled()) << button;
-    for (int item : {cmd::Compile, cmd::RunJava, cmd::MakeHtml, cmd::EditSource})
-        EXPECT_FALSE(ItemEnabled(w, item)) << item;
-    for (int item : {cmd::OpenJavaFile, cmd::ChooseJdk, cmd::MakeApplet, cmd::MakeClass, cmd::MakeJar, cmd::About})
-        EXPECT_TRUE(ItemEnabled(w, item)) << item;
+    // Buttons and menu items follow the state table (tested on its own).
+    EXPECT_FALSE(w.Control(1046)->isEnabled() || ItemEnabled(w, cmd::EditSource));
+    EXPECT_TRUE(w.Control(1012)->isEnabled() && ItemEnabled(w, cmd::MakeApplet));
 }
 
 // The question says what was looked for, where, and how to install a JDK;
@@ -179,18 +178,58 @@ TEST_F(MainWindowTest, CurrentFileSetsTitleEditsSettingsAndCommands)
     EXPECT_EQ(Ini("JavaFile", "Path"), m_work.Path());
     EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), m_work.Path());
     EXPECT_TRUE(w.Control(1004)->isEnabled());
-    EXPECT_TRUE(ItemEnabled(w, cmd::Rebuild));
-    w.ShowNotice(QStringLiteral("コンパイルしました"));
-    w.ShowNotice(QStringLiteral("もう一度"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Hello.java - Tarnwick Ver.1.12 - もう一度")) << "notices do not pile up";
 
-    w.SetCurrentFile(jar);
-    EXPECT_EQ(w.File().extension, QStringLiteral("jar"));
-    EXPECT_EQ(w.File().title, QStringLiteral("Tool"));
-    EXPECT_FALSE(w.Control(1004)->isEnabled());
-    EXPECT_FALSE(ItemEnabled(w, cmd::Compile));
-    EXPECT_TRUE(w.Control(1005)->isEnabled());
-    EXPECT_TRUE(ItemEnabled(w, cmd::RunBrowser));
+    w.SetCurrentFile(jar);  // the extension decides the commands (table tested on its own)
+    EXPECT_EQ(w.File().extension + w.File().title, QStringLiteral("jarTool"));
+    EXPECT_FALSE(w.Control(1004)->isEnabled() || ItemEnabled(w, cmd::Compile));
+}
+
+// A notice is read whole at the window's width, short or extended, in the
+// empty strip beside the extend button: the title and the window's size
+// stay, and the next command takes it away.
+TEST_F(MainWindowTest, NoticesShowWholeBesideTheExtendButton)
+{
+    CMainDialog w;
+    w.OnInitDialog();
+    w.show();
+    const QString title = w.windowTitle();
+    const QSize size = w.size();
+    auto* notice = w.findChild<CNoticeBar*>();
+    ASSERT_NE(notice, nullptr);
+    const QString compiled = QStringLiteral("コンパイルしました: Slow.java（1.0 秒）");
+    for (const QString& text :
+         {compiled, QStringLiteral("/home/user/とても長いフォルダの名前/もうひとつのフォルダ/App.jarを作成しました")}) {
+        SCOPED_TRACE(text.toStdString());
+        w.ShowNotice(text);
+        w.ToggleExtended();
+        EXPECT_TRUE(notice->isVisible() && notice->Text() == text);
+        EXPECT_TRUE(notice->parentWidget()->rect().contains(notice->geometry()));
+        EXPECT_TRUE(notice->rect().contains(notice->TextRect()));
+        EXPECT_FALSE(notice->geometry().intersects(w.Control(1088)->geometry()));
+        if (text == compiled) {
+            EXPECT_EQ(notice->height(), w.Control(1088)->height()) << "a usual notice takes one line";
+        }
+    }
+    EXPECT_EQ(std::pair(w.windowTitle(), w.size()), std::pair(title, size));
+    w.ExecuteCommand(0);  // no command: only what every command does
+    EXPECT_FALSE(notice->isVisible());
+}
+
+// Tab shows where the focus is on the flat shortcut buttons too.
+TEST_F(MainWindowTest, TabShowsTheFocusOnAShortcutButton)
+{
+    CMainDialog w;
+    w.OnInitDialog();
+    w.show();
+    w.ToggleExtended();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QWidget* options = w.Control(1100);  // the first enabled one without a file
+    const QImage plain = options->grab().toImage();
+    w.Control(1088)->setFocus();
+    QTest::keyClick(w.Control(1088), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), options);
+    EXPECT_NE(options->grab().toImage(), plain);
 }
 
 TEST_F(MainWindowTest, OpenDialogIsPresetFromTheLastFile)

@@ -100,7 +100,8 @@ TEST_F(AppletCommandsTest, PatchOptionsOnlyWhereTheJdkLacksTheAppletApi)
         commands.OnMakeAllDocuments();
         commands.OnRunAppletViewer();
         ASSERT_EQ(commands.started.size(), 3);
-        const QStringList javadoc = QStringList{src, main.jdk + "javadoc"} + c.added + QStringList{"Hello.java"};
+        const QStringList javadoc =
+            QStringList{src, main.jdk + "javadoc"} + c.added + QStringList{"-d", "doc", "Hello.java"};
         EXPECT_EQ(commands.started[0], javadoc);
         EXPECT_EQ(commands.started[1], javadoc);
         const QStringList viewer = c.appletViewer

@@ -218,10 +218,10 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
     process.setWorkingDirectory(javadoc.takeFirst());
     process.setProcessChannelMode(QProcess::MergedChannels);
     const QString program = javadoc.takeFirst();
-    process.start(program, QStringList{"-quiet", "-d", root.Path("doc")} + javadoc);
+    process.start(program, QStringList{"-quiet"} + javadoc);
     ASSERT_TRUE(process.waitForFinished(kViewerTimeoutMs));
     EXPECT_EQ(process.exitCode(), 0) << process.readAll().toStdString();
-    EXPECT_TRUE(root.Exists("doc/Hello.html"));
+    EXPECT_TRUE(root.Exists("my src/doc/Hello.html"));
 }
 
 // Every PARAM of a generated page reaches getParameter, names without regard

@@ -1,4 +1,6 @@
 #include "commands/IMainContext.h"
+#include "dialogs/CAppletDialog.h"
+#include "dialogs/CClassDialog.h"
 #include "dialogs/CGenerateCommands.h"
 #include "settings/COptionModel.h"
 #include "tests/dialogs/DialogTestSupport.h"
@@ -65,6 +67,35 @@ TEST_F(GenerateCommands, HtmlPageIsPresetFromTheCurrentFile)
     EXPECT_TRUE(page.contains("<applet code = \"Hello.class\" width = \"400\" height = \"300\">\r\n"))
         << page.toStdString();
     EXPECT_TRUE(calls.isEmpty());
+}
+
+// 選択(S) starts in the current file's folder, when there is one.
+TEST_F(GenerateCommands, FileChoiceStartsInTheCurrentFilesFolder)
+{
+    Run(&CGenerateCommands::OnMakeApplet, {1013});
+    file = CurrentFile{"Hello.java", "Hello", folder.Path("src/"), "java"};
+    Run(&CGenerateCommands::OnMakeApplet, {1013});
+    Run(&CGenerateCommands::OnMakeClass, {1056});
+    QStringList folders;
+    for (const FileDialogSpec& request : user.fileRequests)
+        folders << request.initialFolder;
+    EXPECT_EQ(folders, (QStringList{"", folder.Path("src/"), folder.Path("src/")}));
+}
+
+// The path edits that 選択(S) fills take no typing, and look so: they show
+// the form's colour, not an input's.
+TEST(GeneratorDialogs, ReadOnlyEditsShowTheFormsColour)
+{
+    DialogUnderTest<CAppletDialog, 130> applet;
+    DialogUnderTest<CClassDialog, 133> classes;
+    const auto inside = [](QWidget* edit) {
+        return edit->grab().toImage().pixelColor(edit->width() - 4, edit->height() / 2);
+    };
+    const QColor form = classes.dialog.palette().color(QPalette::Window);
+    EXPECT_EQ(inside(applet.C(1014)), form);
+    EXPECT_EQ(inside(classes.C(1057)), form);
+    classes.Choose(1056);
+    EXPECT_NE(inside(classes.C(1081)), form) << "the superclass name is typed: an input's colour";
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ class RecordingCommands : public CToolCommands {
 public:
     using CToolCommands::CToolCommands;
 
-    QStringList shown;  // the text of each run whose window would show
+    QStringList shown;   // the text of each run whose window would show
+    QStringList titles;  // the title of each captured run's window
     QList<runner::ToolOutcome> outcomes;
     QStringList input;           // lines for the next captured run, then its input ends
     bool live = false;           // runs show the real output window
@@ -63,6 +64,7 @@ public:
 protected:
     void WatchRun(runner::RunningTool& run, const RunView& view) override
     {
+        titles << view.title;
         if (live)
             return CToolCommands::WatchRun(run, view);
         QString text;

@@ -54,6 +54,51 @@ TEST_F(EditorCommandsTest, EditHtmlUsesItsEditorElseTheDesktopsTextApplication)
                                   {src, editor, page}}));
 }
 
+// Editing and the output window's links take one editor: the options' Java
+// editor (above), else the desktop's application for Java sources, told the
+// line when its way is known; else the desktop's opener, without a line.
+// The default for plain text and the application chosen last to edit with
+// are not that choice.
+TEST_F(EditorCommandsTest, EditingAndLinksTakeTheSameEditor)
+{
+    const QString gedit = WriteScript(bin, "gedit");
+    const QString myed = WriteScript(bin, "myed");
+    commands.env.dataDirs = {root.Path("share")};
+    root.Write("share/applications/gedit.desktop", "[Desktop Entry]\nExec=gedit %F\n");
+    root.Write("share/applications/myed.desktop", "[Desktop Entry]\nExec=myed %f\n");
+    struct Case {
+        const char* name;
+        QByteArray defaults;  // of the desktop
+        QByteArray ini;
+        QList<QStringList> started;  // editing, then the link to line 7
+        QStringList opened;
+    };
+    const Case cases[] = {
+        {"desktop editor", "text/x-java=gedit.desktop", "", {{src, gedit, source}, {src, gedit, "+7", source}}, {}},
+        {"editor without a known line form",
+         "text/x-java=myed.desktop",
+         "",
+         {{src, myed, source}, {src, myed, source}},
+         {}},
+        {"only the opener knows",
+         "text/plain=gedit.desktop",
+         "[EditApp]\nPath=" + bin.Path().toUtf8() + "\nFileName=myed\n",
+         {},
+         {source, source}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        root.Write("share/applications/mimeapps.list", "[Default Applications]\n" + c.defaults + "\n");
+        Options(c.ini);
+        commands.started.clear();
+        commands.opened.clear();
+        commands.OnEditSource();
+        commands.OpenSourceAtLine(source, 7);
+        EXPECT_EQ(commands.started, c.started);
+        EXPECT_EQ(commands.opened, c.opened);
+    }
+}
+
+// A name like an option reaches the chosen application as a file.
 TEST_F(EditorCommandsTest, OtherApplicationIsRememberedUnderEditApp)
 {
     const QString chosen = root.Path("tools/ed/ed");
@@ -61,13 +106,16 @@ TEST_F(EditorCommandsTest, OtherApplicationIsRememberedUnderEditApp)
     commands.OnEditSourceWith();
     const QByteArray stored = settings.IniBytes();
     commands.OnEditSourceWith();  // cancelled
-    ASSERT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_EQ(settings.IniBytes(), stored) << "cancel writes nothing";
+    main.SetCurrentFile(Src("-x.java"));
+    dialogs.files.push_back(chosen);
+    commands.OnEditSourceWith();
+    ASSERT_EQ(dialogs.fileRequests.size(), 3u);
     EXPECT_EQ(dialogs.fileRequests[0].title, "アプリケーションを選択");
     EXPECT_FALSE(dialogs.fileRequests[0].mustExist);
     EXPECT_EQ(dialogs.fileRequests[1].initialFolder, root.Path("tools/ed/")) << "a folder holding the name stays whole";
     EXPECT_EQ(dialogs.fileRequests[1].proposedName, "ed");
-    EXPECT_EQ(settings.IniBytes(), stored) << "cancel writes nothing";
-    EXPECT_EQ(commands.started, (QList<QStringList>{{src, chosen, "Hello.java"}}));
+    EXPECT_EQ(commands.started, (QList<QStringList>{{src, chosen, "Hello.java"}, {src, chosen, "./-x.java"}}));
 }
 
 // Through the real opening code with a fake xdg-open: its exit status decides

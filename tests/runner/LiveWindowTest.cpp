@@ -109,10 +109,10 @@ TEST_F(LiveWindowTest, TheFirstLineShowsWhileTheToolRunsAndAbortStopsIt)
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
     EXPECT_EQ(running, "first\n");
-    EXPECT_EQ(title, "java Hello.class - 実行中");
+    EXPECT_EQ(title, "java Hello - 実行中");
     EXPECT_EQ(command, "\"" + main.jdk + "java\" -classpath . Hello");
     EXPECT_TRUE(ended.startsWith("first\n【中止しました（")) << ended.toStdString();
-    EXPECT_TRUE(ended.endsWith("|java Hello.class - 中止しました")) << ended.toStdString();
+    EXPECT_TRUE(ended.endsWith("|java Hello - 中止しました")) << ended.toStdString();
 }
 
 TEST_F(LiveWindowTest, TheExitCodeEndsTheTextAndErrorsHaveTheirColour)
@@ -137,7 +137,7 @@ TEST_F(LiveWindowTest, TheExitCodeEndsTheTextAndErrorsHaveTheirColour)
     ASSERT_TRUE(script.Done());
     EXPECT_TRUE(text.contains("out\n") && text.contains("err\n"));
     EXPECT_EQ(kEnded.match(text).captured(1), "3") << text.toStdString();
-    EXPECT_EQ(title, "java Hello.class - 終了コード 3");
+    EXPECT_EQ(title, "java Hello - 終了コード 3");
     EXPECT_NE(outColour, errColour);
 }
 

@@ -96,7 +96,6 @@ const CommandCase kCommands[] = {
      "javac",
      {"-classpath", ".", "./-x.java", "A b.java", "B.java", "Hello.java"}},
     {"CompileOptionLikeName", "", {"-verbose.java"}, &C::OnCompile, "javac", {"-classpath", ".", "./-verbose.java"}},
-    {"CompileArgumentFileLikeName", "", {"@Hi.java"}, &C::OnCompile, "javac", {"-classpath", ".", "./@Hi.java"}},
     {"RebuildWithoutSources", "", {"notes.txt"}, &C::OnRebuild, "javac", {"-classpath", ".", "*.java"}},
     {"RunCaptured",
      "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n",
@@ -135,14 +134,6 @@ const CommandCase kCommands[] = {
      {"-h", ".", "-classpath", ".:lib", "Native Lib.java"},
      Form::Captured,
      "javah"},
-    {"HeaderArgumentFileLikeName",
-     "",
-     {"@Native.java"},
-     &C::OnJavah,
-     "javac",
-     {"-h", ".", "-classpath", ".", "./@Native.java"},
-     Form::Captured,
-     "javah"},
     {"Rmic",
      "[JavaRmiOption]\nOption=true\nStrOption=-v1.2\n",
      {"Hello.class"},
@@ -163,14 +154,21 @@ const CommandCase kCommands[] = {
      "appletviewer",
      {"./-a.html"},
      Form::Detached},
-    {"Document", "", {"My Hello.java"}, &C::OnMakeDocument, "javadoc", {"My Hello.java"}, Form::Detached},
-    {"DocumentOptionLikeName", "", {"-doc.java"}, &C::OnMakeDocument, "javadoc", {"./-doc.java"}, Form::Detached},
+    // javadoc writes into a folder of its own.
+    {"Document", "", {"My Hello.java"}, &C::OnMakeDocument, "javadoc", {"-d", "doc", "My Hello.java"}, Form::Detached},
+    {"DocumentOptionLikeName",
+     "",
+     {"-doc.java"},
+     &C::OnMakeDocument,
+     "javadoc",
+     {"-d", "doc", "./-doc.java"},
+     Form::Detached},
     {"AllDocuments",
      "",
      {"Hello.java", "A.java"},
      &C::OnMakeAllDocuments,
      "javadoc",
-     {"A.java", "Hello.java"},
+     {"-d", "doc", "A.java", "Hello.java"},
      Form::Detached}};
 
 INSTANTIATE_TEST_SUITE_P(Commands, CommandTest, ::testing::ValuesIn(kCommands),
@@ -213,8 +211,9 @@ TEST_F(ToolCommandsTest, WithoutATerminalDetachedToolsRunCapturedAfterAMessage)
     commands.env.terminal = "my-term";
     main.SetCurrentFile(Src("Hello.java"));
     commands.OnMakeDocument();
-    EXPECT_EQ(Ran("javadoc"), QStringList({src, main.jdk + "javadoc", "Hello.java"}));
+    EXPECT_EQ(Ran("javadoc"), QStringList({src, main.jdk + "javadoc", "-d", "doc", "Hello.java"}));
     EXPECT_EQ(commands.shown, QStringList{"javadoc says\n"});
+    EXPECT_EQ(main.notices, QStringList{"ドキュメントの出力先: " + src + "doc/"});
     EXPECT_TRUE(commands.started.isEmpty());
     ASSERT_EQ(Messages().size(), 1) << Messages().join("|").toStdString();
     const RecordedMessage& message = dialogs.messages[0];
@@ -241,6 +240,26 @@ TEST_F(ToolCommandsTest, MissingFilesAreReportedAndNothingRuns)
                   std::tuple(QString("ファイルエラー"), MsgIcon::Error, &main.window));
     EXPECT_TRUE(commands.started.isEmpty() && commands.opened.isEmpty());
     EXPECT_TRUE(Ran("javac").isEmpty() && Ran("java").isEmpty() && Ran("javah").isEmpty());
+}
+
+// The output window's title names the tool and what it was given: the class
+// java runs, not the current file; a clean compile says what it compiled.
+TEST_F(ToolCommandsTest, TheWindowTitleNamesTheToolAndWhatItWasGiven)
+{
+    Options("[JavaOption]\nMsg=true\n");
+    const std::pair<const char*, void (C::*)()> runs[] = {{"Slow.java", &C::OnCompile},
+                                                          {"Slow.java", &C::OnRunJava},
+                                                          {"Slow.class", &C::OnJavah},
+                                                          {"Tool.jar", &C::OnRunJava},
+                                                          {"Slow.java", &C::OnRebuild}};
+    for (const auto& [file, command] : runs) {
+        main.SetCurrentFile(Src(file));
+        (commands.*command)();
+    }
+    EXPECT_EQ(commands.titles,
+              (QStringList{"javac Slow.java", "java Slow", "javah Slow", "java Tool.jar", "javac *.java"}));
+    ASSERT_EQ(main.notices.size(), 2);
+    EXPECT_TRUE(main.notices[1].startsWith("コンパイルしました: *.java（")) << main.notices[1].toStdString();
 }
 
 // A compile that makes no class file shows javac's errors and stops.
