@@ -23,15 +23,21 @@ void CToolCommands::OnCompile()
     const CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
+    const QString options = m_main.Options().GetJavacOptions();
+    const std::optional<QString> encoding = SourceOptions({file.fileName}, options);
+    if (!encoding)
+        return;
     RunCaptured(QStringLiteral("javac.exe"),
-                AppletApiOptions() + runner::CompileArguments(m_main.Options().GetJavacOptions(), file.fileName),
-                false);
+                AppletApiOptions() + *encoding + runner::CompileArguments(options, file.fileName), false);
 }
 
 void CToolCommands::OnRebuild()
 {
-    RunCaptured(QStringLiteral("javac.exe"),
-                AppletApiOptions() + runner::RebuildArguments(m_main.Options().GetJavacOptions()), false);
+    const QString options = m_main.Options().GetJavacOptions();
+    const std::optional<QString> encoding = SourceOptions(runner::JavaSourceNames(m_main.File().folder), options);
+    if (!encoding)
+        return;
+    RunCaptured(QStringLiteral("javac.exe"), AppletApiOptions() + *encoding + runner::RebuildArguments(options), false);
 }
 
 void CToolCommands::OnRunJava()
@@ -99,13 +105,20 @@ void CToolCommands::OnRunBrowser()
 
 void CToolCommands::OnMakeDocument()
 {
-    RunToolDetached(QStringLiteral("javadoc.exe"),
-                    AppletApiOptions() + runner::DocumentArguments(m_main.File().fileName));
+    const std::optional<QString> encoding = SourceOptions({m_main.File().fileName});
+    if (!encoding)
+        return;
+    RunToolDetached(QStringLiteral("javadoc.exe"), AppletApiOptions() + *encoding + runner::Utf8PagesOptions()
+                                                       + runner::DocumentArguments(m_main.File().fileName));
 }
 
 void CToolCommands::OnMakeAllDocuments()
 {
-    RunToolDetached(QStringLiteral("javadoc.exe"), AppletApiOptions() + runner::AllDocumentsArguments());
+    const std::optional<QString> encoding = SourceOptions(runner::JavaSourceNames(m_main.File().folder));
+    if (!encoding)
+        return;
+    RunToolDetached(QStringLiteral("javadoc.exe"),
+                    AppletApiOptions() + *encoding + runner::Utf8PagesOptions() + runner::AllDocumentsArguments());
 }
 
 void CToolCommands::OnJavah()
@@ -138,8 +151,11 @@ void CToolCommands::MakeHeaderWithJavac()
     const CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
-    RunCaptured(QStringLiteral("javac.exe"), runner::HeaderByJavacArguments(m_main.Options().Stored(), file.fileName),
-                false);
+    const std::optional<QString> encoding = SourceOptions({file.fileName});
+    if (!encoding)
+        return;
+    RunCaptured(QStringLiteral("javac.exe"),
+                *encoding + runner::HeaderByJavacArguments(m_main.Options().Stored(), file.fileName), false);
 }
 
 bool CToolCommands::EnsureClassFile()

@@ -70,6 +70,11 @@ private:
     // when the JDK no longer has it; empty otherwise.
     QString AppletApiOptions() const;
     void MakeHeaderWithJavac();
+    // "-encoding X " for javac or javadoc reading these sources of the current
+    // folder, after asking to remove byte-order marks and to convert sources
+    // in differing encodings to UTF-8; empty when userOptions name an
+    // encoding; nothing when the command stops.
+    std::optional<QString> SourceOptions(const QStringList& names, const QString& userOptions = {});
 
     bool StartTextEditor(const QString& path, bool preferTextDefault);
 

@@ -53,6 +53,8 @@ QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileN
 
 QString AppletViewerArguments(const QString& title) { return QuotedFile(title + QStringLiteral(".html")); }
 
+QString Utf8PagesOptions() { return QStringLiteral("-docencoding UTF-8 -charset UTF-8 "); }
+
 QString DocumentArguments(const QString& fileName) { return QuotedFile(fileName); }
 
 QString AllDocumentsArguments() { return kJavaWildcard; }

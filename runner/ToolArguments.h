@@ -31,6 +31,8 @@ QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileN
 // The page named after the title, in the working folder.
 QString AppletViewerArguments(const QString& title);
 
+// javadoc writes its pages in the sources' encoding unless told otherwise.
+QString Utf8PagesOptions();
 QString DocumentArguments(const QString& fileName);
 QString AllDocumentsArguments();
 

@@ -13,15 +13,21 @@ const QString kJavaWildcard = QStringLiteral("*.java");
 
 QStringList JavaFiles(const QString& folder)
 {
-    const QDir dir(folder);
-    QStringList names = dir.entryList({kJavaWildcard}, QDir::Files | QDir::CaseSensitive, QDir::NoSort);
-    std::sort(names.begin(), names.end());
+    QStringList names = JavaSourceNames(folder);
     for (QString& name : names)
         name = platform::AsFileArgument(name);
     return names;
 }
 
 }  // namespace
+
+QStringList JavaSourceNames(const QString& folder)
+{
+    const QDir dir(folder);
+    QStringList names = dir.entryList({kJavaWildcard}, QDir::Files | QDir::CaseSensitive, QDir::NoSort);
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& folder)
 {
@@ -40,22 +46,12 @@ QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& fold
     return expanded;
 }
 
-QStringList WithSourceEncoding(const QString& classicTool, const QStringList& arguments)
-{
-    const bool readsSources = classicTool == QLatin1String("javac.exe") || classicTool == QLatin1String("javadoc.exe");
-    if (!readsSources || arguments.contains(QLatin1String("-encoding")))
-        return arguments;
-    return QStringList{QStringLiteral("-encoding"), QStringLiteral("UTF-8")} + arguments;
-}
-
 platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& classicTool, const QString& argumentText,
                                       const QString& workingFolder)
 {
     platform::ProcessSpec request;
     request.program = jdkFolder + platform::ToolFileName(classicTool);
     request.arguments = ExpandJavaWildcard(platform::SplitCommandLine(argumentText), workingFolder);
-    if (!platform::SpeaksUtf8(QProcessEnvironment::systemEnvironment()))
-        request.arguments = WithSourceEncoding(classicTool, request.arguments);
     request.workingFolder = workingFolder;
     request.utf8Locale = true;
     return request;

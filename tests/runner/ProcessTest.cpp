@@ -83,16 +83,4 @@ TEST(Configure, StartsTheDescribedProcess)
     }
 }
 
-// Where no UTF-8 locale is installed, javac and javadoc are told the
-// encoding of the sources unless the user named one.
-TEST(WithSourceEncoding, NamesUtf8ForSourceReadersOnly)
-{
-    const QStringList utf8{"-encoding", "UTF-8"};
-    EXPECT_EQ(runner::WithSourceEncoding("javac.exe", {"A.java"}), utf8 + QStringList{"A.java"});
-    EXPECT_EQ(runner::WithSourceEncoding("javadoc.exe", {"*.java"}), utf8 + QStringList{"*.java"});
-    EXPECT_EQ(runner::WithSourceEncoding("javac.exe", {"-encoding", "EUC-JP", "A.java"}),
-              QStringList({"-encoding", "EUC-JP", "A.java"}));
-    EXPECT_EQ(runner::WithSourceEncoding("java.exe", {"A"}), QStringList{"A"});
-}
-
 }  // namespace

@@ -77,9 +77,12 @@ TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
 
 // No length limit cuts a command line.
 const QString kLong = "-Akey=" + QString(3000, 'x');
+// What javac and javadoc are told of ASCII sources; javadoc's pages are UTF-8.
+const QStringList kUtf8{"-encoding", "UTF-8"};
+const QStringList kDoc = kUtf8 + QStringList{"-docencoding", "UTF-8", "-charset", "UTF-8"};
 
 const CommandCase kCommands[] = {
-    {"Compile", "", {"My Hello.java"}, &C::OnCompile, "javac", {"-classpath", ".", "My Hello.java"}},
+    {"Compile", "", {"My Hello.java"}, &C::OnCompile, "javac", kUtf8 + QStringList{"-classpath", ".", "My Hello.java"}},
     {"CompileAllOptions",
      "[JavacOption]\nO=true\nNowarn=true\nDeprecation=true\nClassPath=true\nStrClassPath=lib/a.jar\nOther=true\n"
      "StrOther=-g \"-Xlint:all\" "
@@ -87,17 +90,34 @@ const CommandCase kCommands[] = {
      {"Hello.java"},
      &C::OnCompile,
      "javac",
-     {"-classpath", ".:lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", kLong, "Hello.java"}},
+     kUtf8
+         + QStringList{"-classpath", ".:lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", kLong,
+                       "Hello.java"}},
     // Names that look like options stay file names.
     {"Rebuild",
      "",
      {"Hello.java", "B.java", "A b.java", "Z.JAVA", "c.txt", "-x.java"},
      &C::OnRebuild,
      "javac",
-     {"-classpath", ".", "./-x.java", "A b.java", "B.java", "Hello.java"}},
-    {"CompileOptionLikeName", "", {"-verbose.java"}, &C::OnCompile, "javac", {"-classpath", ".", "./-verbose.java"}},
-    {"CompileArgumentFileLikeName", "", {"@Hi.java"}, &C::OnCompile, "javac", {"-classpath", ".", "./@Hi.java"}},
-    {"RebuildWithoutSources", "", {"notes.txt"}, &C::OnRebuild, "javac", {"-classpath", ".", "*.java"}},
+     kUtf8 + QStringList{"-classpath", ".", "./-x.java", "A b.java", "B.java", "Hello.java"}},
+    {"CompileOptionLikeName",
+     "",
+     {"-verbose.java"},
+     &C::OnCompile,
+     "javac",
+     kUtf8 + QStringList{"-classpath", ".", "./-verbose.java"}},
+    {"CompileArgumentFileLikeName",
+     "",
+     {"@Hi.java"},
+     &C::OnCompile,
+     "javac",
+     kUtf8 + QStringList{"-classpath", ".", "./@Hi.java"}},
+    {"RebuildWithoutSources",
+     "",
+     {"notes.txt"},
+     &C::OnRebuild,
+     "javac",
+     kUtf8 + QStringList{"-classpath", ".", "*.java"}},
     {"RunCaptured",
      "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n",
      {"Hello.java", "Hello.class"},
@@ -132,7 +152,7 @@ const CommandCase kCommands[] = {
      {"Native Lib.java"},
      &C::OnJavah,
      "javac",
-     {"-h", ".", "-classpath", ".:lib", "Native Lib.java"},
+     kUtf8 + QStringList{"-h", ".", "-classpath", ".:lib", "Native Lib.java"},
      Form::Captured,
      "javah"},
     {"HeaderArgumentFileLikeName",
@@ -140,7 +160,7 @@ const CommandCase kCommands[] = {
      {"@Native.java"},
      &C::OnJavah,
      "javac",
-     {"-h", ".", "-classpath", ".", "./@Native.java"},
+     kUtf8 + QStringList{"-h", ".", "-classpath", ".", "./@Native.java"},
      Form::Captured,
      "javah"},
     {"Rmic",
@@ -163,14 +183,26 @@ const CommandCase kCommands[] = {
      "appletviewer",
      {"./-a.html"},
      Form::Detached},
-    {"Document", "", {"My Hello.java"}, &C::OnMakeDocument, "javadoc", {"My Hello.java"}, Form::Detached},
-    {"DocumentOptionLikeName", "", {"-doc.java"}, &C::OnMakeDocument, "javadoc", {"./-doc.java"}, Form::Detached},
+    {"Document",
+     "",
+     {"My Hello.java"},
+     &C::OnMakeDocument,
+     "javadoc",
+     kDoc + QStringList{"My Hello.java"},
+     Form::Detached},
+    {"DocumentOptionLikeName",
+     "",
+     {"-doc.java"},
+     &C::OnMakeDocument,
+     "javadoc",
+     kDoc + QStringList{"./-doc.java"},
+     Form::Detached},
     {"AllDocuments",
      "",
      {"Hello.java", "A.java"},
      &C::OnMakeAllDocuments,
      "javadoc",
-     {"A.java", "Hello.java"},
+     kDoc + QStringList{"A.java", "Hello.java"},
      Form::Detached}};
 
 INSTANTIATE_TEST_SUITE_P(Commands, CommandTest, ::testing::ValuesIn(kCommands),
@@ -213,7 +245,7 @@ TEST_F(ToolCommandsTest, WithoutATerminalDetachedToolsRunCapturedAfterAMessage)
     commands.env.terminal = "my-term";
     main.SetCurrentFile(Src("Hello.java"));
     commands.OnMakeDocument();
-    EXPECT_EQ(Ran("javadoc"), QStringList({src, main.jdk + "javadoc", "Hello.java"}));
+    EXPECT_EQ(Ran("javadoc"), QStringList({src, main.jdk + "javadoc"}) + kDoc + QStringList{"Hello.java"});
     EXPECT_EQ(commands.shown, QStringList{"javadoc says\n"});
     EXPECT_TRUE(commands.started.isEmpty());
     ASSERT_EQ(Messages().size(), 1) << Messages().join("|").toStdString();
@@ -249,7 +281,8 @@ TEST_F(ToolCommandsTest, RmicStopsWhenCompilingMakesNoClass)
     qputenv("TW_FAKE_STDERR", "Broken.java:1: error\n");
     main.SetCurrentFile(Src("Broken.java"));
     commands.OnRmic();
-    EXPECT_EQ(Ran("javac"), QStringList({src, main.jdk + "javac", "-classpath", ".", "Broken.java"}));
+    EXPECT_EQ(Ran("javac"),
+              QStringList({src, main.jdk + "javac"}) + kUtf8 + QStringList({"-classpath", ".", "Broken.java"}));
     EXPECT_EQ(commands.shown, QStringList{"Broken.java:1: error\n"});
     EXPECT_EQ(Messages(), QStringList{src + "Broken.classは存在しません"});
     EXPECT_TRUE(Ran("rmic").isEmpty());

@@ -1,0 +1,84 @@
+// What makes a run's sources readable in one encoding: which sources need a
+// question, which encoding reads them, and the two rewrites of a source.
+#include "runner/SourceSet.h"
+
+#include "tests/support/TempFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::SourceEncoding;
+using runner::SourceFile;
+
+TEST(SourceSet, PlansOneEncodingForEverySourceJavacMayRead)
+{
+    constexpr auto kAscii = SourceEncoding::Ascii, kUtf8 = SourceEncoding::Utf8, kBom = SourceEncoding::Utf8Bom,
+                   kSjis = SourceEncoding::ShiftJis, kEuc = SourceEncoding::EucJp, kUtf16 = SourceEncoding::Utf16Be;
+    const struct {
+        const char* name;
+        QList<SourceFile> named, others;
+        QStringList marked, foreign;
+        SourceEncoding encoding;
+    } cases[] = {
+        {"ASCII only", {{"A", kAscii}}, {{"B", kAscii}}, {}, {}, kAscii},
+        {"ASCII reads as Shift_JIS", {{"A", kAscii}, {"B", kSjis}}, {}, {}, {}, kSjis},
+        {"a marked file is UTF-8", {{"A", kBom}}, {{"B", kUtf8}, {"C", kBom}}, {"A"}, {}, kBom},
+        {"rebuild of differing files", {{"A", kSjis}, {"B", kUtf8}, {"C", kEuc}}, {}, {}, {"A", "C"}, kUtf8},
+        {"one file keeps its own", {{"A", kSjis}}, {{"B", kUtf8}, {"C", kAscii}}, {}, {"A"}, kSjis},
+        {"a sibling in another encoding", {{"A", kBom}}, {{"B", kEuc}}, {"A"}, {"B"}, kBom},
+        {"ASCII is not UTF-16", {{"A", kUtf16}}, {{"B", kAscii}}, {}, {"A"}, kUtf16},
+        {"both UTF-16 byte orders", {{"A", kUtf16}, {"B", SourceEncoding::Utf16Le}}, {}, {}, {}, kUtf16},
+    };
+    for (const auto& c : cases) {
+        const runner::SourcePlan plan = runner::PlanSources(c.named, c.others);
+        QStringList foreign;
+        for (const SourceFile& source : plan.foreign)
+            foreign << source.name;
+        EXPECT_EQ(plan.marked, c.marked) << c.name;
+        EXPECT_EQ(foreign, c.foreign) << c.name;
+        EXPECT_EQ(platform::JavaCharsetName(plan.encoding), platform::JavaCharsetName(c.encoding)) << c.name;
+    }
+}
+
+// Readers of the old file keep all of it: a new file takes the name.
+TEST(SourceSet, TheMarkGoesAtomicallyAndEveryOtherByteStays)
+{
+    TempFolder folder;
+    static const char kRest[] = "// \xe6\x97\xa5\r\nclass A { String s = \"\xef\xbb\xbf\"; }\0\n";
+    const QByteArray rest(kRest, sizeof kRest - 1);
+    const QString path = folder.Write("A.java", "\xef\xbb\xbf" + rest);
+    const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
+    QFile::setPermissions(path, mode);
+    QFile reader(path);
+    ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(runner::DropByteOrderMark(path));
+    EXPECT_EQ(folder.Read("A.java"), rest);
+    EXPECT_EQ(reader.readAll(), "\xef\xbb\xbf" + rest);
+    EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), mode);
+    EXPECT_FALSE(runner::DropByteOrderMark(path)) << "no mark left to remove";
+    EXPECT_EQ(folder.Read("A.java"), rest);
+}
+
+TEST(SourceSet, ConversionKeepsTheOriginalUnderAFreeName)
+{
+    TempFolder folder;
+    const QByteArray sjis = "// \x93\xfa\x96\x7b\x8c\xea\r\n";  // 日本語
+    const QString path = folder.Write("A.java", sjis);
+    folder.Write("A.java.sjis", "older");
+    const runner::Conversion done = runner::ConvertToUtf8(path, SourceEncoding::ShiftJis);
+    EXPECT_EQ(done.error, "");
+    EXPECT_EQ(done.keptAs, path + ".sjis.2");
+    EXPECT_EQ(folder.Read("A.java"), "// \xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\r\n");
+    EXPECT_EQ(folder.Read("A.java.sjis.2"), sjis);
+    EXPECT_EQ(folder.Read("A.java.sjis"), "older");
+
+    const QString broken = folder.Write("B.java", "// \x82\xa0\x82");
+    const runner::Conversion refused = runner::ConvertToUtf8(broken, SourceEncoding::ShiftJis);
+    EXPECT_EQ(refused.error, "Shift_JIS として読めないバイトがあります");
+    EXPECT_EQ(folder.Read("B.java"), "// \x82\xa0\x82");
+    EXPECT_FALSE(folder.Exists("B.java.sjis"));
+}
+
+}  // namespace
