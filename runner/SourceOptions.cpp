@@ -46,10 +46,9 @@ std::optional<QString> CToolCommands::SourceOptions(const QStringList& names, co
                                  MsgButtons::YesNo)
                == MsgAnswer::Yes) {
         for (const runner::SourceFile& source : plan.foreign) {
-            const runner::Conversion done = runner::ConvertToUtf8(folder + source.name, source.encoding);
-            if (!done.error.isEmpty()) {
-                ShowMessage(window,
-                            QStringLiteral("%1を UTF-8 に変換できません: %2").arg(folder + source.name, done.error),
+            const QString error = runner::ConvertToUtf8(folder + source.name, source.encoding);
+            if (!error.isEmpty()) {
+                ShowMessage(window, QStringLiteral("%1を UTF-8 に変換できません: %2").arg(folder + source.name, error),
                             kFileError, MsgIcon::Error);
                 return std::nullopt;
             }

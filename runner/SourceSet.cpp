@@ -136,22 +136,22 @@ bool DropByteOrderMark(const QString& path)
            && WriteAtomically(path, QByteArrayView(*bytes).sliced(3));
 }
 
-Conversion ConvertToUtf8(const QString& path, SourceEncoding encoding)
+QString ConvertToUtf8(const QString& path, SourceEncoding encoding)
 {
     const std::optional<QByteArray> bytes = ReadAll(path);
     if (!bytes)
-        return {{}, QStringLiteral("読めません")};
+        return QStringLiteral("読めません");
     const std::optional<QString> text = platform::DecodeSource(*bytes, encoding);
     if (!text)
-        return {{}, QStringLiteral("%1 として読めないバイトがあります").arg(platform::EncodingLabel(encoding))};
+        return QStringLiteral("%1 として読めないバイトがあります").arg(platform::EncodingLabel(encoding));
     QString kept = path + KeptSuffix(encoding);
     for (int n = 2; QFile::exists(kept); ++n)
         kept = path + KeptSuffix(encoding) + QLatin1Char('.') + QString::number(n);
     if (!QFile::copy(path, kept))
-        return {{}, QStringLiteral("%1 を作れません").arg(kept)};
+        return QStringLiteral("%1 を作れません").arg(kept);
     if (!WriteAtomically(path, text->toUtf8()))
-        return {kept, QStringLiteral("書き込めません")};
-    return {kept, {}};
+        return QStringLiteral("書き込めません");
+    return {};
 }
 
 }  // namespace runner

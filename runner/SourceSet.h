@@ -37,12 +37,9 @@ QString MixedEncodingQuestion(const SourcePlan& plan, const QStringList& named);
 // the old one's name, so no reader ever sees half of it.
 bool DropByteOrderMark(const QString& path);
 
-struct Conversion {
-    QString keptAs;  // the original's new name beside it (Foo.java.sjis)
-    QString error;   // why it was not converted; empty on success
-};
-// Keeps the original beside the file under a name not yet taken, then
-// rewrites the file in UTF-8 the same way.
-Conversion ConvertToUtf8(const QString& path, platform::SourceEncoding encoding);
+// Keeps the original beside the file under a name not yet taken (Foo.java.sjis,
+// Foo.java.sjis.2, ...), then rewrites the file in UTF-8 the same way. Empty
+// on success, else why it was not converted.
+QString ConvertToUtf8(const QString& path, platform::SourceEncoding encoding);
 
 }  // namespace runner

@@ -22,7 +22,6 @@ TEST(SourceSet, PlansOneEncodingForEverySourceJavacMayRead)
         QStringList marked, foreign;
         SourceEncoding encoding;
     } cases[] = {
-        {"ASCII only", {{"A", kAscii}}, {{"B", kAscii}}, {}, {}, kAscii},
         {"ASCII reads as Shift_JIS", {{"A", kAscii}, {"B", kSjis}}, {}, {}, {}, kSjis},
         {"a marked file is UTF-8", {{"A", kBom}}, {{"B", kUtf8}, {"C", kBom}}, {"A"}, {}, kBom},
         {"rebuild of differing files", {{"A", kSjis}, {"B", kUtf8}, {"C", kEuc}}, {}, {}, {"A", "C"}, kUtf8},
@@ -42,43 +41,34 @@ TEST(SourceSet, PlansOneEncodingForEverySourceJavacMayRead)
     }
 }
 
-// Readers of the old file keep all of it: a new file takes the name.
-TEST(SourceSet, TheMarkGoesAtomicallyAndEveryOtherByteStays)
+// A rewrite replaces the file whole (a reader of the old one keeps all of
+// it) and changes no other byte; a conversion keeps the original under a
+// name not yet taken, and refuses bytes that do not decode.
+TEST(SourceSet, RewritesReplaceTheFileWholeAndKeepEveryOtherByte)
 {
     TempFolder folder;
     static const char kRest[] = "// \xe6\x97\xa5\r\nclass A { String s = \"\xef\xbb\xbf\"; }\0\n";
     const QByteArray rest(kRest, sizeof kRest - 1);
     const QString path = folder.Write("A.java", "\xef\xbb\xbf" + rest);
-    const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
-    QFile::setPermissions(path, mode);
     QFile reader(path);
     ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
     ASSERT_TRUE(runner::DropByteOrderMark(path));
     EXPECT_EQ(folder.Read("A.java"), rest);
     EXPECT_EQ(reader.readAll(), "\xef\xbb\xbf" + rest);
-    EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), mode);
     EXPECT_FALSE(runner::DropByteOrderMark(path)) << "no mark left to remove";
-    EXPECT_EQ(folder.Read("A.java"), rest);
-}
 
-TEST(SourceSet, ConversionKeepsTheOriginalUnderAFreeName)
-{
-    TempFolder folder;
     const QByteArray sjis = "// \x93\xfa\x96\x7b\x8c\xea\r\n";  // 日本語
-    const QString path = folder.Write("A.java", sjis);
-    folder.Write("A.java.sjis", "older");
-    const runner::Conversion done = runner::ConvertToUtf8(path, SourceEncoding::ShiftJis);
-    EXPECT_EQ(done.error, "");
-    EXPECT_EQ(done.keptAs, path + ".sjis.2");
-    EXPECT_EQ(folder.Read("A.java"), "// \xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\r\n");
-    EXPECT_EQ(folder.Read("A.java.sjis.2"), sjis);
-    EXPECT_EQ(folder.Read("A.java.sjis"), "older");
-
-    const QString broken = folder.Write("B.java", "// \x82\xa0\x82");
-    const runner::Conversion refused = runner::ConvertToUtf8(broken, SourceEncoding::ShiftJis);
-    EXPECT_EQ(refused.error, "Shift_JIS として読めないバイトがあります");
-    EXPECT_EQ(folder.Read("B.java"), "// \x82\xa0\x82");
-    EXPECT_FALSE(folder.Exists("B.java.sjis"));
+    folder.Write("B.java", sjis);
+    folder.Write("B.java.sjis", "older");
+    EXPECT_EQ(runner::ConvertToUtf8(folder.Path("B.java"), SourceEncoding::ShiftJis), "");
+    EXPECT_EQ(folder.Read("B.java"), "// \xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\r\n");
+    EXPECT_EQ(folder.Read("B.java.sjis.2"), sjis);
+    EXPECT_EQ(folder.Read("B.java.sjis"), "older");
+    folder.Write("C.java", "// \x82\xa0\x82");
+    EXPECT_EQ(runner::ConvertToUtf8(folder.Path("C.java"), SourceEncoding::ShiftJis),
+              "Shift_JIS として読めないバイトがあります");
+    EXPECT_EQ(folder.Read("C.java"), "// \x82\xa0\x82");
+    EXPECT_FALSE(folder.Exists("C.java.sjis"));
 }
 
 }  // namespace

@@ -49,6 +49,9 @@ struct CommandCase {
 
 class CommandTest : public ToolCommandsTest, public ::testing::WithParamInterface<CommandCase> {};
 
+const QStringList kUtf8{"-encoding", "UTF-8"};
+const QStringList kDoc = kUtf8 + QStringList{"-docencoding", "UTF-8", "-charset", "UTF-8"};
+
 // Captured tools run for real; detached ones are recorded, in a terminal.
 TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
 {
@@ -64,7 +67,9 @@ TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
     main.SetCurrentFile(src + c.files.front());
     (commands.*c.command)();
     EXPECT_EQ(Messages(), QStringList());
-    const QStringList expected = QStringList{main.jdk + c.tool} + c.arguments;
+    // ASCII sources are read as UTF-8; javadoc's pages are UTF-8 whatever the sources'.
+    const QStringList told = c.tool == "javadoc" ? kDoc : c.tool == "javac" ? kUtf8 : QStringList();
+    const QStringList expected = QStringList{main.jdk + c.tool} + told + c.arguments;
     if (c.form == Form::Detached) {
         EXPECT_EQ(commands.started.value(0), QStringList({src, terminal, "-e"}) + expected);
         EXPECT_EQ(commands.startedUtf8, QList<bool>{true});
@@ -77,12 +82,9 @@ TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
 
 // No length limit cuts a command line.
 const QString kLong = "-Akey=" + QString(3000, 'x');
-// What javac and javadoc are told of ASCII sources; javadoc's pages are UTF-8.
-const QStringList kUtf8{"-encoding", "UTF-8"};
-const QStringList kDoc = kUtf8 + QStringList{"-docencoding", "UTF-8", "-charset", "UTF-8"};
 
 const CommandCase kCommands[] = {
-    {"Compile", "", {"My Hello.java"}, &C::OnCompile, "javac", kUtf8 + QStringList{"-classpath", ".", "My Hello.java"}},
+    {"Compile", "", {"My Hello.java"}, &C::OnCompile, "javac", {"-classpath", ".", "My Hello.java"}},
     {"CompileAllOptions",
      "[JavacOption]\nO=true\nNowarn=true\nDeprecation=true\nClassPath=true\nStrClassPath=lib/a.jar\nOther=true\n"
      "StrOther=-g \"-Xlint:all\" "
@@ -90,34 +92,15 @@ const CommandCase kCommands[] = {
      {"Hello.java"},
      &C::OnCompile,
      "javac",
-     kUtf8
-         + QStringList{"-classpath", ".:lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", kLong,
-                       "Hello.java"}},
+     {"-classpath", ".:lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", kLong, "Hello.java"}},
     // Names that look like options stay file names.
     {"Rebuild",
      "",
      {"Hello.java", "B.java", "A b.java", "Z.JAVA", "c.txt", "-x.java"},
      &C::OnRebuild,
      "javac",
-     kUtf8 + QStringList{"-classpath", ".", "./-x.java", "A b.java", "B.java", "Hello.java"}},
-    {"CompileOptionLikeName",
-     "",
-     {"-verbose.java"},
-     &C::OnCompile,
-     "javac",
-     kUtf8 + QStringList{"-classpath", ".", "./-verbose.java"}},
-    {"CompileArgumentFileLikeName",
-     "",
-     {"@Hi.java"},
-     &C::OnCompile,
-     "javac",
-     kUtf8 + QStringList{"-classpath", ".", "./@Hi.java"}},
-    {"RebuildWithoutSources",
-     "",
-     {"notes.txt"},
-     &C::OnRebuild,
-     "javac",
-     kUtf8 + QStringList{"-classpath", ".", "*.java"}},
+     {"-classpath", ".", "./-x.java", "A b.java", "B.java", "Hello.java"}},
+    {"RebuildWithoutSources", "", {"notes.txt"}, &C::OnRebuild, "javac", {"-classpath", ".", "*.java"}},
     {"RunCaptured",
      "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n",
      {"Hello.java", "Hello.class"},
@@ -152,15 +135,7 @@ const CommandCase kCommands[] = {
      {"Native Lib.java"},
      &C::OnJavah,
      "javac",
-     kUtf8 + QStringList{"-h", ".", "-classpath", ".:lib", "Native Lib.java"},
-     Form::Captured,
-     "javah"},
-    {"HeaderArgumentFileLikeName",
-     "",
-     {"@Native.java"},
-     &C::OnJavah,
-     "javac",
-     kUtf8 + QStringList{"-h", ".", "-classpath", ".", "./@Native.java"},
+     {"-h", ".", "-classpath", ".:lib", "Native Lib.java"},
      Form::Captured,
      "javah"},
     {"Rmic",
@@ -183,26 +158,14 @@ const CommandCase kCommands[] = {
      "appletviewer",
      {"./-a.html"},
      Form::Detached},
-    {"Document",
-     "",
-     {"My Hello.java"},
-     &C::OnMakeDocument,
-     "javadoc",
-     kDoc + QStringList{"My Hello.java"},
-     Form::Detached},
-    {"DocumentOptionLikeName",
-     "",
-     {"-doc.java"},
-     &C::OnMakeDocument,
-     "javadoc",
-     kDoc + QStringList{"./-doc.java"},
-     Form::Detached},
+    {"Document", "", {"My Hello.java"}, &C::OnMakeDocument, "javadoc", {"My Hello.java"}, Form::Detached},
+    {"DocumentOptionLikeName", "", {"-doc.java"}, &C::OnMakeDocument, "javadoc", {"./-doc.java"}, Form::Detached},
     {"AllDocuments",
      "",
      {"Hello.java", "A.java"},
      &C::OnMakeAllDocuments,
      "javadoc",
-     kDoc + QStringList{"A.java", "Hello.java"},
+     {"A.java", "Hello.java"},
      Form::Detached}};
 
 INSTANTIATE_TEST_SUITE_P(Commands, CommandTest, ::testing::ValuesIn(kCommands),

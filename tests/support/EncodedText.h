@@ -8,21 +8,17 @@
 
 inline QByteArray EncodedText(platform::SourceEncoding encoding, const QString& text)
 {
-    using platform::SourceEncoding;
-    const auto with = [&](const char* name, const QByteArray& mark = {}) {
-        QStringEncoder encoder(name);
-        QByteArray bytes = mark + QByteArray(encoder.encode(text));
-        EXPECT_FALSE(encoder.hasError()) << name;
-        return bytes;
-    };
-    switch (encoding) {
-    case SourceEncoding::ShiftJis: return with("windows-31j");
-    case SourceEncoding::EucJp: return with("EUC-JP");
-    case SourceEncoding::Utf8Bom: return with("UTF-8", "\xef\xbb\xbf");
-    case SourceEncoding::Utf16Le: return with("UTF-16LE", "\xff\xfe");
-    case SourceEncoding::Utf16Be: return with("UTF-16BE", "\xfe\xff");
-    default: return with("UTF-8");
-    }
+    using E = platform::SourceEncoding;
+    const auto [name, mark] = encoding == E::ShiftJis  ? std::pair("windows-31j", "")
+                              : encoding == E::EucJp   ? std::pair("EUC-JP", "")
+                              : encoding == E::Utf8Bom ? std::pair("UTF-8", "\xef\xbb\xbf")
+                              : encoding == E::Utf16Le ? std::pair("UTF-16LE", "\xff\xfe")
+                              : encoding == E::Utf16Be ? std::pair("UTF-16BE", "\xfe\xff")
+                                                       : std::pair("UTF-8", "");
+    QStringEncoder encoder(name);
+    const QByteArray bytes = mark + QByteArray(encoder.encode(text));
+    EXPECT_FALSE(encoder.hasError()) << name;
+    return bytes;
 }
 
 inline constexpr platform::SourceEncoding kSourceEncodings[] = {
