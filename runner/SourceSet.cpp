@@ -120,7 +120,8 @@ QString MixedEncodingQuestion(const SourcePlan& plan, const QStringList& named)
     for (const SourceFile& source : plan.foreign)
         lines << QStringLiteral("%1（%2）").arg(source.name, platform::EncodingLabel(source.encoding));
     const SourceFile& first = plan.foreign.first();
-    const QString readAs = named.size() == 1 ? named.first() + QStringLiteral(" を") : QStringLiteral("すべてを");
+    const QString readAs =
+        named.size() == 1 ? QLatin1Char(' ') + named.first() + QStringLiteral(" を") : QStringLiteral("すべてを");
     return QStringLiteral("このフォルダの Java ソースの文字コードがそろっていません。"
                           "javac と javadoc はすべてを一つの文字コードで読みます。\n\n%1\n"
                           "これらを UTF-8 に変換しますか？ 元のファイルは %2 のように残します。\n"
