@@ -73,12 +73,6 @@ QProcessEnvironment WithUtf8Locale(QProcessEnvironment env)
     return env;
 }
 
-bool SpeaksUtf8(const QProcessEnvironment& env)
-{
-    const QString locale = CharacterLocale(WithUtf8Locale(env));
-    return IsUtf8Name(locale) && IsInstalled(locale);
-}
-
 bool IsStartable(const QString& program)
 {
     const QFileInfo info(program);

@@ -30,9 +30,6 @@ void Configure(QProcess& process, const ProcessSpec& request);
 // en_US.UTF-8. Unchanged when no UTF-8 locale is installed.
 QProcessEnvironment WithUtf8Locale(QProcessEnvironment env);
 
-// True when a process with env and utf8Locale reads and writes UTF-8.
-bool SpeaksUtf8(const QProcessEnvironment& env);
-
 // True when program names an executable file.
 bool IsStartable(const QString& program);
 

@@ -26,17 +26,25 @@ void CToolCommands::OnCompile()
     const CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
+    const QString options = m_main.Options().GetJavacOptions();
+    const std::optional<QString> encoding = SourceOptions({file.fileName}, options);
+    if (!encoding)
+        return;
     const runner::JavaTarget target = runner::ResolveJavaTarget(file);
     RunCaptured(QStringLiteral("javac.exe"),
-                AppletApiOptions() + runner::CompileArguments(m_main.Options().GetJavacOptions(), target.file),
-                target.file, false, target.folder);
+                AppletApiOptions() + *encoding + runner::CompileArguments(options, target.file), target.file, false,
+                target.folder);
 }
 
 void CToolCommands::OnRebuild()
 {
+    const QString options = m_main.Options().GetJavacOptions();
+    const std::optional<QString> encoding = SourceOptions(runner::JavaSourceNames(m_main.File().folder), options);
+    if (!encoding)
+        return;
     const runner::JavaTarget target = runner::ResolveJavaTarget(m_main.File());
     RunCaptured(QStringLiteral("javac.exe"),
-                AppletApiOptions() + runner::RebuildArguments(m_main.Options().GetJavacOptions(), target.PackagePath()),
+                AppletApiOptions() + *encoding + runner::RebuildArguments(options, target.PackagePath()),
                 target.PackagePath() + QStringLiteral("*.java"), false, target.folder);
 }
 
@@ -112,14 +120,22 @@ void CToolCommands::OnRunBrowser()
 void CToolCommands::OnMakeDocument()
 {
     const QString fileName = m_main.File().fileName;
-    RunJavadoc(runner::DocumentArguments(fileName), fileName);
+    RunJavadoc({fileName}, runner::DocumentArguments(fileName), fileName);
 }
 
-void CToolCommands::OnMakeAllDocuments() { RunJavadoc(runner::AllDocumentsArguments(), QStringLiteral("*.java")); }
-
-void CToolCommands::RunJavadoc(const QString& arguments, const QString& subject)
+void CToolCommands::OnMakeAllDocuments()
 {
-    if (RunToolDetached(QStringLiteral("javadoc.exe"), AppletApiOptions() + arguments, subject))
+    RunJavadoc(runner::JavaSourceNames(m_main.File().folder), runner::AllDocumentsArguments(),
+               QStringLiteral("*.java"));
+}
+
+void CToolCommands::RunJavadoc(const QStringList& names, const QString& arguments, const QString& subject)
+{
+    const std::optional<QString> encoding = SourceOptions(names);
+    if (!encoding)
+        return;
+    if (RunToolDetached(QStringLiteral("javadoc.exe"),
+                        AppletApiOptions() + *encoding + runner::Utf8PagesOptions() + arguments, subject))
         m_main.ShowNotice(QStringLiteral("ドキュメントの出力先: %1%2/")
                               .arg(m_main.File().folder, QLatin1String(runner::kDocumentFolder)));
 }
@@ -156,8 +172,12 @@ void CToolCommands::MakeHeaderWithJavac()
     const CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
-    RunCaptured(QStringLiteral("javac.exe"), runner::HeaderByJavacArguments(m_main.Options().Stored(), file.fileName),
-                file.fileName, false);
+    const std::optional<QString> encoding = SourceOptions({file.fileName});
+    if (!encoding)
+        return;
+    RunCaptured(QStringLiteral("javac.exe"),
+                *encoding + runner::HeaderByJavacArguments(m_main.Options().Stored(), file.fileName), file.fileName,
+                false);
 }
 
 bool CToolCommands::EnsureClassFile()

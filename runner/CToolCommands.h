@@ -69,7 +69,7 @@ private:
     // started directly.
     void RunWindowedTool(const QString& tool, const QString& arguments, const QString& subject);
     // javadoc into its own folder beside the sources; a notice names it.
-    void RunJavadoc(const QString& arguments, const QString& subject);
+    void RunJavadoc(const QStringList& names, const QString& arguments, const QString& subject);
 
     // The program that edits a source: the options' Java editor, else the
     // desktop's application for its type; none when only the desktop's
@@ -87,6 +87,11 @@ private:
     // when the JDK no longer has it; empty otherwise.
     QString AppletApiOptions() const;
     void MakeHeaderWithJavac();
+    // "-encoding X " for javac or javadoc reading these sources of the current
+    // folder, after asking to remove byte-order marks and to convert sources
+    // in differing encodings to UTF-8; empty when userOptions name an
+    // encoding; nothing when the command stops.
+    std::optional<QString> SourceOptions(const QStringList& names, const QString& userOptions = {});
 
     // The desktop's application for plain text (when asked), else $VISUAL
     // or $EDITOR in a terminal, else an installed text editor.

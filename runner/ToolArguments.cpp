@@ -57,6 +57,8 @@ QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileN
 
 QString AppletViewerArguments(const QString& title) { return QuotedFile(title + QStringLiteral(".html")); }
 
+QString Utf8PagesOptions() { return QStringLiteral("-docencoding UTF-8 -charset UTF-8 "); }
+
 QString DocumentArguments(const QString& fileName)
 {
     return QStringLiteral("-d %1 ").arg(QLatin1String(kDocumentFolder)) + QuotedFile(fileName);

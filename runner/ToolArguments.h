@@ -39,6 +39,8 @@ QString AppletViewerArguments(const QString& title);
 // pages never replace a file there (the applet page Title.html for a class
 // Title); the folder is named relative to the working folder.
 inline constexpr char kDocumentFolder[] = "doc";
+// javadoc writes its pages in the sources' encoding unless told otherwise.
+QString Utf8PagesOptions();
 QString DocumentArguments(const QString& fileName);
 QString AllDocumentsArguments();
 

@@ -16,9 +16,7 @@ const QString kJavaWildcard = QStringLiteral("*.java");
 // The .java files of folder + prefix, sorted, as arguments ("a/b/A.java").
 QStringList JavaFiles(const QString& folder, const QString& prefix)
 {
-    const QDir dir(folder + prefix);
-    QStringList names = dir.entryList({kJavaWildcard}, QDir::Files | QDir::CaseSensitive, QDir::NoSort);
-    std::sort(names.begin(), names.end());
+    QStringList names = JavaSourceNames(folder + prefix);
     for (QString& name : names)
         name = platform::AsFileArgument(prefix + name);
     return names;
@@ -38,6 +36,14 @@ std::optional<QString> WildcardFolder(const QString& argument)
 
 }  // namespace
 
+QStringList JavaSourceNames(const QString& folder)
+{
+    const QDir dir(folder);
+    QStringList names = dir.entryList({kJavaWildcard}, QDir::Files | QDir::CaseSensitive, QDir::NoSort);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& folder)
 {
     QStringList expanded;
@@ -52,22 +58,12 @@ QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& fold
     return expanded;
 }
 
-QStringList WithSourceEncoding(const QString& classicTool, const QStringList& arguments)
-{
-    const bool readsSources = classicTool == QLatin1String("javac.exe") || classicTool == QLatin1String("javadoc.exe");
-    if (!readsSources || arguments.contains(QLatin1String("-encoding")))
-        return arguments;
-    return QStringList{QStringLiteral("-encoding"), QStringLiteral("UTF-8")} + arguments;
-}
-
 platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& classicTool, const QString& argumentText,
                                       const QString& workingFolder)
 {
     platform::ProcessSpec request;
     request.program = jdkFolder + platform::ToolFileName(classicTool);
     request.arguments = ExpandJavaWildcard(platform::SplitCommandLine(argumentText), workingFolder);
-    if (!platform::SpeaksUtf8(QProcessEnvironment::systemEnvironment()))
-        request.arguments = WithSourceEncoding(classicTool, request.arguments);
     request.workingFolder = workingFolder;
     request.utf8Locale = true;
     return request;

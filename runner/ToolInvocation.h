@@ -7,18 +7,18 @@ namespace runner {
 
 // classicTool is the tool's classic name ("javac.exe"); argumentText is split
 // by the Windows command-line rules; an argument "*.java" is expanded in the
-// working folder. The tool runs under a UTF-8 locale; where none is
-// installed, javac and javadoc are told that sources are UTF-8.
+// working folder. The tool runs under a UTF-8 locale (the commands tell
+// javac and javadoc the sources' encoding).
 platform::ProcessSpec BuildInvocation(const QString& jdkFolder, const QString& classicTool, const QString& argumentText,
                                       const QString& workingFolder);
+
+// The folder's .java files, sorted by name; hidden files are left out.
+QStringList JavaSourceNames(const QString& folder);
 
 // Replaces each argument "*.java" (or "a/b/*.java", below the folder) by the
 // names of that folder's .java files, sorted; leaves it as it is when none
 // matches.
 QStringList ExpandJavaWildcard(const QStringList& arguments, const QString& folder);
-
-// javac and javadoc read sources as UTF-8 unless arguments name an encoding.
-QStringList WithSourceEncoding(const QString& classicTool, const QStringList& arguments);
 
 // The program and its arguments as one line for the user to read.
 QString DisplayCommandLine(const platform::ProcessSpec& request);

@@ -1,20 +1,25 @@
 // The cost of the runner: a captured compile through the compile command
-// against the same javac run directly; reading a capture file of a million
+// against the same javac run directly; deciding the encoding of a 100 KiB
+// source (the test corpus, repeated) in each of the encodings that take
+// longest; reading a capture file of a million
 // lines, of 64 MiB of bytes that start no character (0x80) and of 64 MiB of
 // random bytes; and the output window with each of them (the million lines
 // also against a plain QPlainTextEdit), each shown in a process of its own,
 // see OutputWindowProbe.cpp.
 #include "bench/BenchContext.h"
 #include "platform/JdkLocator.h"
+#include "platform/SourceEncoding.h"
 #include "runner/CToolCommands.h"
 #include "runner/CapturedText.h"
 #include "runner/RunningTool.h"
 #include "settings/COptionModel.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <benchmark/benchmark.h>
@@ -77,6 +82,29 @@ void BM_CapturedCompileVsDirect(benchmark::State& state)
     state.counters["ratio"] = captured / direct;
 }
 BENCHMARK(BM_CapturedCompileVsDirect)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+void BM_DetectEncoding(benchmark::State& state)
+{
+    const char* const names[] = {"windows-31j", "EUC-JP", "UTF-8"};
+    const char* name = names[state.range(0)];
+    state.SetLabel(name);
+    const QDir corpus(QStringLiteral(TW_CORPUS));
+    QString text;
+    for (const QString& file : corpus.entryList({QStringLiteral("*.java")}, QDir::Files, QDir::Name)) {
+        QFile source(corpus.filePath(file));
+        source.open(QIODevice::ReadOnly);
+        text += QString::fromUtf8(source.readAll());
+    }
+    QStringEncoder encoder(name);
+    QByteArray bytes;
+    while (bytes.size() < 100 * 1024)
+        bytes += encoder.encode(text);
+    bytes.truncate(bytes.lastIndexOf('\n', 100 * 1024) + 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(platform::DetectSourceEncoding(bytes));
+    state.counters["KiB"] = bytes.size() / 1024.0;
+}
+BENCHMARK(BM_DetectEncoding)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 struct ProbeResult {
     double firstMs = 0;

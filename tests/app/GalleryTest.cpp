@@ -4,18 +4,26 @@
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
 #include "platform/JdkLocator.h"
+#include "platform/gui/QtTranslations.h"
+#include "platform/gui/QtUserDialogs.h"
 #include "resources/FormBuilder.h"
 #include "runner/COutputDialog.h"
+#include "runner/SourceSet.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRawFont>
+#include <QTimer>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -87,6 +95,17 @@ TEST(Gallery, MainWindowAndAboutBox)
     output.show();
     Save(output, "output");
     EXPECT_EQ(CutTexts(output), QStringList{});
+    QTranslator translator;
+    platform::InstallQtTranslations(translator);
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        Save(*box, "bom-question");
+        EXPECT_EQ(box->defaultButton()->text(), "はい(&Y)");
+        box->close();
+    });
+    QtUserDialogs().Message(&w, runner::ByteOrderMarkQuestion({"Hello.java", "Greeting.java"}), QStringLiteral("確認"),
+                            MsgIcon::Question, MsgButtons::YesNo);
     QFile font(GalleryFile("font" + Suffix() + ".txt"));
     ASSERT_TRUE(font.open(QIODevice::WriteOnly));
     font.write(FontDescription());

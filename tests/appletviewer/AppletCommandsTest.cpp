@@ -91,7 +91,7 @@ TEST_F(AppletCommandsTest, PatchOptionsOnlyWhereTheJdkLacksTheAppletApi)
         SCOPED_TRACE(c.version.constData());
         MakeJdk(c.version, c.appletViewer);
         commands.started.clear();
-        const QStringList compiled = c.added + QStringList{"-classpath", ".", "Hello.java"};
+        const QStringList compiled = c.added + QStringList{"-encoding", "UTF-8", "-classpath", ".", "Hello.java"};
         commands.OnCompile();
         EXPECT_EQ(Logged("javac"), compiled);
         commands.OnRebuild();
@@ -100,8 +100,9 @@ TEST_F(AppletCommandsTest, PatchOptionsOnlyWhereTheJdkLacksTheAppletApi)
         commands.OnMakeAllDocuments();
         commands.OnRunAppletViewer();
         ASSERT_EQ(commands.started.size(), 3);
-        const QStringList javadoc =
-            QStringList{src, main.jdk + "javadoc"} + c.added + QStringList{"-d", "doc", "Hello.java"};
+        const QStringList javadoc = QStringList{src, main.jdk + "javadoc"} + c.added
+                                    + QStringList{"-encoding", "UTF-8", "-docencoding", "UTF-8",     "-charset",
+                                                  "UTF-8",     "-d",    "doc",          "Hello.java"};
         EXPECT_EQ(commands.started[0], javadoc);
         EXPECT_EQ(commands.started[1], javadoc);
         const QStringList viewer = c.appletViewer
@@ -114,7 +115,7 @@ TEST_F(AppletCommandsTest, PatchOptionsOnlyWhereTheJdkLacksTheAppletApi)
     // Without the API classes nothing is added: javac's own message names the missing package.
     QFile::remove(api);
     commands.OnCompile();
-    EXPECT_EQ(Logged("javac"), QStringList({"-classpath", ".", "Hello.java"}));
+    EXPECT_EQ(Logged("javac"), QStringList({"-encoding", "UTF-8", "-classpath", ".", "Hello.java"}));
 }
 
 // The viewer has windows of its own: with no terminal it starts directly,

@@ -57,7 +57,6 @@ TEST(WithUtf8Locale, ChangesOnlyLocalesThatAreNotUtf8)
         if (changes) {
             EXPECT_TRUE(result.value("LC_ALL").endsWith("UTF-8")) << result.value("LC_ALL").toStdString();
         }
-        EXPECT_TRUE(platform::SpeaksUtf8(env));
     }
 }
 
@@ -81,18 +80,6 @@ TEST(Configure, StartsTheDescribedProcess)
             << lines.join('\n').toStdString();
         EXPECT_EQ(lines.value(2) != "C", utf8) << lines.value(2).toStdString();
     }
-}
-
-// Where no UTF-8 locale is installed, javac and javadoc are told the
-// encoding of the sources unless the user named one.
-TEST(WithSourceEncoding, NamesUtf8ForSourceReadersOnly)
-{
-    const QStringList utf8{"-encoding", "UTF-8"};
-    EXPECT_EQ(runner::WithSourceEncoding("javac.exe", {"A.java"}), utf8 + QStringList{"A.java"});
-    EXPECT_EQ(runner::WithSourceEncoding("javadoc.exe", {"*.java"}), utf8 + QStringList{"*.java"});
-    EXPECT_EQ(runner::WithSourceEncoding("javac.exe", {"-encoding", "EUC-JP", "A.java"}),
-              QStringList({"-encoding", "EUC-JP", "A.java"}));
-    EXPECT_EQ(runner::WithSourceEncoding("java.exe", {"A"}), QStringList{"A"});
 }
 
 }  // namespace

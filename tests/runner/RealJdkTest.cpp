@@ -4,9 +4,11 @@
 #include "runner/COutputDialog.h"
 
 #include "tests/runner/CommandsTestSupport.h"
+#include "tests/support/EncodedText.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -57,19 +59,84 @@ TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
     EXPECT_EQ(commands.outcomes.size(), 6);
 }
 
-// Sources and messages are UTF-8 whatever the user's locale.
-TEST_F(RealJdkTest, Utf8SourcesCompileAndRunUnderTheCLocale)
+// Sources in each encoding learners' files come in compile in it and print
+// their Japanese text, on every installed JDK and whatever the user's locale;
+// javadoc reads them too and writes its pages in UTF-8. A byte-order mark
+// goes when the user agrees.
+TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
 {
     const ScopedEnv locale("LC_ALL", "C");
     Options("[JavaOption]\nMsg=true\n");
-    Compile("Nihongo.java", "// 日本語のコメント\npublic class Nihongo { public static void main(String[] a) {\n"
-                            "  System.out.println(\"こんにちは、世界\"); } }\n");
-    EXPECT_TRUE(root.Exists("my src/Nihongo.class"));
+    const QString text = "/** 日本語の説明 */\npublic class Nihongo { public static void main(String[] a) {\n"
+                         "  System.out.println(\"こんにちは、世界\"); } }\n";
+    QStringList jdks{main.jdk};
+    if (QFile::exists("/usr/lib/jvm/temurin-25-jdk-amd64/bin/javac"))
+        jdks << "/usr/lib/jvm/temurin-25-jdk-amd64/bin/";
+    for (const QString& jdk : jdks) {
+        main.jdk = jdk;
+        for (const platform::SourceEncoding encoding : kSourceEncodings) {
+            const QString label = platform::EncodingLabel(encoding);
+            const QByteArray bytes = EncodedText(encoding, text);
+            const QString file = QString::number(jdk.size()) + "/" + label + "/Nihongo.java";
+            main.SetCurrentFile(root.Write(file, bytes));
+            const bool marked = encoding == platform::SourceEncoding::Utf8Bom;
+            if (marked)
+                dialogs.answers.push_back(MsgAnswer::Yes);
+            commands.OnCompile();
+            commands.OnRunJava();
+            EXPECT_EQ(commands.shown.value(0), "こんにちは、世界\n") << (label + " " + jdk).toStdString();
+            EXPECT_EQ(root.Read(file), marked ? bytes.mid(3) : bytes) << label.toStdString();
+            if (encoding == platform::SourceEncoding::ShiftJis) {
+                commands.OnMakeDocument();  // without a terminal: captured, after a message
+                QDirIterator pages(main.file.folder, {"Nihongo.html"}, QDir::Files, QDirIterator::Subdirectories);
+                ASSERT_TRUE(pages.hasNext()) << commands.shown.join("").toStdString();
+                QFile page(pages.next());
+                ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+                EXPECT_TRUE(page.readAll().contains("日本語の説明")) << jdk.toStdString();
+            }
+            commands.shown.clear();
+        }
+    }
+    ASSERT_EQ(dialogs.messages.size(), 2 * jdks.size());
+    const RecordedMessage& question = dialogs.messages.back();
+    EXPECT_EQ(question.text, "次のファイルは先頭にバイトオーダーマーク（BOM）の付いた UTF-8 です。"
+                             "javac と javadoc はこのマークを読めません。\n\n・Nihongo.java\n\n"
+                             "マークを取り除きますか？ ファイルのほかの部分は変わりません。");
+    EXPECT_EQ(std::tuple(question.caption, question.icon, question.buttons),
+              std::tuple(QString("確認"), MsgIcon::Question, MsgButtons::YesNo));
+    dialogs.messages.clear();
+}
+
+// A rebuild asks about every marked source and about sources that are not in
+// UTF-8 among others that are: kept as they are, javac names each one it
+// cannot read; converted (the originals kept beside them), all compile.
+TEST_F(RealJdkTest, RebuildAsksAboutMarksAndDifferingEncodings)
+{
+    Options("[JavaOption]\nMsg=true\n");
+    const QByteArray words = EncodedText(platform::SourceEncoding::ShiftJis,
+                                         "class Words { static final String HELLO = \"こんにちは\"; }\n");
+    root.Write("my src/Words.java", words);
+    root.Write("my src/Names.java", "class Names { static final String TARO = \"、太郎\"; }\n");
+    root.Write("my src/Marked.java", "\xef\xbb\xbf"
+                                     "class Marked { }\n");
+    main.SetCurrentFile(root.Write("my src/Main.java", "public class Main { public static void main(String[] a) {\n"
+                                                       "  System.out.println(Words.HELLO + Names.TARO); } }\n"));
+    dialogs.answers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::Yes};
+    commands.OnRebuild();
+    ASSERT_EQ(commands.shown.size(), 1);
+    EXPECT_TRUE(commands.shown[0].contains("Marked.java:1:") && commands.shown[0].contains("Words.java:1:"))
+        << commands.shown[0].toStdString();
+    commands.OnRebuild();
     commands.OnRunJava();
-    Compile("Broken.java", "class Broken { String s = \"壊れた\" }\n");
-    ASSERT_EQ(commands.shown.size(), 2) << commands.shown.join("|").toStdString();
-    EXPECT_EQ(commands.shown[0], "こんにちは、世界\n");
-    EXPECT_TRUE(commands.shown[1].contains("\"壊れた\"")) << commands.shown[1].toStdString();
+    EXPECT_EQ(commands.shown.mid(1), QStringList{"こんにちは、太郎\n"});
+    EXPECT_EQ(root.Read("my src/Words.java.sjis"), words);
+    EXPECT_EQ(root.Read("my src/Marked.java"), "class Marked { }\n");
+    ASSERT_EQ(Messages().size(), 4);
+    EXPECT_EQ(Messages()[1], "このフォルダの Java ソースの文字コードがそろっていません。"
+                             "javac と javadoc はすべてを一つの文字コードで読みます。\n\n・Words.java（Shift_JIS）\n\n"
+                             "これらを UTF-8 に変換しますか？ 元のファイルは Words.java.sjis のように残します。\n"
+                             "いいえの場合はすべてを UTF-8 として読みます。");
+    dialogs.messages.clear();
 }
 
 // Names that look like an option or an argument file are compiled as files.

@@ -49,6 +49,9 @@ struct CommandCase {
 
 class CommandTest : public ToolCommandsTest, public ::testing::WithParamInterface<CommandCase> {};
 
+const QStringList kUtf8{"-encoding", "UTF-8"};
+const QStringList kDoc = kUtf8 + QStringList{"-docencoding", "UTF-8", "-charset", "UTF-8"};
+
 // Captured tools run for real; detached ones are recorded, in a terminal.
 TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
 {
@@ -64,7 +67,9 @@ TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
     main.SetCurrentFile(src + c.files.front());
     (commands.*c.command)();
     EXPECT_EQ(Messages(), QStringList());
-    const QStringList expected = QStringList{main.jdk + c.tool} + c.arguments;
+    // ASCII sources are read as UTF-8; javadoc's pages are UTF-8 whatever the sources'.
+    const QStringList told = c.tool == "javadoc" ? kDoc : c.tool == "javac" ? kUtf8 : QStringList();
+    const QStringList expected = QStringList{main.jdk + c.tool} + told + c.arguments;
     if (c.form == Form::Detached) {
         EXPECT_EQ(commands.started.value(0), QStringList({src, terminal, "-e"}) + expected);
         EXPECT_EQ(commands.startedUtf8, QList<bool>{true});
@@ -95,7 +100,6 @@ const CommandCase kCommands[] = {
      &C::OnRebuild,
      "javac",
      {"-classpath", ".", "./-x.java", "A b.java", "B.java", "Hello.java"}},
-    {"CompileOptionLikeName", "", {"-verbose.java"}, &C::OnCompile, "javac", {"-classpath", ".", "./-verbose.java"}},
     {"RebuildWithoutSources", "", {"notes.txt"}, &C::OnRebuild, "javac", {"-classpath", ".", "*.java"}},
     {"RunCaptured",
      "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n",
@@ -211,7 +215,8 @@ TEST_F(ToolCommandsTest, WithoutATerminalDetachedToolsRunCapturedAfterAMessage)
     commands.env.terminal = "my-term";
     main.SetCurrentFile(Src("Hello.java"));
     commands.OnMakeDocument();
-    EXPECT_EQ(Ran("javadoc"), QStringList({src, main.jdk + "javadoc", "-d", "doc", "Hello.java"}));
+    EXPECT_EQ(Ran("javadoc"),
+              QStringList({src, main.jdk + "javadoc"}) + kDoc + QStringList({"-d", "doc", "Hello.java"}));
     EXPECT_EQ(commands.shown, QStringList{"javadoc says\n"});
     EXPECT_EQ(main.notices, QStringList{"ドキュメントの出力先: " + src + "doc/"});
     EXPECT_TRUE(commands.started.isEmpty());
@@ -268,7 +273,8 @@ TEST_F(ToolCommandsTest, RmicStopsWhenCompilingMakesNoClass)
     qputenv("TW_FAKE_STDERR", "Broken.java:1: error\n");
     main.SetCurrentFile(Src("Broken.java"));
     commands.OnRmic();
-    EXPECT_EQ(Ran("javac"), QStringList({src, main.jdk + "javac", "-classpath", ".", "Broken.java"}));
+    EXPECT_EQ(Ran("javac"),
+              QStringList({src, main.jdk + "javac"}) + kUtf8 + QStringList({"-classpath", ".", "Broken.java"}));
     EXPECT_EQ(commands.shown, QStringList{"Broken.java:1: error\n"});
     EXPECT_EQ(Messages(), QStringList{src + "Broken.classは存在しません"});
     EXPECT_TRUE(Ran("rmic").isEmpty());

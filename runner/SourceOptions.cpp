@@ -1,0 +1,59 @@
+// Before javac or javadoc reads the current folder's sources: the questions
+// about byte-order marks and sources in differing encodings, and the
+// -encoding option that reads them.
+#include "runner/CToolCommands.h"
+
+#include "platform/CommandLine.h"
+#include "platform/UserDialogs.h"
+#include "runner/SourceSet.h"
+#include "runner/ToolInvocation.h"
+
+#include <QWidget>
+
+namespace {
+
+const QString kQuestion = QStringLiteral("確認");
+const QString kFileError = QStringLiteral("ファイルエラー");
+
+}  // namespace
+
+std::optional<QString> CToolCommands::SourceOptions(const QStringList& names, const QString& userOptions)
+{
+    const QString folder = m_main.File().folder;
+    QStringList others = runner::JavaSourceNames(folder);
+    for (const QString& name : names)
+        others.removeAll(name);
+    const runner::SourcePlan plan =
+        runner::PlanSources(runner::ExamineSources(folder, names), runner::ExamineSources(folder, others));
+    QWidget* window = m_main.Window();
+    if (!plan.marked.isEmpty()
+        && UserDialogs().Message(window, runner::ByteOrderMarkQuestion(plan.marked), kQuestion, MsgIcon::Question,
+                                 MsgButtons::YesNo)
+               == MsgAnswer::Yes) {
+        for (const QString& name : plan.marked) {
+            if (!runner::DropByteOrderMark(folder + name)) {
+                ShowMessage(window, folder + name + QStringLiteral("からバイトオーダーマークを取り除けません"),
+                            kFileError, MsgIcon::Error);
+                return std::nullopt;
+            }
+        }
+    }
+    if (platform::SplitCommandLine(userOptions).contains(QLatin1String("-encoding")))
+        return QString();
+    platform::SourceEncoding encoding = plan.encoding;
+    if (!plan.foreign.isEmpty()
+        && UserDialogs().Message(window, runner::MixedEncodingQuestion(plan, names), kQuestion, MsgIcon::Question,
+                                 MsgButtons::YesNo)
+               == MsgAnswer::Yes) {
+        for (const runner::SourceFile& source : plan.foreign) {
+            const QString error = runner::ConvertToUtf8(folder + source.name, source.encoding);
+            if (!error.isEmpty()) {
+                ShowMessage(window, QStringLiteral("%1を UTF-8 に変換できません: %2").arg(folder + source.name, error),
+                            kFileError, MsgIcon::Error);
+                return std::nullopt;
+            }
+        }
+        encoding = platform::SourceEncoding::Utf8;
+    }
+    return QStringLiteral("-encoding ") + platform::JavaCharsetName(encoding) + QLatin1Char(' ');
+}

@@ -1,0 +1,26 @@
+#pragma once
+// A text as a file in one of the encodings sources come in, written by ICU's
+// converters (Qt's): the bytes an editor saves, byte-order mark included.
+#include "platform/SourceEncoding.h"
+
+#include <QStringEncoder>
+#include <gtest/gtest.h>
+
+inline QByteArray EncodedText(platform::SourceEncoding encoding, const QString& text)
+{
+    using E = platform::SourceEncoding;
+    const auto [name, mark] = encoding == E::ShiftJis  ? std::pair("windows-31j", "")
+                              : encoding == E::EucJp   ? std::pair("EUC-JP", "")
+                              : encoding == E::Utf8Bom ? std::pair("UTF-8", "\xef\xbb\xbf")
+                              : encoding == E::Utf16Le ? std::pair("UTF-16LE", "\xff\xfe")
+                              : encoding == E::Utf16Be ? std::pair("UTF-16BE", "\xfe\xff")
+                                                       : std::pair("UTF-8", "");
+    QStringEncoder encoder(name);
+    const QByteArray bytes = mark + QByteArray(encoder.encode(text));
+    EXPECT_FALSE(encoder.hasError()) << name;
+    return bytes;
+}
+
+inline constexpr platform::SourceEncoding kSourceEncodings[] = {
+    platform::SourceEncoding::ShiftJis, platform::SourceEncoding::EucJp,   platform::SourceEncoding::Utf8,
+    platform::SourceEncoding::Utf8Bom,  platform::SourceEncoding::Utf16Le, platform::SourceEncoding::Utf16Be};
