@@ -1,6 +1,7 @@
 #include "platform/gui/QtUserDialogs.h"
 
 #include "platform/Paths.h"
+#include "platform/gui/QtTranslations.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -46,9 +47,17 @@ QStringList ToQtNameFilters(const QString& classicFilter)
     return filters;
 }
 
+void QtUserDialogs::LoadQtTexts()
+{
+    if (!m_qtTextsTried)
+        platform::InstallQtTranslations(m_qtTexts);
+    m_qtTextsTried = true;
+}
+
 MsgAnswer QtUserDialogs::Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
                                  MsgButtons buttons)
 {
+    LoadQtTexts();
     QMessageBox box(ToQtIcon(icon), caption, text, QMessageBox::NoButton, AsWidget(owner));
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -63,6 +72,7 @@ MsgAnswer QtUserDialogs::Message(QObject* owner, const QString& text, const QStr
 
 std::optional<QString> QtUserDialogs::ChooseFile(QObject* owner, const FileDialogSpec& request)
 {
+    LoadQtTexts();
     QFileDialog dialog(AsWidget(owner), request.title, request.initialFolder);
     const bool save = request.mode == FileDialogSpec::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -87,6 +97,7 @@ std::optional<QString> QtUserDialogs::ChooseFile(QObject* owner, const FileDialo
 
 std::optional<QString> QtUserDialogs::ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder)
 {
+    LoadQtTexts();
     const QString folder =
         QFileDialog::getExistingDirectory(AsWidget(owner), title, initialFolder, QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
@@ -96,6 +107,7 @@ std::optional<QString> QtUserDialogs::ChooseFolder(QObject* owner, const QString
 
 std::optional<Rgb> QtUserDialogs::ChooseColor(QObject* owner)
 {
+    LoadQtTexts();
     const QColor color = QColorDialog::getColor(QColor(Qt::black), AsWidget(owner));
     if (!color.isValid())
         return {};
