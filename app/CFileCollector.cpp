@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sys/stat.h>
-
 namespace {
 
 // Folders are walked in name order, ignoring case, as a user reads them.
@@ -15,12 +13,6 @@ constexpr QDir::SortFlags kOrder = QDir::Name | QDir::IgnoreCase;
 constexpr QDir::Filters kEntries = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
 
 bool HasWildcard(const QString& name) { return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?')); }
-
-// The status of what path names, links followed; false when it cannot be had.
-bool StatOf(const QString& path, struct stat& status)
-{
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0;
-}
 
 }  // namespace
 
@@ -79,15 +71,12 @@ void CFileCollector::AddDropped(const QStringList& paths)
 
 void CFileCollector::AddFolder(const QString& folder)
 {
-    struct stat status {};
-    if (!StatOf(folder, status) || !S_ISDIR(status.st_mode))
-        return;
+    const platform::FileStatus status = platform::StatusOf(folder);
     // A folder reached again (a link to itself or to a parent, a bind mount)
     // is not walked again.
-    const std::pair<quint64, quint64> id{status.st_dev, status.st_ino};
-    if (m_walked.contains(id))
+    if (status.kind != platform::FileKind::Folder || m_walked.contains(status.identity))
         return;
-    m_walked.insert(id);
+    m_walked.insert(status.identity);
     const QDir dir(folder);
     for (const QFileInfo& entry : dir.entryInfoList(kEntries, kOrder)) {
         if (Done())
@@ -101,8 +90,7 @@ void CFileCollector::AddFolder(const QString& folder)
 
 void CFileCollector::Add(const QString& path)
 {
-    struct stat status {};
-    if (!Done() && StatOf(path, status) && S_ISREG(status.st_mode))
+    if (!Done() && platform::StatusOf(path).kind == platform::FileKind::Regular)
         m_paths.append(path);
 }
 

@@ -3,11 +3,11 @@
 // folders depth first. Names that do not exist are skipped silently; only
 // regular files are collected (no fifos, sockets, devices or broken links),
 // and each folder is walked once, so symbolic link loops end.
+#include "platform/FileStatus.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
-
-#include <utility>
 
 class CFileCollector {
 public:
@@ -46,5 +46,5 @@ private:
 
     bool m_firstOnly;
     QStringList m_paths;
-    QSet<std::pair<quint64, quint64>> m_walked;  // device and inode of each folder walked
+    QSet<platform::FileIdentity> m_walked;  // each folder walked
 };

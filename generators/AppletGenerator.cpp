@@ -2,6 +2,7 @@
 
 #include "generators/AppletComponentRows.h"
 #include "generators/AppletTemplates.h"
+#include "generators/ListenerTemplates.h"
 #include "generators/TemplateText.h"
 
 #include <array>
@@ -113,7 +114,7 @@ void AppendInterface(const gen::AppletInterface& face, const AppletChoices& choi
     else if (face.chain == gen::AppletChainKind::Item)
         AppendChainMethod(face, s.itemChain, choices, s);
     else
-        AppendLines(s.methodText, face.methods, choices.comments);
+        gen::AppendListenerLines(s.methodText, face.methods, choices.comments, gen::CommentMarks::EachLine);
 }
 
 // Appends the class line's implements clause and fills the sections of every

@@ -1,6 +1,7 @@
 #include "generators/ClassGenerator.h"
 
 #include "generators/ClassTemplates.h"
+#include "generators/ListenerTemplates.h"
 #include "generators/TemplateText.h"
 
 namespace {
@@ -24,6 +25,9 @@ void AppendMethods(const gen::ClassInterfaceDef& face, const ClassChoices& choic
         else if (line.text == gen::kExitSlot) {
             if (super.exitOnClose)
                 Append(s.methodText, u"\t\tSystem.exit(0);\n");
+        } else if (line.text == gen::kKeySwitchSlot) {
+            if (choices.comments)
+                gen::AppendKeySwitch(s.methodText, gen::CommentMarks::Block);
         } else if (choices.comments || !line.commentsOnly)
             Append(s.methodText, line.text);
     }

@@ -88,44 +88,6 @@ constexpr TemplateLine kItemMethods[] = {
     {u"\t}\n"},
 };
 
-constexpr TemplateLine kKeyRegistration[] = {{u"\t\taddKeyListener(this);\n"}, {u"\t\trequestFocus();\n"}};
-constexpr TemplateLine kKeyMethods[] = {
-    {u"\n"},
-    {u"\tpublic void keyTyped(KeyEvent e) {\n"},
-    {u"\t\t//TODO: キーがタイプされた時の処理を書いてください\n", C},
-    {u"\n"},
-    {u"\t}\n"},
-    {u"\n"},
-    {u"\tpublic void keyPressed(KeyEvent e) {\n"},
-    {u"\t\t//TODO: キーが押された時の処理を書いてください\n", C},
-    {u"\t\t/*int n = e.getKeyCode();\n", C},
-    {u"\t\tswitch (n) {\n", C},
-    {u"\t\t\tcase KeyEvent.VK_UP:\n", C},
-    {u"\t\t\t\t//キーボードの上が押されたときのイベントを書いて下さい\n", C},
-    {u"\t\t\t\t\n", C},
-    {u"\t\t\t\tbreak;\n", C},
-    {u"\t\t\tcase KeyEvent.VK_DOWN:\n", C},
-    {u"\t\t\t\t//キーボードの下が押されたときのイベントを書いて下さい\n", C},
-    {u"\t\t\t\t\n", C},
-    {u"\t\t\t\tbreak;\n", C},
-    {u"\t\t\tcase KeyEvent.VK_RIGHT:\n", C},
-    {u"\t\t\t\t//キーボードの右が押されたときのイベントを書いて下さい\n", C},
-    {u"\t\t\t\t\n", C},
-    {u"\t\t\t\tbreak;\n", C},
-    {u"\t\t\tcase KeyEvent.VK_LEFT:\n", C},
-    {u"\t\t\t\t//キーボードの左が押されたときのイベントを書いて下さい\n", C},
-    {u"\t\t\t\t\n", C},
-    {u"\t\t\t\tbreak;\n", C},
-    {u"\t\t}*/\n", C},
-    {u"\n"},
-    {u"\t}\n"},
-    {u"\n"},
-    {u"\tpublic void keyReleased(KeyEvent e) {\n"},
-    {u"\t\t//TODO: キーが離された時の処理を書いてください\n", C},
-    {u"\n"},
-    {u"\t}\n"},
-};
-
 constexpr TemplateLine kMouseRegistration[] = {{u"\t\taddMouseListener(this);\n"}};
 
 constexpr TemplateLine kMotionRegistration[] = {{u"\t\taddMouseMotionListener(this);\n"}};

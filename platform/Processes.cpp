@@ -1,9 +1,11 @@
 #include "platform/Processes.h"
 
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QProcess>
 
 #include <locale.h>  // NOLINT(modernize-deprecated-headers): newlocale is POSIX, not C++
+#include <unistd.h>
 
 namespace platform {
 
@@ -59,6 +61,17 @@ void Configure(QProcess& process, const ProcessSpec& request)
     process.setStandardInputFile(QProcess::nullDevice());
     if (request.utf8Locale)
         process.setProcessEnvironment(WithUtf8Locale(QProcessEnvironment::systemEnvironment()));
+}
+
+void WriteOutputTo(QProcess& process, const QFileDevice& output, const QFileDevice& error)
+{
+    const int outputHandle = output.handle();
+    const int errorHandle = error.handle();
+    // Runs in the child between fork and exec: only async-signal-safe calls.
+    process.setChildProcessModifier([outputHandle, errorHandle] {
+        ::dup2(outputHandle, STDOUT_FILENO);
+        ::dup2(errorHandle, STDERR_FILENO);
+    });
 }
 
 QProcessEnvironment WithUtf8Locale(QProcessEnvironment env)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QFileDevice;
 class QProcess;
 
 namespace platform {
@@ -22,6 +23,11 @@ struct ProcessSpec {
 // Sets process up to run request: program, arguments, working folder, the
 // null device as standard input, and the environment.
 void Configure(QProcess& process, const ProcessSpec& request);
+
+// Sets process up to write its standard output and standard error into two
+// files that are open already: the child gets their handles, so neither file
+// is opened by its name again.
+void WriteOutputTo(QProcess& process, const QFileDevice& output, const QFileDevice& error);
 
 // env with LC_ALL set to an installed UTF-8 locale when env's character
 // locale (LC_ALL, else LC_CTYPE, else LANG) is not an installed UTF-8 one

@@ -1,10 +1,9 @@
 #include "runner/CaptureFiles.h"
 
 #include "platform/Paths.h"
+#include "platform/Processes.h"
 
 #include <QProcess>
-
-#include <unistd.h>
 
 namespace {
 
@@ -55,11 +54,5 @@ void CaptureFiles::Attach(QProcess& process) const
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     if (!IsReady())
         return;
-    const int output = m_output->handle();
-    const int error = m_error->handle();
-    // Runs in the child between fork and exec: only async-signal-safe calls.
-    process.setChildProcessModifier([output, error] {
-        ::dup2(output, STDOUT_FILENO);
-        ::dup2(error, STDERR_FILENO);
-    });
+    platform::WriteOutputTo(process, *m_output, *m_error);
 }

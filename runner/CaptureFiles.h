@@ -2,7 +2,9 @@
 // The two files that receive a captured tool's standard output and standard
 // error. Each is created exclusively in the temporary folder with owner-only
 // permissions and handed to the tool as an open file, so no name is ever
-// created twice; the names stay known after the files are deleted.
+// created twice; the names stay known after the files are deleted. Tools
+// run through pipes now (RunningTool): the files remain the benchmarks'
+// baseline of capturing first and showing afterwards.
 #include <QString>
 #include <QTemporaryFile>
 #include <memory>

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Code health: every C++ file formatted by .clang-format, and clang-tidy's
-# curated checks (.clang-tidy) without a warning on the program's sources.
-# Needs a configured and built "build" folder (scripts/test.sh makes one).
+# Code health: every include down the layers, every C++ file formatted by
+# .clang-format, clang-tidy's curated checks (.clang-tidy) without a warning
+# on the program's sources, and a Debian package that lintian and appstreamcli
+# accept. Needs a configured and built "build" folder (scripts/test.sh makes
+# one).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/check-layers.sh
@@ -17,3 +19,4 @@ if grep -qE 'warning:|error:' "$log"; then
   exit 1
 fi
 echo "format and clang-tidy: clean"
+./scripts/check-package.sh

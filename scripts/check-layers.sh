@@ -1,27 +1,42 @@
 #!/usr/bin/env bash
-# Every include points down the layers: a folder may include only itself and
-# the folders listed after it.
+# Every include points down the layers: a folder (sub-folders are folders of
+# their own) may include only itself and the folders listed for it. System
+# headers of POSIX or Windows are for the platform layer alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 declare -A allowed=(
   [platform]="platform"
-  [resources]="resources platform"
-  [settings]="settings resources platform"
+  [platform/gui]="platform/gui platform"
+  [resources]="resources platform/gui platform"
+  [settings]="settings resources platform/gui platform"
   [generators]="generators settings platform"
   [commands]="commands settings platform"
-  [runner]="runner commands generators settings resources platform"
-  [dialogs]="dialogs runner commands generators settings resources platform"
+  [runner]="runner commands generators settings resources platform/gui platform"
+  [dialogs]="dialogs runner commands generators settings resources platform/gui platform"
+  [app]="app dialogs runner commands generators settings resources platform/gui platform"
 )
+system_headers='<(sys/[^>]*|unistd\.h|fcntl\.h|dirent\.h|pwd\.h|grp\.h|poll\.h|termios\.h|dlfcn\.h|spawn\.h|pthread\.h|netdb\.h|netinet/[^>]*|arpa/[^>]*|windows\.h|winsock2?\.h|io\.h|direct\.h)>'
 status=0
-for folder in "${!allowed[@]}"; do
-  while IFS=: read -r file line text; do
-    target=$(sed -n 's/^#include "\([^/"]*\)\/.*/\1/p' <<<"$text")
-    [ -z "$target" ] && continue
-    if ! grep -qw -- "$target" <<<"${allowed[$folder]}"; then
+sources=$(git ls-files -- '*.cpp' '*.h' | grep -v -e '^tests/' -e '^bench/')
+for folder in $(sed 's|/[^/]*$||' <<<"$sources" | sort -u); do
+  if [ -z "${allowed[$folder]+set}" ]; then
+    echo "$folder/ has no entry in scripts/check-layers.sh"
+    status=1
+  fi
+done
+while IFS=: read -r file line text; do
+  folder=${file%/*}
+  [ -z "${allowed[$folder]+set}" ] && continue
+  if [[ $text =~ ^#include\ \"(.*)/[^/]*\" ]]; then
+    target=${BASH_REMATCH[1]}
+    if [[ " ${allowed[$folder]} " != *" $target "* ]]; then
       echo "$file:$line: $folder/ must not include $target/"
       status=1
     fi
-  done < <(git grep -n '^#include "' -- "$folder/*.cpp" "$folder/*.h" || true)
-done
-[ $status -eq 0 ] && echo "layers: every include points down"
+  elif [[ $text =~ ^#include\ $system_headers && $folder != platform && $folder != platform/gui ]]; then
+    echo "$file:$line: system header outside platform/: ${text#\#include }"
+    status=1
+  fi
+done < <(git grep -n '^#include ' -- $sources)
+[ $status -eq 0 ] && echo "layers: every include points down, system headers only in platform/"
 exit $status

@@ -2,7 +2,7 @@
 # Installs the Debian packages that Tarnwick needs to build, run and test.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config help2man
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-noto-cjk
@@ -10,9 +10,9 @@ packages=(
   xvfb xauth xdg-utils
 )
 # --hardening adds what CI needs beyond the tests: clang for the fuzzers and
-# the code checks.
+# the code checks, lintian and appstream for the package check.
 if [ "${1:-}" = "--hardening" ]; then
-  packages+=(clang libclang-rt-14-dev clang-format clang-tidy)
+  packages+=(clang libclang-rt-14-dev clang-format clang-tidy lintian appstream)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #include "settings/CSettingFile.h"
 
 #include "platform/FileLock.h"
+#include "platform/FileStatus.h"
 #include "platform/Paths.h"
 #include "settings/IniDocument.h"
 
@@ -8,8 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -24,10 +23,7 @@ CSettingFile::FailureHandler& Handler()
 // into place, so a write always shows as a change.
 struct CachedDocument {
     QString path;
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = -1;
-    timespec modified{};
+    platform::FileStatus status;
     IniDocument document;
 };
 
@@ -39,18 +35,17 @@ CachedDocument& Cache()
 
 IniDocument ReadDocument(const QString& path)
 {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+    const platform::FileStatus status = platform::StatusOf(path);
+    if (status.kind != platform::FileKind::Regular)
         return {};
     CachedDocument& cache = Cache();
-    if (cache.path == path && cache.device == st.st_dev && cache.inode == st.st_ino && cache.size == st.st_size
-        && cache.modified.tv_sec == st.st_mtim.tv_sec && cache.modified.tv_nsec == st.st_mtim.tv_nsec)
+    if (cache.path == path && cache.status == status)
         return cache.document;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
-    cache = {path, st.st_dev, st.st_ino, st.st_size, st.st_mtim, IniDocument::FromBytes(bytes)};
+    cache = {path, status, IniDocument::FromBytes(bytes)};
     return cache.document;
 }
 

@@ -1,5 +1,5 @@
 // The smallest Qt Widgets program with a window: the yardstick for start-up.
-#include "app/FirstPaintExit.h"
+#include "app/FirstPaint.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -7,7 +7,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    FirstPaintExit::InstallIfRequested(app);
+    FirstPaintHook::ExitIfRequested(app);
     QPushButton button(QStringLiteral("OK"));
     button.show();
     return app.exec();

@@ -1,6 +1,7 @@
 #include "platform/gui/QtUserDialogs.h"
 
 #include "platform/Paths.h"
+#include "platform/gui/QtTranslations.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -46,9 +47,17 @@ QStringList ToQtNameFilters(const QString& classicFilter)
     return filters;
 }
 
+void QtUserDialogs::LoadQtTexts()
+{
+    if (!m_qtTextsTried)
+        platform::InstallQtTranslations(m_qtTexts);
+    m_qtTextsTried = true;
+}
+
 MsgAnswer QtUserDialogs::Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
                                  MsgButtons buttons)
 {
+    LoadQtTexts();
     QMessageBox box(ToQtIcon(icon), caption, text, QMessageBox::NoButton, AsWidget(owner));
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -92,6 +101,7 @@ QStringList RunFileDialog(QObject* owner, const FileDialogSpec& request, QFileDi
 
 std::optional<QString> QtUserDialogs::ChooseFile(QObject* owner, const FileDialogSpec& request)
 {
+    LoadQtTexts();
     const bool save = request.mode == FileDialogSpec::Mode::Save;
     const QStringList chosen =
         RunFileDialog(owner, request, save || !request.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -102,11 +112,13 @@ std::optional<QString> QtUserDialogs::ChooseFile(QObject* owner, const FileDialo
 
 QStringList QtUserDialogs::ChooseFiles(QObject* owner, const FileDialogSpec& request)
 {
+    LoadQtTexts();
     return RunFileDialog(owner, request, QFileDialog::ExistingFiles);
 }
 
 std::optional<QString> QtUserDialogs::ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder)
 {
+    LoadQtTexts();
     const QString folder =
         QFileDialog::getExistingDirectory(AsWidget(owner), title, initialFolder, QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
@@ -116,6 +128,7 @@ std::optional<QString> QtUserDialogs::ChooseFolder(QObject* owner, const QString
 
 std::optional<Rgb> QtUserDialogs::ChooseColor(QObject* owner)
 {
+    LoadQtTexts();
     const QColor color = QColorDialog::getColor(QColor(Qt::black), AsWidget(owner));
     if (!color.isValid())
         return {};

@@ -48,14 +48,31 @@ TEST(Startup, WithoutADisplayItSaysSoInOneLine)
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("tarnwick: "))) << run.err.toStdString();
 }
 
+// The help speaks Japanese in a Japanese locale and English elsewhere (the
+// manual page is made from it in the C locale).
 TEST(Startup, HelpAndVersionNeedNoDisplay)
 {
     const ProgramRun version = Start({QStringLiteral("--version")}, WithoutDisplay());
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, QStringLiteral("Tarnwick 1.12\n"));
-    const ProgramRun help = Start({QStringLiteral("--help")}, WithoutDisplay());
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains(QStringLiteral("--version")));
+    const struct {
+        QStringList locale;
+        const char* usage;
+    } cases[] = {{{"LANG=ja_JP.UTF-8"}, "使い方: tarnwick"},
+                 {{"LC_ALL=ja_JP.UTF-8", "LANG=C"}, "使い方: tarnwick"},
+                 {{"LC_ALL=C.UTF-8"}, "Usage: tarnwick"},
+                 {{"LANG=en_US.UTF-8"}, "Usage: tarnwick"}};
+    for (const auto& c : cases) {
+        QProcessEnvironment environment = WithoutDisplay();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            environment.remove(QString::fromLatin1(name));
+        for (const QString& variable : c.locale)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        const ProgramRun help = Start({QStringLiteral("--help")}, environment);
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_TRUE(help.out.startsWith(QString::fromUtf8(c.usage))) << help.out.toStdString();
+        EXPECT_TRUE(help.out.contains(QStringLiteral("--version")));
+    }
 }
 
 }  // namespace
