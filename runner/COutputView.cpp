@@ -1,0 +1,296 @@
+#include "runner/COutputView.h"
+
+#include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include <cmath>
+
+namespace {
+
+// A finished text: the first part shows at once, the rest follows in parts
+// small enough to keep the window responsive.
+constexpr qsizetype kFirstPart = 64 * 1024;
+constexpr qsizetype kLaterPart = 1024 * 1024;
+
+// Arrived text goes in from the event loop for about this long at a time,
+// in chunks of at most this many characters.
+constexpr int kShowIntervalMs = 20;
+constexpr qint64 kShowBudgetMs = 20;
+constexpr qsizetype kShowSlice = 128 * 1024;
+// javac stops after 100 errors; output with more links than this is a dump.
+constexpr int kMaxLinks = 2000;
+
+// WCAG's contrast of two colours, from 1 to 21.
+double Luminance(const QColor& colour)
+{
+    const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// The wanted colour, made lighter or darker (towards the side that differs
+// more from base) until it can be read on base.
+QColor ReadableOn(const QColor& base, QColor wanted)
+{
+    constexpr double kLeast = 4.5;
+    const bool darken = Contrast(Qt::black, base) >= Contrast(Qt::white, base);
+    float hue = 0, saturation = 0, lightness = 0;
+    wanted.getHslF(&hue, &saturation, &lightness);
+    while (Contrast(wanted, base) < kLeast && lightness > 0 && lightness < 1) {
+        lightness = qBound(0.0F, lightness + (darken ? -0.02F : 0.02F), 1.0F);
+        wanted = QColor::fromHslF(hue, saturation, lightness);
+    }
+    return wanted;
+}
+
+}  // namespace
+
+COutputView::COutputView(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Monospaced, so that javac's ^ stands under its column.
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setMouseTracking(true);
+    m_showTimer.setSingleShot(true);
+    connect(&m_showTimer, &QTimer::timeout, this, [this] { ShowArrived(false); });
+    // The end stays in view while the user is there, whatever makes the
+    // range grow (a wide line's scroll bar, a resize, the text itself).
+    QScrollBar* bar = verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) { m_following = value >= bar->maximum(); });
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+        if (m_following)
+            bar->setValue(maximum);
+    });
+    SetColours();
+}
+
+// Based on the document's own format, so that plain text merges into few
+// fragments (a million lines stay quick); every colour reads on the base.
+void COutputView::SetColours()
+{
+    const QColor base = palette().color(QPalette::Base);
+    for (QTextCharFormat& format : m_formats)
+        format = QTextCursor(document()).charFormat();
+    m_formats[static_cast<int>(runner::Stream::Error)].setForeground(ReadableOn(base, QColor(0xB0, 0x00, 0x20)));
+    QTextCharFormat& input = m_formats[static_cast<int>(runner::Stream::Input)];
+    input.setForeground(ReadableOn(base, QColor(0x00, 0x50, 0xA0)));
+    input.setFontWeight(QFont::Bold);
+    m_hintFormat = m_formats[0];
+    m_hintFormat.setForeground(ReadableOn(base, QColor(0x1B, 0x6E, 0x20)));
+    m_linkColour = ReadableOn(base, palette().color(QPalette::Link));
+}
+
+void COutputView::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        SetColours();
+}
+
+void COutputView::LoadText(QString text)
+{
+    text.remove(QLatin1Char('\r'));
+    m_pending = std::move(text);
+    m_following = false;  // a finished text is read from its start
+    m_loaded = PartEnd(0, kFirstPart);
+    setPlainText(m_pending.left(m_loaded));
+    if (!IsLoading()) {
+        m_pending.clear();
+        m_loaded = 0;
+        return;
+    }
+    // Read-only while filling in, so the edit's text and the rest never disagree.
+    setReadOnly(true);
+    document()->setUndoRedoEnabled(false);
+    QTimer::singleShot(0, this, &COutputView::LoadNextPart);
+}
+
+// Parts end after a line break where there is one, never inside a surrogate pair.
+qsizetype COutputView::PartEnd(qsizetype from, qsizetype length) const
+{
+    const qsizetype size = m_pending.size();
+    if (size - from <= length)
+        return size;
+    qsizetype end = from + length;
+    const qsizetype lineEnd = m_pending.lastIndexOf(QLatin1Char('\n'), end - 1);
+    if (lineEnd >= from)
+        return lineEnd + 1;
+    if (m_pending.at(end - 1).isHighSurrogate())
+        --end;
+    return end;
+}
+
+void COutputView::LoadNextPart()
+{
+    const qsizetype end = PartEnd(m_loaded, kLaterPart);
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(m_pending.mid(m_loaded, end - m_loaded));
+    m_loaded = end;
+    if (IsLoading()) {
+        QTimer::singleShot(0, this, &COutputView::LoadNextPart);
+        return;
+    }
+    m_pending.clear();
+    m_loaded = 0;
+    document()->setUndoRedoEnabled(true);
+    setReadOnly(false);
+}
+
+QString COutputView::Text() const
+{
+    if (IsLoading())
+        return m_pending;
+    QString text = toPlainText();
+    for (const Chunk& chunk : m_arrived)
+        text += chunk.text;
+    return text;
+}
+
+void COutputView::BeginMarkup(runner::HintContext context, QList<runner::HintRule> rules)
+{
+    m_resolver = runner::LinkResolver(context.folder);
+    m_markup = std::make_unique<runner::MarkupChain>(std::move(context), std::move(rules));
+    m_following = true;
+}
+
+void COutputView::Append(QString text, runner::Stream stream)
+{
+    if (text.contains(QLatin1Char('\r')))
+        text.remove(QLatin1Char('\r'));
+    if (text.isEmpty())
+        return;
+    if (!m_arrived.isEmpty() && m_arrived.last().stream == stream && m_arrived.last().text.size() < kShowSlice)
+        m_arrived.last().text += text;
+    else
+        m_arrived.append({std::move(text), stream});
+    if (!m_showTimer.isActive())
+        m_showTimer.start(kShowIntervalMs);
+}
+
+// Puts arrived text into the edit: all of it, or as much as fits in a short
+// slice of time.
+void COutputView::ShowArrived(bool all)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!m_arrived.isEmpty() && (all || clock.elapsed() < kShowBudgetMs))
+        InsertChunk(m_arrived.takeFirst());
+    if (!m_arrived.isEmpty())
+        m_showTimer.start(0);  // the rest after the waiting events
+}
+
+void COutputView::EndStreams()
+{
+    ShowArrived(true);
+    if (!m_markup)
+        return;
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    for (const runner::Stream stream : {runner::Stream::Output, runner::Stream::Error})
+        InsertHint(cursor, m_markup->Finish(stream));
+}
+
+// Runs of plain lines go in whole; a line with a link or a hint goes in on
+// its own.
+void COutputView::InsertChunk(const Chunk& chunk)
+{
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    const QTextCharFormat& format = FormatOf(chunk.stream);
+    const QString& text = chunk.text;
+    qsizetype plain = 0;  // the first character not inserted yet
+    if (m_markup && m_markup->MayMark(text, chunk.stream)) {
+        for (qsizetype start = 0, end; (end = text.indexOf(QLatin1Char('\n'), start)) >= 0; start = end + 1) {
+            const QStringView line = QStringView(text).mid(start, end - start);
+            runner::Markup markup = m_markup->MarkLine(line, chunk.stream);
+            Count(markup.counted);
+            markup.links.removeIf([this](const runner::SourceLink& link) { return LinkTarget(link).isEmpty(); });
+            if (markup.links.isEmpty() && markup.hint.isEmpty() && markup.hintBefore.isEmpty())
+                continue;
+            cursor.insertText(text.mid(plain, start - plain), format);
+            InsertLine(cursor, line, markup, format);
+            plain = end + 1;
+        }
+    }
+    cursor.insertText(plain == 0 ? text : text.mid(plain), format);
+}
+
+void COutputView::InsertLine(QTextCursor& cursor, QStringView line, const runner::Markup& markup,
+                             const QTextCharFormat& format)
+{
+    InsertHint(cursor, markup.hintBefore);
+    qsizetype done = 0;
+    for (const runner::SourceLink& link : markup.links) {
+        QTextCharFormat anchor = format;
+        anchor.setAnchor(true);
+        anchor.setAnchorHref(QString::number(m_links.size()));
+        anchor.setFontUnderline(true);
+        anchor.setForeground(m_linkColour);
+        m_links.append({LinkTarget(link), link.line});
+        cursor.insertText(line.mid(done, link.start - done).toString(), format);
+        cursor.insertText(line.mid(link.start, link.length).toString(), anchor);
+        done = link.start + link.length;
+    }
+    cursor.insertText(line.mid(done).toString() + QLatin1Char('\n'), format);
+    InsertHint(cursor, markup.hint);
+}
+
+void COutputView::InsertHint(QTextCursor& cursor, const QString& hint)
+{
+    if (!hint.isEmpty())
+        cursor.insertText(hint + QLatin1Char('\n'), m_hintFormat);
+}
+
+QString COutputView::LinkTarget(const runner::SourceLink& link)
+{
+    return m_links.size() < kMaxLinks ? m_resolver.Resolve(link) : QString();
+}
+
+void COutputView::Count(std::optional<runner::SourceLink::Kind> kind)
+{
+    if (kind == runner::SourceLink::Kind::Error)
+        ++m_errors;
+    else if (kind == runner::SourceLink::Kind::Warning)
+        ++m_warnings;
+}
+
+const QTextCharFormat& COutputView::FormatOf(runner::Stream stream) const
+{
+    return m_formats[static_cast<int>(stream)];
+}
+
+void COutputView::ActivateLink(const QString& anchor)
+{
+    bool ok = false;
+    const int index = anchor.toInt(&ok);
+    if (ok && index >= 0 && index < m_links.size())
+        emit LinkActivated(m_links[index].first, m_links[index].second);
+}
+
+// A click on a link (not the end of a selection) opens its source line.
+void COutputView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && !textCursor().hasSelection()) {
+        if (const QString anchor = anchorAt(event->position().toPoint()); !anchor.isEmpty())
+            ActivateLink(anchor);
+    }
+}
+
+void COutputView::mouseMoveEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseMoveEvent(event);
+    const bool over = !anchorAt(event->position().toPoint()).isEmpty();
+    viewport()->setCursor(over ? Qt::PointingHandCursor : Qt::IBeamCursor);
+}
