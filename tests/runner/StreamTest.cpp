@@ -79,6 +79,14 @@ TEST(LineAssembler, CutsAStreamAfterTheLimitAndSaysHowLongItWas)
     EXPECT_TRUE(text.startsWith("1234\n【出力が長すぎるため")) << text.toStdString();
     EXPECT_TRUE(text.contains("全体 3.0 MB")) << "the bytes after the limit are still counted";
     EXPECT_TRUE(lines.Cut());
+    // An over-long line that the limit cuts gives the same pieces however it arrived.
+    const QByteArray longLine = "ab\n" + QByteArray(40, 'x');
+    QList<QByteArray> single;
+    for (const char byte : longLine)
+        single << QByteArray(1, byte);
+    LineAssembler whole(8, 30);
+    LineAssembler bytes(8, 30);
+    EXPECT_EQ(Assemble(whole, {longLine}), Assemble(bytes, single));
 }
 
 TEST(OutcomeLine, WordsEveryEnd)
