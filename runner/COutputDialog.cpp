@@ -215,10 +215,7 @@ void COutputDialog::OnSaveText()
 void COutputDialog::OnCopyText()
 {
     QGuiApplication::clipboard()->setText(Text());
-    QTextCursor cursor = m_view->textCursor();
-    cursor.movePosition(QTextCursor::Start);
-    m_view->setTextCursor(cursor);
-    m_view->ensureCursorVisible();
+    m_view->ShowStart();
 }
 
 // Enter and Escape close the window even from the edit; Enter in the input

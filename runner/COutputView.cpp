@@ -20,6 +20,9 @@ constexpr qsizetype kLaterPart = 1024 * 1024;
 constexpr int kShowIntervalMs = 20;
 constexpr qint64 kShowBudgetMs = 20;
 constexpr qsizetype kShowSlice = 128 * 1024;
+// A block of a run's text ends after this many lines or characters.
+constexpr int kBlockLines = 16;
+constexpr qsizetype kBlockChars = 4096;
 // javac stops after 100 errors; output with more links than this is a dump.
 constexpr int kMaxLinks = 2000;
 
@@ -63,15 +66,23 @@ COutputView::COutputView(QWidget* parent)
     setMouseTracking(true);
     m_showTimer.setSingleShot(true);
     connect(&m_showTimer, &QTimer::timeout, this, [this] { ShowArrived(false); });
-    // The end stays in view while the user is there, whatever makes the
-    // range grow (a wide line's scroll bar, a resize, the text itself).
+    // While the user has not scrolled away from the end, the end stays in
+    // view whatever moves it: the text, a wide line's scroll bar, a resize.
+    // Only the user's scrolling decides. The edit may put its value back
+    // while it adjusts its range, so the end is taken after that.
     QScrollBar* bar = verticalScrollBar();
-    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) { m_following = value >= bar->maximum(); });
-    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
-        if (m_following)
-            bar->setValue(maximum);
-    });
+    connect(bar, &QScrollBar::actionTriggered, this,
+            [this, bar] { m_following = bar->sliderPosition() >= bar->maximum(); });
+    connect(bar, &QScrollBar::valueChanged, this, &COutputView::KeepEnd, Qt::QueuedConnection);
+    connect(bar, &QScrollBar::rangeChanged, this, &COutputView::KeepEnd, Qt::QueuedConnection);
     SetColours();
+}
+
+void COutputView::KeepEnd()
+{
+    QScrollBar* bar = verticalScrollBar();
+    if (m_following && !m_userMoving && bar->value() < bar->maximum())
+        bar->setValue(bar->maximum());
 }
 
 // Based on the document's own format, so that plain text merges into few
@@ -182,10 +193,17 @@ void COutputView::Append(QString text, runner::Stream stream)
 // slice of time.
 void COutputView::ShowArrived(bool all)
 {
+    if (m_arrived.isEmpty())
+        return;
     QElapsedTimer clock;
     clock.start();
+    // One edit: the edit lays out and updates its range once for all of it.
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
     while (!m_arrived.isEmpty() && (all || clock.elapsed() < kShowBudgetMs))
-        InsertChunk(m_arrived.takeFirst());
+        InsertChunk(cursor, m_arrived.takeFirst());
+    cursor.endEditBlock();
     if (!m_arrived.isEmpty())
         m_showTimer.start(0);  // the rest after the waiting events
 }
@@ -203,10 +221,8 @@ void COutputView::EndStreams()
 
 // Runs of plain lines go in whole; a line with a link or a hint goes in on
 // its own.
-void COutputView::InsertChunk(const Chunk& chunk)
+void COutputView::InsertChunk(QTextCursor& cursor, const Chunk& chunk)
 {
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
     const QTextCharFormat& format = FormatOf(chunk.stream);
     const QString& text = chunk.text;
     qsizetype plain = 0;  // the first character not inserted yet
@@ -218,12 +234,12 @@ void COutputView::InsertChunk(const Chunk& chunk)
             markup.links.removeIf([this](const runner::SourceLink& link) { return LinkTarget(link).isEmpty(); });
             if (markup.links.isEmpty() && markup.hint.isEmpty() && markup.hintBefore.isEmpty())
                 continue;
-            cursor.insertText(text.mid(plain, start - plain), format);
+            Insert(cursor, text.mid(plain, start - plain), format);
             InsertLine(cursor, line, markup, format);
             plain = end + 1;
         }
     }
-    cursor.insertText(plain == 0 ? text : text.mid(plain), format);
+    Insert(cursor, plain == 0 ? text : text.mid(plain), format);
 }
 
 void COutputView::InsertLine(QTextCursor& cursor, QStringView line, const runner::Markup& markup,
@@ -238,18 +254,42 @@ void COutputView::InsertLine(QTextCursor& cursor, QStringView line, const runner
         anchor.setFontUnderline(true);
         anchor.setForeground(m_linkColour);
         m_links.append({LinkTarget(link), link.line});
-        cursor.insertText(line.mid(done, link.start - done).toString(), format);
-        cursor.insertText(line.mid(link.start, link.length).toString(), anchor);
+        Insert(cursor, line.mid(done, link.start - done).toString(), format);
+        Insert(cursor, line.mid(link.start, link.length).toString(), anchor);
         done = link.start + link.length;
     }
-    cursor.insertText(line.mid(done).toString() + QLatin1Char('\n'), format);
+    Insert(cursor, line.mid(done).toString() + QLatin1Char('\n'), format);
     InsertHint(cursor, markup.hint);
 }
 
 void COutputView::InsertHint(QTextCursor& cursor, const QString& hint)
 {
     if (!hint.isEmpty())
-        cursor.insertText(hint + QLatin1Char('\n'), m_hintFormat);
+        Insert(cursor, hint + QLatin1Char('\n'), m_hintFormat);
+}
+
+// A run's lines go into the document in blocks of a few lines, joined by
+// U+2028, which the edit shows as a line break and toPlainText turns back
+// into LF: a QTextDocument pays for each block it inserts, so a long output
+// goes in several times faster, and a block stays small enough to lay out
+// at once. The last line break of each insertion ends a block: the edit
+// updates its scroll range only when the number of blocks changes.
+void COutputView::Insert(QTextCursor& cursor, QString text, const QTextCharFormat& format)
+{
+    const qsizetype last = text.lastIndexOf(QLatin1Char('\n'));
+    qsizetype lineStart = 0;
+    for (qsizetype lf = text.indexOf(QLatin1Char('\n')); lf >= 0; lf = text.indexOf(QLatin1Char('\n'), lf + 1)) {
+        m_blockChars += lf - lineStart;
+        lineStart = lf + 1;
+        if (lf != last && ++m_blockLines < kBlockLines && m_blockChars < kBlockChars) {
+            text[lf] = QChar::LineSeparator;
+        } else {
+            m_blockLines = 0;
+            m_blockChars = 0;
+        }
+    }
+    m_blockChars += text.size() - lineStart;
+    cursor.insertText(text, format);
 }
 
 QString COutputView::LinkTarget(const runner::SourceLink& link)
@@ -270,6 +310,15 @@ const QTextCharFormat& COutputView::FormatOf(runner::Stream stream) const
     return m_formats[static_cast<int>(stream)];
 }
 
+void COutputView::ShowStart()
+{
+    m_following = false;
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
 void COutputView::ActivateLink(const QString& anchor)
 {
     bool ok = false;
@@ -278,10 +327,28 @@ void COutputView::ActivateLink(const QString& anchor)
         emit LinkActivated(m_links[index].first, m_links[index].second);
 }
 
+// Keys and the mouse may move the view (the cursor, a selection): whether
+// it still follows is decided once they are done.
+void COutputView::keyPressEvent(QKeyEvent* event)
+{
+    m_userMoving = true;
+    QPlainTextEdit::keyPressEvent(event);
+    m_userMoving = false;
+    m_following = verticalScrollBar()->value() >= verticalScrollBar()->maximum();
+}
+
+void COutputView::mousePressEvent(QMouseEvent* event)
+{
+    m_userMoving = true;
+    QPlainTextEdit::mousePressEvent(event);
+}
+
 // A click on a link (not the end of a selection) opens its source line.
 void COutputView::mouseReleaseEvent(QMouseEvent* event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
+    m_userMoving = false;
+    m_following = verticalScrollBar()->value() >= verticalScrollBar()->maximum();
     if (event->button() == Qt::LeftButton && !textCursor().hasSelection()) {
         if (const QString anchor = anchorAt(event->position().toPoint()); !anchor.isEmpty())
             ActivateLink(anchor);

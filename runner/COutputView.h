@@ -36,6 +36,8 @@ public:
     int Errors() const { return m_errors; }
     int Warnings() const { return m_warnings; }
     int LinkCount() const { return static_cast<int>(m_links.size()); }
+    // Puts the cursor at the start and shows it; the view stops following.
+    void ShowStart();
     // Whether the end stays in view as text arrives.
     bool IsFollowing() const { return m_following; }
     // Opens a link by its anchor (see anchorAt).
@@ -46,6 +48,8 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -55,11 +59,13 @@ private:
         runner::Stream stream;
     };
     void SetColours();
+    void KeepEnd();
     void LoadNextPart();
     qsizetype PartEnd(qsizetype from, qsizetype length) const;
-    void InsertChunk(const Chunk& chunk);
+    void InsertChunk(QTextCursor& cursor, const Chunk& chunk);
     void InsertLine(QTextCursor& cursor, QStringView line, const runner::Markup& markup, const QTextCharFormat& format);
     void InsertHint(QTextCursor& cursor, const QString& hint);
+    void Insert(QTextCursor& cursor, QString text, const QTextCharFormat& format);
     // The file a link opens, or empty when it opens none.
     QString LinkTarget(const runner::SourceLink& link);
     void Count(std::optional<runner::SourceLink::Kind> kind);
@@ -73,10 +79,13 @@ private:
     QList<Chunk> m_arrived;  // not in the edit yet
     QTimer m_showTimer;
     bool m_following = true;
+    bool m_userMoving = false;     // a key or mouse button is being handled
     QTextCharFormat m_formats[3];  // by stream
     QTextCharFormat m_hintFormat;
     QColor m_linkColour;
     QList<std::pair<QString, int>> m_links;  // path, line
     int m_errors = 0;
     int m_warnings = 0;
+    int m_blockLines = 0;  // in the last block
+    qsizetype m_blockChars = 0;
 };

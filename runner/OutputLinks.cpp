@@ -19,6 +19,15 @@ QStringList LinkCandidates(const SourceLink& link, const QString& folder)
 
 QString LinkResolver::Resolve(const SourceLink& link)
 {
+    // Compiler output names the same file over and over.
+    if (m_last && link.file == m_last->file && link.package == m_last->package)
+        return m_last->path;
+    m_last = Last{link.file, link.package, Lookup(link)};
+    return m_last->path;
+}
+
+QString LinkResolver::Lookup(const SourceLink& link)
+{
     const QString key = link.package + QLatin1Char('/') + link.file;
     auto known = m_known.constFind(key);
     if (known != m_known.constEnd())

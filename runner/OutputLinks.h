@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace runner {
 
 struct SourceLink {
@@ -31,8 +33,16 @@ public:
     QString Resolve(const SourceLink& link);
 
 private:
+    QString Lookup(const SourceLink& link);
+
+    struct Last {
+        QString file;
+        QString package;
+        QString path;
+    };
     QString m_folder;
     QHash<QString, QString> m_known;  // package/file: the path, or empty
+    std::optional<Last> m_last;
 };
 
 // "エラー 2 件、警告 1 件"; empty when there are none.

@@ -4,6 +4,15 @@
 
 namespace runner {
 
+// Where the parts of a javac message lie in a line, without copying any.
+struct JavacParts {
+    qsizetype nameEnd = -1;    // after ".java"
+    qsizetype numberEnd = -1;  // after the line number
+    int line = 0;
+    SourceLink::Kind kind = SourceLink::Kind::Error;
+    qsizetype textStart = -1;  // after "error: "
+};
+
 namespace {
 
 int LineNumber(QStringView digits)
@@ -13,14 +22,6 @@ int LineNumber(QStringView digits)
     return ok && line > 0 ? line : 0;
 }
 
-// Where the parts of a javac message lie in a line, without copying any.
-struct JavacParts {
-    qsizetype nameEnd = -1;    // after ".java"
-    qsizetype numberEnd = -1;  // after the line number
-    SourceLink::Kind kind = SourceLink::Kind::Error;
-    qsizetype textStart = -1;  // after "error: "
-};
-
 // Read by hand: compiler output can be a million lines. A name that begins
 // with a blank or holds a double quote is a source line quoting a message.
 std::optional<JavacParts> FindJavacParts(QStringView line)
@@ -29,11 +30,14 @@ std::optional<JavacParts> FindJavacParts(QStringView line)
     const qsizetype suffix = line.indexOf(kSuffix);
     if (suffix <= 0 || line.front().isSpace() || line.left(suffix).contains(QLatin1Char('"')))
         return std::nullopt;
-    const qsizetype digits = suffix + kSuffix.size();
-    qsizetype end = digits;
-    while (end < line.size() && line[end].unicode() >= '0' && line[end].unicode() <= '9')
-        ++end;
-    if (end == digits || !line.mid(end).startsWith(u": "))
+    JavacParts parts;
+    parts.nameEnd = suffix + 5;
+    qsizetype end = suffix + kSuffix.size();
+    constexpr int kLargest = 99999999;  // lines of a real source file
+    for (; end < line.size() && line[end] >= u'0' && line[end] <= u'9' && parts.line <= kLargest; ++end)
+        parts.line = parts.line * 10 + (line[end].unicode() - u'0');
+    parts.numberEnd = end;
+    if (parts.line == 0 || !line.mid(end).startsWith(u": "))
         return std::nullopt;
     const QStringView rest = line.mid(end + 2);
     static constexpr struct {
@@ -44,9 +48,11 @@ std::optional<JavacParts> FindJavacParts(QStringView line)
                   {u"warning:", SourceLink::Kind::Warning},
                   {u"警告:", SourceLink::Kind::Warning}};
     for (const auto& [word, kind] : kKinds) {
-        if (rest.startsWith(word)) {
+        if (!rest.isEmpty() && rest.front() == word.front() && rest.startsWith(word)) {
             const qsizetype text = end + 2 + word.size();
-            return JavacParts{suffix + 5, end, kind, text < line.size() && line[text] == u' ' ? text + 1 : text};
+            parts.kind = kind;
+            parts.textStart = text < line.size() && line[text] == u' ' ? text + 1 : text;
+            return parts;
         }
     }
     return std::nullopt;
@@ -102,10 +108,11 @@ JavacMessageParser::JavacMessageParser(const QList<HintRule>& rules, const HintC
 
 LineParser::Result JavacMessageParser::Parse(QStringView line, Markup& markup)
 {
+    std::optional<JavacParts> parts;
     switch (m_expect) {
-    case Expect::Message: return Begin(line, markup);
+    case Expect::Message: return Begin(line, FindJavacParts(line), markup);
     case Expect::Source:
-        if (FindJavacParts(line))
+        if ((parts = FindJavacParts(line)))
             break;
         if (m_keepText)
             m_message.sourceLine = line.toString();
@@ -117,6 +124,7 @@ LineParser::Result JavacMessageParser::Parse(QStringView line, Markup& markup)
             m_expect = Expect::Details;
             return Result::InProgress;
         }
+        parts = FindJavacParts(line);
         break;
     case Expect::Details:
         if (line.startsWith(u"  ")) {
@@ -124,31 +132,30 @@ LineParser::Result JavacMessageParser::Parse(QStringView line, Markup& markup)
                 m_message.details << line.trimmed().toString();
             return Result::InProgress;
         }
+        parts = FindJavacParts(line);
         break;
     }
     markup.hintBefore = Complete();
-    return Begin(line, markup);
+    return Begin(line, parts, markup);
 }
 
-LineParser::Result JavacMessageParser::Begin(QStringView line, Markup& markup)
+LineParser::Result JavacMessageParser::Begin(QStringView line, const std::optional<JavacParts>& parts, Markup& markup)
 {
-    const std::optional<JavacParts> parts = FindJavacParts(line);
     if (!parts)
         return Result::NotHandled;
     SourceLink link;
     link.kind = parts->kind;
-    link.line = LineNumber(line.mid(parts->nameEnd + 1, parts->numberEnd - parts->nameEnd - 1));
-    if (link.line == 0)
-        return Result::NotHandled;
+    link.line = parts->line;
     link.file = line.left(parts->nameEnd).toString();
     link.length = parts->numberEnd;
     markup.counted = link.kind;
-    m_message = JavacMessage();
-    m_message.kind = link.kind;
-    m_message.file = link.file;
-    m_message.line = link.line;
-    if (m_keepText)
+    if (m_keepText) {
+        m_message = JavacMessage();
+        m_message.kind = link.kind;
+        m_message.file = link.file;
+        m_message.line = link.line;
         m_message.text = line.mid(parts->textStart).toString();
+    }
     markup.links << std::move(link);
     m_expect = Expect::Source;
     return Result::InProgress;

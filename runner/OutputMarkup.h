@@ -34,6 +34,8 @@ public:
     virtual QString Finish() { return {}; }
 };
 
+struct JavacParts;
+
 // "Hello.java:5: error: …" (also "エラー", "警告"), then the quoted source
 // line, the caret line and javac's indented details ("  symbol: …"). The
 // message's hint goes under its last line, which is known only when the
@@ -46,7 +48,7 @@ public:
 
 private:
     enum class Expect { Message, Source, Caret, Details };
-    Result Begin(QStringView line, Markup& markup);
+    Result Begin(QStringView line, const std::optional<JavacParts>& parts, Markup& markup);
     QString Complete();
 
     const QList<HintRule>& m_rules;

@@ -201,9 +201,11 @@ TEST_F(LiveWindowTest, TheExitCodeEndsTheTextAndErrorsHaveTheirColour)
         text = Shown(w);
         title = w.windowTitle();
         for (QTextBlock block = w.Edit()->document()->begin(); block.isValid(); block = block.next()) {
-            if (block.text() == "out" || block.text() == "err")  // an empty block has no fragment
-                (block.text() == "err" ? errColour : outColour) =
-                    block.begin().fragment().charFormat().foreground().color();
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QString part = it.fragment().text();
+                if (part.startsWith("out") || part.startsWith("err"))
+                    (part.startsWith("err") ? errColour : outColour) = it.fragment().charFormat().foreground().color();
+            }
         }
         w.accept();
         return true;
