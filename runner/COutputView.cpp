@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -53,6 +54,11 @@ QColor ReadableOn(const QColor& base, QColor wanted)
         wanted = QColor::fromHslF(hue, saturation, lightness);
     }
     return wanted;
+}
+
+bool IsAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 }  // namespace
@@ -272,23 +278,33 @@ void COutputView::InsertHint(QTextCursor& cursor, const QString& hint)
 // U+2028, which the edit shows as a line break and toPlainText turns back
 // into LF: a QTextDocument pays for each block it inserts, so a long output
 // goes in several times faster, and a block stays small enough to lay out
-// at once. The last line break of each insertion ends a block: the edit
-// updates its scroll range only when the number of blocks changes.
+// at once. Only ASCII lines share a block: in one block, blanks and signs
+// take the script of the text around them, so after a Japanese line javac's
+// caret would be drawn in the Japanese font, out of its column. The last
+// line break of each insertion ends a block: the edit updates its scroll
+// range only when the number of blocks changes.
 void COutputView::Insert(QTextCursor& cursor, QString text, const QTextCharFormat& format)
 {
     const qsizetype last = text.lastIndexOf(QLatin1Char('\n'));
-    qsizetype lineStart = 0;
-    for (qsizetype lf = text.indexOf(QLatin1Char('\n')); lf >= 0; lf = text.indexOf(QLatin1Char('\n'), lf + 1)) {
-        m_blockChars += lf - lineStart;
-        lineStart = lf + 1;
-        if (lf != last && ++m_blockLines < kBlockLines && m_blockChars < kBlockChars) {
+    qsizetype start = 0;  // of the line in text
+    qsizetype lf = text.indexOf(QLatin1Char('\n'));
+    bool ascii = m_lineAscii && IsAscii(QStringView(text).left(lf < 0 ? text.size() : lf));
+    while (lf >= 0) {
+        const qsizetype next = text.indexOf(QLatin1Char('\n'), lf + 1);
+        const bool nextAscii = IsAscii(QStringView(text).mid(lf + 1, (next < 0 ? text.size() : next) - lf - 1));
+        m_blockChars += lf - start;
+        if (lf != last && ascii && nextAscii && ++m_blockLines < kBlockLines && m_blockChars < kBlockChars) {
             text[lf] = QChar::LineSeparator;
         } else {
             m_blockLines = 0;
             m_blockChars = 0;
         }
+        start = lf + 1;
+        lf = next;
+        ascii = nextAscii;
     }
-    m_blockChars += text.size() - lineStart;
+    m_blockChars += text.size() - start;
+    m_lineAscii = ascii;  // the line that the next insertion goes on with
     cursor.insertText(text, format);
 }
 

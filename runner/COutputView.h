@@ -88,4 +88,5 @@ private:
     int m_warnings = 0;
     int m_blockLines = 0;  // in the last block
     qsizetype m_blockChars = 0;
+    bool m_lineAscii = true;  // the last line so far
 };

@@ -126,6 +126,26 @@ TEST_F(OutputViewTest, ShowsOneLineBreakPerLfWhicheverWayTheTextCame)
     }
 }
 
+// javac's caret stands in the column it counts, also under a message in
+// Japanese: blanks and signs are drawn in the same font as everywhere.
+TEST_F(OutputViewTest, KeepsJavacsCaretInItsColumnAfterJapaneseText)
+{
+    COutputDialog window;
+    window.BeginRun("javac A.java", "javac A.java", false, folder.Path());
+    window.resize(600, 400);
+    window.show();
+    Feed(window, "0123456789012345678901234\n");
+    Feed(window, "A.java:3: エラー: ';'がありません\n        int x = 1\n                 ^\nエラー1個\n", Stream::Error);
+    const QString text = window.Edit()->toPlainText();
+    const auto x = [&](qsizetype position) {
+        QTextCursor cursor(window.Edit()->document());
+        cursor.setPosition(static_cast<int>(position));
+        return window.Edit()->cursorRect(cursor).x();
+    };
+    EXPECT_EQ(x(text.indexOf('^')), x(17)) << "column 17 of the first line";
+    EXPECT_EQ(x(text.indexOf("int")), x(8));
+}
+
 // Errors, typed input and links keep a contrast of 4.5:1 against the edit's
 // base, with a light theme and with a dark one; each has a colour of its own.
 TEST_F(OutputViewTest, EveryColourReadsOnALightAndADarkBase)
