@@ -135,7 +135,8 @@ TEST_F(OutputViewTest, KeepsJavacsCaretInItsColumnAfterJapaneseText)
     window.resize(600, 400);
     window.show();
     Feed(window, "0123456789012345678901234\n");
-    Feed(window, "A.java:3: エラー: ';'がありません\n        int x = 1\n                 ^\nエラー1個\n", Stream::Error);
+    Feed(window, "A.java:3: エラー: ';'がありません\n        int x = 1\n                 ^\nエラー1個\n",
+         Stream::Error);
     const QString text = window.Edit()->toPlainText();
     const auto x = [&](qsizetype position) {
         QTextCursor cursor(window.Edit()->document());
