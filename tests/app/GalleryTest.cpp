@@ -114,8 +114,7 @@ TEST(Gallery, MainWindowAndAboutBox)
 }
 
 // The output window while tools run: with the input line at its default and
-// its smallest size, after a compile with errors (also in a dark theme), and
-// after an abort.
+// its smallest size, and after a compile with errors (also in a dark theme).
 TEST(Gallery, OutputWindowWhileAToolRuns)
 {
     using runner::Stream;
@@ -173,15 +172,6 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
         EXPECT_TRUE(compiled.Text().endsWith(
             QStringLiteral("エラー 1 件、警告 1 件\n【終了しました（終了コード 1、0.8 秒）】\n")));
     }
-    COutputDialog aborted;
-    aborted.BeginRun(QStringLiteral("java Forever.java"),
-                     QStringLiteral("/usr/lib/jvm/default-java/bin/java -classpath . Forever"), true, work.Path());
-    aborted.AppendText(QStringLiteral("started\ntick 1\ntick 2\n"), Stream::Output);
-    aborted.EndRun({runner::ToolOutcome::Status::Aborted, 9, 2400});
-    aborted.resize(560, 320);
-    settle(aborted);
-    Save(aborted, "live-aborted");
-    EXPECT_EQ(aborted.windowTitle(), QStringLiteral("java Forever.java - 中止しました"));
 }
 
 // Runs tests of this program in a child process with more variables set;

@@ -147,34 +147,14 @@ TEST_F(OutputViewTest, KeepsJavacsCaretInItsColumnAfterJapaneseText)
     EXPECT_EQ(x(text.indexOf("int")), x(8));
 }
 
-// Errors, typed input and links keep a contrast of 4.5:1 against the edit's
-// base, with a light theme and with a dark one; each has a colour of its own.
-TEST_F(OutputViewTest, EveryColourReadsOnALightAndADarkBase)
+// Errors, typed input, links and hints keep a contrast of 4.5:1 against the
+// edit's base, with a light theme and with a dark one, each in a colour of
+// its own; a hint is a line of its own under its line.
+TEST_F(OutputViewTest, EveryColourReadsOnALightAndADarkBaseAndHintsHaveTheirOwnLine)
 {
     folder.Write("Hello.java");
-    for (const QPalette& palette : {QApplication::palette(), DarkPalette()}) {
-        COutputDialog window;
-        window.setPalette(palette);
-        window.BeginRun("javac Hello.java", "javac Hello.java", true, folder.Path());
-        window.AppendText("plain\n", Stream::Output);
-        window.AppendText("Hello.java:1: error: x\n", Stream::Error);
-        window.AppendText("typed\n", Stream::Input);
-        window.EndRun({runner::ToolOutcome::Status::Finished, 1, 100});
-        const QColor base = window.Edit()->palette().color(QPalette::Base);
-        QSet<QRgb> colours;
-        for (const auto& [text, colour] : Coloured(*window.Edit())) {
-            EXPECT_GE(Contrast(colour, base), 4.5)
-                << text.toStdString() << " in " << colour.name().toStdString() << " on " << base.name().toStdString();
-            colours.insert(colour.rgb());
-        }
-        EXPECT_EQ(colours.size(), 4) << "text, error, link and input";
-    }
-}
-
-// A hint is a line of its own under its line, in its own colour; the tool's
-// lines stay as they were.
-TEST_F(OutputViewTest, PutsAHintUnderItsLineInAColourOfItsOwn)
-{
+    runner::HintContext context;
+    context.folder = folder.Path();
     const QList<runner::HintRule> rules{{"exception", nullptr, [](QStringView line, const runner::HintContext&) {
                                              return line.startsWith(u"Exception") ? QStringLiteral("引数を与えましたか")
                                                                                   : QString();
@@ -182,17 +162,22 @@ TEST_F(OutputViewTest, PutsAHintUnderItsLineInAColourOfItsOwn)
     for (const QPalette& palette : {QApplication::palette(), DarkPalette()}) {
         COutputView view;
         view.setPalette(palette);
-        view.BeginMarkup({}, rules);
-        view.Append("before\nException in thread \"main\"\n\tat A.main(A.java:1)\n", Stream::Error);
+        view.BeginMarkup(context, rules);
+        view.Append("plain\n", Stream::Output);
+        view.Append("Hello.java:1: error: x\n", Stream::Error);
+        view.Append("Exception in thread \"main\"\n", Stream::Output);
+        view.Append("typed\n", Stream::Input);
         view.EndStreams();
-        EXPECT_EQ(view.toPlainText(),
-                  "before\nException in thread \"main\"\nヒント: 引数を与えましたか\n\tat A.main(A.java:1)\n");
-        QColor hint, line;
-        for (const auto& [text, colour] : Coloured(view))
-            (text.startsWith("ヒント") ? hint : line) =
-                text.startsWith("Exception") || text.startsWith("ヒント") ? colour : line;
-        EXPECT_NE(hint, line);
-        EXPECT_GE(Contrast(hint, view.palette().color(QPalette::Base)), 4.5);
+        EXPECT_EQ(view.toPlainText(), "plain\nHello.java:1: error: x\nException in thread \"main\"\n"
+                                      "ヒント: 引数を与えましたか\ntyped\n");
+        const QColor base = view.palette().color(QPalette::Base);
+        QSet<QRgb> colours;
+        for (const auto& [text, colour] : Coloured(view)) {
+            EXPECT_GE(Contrast(colour, base), 4.5)
+                << text.toStdString() << " in " << colour.name().toStdString() << " on " << base.name().toStdString();
+            colours.insert(colour.rgb());
+        }
+        EXPECT_EQ(colours.size(), 5) << "text, error, link, input and hint";
     }
 }
 
