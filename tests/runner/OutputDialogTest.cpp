@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
@@ -160,25 +159,6 @@ TEST_F(OutputDialogTest, KeepsItsPlaceExactlyOverManyShowings)
         never.done(QDialog::Rejected);
     }
     EXPECT_EQ(settings.IniBytes(), stored) << "a window that never showed stores nothing";
-}
-
-// A stored rectangle that cannot be read or lies off every screen still
-// gives a usable window on a screen (the cases of screens: WindowPlacementTest).
-TEST_F(OutputDialogTest, ABadStoredPlaceStillGivesAUsableWindowOnAScreen)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const char* const stored[] = {"Top=x\nBottom=\xff\nLeft=-\nRight=9999999999\n",
-                                  "Top=100000\nBottom=100300\nLeft=-90000\nRight=-89500\n"};
-    for (const char* values : stored) {
-        settings.WriteIni(QByteArray("[MsgDlg]\n") + values);
-        COutputDialog dialog;
-        dialog.show();
-        QCoreApplication::processEvents();
-        EXPECT_GE(dialog.width(), dialog.minimumWidth()) << values;
-        EXPECT_GE(dialog.height(), dialog.minimumHeight()) << values;
-        EXPECT_GT(dialog.minimumHeight(), 60) << "the buttons and some text fit";
-        EXPECT_TRUE(screen.intersects(dialog.frameGeometry())) << values;
-    }
 }
 
 }  // namespace
