@@ -27,7 +27,7 @@ constexpr qsizetype kBlockChars = 4096;
 // javac stops after 100 errors; output with more links than this is a dump.
 constexpr int kMaxLinks = 2000;
 
-// WCAG's contrast of two colours, from 1 to 21.
+// WCAG's relative luminance and contrast (from 1 to 21).
 double Luminance(const QColor& colour)
 {
     const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
