@@ -3,34 +3,46 @@
 #include "runner/COutputDialog.h"
 
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace runner {
 
 namespace {
 
-// The window shows with the first text, or after this long without any.
-constexpr int kWindowDelayMs = 500;
+// A run that may wait for input shows its window after this long without text.
+constexpr int kInputWindowDelayMs = 500;
+
+using Texts = QList<std::pair<QString, Stream>>;
+
+// Waits for the first text or the end of the run, at most limitMs when that
+// is not negative. The main window keeps painting but takes no input.
+Texts WaitForFirstText(RunningTool& run, int limitMs)
+{
+    Texts early;
+    QEventLoop loop;
+    QObject::connect(&run, &RunningTool::TextArrived, &loop, [&](const QString& text, Stream stream) {
+        early.append({text, stream});
+        loop.quit();
+    });
+    QObject::connect(&run, &RunningTool::Finished, &loop, &QEventLoop::quit);
+    if (limitMs >= 0)
+        QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QGuiApplication::restoreOverrideCursor();
+    return early;
+}
 
 }  // namespace
 
-// Until the first text or a moment has passed, the main window keeps painting
-// but takes no input; then the output window follows the run, modal, and
-// stays until the user closes it. A tool that ended silently and well shows
-// nothing unless forced; a silent failure still says how it ended.
+// A tool that ended silently and well shows nothing unless forced; a silent
+// failure still says how it ended. The window is modal and stays until the
+// user closes it.
 void FollowRun(QWidget* owner, RunningTool& run, const RunView& view, const LinkOpener& openLink)
 {
-    QList<std::pair<QString, Stream>> early;
-    if (run.IsRunning()) {
-        QEventLoop loop;
-        QObject::connect(&run, &RunningTool::TextArrived, &loop, [&](const QString& text, Stream stream) {
-            early.append({text, stream});
-            loop.quit();
-        });
-        QObject::connect(&run, &RunningTool::Finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(kWindowDelayMs, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
+    const Texts early =
+        run.IsRunning() ? WaitForFirstText(run, run.AcceptsInput() ? kInputWindowDelayMs : -1) : Texts();
     const bool silentIsEnough = !view.force;
     if (!run.IsRunning() && !run.HasOutput() && silentIsEnough && run.Outcome().Succeeded())
         return;
@@ -39,7 +51,7 @@ void FollowRun(QWidget* owner, RunningTool& run, const RunView& view, const Link
         window->activateWindow();
     }
     COutputDialog dialog(owner);
-    dialog.BeginRun(view.title, view.commandLine, run.AcceptsInput(), view.folder);
+    dialog.BeginRun(view.title, view.commandLine, run.AcceptsInput(), view.folder, view.hints);
     for (const auto& [text, stream] : early)
         dialog.AppendText(text, stream);
     QObject::connect(&run, &RunningTool::TextArrived, &dialog, &COutputDialog::AppendText);

@@ -1,7 +1,9 @@
 #pragma once
-// The output window following a run: it opens with the first text (or after
-// a moment), shows the text as it arrives and how the run ended, and closes
-// when the user closes it.
+// The output window following a run: it opens with the first text (a
+// program run, which may wait for input, also after a moment without any),
+// shows the text as it arrives and how the run ended, and closes when the
+// user closes it.
+#include "runner/LearnerHints.h"
 #include "runner/RunningTool.h"
 
 #include <functional>
@@ -15,8 +17,9 @@ struct RunView {
     QString title;        // the command and the file
     QString commandLine;  // for the user to read
     QString program;
-    QString folder;      // where links are resolved
-    bool force = false;  // a window even when the tool wrote nothing and succeeded
+    QString folder;          // where links are resolved
+    bool force = false;      // a window even when the tool wrote nothing and succeeded
+    HintContext hints = {};  // what hints may know of the run (the folder is taken from above)
 };
 
 using LinkOpener = std::function<void(const QString& path, int line)>;

@@ -50,10 +50,9 @@ QString LineAssembler::Push(QByteArrayView chunk)
         lines.append(m_tail.constData() + start, stop - start).append('\n');
     }
     m_tail.remove(0, start);
+    BreakTail(lines);
     if (m_cut)
-        m_tail.clear();  // an unfinished line at the limit is left out
-    else
-        BreakTail(lines);
+        m_tail.clear();  // the unfinished rest of a line at the limit is left out
     return platform::DecodeToolOutput(lines);
 }
 

@@ -1,10 +1,9 @@
 #pragma once
-// The places in a tool's output that name a line of a source file: javac's
-// "File.java:LINE: error|warning: ..." (also in Japanese) and the
-// "at pkg.Class.method(File.java:LINE)" lines of a stack trace.
+// The places in a tool's output that name a line of a source file, and the
+// file each one opens.
+#include <QHash>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 #include <optional>
 
@@ -15,19 +14,36 @@ struct SourceLink {
     Kind kind = Kind::Error;
     QString file;         // as written: relative to the working folder, or absolute
     int line = 0;         // from 1
-    QString package;      // of a stack-trace line: "pkg.sub"; else empty
+    QString package;      // of a stack frame: "pkg.sub"; else empty
     qsizetype start = 0;  // the part of the line shown as the link
     qsizetype length = 0;
 };
 
-std::optional<SourceLink> FindSourceLink(QStringView line);
-// Whether the line is a compiler error or warning, quickly (for counting).
-std::optional<SourceLink::Kind> DiagnosticKind(QStringView line);
-
 // The files a link may mean, most likely first: javac's name in the working
-// folder; a stack trace's file beside the current file, then under its
-// package's path.
+// folder; a stack frame's file under its package's path, then beside the
+// current file.
 QStringList LinkCandidates(const SourceLink& link, const QString& folder);
+
+// The existing file a link opens, or empty; each name is looked up once.
+class LinkResolver {
+public:
+    explicit LinkResolver(QString folder = {})
+        : m_folder(std::move(folder))
+    {}
+    QString Resolve(const SourceLink& link);
+
+private:
+    QString Lookup(const SourceLink& link);
+
+    struct Last {
+        QString file;
+        QString package;
+        QString path;
+    };
+    QString m_folder;
+    QHash<QString, QString> m_known;  // package/file: the path, or empty
+    std::optional<Last> m_last;
+};
 
 // "エラー 2 件、警告 1 件"; empty when there are none.
 QString DiagnosticSummary(int errors, int warnings);

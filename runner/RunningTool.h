@@ -4,6 +4,7 @@
 // how it ended. It builds no widget; windows and tests listen to it.
 #include "platform/Processes.h"
 #include "runner/LineAssembler.h"
+#include "runner/Stream.h"
 #include "runner/ToolOutcome.h"
 
 #include <QElapsedTimer>
@@ -12,8 +13,6 @@
 #include <QTimer>
 
 namespace runner {
-
-enum class Stream { Output, Error, Input };
 
 class RunningTool : public QObject {
     Q_OBJECT

@@ -1,6 +1,8 @@
 // Renders the forms headless into the build folder's gallery for people to
 // look at, in the test's own locale and, through child runs, in C.UTF-8 and
 // in the Japanese locale of the program's users; no label may be cut off.
+// The output window also while a tool runs, in a dark theme, and at the
+// scale factors 1.5 and 2: every control it shows lies inside it.
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
 #include "platform/JdkLocator.h"
@@ -9,6 +11,8 @@
 #include "resources/FormBuilder.h"
 #include "runner/COutputDialog.h"
 #include "runner/SourceSet.h"
+#include "runner/COutputView.h"
+#include "tests/support/DarkPalette.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
 
@@ -19,6 +23,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRawFont>
@@ -61,6 +66,20 @@ QStringList CutTexts(const QWidget& window)
     return cut;
 }
 
+// Visible controls that stick out of their window, however little.
+QStringList OutsideWindow(const QWidget& window)
+{
+    QStringList outside;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        const QRect place(control->mapTo(&window, QPoint(0, 0)), control->size());
+        if (control->isVisible() && !window.rect().contains(place))
+            outside << control->objectName() + QStringLiteral(" at ") + QString::number(place.x()) + ','
+                           + QString::number(place.y()) + ' ' + QString::number(place.width()) + 'x'
+                           + QString::number(place.height());
+    }
+    return outside;
+}
+
 // What identifies the dialog font whatever its family is called in the
 // locale: its name table, and the room its text takes.
 QByteArray FontDescription()
@@ -95,6 +114,7 @@ TEST(Gallery, MainWindowAndAboutBox)
     output.show();
     Save(output, "output");
     EXPECT_EQ(CutTexts(output), QStringList{});
+    EXPECT_EQ(OutsideWindow(output), QStringList{});
     QTranslator translator;
     platform::InstallQtTranslations(translator);
     QTimer::singleShot(0, [] {
@@ -111,6 +131,87 @@ TEST(Gallery, MainWindowAndAboutBox)
     font.write(FontDescription());
 }
 
+// The output window while tools run: with the input line at its default and
+// its smallest size, and after a compile with errors (also in a dark theme).
+TEST(Gallery, OutputWindowWhileAToolRuns)
+{
+    using runner::Stream;
+    SettingsSandbox settings;
+    FakeUserDialogs dialogs;
+    TempFolder work;
+    work.Write(QStringLiteral("Hello.java"));
+    const auto settle = [](COutputDialog& window) {
+        window.show();
+        while (window.HasUnshownText())
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    };
+    const auto check = [](const QWidget& window, const char* when) {
+        EXPECT_EQ(OutsideWindow(window), QStringList{}) << when;
+        EXPECT_EQ(CutTexts(window), QStringList{}) << when;
+    };
+    COutputDialog running;
+    running.BeginRun(QStringLiteral("java Sum.java"),
+                     QStringLiteral("/usr/lib/jvm/default-java/bin/java -classpath . Sum"), true, work.Path());
+    running.AppendText(QStringLiteral("1つ目の数: "), Stream::Output);
+    running.AppendText(QStringLiteral("2\n"), Stream::Input);
+    running.AppendText(QStringLiteral("2つ目の数: "), Stream::Output);
+    running.InputLine()->setText(QStringLiteral("40"));
+    settle(running);
+    EXPECT_EQ(running.AbortButton()->text(), QStringLiteral("中止(&A)"));
+    check(running, "running, default size");
+    Save(running, "live-running");
+    running.resize(running.minimumSize());
+    QCoreApplication::processEvents();
+    check(running, "running, smallest size");
+    Save(running, "live-running-smallest");
+
+    for (const bool dark : {false, true}) {
+        COutputDialog compiled;
+        if (dark)
+            compiled.setPalette(DarkPalette());
+        compiled.BeginRun(QStringLiteral("javac Hello.java"),
+                          QStringLiteral("/usr/lib/jvm/default-java/bin/javac -classpath . Hello.java"), false,
+                          work.Path());
+        compiled.AppendText(
+            QStringLiteral("Hello.java:3: エラー: ';'がありません\n        System.out.println(\"こんにちは\")\n"
+                           "                                         ^\n"
+                           "Hello.java:5: 警告: [removal] Integer(int)は推奨されておらず、削除用にマークされています\n"
+                           "        Integer i = new Integer(1);\n                    ^\nエラー1個\n警告1個\n"),
+            Stream::Error);
+        compiled.resize(560, 320);
+        settle(compiled);
+        check(compiled, "a compile, running");
+        compiled.EndRun({runner::ToolOutcome::Status::Finished, 1, 812});
+        settle(compiled);
+        check(compiled, "a compile, ended");
+        Save(compiled, dark ? "live-compile-error-dark" : "live-compile-error");
+        EXPECT_EQ(compiled.LinkCount(), 2);
+        EXPECT_TRUE(compiled.Text().endsWith(
+            QStringLiteral("エラー 1 件、警告 1 件\n【終了しました（終了コード 1、0.8 秒）】\n")));
+    }
+}
+
+// Runs tests of this program in a child process with more variables set;
+// its output when it failed.
+void ExpectChildPasses(const char* filter, const QMap<QString, QString>& variables)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LC_CTYPE", "LANGUAGE"})
+        environment.remove(name);
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    for (auto it = variables.begin(); it != variables.end(); ++it)
+        environment.insert(it.key(), it.value());
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    // Earlier tests may leave the working folder deleted.
+    child.setWorkingDirectory(QDir::tempPath());
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + filter});
+    ASSERT_TRUE(child.waitForFinished(60000)) << filter;
+    EXPECT_EQ(child.exitCode(), 0) << filter << "\n" << child.readAll().toStdString();
+}
+
 // Fontconfig reads the locale when it starts, so each locale is a run of
 // its own. The Japanese locale need not be generated: fontconfig and Qt read
 // LANG themselves.
@@ -121,25 +222,21 @@ TEST(Gallery, SameFontAndNothingCutInEveryLocale)
     QMap<QString, QByteArray> fonts;
     for (const char* lang : {"C.UTF-8", "ja_JP.UTF-8"}) {
         const QString suffix = QStringLiteral("-") + QString::fromUtf8(lang).section('.', 0, 0).section('_', 0, 0);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LC_CTYPE", "LANGUAGE"})
-            environment.remove(name);
-        environment.insert("LANG", lang);
-        environment.insert("TW_GALLERY_SUFFIX", suffix);
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        QProcess child;
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        // Earlier tests may leave the working folder deleted.
-        child.setWorkingDirectory(QDir::tempPath());
-        child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=Gallery.MainWindowAndAboutBox"});
-        ASSERT_TRUE(child.waitForFinished(60000)) << lang;
-        EXPECT_EQ(child.exitCode(), 0) << lang << "\n" << child.readAll().toStdString();
+        ExpectChildPasses("Gallery.MainWindowAndAboutBox", {{"LANG", lang}, {"TW_GALLERY_SUFFIX", suffix}});
         QFile font(GalleryFile("font" + suffix + ".txt"));
         ASSERT_TRUE(font.open(QIODevice::ReadOnly)) << lang;
         fonts[lang] = font.readAll();
     }
     EXPECT_EQ(fonts["ja_JP.UTF-8"], fonts["C.UTF-8"]);
+}
+
+TEST(Gallery, OutputWindowAtLargerScales)
+{
+    if (!Suffix().isEmpty())
+        GTEST_SKIP() << "a child run";
+    for (const char* scale : {"1.5", "2"})
+        ExpectChildPasses("Gallery.OutputWindowWhileAToolRuns",
+                          {{"QT_SCALE_FACTOR", scale}, {"TW_GALLERY_SUFFIX", QStringLiteral("-scale") + scale}});
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "tests/runner/CommandsTestSupport.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,24 +24,51 @@ namespace {
 using Step = std::function<bool(COutputDialog&)>;
 
 // Runs the steps one after another on the open output window; each returns
-// true when it is done. A step that never is ends in the test's time limit.
+// true when it is done. A step never runs inside itself (one that waits in
+// an event loop), and a script that is not done in time fails the test and
+// stops the run and closes the window, so that the command returns.
 class WindowScript {
 public:
     explicit WindowScript(std::initializer_list<Step> steps)
         : m_steps(steps)
     {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* window = qobject_cast<COutputDialog*>(QApplication::activeModalWidget());
-            if (window && !m_steps.empty() && m_steps.front()(*window))
-                m_steps.pop_front();
-        });
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
+        m_clock.start();
         m_timer.start(20);
     }
-    bool Done() const { return m_steps.empty(); }
+    bool Done() const { return m_steps.empty() && !m_gaveUp; }
+    bool SawWindow() const { return m_sawWindow; }
 
 private:
+    static constexpr qint64 kLimitMs = 90000;
+
+    void Tick()
+    {
+        auto* window = qobject_cast<COutputDialog*>(QApplication::activeModalWidget());
+        if (!window || m_busy)
+            return;
+        m_sawWindow = true;
+        if (!m_gaveUp && !m_steps.empty() && m_clock.elapsed() > kLimitMs) {
+            ADD_FAILURE() << "step " << m_done + 1 << " of the window script was not done in time";
+            m_gaveUp = true;
+        }
+        m_busy = true;
+        if (m_gaveUp)
+            window->IsRunning() ? window->AbortButton()->click() : window->accept();
+        else if (!m_steps.empty() && m_steps.front()(*window)) {
+            m_steps.pop_front();
+            ++m_done;
+        }
+        m_busy = false;
+    }
+
     std::deque<Step> m_steps;
     QTimer m_timer;
+    QElapsedTimer m_clock;
+    int m_done = 0;
+    bool m_busy = false;
+    bool m_gaveUp = false;
+    bool m_sawWindow = false;
 };
 
 QString Shown(const COutputDialog& window) { return window.Edit()->toPlainText(); }
@@ -71,6 +99,43 @@ void ClickFirstLink(COutputDialog& window)
         QApplication::sendEvent(window.Edit()->viewport(), &event);
     }
 }
+
+// Answers each question only once the output window's run has ended, like
+// a user who takes a while to decide.
+class SlowAnswers : public IUserDialogs {
+public:
+    explicit SlowAnswers(FakeUserDialogs& answers)
+        : m_answers(answers)
+    {
+        SetUserDialogs(this);
+    }
+    ~SlowAnswers() override { SetUserDialogs(&m_answers); }
+
+    MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
+                      MsgButtons buttons) override
+    {
+        auto* window = qobject_cast<COutputDialog*>(owner);
+        while (window && window->IsRunning())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return m_answers.Message(owner, text, caption, icon, buttons);
+    }
+    std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& request) override
+    {
+        return m_answers.ChooseFile(owner, request);
+    }
+    QStringList ChooseFiles(QObject* owner, const FileDialogSpec& request) override
+    {
+        return m_answers.ChooseFiles(owner, request);
+    }
+    std::optional<QString> ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder) override
+    {
+        return m_answers.ChooseFolder(owner, title, initialFolder);
+    }
+    std::optional<Rgb> ChooseColor(QObject* owner) override { return m_answers.ChooseColor(owner); }
+
+private:
+    FakeUserDialogs& m_answers;
+};
 
 const QRegularExpression kEnded(R"(【終了しました（終了コード (\d+)、\d+\.\d 秒）】\n$)");
 
@@ -126,9 +191,11 @@ TEST_F(LiveWindowTest, TheExitCodeEndsTheTextAndErrorsHaveTheirColour)
         text = Shown(w);
         title = w.windowTitle();
         for (QTextBlock block = w.Edit()->document()->begin(); block.isValid(); block = block.next()) {
-            const QColor colour = block.begin().fragment().charFormat().foreground().color();
-            (block.text() == "err" ? errColour : outColour) =
-                block.text() == "out" || block.text() == "err" ? colour : outColour;
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QString part = it.fragment().text();
+                if (part.startsWith("out") || part.startsWith("err"))
+                    (part.startsWith("err") ? errColour : outColour) = it.fragment().charFormat().foreground().color();
+            }
         }
         w.accept();
         return true;
@@ -173,6 +240,9 @@ TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
     EXPECT_EQ(kEnded.match(text).captured(1), "0");
 }
 
+// Closing while the tool runs asks whether to stop it: No keeps it running,
+// Yes stops it and closes the window, also when the tool ended while the
+// question was open; the window's place is stored either way.
 TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
 {
     Java("sleep 30; touch done\n");
@@ -190,16 +260,36 @@ TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
     ASSERT_TRUE(script.Done());
     EXPECT_EQ(Messages(), QStringList(2, "実行中のツールを中止しますか？"));
     EXPECT_FALSE(root.Exists("my src/done"));
+    EXPECT_TRUE(settings.IniBytes().contains("[MsgDlg]")) << "closed during the run, its place is kept";
+
+    Java("echo started; sleep 1\n");
+    SlowAnswers slow(dialogs);
+    dialogs.answers = {MsgAnswer::Yes};
+    bool closed = false;
+    WindowScript ending{[&](COutputDialog& w) {
+                            if (Shown(w).isEmpty())
+                                return false;
+                            w.reject();  // answered once the tool has ended
+                            closed = !w.isVisible();
+                            return true;
+                        },
+                        [&](COutputDialog& w) { return w.close(); }};
+    commands.OnRunJava();
+    ASSERT_TRUE(ending.Done() || closed);
+    EXPECT_TRUE(closed) << "Yes closes the window although the tool ended meanwhile";
 }
 
-// A compile that stays silent past the moment the window shows still closes
-// it by itself, and says in the main window that it succeeded.
+// A compile that stays silent longer than a program run waits for its window
+// opens none, and says in the main window that it succeeded.
 TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
 {
     WriteScript(root, "fake jdk/bin/javac", "sleep 1\n");
     main.SetCurrentFile(Src("Hello.java"));
-    commands.OnCompile();
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    {
+        const WindowScript watch{};
+        commands.OnCompile();
+        EXPECT_FALSE(watch.SawWindow()) << "not even for a moment";
+    }
     ASSERT_EQ(main.notices.size(), 1);
     EXPECT_TRUE(main.notices[0].startsWith("コンパイルしました: Hello.java（")) << main.notices[0].toStdString();
     QStringList texts;

@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
@@ -160,72 +159,6 @@ TEST_F(OutputDialogTest, KeepsItsPlaceExactlyOverManyShowings)
         never.done(QDialog::Rejected);
     }
     EXPECT_EQ(settings.IniBytes(), stored) << "a window that never showed stores nothing";
-}
-
-// A stored rectangle that is tiny, inverted, garbage or off every screen
-// still gives a usable window on a screen.
-TEST_F(OutputDialogTest, ABadStoredPlaceStillGivesAUsableWindowOnAScreen)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const char* const stored[] = {
-        "Top=10\nBottom=11\nLeft=10\nRight=11\n", "Top=300\nBottom=100\nLeft=300\nRight=100\n",
-        "Top=x\nBottom=\xff\nLeft=-\nRight=9999999999\n", "Top=100000\nBottom=100300\nLeft=-90000\nRight=-89500\n"};
-    for (const char* values : stored) {
-        settings.WriteIni(QByteArray("[MsgDlg]\n") + values);
-        COutputDialog dialog;
-        dialog.show();
-        QCoreApplication::processEvents();
-        EXPECT_GE(dialog.width(), dialog.minimumWidth()) << values;
-        EXPECT_GE(dialog.height(), dialog.minimumHeight()) << values;
-        EXPECT_GT(dialog.minimumHeight(), 60) << "the buttons and some text fit";
-        EXPECT_TRUE(screen.intersects(dialog.frameGeometry())) << values;
-    }
-}
-
-// The live window for people to look at: during a run with its input line,
-// after a compile with errors (links and summary), and after an abort.
-TEST_F(OutputDialogTest, GalleryShowsTheLiveWindow)
-{
-    using runner::Stream;
-    const QString gallery = qEnvironmentVariable("TW_BINARY_DIR") + "/gallery/";
-    QDir().mkpath(gallery);
-    folder.Write("Hello.java");
-    const auto shot = [&](COutputDialog& dialog, const char* name) {
-        dialog.resize(560, 320);
-        dialog.show();
-        while (dialog.HasUnshownText())
-            QCoreApplication::processEvents();
-        EXPECT_TRUE(dialog.grab().save(gallery + name));
-    };
-    COutputDialog running;
-    running.BeginRun("java Sum.java", "/usr/lib/jvm/default-java/bin/java -classpath . Sum", true, folder.Path());
-    running.AppendText("1つ目の数: ", Stream::Output);
-    running.AppendText("2\n", Stream::Input);
-    running.AppendText("2つ目の数: ", Stream::Output);
-    running.InputLine()->setText("40");
-    shot(running, "live_running.png");
-
-    COutputDialog compiled;
-    compiled.BeginRun("javac Hello.java", "/usr/lib/jvm/default-java/bin/javac -classpath . Hello.java", false,
-                      folder.Path());
-    compiled.AppendText("Hello.java:3: エラー: ';'がありません\n        System.out.println(\"こんにちは\")\n"
-                        "                                         ^\n"
-                        "Hello.java:5: 警告: [removal] Integer(int)は推奨されておらず、削除用にマークされています\n"
-                        "        Integer i = new Integer(1);\n                    ^\nエラー1個\n警告1個\n",
-                        Stream::Error);
-    compiled.EndRun({runner::ToolOutcome::Status::Finished, 1, 812});
-    shot(compiled, "live_compile_error.png");
-    EXPECT_EQ(compiled.LinkCount(), 2);
-    EXPECT_TRUE(compiled.Text().endsWith("エラー 1 件、警告 1 件\n【終了しました（終了コード 1、0.8 秒）】\n"))
-        << compiled.Text().toStdString();
-
-    COutputDialog aborted;
-    aborted.BeginRun("java Forever.java", "/usr/lib/jvm/default-java/bin/java -classpath . Forever", true,
-                     folder.Path());
-    aborted.AppendText("started\ntick 1\ntick 2\n", Stream::Output);
-    aborted.EndRun({runner::ToolOutcome::Status::Aborted, 9, 2400});
-    shot(aborted, "live_aborted.png");
-    EXPECT_EQ(aborted.windowTitle(), "java Forever.java - 中止しました");
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
-// A tool's output as it arrives: lines however the bytes are cut, how a run
-// ends, and the places in the output that link to a source line.
+// A tool's output as it arrives: lines however the bytes are cut, and how a
+// run ends.
 #include "platform/EditorLines.h"
 #include "runner/LineAssembler.h"
-#include "runner/OutputLinks.h"
 #include "runner/RunningTool.h"
 
 #include "tests/runner/RunnerTestSupport.h"
@@ -80,6 +79,14 @@ TEST(LineAssembler, CutsAStreamAfterTheLimitAndSaysHowLongItWas)
     EXPECT_TRUE(text.startsWith("1234\n【出力が長すぎるため")) << text.toStdString();
     EXPECT_TRUE(text.contains("全体 3.0 MB")) << "the bytes after the limit are still counted";
     EXPECT_TRUE(lines.Cut());
+    // An over-long line that the limit cuts gives the same pieces however it arrived.
+    const QByteArray longLine = "ab\n" + QByteArray(40, 'x');
+    QList<QByteArray> single;
+    for (const char byte : longLine)
+        single << QByteArray(1, byte);
+    LineAssembler whole(8, 30);
+    LineAssembler bytes(8, 30);
+    EXPECT_EQ(Assemble(whole, {longLine}), Assemble(bytes, single));
 }
 
 TEST(OutcomeLine, WordsEveryEnd)
@@ -93,61 +100,6 @@ TEST(OutcomeLine, WordsEveryEnd)
         {{S::NotStarted, 0, 0}, "【/jdk/javaを起動できません】"}};
     for (const auto& [outcome, line] : cases)
         EXPECT_EQ(runner::OutcomeLine(outcome, "/jdk/java"), line);
-}
-
-struct LinkCase {
-    const char* name;
-    const char* line;
-    const char* file;
-    int lineNumber;
-    const char* package = "";
-    const char* shown = "";  // the part shown as the link
-};
-
-const LinkCase kLinks[] = {
-    {"javac error", "Hello.java:5: error: ';' expected", "Hello.java", 5, "", "Hello.java:5"},
-    {"javac error in Japanese", "Hello.java:5: エラー: ';'がありません", "Hello.java", 5, "", "Hello.java:5"},
-    {"warning with a blank in the name", "My Hello.java:12: warning: [deprecation] x", "My Hello.java", 12, "",
-     "My Hello.java:12"},
-    {"warning in Japanese", "sub/A.java:3: 警告: [removal]", "sub/A.java", 3, "", "sub/A.java:3"},
-    {"absolute path", "/home/u/A.java:7: error: x", "/home/u/A.java", 7, "", "/home/u/A.java:7"},
-    {"stack trace", "\tat Hello.main(Hello.java:9)", "Hello.java", 9, "", "Hello.java:9"},
-    {"stack trace in a package", "\tat com.example.Tool$Inner.run(Tool.java:42)", "Tool.java", 42, "com.example",
-     "Tool.java:42"},
-    {"stack trace with a module", "\tat app//pkg.A.<init>(A.java:1)", "A.java", 1, "pkg", "A.java:1"},
-    {"summary line", "1 error", "", 0},
-    {"note", "Note: Hello.java uses unchecked or unsafe operations.", "", 0},
-    {"native frame", "\tat java.base/jdk.internal.Foo.bar(Native Method)", "", 0},
-    {"line zero", "A.java:0: error: x", "", 0},
-    {"program output", "Hello.java:5 is my favourite line", "", 0}};
-
-TEST(FindSourceLink, FindsCompilerMessagesAndStackFrames)
-{
-    for (const LinkCase& c : kLinks) {
-        const QString line = QString::fromUtf8(c.line);
-        const std::optional<runner::SourceLink> link = runner::FindSourceLink(line);
-        ASSERT_EQ(link.has_value(), c.lineNumber > 0) << c.name;
-        if (!link)
-            continue;
-        EXPECT_EQ(link->file, QString::fromUtf8(c.file)) << c.name;
-        EXPECT_EQ(link->line, c.lineNumber) << c.name;
-        EXPECT_EQ(link->package, c.package) << c.name;
-        EXPECT_EQ(line.mid(link->start, link->length), QString::fromUtf8(c.shown)) << c.name;
-    }
-}
-
-TEST(FindSourceLink, KindsCountAndPackagesGiveTheirFolders)
-{
-    const auto kind = [](const char* line) { return runner::FindSourceLink(QString::fromUtf8(line))->kind; };
-    EXPECT_EQ(kind("A.java:1: エラー: x"), runner::SourceLink::Kind::Error);
-    EXPECT_EQ(kind("A.java:1: 警告: x"), runner::SourceLink::Kind::Warning);
-    EXPECT_EQ(kind("at p.A.m(A.java:1)"), runner::SourceLink::Kind::Trace);
-    const runner::SourceLink link = *runner::FindSourceLink(u"\tat com.example.Tool.run(Tool.java:42)");
-    EXPECT_EQ(runner::LinkCandidates(link, "/w/src/"),
-              (QStringList{"/w/src/Tool.java", "/w/src/com/example/Tool.java"}));
-    EXPECT_EQ(runner::DiagnosticSummary(2, 1), "エラー 2 件、警告 1 件");
-    EXPECT_EQ(runner::DiagnosticSummary(0, 3), "警告 3 件");
-    EXPECT_EQ(runner::DiagnosticSummary(0, 0), "");
 }
 
 // Editors take a line in different ways; an unknown one opens the file.

@@ -1,0 +1,92 @@
+#pragma once
+// The text area of the output window: a monospaced, non-wrapping plain text
+// edit that takes a tool's text as it arrives, marks each line up (links to
+// source lines, a hint line under a line in a colour of its own), keeps the
+// end in view while the user stays there, and loads a long finished text in
+// parts. The tool's own text is never changed, apart from its CRs: each LF
+// is one line break.
+#include "runner/OutputMarkup.h"
+
+#include <QPlainTextEdit>
+#include <QTextCharFormat>
+#include <QTimer>
+
+class COutputView : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit COutputView(QWidget* parent = nullptr);
+
+    // A finished text: its start shows at once, the rest follows in parts.
+    void LoadText(QString text);
+    bool IsLoading() const { return m_loaded < m_pending.size(); }
+
+    // The text of a run from here on is marked up; links resolve in the
+    // context's folder.
+    void BeginMarkup(runner::HintContext context, QList<runner::HintRule> rules = runner::LearnerHintRules());
+    // Whole lines, or a piece of a line that goes on later; shown from the
+    // event loop in short slices.
+    void Append(QString text, runner::Stream stream);
+    // Shows all that arrived, then the hints that waited for the streams' end.
+    void EndStreams();
+    void ShowArrived(bool all);
+    bool HasUnshown() const { return !m_arrived.isEmpty(); }
+
+    // The whole text, also what is not in the edit yet.
+    QString Text() const;
+    int Errors() const { return m_errors; }
+    int Warnings() const { return m_warnings; }
+    int LinkCount() const { return static_cast<int>(m_links.size()); }
+    // Puts the cursor at the start and shows it; the view stops following.
+    void ShowStart();
+    // Whether the end stays in view as text arrives.
+    bool IsFollowing() const { return m_following; }
+    // Opens a link by its anchor (see anchorAt).
+    void ActivateLink(const QString& anchor);
+
+signals:
+    void LinkActivated(const QString& path, int line);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct Chunk {
+        QString text;
+        runner::Stream stream;
+    };
+    void SetColours();
+    void KeepEnd();
+    void LoadNextPart();
+    qsizetype PartEnd(qsizetype from, qsizetype length) const;
+    void InsertChunk(QTextCursor& cursor, const Chunk& chunk);
+    void InsertLine(QTextCursor& cursor, QStringView line, const runner::Markup& markup, const QTextCharFormat& format);
+    void InsertHint(QTextCursor& cursor, const QString& hint);
+    void Insert(QTextCursor& cursor, QString text, const QTextCharFormat& format);
+    // The file a link opens, or empty when it opens none.
+    QString LinkTarget(const runner::SourceLink& link);
+    void Count(std::optional<runner::SourceLink::Kind> kind);
+    const QTextCharFormat& FormatOf(runner::Stream stream) const;
+
+    QString m_pending;  // a finished text while it goes in
+    qsizetype m_loaded = 0;
+
+    std::unique_ptr<runner::MarkupChain> m_markup;
+    runner::LinkResolver m_resolver;
+    QList<Chunk> m_arrived;  // not in the edit yet
+    QTimer m_showTimer;
+    bool m_following = true;
+    bool m_userMoving = false;     // a key or mouse button is being handled
+    QTextCharFormat m_formats[3];  // by stream
+    QTextCharFormat m_hintFormat;
+    QColor m_linkColour;
+    QList<std::pair<QString, int>> m_links;  // path, line
+    int m_errors = 0;
+    int m_warnings = 0;
+    int m_blockLines = 0;  // in the last block
+    qsizetype m_blockChars = 0;
+    bool m_lineAscii = true;  // the last line so far
+};

@@ -1,0 +1,47 @@
+#pragma once
+// Hints for learners under the messages they meet most often: a table of
+// rules, each looking at one finished javac message or at one line that no
+// link parser took (what the program or the java launcher printed).
+#include "runner/OutputLinks.h"
+
+#include <QList>
+#include <QStringView>
+
+namespace runner {
+
+// What is known of the run, for hints that depend on it.
+struct HintContext {
+    int jdkFeature = 0;             // the JDK's feature release (17, 25); 0 when unknown
+    QString folder;                 // the current file's folder
+    QString fileName;               // the current file ("Hello.java")
+    bool programArguments = false;  // the program was given arguments
+};
+
+// One javac message with the lines javac prints under it.
+struct JavacMessage {
+    SourceLink::Kind kind = SourceLink::Kind::Error;
+    QString file;
+    int line = 0;
+    QString text;          // after "error: " or "エラー: "
+    QString sourceLine;    // the line javac quotes; empty when it quoted none
+    int caretColumn = -1;  // where its ^ stands
+    QStringList details;   // the indented lines after the caret ("  symbol: ...")
+};
+
+struct HintRule {
+    const char* name;
+    // Each returns the hint without its "ヒント: ", or an empty string; either
+    // may be null. A line rule sees every plain line of a long output, so it
+    // must reject quickly.
+    QString (*message)(const JavacMessage& message, const HintContext& context) = nullptr;
+    QString (*line)(QStringView line, const HintContext& context) = nullptr;
+};
+
+// The rules the output window uses.
+QList<HintRule> LearnerHintRules();
+
+// "ヒント: " and the hint of the first rule that has one; empty when none has.
+QString HintFor(const QList<HintRule>& rules, const JavacMessage& message, const HintContext& context);
+QString HintFor(const QList<HintRule>& rules, QStringView line, const HintContext& context);
+
+}  // namespace runner

@@ -1,0 +1,90 @@
+// Random bytes as a tool's output, cut into pieces at random places, through
+// the line assembler and the markup chain: nothing crashes, the same lines
+// come out however the bytes are cut, every link lies inside its line and a
+// line the chain says it need not look at has no markup.
+#include "runner/LineAssembler.h"
+#include "runner/OutputMarkup.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QStringList>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+QString Assemble(const QByteArray& bytes, std::vector<qsizetype> cuts, qsizetype lineLimit, qint64 streamLimit)
+{
+    runner::LineAssembler assembler(lineLimit, streamLimit);
+    cuts.push_back(bytes.size());
+    std::sort(cuts.begin(), cuts.end());
+    QString text;
+    qsizetype from = 0;
+    for (const qsizetype cut : cuts) {
+        text += assembler.Push(QByteArrayView(bytes).sliced(from, cut - from));
+        from = cut;
+    }
+    return text + assembler.Flush();
+}
+
+// Rules that fire often, so that hints take every path.
+const QList<runner::HintRule> kRules{{"message",
+                                      [](const runner::JavacMessage& m, const runner::HintContext&) {
+                                          return m.text.contains(QLatin1Char('x')) || m.caretColumn > 2
+                                                     ? QStringLiteral("m")
+                                                     : QString();
+                                      }},
+                                     {"line", nullptr, [](QStringView line, const runner::HintContext&) {
+                                          return line.startsWith(u'E') ? QStringLiteral("l") : QString();
+                                      }}};
+
+void CheckMarkup(const QStringList& lines, bool withRules)
+{
+    runner::MarkupChain chain({}, withRules ? kRules : QList<runner::HintRule>());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const runner::Stream stream = static_cast<runner::Stream>(lines[i].size() % 3);
+        const bool mayMark = chain.MayMark(lines[i], stream);
+        const runner::Markup markup = chain.MarkLine(lines[i], stream);
+        Check(mayMark || markup.IsPlain());
+        for (const runner::SourceLink& link : markup.links) {
+            Check(link.start >= 0 && link.length > 0 && link.start + link.length <= lines[i].size());
+            Check(link.line > 0 && !link.file.isEmpty());
+        }
+        for (const QString* hint : {&markup.hint, &markup.hintBefore})
+            Check(hint->isEmpty() || (withRules && hint->startsWith(QStringLiteral("ヒント: "))));
+    }
+    for (const runner::Stream stream : {runner::Stream::Output, runner::Stream::Error, runner::Stream::Input})
+        Check(withRules || chain.Finish(stream).isEmpty());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
+{
+    FuzzedDataProvider data(bytes, size);
+    const auto lineLimit = data.ConsumeIntegralInRange<qsizetype>(4, 80);
+    const qint64 streamLimit = data.ConsumeBool() ? runner::kStreamLimit : data.ConsumeIntegralInRange<qint64>(0, 512);
+    std::vector<qsizetype> cuts(data.ConsumeIntegralInRange<size_t>(0, 24));
+    for (qsizetype& cut : cuts)
+        cut = data.ConsumeIntegral<uint16_t>();
+    const std::string rest = data.ConsumeRemainingBytesAsString();
+    const QByteArray stream(rest.data(), static_cast<qsizetype>(rest.size()));
+    for (qsizetype& cut : cuts)
+        cut = stream.isEmpty() ? 0 : cut % (stream.size() + 1);
+
+    const QString whole = Assemble(stream, {}, lineLimit, streamLimit);
+    Check(Assemble(stream, cuts, lineLimit, streamLimit) == whole);
+    Check(whole.isEmpty() || whole.endsWith(QLatin1Char('\n')));
+    QStringList lines = whole.split(QLatin1Char('\n'));
+    lines.removeLast();
+    CheckMarkup(lines, false);
+    CheckMarkup(lines, true);
+    return 0;
+}

@@ -1,0 +1,195 @@
+// The markup of a tool's output: which lines link to which source line,
+// which count as errors and warnings, where a hint goes, and which file a
+// link opens.
+#include "runner/OutputMarkup.h"
+
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using runner::Markup;
+using runner::SourceLink;
+using runner::Stream;
+using Kind = SourceLink::Kind;
+
+struct LinkCase {
+    const char* name;
+    const char* line;
+    const char* shown = "";  // the part shown as the link; none when empty
+    int lineNumber = 0;
+    const char* package = "";
+    Kind kind = Kind::Trace;
+};
+
+void ExpectLinks(runner::LineParser& parser, const LinkCase& c)
+{
+    const QString line = QString::fromUtf8(c.line);
+    Markup markup;
+    parser.Parse(line, markup);
+    ASSERT_EQ(markup.links.size(), *c.shown ? 1 : 0) << c.name;
+    if (markup.links.isEmpty())
+        return;
+    const SourceLink& link = markup.links[0];
+    EXPECT_EQ(line.mid(link.start, link.length), QString::fromUtf8(c.shown)) << c.name;
+    EXPECT_TRUE(QString::fromUtf8(c.shown).startsWith(link.file + ':')) << c.name;
+    EXPECT_EQ(link.line, c.lineNumber) << c.name;
+    EXPECT_EQ(link.package, QString::fromUtf8(c.package)) << c.name;
+    EXPECT_EQ(link.kind, c.kind) << c.name;
+}
+
+const LinkCase kJavacMessages[] = {
+    {"error", "Hello.java:5: error: ';' expected", "Hello.java:5", 5, "", Kind::Error},
+    {"in Japanese", "Hello.java:5: エラー: ';'がありません", "Hello.java:5", 5, "", Kind::Error},
+    {"a Japanese file name", "挨拶.java:3: エラー: 式の開始が不正です", "挨拶.java:3", 3, "", Kind::Error},
+    {"a warning with a blank in the name", "My Hello.java:12: warning: [deprecation] x", "My Hello.java:12", 12, "",
+     Kind::Warning},
+    {"a warning in Japanese", "sub/計算.java:3: 警告: [removal]", "sub/計算.java:3", 3, "", Kind::Warning},
+    {"an absolute path", "/home/u/A.java:7: error: x", "/home/u/A.java:7", 7, "", Kind::Error},
+    {"the summary", "1 error"},
+    {"a note", "Note: Hello.java uses unchecked or unsafe operations."},
+    {"line zero", "A.java:0: error: x"},
+    {"program output", "Hello.java:5 is my favourite line"},
+    {"a source line quoting a message", "    String s = \"Hello.java:5: error: x\";"},
+    {"a string at the start of a line", "\"A.java:1: error: x\""}};
+
+TEST(JavacMessageParser, LinksTheFileAndLineOfEachMessage)
+{
+    for (const LinkCase& c : kJavacMessages) {
+        runner::JavacMessageParser parser({}, {});
+        ExpectLinks(parser, c);
+    }
+}
+
+const LinkCase kStackFrames[] = {
+    {"a frame", "\tat Hello.main(Hello.java:9)", "Hello.java:9", 9},
+    {"an inner class in a package", "\tat com.example.Tool$Inner.run(Tool.java:42)", "Tool.java:42", 42, "com.example"},
+    {"a loader before the class", "\tat app//pkg.A.<init>(A.java:1)", "A.java:1", 1, "pkg"},
+    {"a user's module", "\tat mymod@1.0/pkg.Main.main(Main.java:5)", "Main.java:5", 5, "pkg"},
+    {"a Japanese class", "\tat 挨拶.main(挨拶.java:3)", "挨拶.java:3", 3},
+    {"a Japanese method", "\tat Hello.計算(Hello.java:7)", "Hello.java:7", 7},
+    {"a Japanese package", "\tat 日本.パッケージ.クラス.メソッド(クラス.java:2)", "クラス.java:2", 2,
+     "日本.パッケージ"},
+    {"a lambda", "\tat T.lambda$main$0(T.java:1)", "T.java:1", 1},
+    {"dollars, underscores and digits", "\tat _$x.y1.$_9(Z.java:4)", "Z.java:4", 4, "_$x"},
+    {"a JDK module", "\tat java.base/java.lang.Thread.run(Thread.java:840)"},
+    {"a JDK class without a module", "\tat java.lang.Thread.run(Thread.java:748)"},
+    {"a Swing class without a module", "\tat javax.swing.JComponent.paint(JComponent.java:1056)"},
+    {"a native method", "\tat java.base/jdk.internal.Foo.bar(Native Method)"},
+    {"no source", "\tat Hello.main(Unknown Source)"},
+    {"line zero", "\tat Hello.main(Hello.java:0)"},
+    {"a name starting with a digit", "\tat 9x.main(9x.java:1)"}};
+
+TEST(StackFrameParser, LinksFramesInAnyScriptButNotTheJdksOwn)
+{
+    runner::StackFrameParser parser;
+    for (const LinkCase& c : kStackFrames)
+        ExpectLinks(parser, c);
+}
+
+// What javac prints for one message: the message, the source line it
+// quotes, a caret and details.
+const char* const kEnglish[] = {"Sym.java:2: error: cannot find symbol",
+                                "    void f() { int y = Sytem.x; String s = \"Hello.java:5: error: x\"; }",
+                                "                       ^",
+                                "  symbol:   variable Sytem",
+                                "  location: class Sym",
+                                "1 error"};
+const char* const kJapanese[] = {"Sym.java:2: エラー: シンボルを見つけられません",
+                                 "    void f() { int y = Sytem.x; }",
+                                 "                       ^",
+                                 "  シンボル:   変数 Sytem",
+                                 "  場所: クラス Sym",
+                                 "Sym.java:3: エラー: a second message without a source line",
+                                 "Sym.java:4: 警告: a third",
+                                 "エラー2個"};
+
+// Hints that show what a rule sees.
+QString MessageSeen(const runner::JavacMessage& m, const runner::HintContext& context)
+{
+    return QStringLiteral("%1 %2 [%3] col %4 %5 in %6")
+        .arg(m.file)
+        .arg(m.line)
+        .arg(m.text)
+        .arg(m.caretColumn)
+        .arg(m.details.join('|'), context.folder);
+}
+QString ExceptionSeen(QStringView line, const runner::HintContext& context)
+{
+    return line.startsWith(u"Exception in thread") && !context.programArguments ? QStringLiteral("no arguments")
+                                                                                : QString();
+}
+
+// Each line's markup, as "kind,link,hint before|hint".
+QStringList Marked(runner::MarkupChain& chain, const QList<const char*>& lines, Stream stream = Stream::Error)
+{
+    QStringList marks;
+    for (const char* text : lines) {
+        const Markup m = chain.MarkLine(QString::fromUtf8(text), stream);
+        const QString kind = !m.counted ? "" : *m.counted == Kind::Error ? "E" : "W";
+        marks << QStringLiteral("%1,%2,%3|%4").arg(kind).arg(m.links.size()).arg(m.hintBefore, m.hint);
+    }
+    marks << "end:" + chain.Finish(stream);
+    return marks;
+}
+
+TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
+{
+    const QList<runner::HintRule> rules{{"seen", MessageSeen, ExceptionSeen}};
+    runner::HintContext context;
+    context.folder = "/w/";
+    runner::MarkupChain chain(context, rules);
+    EXPECT_EQ(Marked(chain, {std::begin(kEnglish), std::end(kEnglish)}),
+              (QStringList{"E,1,|", ",0,|", ",0,|", ",0,|", ",0,|",
+                           ",0,ヒント: Sym.java 2 [cannot find symbol] col 23 symbol:   variable Sytem|location: "
+                           "class Sym in /w/|",
+                           "end:"}));
+    EXPECT_EQ(Marked(chain, {std::begin(kJapanese), std::end(kJapanese)}),
+              (QStringList{"E,1,|", ",0,|", ",0,|", ",0,|", ",0,|",
+                           "E,1,ヒント: Sym.java 2 [シンボルを見つけられません] col 23 シンボル:   変数 Sytem|場所: "
+                           "クラス Sym in /w/|",
+                           "W,1,ヒント: Sym.java 3 [a second message without a source line] col -1  in /w/|", ",0,|",
+                           "end:ヒント: Sym.java 4 [a third] col -1  in /w/"}))
+        << "a message ends at the next one; the last one at the end of the stream";
+    EXPECT_EQ(Marked(chain, {"Exception in thread \"main\" java.lang.Error", "\tat A.main(A.java:1)"}, Stream::Output),
+              (QStringList{",0,|ヒント: no arguments", ",1,|", "end:"}));
+    EXPECT_EQ(Marked(chain, {"Sym.java:2: error: x"}, Stream::Input), (QStringList{",0,|", "end:"}))
+        << "typed input is never marked up";
+}
+
+// Each stream is a message of its own: a program's output between javac's
+// lines does not end a message on standard error.
+TEST(MarkupChain, KeepsEachStreamsMessageApartAndSaysWhenALineMayBeMarked)
+{
+    runner::MarkupChain chain;
+    EXPECT_FALSE(chain.MayMark(u"plain\ntext\n", Stream::Error));
+    EXPECT_TRUE(chain.MayMark(u"A.java:1: error: x\n", Stream::Error));
+    chain.MarkLine(u"A.java:1: error: x", Stream::Error);
+    EXPECT_TRUE(chain.MayMark(u"plain\n", Stream::Error)) << "the source line is the message's";
+    EXPECT_FALSE(chain.MayMark(u"plain\n", Stream::Output));
+    EXPECT_FALSE(chain.MarkLine(u"B.java:2: error: y", Stream::Output).links.isEmpty());
+    EXPECT_TRUE(chain.MarkLine(u"\tat Q.m(Q.java:3)", Stream::Error).links.isEmpty())
+        << "the source line of the message on standard error, with a message on standard output between";
+}
+
+TEST(LinkResolver, OpensThePackagesFileFirstAndOnlyFilesThatExist)
+{
+    TempFolder p;
+    p.Write("Helper.java");
+    p.Write("util/Helper.java");
+    runner::LinkResolver resolver(p.Path());
+    const auto resolve = [&](const char* package, const char* file) {
+        SourceLink link;
+        link.kind = Kind::Trace;
+        link.package = package;
+        link.file = file;
+        return resolver.Resolve(link);
+    };
+    EXPECT_EQ(resolve("util", "Helper.java"), p.Path("util/Helper.java"));
+    EXPECT_EQ(resolve("", "Helper.java"), p.Path("Helper.java"));
+    EXPECT_EQ(resolve("other", "Helper.java"), p.Path("Helper.java")) << "the current file in its package's folder";
+    EXPECT_EQ(resolve("", "Missing.java"), "");
+}
+
+}  // namespace
