@@ -10,8 +10,8 @@
 #include "platform/gui/QtUserDialogs.h"
 #include "resources/FormBuilder.h"
 #include "runner/COutputDialog.h"
-#include "runner/SourceSet.h"
 #include "runner/COutputView.h"
+#include "runner/SourceSet.h"
 #include "tests/support/DarkPalette.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -22,8 +22,8 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
-#include <QMessageBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRawFont>
