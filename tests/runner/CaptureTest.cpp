@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 QString RunShell(const CaptureFiles& capture, const char* script)
@@ -41,6 +43,27 @@ TEST(CaptureFiles, AreFreshPrivateFilesThatAreNeverCreatedAgainByName)
     EXPECT_FALSE(QFile::exists(capture.OutputPath())) << "a removed capture file stays removed";
     capture.Delete();
     EXPECT_EQ(tmp.CaptureLeftovers(), QStringList());
+}
+
+// A missing folder, a file in its place or a folder the user may not write
+// into gives way to /tmp.
+TEST(CaptureFiles, FallBackToTmpWhenTheTemporaryFolderIsUnusable)
+{
+    TempFolder folder;
+    QStringList unusable{folder.Path("missing"), folder.Write("a file")};
+    if (::geteuid() != 0) {  // root writes anywhere
+        unusable << folder.Path("read only");
+        QDir().mkdir(unusable.last());
+        QFile::setPermissions(unusable.last(), QFile::ReadOwner | QFile::ExeOwner);
+    }
+    for (const QString& temporary : unusable) {
+        const ScopedEnv tmpdir("TMPDIR", QFile::encodeName(temporary));
+        CaptureFiles capture;
+        ASSERT_TRUE(capture.Prepare()) << temporary.toStdString();
+        for (const QString& path : {capture.OutputPath(), capture.ErrorPath()})
+            EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo("/tmp").canonicalFilePath()) << path.toStdString();
+        capture.Delete();
+    }
 }
 
 TEST(ReadCapturedOutput, PutsOutputBeforeErrorsOneLfPerLine)

@@ -1,8 +1,5 @@
-// Starting processes from their descriptions, their locale, and the
-// temporary folder that receives the capture files.
+// Starting processes from their descriptions, and their locale.
 #include "platform/Processes.h"
-#include "runner/CaptureFiles.h"
-#include "runner/ToolInvocation.h"
 
 #include "tests/runner/RunnerTestSupport.h"
 
@@ -10,30 +7,7 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace {
-
-// A missing folder, a file in its place or a folder the user may not write
-// into gives way to /tmp.
-TEST(CaptureFiles, FallBackToTmpWhenTheTemporaryFolderIsUnusable)
-{
-    TempFolder folder;
-    QStringList unusable{folder.Path("missing"), folder.Write("a file")};
-    if (::geteuid() != 0) {  // root writes anywhere
-        unusable << folder.Path("read only");
-        QDir().mkdir(unusable.last());
-        QFile::setPermissions(unusable.last(), QFile::ReadOwner | QFile::ExeOwner);
-    }
-    for (const QString& temporary : unusable) {
-        const ScopedEnv tmpdir("TMPDIR", QFile::encodeName(temporary));
-        CaptureFiles capture;
-        ASSERT_TRUE(capture.Prepare()) << temporary.toStdString();
-        for (const QString& path : {capture.OutputPath(), capture.ErrorPath()})
-            EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo("/tmp").canonicalFilePath()) << path.toStdString();
-        capture.Delete();
-    }
-}
 
 // A UTF-8 locale is set only where the user's character locale is not an
 // installed one.

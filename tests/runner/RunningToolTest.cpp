@@ -1,0 +1,105 @@
+// A running tool's streams as they arrive, its input, and how a run ends.
+#include "runner/RunningTool.h"
+#include "runner/ToolOutcome.h"
+
+#include "tests/runner/RunnerTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using runner::Stream;
+using runner::ToolOutcome;
+
+TEST(OutcomeLine, WordsEveryEnd)
+{
+    using S = ToolOutcome::Status;
+    const std::pair<ToolOutcome, QString> cases[] = {
+        {{S::Finished, 0, 1234}, "【終了しました（終了コード 0、1.2 秒）】"},
+        {{S::Finished, 3, 50}, "【終了しました（終了コード 3、0.1 秒）】"},
+        {{S::Crashed, 11, 2000}, "【異常終了しました（2.0 秒）】"},
+        {{S::Aborted, 9, 600}, "【中止しました（0.6 秒）】"},
+        {{S::NotStarted, 0, 0}, "【/jdk/javaを起動できません】"}};
+    for (const auto& [outcome, line] : cases)
+        EXPECT_EQ(runner::OutcomeLine(outcome, "/jdk/java"), line);
+}
+
+// A fake tool that alternates its streams, each time waiting for a line of
+// input, so the order in which they arrive is fixed.
+class RunningToolTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    runner::RunningTool tool;
+    QList<std::pair<QString, Stream>> arrived;
+
+    RunningToolTest()
+    {
+        QObject::connect(&tool, &runner::RunningTool::TextArrived, [this](const QString& text, Stream stream) {
+            arrived.append({text, stream});
+        });
+    }
+    ToolOutcome Run(const QByteArray& script, bool input = false)
+    {
+        EXPECT_TRUE(tool.Start({WriteScript(folder, "tool", script), {}, folder.Path()}, input));
+        tool.WaitForEnd();
+        return tool.Outcome();
+    }
+    QString Text() const
+    {
+        QString text;
+        for (const auto& [part, stream] : arrived)
+            text += part;
+        return text;
+    }
+};
+
+TEST_F(RunningToolTest, KeepsTheOrderInWhichTheStreamsArrive)
+{
+    QObject::connect(&tool, &runner::RunningTool::TextArrived, [this] { tool.SendInput("go"); });
+    const ToolOutcome outcome =
+        Run("echo out1; read a; echo err1 >&2; read a; echo out2; read a; echo err2 >&2; read a; exit 3\n", true);
+    EXPECT_EQ(outcome.status, ToolOutcome::Status::Finished);
+    EXPECT_EQ(outcome.exitCode, 3);
+    EXPECT_EQ(arrived, (QList<std::pair<QString, Stream>>{{"out1\n", Stream::Output},
+                                                          {"err1\n", Stream::Error},
+                                                          {"out2\n", Stream::Output},
+                                                          {"err2\n", Stream::Error}}));
+}
+
+TEST_F(RunningToolTest, APromptWithoutLineEndShowsWhileTheToolWaits)
+{
+    QObject::connect(&tool, &runner::RunningTool::TextArrived, [this](const QString& text) {
+        if (text.endsWith("? "))
+            tool.SendInput("42");
+    });
+    Run("printf 'a? '; read a; echo \"got $a\"\n", true);
+    EXPECT_EQ(Text(), "a? got 42\n");
+}
+
+TEST_F(RunningToolTest, InputIsReadLineByLineUntilClosed)
+{
+    EXPECT_TRUE(
+        tool.Start({WriteScript(folder, "tool", "while read a; do echo \"<$a>\"; done; echo end\n"), {}, {}}, true));
+    tool.SendInput("一 2");
+    tool.SendInput("");
+    tool.CloseInput();
+    EXPECT_FALSE(tool.AcceptsInput());
+    tool.WaitForEnd();
+    EXPECT_EQ(Text(), "<一 2>\n<>\nend\n");
+}
+
+TEST_F(RunningToolTest, NamesEveryEnd)
+{
+    EXPECT_EQ(Run("read a || echo no-input\n").status, ToolOutcome::Status::Finished);
+    EXPECT_EQ(Text(), "no-input\n") << "without input the tool reads the null device";
+    EXPECT_EQ(Run("kill -SEGV $$\n").status, ToolOutcome::Status::Crashed);
+    QObject::connect(&tool, &runner::RunningTool::TextArrived, &tool, &runner::RunningTool::Abort);
+    const ToolOutcome aborted = Run("echo started; sleep 30\n");
+    EXPECT_EQ(aborted.status, ToolOutcome::Status::Aborted);
+    EXPECT_LT(aborted.elapsedMs, 30000);
+    runner::RunningTool missing;
+    EXPECT_FALSE(missing.Start({folder.Path("no such tool"), {}, {}}, false));
+    EXPECT_EQ(missing.Outcome().status, ToolOutcome::Status::NotStarted);
+}
+
+}  // namespace
