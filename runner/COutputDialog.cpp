@@ -78,7 +78,7 @@ void COutputDialog::BuildRunControls()
     m_endInput->resize(m_endInput->sizeHint());
     connect(m_abort, &QPushButton::clicked, this, [this] {
         m_abort->setEnabled(false);
-        emit AbortRequested();
+        Q_EMIT AbortRequested();
     });
     connect(m_endInput, &QPushButton::clicked, this, &COutputDialog::CloseInput);
     auto* endKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
@@ -162,7 +162,7 @@ void COutputDialog::SendInputLine()
     const QString line = m_input->text();
     m_input->clear();
     m_view->Append(line + QLatin1Char('\n'), runner::Stream::Input);
-    emit InputEntered(line);
+    Q_EMIT InputEntered(line);
 }
 
 void COutputDialog::CloseInput()
@@ -171,7 +171,7 @@ void COutputDialog::CloseInput()
         return;
     m_input->setEnabled(false);
     m_endInput->setEnabled(false);
-    emit InputClosed();
+    Q_EMIT InputClosed();
 }
 
 void COutputDialog::LayoutControls() { LayOutControls(Controls(), size()); }
@@ -249,7 +249,7 @@ void COutputDialog::done(int result)
         if (m_running) {
             m_closeWhenEnded = true;
             m_abort->setEnabled(false);
-            emit AbortRequested();
+            Q_EMIT AbortRequested();
             return;
         }
     }

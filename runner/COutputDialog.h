@@ -53,13 +53,13 @@ public:
     QPushButton* EndInputButton() const { return m_endInput; }
     QLabel* CommandLabel() const { return m_command; }
 
-signals:
+Q_SIGNALS:
     void AbortRequested();
     void InputEntered(const QString& line);
     void InputClosed();
     void LinkActivated(const QString& path, int line);
 
-public slots:
+public Q_SLOTS:
     void done(int result) override;
 
 protected:

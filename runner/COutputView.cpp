@@ -340,7 +340,7 @@ void COutputView::ActivateLink(const QString& anchor)
     bool ok = false;
     const int index = anchor.toInt(&ok);
     if (ok && index >= 0 && index < m_links.size())
-        emit LinkActivated(m_links[index].first, m_links[index].second);
+        Q_EMIT LinkActivated(m_links[index].first, m_links[index].second);
 }
 
 // Keys and the mouse may move the view (the cursor, a selection): whether

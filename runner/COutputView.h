@@ -43,7 +43,7 @@ public:
     // Opens a link by its anchor (see anchorAt).
     void ActivateLink(const QString& anchor);
 
-signals:
+Q_SIGNALS:
     void LinkActivated(const QString& path, int line);
 
 protected:

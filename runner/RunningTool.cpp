@@ -88,7 +88,7 @@ void RunningTool::Read(Stream stream)
         return;
     const QString lines = (error ? m_error : m_output).Push(bytes);
     if (!lines.isEmpty())
-        emit TextArrived(lines, stream);
+        Q_EMIT TextArrived(lines, stream);
     if (m_running)
         m_quiet.start();
 }
@@ -98,7 +98,7 @@ void RunningTool::ShowUnfinished()
     for (const Stream stream : {Stream::Output, Stream::Error}) {
         const QString part = (stream == Stream::Error ? m_error : m_output).TakeUnfinished();
         if (!part.isEmpty())
-            emit TextArrived(part, stream);
+            Q_EMIT TextArrived(part, stream);
     }
 }
 
@@ -109,7 +109,7 @@ void RunningTool::OnFinished(int exitCode, QProcess::ExitStatus status)
     for (const Stream stream : {Stream::Output, Stream::Error}) {
         const QString rest = (stream == Stream::Error ? m_error : m_output).Flush();
         if (!rest.isEmpty())
-            emit TextArrived(rest, stream);
+            Q_EMIT TextArrived(rest, stream);
     }
     m_quiet.stop();
     m_running = false;
@@ -119,7 +119,7 @@ void RunningTool::OnFinished(int exitCode, QProcess::ExitStatus status)
     m_outcome.status = m_aborted                       ? ToolOutcome::Status::Aborted
                        : status == QProcess::CrashExit ? ToolOutcome::Status::Crashed
                                                        : ToolOutcome::Status::Finished;
-    emit Finished(m_outcome);
+    Q_EMIT Finished(m_outcome);
 }
 
 }  // namespace runner

@@ -39,7 +39,7 @@ public:
     // Waits for the end without taking user input.
     void WaitForEnd();
 
-signals:
+Q_SIGNALS:
     // Whole lines, each ended by LF; a line that stays unfinished for a
     // moment (a prompt) comes without one, and the rest follows later.
     void TextArrived(const QString& lines, runner::Stream stream);
