@@ -5,6 +5,7 @@
 #include "commands/CommandIds.h"
 #include "dialogs/CGenerateCommands.h"
 #include "platform/Paths.h"
+#include "resources/FormIds.h"
 #include "runner/CToolCommands.h"
 #include "settings/CSettingFile.h"
 
@@ -20,10 +21,6 @@
 
 namespace {
 
-constexpr int kMainTemplate = 102;
-constexpr int kExtendButton = 1088;
-constexpr int kJdkEdit = 1102;
-constexpr int kJavaDocumentButton = 1133;
 // The extended form is 125 pixels taller at the reference dialog font (12
 // pixels high); with another font it grows in proportion, so the whole
 // shortcut group shows.
@@ -47,7 +44,7 @@ CMainDialog::CMainDialog(QWidget* parent)
     setAcceptDrops(true);
     m_menuBar = new QMenuBar(this);
     m_client = new QWidget(this);
-    m_form.Build(m_client, LoadFormTemplate(kMainTemplate));
+    m_form.Build(m_client, LoadFormTemplate(MainForm::Id));
     m_menuBar->setFont(DialogFont());
     BuildMenu();
     ConnectButtons();
@@ -91,7 +88,7 @@ void CMainDialog::ConnectButtons()
         if (auto* button = m_form.Get<QPushButton>(entry.button))
             connect(button, &QPushButton::clicked, this, [this, id = entry.command] { ExecuteCommand(id); });
     }
-    if (auto* extend = m_form.Get<QPushButton>(kExtendButton))
+    if (auto* extend = m_form.Get<QPushButton>(MainForm::ExtendButton))
         connect(extend, &QPushButton::clicked, this, &CMainDialog::ToggleExtended);
 }
 
@@ -113,7 +110,7 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
     const QString jdk = settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {});
     if (!jdk.isEmpty()) {
         m_jdkFolder = platform::WithTrailingSeparator(jdk);
-        SetControlText(kJdkEdit, m_jdkFolder);
+        SetControlText(MainForm::JdkEdit, m_jdkFolder);
     }
     const QString extend =
         settings.GetString(QStringLiteral("Option"), QStringLiteral("Extend"), QStringLiteral("false"));
@@ -126,7 +123,7 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
 // The strip left of the extend button is empty in both forms.
 void CMainDialog::ShowNotice(const QString& text)
 {
-    const QRect button = m_form.Control(kExtendButton)->geometry();
+    const QRect button = m_form.Control(MainForm::ExtendButton)->geometry();
     const QRect strip(QPoint(m_form.Units().X(kNoticeLeft), button.top()),
                       QPoint(button.left() - m_form.Units().X(kNoticeGap), button.bottom()));
     m_notice->Show(text, strip);
@@ -141,7 +138,7 @@ void CMainDialog::SetClientHeight(int height)
 
 void CMainDialog::ToggleExtended()
 {
-    auto* button = m_form.Get<QPushButton>(kExtendButton);
+    auto* button = m_form.Get<QPushButton>(MainForm::ExtendButton);
     const int buttonBottom = m_client->y() + button->geometry().bottom() + 1;
     int height = buttonBottom + 7;
     if (m_extended) {
@@ -160,7 +157,7 @@ void CMainDialog::RefreshJavaDocumentCommand()
     const bool on = m_options.GetJavaDocument(document);
     if (QAction* item = m_actions.value(cmd::JavaDocument))
         item->setEnabled(on);
-    if (QWidget* button = m_form.Control(kJavaDocumentButton))
+    if (QWidget* button = m_form.Control(MainForm::JavaDocumentButton))
         button->setEnabled(on);
 }
 

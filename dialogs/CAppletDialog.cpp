@@ -4,6 +4,7 @@
 #include "dialogs/JavaFileChoice.h"
 #include "dialogs/SortedInsert.h"
 #include "generators/GeneratedFile.h"
+#include "resources/FormIds.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -13,42 +14,7 @@
 
 namespace {
 
-enum Id {
-    Generate = 1,
-    Close = 2,
-    SelectFile = 1013,
-    PathEdit = 1014,
-    ImportApplet = 1015,
-    ImportAwt = 1016,
-    ImportAwtEvent = 1017,
-    ImportAwtImage = 1018,
-    ImportIo = 1019,
-    ImportNet = 1020,
-    ImportUtil = 1021,
-    InterfaceGroup = 1035,
-    ActionBox = 1022,
-    ItemBox = 1023,
-    KeyBox = 1024,
-    MouseBox = 1025,
-    MouseMotionBox = 1026,
-    RunnableBox = 1028,
-    ListenerStyle = 1029,
-    AdapterStyle = 1030,
-    KindChoice = 1031,
-    ComponentBox = 1032,
-    AddComponent = 1033,
-    ComponentGroup = 1036,
-    StyleGroup = 1037,
-    KindLabel = 1038,
-    DeleteComponent = 1039,
-    SpecialGroup = 1040,
-    DoubleBuffering = 1041,
-    Background = 1042,
-    ChooseColor = 1043,
-    Swatch = 1044,
-    Comments = 1045,
-    OpenAfter = 1048,
-};
+using namespace AppletForm;
 
 const QColor kClearedSwatch(192, 192, 192);
 
@@ -63,7 +29,7 @@ CAppletDialog::CAppletDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_form.Build(this, LoadFormTemplate(130));
+    m_form.Build(this, LoadFormTemplate(AppletForm::Id));
     setFixedSize(m_form.ClientSize());
     m_swatch.Attach(m_form.Control(Swatch));
     m_style = MakeRadioGroup(m_form, {ListenerStyle, AdapterStyle}, this);
