@@ -1,7 +1,7 @@
 #include "app/CMainDialog.h"
 
-#include "app/CAboutDialog.h"
 #include "app/CNoticeBar.h"
+#include "app/CommandTable.h"
 #include "commands/CommandIds.h"
 #include "dialogs/CGenerateCommands.h"
 #include "platform/Paths.h"
@@ -84,7 +84,8 @@ void CMainDialog::BuildMenu()
 
 void CMainDialog::ConnectButtons()
 {
-    for (const ButtonCommand& entry : LoadButtonCommands()) {
+    m_buttons = LoadButtonCommands();
+    for (const ButtonCommand& entry : m_buttons) {
         if (auto* button = m_form.Get<QPushButton>(entry.button))
             connect(button, &QPushButton::clicked, this, [this, id = entry.command] { ExecuteCommand(id); });
     }
@@ -155,10 +156,27 @@ void CMainDialog::RefreshJavaDocumentCommand()
 {
     QString document;
     const bool on = m_options.GetJavaDocument(document);
-    if (QAction* item = m_actions.value(cmd::JavaDocument))
-        item->setEnabled(on);
-    if (QWidget* button = m_form.Control(MainForm::JavaDocumentButton))
-        button->setEnabled(on);
+    ApplyCommandRules(
+        [on](CommandRule rule) { return rule == CommandRule::JavaDocument ? std::optional(on) : std::nullopt; }, {});
+}
+
+void CMainDialog::ApplyCommandRules(const std::function<std::optional<bool>(CommandRule)>& state,
+                                    const QString& greyReason)
+{
+    const auto apply = [&greyReason](auto* target, std::optional<bool> on) {
+        if (target && on) {
+            target->setEnabled(*on);
+            target->setToolTip(*on ? QString() : greyReason);
+        }
+    };
+    for (auto [id, item] : m_actions.asKeyValueRange()) {
+        if (const Command* command = FindCommand(id))
+            apply(item, state(command->rule));
+    }
+    for (const ButtonCommand& entry : m_buttons) {
+        if (const Command* command = FindCommand(entry.command))
+            apply(m_form.Control(entry.button), state(command->ButtonRule()));
+    }
 }
 
 void CMainDialog::ExecuteCommand(int id)
@@ -169,38 +187,10 @@ void CMainDialog::ExecuteCommand(int id)
     const auto done = qScopeGuard([this, wasRunning] { m_commandRunning = wasRunning; });
     Q_EMIT commandExecuted(id);
     m_notice->hide();  // a note speaks of the command before
-    switch (id) {
-    case cmd::OpenJavaFile: ChooseJavaFile(); break;
-    case cmd::ChooseJdk: ChooseJdkFolder(); break;
-    case cmd::Exit: close(); break;
-    case cmd::EditSource: m_tools->OnEditSource(); break;
-    case cmd::EditSourceWith: m_tools->OnEditSourceWith(); break;
-    case cmd::EditHtml: m_tools->OnEditHtml(); break;
-    case cmd::Compile: m_tools->OnCompile(); break;
-    case cmd::Rebuild: m_tools->OnRebuild(); break;
-    case cmd::Javah: m_tools->OnJavah(); break;
-    case cmd::Rmic: m_tools->OnRmic(); break;
-    case cmd::RunJava: m_tools->OnRunJava(); break;
-    case cmd::RunAppletViewer: m_tools->OnRunAppletViewer(); break;
-    case cmd::RunBrowser: m_tools->OnRunBrowser(); break;
-    case cmd::MakeHtml: m_generators->OnMakeHtml(); break;
-    case cmd::MakeApplet: m_generators->OnMakeApplet(); break;
-    case cmd::MakeClass: m_generators->OnMakeClass(); break;
-    case cmd::MakeJar: m_generators->OnMakeJar(); break;
-    case cmd::MakeDocument: m_tools->OnMakeDocument(); break;
-    case cmd::MakeAllDocuments: m_tools->OnMakeAllDocuments(); break;
-    case cmd::Options: m_tools->OnOptions(); break;
-    case cmd::Help: m_tools->OnHelp(); break;
-    case cmd::JavaDocument: m_tools->OnJavaDocument(); break;
-    case cmd::About: OnAbout(); break;
-    default: break;
+    if (const Command* command = FindCommand(id)) {
+        CommandTargets targets{*this, *m_tools, *m_generators};
+        command->run(targets);
     }
-}
-
-void CMainDialog::OnAbout()
-{
-    CAboutDialog about(this);
-    about.exec();
 }
 
 int CMainDialog::AcceleratorCommand(const QKeyEvent* key) const

@@ -2,7 +2,7 @@
 // dropping, the command line, detection and the enabling of commands.
 #include "app/CFileCollector.h"
 #include "app/CMainDialog.h"
-#include "app/CommandStates.h"
+#include "app/CommandTable.h"
 #include "platform/JdkLocator.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
@@ -96,28 +96,8 @@ void CMainDialog::UpdateCommandStates()
 {
     const bool jdkUsable = !m_jdkFolder.isEmpty() && CFileUtil::FileExists(m_jdkFolder + JavaTool());
     const bool usable = jdkUsable && !m_file.fileName.isEmpty();
-    const CommandStates states = ComputeCommandStates(usable, m_file.extension);
     const QString reason = jdkUsable ? QString() : NoJdkReason();
-    for (int id : states.enabledButtons)
-        if (QWidget* button = Control(id)) {
-            button->setEnabled(true);
-            button->setToolTip({});
-        }
-    for (int id : states.disabledButtons)
-        if (QWidget* button = Control(id)) {
-            button->setEnabled(false);
-            button->setToolTip(reason);
-        }
-    for (int id : states.enabledItems)
-        if (QAction* item = CommandAction(id)) {
-            item->setEnabled(true);
-            item->setToolTip({});
-        }
-    for (int id : states.greyedItems)
-        if (QAction* item = CommandAction(id)) {
-            item->setEnabled(false);
-            item->setToolTip(reason);
-        }
+    ApplyCommandRules([&](CommandRule rule) { return FileRuleState(rule, usable, m_file.extension); }, reason);
     if (auto* edit = qobject_cast<QLineEdit*>(Control(MainForm::JdkEdit))) {
         edit->setToolTip(reason);
         edit->setPlaceholderText(jdkUsable ? QString() : QStringLiteral("JDK が見つかりません"));

@@ -35,7 +35,7 @@ CAppletDialog::CAppletDialog(QWidget* parent)
     m_style = MakeRadioGroup(m_form, {ListenerStyle, AdapterStyle}, this);
 
     ConnectClick(m_form, SelectFile, this, &CAppletDialog::OnChooseFile);
-    ConnectClick(m_form, ImportAwtEvent, this, &CAppletDialog::OnEventImport);
+    ConnectClick(m_form, AwtEventBox, this, &CAppletDialog::OnEventImport);
     ConnectClick(m_form, ActionBox, this, &CAppletDialog::OnListenerBox);
     ConnectClick(m_form, ItemBox, this, &CAppletDialog::OnListenerBox);
     ConnectClick(m_form, ListenerStyle, this, &CAppletDialog::RefillComponentKinds);
@@ -57,17 +57,17 @@ void CAppletDialog::OnChooseFile()
     if (!ChooseNewJavaFile(this, m_startFolder, m_form.Get<QLineEdit>(PathEdit), m_file))
         return;
     EnableControls(m_form,
-                   {Generate, ImportAwtEvent, ImportAwtImage, ImportIo, ImportNet, ImportUtil, InterfaceGroup,
-                    RunnableBox, SpecialGroup, DoubleBuffering, Background, Comments, OpenAfter},
+                   {Generate, AwtEventBox, AwtImageBox, IoBox, NetBox, UtilBox, InterfaceGroup, RunnableBox,
+                    SpecialGroup, DoubleBuffering, Background, Comments, OpenAfter},
                    true);
-    SetTicked(m_form, ImportApplet, true);
-    SetTicked(m_form, ImportAwt, true);
+    SetTicked(m_form, AppletBox, true);
+    SetTicked(m_form, AwtBox, true);
     SetTicked(m_form, Comments, true);
 }
 
 void CAppletDialog::OnEventImport()
 {
-    const bool on = IsTicked(m_form, ImportAwtEvent);
+    const bool on = IsTicked(m_form, AwtEventBox);
     EnableControls(m_form,
                    {ActionBox, ItemBox, KeyBox, MouseBox, MouseMotionBox, ComponentGroup, StyleGroup, KindLabel,
                     AdapterStyle, KindChoice, AddComponent, ComponentBox},
@@ -160,11 +160,11 @@ AppletChoices CAppletDialog::Choices() const
     AppletChoices c;
     c.fileName = m_file.fileName;
     c.className = m_file.title;
-    c.importAwtEvent = IsTicked(m_form, ImportAwtEvent);
-    c.importAwtImage = IsTicked(m_form, ImportAwtImage);
-    c.importIo = IsTicked(m_form, ImportIo);
-    c.importNet = IsTicked(m_form, ImportNet);
-    c.importUtil = IsTicked(m_form, ImportUtil);
+    c.importAwtEvent = IsTicked(m_form, AwtEventBox);
+    c.importAwtImage = IsTicked(m_form, AwtImageBox);
+    c.importIo = IsTicked(m_form, IoBox);
+    c.importNet = IsTicked(m_form, NetBox);
+    c.importUtil = IsTicked(m_form, UtilBox);
     c.actionListener = IsTicked(m_form, ActionBox);
     c.itemListener = IsTicked(m_form, ItemBox);
     c.keyListener = IsTicked(m_form, KeyBox);

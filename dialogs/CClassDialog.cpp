@@ -15,8 +15,8 @@ namespace {
 using namespace ClassForm;
 
 // Check boxes in the order of ClassImport and ClassInterface.
-constexpr int kImportBoxes[ImportCount] = {ImportSwing, ImportAwt,  ImportAwtEvent, ImportAwtImage, ImportIo,
-                                           ImportNet,   ImportUtil, ImportApplet,   ImportBeans,    ImportRmi};
+constexpr int kImportBoxes[ImportCount] = {SwingBox, AwtBox,  AwtEventBox, AwtImageBox, IoBox,
+                                           NetBox,   UtilBox, AppletBox,   BeansBox,    RmiBox};
 constexpr int kInterfaceBoxes[InterfaceCount] = {ActionBox,      ItemBox,   KeyBox,      MouseBox,
                                                  MouseMotionBox, WindowBox, RunnableBox, ComponentBox};
 constexpr int kActionListenerBox = kInterfaceBoxes[ActionListenerIf];
@@ -50,8 +50,8 @@ CClassDialog::CClassDialog(QWidget* parent)
         edit->installEventFilter(this);
 
     ConnectClick(m_form, SelectFile, this, &CClassDialog::OnChooseFile);
-    ConnectClick(m_form, ImportSwing, this, &CClassDialog::OnSwingImport);
-    ConnectClick(m_form, ImportAwtEvent, this, &CClassDialog::ApplyEventImport);
+    ConnectClick(m_form, SwingBox, this, &CClassDialog::OnSwingImport);
+    ConnectClick(m_form, AwtEventBox, this, &CClassDialog::ApplyEventImport);
     ConnectClick(m_form, MenuBox, this, &CClassDialog::OnMenuBox);
     ConnectClick(m_form, AddEntry, this, &CClassDialog::OnAddMenuEntry);
     ConnectClick(m_form, DeleteEntry, this, &CClassDialog::OnDeleteMenuEntry);
@@ -88,13 +88,13 @@ void CClassDialog::OnChooseFile()
 void CClassDialog::OnSwingImport()
 {
     EnableControls(m_form, {FrameSuperclass, DialogSuperclass, PanelSuperclass, WindowSuperclass},
-                   IsTicked(m_form, ImportSwing));
+                   IsTicked(m_form, SwingBox));
     SelectNoSuperclass();
 }
 
 void CClassDialog::ApplyEventImport()
 {
-    const bool on = IsTicked(m_form, ImportAwtEvent);
+    const bool on = IsTicked(m_form, AwtEventBox);
     for (int id : kInterfaceBoxes) {
         if (id != kInterfaceBoxes[RunnableIf])
             EnableControls(m_form, {id}, on);
@@ -105,8 +105,8 @@ void CClassDialog::OnSuperclass(int id)
 {
     if (id != NoSuperclass && id != UserSuperclass) {
         // A Swing superclass needs the AWT imports for its generated code.
-        SetTicked(m_form, ImportAwt, true);
-        SetTicked(m_form, ImportAwtEvent, true);
+        SetTicked(m_form, AwtBox, true);
+        SetTicked(m_form, AwtEventBox, true);
         ApplyEventImport();
     }
     RefreshMenu();
