@@ -2,6 +2,7 @@
 
 #include "platform/JdkLocator.h"
 #include "platform/gui/Desktop.h"
+#include "resources/FormIds.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,16 +25,16 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_form.Build(this, LoadFormTemplate(100));
+    m_form.Build(this, LoadFormTemplate(AboutForm::Id));
     setFixedSize(m_form.ClientSize());
-    SetLine(m_form, 1085, LoadResourceString(57666));
-    SetLine(m_form, 1086, LoadResourceString(57667));
-    SetLine(m_form, 1123, JdkVersionLine());
-    if (auto* ok = m_form.Get<QPushButton>(1)) {
+    SetLine(m_form, AboutForm::VersionEdit, LoadResourceString(57666));
+    SetLine(m_form, AboutForm::CopyrightEdit, LoadResourceString(57667));
+    SetLine(m_form, AboutForm::JdkVersionEdit, JdkVersionLine());
+    if (auto* ok = m_form.Get<QPushButton>(AboutForm::Ok)) {
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
         ok->setFocus();
     }
-    if (auto* update = m_form.Get<QPushButton>(1087)) {
+    if (auto* update = m_form.Get<QPushButton>(AboutForm::Update)) {
         update->setEnabled(!QLatin1String(kHomePage).isEmpty());
         connect(update, &QPushButton::clicked, this, &CAboutDialog::OnUpdate);
     }

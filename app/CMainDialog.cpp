@@ -1,10 +1,11 @@
 #include "app/CMainDialog.h"
 
-#include "app/CAboutDialog.h"
 #include "app/CNoticeBar.h"
+#include "app/CommandTable.h"
 #include "commands/CommandIds.h"
 #include "dialogs/CGenerateCommands.h"
 #include "platform/Paths.h"
+#include "resources/FormIds.h"
 #include "runner/CToolCommands.h"
 #include "settings/CSettingFile.h"
 
@@ -20,10 +21,6 @@
 
 namespace {
 
-constexpr int kMainTemplate = 102;
-constexpr int kExtendButton = 1088;
-constexpr int kJdkEdit = 1102;
-constexpr int kJavaDocumentButton = 1133;
 // The extended form is 125 pixels taller at the reference dialog font (12
 // pixels high); with another font it grows in proportion, so the whole
 // shortcut group shows.
@@ -47,7 +44,7 @@ CMainDialog::CMainDialog(QWidget* parent)
     setAcceptDrops(true);
     m_menuBar = new QMenuBar(this);
     m_client = new QWidget(this);
-    m_form.Build(m_client, LoadFormTemplate(kMainTemplate));
+    m_form.Build(m_client, LoadFormTemplate(MainForm::Id));
     m_menuBar->setFont(DialogFont());
     BuildMenu();
     ConnectButtons();
@@ -87,11 +84,12 @@ void CMainDialog::BuildMenu()
 
 void CMainDialog::ConnectButtons()
 {
-    for (const ButtonCommand& entry : LoadButtonCommands()) {
+    m_buttons = LoadButtonCommands();
+    for (const ButtonCommand& entry : m_buttons) {
         if (auto* button = m_form.Get<QPushButton>(entry.button))
             connect(button, &QPushButton::clicked, this, [this, id = entry.command] { ExecuteCommand(id); });
     }
-    if (auto* extend = m_form.Get<QPushButton>(kExtendButton))
+    if (auto* extend = m_form.Get<QPushButton>(MainForm::ExtendButton))
         connect(extend, &QPushButton::clicked, this, &CMainDialog::ToggleExtended);
 }
 
@@ -113,7 +111,7 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
     const QString jdk = settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {});
     if (!jdk.isEmpty()) {
         m_jdkFolder = platform::WithTrailingSeparator(jdk);
-        SetControlText(kJdkEdit, m_jdkFolder);
+        SetControlText(MainForm::JdkEdit, m_jdkFolder);
     }
     const QString extend =
         settings.GetString(QStringLiteral("Option"), QStringLiteral("Extend"), QStringLiteral("false"));
@@ -126,7 +124,7 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
 // The strip left of the extend button is empty in both forms.
 void CMainDialog::ShowNotice(const QString& text)
 {
-    const QRect button = m_form.Control(kExtendButton)->geometry();
+    const QRect button = m_form.Control(MainForm::ExtendButton)->geometry();
     const QRect strip(QPoint(m_form.Units().X(kNoticeLeft), button.top()),
                       QPoint(button.left() - m_form.Units().X(kNoticeGap), button.bottom()));
     m_notice->Show(text, strip);
@@ -141,7 +139,7 @@ void CMainDialog::SetClientHeight(int height)
 
 void CMainDialog::ToggleExtended()
 {
-    auto* button = m_form.Get<QPushButton>(kExtendButton);
+    auto* button = m_form.Get<QPushButton>(MainForm::ExtendButton);
     const int buttonBottom = m_client->y() + button->geometry().bottom() + 1;
     int height = buttonBottom + 7;
     if (m_extended) {
@@ -158,10 +156,27 @@ void CMainDialog::RefreshJavaDocumentCommand()
 {
     QString document;
     const bool on = m_options.GetJavaDocument(document);
-    if (QAction* item = m_actions.value(cmd::JavaDocument))
-        item->setEnabled(on);
-    if (QWidget* button = m_form.Control(kJavaDocumentButton))
-        button->setEnabled(on);
+    ApplyCommandRules(
+        [on](CommandRule rule) { return rule == CommandRule::JavaDocument ? std::optional(on) : std::nullopt; }, {});
+}
+
+void CMainDialog::ApplyCommandRules(const std::function<std::optional<bool>(CommandRule)>& state,
+                                    const QString& greyReason)
+{
+    const auto apply = [&greyReason](auto* target, std::optional<bool> on) {
+        if (target && on) {
+            target->setEnabled(*on);
+            target->setToolTip(*on ? QString() : greyReason);
+        }
+    };
+    for (auto [id, item] : m_actions.asKeyValueRange()) {
+        if (const Command* command = FindCommand(id))
+            apply(item, state(command->rule));
+    }
+    for (const ButtonCommand& entry : m_buttons) {
+        if (const Command* command = FindCommand(entry.command))
+            apply(m_form.Control(entry.button), state(command->ButtonRule()));
+    }
 }
 
 void CMainDialog::ExecuteCommand(int id)
@@ -172,38 +187,10 @@ void CMainDialog::ExecuteCommand(int id)
     const auto done = qScopeGuard([this, wasRunning] { m_commandRunning = wasRunning; });
     Q_EMIT commandExecuted(id);
     m_notice->hide();  // a note speaks of the command before
-    switch (id) {
-    case cmd::OpenJavaFile: ChooseJavaFile(); break;
-    case cmd::ChooseJdk: ChooseJdkFolder(); break;
-    case cmd::Exit: close(); break;
-    case cmd::EditSource: m_tools->OnEditSource(); break;
-    case cmd::EditSourceWith: m_tools->OnEditSourceWith(); break;
-    case cmd::EditHtml: m_tools->OnEditHtml(); break;
-    case cmd::Compile: m_tools->OnCompile(); break;
-    case cmd::Rebuild: m_tools->OnRebuild(); break;
-    case cmd::Javah: m_tools->OnJavah(); break;
-    case cmd::Rmic: m_tools->OnRmic(); break;
-    case cmd::RunJava: m_tools->OnRunJava(); break;
-    case cmd::RunAppletViewer: m_tools->OnRunAppletViewer(); break;
-    case cmd::RunBrowser: m_tools->OnRunBrowser(); break;
-    case cmd::MakeHtml: m_generators->OnMakeHtml(); break;
-    case cmd::MakeApplet: m_generators->OnMakeApplet(); break;
-    case cmd::MakeClass: m_generators->OnMakeClass(); break;
-    case cmd::MakeJar: m_generators->OnMakeJar(); break;
-    case cmd::MakeDocument: m_tools->OnMakeDocument(); break;
-    case cmd::MakeAllDocuments: m_tools->OnMakeAllDocuments(); break;
-    case cmd::Options: m_tools->OnOptions(); break;
-    case cmd::Help: m_tools->OnHelp(); break;
-    case cmd::JavaDocument: m_tools->OnJavaDocument(); break;
-    case cmd::About: OnAbout(); break;
-    default: break;
+    if (const Command* command = FindCommand(id)) {
+        CommandTargets targets{*this, *m_tools, *m_generators};
+        command->run(targets);
     }
-}
-
-void CMainDialog::OnAbout()
-{
-    CAboutDialog about(this);
-    about.exec();
 }
 
 int CMainDialog::AcceleratorCommand(const QKeyEvent* key) const

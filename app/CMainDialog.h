@@ -9,7 +9,9 @@
 #include <QDialog>
 #include <QHash>
 #include <QKeySequence>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QKeyEvent;
@@ -17,6 +19,7 @@ class QMenuBar;
 class CToolCommands;
 class CGenerateCommands;
 class CNoticeBar;
+enum class CommandRule;
 
 class CMainDialog : public QDialog, public IMainContext {
     Q_OBJECT
@@ -73,7 +76,9 @@ private:
     int AcceleratorCommand(const QKeyEvent* key) const;
     bool PreTranslateMessage(QKeyEvent* key, bool shortcutOverride);
     void SetClientHeight(int height);
-    void OnAbout();
+    // Enables each menu item and button whose rule the state decides; a grey
+    // one carries greyReason as its tooltip.
+    void ApplyCommandRules(const std::function<std::optional<bool>(CommandRule)>& state, const QString& greyReason);
     void OnWindowDestroyed();
 
     CurrentFile m_file;
@@ -89,6 +94,7 @@ private:
     CNoticeBar* m_notice = nullptr;
     CForm m_form;
     QHash<int, QAction*> m_actions;
+    QList<ButtonCommand> m_buttons;
     QList<QPair<QKeySequence, int>> m_accelerators;
     std::unique_ptr<CToolCommands> m_tools;
     std::unique_ptr<CGenerateCommands> m_generators;

@@ -2,11 +2,12 @@
 // dropping, the command line, detection and the enabling of commands.
 #include "app/CFileCollector.h"
 #include "app/CMainDialog.h"
-#include "app/CommandStates.h"
+#include "app/CommandTable.h"
 #include "platform/JdkLocator.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
 #include "platform/gui/Desktop.h"
+#include "resources/FormIds.h"
 #include "settings/CPathParts.h"
 #include "settings/CSettingFile.h"
 
@@ -18,10 +19,6 @@
 #include <QMimeData>
 
 namespace {
-
-constexpr int kFolderEdit = 1139;
-constexpr int kFileEdit = 1101;
-constexpr int kJdkEdit = 1102;
 
 QString JavaTool() { return platform::ToolFileName(QStringLiteral("java.exe")); }
 QString JavacTool() { return platform::ToolFileName(QStringLiteral("javac.exe")); }
@@ -86,8 +83,8 @@ void CMainDialog::SetCurrentFile(const QString& path)
     m_file.folder = parts.GetDirectory();
     if (!m_file.folder.isEmpty())
         QDir::setCurrent(m_file.folder);
-    SetControlText(kFileEdit, m_file.fileName);
-    SetControlText(kFolderEdit, m_file.folder);
+    SetControlText(MainForm::FileEdit, m_file.fileName);
+    SetControlText(MainForm::FolderEdit, m_file.folder);
     setWindowTitle(m_file.fileName + QStringLiteral(" - ") + LoadResourceString(57666));
     CSettingFile settings;
     settings.WriteString(QStringLiteral("JavaFile"), QStringLiteral("FileName"), m_file.fileName);
@@ -99,29 +96,9 @@ void CMainDialog::UpdateCommandStates()
 {
     const bool jdkUsable = !m_jdkFolder.isEmpty() && CFileUtil::FileExists(m_jdkFolder + JavaTool());
     const bool usable = jdkUsable && !m_file.fileName.isEmpty();
-    const CommandStates states = ComputeCommandStates(usable, m_file.extension);
     const QString reason = jdkUsable ? QString() : NoJdkReason();
-    for (int id : states.enabledButtons)
-        if (QWidget* button = Control(id)) {
-            button->setEnabled(true);
-            button->setToolTip({});
-        }
-    for (int id : states.disabledButtons)
-        if (QWidget* button = Control(id)) {
-            button->setEnabled(false);
-            button->setToolTip(reason);
-        }
-    for (int id : states.enabledItems)
-        if (QAction* item = CommandAction(id)) {
-            item->setEnabled(true);
-            item->setToolTip({});
-        }
-    for (int id : states.greyedItems)
-        if (QAction* item = CommandAction(id)) {
-            item->setEnabled(false);
-            item->setToolTip(reason);
-        }
-    if (auto* edit = qobject_cast<QLineEdit*>(Control(kJdkEdit))) {
+    ApplyCommandRules([&](CommandRule rule) { return FileRuleState(rule, usable, m_file.extension); }, reason);
+    if (auto* edit = qobject_cast<QLineEdit*>(Control(MainForm::JdkEdit))) {
         edit->setToolTip(reason);
         edit->setPlaceholderText(jdkUsable ? QString() : QStringLiteral("JDK が見つかりません"));
     }
@@ -130,7 +107,7 @@ void CMainDialog::UpdateCommandStates()
     QString found = m_jdkFolder;
     if (DetectJdk(found)) {
         m_jdkFolder = found;
-        SetControlText(kJdkEdit, m_jdkFolder);
+        SetControlText(MainForm::JdkEdit, m_jdkFolder);
         CSettingFile().WriteString(QStringLiteral("JDK"), QStringLiteral("Path"),
                                    platform::WithoutTrailingSeparator(m_jdkFolder));
         UpdateCommandStates();
@@ -167,7 +144,7 @@ void CMainDialog::ChooseJdkFolder()
                     kJdkCaption, MsgIcon::Exclamation);
     const QString chosen = check.toolFolder;
     m_jdkFolder = chosen;
-    SetControlText(kJdkEdit, chosen);
+    SetControlText(MainForm::JdkEdit, chosen);
     QString stored = chosen;
     if (!chosen.endsWith(platform::kSeparator))
         m_jdkFolder += platform::kSeparator;

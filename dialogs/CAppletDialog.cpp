@@ -4,6 +4,7 @@
 #include "dialogs/JavaFileChoice.h"
 #include "dialogs/SortedInsert.h"
 #include "generators/GeneratedFile.h"
+#include "resources/FormIds.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -13,42 +14,7 @@
 
 namespace {
 
-enum Id {
-    Generate = 1,
-    Close = 2,
-    SelectFile = 1013,
-    PathEdit = 1014,
-    ImportApplet = 1015,
-    ImportAwt = 1016,
-    ImportAwtEvent = 1017,
-    ImportAwtImage = 1018,
-    ImportIo = 1019,
-    ImportNet = 1020,
-    ImportUtil = 1021,
-    InterfaceGroup = 1035,
-    ActionBox = 1022,
-    ItemBox = 1023,
-    KeyBox = 1024,
-    MouseBox = 1025,
-    MouseMotionBox = 1026,
-    RunnableBox = 1028,
-    ListenerStyle = 1029,
-    AdapterStyle = 1030,
-    KindChoice = 1031,
-    ComponentBox = 1032,
-    AddComponent = 1033,
-    ComponentGroup = 1036,
-    StyleGroup = 1037,
-    KindLabel = 1038,
-    DeleteComponent = 1039,
-    SpecialGroup = 1040,
-    DoubleBuffering = 1041,
-    Background = 1042,
-    ChooseColor = 1043,
-    Swatch = 1044,
-    Comments = 1045,
-    OpenAfter = 1048,
-};
+using namespace AppletForm;
 
 const QColor kClearedSwatch(192, 192, 192);
 
@@ -63,13 +29,13 @@ CAppletDialog::CAppletDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_form.Build(this, LoadFormTemplate(130));
+    m_form.Build(this, LoadFormTemplate(AppletForm::Id));
     setFixedSize(m_form.ClientSize());
     m_swatch.Attach(m_form.Control(Swatch));
     m_style = MakeRadioGroup(m_form, {ListenerStyle, AdapterStyle}, this);
 
     ConnectClick(m_form, SelectFile, this, &CAppletDialog::OnChooseFile);
-    ConnectClick(m_form, ImportAwtEvent, this, &CAppletDialog::OnEventImport);
+    ConnectClick(m_form, AwtEventBox, this, &CAppletDialog::OnEventImport);
     ConnectClick(m_form, ActionBox, this, &CAppletDialog::OnListenerBox);
     ConnectClick(m_form, ItemBox, this, &CAppletDialog::OnListenerBox);
     ConnectClick(m_form, ListenerStyle, this, &CAppletDialog::RefillComponentKinds);
@@ -91,17 +57,17 @@ void CAppletDialog::OnChooseFile()
     if (!ChooseNewJavaFile(this, m_startFolder, m_form.Get<QLineEdit>(PathEdit), m_file))
         return;
     EnableControls(m_form,
-                   {Generate, ImportAwtEvent, ImportAwtImage, ImportIo, ImportNet, ImportUtil, InterfaceGroup,
-                    RunnableBox, SpecialGroup, DoubleBuffering, Background, Comments, OpenAfter},
+                   {Generate, AwtEventBox, AwtImageBox, IoBox, NetBox, UtilBox, InterfaceGroup, RunnableBox,
+                    SpecialGroup, DoubleBuffering, Background, Comments, OpenAfter},
                    true);
-    SetTicked(m_form, ImportApplet, true);
-    SetTicked(m_form, ImportAwt, true);
+    SetTicked(m_form, AppletBox, true);
+    SetTicked(m_form, AwtBox, true);
     SetTicked(m_form, Comments, true);
 }
 
 void CAppletDialog::OnEventImport()
 {
-    const bool on = IsTicked(m_form, ImportAwtEvent);
+    const bool on = IsTicked(m_form, AwtEventBox);
     EnableControls(m_form,
                    {ActionBox, ItemBox, KeyBox, MouseBox, MouseMotionBox, ComponentGroup, StyleGroup, KindLabel,
                     AdapterStyle, KindChoice, AddComponent, ComponentBox},
@@ -194,11 +160,11 @@ AppletChoices CAppletDialog::Choices() const
     AppletChoices c;
     c.fileName = m_file.fileName;
     c.className = m_file.title;
-    c.importAwtEvent = IsTicked(m_form, ImportAwtEvent);
-    c.importAwtImage = IsTicked(m_form, ImportAwtImage);
-    c.importIo = IsTicked(m_form, ImportIo);
-    c.importNet = IsTicked(m_form, ImportNet);
-    c.importUtil = IsTicked(m_form, ImportUtil);
+    c.importAwtEvent = IsTicked(m_form, AwtEventBox);
+    c.importAwtImage = IsTicked(m_form, AwtImageBox);
+    c.importIo = IsTicked(m_form, IoBox);
+    c.importNet = IsTicked(m_form, NetBox);
+    c.importUtil = IsTicked(m_form, UtilBox);
     c.actionListener = IsTicked(m_form, ActionBox);
     c.itemListener = IsTicked(m_form, ItemBox);
     c.keyListener = IsTicked(m_form, KeyBox);

@@ -3,6 +3,7 @@
 #include "dialogs/FormControls.h"
 #include "dialogs/JavaFileChoice.h"
 #include "generators/GeneratedFile.h"
+#include "resources/FormIds.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -11,41 +12,13 @@
 
 namespace {
 
-enum Id {
-    Generate = 1,
-    Close = 2,
-    AddEntry = 1001,
-    DeleteEntry = 1003,
-    SelectFile = 1056,
-    PathEdit = 1057,
-    ImportGroup = 1034,
-    InterfaceGroup = 1035,
-    SuperclassGroup = 1065,
-    StartGroup = 1082,
-    SwingBox = 1015,
-    AwtBox = 1016,
-    AwtEventBox = 1017,
-    RunnableBox = 1028,
-    WithMain = 1083,
-    Comments = 1045,
-    OpenAfter = 1048,
-    NoSuperclass = 1075,
-    FrameSuperclass = 1076,
-    DialogSuperclass = 1077,
-    PanelSuperclass = 1078,
-    WindowSuperclass = 1079,
-    UserSuperclass = 1080,
-    UserSuperclassEdit = 1081,
-    MenuGroup = 1107,
-    MenuBox = 1104,
-    MenuTree = 1103,
-    MenuNameLabel = 1106,
-    MenuNameEdit = 1105,
-};
+using namespace ClassForm;
 
 // Check boxes in the order of ClassImport and ClassInterface.
-constexpr int kImportBoxes[ImportCount] = {1015, 1016, 1017, 1018, 1019, 1020, 1021, 1062, 1063, 1064};
-constexpr int kInterfaceBoxes[InterfaceCount] = {1022, 1023, 1024, 1025, 1026, 1027, 1028, 1074};
+constexpr int kImportBoxes[ImportCount] = {SwingBox, AwtBox,  AwtEventBox, AwtImageBox, IoBox,
+                                           NetBox,   UtilBox, AppletBox,   BeansBox,    RmiBox};
+constexpr int kInterfaceBoxes[InterfaceCount] = {ActionBox,      ItemBox,   KeyBox,      MouseBox,
+                                                 MouseMotionBox, WindowBox, RunnableBox, ComponentBox};
 constexpr int kActionListenerBox = kInterfaceBoxes[ActionListenerIf];
 
 // Superclass buttons in the order of SuperclassKind.
@@ -66,7 +39,7 @@ CClassDialog::CClassDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_form.Build(this, LoadFormTemplate(133));
+    m_form.Build(this, LoadFormTemplate(ClassForm::Id));
     setFixedSize(m_form.ClientSize());
     m_menu.Attach(m_form.Get<QTreeWidget>(MenuTree));
     m_superclass = MakeRadioGroup(

@@ -3,6 +3,7 @@
 #include "dialogs/FormControls.h"
 #include "generators/GeneratedFile.h"
 #include "platform/UserDialogs.h"
+#include "resources/FormIds.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -14,23 +15,7 @@
 
 namespace {
 
-enum Id {
-    Generate = 1,
-    Close = 2,
-    PageNameEdit = 1000,
-    AddParam = 1001,
-    TitleEdit = 1002,
-    DeleteParam = 1003,
-    WidthEdit = 1010,
-    HeightEdit = 1011,
-    UpperCase = 1109,
-    ParamBox = 1110,
-    ParamCheck = 1111,
-    NameEdit = 1112,
-    ValueEdit = 1113,
-    NameLabel = 1114,
-    ValueLabel = 1115,
-};
+using namespace HtmlForm;
 
 constexpr int kParamColumnWidth = 70;
 const QString kCheckCaption = QStringLiteral("確認");
@@ -47,7 +32,7 @@ CHtmlDialog::CHtmlDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_form.Build(this, LoadFormTemplate(129));
+    m_form.Build(this, LoadFormTemplate(HtmlForm::Id));
     setFixedSize(m_form.ClientSize());
     for (int id : {WidthEdit, HeightEdit}) {
         m_form.Get<QLineEdit>(id)->setValidator(

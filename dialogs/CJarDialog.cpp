@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
 #include "platform/gui/Desktop.h"
+#include "resources/FormIds.h"
 #include "runner/FollowRun.h"
 #include "runner/JarBuild.h"
 #include "runner/ToolInvocation.h"
@@ -17,23 +18,13 @@
 #include <QMimeData>
 #include <QPushButton>
 
-namespace {
-
-constexpr int kTemplate = 132;
-constexpr int kFileList = 1050;
-constexpr int kMainList = 1051;
-constexpr int kOk = 1;
-constexpr int kClose = 2;
-
-}  // namespace
-
 CJarDialog::CJarDialog(QWidget* parent)
     : QDialog(parent)
 {
-    m_form.Build(this, LoadFormTemplate(kTemplate));
+    m_form.Build(this, LoadFormTemplate(JarForm::Id));
     setFixedSize(m_form.ClientSize());
-    m_files = m_form.Get<QListWidget>(kFileList);
-    m_mains = m_form.Get<QComboBox>(kMainList);
+    m_files = m_form.Get<QListWidget>(JarForm::FileList);
+    m_mains = m_form.Get<QComboBox>(JarForm::MainList);
     m_files->viewport()->setAcceptDrops(true);
     m_files->viewport()->installEventFilter(this);
     m_files->installEventFilter(this);
@@ -52,8 +43,8 @@ CJarDialog::CJarDialog(QWidget* parent)
     connect(m_files, &QListWidget::itemSelectionChanged, this,
             [this] { m_remove->setEnabled(!m_files->selectedItems().isEmpty()); });
     connect(m_mains, &QComboBox::activated, this, [this] { m_mainChosen = true; });
-    connect(m_form.Get<QPushButton>(kOk), &QPushButton::clicked, this, &CJarDialog::OnOK);
-    connect(m_form.Get<QPushButton>(kClose), &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_form.Get<QPushButton>(JarForm::Ok), &QPushButton::clicked, this, &CJarDialog::OnOK);
+    connect(m_form.Get<QPushButton>(JarForm::Close), &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CJarDialog::SetJdkFolder(const QString& folder) { m_jdkFolder = platform::WithTrailingSeparator(folder); }

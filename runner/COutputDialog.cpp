@@ -1,6 +1,7 @@
 #include "runner/COutputDialog.h"
 
 #include "platform/UserDialogs.h"
+#include "resources/FormIds.h"
 #include "runner/OutputLayout.h"
 
 #include <QClipboard>
@@ -13,26 +14,16 @@
 #include <QShortcut>
 #include <QTimer>
 
-namespace {
-
-constexpr int kTemplate = 136;
-constexpr int kOk = 1;
-constexpr int kEdit = 1089;
-constexpr int kSave = 1001;
-constexpr int kCopy = 1003;
-
-}  // namespace
-
 COutputDialog::COutputDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_form.Build(this, LoadFormTemplate(kTemplate));
+    m_form.Build(this, LoadFormTemplate(OutputForm::Id));
     BuildView();
-    connect(m_form.Get<QPushButton>(kOk), &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_form.Get<QPushButton>(kSave), &QPushButton::clicked, this, &COutputDialog::OnSaveText);
-    connect(m_form.Get<QPushButton>(kCopy), &QPushButton::clicked, this, &COutputDialog::OnCopyText);
+    connect(m_form.Get<QPushButton>(OutputForm::Ok), &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_form.Get<QPushButton>(OutputForm::Save), &QPushButton::clicked, this, &COutputDialog::OnSaveText);
+    connect(m_form.Get<QPushButton>(OutputForm::Copy), &QPushButton::clicked, this, &COutputDialog::OnCopyText);
     resize(m_form.ClientSize());
     BuildRunControls();
     UpdateMinimumSize();
@@ -42,12 +33,12 @@ COutputDialog::COutputDialog(QWidget* parent)
 // The form's plain edit becomes the output view, in the same place of the tab order.
 void COutputDialog::BuildView()
 {
-    QWidget* edit = m_form.Control(kEdit);
+    QWidget* edit = m_form.Control(OutputForm::OutputEdit);
     m_view = new COutputView(this);
     m_view->setObjectName(edit->objectName());
     m_view->setGeometry(edit->geometry());
-    QWidget::setTabOrder(m_form.Control(kOk), m_view);
-    QWidget::setTabOrder(m_view, m_form.Control(kSave));
+    QWidget::setTabOrder(m_form.Control(OutputForm::Ok), m_view);
+    QWidget::setTabOrder(m_view, m_form.Control(OutputForm::Save));
     delete edit;
     m_view->installEventFilter(this);
     connect(m_view, &COutputView::LinkActivated, this, &COutputDialog::LinkActivated);
@@ -67,10 +58,10 @@ void COutputDialog::BuildRunControls()
     m_input->installEventFilter(this);
     m_endInput = new QPushButton(QStringLiteral("入力終了(Ctrl+D)"), this);
     m_endInput->setObjectName(QStringLiteral("endInputButton"));
-    const int rowHeight = m_form.Control(kOk)->height();
+    const int rowHeight = m_form.Control(OutputForm::Ok)->height();
     for (QWidget* control : {static_cast<QWidget*>(m_command), static_cast<QWidget*>(m_abort),
                              static_cast<QWidget*>(m_input), static_cast<QWidget*>(m_endInput)}) {
-        control->setFont(m_form.Control(kOk)->font());
+        control->setFont(m_form.Control(OutputForm::Ok)->font());
         control->hide();
     }
     m_input->setFont(m_view->font());
@@ -95,7 +86,7 @@ void COutputDialog::showEvent(QShowEvent* event)
             m_view->LoadText(std::exchange(m_pending, {}));
         LayoutControls();
         const bool typing = m_running && !m_input->isHidden();
-        (typing ? static_cast<QWidget*>(m_input) : m_form.Control(kOk))->setFocus();
+        (typing ? static_cast<QWidget*>(m_input) : m_form.Control(OutputForm::Ok))->setFocus();
     }
     QDialog::showEvent(event);
     m_placement.Shown();
@@ -152,7 +143,7 @@ void COutputDialog::EndRun(const runner::ToolOutcome& outcome, const QString& pr
     if (m_closeWhenEnded)
         Close(QDialog::Rejected);
     else
-        m_form.Control(kOk)->setFocus();
+        m_form.Control(OutputForm::Ok)->setFocus();
 }
 
 void COutputDialog::SendInputLine()
@@ -181,8 +172,10 @@ void COutputDialog::UpdateMinimumSize() { setMinimumSize(LeastSize(Controls()));
 
 OutputControls COutputDialog::Controls() const
 {
-    return {m_view,   {m_form.Control(kOk), m_form.Control(kSave), m_form.Control(kCopy)}, m_input, m_endInput, m_abort,
-            m_command};
+    return {
+        m_view,  {m_form.Control(OutputForm::Ok), m_form.Control(OutputForm::Save), m_form.Control(OutputForm::Copy)},
+        m_input, m_endInput,
+        m_abort, m_command};
 }
 
 void COutputDialog::resizeEvent(QResizeEvent* event)

@@ -7,6 +7,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/check-layers.sh
+# Form controls are named (resources/FormIds.h, generated from the forms):
+# none is looked up, clicked or built by its number.
+if git grep -nE '(\b(Control|ControlObjectName|LoadFormTemplate|C|W|Edit|Click|Choose|SetLine)|Get<[^>]*>|W<[^>]*>|Geometry\(\w+,) ?\(\{? ?([0-9]{3,}|[12]\})|DialogUnderTest<\w+, [0-9]' \
+  -- '*.cpp' '*.h'; then
+  echo "control numbers above: use the names of resources/FormIds.h"
+  exit 1
+fi
 files=$(git ls-files '*.cpp' '*.h')
 clang-format --dry-run --Werror $files
 sources=$(git ls-files 'app/*.cpp' 'dialogs/*.cpp' 'generators/*.cpp' 'platform/*.cpp' \

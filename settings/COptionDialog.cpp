@@ -1,6 +1,7 @@
 #include "settings/COptionDialog.h"
 
 #include "platform/UserDialogs.h"
+#include "resources/FormIds.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -14,13 +15,8 @@
 
 namespace {
 
-constexpr int kTemplate = 137;
-constexpr int kTab = 1116;
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
-constexpr int kKeepPrompt = 1120;
-constexpr int kClosePrompt = 1121;
-constexpr int kCapture = 1108;
+using namespace OptionsForm;
+
 constexpr QSize kWindowSize(450, 350);
 
 const char* const kPageLabels[] = {"実行(java)", "コンパイル(javac)", "ヘッダー(javah)", "関連付け"};
@@ -33,13 +29,18 @@ struct Placement {
 
 // Page controls in the order in which they are shown or hidden.
 const Placement kPlacements[] = {
-    {1090, 0, {20, 40}},   {1091, 0, {30, 60}},  {1092, 0, {20, 80}},   {1093, 0, {30, 100}},  {1052, 0, {20, 120}},
-    {1134, 0, {30, 140}},  {1120, 0, {20, 170}}, {1121, 0, {20, 190}},  {1108, 0, {30, 210}},  {1122, 0, {40, 230}},
-    {1094, 1, {20, 40}},   {1117, 1, {30, 60}},  {1095, 1, {20, 80}},   {1118, 1, {30, 100}},  {1096, 1, {20, 120}},
-    {1119, 1, {30, 140}},  {1097, 1, {20, 200}}, {1099, 1, {30, 220}},  {1135, 1, {20, 160}},  {1136, 1, {30, 180}},
-    {1137, 2, {20, 40}},   {1138, 2, {30, 60}},  {1124, 3, {20, 40}},   {1125, 3, {30, 60}},   {1001, 3, {360, 58}},
-    {1127, 3, {20, 90}},   {1128, 3, {30, 110}}, {1003, 3, {360, 108}}, {1129, 3, {20, 140}},  {1130, 3, {30, 160}},
-    {1004, 3, {360, 158}}, {1131, 3, {20, 190}}, {1132, 3, {30, 210}},  {1005, 3, {360, 208}},
+    {JavaOptionCheck, 0, {20, 40}},       {JavaOptionEdit, 0, {30, 60}},      {JavaArgCheck, 0, {20, 80}},
+    {JavaArgEdit, 0, {30, 100}},          {JavaClassPathCheck, 0, {20, 120}}, {JavaClassPathEdit, 0, {30, 140}},
+    {KeepPrompt, 0, {20, 170}},           {ClosePrompt, 0, {20, 190}},        {Capture, 0, {30, 210}},
+    {CaptureNote, 0, {40, 230}},          {JavacOptimize, 1, {20, 40}},       {JavacOptimizeNote, 1, {30, 60}},
+    {JavacNowarn, 1, {20, 80}},           {JavacNowarnNote, 1, {30, 100}},    {JavacDeprecation, 1, {20, 120}},
+    {JavacDeprecationNote, 1, {30, 140}}, {JavacOtherCheck, 1, {20, 200}},    {JavacOtherEdit, 1, {30, 220}},
+    {JavacClassPathCheck, 1, {20, 160}},  {JavacClassPathEdit, 1, {30, 180}}, {JavahClassPathCheck, 2, {20, 40}},
+    {JavahClassPathEdit, 2, {30, 60}},    {JavaEditorCheck, 3, {20, 40}},     {JavaEditorEdit, 3, {30, 60}},
+    {JavaEditorBrowse, 3, {360, 58}},     {HtmlEditorCheck, 3, {20, 90}},     {HtmlEditorEdit, 3, {30, 110}},
+    {HtmlEditorBrowse, 3, {360, 108}},    {BrowserCheck, 3, {20, 140}},       {BrowserEdit, 3, {30, 160}},
+    {BrowserBrowse, 3, {360, 158}},       {JavaDocumentCheck, 3, {20, 190}},  {JavaDocumentEdit, 3, {30, 210}},
+    {JavaDocumentBrowse, 3, {360, 208}},
 };
 
 using Member = std::variant<bool StoredOptions::*, QString StoredOptions::*>;
@@ -49,35 +50,35 @@ struct Binding {
     Member member;
 };
 
-// The option that each control shows and supplies (1121 is 1120's partner).
+// The option that each control shows and supplies (ClosePrompt is KeepPrompt's partner).
 const Binding kBindings[] = {
-    {1090, &StoredOptions::javaOption},
-    {1091, &StoredOptions::javaStrOption},
-    {1092, &StoredOptions::javaArg},
-    {1093, &StoredOptions::javaStrArg},
-    {1052, &StoredOptions::javaClassPath},
-    {1134, &StoredOptions::javaStrClassPath},
-    {1108, &StoredOptions::javaMsg},
-    {1120, &StoredOptions::javaShowDos},
-    {1094, &StoredOptions::javacO},
-    {1095, &StoredOptions::javacNowarn},
-    {1096, &StoredOptions::javacDeprecation},
-    {1135, &StoredOptions::javacClassPath},
-    {1136, &StoredOptions::javacStrClassPath},
-    {1097, &StoredOptions::javacOther},
-    {1099, &StoredOptions::javacStrOther},
-    {1137, &StoredOptions::javahClassPath},
-    {1138, &StoredOptions::javahStrClassPath},
-    {1140, &StoredOptions::javahOption},
-    {1141, &StoredOptions::javahStrOption},
-    {1124, &StoredOptions::useJava},
-    {1125, &StoredOptions::appJava},
-    {1127, &StoredOptions::useHtml},
-    {1128, &StoredOptions::appHtml},
-    {1129, &StoredOptions::useIe},
-    {1130, &StoredOptions::appIe},
-    {1131, &StoredOptions::useLink},
-    {1132, &StoredOptions::appLink},
+    {JavaOptionCheck, &StoredOptions::javaOption},
+    {JavaOptionEdit, &StoredOptions::javaStrOption},
+    {JavaArgCheck, &StoredOptions::javaArg},
+    {JavaArgEdit, &StoredOptions::javaStrArg},
+    {JavaClassPathCheck, &StoredOptions::javaClassPath},
+    {JavaClassPathEdit, &StoredOptions::javaStrClassPath},
+    {Capture, &StoredOptions::javaMsg},
+    {KeepPrompt, &StoredOptions::javaShowDos},
+    {JavacOptimize, &StoredOptions::javacO},
+    {JavacNowarn, &StoredOptions::javacNowarn},
+    {JavacDeprecation, &StoredOptions::javacDeprecation},
+    {JavacClassPathCheck, &StoredOptions::javacClassPath},
+    {JavacClassPathEdit, &StoredOptions::javacStrClassPath},
+    {JavacOtherCheck, &StoredOptions::javacOther},
+    {JavacOtherEdit, &StoredOptions::javacStrOther},
+    {JavahClassPathCheck, &StoredOptions::javahClassPath},
+    {JavahClassPathEdit, &StoredOptions::javahStrClassPath},
+    {JavahOptionCheck, &StoredOptions::javahOption},
+    {JavahOptionEdit, &StoredOptions::javahStrOption},
+    {JavaEditorCheck, &StoredOptions::useJava},
+    {JavaEditorEdit, &StoredOptions::appJava},
+    {HtmlEditorCheck, &StoredOptions::useHtml},
+    {HtmlEditorEdit, &StoredOptions::appHtml},
+    {BrowserCheck, &StoredOptions::useIe},
+    {BrowserEdit, &StoredOptions::appIe},
+    {JavaDocumentCheck, &StoredOptions::useLink},
+    {JavaDocumentEdit, &StoredOptions::appLink},
 };
 
 struct Switch {
@@ -86,8 +87,10 @@ struct Switch {
 };
 
 // Check boxes that enable their edits; the hidden javah pair only at filling.
-const Switch kSwitches[] = {{1090, 1091}, {1092, 1093}, {1052, 1134}, {1135, 1136}, {1097, 1099}, {1137, 1138}};
-const Switch kHiddenSwitch = {1140, 1141};
+const Switch kSwitches[] = {{JavaOptionCheck, JavaOptionEdit},       {JavaArgCheck, JavaArgEdit},
+                            {JavaClassPathCheck, JavaClassPathEdit}, {JavacClassPathCheck, JavacClassPathEdit},
+                            {JavacOtherCheck, JavacOtherEdit},       {JavahClassPathCheck, JavahClassPathEdit}};
+const Switch kHiddenSwitch = {JavahOptionCheck, JavahOptionEdit};
 
 struct BrowseRow {
     int button;
@@ -97,10 +100,10 @@ struct BrowseRow {
 };
 
 const BrowseRow kBrowseRows[] = {
-    {1001, 1125, "テキストエディタを選択", "テキストエディタ"},
-    {1003, 1128, "HTMLエディタを選択", "HTMLエディタ"},
-    {1004, 1130, "ブラウザを選択", "ブラウザ"},
-    {1005, 1132, "Javaドキュメントを選択", ""},
+    {JavaEditorBrowse, JavaEditorEdit, "テキストエディタを選択", "テキストエディタ"},
+    {HtmlEditorBrowse, HtmlEditorEdit, "HTMLエディタを選択", "HTMLエディタ"},
+    {BrowserBrowse, BrowserEdit, "ブラウザを選択", "ブラウザ"},
+    {JavaDocumentBrowse, JavaDocumentEdit, "Javaドキュメントを選択", ""},
 };
 
 QString BrowseFilter(const BrowseRow& row)
@@ -122,8 +125,8 @@ COptionDialog::COptionDialog(COptionModel& model, QWidget* parent)
     : QDialog(parent)
     , m_model(model)
 {
-    m_form.Build(this, LoadFormTemplate(kTemplate));
-    m_tab = m_form.Get<QTabWidget>(kTab);
+    m_form.Build(this, LoadFormTemplate(OptionsForm::Id));
+    m_tab = m_form.Get<QTabWidget>(Tab);
     Layout();
     ConnectHandlers();
 }
@@ -135,7 +138,7 @@ void COptionDialog::Layout()
     setFixedSize(kWindowSize);
     m_tab->setGeometry(QRect(QPoint(0, 0), kWindowSize).adjusted(7, 7, -14, -34));
     const int buttonTop = m_tab->y() + m_tab->height() + 7;
-    for (const auto& [id, x] : {std::pair{kOk, 10}, std::pair{kCancel, 100}})
+    for (const auto& [id, x] : {std::pair{Ok, 10}, std::pair{Cancel, 100}})
         Control(id)->move(x, buttonTop);
     for (const Placement& placement : kPlacements) {
         QWidget* control = Control(placement.id);
@@ -153,15 +156,15 @@ void COptionDialog::ConnectHandlers()
         QWidget* edit = Control(s.edit);
         connect(check, &QCheckBox::clicked, edit, [check, edit] { edit->setEnabled(check->isChecked()); });
     }
-    for (int id : {kKeepPrompt, kClosePrompt})
+    for (int id : {KeepPrompt, ClosePrompt})
         connect(m_form.Get<QRadioButton>(id), &QRadioButton::clicked, this, &COptionDialog::ApplyCaptureRule);
     connect(m_tab, &QTabWidget::currentChanged, this, &COptionDialog::ShowPage);
     for (const BrowseRow& row : kBrowseRows) {
         connect(m_form.Get<QPushButton>(row.button), &QPushButton::clicked, this,
                 [this, &row] { Browse(row.edit, QString::fromUtf8(row.title), BrowseFilter(row)); });
     }
-    connect(m_form.Get<QPushButton>(kOk), &QPushButton::clicked, this, &COptionDialog::OnOK);
-    connect(m_form.Get<QPushButton>(kCancel), &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_form.Get<QPushButton>(Ok), &QPushButton::clicked, this, &COptionDialog::OnOK);
+    connect(m_form.Get<QPushButton>(Cancel), &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void COptionDialog::showEvent(QShowEvent* event)
@@ -197,7 +200,7 @@ void COptionDialog::FillControls()
             m_form.Get<QLineEdit>(binding.id)->setText(stored.*std::get<QString StoredOptions::*>(binding.member));
     }
     if (!stored.javaShowDos)
-        m_form.Get<QRadioButton>(kClosePrompt)->setChecked(true);
+        m_form.Get<QRadioButton>(ClosePrompt)->setChecked(true);
     for (const Switch& s : kSwitches)
         Control(s.edit)->setEnabled(m_form.Get<QCheckBox>(s.check)->isChecked());
     Control(kHiddenSwitch.edit)->setEnabled(m_form.Get<QCheckBox>(kHiddenSwitch.check)->isChecked());
@@ -218,7 +221,7 @@ StoredOptions COptionDialog::ReadControls() const
 
 void COptionDialog::ApplyCaptureRule()
 {
-    Control(kCapture)->setEnabled(m_form.Get<QRadioButton>(kClosePrompt)->isChecked());
+    Control(Capture)->setEnabled(m_form.Get<QRadioButton>(ClosePrompt)->isChecked());
 }
 
 void COptionDialog::Browse(int editId, const QString& title, const QString& filter)

@@ -1,9 +1,11 @@
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
 #include "app/CNoticeBar.h"
+#include "app/CommandTable.h"
 #include "app/SettingsWriteReport.h"
 #include "commands/CommandIds.h"
 #include "platform/JdkLocator.h"
+#include "resources/FormIds.h"
 #include "settings/IniDocument.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -86,19 +88,17 @@ TEST_F(MainWindowTest, FirstStartFindsTheJdkAndStartsShort)
     CMainDialog w;
     w.OnInitDialog();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarnwick Ver.1.12"));
-    EXPECT_EQ(Text(w, 1088), QStringLiteral(">>"));
+    EXPECT_EQ(Text(w, MainForm::ExtendButton), QStringLiteral(">>"));
     EXPECT_FALSE(w.IsExtended());
-    EXPECT_EQ(Text(w, 1102), JdkBin());
+    EXPECT_EQ(Text(w, MainForm::JdkEdit), JdkBin());
     EXPECT_EQ(w.JdkFolder(), JdkBin());
     EXPECT_EQ(Ini("JDK", "Path"), m_jdk.Path(QStringLiteral("jdk/bin")));
     EXPECT_TRUE(m_dialogs.messages.empty());
-    // Buttons and menu items follow the state table (tested on its own).
-    EXPECT_FALSE(w.Control(1046)->isEnabled() || ItemEnabled(w, cmd::EditSource));
-    EXPECT_TRUE(w.Control(1012)->isEnabled() && ItemEnabled(w, cmd::MakeApplet));
+    EXPECT_FALSE(w.Control(MainForm::EditSourceButton)->isEnabled() || ItemEnabled(w, cmd::EditSource));
+    EXPECT_TRUE(w.Control(MainForm::MakeAppletButton)->isEnabled() && ItemEnabled(w, cmd::MakeApplet));
 }
 
-// The question says what was looked for, where, and how to install a JDK;
-// after No the grey commands say why.
+// The question says what was looked for, where, and how to install a JDK.
 TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGreyWithTheReason)
 {
     UseDetectableJdk(false);
@@ -119,14 +119,7 @@ TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGreyWithTheReason)
     EXPECT_EQ(m.buttons, MsgButtons::YesNo);
     EXPECT_EQ(m.owner, &w);
     EXPECT_TRUE(m_dialogs.folderRequests.empty());
-    const QString source = m_work.Write(QStringLiteral("Hello.java"));
-    m_dialogs.answers.push_back(MsgAnswer::No);
-    w.SetCurrentFile(source);
-    EXPECT_FALSE(w.Control(1004)->isEnabled());
-    EXPECT_FALSE(ItemEnabled(w, cmd::Compile));
-    EXPECT_EQ(QStringList({w.Control(1004)->toolTip(), w.CommandAction(cmd::Compile)->toolTip(),
-                           qobject_cast<QLineEdit*>(w.Control(1102))->placeholderText()}),
-              QStringList({kNoJdk, kNoJdk, "JDK が見つかりません"}));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(w.Control(MainForm::JdkEdit))->placeholderText(), "JDK が見つかりません");
 }
 
 // A JDK's home stands for its bin; a folder without the tools is named and
@@ -141,9 +134,9 @@ TEST_F(MainWindowTest, ChosenJdkFoldersTakeTheHomesBinAndNameWhatIsMissing)
     ASSERT_EQ(m_dialogs.folderRequests.size(), 1u);
     EXPECT_EQ(m_dialogs.folderRequests[0].title, QStringLiteral("フォルダを選択してください"));
     EXPECT_EQ(w.JdkFolder(), JdkBin());
-    EXPECT_EQ(Text(w, 1102), m_jdk.Path(QStringLiteral("jdk/bin")));
+    EXPECT_EQ(Text(w, MainForm::JdkEdit), m_jdk.Path(QStringLiteral("jdk/bin")));
     EXPECT_EQ(Ini("JDK", "Path"), m_jdk.Path(QStringLiteral("jdk/bin")));
-    EXPECT_TRUE(w.Control(1004)->toolTip().isEmpty());
+    EXPECT_TRUE(w.Control(MainForm::CompileButton)->toolTip().isEmpty());
     UseDetectableJdk(true);
     for (const QString& folder : {m_jdk.Path(QStringLiteral("nojdk")), m_jdk.Path(QStringLiteral("jre"))}) {
         m_dialogs.folders.push_back(folder);
@@ -172,16 +165,14 @@ TEST_F(MainWindowTest, CurrentFileSetsTitleEditsSettingsAndCommands)
     w.OnInitDialog();
     w.SetCurrentFile(source);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Hello.java - Tarnwick Ver.1.12"));
-    EXPECT_EQ(Text(w, 1139), m_work.Path());
-    EXPECT_EQ(Text(w, 1101), QStringLiteral("Hello.java"));
+    EXPECT_EQ(Text(w, MainForm::FolderEdit), m_work.Path());
+    EXPECT_EQ(Text(w, MainForm::FileEdit), QStringLiteral("Hello.java"));
     EXPECT_EQ(Ini("JavaFile", "FileName"), QStringLiteral("Hello.java"));
     EXPECT_EQ(Ini("JavaFile", "Path"), m_work.Path());
     EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), m_work.Path());
-    EXPECT_TRUE(w.Control(1004)->isEnabled());
-
-    w.SetCurrentFile(jar);  // the extension decides the commands (table tested on its own)
+    w.SetCurrentFile(jar);  // the extension decides the commands
     EXPECT_EQ(w.File().extension + w.File().title, QStringLiteral("jarTool"));
-    EXPECT_FALSE(w.Control(1004)->isEnabled() || ItemEnabled(w, cmd::Compile));
+    EXPECT_FALSE(ItemEnabled(w, cmd::Compile));
 }
 
 // A notice is read whole at the window's width, short or extended, in the
@@ -205,9 +196,9 @@ TEST_F(MainWindowTest, NoticesShowWholeBesideTheExtendButton)
         EXPECT_TRUE(notice->isVisible() && notice->Text() == text);
         EXPECT_TRUE(notice->parentWidget()->rect().contains(notice->geometry()));
         EXPECT_TRUE(notice->rect().contains(notice->TextRect()));
-        EXPECT_FALSE(notice->geometry().intersects(w.Control(1088)->geometry()));
+        EXPECT_FALSE(notice->geometry().intersects(w.Control(MainForm::ExtendButton)->geometry()));
         if (text == compiled) {
-            EXPECT_EQ(notice->height(), w.Control(1088)->height()) << "a usual notice takes one line";
+            EXPECT_EQ(notice->height(), w.Control(MainForm::ExtendButton)->height()) << "a usual notice takes one line";
         }
     }
     EXPECT_EQ(std::pair(w.windowTitle(), w.size()), std::pair(title, size));
@@ -224,10 +215,10 @@ TEST_F(MainWindowTest, TabShowsTheFocusOnAShortcutButton)
     w.ToggleExtended();
     QApplication::setActiveWindow(&w);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    QWidget* options = w.Control(1100);  // the first enabled one without a file
+    QWidget* options = w.Control(MainForm::OptionsButton);  // the first enabled one without a file
     const QImage plain = options->grab().toImage();
-    w.Control(1088)->setFocus();
-    QTest::keyClick(w.Control(1088), Qt::Key_Tab);
+    w.Control(MainForm::ExtendButton)->setFocus();
+    QTest::keyClick(w.Control(MainForm::ExtendButton), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), options);
     EXPECT_NE(options->grab().toImage(), plain);
 }
@@ -267,18 +258,19 @@ TEST_F(MainWindowTest, ExtendedFormFollowsTheStoredValueAndSurvivesARestart)
         CMainDialog w;
         w.OnInitDialog();
         EXPECT_EQ(w.IsExtended(), c.extended) << c.stored;
-        EXPECT_EQ(Text(w, 1088), c.extended ? QStringLiteral("<<") : QStringLiteral(">>")) << c.stored;
+        EXPECT_EQ(Text(w, MainForm::ExtendButton), c.extended ? QStringLiteral("<<") : QStringLiteral(">>"))
+            << c.stored;
     }
     m_settings.WriteIni({});
     {
         CMainDialog w;
         w.OnInitDialog();
         const QRect before = w.geometry();
-        QTest::mouseClick(w.Control(1088), Qt::LeftButton);
+        QTest::mouseClick(w.Control(MainForm::ExtendButton), Qt::LeftButton);
         EXPECT_TRUE(w.IsExtended());
         EXPECT_GT(w.height(), before.height());
-        const QRect group = w.Control(1053)->geometry();  // a button of the shortcut group
-        EXPECT_LE(w.Control(1053)->mapTo(&w, QPoint(0, group.height())).y(), w.height());
+        const QRect group = w.Control(MainForm::MakeClassButton)->geometry();  // a button of the shortcut group
+        EXPECT_LE(w.Control(MainForm::MakeClassButton)->mapTo(&w, QPoint(0, group.height())).y(), w.height());
         w.close();
     }
     EXPECT_EQ(Ini("Option", "Extend"), QStringLiteral("true"));
@@ -297,7 +289,7 @@ TEST_F(MainWindowTest, AcceleratorsFollowTheMenuAndClaimKeysFromReadOnlyEdits)
     w.OnInitDialog();
     w.show();
     QSignalSpy spy(&w, &CMainDialog::commandExecuted);
-    auto* edit = qobject_cast<QLineEdit*>(w.Control(1101));
+    auto* edit = qobject_cast<QLineEdit*>(w.Control(MainForm::FileEdit));
     edit->setFocus();
     // No current file: compile is grey, so Ctrl+C does nothing.
     QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
@@ -328,10 +320,10 @@ TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPress)
     w.OnInitDialog();
     w.show();
     QSignalSpy spy(&w, &CMainDialog::commandExecuted);
-    w.Control(1001)->setFocus();
-    QTest::keyClick(w.Control(1001), Qt::Key_Return);
-    QTest::keyClick(w.Control(1001), Qt::Key_Enter);
-    QTest::keyClick(w.Control(1102), Qt::Key_Escape);
+    w.Control(MainForm::OpenFileButton)->setFocus();
+    QTest::keyClick(w.Control(MainForm::OpenFileButton), Qt::Key_Return);
+    QTest::keyClick(w.Control(MainForm::OpenFileButton), Qt::Key_Enter);
+    QTest::keyClick(w.Control(MainForm::JdkEdit), Qt::Key_Escape);
     QTest::keyClick(&w, Qt::Key_Escape);
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(spy.count(), 0);
@@ -383,18 +375,68 @@ TEST_F(MainWindowTest, DroppedFolderGivesItsFirstFile)
     EXPECT_EQ(w.File().fileName, QStringLiteral("Inner.java"));
 }
 
-TEST_F(MainWindowTest, JavaDocumentCommandFollowsTheOption)
+// Whatever decides a command's state (the JDK, the kind of the current file,
+// the Java document option), its button shows the same state and reason as
+// its menu item, and a grey one says why; the hidden JAR button follows the
+// file alone.
+TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
 {
+    UseDetectableJdk(false);
     const QString doc = m_work.Write(QStringLiteral("api/index.html"));
-    m_settings.WriteIni(QByteArray("[AppOption]\r\nUseLink=true\r\nAppLink=") + doc.toUtf8() + "\r\n");
+    m_settings.WriteIni(("[JDK]\r\nPath=" + m_jdk.Path(QStringLiteral("nojdk"))
+                         + "\r\n[AppOption]\r\nUseLink=true\r\nAppLink=" + doc + "\r\n")
+                            .toUtf8());
+    m_dialogs.answers = {MsgAnswer::No, MsgAnswer::No};
     CMainDialog w;
     w.OnInitDialog();
-    EXPECT_TRUE(ItemEnabled(w, cmd::JavaDocument));
-    EXPECT_TRUE(w.Control(1133)->isEnabled());
+    const auto check = [&w](const char* state, bool usable, const QString& reason = {}) {
+        for (const ButtonCommand& entry : LoadButtonCommands()) {
+            const QWidget* button = w.Control(entry.button);
+            const QAction* item = w.CommandAction(entry.command);
+            ASSERT_TRUE(button && item) << entry.button;
+            if (entry.button == MainForm::MakeJarButton) {
+                EXPECT_EQ(button->isEnabled(), usable) << state;
+                continue;
+            }
+            EXPECT_EQ(button->isEnabled(), item->isEnabled()) << state << ": " << entry.button;
+            EXPECT_EQ(button->toolTip(), button->isEnabled() ? QString() : reason) << state << ": " << entry.button;
+        }
+    };
+    check("no JDK, no file", false, kNoJdk);
+    w.SetCurrentFile(m_work.Write(QStringLiteral("Hello.java")));
+    EXPECT_EQ(w.CommandAction(cmd::Compile)->toolTip(), kNoJdk);
+    check("no JDK, a source", false, kNoJdk);
+    m_dialogs.folders.push_back(m_jdk.Path(QStringLiteral("jdk")));
+    w.ChooseJdkFolder();
+    EXPECT_TRUE(ItemEnabled(w, cmd::Compile) && ItemEnabled(w, cmd::JavaDocument));
+    check("a source", true);
+    w.SetCurrentFile(m_work.Write(QStringLiteral("Hello.class")));
+    EXPECT_TRUE(ItemEnabled(w, cmd::RunJava) && !ItemEnabled(w, cmd::Compile)) << "a class runs, but does not compile";
+    check("a class file", true);
     QFile::remove(doc);
     w.RefreshJavaDocumentCommand();
     EXPECT_FALSE(ItemEnabled(w, cmd::JavaDocument));
-    EXPECT_FALSE(w.Control(1133)->isEnabled());
+    check("no Java document", true);
+}
+
+// Each menu item runs a command of the table, and so does every accelerator
+// and button: the table, the menus and the buttons cannot drift apart.
+TEST(CommandTable, EveryMenuEntryKeyAndButtonRunsACommand)
+{
+    QList<int> used;
+    for (const MenuTemplate& popup : LoadMenu(134))
+        for (const MenuItemTemplate& item : popup.items)
+            if (!item.separator)
+                used << item.id;
+    EXPECT_EQ(used.size(), std::ssize(Commands())) << "one menu item per command";
+    for (const AcceleratorTemplate& key : LoadAccelerators(128))
+        used << key.command;
+    for (const ButtonCommand& entry : LoadButtonCommands())
+        used << entry.command;
+    for (int id : used) {
+        const Command* command = FindCommand(id);
+        EXPECT_TRUE(command && command->run) << id;
+    }
 }
 
 TEST_F(MainWindowTest, FailedSettingsWriteIsToldOnceAndDamagesNothing)
@@ -418,9 +460,11 @@ TEST_F(MainWindowTest, AboutBoxShowsVersionAndJdk)
 {
     CAboutDialog about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Tarnwickのバージョン情報"));
-    EXPECT_EQ(qobject_cast<QLineEdit*>(about.Control(1085))->text(), QStringLiteral("Tarnwick Ver.1.12"));
-    EXPECT_EQ(qobject_cast<QLineEdit*>(about.Control(1123))->text(), QStringLiteral("JDK Version... 17.0.15"));
-    EXPECT_TRUE(qobject_cast<QLineEdit*>(about.Control(1123))->isReadOnly());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(about.Control(AboutForm::VersionEdit))->text(),
+              QStringLiteral("Tarnwick Ver.1.12"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(about.Control(AboutForm::JdkVersionEdit))->text(),
+              QStringLiteral("JDK Version... 17.0.15"));
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(about.Control(AboutForm::JdkVersionEdit))->isReadOnly());
     UseDetectableJdk(false);
     EXPECT_EQ(CAboutDialog::JdkVersionLine(), QStringLiteral("JDK Version... Not Installed"));
 }

@@ -1,4 +1,5 @@
 #include "dialogs/CClassDialog.h"
+#include "resources/FormIds.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
 #include <QApplication>
@@ -7,14 +8,19 @@
 
 namespace {
 
-const Ids kFileIds = {1,    2,    1015, 1016, 1017, 1018, 1019, 1020, 1021, 1028, 1034, 1035, 1045,
-                      1048, 1056, 1057, 1062, 1063, 1064, 1065, 1075, 1080, 1081, 1082, 1083};
-const Ids kSwingIds = {1076, 1077, 1078, 1079};
-const Ids kListenerIds = {1022, 1023, 1024, 1025, 1026, 1027, 1074};
-const Ids kMenuIds = {1001, 1003, 1103, 1104, 1105, 1106, 1107};
+using namespace ClassForm;
 
-struct Class : DialogUnderTest<CClassDialog, 133> {
-    QTreeWidget* Tree() const { return qobject_cast<QTreeWidget*>(C(1103)); }
+const Ids kFileIds = {Generate, Close,           SwingBox,     AwtBox,         AwtEventBox,        AwtImageBox,
+                      IoBox,    NetBox,          UtilBox,      RunnableBox,    ImportGroup,        InterfaceGroup,
+                      Comments, OpenAfter,       SelectFile,   PathEdit,       AppletBox,          BeansBox,
+                      RmiBox,   SuperclassGroup, NoSuperclass, UserSuperclass, UserSuperclassEdit, StartGroup,
+                      WithMain};
+const Ids kSwingIds = {FrameSuperclass, DialogSuperclass, PanelSuperclass, WindowSuperclass};
+const Ids kListenerIds = {ActionBox, ItemBox, KeyBox, MouseBox, MouseMotionBox, WindowBox, ComponentBox};
+const Ids kMenuIds = {AddEntry, DeleteEntry, MenuTree, MenuBox, MenuNameEdit, MenuNameLabel, MenuGroup};
+
+struct Class : DialogUnderTest<CClassDialog, ClassForm::Id> {
+    QTreeWidget* Tree() const { return qobject_cast<QTreeWidget*>(C(MenuTree)); }
     // Selects the entries labelled so ("" selects none), types label into the
     // name edit and then: 'A' 追加, 'D' 削除, 'E' Enter, 'H' Enter held down.
     void EditMenu(const char* select, const char* label, char how) const
@@ -23,11 +29,11 @@ struct Class : DialogUnderTest<CClassDialog, 133> {
         const auto match = Qt::MatchExactly | Qt::MatchRecursive;
         for (QTreeWidgetItem* item : Tree()->findItems(QString::fromUtf8(select), match))
             item->setSelected(true);
-        SetText(C(1105), QString::fromUtf8(label));
+        SetText(C(MenuNameEdit), QString::fromUtf8(label));
         if (how == 'A' || how == 'D')
-            return Click({how == 'A' ? 1001 : 1003});
+            return Click({how == 'A' ? AddEntry : DeleteEntry});
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), how == 'H');
-        QApplication::sendEvent(C(1105), &enter);
+        QApplication::sendEvent(C(MenuNameEdit), &enter);
     }
 };
 
@@ -43,29 +49,37 @@ QString Outline(const MenuItemNode& node)
 TEST(ClassDialog, SuperclassRulesGateTheListenersAndTheMenu)
 {
     Class f;
-    EXPECT_EQ(f.Enabled(), (Ids{2, 1056, 1057}));
+    EXPECT_EQ(f.Enabled(), (Ids{Close, SelectFile, PathEdit}));
     f.user.files = {f.folder.Path("Foo.java"), f.folder.Path("Bar.java")};
     struct Step {
         std::vector<int> clicks;
         Ids enabled, ticked;
     };
     const Step steps[] = {
-        {{1056}, kFileIds, {1045, 1075}},
-        {{1015}, kFileIds + kSwingIds, {1015, 1045, 1075}},
-        {{1076}, kFileIds + kSwingIds + kListenerIds + Ids{1104, 1107}, {1015, 1016, 1017, 1045, 1076}},
-        {{1104}, kFileIds + kSwingIds + kListenerIds + kMenuIds, {1015, 1016, 1017, 1022, 1045, 1076, 1104}},
+        {{SelectFile}, kFileIds, {Comments, NoSuperclass}},
+        {{SwingBox}, kFileIds + kSwingIds, {SwingBox, Comments, NoSuperclass}},
+        {{FrameSuperclass},
+         kFileIds + kSwingIds + kListenerIds + Ids{MenuBox, MenuGroup},
+         {SwingBox, AwtBox, AwtEventBox, Comments, FrameSuperclass}},
+        {{MenuBox},
+         kFileIds + kSwingIds + kListenerIds + kMenuIds,
+         {SwingBox, AwtBox, AwtEventBox, ActionBox, Comments, FrameSuperclass, MenuBox}},
         // A listener stays ticked while disabled; a JPanel ticks the event import again.
-        {{1024, 1017, 1078, 1017}, kFileIds + kSwingIds, {1015, 1016, 1022, 1024, 1045, 1078}},
+        {{KeyBox, AwtEventBox, PanelSuperclass, AwtEventBox},
+         kFileIds + kSwingIds,
+         {SwingBox, AwtBox, ActionBox, KeyBox, Comments, PanelSuperclass}},
         // Another file resets the superclass, the menu and the comments.
-        {{1076, 1104, 1045, 1056}, kFileIds + kSwingIds + kListenerIds, {1015, 1016, 1017, 1022, 1024, 1045, 1075}},
-        {{1015, 1017}, kFileIds, {1016, 1022, 1024, 1045, 1075}},
+        {{FrameSuperclass, MenuBox, Comments, SelectFile},
+         kFileIds + kSwingIds + kListenerIds,
+         {SwingBox, AwtBox, AwtEventBox, ActionBox, KeyBox, Comments, NoSuperclass}},
+        {{SwingBox, AwtEventBox}, kFileIds, {AwtBox, ActionBox, KeyBox, Comments, NoSuperclass}},
     };
     for (const Step& s : steps) {
         f.Click(s.clicks);
         EXPECT_EQ(f.Enabled(), s.enabled) << s.clicks.front();
         EXPECT_EQ(f.Ticked(), s.ticked) << s.clicks.front();
     }
-    EXPECT_EQ(Text(f.C(1057)), f.folder.Path("Bar.java"));
+    EXPECT_EQ(Text(f.C(PathEdit)), f.folder.Path("Bar.java"));
     const ClassChoices c = f.dialog.Choices();
     EXPECT_TRUE(c.className == "Bar" && c.interfaces[KeyListenerIf] && !c.imports[ImportAwtEvent]);
 }
@@ -73,7 +87,7 @@ TEST(ClassDialog, SuperclassRulesGateTheListenersAndTheMenu)
 TEST(ClassDialog, MenuEditingAndEnterNeverGeneratesThenTheTreeReachesTheSource)
 {
     Class f;
-    f.Choose(1056, {1015, 1076, 1104, 1048});
+    f.Choose(SelectFile, {SwingBox, FrameSuperclass, MenuBox, OpenAfter});
     f.dialog.show();
     struct Step {
         const char *select, *label;
@@ -102,7 +116,7 @@ TEST(ClassDialog, MenuEditingAndEnterNeverGeneratesThenTheTreeReachesTheSource)
     EXPECT_TRUE(f.Tree()->topLevelItem(0)->child(0)->isExpanded());
     ASSERT_TRUE(f.dialog.isVisible());
 
-    f.Click({1});
+    f.Click({Generate});
     EXPECT_TRUE(f.dialog.result() == QDialog::Accepted && f.dialog.IsOpenRequested());
     const QString text = f.Written("Foo.java");
     EXPECT_TRUE(text.contains("public class Foo extends JFrame\r\n")) << text.toStdString();
@@ -114,7 +128,7 @@ TEST(DialogGallery, Class)
 {
     Class f;
     SaveToGallery(&f.dialog, "class_open");
-    f.Choose(1056, {1015, 1076, 1027, 1083, 1104, 1048});
+    f.Choose(SelectFile, {SwingBox, FrameSuperclass, WindowBox, WithMain, MenuBox, OpenAfter});
     for (const char* label : {"ファイル(&F)", "ヘルプ(&H)"})
         f.EditMenu("JMenuBar", label, 'A');
     for (const char* label : {"開く(&O)", "-", "終了(&X)"})

@@ -1,7 +1,9 @@
+#include "commands/CommandIds.h"
 #include "commands/IMainContext.h"
 #include "dialogs/CAppletDialog.h"
 #include "dialogs/CClassDialog.h"
 #include "dialogs/CGenerateCommands.h"
+#include "resources/FormIds.h"
 #include "settings/COptionModel.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
@@ -51,18 +53,18 @@ TEST_F(GenerateCommands, GeneratedSourceBecomesCurrentAndIsEditedOnlyWhenAsked)
     const QString path = folder.Path("Foo.java");
     user.files = {path, path, path};
     user.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
-    Run(&CGenerateCommands::OnMakeApplet, {1013, 1});
+    Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile, AppletForm::Generate});
     EXPECT_TRUE(folder.Exists("Foo.java") && calls.isEmpty());
-    Run(&CGenerateCommands::OnMakeApplet, {1013, 1048, 1});
-    Run(&CGenerateCommands::OnMakeClass, {1056, 1048, 1});
-    EXPECT_EQ(calls, (QStringList{path, "32780", path, "32780"}));
+    Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile, AppletForm::OpenAfter, AppletForm::Generate});
+    Run(&CGenerateCommands::OnMakeClass, {ClassForm::SelectFile, ClassForm::OpenAfter, ClassForm::Generate});
+    EXPECT_EQ(calls, (QStringList{path, QString::number(cmd::EditSource), path, QString::number(cmd::EditSource)}));
     EXPECT_TRUE(QString::fromUtf8(folder.Read("Foo.java")).contains("public class Foo\r\n"));
 }
 
 TEST_F(GenerateCommands, HtmlPageIsPresetFromTheCurrentFile)
 {
     file = CurrentFile{"Hello.java", "Hello", folder.Path(), "java"};
-    Run(&CGenerateCommands::OnMakeHtml, {1});
+    Run(&CGenerateCommands::OnMakeHtml, {HtmlForm::Generate});
     const QString page = QString::fromUtf8(folder.Read("Hello.html"));
     EXPECT_TRUE(page.contains("<applet code = \"Hello.class\" width = \"400\" height = \"300\">\r\n"))
         << page.toStdString();
@@ -72,10 +74,10 @@ TEST_F(GenerateCommands, HtmlPageIsPresetFromTheCurrentFile)
 // 選択(S) starts in the current file's folder, when there is one.
 TEST_F(GenerateCommands, FileChoiceStartsInTheCurrentFilesFolder)
 {
-    Run(&CGenerateCommands::OnMakeApplet, {1013});
+    Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile});
     file = CurrentFile{"Hello.java", "Hello", folder.Path("src/"), "java"};
-    Run(&CGenerateCommands::OnMakeApplet, {1013});
-    Run(&CGenerateCommands::OnMakeClass, {1056});
+    Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile});
+    Run(&CGenerateCommands::OnMakeClass, {ClassForm::SelectFile});
     QStringList folders;
     for (const FileDialogSpec& request : user.fileRequests)
         folders << request.initialFolder;
@@ -86,16 +88,17 @@ TEST_F(GenerateCommands, FileChoiceStartsInTheCurrentFilesFolder)
 // the form's colour, not an input's.
 TEST(GeneratorDialogs, ReadOnlyEditsShowTheFormsColour)
 {
-    DialogUnderTest<CAppletDialog, 130> applet;
-    DialogUnderTest<CClassDialog, 133> classes;
+    DialogUnderTest<CAppletDialog, AppletForm::Id> applet;
+    DialogUnderTest<CClassDialog, ClassForm::Id> classes;
     const auto inside = [](QWidget* edit) {
         return edit->grab().toImage().pixelColor(edit->width() - 4, edit->height() / 2);
     };
     const QColor form = classes.dialog.palette().color(QPalette::Window);
-    EXPECT_EQ(inside(applet.C(1014)), form);
-    EXPECT_EQ(inside(classes.C(1057)), form);
-    classes.Choose(1056);
-    EXPECT_NE(inside(classes.C(1081)), form) << "the superclass name is typed: an input's colour";
+    EXPECT_EQ(inside(applet.C(AppletForm::PathEdit)), form);
+    EXPECT_EQ(inside(classes.C(ClassForm::PathEdit)), form);
+    classes.Choose(ClassForm::SelectFile);
+    EXPECT_NE(inside(classes.C(ClassForm::UserSuperclassEdit)), form)
+        << "the superclass name is typed: an input's colour";
 }
 
 }  // namespace

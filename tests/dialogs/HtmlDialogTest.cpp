@@ -1,4 +1,5 @@
 #include "dialogs/CHtmlDialog.h"
+#include "resources/FormIds.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
 #include <QTest>
@@ -6,24 +7,26 @@
 
 namespace {
 
-struct Html : DialogUnderTest<CHtmlDialog, 129> {
+using namespace HtmlForm;
+
+struct Html : DialogUnderTest<CHtmlDialog, HtmlForm::Id> {
     Html() { dialog.SetPageDefaults("Foo", folder.Path(), "FooApplet", 400, 300); }
-    QTreeWidget* List() const { return qobject_cast<QTreeWidget*>(C(1110)); }
+    QTreeWidget* List() const { return qobject_cast<QTreeWidget*>(C(ParamBox)); }
     void AddParam(const QString& name, const QString& value)
     {
-        SetText(C(1112), name);
-        SetText(C(1113), value);
-        Click({1001});
+        SetText(C(NameEdit), name);
+        SetText(C(ValueEdit), value);
+        Click({HtmlForm::AddParam});
     }
 };
 
 TEST(HtmlDialog, ParametersNeedTextAndUniqueNamesAndReachThePageOnlyWhileTicked)
 {
     Html f;
-    const Ids open = {1, 2, 1000, 1002, 1010, 1011, 1109, 1111};
+    const Ids open = {Generate, Close, PageNameEdit, TitleEdit, WidthEdit, HeightEdit, UpperCase, ParamCheck};
     EXPECT_EQ(f.Enabled(), open);
-    f.Click({1111});
-    EXPECT_EQ(f.Enabled(), (open + Ids{1001, 1003, 1110, 1112, 1113, 1114, 1115}));
+    f.Click({ParamCheck});
+    EXPECT_EQ(f.Enabled(), (open + Ids{AddParam, DeleteParam, ParamBox, NameEdit, ValueEdit, NameLabel, ValueLabel}));
     const char* const blank = "空白の文字列は使用できません。";
     const char* const twice = "同じ引数名は使用できません。";
     struct Step {
@@ -39,16 +42,16 @@ TEST(HtmlDialog, ParametersNeedTextAndUniqueNamesAndReachThePageOnlyWhileTicked)
     }
     EXPECT_EQ(Rows(f.List()->model()), (QStringList{"speed", "Speed", " "}));
     f.List()->setCurrentItem(f.List()->topLevelItem(1));
-    f.Click({1003, 1003});
+    f.Click({DeleteParam, DeleteParam});
     EXPECT_EQ(Rows(f.List()->model()), (QStringList{"speed", " "})) << "only the selected row goes";
-    f.Click({1111});
+    f.Click({ParamCheck});
     EXPECT_TRUE(f.dialog.Choices().params.isEmpty());
 
-    f.Click({1111, 1109});  // the rows come back with the tick
-    SetText(f.C(1000), "Bar");
-    SetText(f.C(1010), "-5");
+    f.Click({ParamCheck, UpperCase});  // the rows come back with the tick
+    SetText(f.C(PageNameEdit), "Bar");
+    SetText(f.C(WidthEdit), "-5");
     f.dialog.show();
-    f.Click({1});
+    f.Click({Generate});
     EXPECT_EQ(f.dialog.result(), QDialog::Accepted);
     const QString page = f.Written("Bar.html");
     EXPECT_TRUE(page.contains("<TITLE>BarApplet</TITLE>\r\n")) << page.toStdString();
@@ -60,16 +63,16 @@ TEST(HtmlDialog, ParametersNeedTextAndUniqueNamesAndReachThePageOnlyWhileTicked)
 TEST(HtmlDialog, SizesTakeWholeNumbersOnlyAndAnEmptyPageNameClosesWithoutWriting)
 {
     Html f;
-    SetText(f.C(1010), "");
-    QTest::keyClicks(f.C(1010), "-1.5x");
-    EXPECT_EQ(Text(f.C(1010)), "-15") << "only whole numbers can be typed";
-    SetText(f.C(1011), "");  // but a size can be emptied
+    SetText(f.C(WidthEdit), "");
+    QTest::keyClicks(f.C(WidthEdit), "-1.5x");
+    EXPECT_EQ(Text(f.C(WidthEdit)), "-15") << "only whole numbers can be typed";
+    SetText(f.C(HeightEdit), "");  // but a size can be emptied
     f.dialog.show();
-    f.Click({1});
+    f.Click({Generate});
     EXPECT_TRUE(f.dialog.isVisible() && f.user.messages.size() == 1u);
-    SetText(f.C(1011), "300");
-    SetText(f.C(1000), "");
-    f.Click({1});
+    SetText(f.C(HeightEdit), "300");
+    SetText(f.C(PageNameEdit), "");
+    f.Click({Generate});
     EXPECT_TRUE(!f.dialog.isVisible() && f.dialog.result() == QDialog::Rejected);
     EXPECT_EQ(f.user.messages.at(1).text, "ファイル名を入力して下さい");
     EXPECT_TRUE(QDir(f.folder.Path()).isEmpty());
@@ -79,7 +82,7 @@ TEST(DialogGallery, Html)
 {
     Html f;
     SaveToGallery(&f.dialog, "html_open");
-    f.Click({1109, 1111});
+    f.Click({UpperCase, ParamCheck});
     f.AddParam("speed", "10");
     f.AddParam("title", "こんにちは");
     SaveToGallery(&f.dialog, "html_filled");

@@ -1,5 +1,6 @@
 #include "dialogs/CJarDialog.h"
 #include "platform/JdkLocator.h"
+#include "resources/FormIds.h"
 #include "runner/COutputDialog.h"
 #include "runner/JarBuild.h"
 #include "tests/runner/RunnerTestSupport.h"
@@ -81,7 +82,7 @@ protected:
         qputenv("TMPDIR", startTemp);
     }
     bool TempIsEmpty() const { return QDir(temp.Path()).isEmpty(); }
-    QComboBox* Mains() const { return dialog.findChild<QComboBox*>(ControlObjectName(1051)); }
+    QComboBox* Mains() const { return dialog.findChild<QComboBox*>(ControlObjectName(JarForm::MainList)); }
     // Clicks OK; returns the text of the output window if one opened.
     QString ClickOk()
     {
@@ -95,7 +96,7 @@ protected:
             }
         });
         timer.start(0);
-        dialog.findChild<QPushButton*>(ControlObjectName(1))->click();
+        dialog.findChild<QPushButton*>(ControlObjectName(JarForm::Ok))->click();
         return shown;
     }
 
@@ -122,7 +123,7 @@ protected:
 // not listed yet and removes the selected ones, as the Delete key does.
 TEST_F(JarDialog, DropsReplaceTheListsAndTheMenuAddsAndRemovesFiles)
 {
-    auto* files = dialog.findChild<QListWidget*>(ControlObjectName(1050));
+    auto* files = dialog.findChild<QListWidget*>(ControlObjectName(JarForm::FileList));
     const auto listed = [&] {
         QStringList lines;
         for (int i = 0; i < files->count(); ++i)

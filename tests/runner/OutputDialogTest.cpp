@@ -1,3 +1,4 @@
+#include "resources/FormIds.h"
 #include "runner/COutputDialog.h"
 #include "settings/CSettingFile.h"
 
@@ -55,11 +56,11 @@ TEST_F(OutputDialogTest, ShowsOneLineBreakPerLfAndKeepsItsLayoutWhenResized)
     for (const QSize size : {QSize(600, 400), QSize(360, 500)}) {
         dialog.resize(size);
         EXPECT_EQ(dialog.Edit()->geometry(), QRect(10, 10, size.width() - 25, size.height() - 40));
-        const QRect ok = Geometry(dialog, 1);
-        const QRect save = Geometry(dialog, 1001);
+        const QRect ok = Geometry(dialog, OutputForm::Ok);
+        const QRect save = Geometry(dialog, OutputForm::Save);
         EXPECT_EQ(ok.topLeft(), QPoint(10, size.height() - 25));
         EXPECT_EQ(save.topLeft(), QPoint(ok.right() + 2, ok.y()));
-        EXPECT_EQ(Geometry(dialog, 1003).topLeft(), QPoint(save.right() + 2, ok.y()));
+        EXPECT_EQ(Geometry(dialog, OutputForm::Copy).topLeft(), QPoint(save.right() + 2, ok.y()));
     }
 }
 

@@ -1,0 +1,88 @@
+#include "app/CommandTable.h"
+
+#include "app/CAboutDialog.h"
+#include "app/CMainDialog.h"
+#include "commands/CommandIds.h"
+#include "dialogs/CGenerateCommands.h"
+#include "runner/CToolCommands.h"
+
+namespace {
+
+template <auto Handler>
+void Main(CommandTargets& t)
+{
+    (t.main.*Handler)();
+}
+
+template <auto Handler>
+void Tool(CommandTargets& t)
+{
+    (t.tools.*Handler)();
+}
+
+template <auto Handler>
+void Generator(CommandTargets& t)
+{
+    (t.generators.*Handler)();
+}
+
+void Exit(CommandTargets& t) { t.main.close(); }
+
+void About(CommandTargets& t)
+{
+    CAboutDialog about(&t.main);
+    about.exec();
+}
+
+using enum CommandRule;
+
+const Command kCommands[] = {
+    {cmd::OpenJavaFile, Free, Main<&CMainDialog::ChooseJavaFile>},
+    {cmd::ChooseJdk, Free, Main<&CMainDialog::ChooseJdkFolder>},
+    {cmd::Exit, Free, Exit},
+    {cmd::EditSource, NeedsSource, Tool<&CToolCommands::OnEditSource>},
+    {cmd::EditSourceWith, NeedsSource, Tool<&CToolCommands::OnEditSourceWith>},
+    {cmd::EditHtml, NeedsFile, Tool<&CToolCommands::OnEditHtml>},
+    {cmd::Compile, NeedsSource, Tool<&CToolCommands::OnCompile>},
+    {cmd::Rebuild, NeedsSource, Tool<&CToolCommands::OnRebuild>},
+    {cmd::Javah, NeedsSource, Tool<&CToolCommands::OnJavah>},
+    {cmd::Rmic, NeedsSource, Tool<&CToolCommands::OnRmic>},
+    {cmd::RunJava, NeedsFile, Tool<&CToolCommands::OnRunJava>},
+    {cmd::RunAppletViewer, NeedsFile, Tool<&CToolCommands::OnRunAppletViewer>},
+    {cmd::RunBrowser, NeedsFile, Tool<&CToolCommands::OnRunBrowser>},
+    {cmd::MakeHtml, NeedsFile, Generator<&CGenerateCommands::OnMakeHtml>},
+    {cmd::MakeApplet, Free, Generator<&CGenerateCommands::OnMakeApplet>},
+    {cmd::MakeClass, Free, Generator<&CGenerateCommands::OnMakeClass>},
+    // The JAR button is hidden; it is greyed without a file all the same.
+    {cmd::MakeJar, Free, Generator<&CGenerateCommands::OnMakeJar>, NeedsFile},
+    {cmd::MakeDocument, NeedsSource, Tool<&CToolCommands::OnMakeDocument>},
+    {cmd::MakeAllDocuments, NeedsSource, Tool<&CToolCommands::OnMakeAllDocuments>},
+    {cmd::Options, Free, Tool<&CToolCommands::OnOptions>},
+    {cmd::Help, Free, Tool<&CToolCommands::OnHelp>},
+    {cmd::JavaDocument, JavaDocument, Tool<&CToolCommands::OnJavaDocument>},
+    {cmd::About, Free, About},
+};
+
+}  // namespace
+
+std::optional<bool> FileRuleState(CommandRule rule, bool usable, const QString& extension)
+{
+    switch (rule) {
+    case NeedsFile: return usable;
+    case NeedsSource: return usable && extension == QLatin1String("java");
+    case Free:
+    case JavaDocument: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::span<const Command> Commands() { return kCommands; }
+
+const Command* FindCommand(int id)
+{
+    for (const Command& command : kCommands) {
+        if (command.id == id)
+            return &command;
+    }
+    return nullptr;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The main window's commands, each in one row: the handler that runs it and
+// the rule that enables it. The menus, their accelerators and the buttons
+// that stand for a command come from resources/menus.json; the ids are
+// generated from it (commands/CommandIds.h).
+#include <QString>
+#include <optional>
+#include <span>
+
+class CMainDialog;
+class CToolCommands;
+class CGenerateCommands;
+
+enum class CommandRule {
+    Free,          // always enabled: neither the file nor the JDK matters
+    NeedsFile,     // a usable JDK and a current file
+    NeedsSource,   // a usable JDK and a current Java source
+    JavaDocument,  // the options name a Java document
+};
+
+// The state that a rule gives for the current file and JDK; none for the
+// rules that these do not decide. usable: a JDK folder that holds java and a
+// current file; extension in lower case.
+std::optional<bool> FileRuleState(CommandRule rule, bool usable, const QString& extension);
+
+// What a handler may reach.
+struct CommandTargets {
+    CMainDialog& main;
+    CToolCommands& tools;
+    CGenerateCommands& generators;
+};
+
+struct Command {
+    constexpr Command(int id, CommandRule rule, void (*run)(CommandTargets&),
+                      std::optional<CommandRule> buttonRule = std::nullopt)
+        : id(id)
+        , rule(rule)
+        , run(run)
+        , buttonRule(buttonRule)
+    {}
+
+    int id;
+    CommandRule rule;
+    void (*run)(CommandTargets&);
+    // The rule of the command's button where it differs from the menu item's.
+    std::optional<CommandRule> buttonRule;
+
+    CommandRule ButtonRule() const { return buttonRule.value_or(rule); }
+};
+
+std::span<const Command> Commands();
+// The row of a command id; nullptr when none.
+const Command* FindCommand(int id);
