@@ -7,11 +7,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace app {
+
 namespace {
 
 const char* const kHomePage = TARNWICK_HOME_PAGE;
 
-void SetLine(const CForm& form, int id, const QString& text)
+void SetLine(const resources::CForm& form, int id, const QString& text)
 {
     if (auto* edit = form.Get<QLineEdit>(id)) {
         edit->setText(text);
@@ -25,16 +27,16 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_form.Build(this, LoadFormTemplate(AboutForm::Id));
+    m_form.Build(this, resources::LoadFormTemplate(resources::AboutForm::Id));
     setFixedSize(m_form.ClientSize());
-    SetLine(m_form, AboutForm::VersionEdit, LoadResourceString(57666));
-    SetLine(m_form, AboutForm::CopyrightEdit, LoadResourceString(57667));
-    SetLine(m_form, AboutForm::JdkVersionEdit, JdkVersionLine());
-    if (auto* ok = m_form.Get<QPushButton>(AboutForm::Ok)) {
+    SetLine(m_form, resources::AboutForm::VersionEdit, resources::LoadResourceString(57666));
+    SetLine(m_form, resources::AboutForm::CopyrightEdit, resources::LoadResourceString(57667));
+    SetLine(m_form, resources::AboutForm::JdkVersionEdit, JdkVersionLine());
+    if (auto* ok = m_form.Get<QPushButton>(resources::AboutForm::Ok)) {
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
         ok->setFocus();
     }
-    if (auto* update = m_form.Get<QPushButton>(AboutForm::Update)) {
+    if (auto* update = m_form.Get<QPushButton>(resources::AboutForm::Update)) {
         update->setEnabled(!QLatin1String(kHomePage).isEmpty());
         connect(update, &QPushButton::clicked, this, &CAboutDialog::OnUpdate);
     }
@@ -49,3 +51,5 @@ QString CAboutDialog::JdkVersionLine()
 }
 
 void CAboutDialog::OnUpdate() { platform::OpenAddress(QString::fromUtf8(kHomePage)); }
+
+}  // namespace app

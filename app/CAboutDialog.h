@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+namespace app {
+
 class CAboutDialog : public QDialog {
     Q_OBJECT
 public:
@@ -16,5 +18,7 @@ public:
 private:
     void OnUpdate();
 
-    CForm m_form;
+    resources::CForm m_form;
 };
+
+}  // namespace app

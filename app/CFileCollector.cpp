@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace app {
+
 namespace {
 
 // Folders are walked in name order, ignoring case, as a user reads them.
@@ -49,7 +51,7 @@ void CFileCollector::AddNames(const QStringList& names)
 void CFileCollector::HandleName(const QString& name)
 {
     const QString path = ResolvePath(name);
-    if (!CFileUtil::FileExists(path))
+    if (!settings::CFileUtil::FileExists(path))
         return;
     if (IsFolder(path))
         AddFolder(path);
@@ -112,3 +114,5 @@ QString CFileCollector::ResolvePath(const QString& name)
 }
 
 bool CFileCollector::IsFolder(const QString& path) { return QFileInfo(path).isDir(); }
+
+}  // namespace app

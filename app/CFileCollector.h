@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace app {
+
 class CFileCollector {
 public:
     enum class Collect { All, FirstOnly };
@@ -48,3 +50,5 @@ private:
     QStringList m_paths;
     QSet<platform::FileIdentity> m_walked;  // each folder walked
 };
+
+}  // namespace app

@@ -19,6 +19,8 @@
 #include <QScopeGuard>
 #include <utility>
 
+namespace app {
+
 namespace {
 
 // The extended form is 125 pixels taller at the reference dialog font (12
@@ -35,17 +37,17 @@ constexpr int kNoticeGap = 2;
 
 CMainDialog::CMainDialog(QWidget* parent)
     : QDialog(parent)
-    , m_tools(std::make_unique<CToolCommands>(*this))
-    , m_generators(std::make_unique<CGenerateCommands>(*this))
+    , m_tools(std::make_unique<runner::CToolCommands>(*this))
+    , m_generators(std::make_unique<dialogs::CGenerateCommands>(*this))
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(AppIcon());
+    setWindowIcon(resources::AppIcon());
     setAcceptDrops(true);
     m_menuBar = new QMenuBar(this);
     m_client = new QWidget(this);
-    m_form.Build(m_client, LoadFormTemplate(MainForm::Id));
-    m_menuBar->setFont(DialogFont());
+    m_form.Build(m_client, resources::LoadFormTemplate(resources::MainForm::Id));
+    m_menuBar->setFont(resources::DialogFont());
     BuildMenu();
     ConnectButtons();
     m_notice = new CNoticeBar(m_client);
@@ -64,10 +66,10 @@ CMainDialog::~CMainDialog()
 
 void CMainDialog::BuildMenu()
 {
-    for (const MenuTemplate& popup : LoadMenu(134)) {
+    for (const resources::MenuTemplate& popup : resources::LoadMenu(134)) {
         QMenu* menu = m_menuBar->addMenu(popup.text);
         menu->setToolTipsVisible(true);  // a grey item says why
-        for (const MenuItemTemplate& item : popup.items) {
+        for (const resources::MenuItemTemplate& item : popup.items) {
             if (item.separator) {
                 menu->addSeparator();
                 continue;
@@ -78,18 +80,18 @@ void CMainDialog::BuildMenu()
             connect(action, &QAction::triggered, this, [this, id = item.id] { ExecuteCommand(id); });
         }
     }
-    for (const AcceleratorTemplate& key : LoadAccelerators(128))
+    for (const resources::AcceleratorTemplate& key : resources::LoadAccelerators(128))
         m_accelerators.append({QKeySequence(key.key), key.command});
 }
 
 void CMainDialog::ConnectButtons()
 {
-    m_buttons = LoadButtonCommands();
-    for (const ButtonCommand& entry : m_buttons) {
+    m_buttons = resources::LoadButtonCommands();
+    for (const resources::ButtonCommand& entry : m_buttons) {
         if (auto* button = m_form.Get<QPushButton>(entry.button))
             connect(button, &QPushButton::clicked, this, [this, id = entry.command] { ExecuteCommand(id); });
     }
-    if (auto* extend = m_form.Get<QPushButton>(MainForm::ExtendButton))
+    if (auto* extend = m_form.Get<QPushButton>(resources::MainForm::ExtendButton))
         connect(extend, &QPushButton::clicked, this, &CMainDialog::ToggleExtended);
 }
 
@@ -105,13 +107,13 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
 {
     // The platform offers no window-manager menu to extend on Linux; the
     // about box is reached from the help menu.
-    setWindowTitle(LoadResourceString(57666));
+    setWindowTitle(resources::LoadResourceString(57666));
     RefreshJavaDocumentCommand();
-    const CSettingFile settings;
+    const settings::CSettingFile settings;
     const QString jdk = settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {});
     if (!jdk.isEmpty()) {
         m_jdkFolder = platform::WithTrailingSeparator(jdk);
-        SetControlText(MainForm::JdkEdit, m_jdkFolder);
+        SetControlText(resources::MainForm::JdkEdit, m_jdkFolder);
     }
     const QString extend =
         settings.GetString(QStringLiteral("Option"), QStringLiteral("Extend"), QStringLiteral("false"));
@@ -124,7 +126,7 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
 // The strip left of the extend button is empty in both forms.
 void CMainDialog::ShowNotice(const QString& text)
 {
-    const QRect button = m_form.Control(MainForm::ExtendButton)->geometry();
+    const QRect button = m_form.Control(resources::MainForm::ExtendButton)->geometry();
     const QRect strip(QPoint(m_form.Units().X(kNoticeLeft), button.top()),
                       QPoint(button.left() - m_form.Units().X(kNoticeGap), button.bottom()));
     m_notice->Show(text, strip);
@@ -139,7 +141,7 @@ void CMainDialog::SetClientHeight(int height)
 
 void CMainDialog::ToggleExtended()
 {
-    auto* button = m_form.Get<QPushButton>(MainForm::ExtendButton);
+    auto* button = m_form.Get<QPushButton>(resources::MainForm::ExtendButton);
     const int buttonBottom = m_client->y() + button->geometry().bottom() + 1;
     int height = buttonBottom + 7;
     if (m_extended) {
@@ -173,7 +175,7 @@ void CMainDialog::ApplyCommandRules(const std::function<std::optional<bool>(Comm
         if (const Command* command = FindCommand(id))
             apply(item, state(command->rule));
     }
-    for (const ButtonCommand& entry : m_buttons) {
+    for (const resources::ButtonCommand& entry : m_buttons) {
         if (const Command* command = FindCommand(entry.command))
             apply(m_form.Control(entry.button), state(command->ButtonRule()));
     }
@@ -254,6 +256,8 @@ void CMainDialog::OnWindowDestroyed()
     if (m_destroyed)
         return;
     m_destroyed = true;
-    CSettingFile().WriteString(QStringLiteral("Option"), QStringLiteral("Extend"),
-                               m_extended ? QStringLiteral("true") : QStringLiteral("false"));
+    settings::CSettingFile().WriteString(QStringLiteral("Option"), QStringLiteral("Extend"),
+                                         m_extended ? QStringLiteral("true") : QStringLiteral("false"));
 }
+
+}  // namespace app

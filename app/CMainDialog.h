@@ -16,12 +16,19 @@
 class QAction;
 class QKeyEvent;
 class QMenuBar;
+namespace runner {
 class CToolCommands;
+}
+namespace dialogs {
 class CGenerateCommands;
+}
+
+namespace app {
+
 class CNoticeBar;
 enum class CommandRule;
 
-class CMainDialog : public QDialog, public IMainContext {
+class CMainDialog : public QDialog, public cmd::IMainContext {
     Q_OBJECT
 public:
     explicit CMainDialog(QWidget* parent = nullptr);
@@ -45,9 +52,9 @@ public:
 
     // IMainContext
     QWidget* Window() override { return this; }
-    const CurrentFile& File() const override { return m_file; }
+    const cmd::CurrentFile& File() const override { return m_file; }
     QString JdkFolder() const override { return m_jdkFolder; }
-    COptionModel& Options() override { return m_options; }
+    settings::COptionModel& Options() override { return m_options; }
     void ExecuteCommand(int id) override;
     // Shown beside the extend button for a few seconds.
     void ShowNotice(const QString& text) override;
@@ -81,21 +88,23 @@ private:
     void ApplyCommandRules(const std::function<std::optional<bool>(CommandRule)>& state, const QString& greyReason);
     void OnWindowDestroyed();
 
-    CurrentFile m_file;
+    cmd::CurrentFile m_file;
     QString m_jdkFolder;
     bool m_extended = false;
     bool m_destroyed = false;
     bool m_commandRunning = false;
-    CFileUtil m_fileUtil;
-    COptionModel m_options;
+    settings::CFileUtil m_fileUtil;
+    settings::COptionModel m_options;
 
     QMenuBar* m_menuBar = nullptr;
     QWidget* m_client = nullptr;
     CNoticeBar* m_notice = nullptr;
-    CForm m_form;
+    resources::CForm m_form;
     QHash<int, QAction*> m_actions;
-    QList<ButtonCommand> m_buttons;
+    QList<resources::ButtonCommand> m_buttons;
     QList<QPair<QKeySequence, int>> m_accelerators;
-    std::unique_ptr<CToolCommands> m_tools;
-    std::unique_ptr<CGenerateCommands> m_generators;
+    std::unique_ptr<runner::CToolCommands> m_tools;
+    std::unique_ptr<dialogs::CGenerateCommands> m_generators;
 };
+
+}  // namespace app

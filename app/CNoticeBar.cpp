@@ -4,6 +4,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+namespace app {
+
 namespace {
 
 constexpr int kShownMs = 10000;
@@ -55,3 +57,5 @@ void CNoticeBar::paintEvent(QPaintEvent*)
 }
 
 void CNoticeBar::mousePressEvent(QMouseEvent*) { hide(); }
+
+}  // namespace app

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace app {
+
 class CNoticeBar : public QWidget {
     Q_OBJECT
 public:
@@ -25,3 +27,5 @@ private:
     QString m_text;
     QTimer m_timer;
 };
+
+}  // namespace app

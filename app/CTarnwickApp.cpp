@@ -6,12 +6,14 @@
 #include "platform/UserDialogs.h"
 #include "platform/gui/QtUserDialogs.h"
 
+namespace app {
+
 int CTarnwickApp::InitInstance(const QStringList& names)
 {
-    QtUserDialogs dialogs;
-    SetUserDialogs(&dialogs);
+    platform::QtUserDialogs userDialogs;
+    platform::SetUserDialogs(&userDialogs);
     // The first window needs none of Qt's own texts; they load once it shows.
-    FirstPaintHook::Install(*qApp, [&dialogs] { dialogs.LoadQtTexts(); });
+    FirstPaintHook::Install(*qApp, [&userDialogs] { userDialogs.LoadQtTexts(); });
     FirstPaintHook::ExitIfRequested(*qApp);
     StartReportingSettingsWriteFailures();
     {
@@ -20,6 +22,8 @@ int CTarnwickApp::InitInstance(const QStringList& names)
         window.exec();
     }
     StopReportingSettingsWriteFailures();
-    SetUserDialogs(nullptr);
+    platform::SetUserDialogs(nullptr);
     return 0;
 }
+
+}  // namespace app

@@ -6,6 +6,8 @@
 #include "dialogs/CGenerateCommands.h"
 #include "runner/CToolCommands.h"
 
+namespace app {
+
 namespace {
 
 template <auto Handler>
@@ -40,26 +42,26 @@ const Command kCommands[] = {
     {cmd::OpenJavaFile, Free, Main<&CMainDialog::ChooseJavaFile>},
     {cmd::ChooseJdk, Free, Main<&CMainDialog::ChooseJdkFolder>},
     {cmd::Exit, Free, Exit},
-    {cmd::EditSource, NeedsSource, Tool<&CToolCommands::OnEditSource>},
-    {cmd::EditSourceWith, NeedsSource, Tool<&CToolCommands::OnEditSourceWith>},
-    {cmd::EditHtml, NeedsFile, Tool<&CToolCommands::OnEditHtml>},
-    {cmd::Compile, NeedsSource, Tool<&CToolCommands::OnCompile>},
-    {cmd::Rebuild, NeedsSource, Tool<&CToolCommands::OnRebuild>},
-    {cmd::Javah, NeedsSource, Tool<&CToolCommands::OnJavah>},
-    {cmd::Rmic, NeedsSource, Tool<&CToolCommands::OnRmic>},
-    {cmd::RunJava, NeedsFile, Tool<&CToolCommands::OnRunJava>},
-    {cmd::RunAppletViewer, NeedsFile, Tool<&CToolCommands::OnRunAppletViewer>},
-    {cmd::RunBrowser, NeedsFile, Tool<&CToolCommands::OnRunBrowser>},
-    {cmd::MakeHtml, NeedsFile, Generator<&CGenerateCommands::OnMakeHtml>},
-    {cmd::MakeApplet, Free, Generator<&CGenerateCommands::OnMakeApplet>},
-    {cmd::MakeClass, Free, Generator<&CGenerateCommands::OnMakeClass>},
+    {cmd::EditSource, NeedsSource, Tool<&runner::CToolCommands::OnEditSource>},
+    {cmd::EditSourceWith, NeedsSource, Tool<&runner::CToolCommands::OnEditSourceWith>},
+    {cmd::EditHtml, NeedsFile, Tool<&runner::CToolCommands::OnEditHtml>},
+    {cmd::Compile, NeedsSource, Tool<&runner::CToolCommands::OnCompile>},
+    {cmd::Rebuild, NeedsSource, Tool<&runner::CToolCommands::OnRebuild>},
+    {cmd::Javah, NeedsSource, Tool<&runner::CToolCommands::OnJavah>},
+    {cmd::Rmic, NeedsSource, Tool<&runner::CToolCommands::OnRmic>},
+    {cmd::RunJava, NeedsFile, Tool<&runner::CToolCommands::OnRunJava>},
+    {cmd::RunAppletViewer, NeedsFile, Tool<&runner::CToolCommands::OnRunAppletViewer>},
+    {cmd::RunBrowser, NeedsFile, Tool<&runner::CToolCommands::OnRunBrowser>},
+    {cmd::MakeHtml, NeedsFile, Generator<&dialogs::CGenerateCommands::OnMakeHtml>},
+    {cmd::MakeApplet, Free, Generator<&dialogs::CGenerateCommands::OnMakeApplet>},
+    {cmd::MakeClass, Free, Generator<&dialogs::CGenerateCommands::OnMakeClass>},
     // The JAR button is hidden; it is greyed without a file all the same.
-    {cmd::MakeJar, Free, Generator<&CGenerateCommands::OnMakeJar>, NeedsFile},
-    {cmd::MakeDocument, NeedsSource, Tool<&CToolCommands::OnMakeDocument>},
-    {cmd::MakeAllDocuments, NeedsSource, Tool<&CToolCommands::OnMakeAllDocuments>},
-    {cmd::Options, Free, Tool<&CToolCommands::OnOptions>},
-    {cmd::Help, Free, Tool<&CToolCommands::OnHelp>},
-    {cmd::JavaDocument, JavaDocument, Tool<&CToolCommands::OnJavaDocument>},
+    {cmd::MakeJar, Free, Generator<&dialogs::CGenerateCommands::OnMakeJar>, NeedsFile},
+    {cmd::MakeDocument, NeedsSource, Tool<&runner::CToolCommands::OnMakeDocument>},
+    {cmd::MakeAllDocuments, NeedsSource, Tool<&runner::CToolCommands::OnMakeAllDocuments>},
+    {cmd::Options, Free, Tool<&runner::CToolCommands::OnOptions>},
+    {cmd::Help, Free, Tool<&runner::CToolCommands::OnHelp>},
+    {cmd::JavaDocument, JavaDocument, Tool<&runner::CToolCommands::OnJavaDocument>},
     {cmd::About, Free, About},
 };
 
@@ -86,3 +88,5 @@ const Command* FindCommand(int id)
     }
     return nullptr;
 }
+
+}  // namespace app

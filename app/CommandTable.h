@@ -7,9 +7,16 @@
 #include <optional>
 #include <span>
 
-class CMainDialog;
+namespace runner {
 class CToolCommands;
+}
+namespace dialogs {
 class CGenerateCommands;
+}
+
+namespace app {
+
+class CMainDialog;
 
 enum class CommandRule {
     Free,          // always enabled: neither the file nor the JDK matters
@@ -26,8 +33,8 @@ std::optional<bool> FileRuleState(CommandRule rule, bool usable, const QString& 
 // What a handler may reach.
 struct CommandTargets {
     CMainDialog& main;
-    CToolCommands& tools;
-    CGenerateCommands& generators;
+    runner::CToolCommands& tools;
+    dialogs::CGenerateCommands& generators;
 };
 
 struct Command {
@@ -51,3 +58,5 @@ struct Command {
 std::span<const Command> Commands();
 // The row of a command id; nullptr when none.
 const Command* FindCommand(int id);
+
+}  // namespace app

@@ -10,6 +10,8 @@
 #include <functional>
 #include <utility>
 
+namespace app {
+
 class FirstPaintHook : public QObject {
 public:
     // Runs work on the turn of the event loop after the first paint of any
@@ -53,3 +55,5 @@ private:
     {}
     std::function<void()> m_work;
 };
+
+}  // namespace app

@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 
+namespace app {
+
 namespace {
 
 QString JavaTool() { return platform::ToolFileName(QStringLiteral("java.exe")); }
@@ -56,9 +58,9 @@ QString NoJdkReason()
 
 void CMainDialog::ChooseJavaFile()
 {
-    const CSettingFile settings;
-    FileDialogSpec request;
-    request.mode = FileDialogSpec::Mode::Open;
+    const settings::CSettingFile settings;
+    platform::FileDialogSpec request;
+    request.mode = platform::FileDialogSpec::Mode::Open;
     request.title = QStringLiteral("Javaファイルを開く");
     request.filter = QStringLiteral("Java ソースファイル(*.java)|*.java|"
                                     "Java クラスファイル(*.class)|*.class|"
@@ -69,13 +71,13 @@ void CMainDialog::ChooseJavaFile()
     request.initialFolder = settings.GetString(QStringLiteral("JavaFile"), QStringLiteral("Path"), {});
     request.proposedName = settings.GetString(QStringLiteral("JavaFile"), QStringLiteral("FileName"), {});
     request.mustExist = true;
-    if (const auto chosen = UserDialogs().ChooseFile(this, request))
+    if (const auto chosen = platform::UserDialogs().ChooseFile(this, request))
         SetCurrentFile(*chosen);
 }
 
 void CMainDialog::SetCurrentFile(const QString& path)
 {
-    CPathParts parts;
+    settings::CPathParts parts;
     parts.Split(path);
     m_file.fileName = parts.GetFileName();
     m_file.title = parts.GetFileTitle();
@@ -83,10 +85,10 @@ void CMainDialog::SetCurrentFile(const QString& path)
     m_file.folder = parts.GetDirectory();
     if (!m_file.folder.isEmpty())
         QDir::setCurrent(m_file.folder);
-    SetControlText(MainForm::FileEdit, m_file.fileName);
-    SetControlText(MainForm::FolderEdit, m_file.folder);
-    setWindowTitle(m_file.fileName + QStringLiteral(" - ") + LoadResourceString(57666));
-    CSettingFile settings;
+    SetControlText(resources::MainForm::FileEdit, m_file.fileName);
+    SetControlText(resources::MainForm::FolderEdit, m_file.folder);
+    setWindowTitle(m_file.fileName + QStringLiteral(" - ") + resources::LoadResourceString(57666));
+    settings::CSettingFile settings;
     settings.WriteString(QStringLiteral("JavaFile"), QStringLiteral("FileName"), m_file.fileName);
     settings.WriteString(QStringLiteral("JavaFile"), QStringLiteral("Path"), m_file.folder);
     UpdateCommandStates();
@@ -94,11 +96,11 @@ void CMainDialog::SetCurrentFile(const QString& path)
 
 void CMainDialog::UpdateCommandStates()
 {
-    const bool jdkUsable = !m_jdkFolder.isEmpty() && CFileUtil::FileExists(m_jdkFolder + JavaTool());
+    const bool jdkUsable = !m_jdkFolder.isEmpty() && settings::CFileUtil::FileExists(m_jdkFolder + JavaTool());
     const bool usable = jdkUsable && !m_file.fileName.isEmpty();
     const QString reason = jdkUsable ? QString() : NoJdkReason();
     ApplyCommandRules([&](CommandRule rule) { return FileRuleState(rule, usable, m_file.extension); }, reason);
-    if (auto* edit = qobject_cast<QLineEdit*>(Control(MainForm::JdkEdit))) {
+    if (auto* edit = qobject_cast<QLineEdit*>(Control(resources::MainForm::JdkEdit))) {
         edit->setToolTip(reason);
         edit->setPlaceholderText(jdkUsable ? QString() : QStringLiteral("JDK が見つかりません"));
     }
@@ -107,15 +109,15 @@ void CMainDialog::UpdateCommandStates()
     QString found = m_jdkFolder;
     if (DetectJdk(found)) {
         m_jdkFolder = found;
-        SetControlText(MainForm::JdkEdit, m_jdkFolder);
-        CSettingFile().WriteString(QStringLiteral("JDK"), QStringLiteral("Path"),
-                                   platform::WithoutTrailingSeparator(m_jdkFolder));
+        SetControlText(resources::MainForm::JdkEdit, m_jdkFolder);
+        settings::CSettingFile().WriteString(QStringLiteral("JDK"), QStringLiteral("Path"),
+                                             platform::WithoutTrailingSeparator(m_jdkFolder));
         UpdateCommandStates();
         return;
     }
-    const MsgAnswer answer =
-        UserDialogs().Message(this, JdkQuestion(m_jdkFolder), kJdkCaption, MsgIcon::Information, MsgButtons::YesNo);
-    if (answer == MsgAnswer::Yes)
+    const platform::MsgAnswer answer = platform::UserDialogs().Message(
+        this, JdkQuestion(m_jdkFolder), kJdkCaption, platform::MsgIcon::Information, platform::MsgButtons::YesNo);
+    if (answer == platform::MsgAnswer::Yes)
         ChooseJdkFolder();
 }
 
@@ -128,36 +130,37 @@ void CMainDialog::ChooseJdkFolder()
         return;
     const platform::JdkFolderCheck check = platform::CheckJdkFolder(picked);
     if (check.kind == platform::JdkFolderCheck::Kind::NoTools) {
-        ShowMessage(this,
-                    QStringLiteral("フォルダ %1 には JDK のツール（%2、%3）がありません。\n"
-                                   "JDK のフォルダ（bin を含むフォルダ）か、その bin フォルダを選択してください。")
-                        .arg(picked, JavaTool(), JavacTool()),
-                    kJdkCaption, MsgIcon::Exclamation);
+        platform::ShowMessage(
+            this,
+            QStringLiteral("フォルダ %1 には JDK のツール（%2、%3）がありません。\n"
+                           "JDK のフォルダ（bin を含むフォルダ）か、その bin フォルダを選択してください。")
+                .arg(picked, JavaTool(), JavacTool()),
+            kJdkCaption, platform::MsgIcon::Exclamation);
         return;
     }
     if (check.kind == platform::JdkFolderCheck::Kind::RuntimeOnly)
-        ShowMessage(this,
-                    QStringLiteral("フォルダ %1 には %2 はありますが %3 がありません。"
-                                   "Java の実行環境（JRE）だけで、コンパイルはできません。\n"
-                                   "コンパイルするには JDK を選択してください。")
-                        .arg(check.toolFolder, JavaTool(), JavacTool()),
-                    kJdkCaption, MsgIcon::Exclamation);
+        platform::ShowMessage(this,
+                              QStringLiteral("フォルダ %1 には %2 はありますが %3 がありません。"
+                                             "Java の実行環境（JRE）だけで、コンパイルはできません。\n"
+                                             "コンパイルするには JDK を選択してください。")
+                                  .arg(check.toolFolder, JavaTool(), JavacTool()),
+                              kJdkCaption, platform::MsgIcon::Exclamation);
     const QString chosen = check.toolFolder;
     m_jdkFolder = chosen;
-    SetControlText(MainForm::JdkEdit, chosen);
+    SetControlText(resources::MainForm::JdkEdit, chosen);
     QString stored = chosen;
     if (!chosen.endsWith(platform::kSeparator))
         m_jdkFolder += platform::kSeparator;
     else
         stored = platform::WithoutTrailingSeparator(chosen);
-    CSettingFile().WriteString(QStringLiteral("JDK"), QStringLiteral("Path"), stored);
+    settings::CSettingFile().WriteString(QStringLiteral("JDK"), QStringLiteral("Path"), stored);
     UpdateCommandStates();
 }
 
 bool CMainDialog::DetectJdk(QString& folder) const
 {
     const auto found = platform::FindJdk();
-    if (!found || !CFileUtil::FileExists(*found + JavaTool()))
+    if (!found || !settings::CFileUtil::FileExists(*found + JavaTool()))
         return false;
     folder = *found;
     return true;
@@ -192,3 +195,5 @@ void CMainDialog::OnDropFiles(const QStringList& paths)
     if (collector.Count() > 0)
         SetCurrentFile(collector.First());
 }
+
+}  // namespace app

@@ -3,15 +3,20 @@
 #include "platform/UserDialogs.h"
 #include "settings/CSettingFile.h"
 
+namespace app {
+
 void StartReportingSettingsWriteFailures()
 {
-    CSettingFile::SetWriteFailureHandler([reported = false](const QString& path, const QString& reason) mutable {
+    settings::CSettingFile::SetWriteFailureHandler([reported = false](const QString& path,
+                                                                      const QString& reason) mutable {
         if (reported)
             return;
         reported = true;
-        ShowMessage(nullptr, QStringLiteral("設定を保存できません。\n") + path + QLatin1Char('\n') + reason,
-                    QStringLiteral("設定エラー"), MsgIcon::Exclamation);
+        platform::ShowMessage(nullptr, QStringLiteral("設定を保存できません。\n") + path + QLatin1Char('\n') + reason,
+                              QStringLiteral("設定エラー"), platform::MsgIcon::Exclamation);
     });
 }
 
-void StopReportingSettingsWriteFailures() { CSettingFile::SetWriteFailureHandler({}); }
+void StopReportingSettingsWriteFailures() { settings::CSettingFile::SetWriteFailureHandler({}); }
+
+}  // namespace app

@@ -51,8 +51,8 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     // One font for every window, message box and menu.
-    QApplication::setFont(DialogFont());
+    QApplication::setFont(resources::DialogFont());
     QStringList names = QApplication::arguments();
     names.removeFirst();
-    return CTarnwickApp().InitInstance(names);
+    return app::CTarnwickApp().InitInstance(names);
 }

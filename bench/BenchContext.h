@@ -4,16 +4,16 @@
 #include "commands/IMainContext.h"
 #include "settings/COptionModel.h"
 
-class BenchContext : public IMainContext {
+class BenchContext : public cmd::IMainContext {
 public:
-    CurrentFile file;
+    cmd::CurrentFile file;
     QString jdk;
-    COptionModel options;
+    settings::COptionModel options;
     QWidget* window = nullptr;
     QWidget* Window() override { return window; }
-    const CurrentFile& File() const override { return file; }
+    const cmd::CurrentFile& File() const override { return file; }
     QString JdkFolder() const override { return jdk; }
-    COptionModel& Options() override { return options; }
+    settings::COptionModel& Options() override { return options; }
     void SetCurrentFile(const QString&) override {}
     void ExecuteCommand(int) override {}
     void RefreshJavaDocumentCommand() override {}

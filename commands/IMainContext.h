@@ -3,8 +3,12 @@
 // current Java file, the JDK folder, the options, and a few operations.
 #include <QString>
 
+namespace settings {
 class COptionModel;
+}
 class QWidget;
+
+namespace cmd {
 
 struct CurrentFile {
     QString fileName;   // Hello.java
@@ -21,7 +25,7 @@ public:
     virtual const CurrentFile& File() const = 0;
     // Ends in the separator, or empty.
     virtual QString JdkFolder() const = 0;
-    virtual COptionModel& Options() = 0;
+    virtual settings::COptionModel& Options() = 0;
     virtual void SetCurrentFile(const QString& path) = 0;
     // Carries out a command of the menu by its id (e.g. edit the source).
     virtual void ExecuteCommand(int id) = 0;
@@ -29,3 +33,5 @@ public:
     // A short note that goes away by itself (no box to close).
     virtual void ShowNotice(const QString& text) { Q_UNUSED(text); }
 };
+
+}  // namespace cmd

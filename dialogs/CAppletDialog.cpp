@@ -12,15 +12,17 @@
 #include <QListWidget>
 #include <QPushButton>
 
+namespace dialogs {
+
 namespace {
 
-using namespace AppletForm;
+using namespace resources::AppletForm;
 
 const QColor kClearedSwatch(192, 192, 192);
 
-const QList<ComponentKind> kAllKinds = {
-    ComponentKind::Button, ComponentKind::TextField, ComponentKind::Label,      ComponentKind::List,
-    ComponentKind::Choice, ComponentKind::CheckBox,  ComponentKind::RadioGroup,
+const QList<gen::ComponentKind> kAllKinds = {
+    gen::ComponentKind::Button, gen::ComponentKind::TextField, gen::ComponentKind::Label,      gen::ComponentKind::List,
+    gen::ComponentKind::Choice, gen::ComponentKind::CheckBox,  gen::ComponentKind::RadioGroup,
 };
 
 }  // namespace
@@ -29,7 +31,7 @@ CAppletDialog::CAppletDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_form.Build(this, LoadFormTemplate(AppletForm::Id));
+    m_form.Build(this, resources::LoadFormTemplate(resources::AppletForm::Id));
     setFixedSize(m_form.ClientSize());
     m_swatch.Attach(m_form.Control(Swatch));
     m_style = MakeRadioGroup(m_form, {ListenerStyle, AdapterStyle}, this);
@@ -75,8 +77,8 @@ void CAppletDialog::OnEventImport()
     KindCombo()->clear();
     if (on) {
         SetTicked(m_form, AdapterStyle, true);
-        for (ComponentKind kind : kAllKinds)
-            InsertSorted(KindCombo(), ComponentKindName(kind));
+        for (gen::ComponentKind kind : kAllKinds)
+            InsertSorted(KindCombo(), gen::ComponentKindName(kind));
         KindCombo()->setCurrentIndex(-1);
     } else {
         ClearRadio(m_style, AdapterStyle);
@@ -99,20 +101,20 @@ void CAppletDialog::RefillComponentKinds()
     QComboBox* combo = KindCombo();
     ComponentList()->clear();
     combo->clear();
-    QList<ComponentKind> offered;
+    QList<gen::ComponentKind> offered;
     if (IsTicked(m_form, ListenerStyle)) {
         // A kind is offered only when the method that its events reach exists.
         if (IsTicked(m_form, ActionBox))
-            offered << ComponentKind::Button << ComponentKind::TextField;
-        offered << ComponentKind::Label;
+            offered << gen::ComponentKind::Button << gen::ComponentKind::TextField;
+        offered << gen::ComponentKind::Label;
         if (IsTicked(m_form, ItemBox))
-            offered << ComponentKind::List << ComponentKind::Choice << ComponentKind::CheckBox
-                    << ComponentKind::RadioGroup;
+            offered << gen::ComponentKind::List << gen::ComponentKind::Choice << gen::ComponentKind::CheckBox
+                    << gen::ComponentKind::RadioGroup;
     } else if (IsTicked(m_form, AdapterStyle)) {
         offered = kAllKinds;
     }
-    for (ComponentKind kind : offered)
-        InsertSorted(combo, ComponentKindName(kind));
+    for (gen::ComponentKind kind : offered)
+        InsertSorted(combo, gen::ComponentKindName(kind));
     combo->setCurrentIndex(-1);
 }
 
@@ -141,23 +143,23 @@ void CAppletDialog::OnBackground()
 {
     const bool on = IsTicked(m_form, Background);
     EnableControls(m_form, {ChooseColor}, on);
-    const Rgb& c = m_backgroundColor;
+    const platform::Rgb& c = m_backgroundColor;
     m_swatch.Fill(on ? QColor(c.red, c.green, c.blue) : kClearedSwatch);
 }
 
 void CAppletDialog::OnChooseColor()
 {
-    m_backgroundColor = Rgb{};
-    const std::optional<Rgb> picked = UserDialogs().ChooseColor(this);
+    m_backgroundColor = platform::Rgb{};
+    const std::optional<platform::Rgb> picked = platform::UserDialogs().ChooseColor(this);
     if (!picked)
         return;
     m_backgroundColor = *picked;
     m_swatch.Fill(QColor(picked->red, picked->green, picked->blue));
 }
 
-AppletChoices CAppletDialog::Choices() const
+gen::AppletChoices CAppletDialog::Choices() const
 {
-    AppletChoices c;
+    gen::AppletChoices c;
     c.fileName = m_file.fileName;
     c.className = m_file.title;
     c.importAwtEvent = IsTicked(m_form, AwtEventBox);
@@ -171,10 +173,10 @@ AppletChoices CAppletDialog::Choices() const
     c.mouseListener = IsTicked(m_form, MouseBox);
     c.mouseMotionListener = IsTicked(m_form, MouseMotionBox);
     c.runnable = IsTicked(m_form, RunnableBox);
-    c.style = IsTicked(m_form, AdapterStyle) ? EventStyle::Adapter : EventStyle::Listener;
+    c.style = IsTicked(m_form, AdapterStyle) ? gen::EventStyle::Adapter : gen::EventStyle::Listener;
     const QListWidget* list = ComponentList();
     for (int row = 0; row < list->count(); ++row) {
-        if (const auto kind = ComponentKindFromName(list->item(row)->text()))
+        if (const auto kind = gen::ComponentKindFromName(list->item(row)->text()))
             c.components.append(*kind);
     }
     c.doubleBuffering = IsTicked(m_form, DoubleBuffering);
@@ -187,6 +189,8 @@ AppletChoices CAppletDialog::Choices() const
 void CAppletDialog::OnGenerate()
 {
     GenerateJavaSource(
-        *this, m_file.path, [this] { return GenerateAppletSource(Choices()); }, IsTicked(m_form, OpenAfter),
+        *this, m_file.path, [this] { return gen::GenerateAppletSource(Choices()); }, IsTicked(m_form, OpenAfter),
         m_openRequested);
 }
+
+}  // namespace dialogs

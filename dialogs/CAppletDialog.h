@@ -12,6 +12,8 @@ class QButtonGroup;
 class QComboBox;
 class QListWidget;
 
+namespace dialogs {
+
 class CAppletDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,8 +26,8 @@ public:
     void SetStartFolder(const QString& folder) { m_startFolder = folder; }
 
     // The record for the generator, read from the controls.
-    AppletChoices Choices() const;
-    Rgb BackgroundColor() const { return m_backgroundColor; }
+    gen::AppletChoices Choices() const;
+    platform::Rgb BackgroundColor() const { return m_backgroundColor; }
     std::optional<QColor> SwatchColor() const { return m_swatch.FillColor(); }
     QWidget* Control(int id) const { return m_form.Control(id); }
 
@@ -42,11 +44,13 @@ private:
     QComboBox* KindCombo() const;
     QListWidget* ComponentList() const;
 
-    CForm m_form;
+    resources::CForm m_form;
     CColorSwatch m_swatch;
     QButtonGroup* m_style = nullptr;
     ChosenFile m_file;  // empty until a file is chosen
     QString m_startFolder;
-    Rgb m_backgroundColor;
+    platform::Rgb m_backgroundColor;
     bool m_openRequested = false;
 };
+
+}  // namespace dialogs

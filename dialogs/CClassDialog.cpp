@@ -10,16 +10,18 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
+namespace dialogs {
+
 namespace {
 
-using namespace ClassForm;
+using namespace resources::ClassForm;
 
 // Check boxes in the order of ClassImport and ClassInterface.
-constexpr int kImportBoxes[ImportCount] = {SwingBox, AwtBox,  AwtEventBox, AwtImageBox, IoBox,
-                                           NetBox,   UtilBox, AppletBox,   BeansBox,    RmiBox};
-constexpr int kInterfaceBoxes[InterfaceCount] = {ActionBox,      ItemBox,   KeyBox,      MouseBox,
-                                                 MouseMotionBox, WindowBox, RunnableBox, ComponentBox};
-constexpr int kActionListenerBox = kInterfaceBoxes[ActionListenerIf];
+constexpr int kImportBoxes[gen::ImportCount] = {SwingBox, AwtBox,  AwtEventBox, AwtImageBox, IoBox,
+                                                NetBox,   UtilBox, AppletBox,   BeansBox,    RmiBox};
+constexpr int kInterfaceBoxes[gen::InterfaceCount] = {ActionBox,      ItemBox,   KeyBox,      MouseBox,
+                                                      MouseMotionBox, WindowBox, RunnableBox, ComponentBox};
+constexpr int kActionListenerBox = kInterfaceBoxes[gen::ActionListenerIf];
 
 // Superclass buttons in the order of SuperclassKind.
 constexpr int kSuperclassButtons[] = {NoSuperclass,    FrameSuperclass,  DialogSuperclass,
@@ -39,7 +41,7 @@ CClassDialog::CClassDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_form.Build(this, LoadFormTemplate(ClassForm::Id));
+    m_form.Build(this, resources::LoadFormTemplate(resources::ClassForm::Id));
     setFixedSize(m_form.ClientSize());
     m_menu.Attach(m_form.Get<QTreeWidget>(MenuTree));
     m_superclass = MakeRadioGroup(
@@ -96,7 +98,7 @@ void CClassDialog::ApplyEventImport()
 {
     const bool on = IsTicked(m_form, AwtEventBox);
     for (int id : kInterfaceBoxes) {
-        if (id != kInterfaceBoxes[RunnableIf])
+        if (id != kInterfaceBoxes[gen::RunnableIf])
             EnableControls(m_form, {id}, on);
     }
 }
@@ -142,26 +144,26 @@ void CClassDialog::OnAddMenuEntry() { m_menu.AddBelowSelected(m_form.Get<QLineEd
 
 void CClassDialog::OnDeleteMenuEntry() { m_menu.DeleteSelected(); }
 
-SuperclassKind CClassDialog::Superclass() const
+gen::SuperclassKind CClassDialog::Superclass() const
 {
     for (std::size_t i = 0; i < std::size(kSuperclassButtons); ++i) {
         if (IsTicked(m_form, kSuperclassButtons[i]))
-            return static_cast<SuperclassKind>(i);
+            return static_cast<gen::SuperclassKind>(i);
     }
-    return SuperclassKind::None;
+    return gen::SuperclassKind::None;
 }
 
-ClassChoices CClassDialog::Choices() const
+gen::ClassChoices CClassDialog::Choices() const
 {
-    ClassChoices c;
+    gen::ClassChoices c;
     c.path = m_file.path;
     c.fileName = m_file.fileName;
     c.className = m_file.title;
-    for (int i = 0; i < ImportCount; ++i)
+    for (int i = 0; i < gen::ImportCount; ++i)
         c.imports[i] = IsTicked(m_form, kImportBoxes[i]);
     c.superclass = Superclass();
     c.userSuperclass = m_form.Get<QLineEdit>(UserSuperclassEdit)->text();
-    for (int i = 0; i < InterfaceCount; ++i)
+    for (int i = 0; i < gen::InterfaceCount; ++i)
         c.interfaces[i] = IsTicked(m_form, kInterfaceBoxes[i]);
     c.withMain = IsTicked(m_form, WithMain);
     c.comments = IsTicked(m_form, Comments);
@@ -174,6 +176,8 @@ ClassChoices CClassDialog::Choices() const
 void CClassDialog::OnGenerate()
 {
     GenerateJavaSource(
-        *this, m_file.path, [this] { return GenerateClassSource(Choices()); }, IsTicked(m_form, OpenAfter),
+        *this, m_file.path, [this] { return gen::GenerateClassSource(Choices()); }, IsTicked(m_form, OpenAfter),
         m_openRequested);
 }
+
+}  // namespace dialogs

@@ -10,6 +10,8 @@
 
 class QButtonGroup;
 
+namespace dialogs {
+
 class CClassDialog : public QDialog {
     Q_OBJECT
 public:
@@ -22,7 +24,7 @@ public:
     void SetStartFolder(const QString& folder) { m_startFolder = folder; }
 
     // The record for the generator, read from the controls.
-    ClassChoices Choices() const;
+    gen::ClassChoices Choices() const;
     QWidget* Control(int id) const { return m_form.Control(id); }
 
 protected:
@@ -40,12 +42,14 @@ private:
     void OnAddMenuEntry();
     void OnDeleteMenuEntry();
     void OnGenerate();
-    SuperclassKind Superclass() const;
+    gen::SuperclassKind Superclass() const;
 
-    CForm m_form;
+    resources::CForm m_form;
     CMenuTree m_menu;
     QButtonGroup* m_superclass = nullptr;
     ChosenFile m_file;  // empty until a file is chosen
     QString m_startFolder;
     bool m_openRequested = false;
 };
+
+}  // namespace dialogs

@@ -3,6 +3,8 @@
 #include <QPalette>
 #include <QWidget>
 
+namespace dialogs {
+
 void CColorSwatch::Attach(QWidget* frame)
 {
     if (!frame)
@@ -29,3 +31,5 @@ std::optional<QColor> CColorSwatch::FillColor() const
         return std::nullopt;
     return m_fill->palette().color(QPalette::Window);
 }
+
+}  // namespace dialogs

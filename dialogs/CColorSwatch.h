@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace dialogs {
+
 class CColorSwatch {
 public:
     void Attach(QWidget* frame);
@@ -17,3 +19,5 @@ public:
 private:
     QWidget* m_fill = nullptr;
 };
+
+}  // namespace dialogs

@@ -8,6 +8,8 @@
 
 #include <QDir>
 
+namespace dialogs {
+
 namespace {
 
 constexpr int kDefaultAppletWidth = 400;
@@ -17,7 +19,7 @@ constexpr int kDefaultAppletHeight = 300;
 
 void CGenerateCommands::OnMakeHtml()
 {
-    const CurrentFile& file = m_main.File();
+    const cmd::CurrentFile& file = m_main.File();
     CHtmlDialog dialog(m_main.Window());
     dialog.SetPageDefaults(file.title, file.folder, file.title + QStringLiteral("Applet"), kDefaultAppletWidth,
                            kDefaultAppletHeight);
@@ -57,3 +59,5 @@ void CGenerateCommands::OnMakeJar()
     if (const QString archive = dialog.BuiltArchive(); !archive.isEmpty())
         m_main.ShowNotice(QDir::toNativeSeparators(archive) + QStringLiteral("を作成しました"));
 }
+
+}  // namespace dialogs

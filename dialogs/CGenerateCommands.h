@@ -3,9 +3,11 @@
 // dialog.
 #include "commands/IMainContext.h"
 
+namespace dialogs {
+
 class CGenerateCommands {
 public:
-    explicit CGenerateCommands(IMainContext& main)
+    explicit CGenerateCommands(cmd::IMainContext& main)
         : m_main(main)
     {}
     virtual ~CGenerateCommands() = default;
@@ -19,5 +21,7 @@ private:
     // Makes a generated file current and opens it in the source editor.
     void OpenGenerated(bool requested, const QString& path);
 
-    IMainContext& m_main;
+    cmd::IMainContext& m_main;
 };
+
+}  // namespace dialogs

@@ -13,18 +13,23 @@
 #include <QTreeWidget>
 #include <limits>
 
+namespace dialogs {
+
 namespace {
 
-using namespace HtmlForm;
+using namespace resources::HtmlForm;
 
 constexpr int kParamColumnWidth = 70;
 const QString kCheckCaption = QStringLiteral("確認");
 
-void Warn(QObject* owner, const QString& text) { ShowMessage(owner, text, kCheckCaption, MsgIcon::Exclamation); }
+void Warn(QObject* owner, const QString& text)
+{
+    platform::ShowMessage(owner, text, kCheckCaption, platform::MsgIcon::Exclamation);
+}
 
-QString EditText(const CForm& form, int id) { return form.Get<QLineEdit>(id)->text(); }
+QString EditText(const resources::CForm& form, int id) { return form.Get<QLineEdit>(id)->text(); }
 
-void SetEditText(const CForm& form, int id, const QString& text) { form.Get<QLineEdit>(id)->setText(text); }
+void SetEditText(const resources::CForm& form, int id, const QString& text) { form.Get<QLineEdit>(id)->setText(text); }
 
 }  // namespace
 
@@ -32,7 +37,7 @@ CHtmlDialog::CHtmlDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_form.Build(this, LoadFormTemplate(HtmlForm::Id));
+    m_form.Build(this, resources::LoadFormTemplate(resources::HtmlForm::Id));
     setFixedSize(m_form.ClientSize());
     for (int id : {WidthEdit, HeightEdit}) {
         m_form.Get<QLineEdit>(id)->setValidator(
@@ -134,9 +139,9 @@ void CHtmlDialog::OnDeleteParam()
     list->setCurrentItem(nullptr);
 }
 
-HtmlChoices CHtmlDialog::Choices() const
+gen::HtmlChoices CHtmlDialog::Choices() const
 {
-    HtmlChoices c;
+    gen::HtmlChoices c;
     c.pageName = m_pageName;
     c.appletClass = m_appletClass;
     c.width = m_width;
@@ -162,8 +167,10 @@ void CHtmlDialog::OnGenerate()
         return;
     }
     const QString path = m_folder + m_pageName + QStringLiteral(".html");
-    const QString text = GenerateHtmlPage(Choices());
-    if (!SaveGeneratedFile(this, path, text, QFileInfo(path).fileName()))
+    const QString text = gen::GenerateHtmlPage(Choices());
+    if (!gen::SaveGeneratedFile(this, path, text, QFileInfo(path).fileName()))
         return;
     accept();
 }
+
+}  // namespace dialogs

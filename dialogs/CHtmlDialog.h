@@ -8,6 +8,8 @@
 
 class QTreeWidget;
 
+namespace dialogs {
+
 class CHtmlDialog : public QDialog {
     Q_OBJECT
 public:
@@ -18,7 +20,7 @@ public:
     void SetPageDefaults(const QString& name, const QString& folder, const QString& title, int width, int height);
 
     // The record for the generator, from the values last read and the controls.
-    HtmlChoices Choices() const;
+    gen::HtmlChoices Choices() const;
     QWidget* Control(int id) const { return m_form.Control(id); }
 
 private:
@@ -32,7 +34,7 @@ private:
     void OnGenerate();
     QTreeWidget* ParamList() const;
 
-    CForm m_form;
+    resources::CForm m_form;
     QString m_title;
     int m_width = 0;
     int m_height = 0;
@@ -40,3 +42,5 @@ private:
     QString m_folder;
     QString m_appletClass;
 };
+
+}  // namespace dialogs

@@ -18,13 +18,15 @@
 #include <QMimeData>
 #include <QPushButton>
 
+namespace dialogs {
+
 CJarDialog::CJarDialog(QWidget* parent)
     : QDialog(parent)
 {
-    m_form.Build(this, LoadFormTemplate(JarForm::Id));
+    m_form.Build(this, resources::LoadFormTemplate(resources::JarForm::Id));
     setFixedSize(m_form.ClientSize());
-    m_files = m_form.Get<QListWidget>(JarForm::FileList);
-    m_mains = m_form.Get<QComboBox>(JarForm::MainList);
+    m_files = m_form.Get<QListWidget>(resources::JarForm::FileList);
+    m_mains = m_form.Get<QComboBox>(resources::JarForm::MainList);
     m_files->viewport()->setAcceptDrops(true);
     m_files->viewport()->installEventFilter(this);
     m_files->installEventFilter(this);
@@ -43,13 +45,13 @@ CJarDialog::CJarDialog(QWidget* parent)
     connect(m_files, &QListWidget::itemSelectionChanged, this,
             [this] { m_remove->setEnabled(!m_files->selectedItems().isEmpty()); });
     connect(m_mains, &QComboBox::activated, this, [this] { m_mainChosen = true; });
-    connect(m_form.Get<QPushButton>(JarForm::Ok), &QPushButton::clicked, this, &CJarDialog::OnOK);
-    connect(m_form.Get<QPushButton>(JarForm::Close), &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_form.Get<QPushButton>(resources::JarForm::Ok), &QPushButton::clicked, this, &CJarDialog::OnOK);
+    connect(m_form.Get<QPushButton>(resources::JarForm::Close), &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CJarDialog::SetJdkFolder(const QString& folder) { m_jdkFolder = platform::WithTrailingSeparator(folder); }
 
-void CJarDialog::SetCurrentFile(const CurrentFile& file) { m_current = file; }
+void CJarDialog::SetCurrentFile(const cmd::CurrentFile& file) { m_current = file; }
 
 bool CJarDialog::eventFilter(QObject* watched, QEvent* event)
 {
@@ -82,23 +84,23 @@ bool CJarDialog::eventFilter(QObject* watched, QEvent* event)
 void CJarDialog::OnDropFiles(const QStringList& names)
 {
     m_mainChosen = false;
-    SetEntries(SortedJarEntries(names));
+    SetEntries(runner::SortedJarEntries(names));
 }
 
 void CJarDialog::OnAddFiles()
 {
     const QStringList listed = ListedFiles();
-    FileDialogSpec request;
+    platform::FileDialogSpec request;
     request.title = QStringLiteral("圧縮するファイルを追加");
     request.filter = QStringLiteral("Java クラスファイル(*.class)|*.class|全てのﾌｧｲﾙ(*.*)|*.*||");
     request.initialFolder = listed.isEmpty() ? m_current.folder : QFileInfo(listed.first()).path();
     request.mustExist = true;
     QStringList files = listed;
-    for (const QString& chosen : UserDialogs().ChooseFiles(this, request))
+    for (const QString& chosen : platform::UserDialogs().ChooseFiles(this, request))
         if (!files.contains(chosen))
             files.append(chosen);
     if (files.size() > listed.size())
-        SetEntries(SortedJarEntries(files));
+        SetEntries(runner::SortedJarEntries(files));
 }
 
 void CJarDialog::OnRemoveFiles()
@@ -119,7 +121,7 @@ void CJarDialog::SetEntries(const QStringList& sorted)
     m_files->addItems(sorted);
     m_mains->addItems(sorted);
     m_mainChosen = sorted.contains(chosen);
-    m_mains->setCurrentIndex(sorted.indexOf(m_mainChosen ? chosen : DefaultMainFile(sorted, m_current.title)));
+    m_mains->setCurrentIndex(sorted.indexOf(m_mainChosen ? chosen : runner::DefaultMainFile(sorted, m_current.title)));
 }
 
 // From the keyboard the menu opens below the current entry with its first
@@ -146,33 +148,35 @@ void CJarDialog::OnOK()
 {
     const QStringList files = ListedFiles();
     if (files.isEmpty()) {
-        ShowMessage(
+        platform::ShowMessage(
             this,
             QStringLiteral("圧縮するファイルがありません。\n"
                            "ファイルをリストにドロップするか、リストのメニュー（右クリックまたはメニューキー）の"
                            "「ファイルを追加…」で追加してください。"),
-            QStringLiteral("確認"), MsgIcon::Exclamation);
+            QStringLiteral("確認"), platform::MsgIcon::Exclamation);
         return;
     }
     const QString mainFile = m_mains->currentText();
-    const JarPlan plan = PlanJar(files, mainFile, runner::ReadClassFile(mainFile));
+    const runner::JarPlan plan = runner::PlanJar(files, mainFile, runner::ReadClassFile(mainFile));
     // The base folder stays the program's working folder after the dialog.
     QDir::setCurrent(plan.baseFolder);
     const QString archive = plan.mainName + QStringLiteral(".jar");
-    const JarOutcome outcome = RunJarBuild(plan, m_jdkFolder, [&](runner::RunningTool& run) {
+    const runner::JarOutcome outcome = runner::RunJarBuild(plan, m_jdkFolder, [&](runner::RunningTool& run) {
         const QString program = m_jdkFolder + platform::ToolFileName(QStringLiteral("jar.exe"));
         const QString shown = runner::DisplayCommandLine({program, plan.Arguments(QStringLiteral("MainClass")), {}});
         runner::FollowRun(this, run, {QStringLiteral("jar ") + archive, shown, program, plan.baseFolder}, {});
     });
     switch (outcome.status) {
-    case JarOutcome::Status::Built:
+    case runner::JarOutcome::Status::Built:
         m_built = plan.baseFolder + archive;
         accept();
         break;
-    case JarOutcome::Status::ToolFailed: break;  // its window told how
-    case JarOutcome::Status::NotStarted:
-    case JarOutcome::Status::NoManifest:
-        ShowMessage(this, outcome.messages, QStringLiteral("ファイルエラー"), MsgIcon::Error);
+    case runner::JarOutcome::Status::ToolFailed: break;  // its window told how
+    case runner::JarOutcome::Status::NotStarted:
+    case runner::JarOutcome::Status::NoManifest:
+        platform::ShowMessage(this, outcome.messages, QStringLiteral("ファイルエラー"), platform::MsgIcon::Error);
         break;
     }
 }
+
+}  // namespace dialogs

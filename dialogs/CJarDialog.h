@@ -12,6 +12,8 @@ class QAction;
 class QComboBox;
 class QListWidget;
 
+namespace dialogs {
+
 class CJarDialog : public QDialog {
     Q_OBJECT
 public:
@@ -22,7 +24,7 @@ public:
     QString JdkFolder() const { return m_jdkFolder; }
     // The main window's file: the class named like it is the preferred main
     // class, and adding files starts in its folder.
-    void SetCurrentFile(const CurrentFile& file);
+    void SetCurrentFile(const cmd::CurrentFile& file);
 
     // Replaces both lists by the dropped names and selects the default main entry.
     void OnDropFiles(const QStringList& names);
@@ -47,13 +49,15 @@ private:
     void SetEntries(const QStringList& sorted);
     void ShowListMenu(const QPoint& at, bool fromKeyboard);
 
-    CForm m_form;
+    resources::CForm m_form;
     QString m_jdkFolder;
     QString m_built;
-    CurrentFile m_current;
+    cmd::CurrentFile m_current;
     bool m_mainChosen = false;
     QListWidget* m_files = nullptr;
     QComboBox* m_mains = nullptr;
     QAction* m_add = nullptr;
     QAction* m_remove = nullptr;
 };
+
+}  // namespace dialogs

@@ -2,14 +2,16 @@
 
 #include <QTreeWidget>
 
+namespace dialogs {
+
 namespace {
 
 const QString kRootLabel = QStringLiteral("JMenuBar");
 const QString kSeparator = QStringLiteral("-");
 
-MenuItemNode NodeOf(const QTreeWidgetItem* item)
+gen::MenuItemNode NodeOf(const QTreeWidgetItem* item)
 {
-    MenuItemNode node{item->text(0), {}};
+    gen::MenuItemNode node{item->text(0), {}};
     node.children.reserve(item->childCount());
     for (int i = 0; i < item->childCount(); ++i)
         node.children.push_back(NodeOf(item->child(i)));
@@ -55,9 +57,11 @@ void CMenuTree::DeleteSelected()
     m_tree->setCurrentItem(nullptr);
 }
 
-MenuItemNode CMenuTree::ToNode() const
+gen::MenuItemNode CMenuTree::ToNode() const
 {
     if (!m_root)
-        return MenuItemNode{kRootLabel, {}};
+        return gen::MenuItemNode{kRootLabel, {}};
     return NodeOf(m_root);
 }
+
+}  // namespace dialogs

@@ -7,13 +7,15 @@
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace dialogs {
+
 class CMenuTree {
 public:
     // Inserts the root into an empty tree view.
     void Attach(QTreeWidget* tree);
     void AddBelowSelected(const QString& label);
     void DeleteSelected();
-    MenuItemNode ToNode() const;
+    gen::MenuItemNode ToNode() const;
     QTreeWidgetItem* Root() const { return m_root; }
 
 private:
@@ -22,3 +24,5 @@ private:
     QTreeWidget* m_tree = nullptr;
     QTreeWidgetItem* m_root = nullptr;
 };
+
+}  // namespace dialogs

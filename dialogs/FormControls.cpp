@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 
-void EnableControls(const CForm& form, std::initializer_list<int> ids, bool on)
+namespace dialogs {
+
+void EnableControls(const resources::CForm& form, std::initializer_list<int> ids, bool on)
 {
     for (int id : ids) {
         if (QWidget* control = form.Control(id))
@@ -11,19 +13,19 @@ void EnableControls(const CForm& form, std::initializer_list<int> ids, bool on)
     }
 }
 
-bool IsTicked(const CForm& form, int id)
+bool IsTicked(const resources::CForm& form, int id)
 {
     const auto* box = form.Get<QAbstractButton>(id);
     return box && box->isChecked();
 }
 
-void SetTicked(const CForm& form, int id, bool on)
+void SetTicked(const resources::CForm& form, int id, bool on)
 {
     if (auto* box = form.Get<QAbstractButton>(id))
         box->setChecked(on);
 }
 
-QButtonGroup* MakeRadioGroup(const CForm& form, std::initializer_list<int> ids, QObject* parent)
+QButtonGroup* MakeRadioGroup(const resources::CForm& form, std::initializer_list<int> ids, QObject* parent)
 {
     auto* group = new QButtonGroup(parent);
     group->setExclusive(true);
@@ -44,3 +46,5 @@ void ClearRadio(QButtonGroup* group, int id)
     button->setChecked(false);
     group->setExclusive(true);
 }
+
+}  // namespace dialogs

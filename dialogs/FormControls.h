@@ -8,20 +8,24 @@
 
 class QButtonGroup;
 
-void EnableControls(const CForm& form, std::initializer_list<int> ids, bool on);
-bool IsTicked(const CForm& form, int id);
-void SetTicked(const CForm& form, int id, bool on);
+namespace dialogs {
+
+void EnableControls(const resources::CForm& form, std::initializer_list<int> ids, bool on);
+bool IsTicked(const resources::CForm& form, int id);
+void SetTicked(const resources::CForm& form, int id, bool on);
 
 // An exclusive group of the form's radio buttons, keyed by their ids.
-QButtonGroup* MakeRadioGroup(const CForm& form, std::initializer_list<int> ids, QObject* parent);
+QButtonGroup* MakeRadioGroup(const resources::CForm& form, std::initializer_list<int> ids, QObject* parent);
 // Clears one button although the group is exclusive.
 void ClearRadio(QButtonGroup* group, int id);
 
 // Connects a button's clicked() to a handler of the dialog: ticks and
 // selections that the dialog sets itself trigger no reaction.
 template <class Dialog, class Receiver>
-void ConnectClick(const CForm& form, int id, Dialog* dialog, void (Receiver::*handler)())
+void ConnectClick(const resources::CForm& form, int id, Dialog* dialog, void (Receiver::*handler)())
 {
     if (auto* button = form.Get<QAbstractButton>(id))
         QObject::connect(button, &QAbstractButton::clicked, dialog, handler);
 }
+
+}  // namespace dialogs

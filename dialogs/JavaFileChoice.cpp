@@ -6,12 +6,14 @@
 #include <QDialog>
 #include <QLineEdit>
 
+namespace dialogs {
+
 namespace {
 
-FileDialogSpec NewJavaFileSpec(const QString& folder)
+platform::FileDialogSpec NewJavaFileSpec(const QString& folder)
 {
-    FileDialogSpec request;
-    request.mode = FileDialogSpec::Mode::Save;
+    platform::FileDialogSpec request;
+    request.mode = platform::FileDialogSpec::Mode::Save;
     request.title = QStringLiteral("Javaﾌｧｲﾙを作成");
     request.filter = QStringLiteral("javaｿｰｽﾌｧｲﾙ(*.java)|*.java|全てのﾌｧｲﾙ(*.*)|*.*||");
     request.initialFolder = folder;
@@ -25,10 +27,10 @@ FileDialogSpec NewJavaFileSpec(const QString& folder)
 
 bool ChooseNewJavaFile(QDialog* owner, const QString& folder, QLineEdit* pathEdit, ChosenFile& file)
 {
-    const std::optional<QString> path = UserDialogs().ChooseFile(owner, NewJavaFileSpec(folder));
+    const std::optional<QString> path = platform::UserDialogs().ChooseFile(owner, NewJavaFileSpec(folder));
     if (!path || path->isEmpty())
         return false;
-    CPathParts parts;
+    settings::CPathParts parts;
     parts.Split(*path);
     file = ChosenFile{*path, parts.GetFileName(), parts.GetFileTitle(), parts.GetFileExt()};
     pathEdit->setText(file.path);
@@ -42,9 +44,11 @@ void GenerateJavaSource(QDialog& dialog, const QString& path, const std::functio
         dialog.reject();
         return;
     }
-    if (!SaveGeneratedFile(&dialog, path, generate(), path))
+    if (!gen::SaveGeneratedFile(&dialog, path, generate(), path))
         return;
     if (openAfter)
         openRequested = true;
     dialog.accept();
 }
+
+}  // namespace dialogs

@@ -10,6 +10,8 @@
 class QDialog;
 class QLineEdit;
 
+namespace dialogs {
+
 struct ChosenFile {
     QString path;       // full path
     QString fileName;   // Foo.java
@@ -28,3 +30,5 @@ bool ChooseNewJavaFile(QDialog* owner, const QString& folder, QLineEdit* pathEdi
 // is to be opened. A declined or failed write leaves the dialog open.
 void GenerateJavaSource(QDialog& dialog, const QString& path, const std::function<QString()>& generate, bool openAfter,
                         bool& openRequested);
+
+}  // namespace dialogs

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QListWidget>
 
+namespace dialogs {
+
 namespace {
 
 template <class TextAt>
@@ -29,3 +31,5 @@ void InsertSorted(QComboBox* combo, const QString& text)
         combo->count(), [combo](int i) { return combo->itemText(i); }, text);
     combo->insertItem(row, text);
 }
+
+}  // namespace dialogs

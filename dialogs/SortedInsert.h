@@ -6,5 +6,9 @@
 class QComboBox;
 class QListWidget;
 
+namespace dialogs {
+
 void InsertSorted(QListWidget* list, const QString& text);
 void InsertSorted(QComboBox* combo, const QString& text);
+
+}  // namespace dialogs

@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace gen {
+
 namespace {
 
 using gen::Append;
@@ -90,7 +92,7 @@ void AppendDoubleBuffering(const AppletChoices& choices, AppletSections& s)
     AppendLines(s.methodText, gen::kDoubleBufferMethods, choices.comments);
 }
 
-void AppendBackground(const Rgb& color, AppletSections& s)
+void AppendBackground(const platform::Rgb& color, AppletSections& s)
 {
     Append(s.initBody, u"\t\tsetBackground(new Color(%d,%d,%d));\n",
            {QString::number(color.red), QString::number(color.green), QString::number(color.blue)});
@@ -191,3 +193,5 @@ QString GenerateAppletSource(const AppletChoices& choices)
     AppendInterfaces(choices, s, classLines);
     return Assemble(choices, s, classLines);
 }
+
+}  // namespace gen

@@ -1,11 +1,13 @@
 #pragma once
 // The Applet source generator: a pure function from the applet dialog's
 // choices to the text of the source file (CR LF line ends).
-#include "platform/UserDialogs.h"  // Rgb
+#include "platform/UserDialogs.h"  // platform::Rgb
 
 #include <QList>
 #include <QString>
 #include <optional>
+
+namespace gen {
 
 enum class EventStyle { Listener, Adapter };
 
@@ -34,8 +36,10 @@ struct AppletChoices {
     QList<ComponentKind> components;
     bool doubleBuffering = false;
     bool background = false;
-    Rgb backgroundColor;
+    platform::Rgb backgroundColor;
     bool comments = false;
 };
 
 QString GenerateAppletSource(const AppletChoices& choices);
+
+}  // namespace gen

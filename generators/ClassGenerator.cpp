@@ -4,6 +4,8 @@
 #include "generators/ListenerTemplates.h"
 #include "generators/TemplateText.h"
 
+namespace gen {
+
 namespace {
 
 using gen::Append;
@@ -133,3 +135,5 @@ QString GenerateClassSource(const ClassChoices& choices)
     Append(out, u"}\n");
     return out;
 }
+
+}  // namespace gen

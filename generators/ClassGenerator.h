@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 
+namespace gen {
+
 enum class SuperclassKind { None, JFrame, JDialog, JPanel, JWindow, UserDefined };
 
 // Index into ClassChoices::imports, in the order of the import lines.
@@ -52,3 +54,5 @@ struct ClassChoices {
 };
 
 QString GenerateClassSource(const ClassChoices& choices);
+
+}  // namespace gen

@@ -6,14 +6,16 @@
 
 #include <QSaveFile>
 
+namespace gen {
+
 namespace {
 
 bool ConfirmOverwrite(QObject* owner, const QString& path)
 {
-    const MsgAnswer answer =
-        UserDialogs().Message(owner, path + QStringLiteral("はすでに存在します。\n上書きしますか？"),
-                              QStringLiteral("上書き確認"), MsgIcon::Question, MsgButtons::YesNo);
-    return answer == MsgAnswer::Yes;
+    const platform::MsgAnswer answer = platform::UserDialogs().Message(
+        owner, path + QStringLiteral("はすでに存在します。\n上書きしますか？"), QStringLiteral("上書き確認"),
+        platform::MsgIcon::Question, platform::MsgButtons::YesNo);
+    return answer == platform::MsgAnswer::Yes;
 }
 
 // Writes beside the target and renames it into place, so that a failure
@@ -32,15 +34,17 @@ bool WriteReplacing(const QString& path, const QByteArray& bytes, QString& reaso
 
 bool SaveGeneratedFile(QObject* owner, const QString& path, const QString& text, const QString& shownName)
 {
-    if (CFileUtil::FileExists(path) && !ConfirmOverwrite(owner, path))
+    if (settings::CFileUtil::FileExists(path) && !ConfirmOverwrite(owner, path))
         return false;
     QString reason;
     if (!WriteReplacing(path, platform::EncodeFileText(text), reason)) {
-        ShowMessage(owner, path + QStringLiteral("を作成できませんでした。\n") + reason,
-                    QStringLiteral("ファイルエラー"), MsgIcon::Error);
+        platform::ShowMessage(owner, path + QStringLiteral("を作成できませんでした。\n") + reason,
+                              QStringLiteral("ファイルエラー"), platform::MsgIcon::Error);
         return false;
     }
-    ShowMessage(owner, shownName + QStringLiteral("を作成しました。"), QStringLiteral("作成確認"),
-                MsgIcon::Information);
+    platform::ShowMessage(owner, shownName + QStringLiteral("を作成しました。"), QStringLiteral("作成確認"),
+                          platform::MsgIcon::Information);
     return true;
 }
+
+}  // namespace gen

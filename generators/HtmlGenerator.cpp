@@ -2,6 +2,8 @@
 
 #include "generators/TemplateText.h"
 
+namespace gen {
+
 namespace {
 
 using gen::Append;
@@ -59,3 +61,5 @@ QString GenerateHtmlPage(const HtmlChoices& choices)
         Append(out, Pick(line, upper));
     return out;
 }
+
+}  // namespace gen

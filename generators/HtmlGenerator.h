@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+namespace gen {
+
 struct HtmlParam {
     QString name;
     QString value;
@@ -20,3 +22,5 @@ struct HtmlChoices {
 QString GenerateHtmlPage(const HtmlChoices& choices);
 // Appends one PARAM line per parameter, in order.
 void AppendParamTags(const HtmlChoices& choices, QString& out);
+
+}  // namespace gen

@@ -9,6 +9,8 @@
 #include <cctype>
 #include <string>
 
+namespace gen {
+
 namespace {
 
 using gen::Append;
@@ -241,3 +243,5 @@ void GenerateMenuBar(const MenuItemNode& root, bool comments, ClassSections& sec
     sections.methodText.append(gen::View(parts.handlerMethods));
     Append(sections.menuDispatch, u"\t\tactionPerformedMenu(e);\n");
 }
+
+}  // namespace gen

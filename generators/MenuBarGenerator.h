@@ -3,6 +3,8 @@
 #include <QString>
 #include <vector>
 
+namespace gen {
+
 struct MenuItemNode {
     QString label;  // as typed, ampersands included
     std::vector<MenuItemNode> children;
@@ -21,3 +23,5 @@ struct ClassSections {
 QString LabelToIdentifier(const QString& label);
 
 void GenerateMenuBar(const MenuItemNode& root, bool comments, ClassSections& sections);
+
+}  // namespace gen

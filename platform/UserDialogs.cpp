@@ -1,5 +1,7 @@
 #include "platform/UserDialogs.h"
 
+namespace platform {
+
 namespace {
 
 class CancellingDialogs final : public IUserDialogs {
@@ -22,3 +24,5 @@ IUserDialogs* g_current = &g_cancelling;
 IUserDialogs& UserDialogs() { return *g_current; }
 
 void SetUserDialogs(IUserDialogs* dialogs) { g_current = dialogs ? dialogs : &g_cancelling; }
+
+}  // namespace platform

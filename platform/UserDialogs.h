@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <optional>
 
+namespace platform {
+
 enum class MsgIcon { None, Information, Exclamation, Error, Question };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
@@ -59,3 +61,5 @@ inline void ShowMessage(QObject* owner, const QString& text, const QString& capt
 {
     UserDialogs().Message(owner, text, caption, icon, MsgButtons::Ok);
 }
+
+}  // namespace platform

@@ -23,6 +23,8 @@
 
 #include <algorithm>
 
+namespace resources {
+
 QFont DialogFont()
 {
     // Resolved once: naming one installed family spares the font matcher a
@@ -257,3 +259,5 @@ const QIcon& AppIcon()
     static const QIcon icon(new AppIconEngine);
     return icon;
 }
+
+}  // namespace resources

@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QWidget>
 
+namespace resources {
+
 // "ＭＳ Ｐゴシック" at 9 points where installed, else an installed Japanese
 // sans-serif font (IPAPGothic first: its metrics match), found by any of its
 // names, so the choice does not depend on the locale.
@@ -50,3 +52,5 @@ QString ControlObjectName(int id);
 
 // The program's own icon, drawn once.
 const QIcon& AppIcon();
+
+}  // namespace resources

@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace resources {
+
 namespace {
 
 QJsonObject ReadJson(const QString& resource)
@@ -102,3 +104,5 @@ QString LoadResourceString(int id)
     static const QJsonObject strings = ReadJson(QStringLiteral(":/tarnwick/strings.json"));
     return strings.value(QString::number(id)).toString();
 }
+
+}  // namespace resources

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace resources {
+
 struct ControlTemplate {
     int id = 0;    // 0: a static without id
     QString kind;  // group, label, edit, button, flatbutton, check, radio,
@@ -53,3 +55,5 @@ QList<AcceleratorTemplate> LoadAccelerators(int id);
 QList<ButtonCommand> LoadButtonCommands();
 // String table entry; empty when missing.
 QString LoadResourceString(int id);
+
+}  // namespace resources

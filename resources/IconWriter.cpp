@@ -14,7 +14,8 @@ int main(int argc, char** argv)
         return 2;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
-        if (!QDir().mkpath(folder) || !AppIcon().pixmap(size, size).save(folder + QStringLiteral("/tarnwick.png")))
+        if (!QDir().mkpath(folder)
+            || !resources::AppIcon().pixmap(size, size).save(folder + QStringLiteral("/tarnwick.png")))
             return 1;
     }
     return 0;

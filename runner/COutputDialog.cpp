@@ -14,16 +14,20 @@
 #include <QShortcut>
 #include <QTimer>
 
+namespace runner {
+
 COutputDialog::COutputDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_form.Build(this, LoadFormTemplate(OutputForm::Id));
+    m_form.Build(this, resources::LoadFormTemplate(resources::OutputForm::Id));
     BuildView();
-    connect(m_form.Get<QPushButton>(OutputForm::Ok), &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_form.Get<QPushButton>(OutputForm::Save), &QPushButton::clicked, this, &COutputDialog::OnSaveText);
-    connect(m_form.Get<QPushButton>(OutputForm::Copy), &QPushButton::clicked, this, &COutputDialog::OnCopyText);
+    connect(m_form.Get<QPushButton>(resources::OutputForm::Ok), &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_form.Get<QPushButton>(resources::OutputForm::Save), &QPushButton::clicked, this,
+            &COutputDialog::OnSaveText);
+    connect(m_form.Get<QPushButton>(resources::OutputForm::Copy), &QPushButton::clicked, this,
+            &COutputDialog::OnCopyText);
     resize(m_form.ClientSize());
     BuildRunControls();
     UpdateMinimumSize();
@@ -33,12 +37,12 @@ COutputDialog::COutputDialog(QWidget* parent)
 // The form's plain edit becomes the output view, in the same place of the tab order.
 void COutputDialog::BuildView()
 {
-    QWidget* edit = m_form.Control(OutputForm::OutputEdit);
+    QWidget* edit = m_form.Control(resources::OutputForm::OutputEdit);
     m_view = new COutputView(this);
     m_view->setObjectName(edit->objectName());
     m_view->setGeometry(edit->geometry());
-    QWidget::setTabOrder(m_form.Control(OutputForm::Ok), m_view);
-    QWidget::setTabOrder(m_view, m_form.Control(OutputForm::Save));
+    QWidget::setTabOrder(m_form.Control(resources::OutputForm::Ok), m_view);
+    QWidget::setTabOrder(m_view, m_form.Control(resources::OutputForm::Save));
     delete edit;
     m_view->installEventFilter(this);
     connect(m_view, &COutputView::LinkActivated, this, &COutputDialog::LinkActivated);
@@ -58,10 +62,10 @@ void COutputDialog::BuildRunControls()
     m_input->installEventFilter(this);
     m_endInput = new QPushButton(QStringLiteral("入力終了(Ctrl+D)"), this);
     m_endInput->setObjectName(QStringLiteral("endInputButton"));
-    const int rowHeight = m_form.Control(OutputForm::Ok)->height();
+    const int rowHeight = m_form.Control(resources::OutputForm::Ok)->height();
     for (QWidget* control : {static_cast<QWidget*>(m_command), static_cast<QWidget*>(m_abort),
                              static_cast<QWidget*>(m_input), static_cast<QWidget*>(m_endInput)}) {
-        control->setFont(m_form.Control(OutputForm::Ok)->font());
+        control->setFont(m_form.Control(resources::OutputForm::Ok)->font());
         control->hide();
     }
     m_input->setFont(m_view->font());
@@ -86,7 +90,7 @@ void COutputDialog::showEvent(QShowEvent* event)
             m_view->LoadText(std::exchange(m_pending, {}));
         LayoutControls();
         const bool typing = m_running && !m_input->isHidden();
-        (typing ? static_cast<QWidget*>(m_input) : m_form.Control(OutputForm::Ok))->setFocus();
+        (typing ? static_cast<QWidget*>(m_input) : m_form.Control(resources::OutputForm::Ok))->setFocus();
     }
     QDialog::showEvent(event);
     m_placement.Shown();
@@ -143,7 +147,7 @@ void COutputDialog::EndRun(const runner::ToolOutcome& outcome, const QString& pr
     if (m_closeWhenEnded)
         Close(QDialog::Rejected);
     else
-        m_form.Control(OutputForm::Ok)->setFocus();
+        m_form.Control(resources::OutputForm::Ok)->setFocus();
 }
 
 void COutputDialog::SendInputLine()
@@ -172,10 +176,13 @@ void COutputDialog::UpdateMinimumSize() { setMinimumSize(LeastSize(Controls()));
 
 OutputControls COutputDialog::Controls() const
 {
-    return {
-        m_view,  {m_form.Control(OutputForm::Ok), m_form.Control(OutputForm::Save), m_form.Control(OutputForm::Copy)},
-        m_input, m_endInput,
-        m_abort, m_command};
+    return {m_view,
+            {m_form.Control(resources::OutputForm::Ok), m_form.Control(resources::OutputForm::Save),
+             m_form.Control(resources::OutputForm::Copy)},
+            m_input,
+            m_endInput,
+            m_abort,
+            m_command};
 }
 
 void COutputDialog::resizeEvent(QResizeEvent* event)
@@ -186,14 +193,14 @@ void COutputDialog::resizeEvent(QResizeEvent* event)
 
 void COutputDialog::OnSaveText()
 {
-    FileDialogSpec request;
-    request.mode = FileDialogSpec::Mode::Save;
+    platform::FileDialogSpec request;
+    request.mode = platform::FileDialogSpec::Mode::Save;
     request.title = QStringLiteral("メッセージを保存");
     request.defaultSuffix = QStringLiteral("txt");
     request.proposedName = QStringLiteral("msg.txt");
     request.filter = QStringLiteral("テキストファイル(*.txt)|*.txt||");
     request.confirmOverwrite = true;
-    const std::optional<QString> path = UserDialogs().ChooseFile(this, request);
+    const std::optional<QString> path = platform::UserDialogs().ChooseFile(this, request);
     if (!path)
         return;
     // UTF-8 with CR LF, written whole or not at all: a failed save never leaves a cut file.
@@ -201,8 +208,8 @@ void COutputDialog::OnSaveText()
     QSaveFile file(*path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0 && file.commit())
         return;
-    ShowMessage(this, QStringLiteral("%1に保存できません").arg(*path), QStringLiteral("ファイルエラー"),
-                MsgIcon::Error);
+    platform::ShowMessage(this, QStringLiteral("%1に保存できません").arg(*path), QStringLiteral("ファイルエラー"),
+                          platform::MsgIcon::Error);
 }
 
 void COutputDialog::OnCopyText()
@@ -235,9 +242,10 @@ bool COutputDialog::eventFilter(QObject* watched, QEvent* event)
 void COutputDialog::done(int result)
 {
     if (m_running) {
-        const MsgAnswer answer = UserDialogs().Message(this, QStringLiteral("実行中のツールを中止しますか？"),
-                                                       QStringLiteral("確認"), MsgIcon::Question, MsgButtons::YesNo);
-        if (answer != MsgAnswer::Yes)
+        const platform::MsgAnswer answer = platform::UserDialogs().Message(
+            this, QStringLiteral("実行中のツールを中止しますか？"), QStringLiteral("確認"), platform::MsgIcon::Question,
+            platform::MsgButtons::YesNo);
+        if (answer != platform::MsgAnswer::Yes)
             return;
         if (m_running) {
             m_closeWhenEnded = true;
@@ -254,3 +262,5 @@ void COutputDialog::Close(int result)
     m_placement.Store();
     QDialog::done(result);
 }
+
+}  // namespace runner

@@ -11,10 +11,13 @@
 
 #include <QDialog>
 
-struct OutputControls;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace runner {
+
+struct OutputControls;
 
 class COutputDialog : public QDialog {
     Q_OBJECT
@@ -74,7 +77,7 @@ private:
     OutputControls Controls() const;
     void Close(int result);
 
-    CForm m_form;
+    resources::CForm m_form;
     COutputView* m_view = nullptr;
     runner::SavedPlacement m_placement{this, QStringLiteral("MsgDlg")};
     QString m_pending;  // the text given before the window shows
@@ -90,3 +93,5 @@ private:
     bool m_live = false;  // the text comes from a run, not from SetText
     bool m_closeWhenEnded = false;
 };
+
+}  // namespace runner

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace runner {
+
 namespace {
 
 // A finished text: the first part shows at once, the rest follows in parts
@@ -377,3 +379,5 @@ void COutputView::mouseMoveEvent(QMouseEvent* event)
     const bool over = !anchorAt(event->position().toPoint()).isEmpty();
     viewport()->setCursor(over ? Qt::PointingHandCursor : Qt::IBeamCursor);
 }
+
+}  // namespace runner

@@ -11,6 +11,8 @@
 #include <QTextCharFormat>
 #include <QTimer>
 
+namespace runner {
+
 class COutputView : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -90,3 +92,5 @@ private:
     qsizetype m_blockChars = 0;
     bool m_lineAscii = true;  // the last line so far
 };
+
+}  // namespace runner

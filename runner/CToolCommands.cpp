@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QWidget>
 
+namespace runner {
+
 namespace {
 
 const QString kFileError = QStringLiteral("ファイルエラー");
@@ -23,7 +25,7 @@ const QString kFileError = QStringLiteral("ファイルエラー");
 // the sources of the other packages; its class stays beside it.
 void CToolCommands::OnCompile()
 {
-    const CurrentFile& file = m_main.File();
+    const cmd::CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
     const QString options = m_main.Options().GetJavacOptions();
@@ -52,11 +54,12 @@ void CToolCommands::OnRebuild()
 // file outside its package's folders is explained instead of java's "wrong name".
 void CToolCommands::OnRunJava()
 {
-    const CurrentFile& file = m_main.File();
-    const COptionModel& options = m_main.Options();
+    const cmd::CurrentFile& file = m_main.File();
+    const settings::COptionModel& options = m_main.Options();
     const runner::JavaTarget target = runner::ResolveJavaTarget(file);
     if (target.misplaced)
-        return ShowMessage(m_main.Window(), runner::MisplacedMessage(file, target), kFileError, MsgIcon::Exclamation);
+        return platform::ShowMessage(m_main.Window(), runner::MisplacedMessage(file, target), kFileError,
+                                     platform::MsgIcon::Exclamation);
     const runner::JavaRun run =
         runner::RunJavaArguments(options.GetJavaOptions(), options.GetJavaArgs(), file.extension, target);
     if (!CheckExists(target.folder + run.fileToTest, run.fileToTest))
@@ -76,7 +79,7 @@ void CToolCommands::OnRunAppletViewer()
     const QString viewer = QStringLiteral("appletviewer.exe");
     const bool ownViewer = !HasTool(viewer);
     const QString viewerJar = platform::AppletViewerJar();
-    if (ownViewer && !CFileUtil::FileExists(viewerJar))
+    if (ownViewer && !settings::CFileUtil::FileExists(viewerJar))
         return ReportMissingOwnViewer(viewerJar);
     const QString page = ExistingPage();
     if (page.isEmpty())
@@ -169,7 +172,7 @@ void CToolCommands::OnRmic()
 
 void CToolCommands::MakeHeaderWithJavac()
 {
-    const CurrentFile& file = m_main.File();
+    const cmd::CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
     const std::optional<QString> encoding = SourceOptions({file.fileName});
@@ -182,13 +185,13 @@ void CToolCommands::MakeHeaderWithJavac()
 
 bool CToolCommands::EnsureClassFile()
 {
-    const CurrentFile& file = m_main.File();
+    const cmd::CurrentFile& file = m_main.File();
     const QString classFile = file.folder + file.title + QStringLiteral(".class");
-    if (CFileUtil::FileExists(classFile))
+    if (settings::CFileUtil::FileExists(classFile))
         return true;
     if (file.extension == QLatin1String("java")) {
         OnCompile();
-        if (CFileUtil::FileExists(classFile))
+        if (settings::CFileUtil::FileExists(classFile))
             return true;
     }
     CheckExists(classFile);
@@ -203,14 +206,14 @@ QString CToolCommands::ToolPath(const QString& classicTool) const
 QString CToolCommands::AppletApiOptions() const
 {
     const QString apiJar = platform::AppletApiJar();
-    if (!platform::LacksAppletApi(m_main.JdkFolder()) || !CFileUtil::FileExists(apiJar))
+    if (!platform::LacksAppletApi(m_main.JdkFolder()) || !settings::CFileUtil::FileExists(apiJar))
         return {};
     return runner::AppletApiOptions(apiJar);
 }
 
 QString CToolCommands::ExistingPage()
 {
-    const CurrentFile& file = m_main.File();
+    const cmd::CurrentFile& file = m_main.File();
     const QString page = file.folder + file.title + QStringLiteral(".html");
     return CheckExists(page) ? page : QString();
 }
@@ -219,39 +222,43 @@ bool CToolCommands::HasTool(const QString& classicTool) const { return platform:
 
 bool CToolCommands::CheckExists(const QString& path, const QString& shownName)
 {
-    if (CFileUtil::FileExists(path))
+    if (settings::CFileUtil::FileExists(path))
         return true;
-    ShowMessage(m_main.Window(), (shownName.isEmpty() ? path : shownName) + QStringLiteral("は存在しません"),
-                kFileError, MsgIcon::Error);
+    platform::ShowMessage(m_main.Window(), (shownName.isEmpty() ? path : shownName) + QStringLiteral("は存在しません"),
+                          kFileError, platform::MsgIcon::Error);
     return false;
 }
 
 void CToolCommands::ReportMissingTool(const QString& classicTool)
 {
     const QString tool = platform::ToolFileName(classicTool);
-    ShowMessage(m_main.Window(),
-                QStringLiteral("JDKフォルダ %1 に %2 がありません。\n"
-                               "%2 は新しいJDKでは削除されています。%2 を含むJDKを選択してください。")
-                    .arg(m_main.JdkFolder(), tool),
-                kFileError, MsgIcon::Error);
+    platform::ShowMessage(m_main.Window(),
+                          QStringLiteral("JDKフォルダ %1 に %2 がありません。\n"
+                                         "%2 は新しいJDKでは削除されています。%2 を含むJDKを選択してください。")
+                              .arg(m_main.JdkFolder(), tool),
+                          kFileError, platform::MsgIcon::Error);
 }
 
 void CToolCommands::ReportMissingOwnViewer(const QString& viewerJar)
 {
-    ShowMessage(
+    platform::ShowMessage(
         m_main.Window(),
         QStringLiteral("JDKフォルダ %1 に appletviewer がなく、Tarnwick のアプレットビューア %2 も見つかりません。\n"
                        "Tarnwick を入れ直してください。")
             .arg(m_main.JdkFolder(), viewerJar),
-        kFileError, MsgIcon::Error);
+        kFileError, platform::MsgIcon::Error);
 }
 
 void CToolCommands::ReportStartFailure(const QString& program)
 {
-    ShowMessage(m_main.Window(), program + QStringLiteral("を起動できません"), kFileError, MsgIcon::Error);
+    platform::ShowMessage(m_main.Window(), program + QStringLiteral("を起動できません"), kFileError,
+                          platform::MsgIcon::Error);
 }
 
 void CToolCommands::ReportCannotOpen(const QString& path)
 {
-    ShowMessage(m_main.Window(), QStringLiteral("%1を開けません").arg(path), kFileError, MsgIcon::Error);
+    platform::ShowMessage(m_main.Window(), QStringLiteral("%1を開けません").arg(path), kFileError,
+                          platform::MsgIcon::Error);
 }
+
+}  // namespace runner

@@ -9,9 +9,11 @@
 
 #include "runner/FollowRun.h"
 
+namespace runner {
+
 class CToolCommands {
 public:
-    explicit CToolCommands(IMainContext& main)
+    explicit CToolCommands(cmd::IMainContext& main)
         : m_main(main)
     {}
     virtual ~CToolCommands() = default;
@@ -106,5 +108,7 @@ private:
 
     QString ToolPath(const QString& classicTool) const;
 
-    IMainContext& m_main;
+    cmd::IMainContext& m_main;
 };
+
+}  // namespace runner

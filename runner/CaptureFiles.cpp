@@ -5,6 +5,8 @@
 
 #include <QProcess>
 
+namespace runner {
+
 namespace {
 
 std::unique_ptr<QTemporaryFile> CreateExclusive(const QString& prefix)
@@ -56,3 +58,5 @@ void CaptureFiles::Attach(QProcess& process) const
         return;
     platform::WriteOutputTo(process, *m_output, *m_error);
 }
+
+}  // namespace runner

@@ -11,6 +11,8 @@
 
 class QProcess;
 
+namespace runner {
+
 class CaptureFiles {
 public:
     CaptureFiles() = default;
@@ -38,3 +40,5 @@ private:
     QString m_outputPath;
     QString m_errorPath;
 };
+
+}  // namespace runner

@@ -16,14 +16,16 @@
 #include <QUrl>
 #include <QWidget>
 
+namespace runner {
+
 namespace {
 
 const QString kEditApp = QStringLiteral("EditApp");
 
-FileDialogSpec ApplicationDialog(const QString& folder, const QString& name)
+platform::FileDialogSpec ApplicationDialog(const QString& folder, const QString& name)
 {
-    FileDialogSpec request;
-    request.mode = FileDialogSpec::Mode::Open;
+    platform::FileDialogSpec request;
+    request.mode = platform::FileDialogSpec::Mode::Open;
     request.title = QStringLiteral("アプリケーションを選択");
 #ifdef Q_OS_WIN
     request.filter = QStringLiteral("エディター(*.exe)|*.exe|全てのﾌｧｲﾙ(*.*)|*.*||");
@@ -41,7 +43,7 @@ FileDialogSpec ApplicationDialog(const QString& folder, const QString& name)
 
 void CToolCommands::OnEditSource()
 {
-    const CurrentFile& file = m_main.File();
+    const cmd::CurrentFile& file = m_main.File();
     const QString path = file.folder + file.fileName;
     if (CheckExists(path))
         OpenSourceAtLine(path, 0);
@@ -49,13 +51,14 @@ void CToolCommands::OnEditSource()
 
 void CToolCommands::OnEditSourceWith()
 {
-    const CurrentFile& file = m_main.File();
+    const cmd::CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
-    CSettingFile settings;
+    settings::CSettingFile settings;
     const QString folder = settings.GetString(kEditApp, QStringLiteral("Path"), {});
     const QString name = settings.GetString(kEditApp, QStringLiteral("FileName"), {});
-    const std::optional<QString> chosen = UserDialogs().ChooseFile(m_main.Window(), ApplicationDialog(folder, name));
+    const std::optional<QString> chosen =
+        platform::UserDialogs().ChooseFile(m_main.Window(), ApplicationDialog(folder, name));
     if (!chosen)
         return;
     // The folder is the chosen path's own, so a name that recurs in it stays.
@@ -142,3 +145,5 @@ bool CToolCommands::OpenDocument(const QString& path)
 {
     return platform::OpenWithDesktop(QUrl::fromLocalFile(path), Environment());
 }
+
+}  // namespace runner

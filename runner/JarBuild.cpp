@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+namespace runner {
+
 namespace {
 
 // Only a leading base folder is removed: the same folder name deeper inside
@@ -141,3 +143,5 @@ JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder,
     outcome.status = run.Outcome().Succeeded() ? JarOutcome::Status::Built : JarOutcome::Status::ToolFailed;
     return outcome;
 }
+
+}  // namespace runner

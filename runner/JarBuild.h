@@ -10,8 +10,8 @@
 #include <optional>
 
 namespace runner {
+
 class RunningTool;
-}
 
 // The listed files in list order: sorted ignoring case, duplicates kept.
 QStringList SortedJarEntries(const QStringList& files);
@@ -53,3 +53,5 @@ struct JarOutcome {
 // ends in the separator.
 JarOutcome RunJarBuild(const JarPlan& plan, const QString& jdkFolder,
                        const std::function<void(runner::RunningTool&)>& follow = {});
+
+}  // namespace runner

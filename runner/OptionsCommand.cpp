@@ -2,9 +2,13 @@
 
 #include "settings/COptionDialog.h"
 
+namespace runner {
+
 void CToolCommands::OnOptions()
 {
-    COptionDialog dialog(m_main.Options(), m_main.Window());
+    settings::COptionDialog dialog(m_main.Options(), m_main.Window());
     if (dialog.exec() == QDialog::Accepted)
         m_main.RefreshJavaDocumentCommand();
 }
+
+}  // namespace runner

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRect>
 
+namespace runner {
+
 namespace {
 
 // Around the text, and between the rows below it.
@@ -67,3 +69,5 @@ QSize LeastSize(const OutputControls& c)
         width = qMax(width, (c.abort->isHidden() ? 0 : c.abort->width() + 8) + kLeastCommand);
     return {kLeft + width + kRight, kTop + kLeastText + RowHeight(c) + ExtraRows(c) + kBottom};
 }
+
+}  // namespace runner

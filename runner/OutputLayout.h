@@ -11,6 +11,8 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
+namespace runner {
+
 struct OutputControls {
     QWidget* text = nullptr;
     QList<QWidget*> buttons;  // OK, 保存, copy: the form's row, 1 pixel apart
@@ -22,3 +24,5 @@ struct OutputControls {
 
 void LayOutControls(const OutputControls& controls, QSize client);
 QSize LeastSize(const OutputControls& controls);
+
+}  // namespace runner

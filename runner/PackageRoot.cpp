@@ -125,7 +125,7 @@ QString ReadPackageOfSource(const QString& path)
     return DeclaredPackage(source.read(kMaxSourceBytes));
 }
 
-QString ReadPackageOfClass(const CurrentFile& file)
+QString ReadPackageOfClass(const cmd::CurrentFile& file)
 {
     const auto info = ReadClassFile(file.folder + file.fileName);
     // A class file renamed after compiling is not where java would look:
@@ -160,7 +160,7 @@ QString DeclaredPackage(QByteArrayView source)
 
 QString JavaTarget::PackagePath() const { return package.isEmpty() || misplaced ? QString() : AsPath(package); }
 
-JavaTarget ResolveJavaTarget(const CurrentFile& file)
+JavaTarget ResolveJavaTarget(const cmd::CurrentFile& file)
 {
     JavaTarget target{file.folder, file.fileName, file.title, file.title + QStringLiteral(".class"), {}, false};
     if (file.extension == QLatin1String("java"))
@@ -181,7 +181,7 @@ JavaTarget ResolveJavaTarget(const CurrentFile& file)
     return target;
 }
 
-QString MisplacedMessage(const CurrentFile& file, const JavaTarget& target)
+QString MisplacedMessage(const cmd::CurrentFile& file, const JavaTarget& target)
 {
     const QString path = AsPath(target.package);
     const QString belongs =

@@ -29,9 +29,9 @@ QString DeclaredPackage(QByteArrayView source);
 
 // Reads the source's package or the class file's name; other files, and
 // files that cannot be read, stay as they are.
-JavaTarget ResolveJavaTarget(const CurrentFile& file);
+JavaTarget ResolveJavaTarget(const cmd::CurrentFile& file);
 
 // The message for a misplaced file: its package and the folder it belongs in.
-QString MisplacedMessage(const CurrentFile& file, const JavaTarget& target);
+QString MisplacedMessage(const cmd::CurrentFile& file, const JavaTarget& target);
 
 }  // namespace runner

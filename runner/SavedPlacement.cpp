@@ -45,7 +45,7 @@ SavedPlacement::SavedPlacement(QWidget* window, QString section)
 // taken, else the owner's (same decorations), else the platform window's own.
 void SavedPlacement::Restore()
 {
-    const CSettingFile settings;
+    const settings::CSettingFile settings;
     const QString keys[] = {QStringLiteral("Top"), QStringLiteral("Bottom"), QStringLiteral("Left"),
                             QStringLiteral("Right")};
     for (const QString& key : keys) {
@@ -102,7 +102,7 @@ void SavedPlacement::Store()
         return;
     const QPoint offset = m_window->geometry().topLeft() - m_window->frameGeometry().topLeft();
     const QRect outer(normal.topLeft() - offset, normal.size() + frame);
-    CSettingFile settings;
+    settings::CSettingFile settings;
     settings.WriteInt(m_section, QStringLiteral("Top"), outer.top());
     settings.WriteInt(m_section, QStringLiteral("Bottom"), outer.top() + outer.height());
     settings.WriteInt(m_section, QStringLiteral("Left"), outer.left());

@@ -10,6 +10,8 @@
 
 #include <QWidget>
 
+namespace runner {
+
 namespace {
 
 const QString kQuestion = QStringLiteral("確認");
@@ -27,13 +29,14 @@ std::optional<QString> CToolCommands::SourceOptions(const QStringList& names, co
         runner::PlanSources(runner::ExamineSources(folder, names), runner::ExamineSources(folder, others));
     QWidget* window = m_main.Window();
     if (!plan.marked.isEmpty()
-        && UserDialogs().Message(window, runner::ByteOrderMarkQuestion(plan.marked), kQuestion, MsgIcon::Question,
-                                 MsgButtons::YesNo)
-               == MsgAnswer::Yes) {
+        && platform::UserDialogs().Message(window, runner::ByteOrderMarkQuestion(plan.marked), kQuestion,
+                                           platform::MsgIcon::Question, platform::MsgButtons::YesNo)
+               == platform::MsgAnswer::Yes) {
         for (const QString& name : plan.marked) {
             if (!runner::DropByteOrderMark(folder + name)) {
-                ShowMessage(window, folder + name + QStringLiteral("からバイトオーダーマークを取り除けません"),
-                            kFileError, MsgIcon::Error);
+                platform::ShowMessage(window,
+                                      folder + name + QStringLiteral("からバイトオーダーマークを取り除けません"),
+                                      kFileError, platform::MsgIcon::Error);
                 return std::nullopt;
             }
         }
@@ -42,14 +45,15 @@ std::optional<QString> CToolCommands::SourceOptions(const QStringList& names, co
         return QString();
     platform::SourceEncoding encoding = plan.encoding;
     if (!plan.foreign.isEmpty()
-        && UserDialogs().Message(window, runner::MixedEncodingQuestion(plan, names), kQuestion, MsgIcon::Question,
-                                 MsgButtons::YesNo)
-               == MsgAnswer::Yes) {
+        && platform::UserDialogs().Message(window, runner::MixedEncodingQuestion(plan, names), kQuestion,
+                                           platform::MsgIcon::Question, platform::MsgButtons::YesNo)
+               == platform::MsgAnswer::Yes) {
         for (const runner::SourceFile& source : plan.foreign) {
             const QString error = runner::ConvertToUtf8(folder + source.name, source.encoding);
             if (!error.isEmpty()) {
-                ShowMessage(window, QStringLiteral("%1を UTF-8 に変換できません: %2").arg(folder + source.name, error),
-                            kFileError, MsgIcon::Error);
+                platform::ShowMessage(
+                    window, QStringLiteral("%1を UTF-8 に変換できません: %2").arg(folder + source.name, error),
+                    kFileError, platform::MsgIcon::Error);
                 return std::nullopt;
             }
         }
@@ -57,3 +61,5 @@ std::optional<QString> CToolCommands::SourceOptions(const QStringList& names, co
     }
     return QStringLiteral("-encoding ") + platform::JavaCharsetName(encoding) + QLatin1Char(' ');
 }
+
+}  // namespace runner

@@ -47,7 +47,7 @@ JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, co
 
 QString ClassToolArguments(const QString& options, const QString& title) { return options + Quoted(title); }
 
-QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileName)
+QString HeaderByJavacArguments(const settings::StoredOptions& stored, const QString& fileName)
 {
     QString classPath = QStringLiteral("-classpath .");
     if (stored.javahClassPath)

@@ -8,7 +8,9 @@
 
 #include <QString>
 
+namespace settings {
 struct StoredOptions;
+}
 
 namespace runner {
 
@@ -30,7 +32,7 @@ QString ClassToolArguments(const QString& options, const QString& title);
 
 // javac writing the native header beside the source, for JDKs without javah:
 // "-h ." with javah's class path.
-QString HeaderByJavacArguments(const StoredOptions& stored, const QString& fileName);
+QString HeaderByJavacArguments(const settings::StoredOptions& stored, const QString& fileName);
 
 // The page named after the title, in the working folder.
 QString AppletViewerArguments(const QString& title);

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QWidget>
 
+namespace runner {
+
 QString CToolCommands::RunFolder(const QString& folder) const
 {
     return folder.isEmpty() ? m_main.File().folder : folder;
@@ -65,11 +67,11 @@ bool CToolCommands::RunToolDetached(const QString& tool, const QString& argument
 bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& arguments, const QString& subject,
                                        const QString& folder)
 {
-    ShowMessage(m_main.Window(),
-                QStringLiteral("端末エミュレータが見つかりません（探したもの: %1）。\n"
-                               "プログラムの出力は出力ウィンドウに表示します。")
-                    .arg(platform::TerminalCandidates(Environment()).join(QStringLiteral("、"))),
-                QStringLiteral("ファイルエラー"), MsgIcon::Exclamation);
+    platform::ShowMessage(m_main.Window(),
+                          QStringLiteral("端末エミュレータが見つかりません（探したもの: %1）。\n"
+                                         "プログラムの出力は出力ウィンドウに表示します。")
+                              .arg(platform::TerminalCandidates(Environment()).join(QStringLiteral("、"))),
+                          QStringLiteral("ファイルエラー"), platform::MsgIcon::Exclamation);
     RunCaptured(tool, arguments, subject, true, folder);
     return true;
 }
@@ -77,3 +79,5 @@ bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& argum
 bool CToolCommands::StartProgram(const platform::ProcessSpec& request) { return platform::StartDetached(request); }
 
 platform::DesktopEnvironment CToolCommands::Environment() const { return platform::CurrentDesktopEnvironment(); }
+
+}  // namespace runner

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every include points down the layers: a folder (sub-folders are folders of
 # their own) may include only itself and the folders listed for it. System
-# headers of POSIX or Windows are for the platform layer alone.
+# headers of POSIX or Windows are for the platform layer alone. Each folder
+# is one namespace (platform/gui is part of platform).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 declare -A allowed=(
@@ -14,6 +15,10 @@ declare -A allowed=(
   [runner]="runner commands generators settings resources platform/gui platform"
   [dialogs]="dialogs runner commands generators settings resources platform/gui platform"
   [app]="app dialogs runner commands generators settings resources platform/gui platform"
+)
+declare -A namespace=(
+  [platform]=platform [platform/gui]=platform [resources]=resources [settings]=settings
+  [generators]=gen [commands]=cmd [runner]=runner [dialogs]=dialogs [app]=app
 )
 system_headers='<(sys/[^>]*|unistd\.h|fcntl\.h|dirent\.h|pwd\.h|grp\.h|poll\.h|termios\.h|dlfcn\.h|spawn\.h|pthread\.h|netdb\.h|netinet/[^>]*|arpa/[^>]*|windows\.h|winsock2?\.h|io\.h|direct\.h)>'
 status=0
@@ -38,5 +43,14 @@ while IFS=: read -r file line text; do
     status=1
   fi
 done < <(git grep -n '^#include ' -- $sources)
-[ $status -eq 0 ] && echo "layers: every include points down, system headers only in platform/"
+for file in $sources; do
+  folder=${file%/*}
+  [ -z "${namespace[$folder]+set}" ] && continue
+  grep -q '^int main(' "$file" && continue
+  if ! grep -q "^namespace ${namespace[$folder]} {" "$file"; then
+    echo "$file: not in namespace ${namespace[$folder]}"
+    status=1
+  fi
+done
+[ $status -eq 0 ] && echo "layers: every include points down, system headers only in platform/, one namespace per folder"
 exit $status

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace settings {
+
 bool CFileUtil::FileExists(const QString& path)
 {
     const QString trimmed = platform::WithoutTrailingSeparator(path);
@@ -22,10 +24,12 @@ bool CFileUtil::FileExists(const QString& path)
 
 bool CFileUtil::BrowseForFolder(QObject* owner, QString& output, const QString& initialFolder) const
 {
-    const auto chosen = UserDialogs().ChooseFolder(owner, QStringLiteral("フォルダを選択してください"),
-                                                   platform::WithoutTrailingSeparator(initialFolder));
+    const auto chosen = platform::UserDialogs().ChooseFolder(owner, QStringLiteral("フォルダを選択してください"),
+                                                             platform::WithoutTrailingSeparator(initialFolder));
     if (!chosen)
         return false;
     output = *chosen;
     return true;
 }
+
+}  // namespace settings

@@ -2,6 +2,8 @@
 #include <QObject>
 #include <QString>
 
+namespace settings {
+
 class CFileUtil {
 public:
     virtual ~CFileUtil() = default;
@@ -16,3 +18,5 @@ public:
     // output is untouched and the result is false.
     bool BrowseForFolder(QObject* owner, QString& output, const QString& initialFolder) const;
 };
+
+}  // namespace settings

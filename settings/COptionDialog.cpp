@@ -13,9 +13,11 @@
 
 #include <variant>
 
+namespace settings {
+
 namespace {
 
-using namespace OptionsForm;
+using namespace resources::OptionsForm;
 
 constexpr QSize kWindowSize(450, 350);
 
@@ -125,7 +127,7 @@ COptionDialog::COptionDialog(COptionModel& model, QWidget* parent)
     : QDialog(parent)
     , m_model(model)
 {
-    m_form.Build(this, LoadFormTemplate(OptionsForm::Id));
+    m_form.Build(this, resources::LoadFormTemplate(resources::OptionsForm::Id));
     m_tab = m_form.Get<QTabWidget>(Tab);
     Layout();
     ConnectHandlers();
@@ -227,13 +229,13 @@ void COptionDialog::ApplyCaptureRule()
 void COptionDialog::Browse(int editId, const QString& title, const QString& filter)
 {
     auto* edit = m_form.Get<QLineEdit>(editId);
-    FileDialogSpec request;
-    request.mode = FileDialogSpec::Mode::Open;
+    platform::FileDialogSpec request;
+    request.mode = platform::FileDialogSpec::Mode::Open;
     request.title = title;
     request.filter = filter;
     request.initialFolder = edit->text();
     request.mustExist = true;
-    if (const auto chosen = UserDialogs().ChooseFile(this, request))
+    if (const auto chosen = platform::UserDialogs().ChooseFile(this, request))
         edit->setText(*chosen);
 }
 
@@ -242,3 +244,5 @@ void COptionDialog::OnOK()
     if (!m_model.Save(ReadControls(), this))
         accept();
 }
+
+}  // namespace settings

@@ -9,6 +9,8 @@
 
 class QTabWidget;
 
+namespace settings {
+
 class COptionDialog : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +33,8 @@ private:
     void OnOK();
 
     COptionModel& m_model;
-    CForm m_form;
+    resources::CForm m_form;
     QTabWidget* m_tab = nullptr;
 };
+
+}  // namespace settings

@@ -6,6 +6,8 @@
 
 #include <variant>
 
+namespace settings {
+
 namespace {
 
 using Member = std::variant<bool StoredOptions::*, QString StoredOptions::*>;
@@ -139,10 +141,10 @@ bool COptionModel::Save(const StoredOptions& fromControls, QObject* owner)
         m_stored.*pair.path = fromControls.*pair.path;
         const QString& path = m_stored.*pair.path;
         if (m_stored.*pair.use && !CFileUtil::FileExists(path)) {
-            ShowMessage(owner,
-                        QString::fromUtf8(pair.label) + QStringLiteral("\n\"") + path
-                            + QStringLiteral("\"は存在しません。"),
-                        QStringLiteral("設定エラー"), MsgIcon::Exclamation);
+            platform::ShowMessage(owner,
+                                  QString::fromUtf8(pair.label) + QStringLiteral("\n\"") + path
+                                      + QStringLiteral("\"は存在しません。"),
+                                  QStringLiteral("設定エラー"), platform::MsgIcon::Exclamation);
             m_settings.WriteBool(appSection, QString::fromUtf8(pair.useKey), false);
             error = true;
         }
@@ -165,3 +167,5 @@ bool COptionModel::GetJavaDocument(QString& output) const
 {
     return AppGetter(m_stored.useLink, m_stored.appLink, output);
 }
+
+}  // namespace settings

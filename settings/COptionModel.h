@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+namespace settings {
+
 struct StoredOptions {
     // "JavaOption"
     bool javaOption = false;
@@ -86,3 +88,5 @@ private:
     QString m_javahOptions;
     QString m_rmicOptions;
 };
+
+}  // namespace settings

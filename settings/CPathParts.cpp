@@ -2,6 +2,8 @@
 
 #include "platform/Paths.h"
 
+namespace settings {
+
 void CPathParts::Split(const QString& fullPath)
 {
     m_fullPath = fullPath;
@@ -12,3 +14,5 @@ void CPathParts::Split(const QString& fullPath)
     m_title = dot < 0 ? m_fileName : m_fileName.left(dot);
     m_extension = dot < 0 ? QString() : m_fileName.mid(dot + 1);
 }
+
+}  // namespace settings

@@ -3,6 +3,8 @@
 // title (name before its last ".") and extension (after it, case kept).
 #include <QString>
 
+namespace settings {
+
 class CPathParts {
 public:
     virtual ~CPathParts() = default;
@@ -20,3 +22,5 @@ private:
     QString m_extension;
     QString m_directory;
 };
+
+}  // namespace settings

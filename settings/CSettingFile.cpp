@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace settings {
+
 namespace {
 
 CSettingFile::FailureHandler& Handler()
@@ -154,3 +156,5 @@ bool CSettingFile::WriteString(const QString& section, const QString& key, const
     m_lastError.clear();
     return true;
 }
+
+}  // namespace settings

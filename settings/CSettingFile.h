@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+namespace settings {
+
 class CSettingFile {
 public:
     CSettingFile();
@@ -36,3 +38,5 @@ private:
     QString m_fileName;
     QString m_lastError;
 };
+
+}  // namespace settings

@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+namespace settings {
+
 namespace {
 
 QString NameKey(const QString& name) { return name.toCaseFolded(); }
@@ -189,3 +191,5 @@ bool IniDocument::SetValue(const QString& section, const QString& key, const QSt
     Reindex();
     return true;
 }
+
+}  // namespace settings

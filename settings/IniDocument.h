@@ -13,6 +13,8 @@
 #include <QString>
 #include <optional>
 
+namespace settings {
+
 class IniDocument {
 public:
     IniDocument() = default;
@@ -60,3 +62,5 @@ private:
 // blanks (they would end the line), and a value with blanks or TABs at either
 // end or enclosed in quotes is wrapped in double quotes.
 QString EncodeIniValue(const QString& value);
+
+}  // namespace settings

@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+namespace settings {
+
 namespace {
 
 const QByteArray kUtf8Bom("\xef\xbb\xbf");
@@ -140,3 +142,5 @@ void MoveIniTextToUtf8(IniText& text)
     if (keptBytes)
         text.bom = kUtf8Bom;
 }
+
+}  // namespace settings

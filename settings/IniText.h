@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+namespace settings {
+
 enum class IniEncoding { Utf8, Cp932, Utf16Le, Utf16Be };
 
 struct IniLine {
@@ -33,3 +35,5 @@ void EndIniLine(IniEncoding encoding, IniLine& line);
 // Moves a CP932 file to UTF-8. A line that is not valid CP932 keeps its bytes,
 // and a UTF-8 byte-order mark then keeps the file read as UTF-8.
 void MoveIniTextToUtf8(IniText& text);
+
+}  // namespace settings

@@ -23,6 +23,11 @@
 #include <cstdio>
 #include <vector>
 
+using namespace gen;
+using namespace platform;
+using namespace runner;
+using namespace settings;
+
 namespace {
 
 const char kApplet[] = "import java.awt.*;\n"

@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 #include <deque>
 
+using namespace gen;
+
 namespace {
 
 enum Shape { Wide, Balanced, Deep, Japanese };

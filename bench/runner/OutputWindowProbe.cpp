@@ -27,6 +27,9 @@
 #include <string>
 #include <vector>
 
+using namespace platform;
+using namespace runner;
+
 namespace {
 
 // Notes the time of the first paint of the edit's text area with text in it.

@@ -26,6 +26,10 @@
 
 #include <random>
 
+using namespace platform;
+using namespace runner;
+using namespace settings;
+
 namespace {
 
 // The compile command, with its output kept instead of shown.

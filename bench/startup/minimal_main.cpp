@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QPushButton>
 
+using namespace app;
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+namespace platform {
+
 namespace {
 
 QWidget* AsWidget(QObject* owner) { return qobject_cast<QWidget*>(owner); }
@@ -134,3 +136,5 @@ std::optional<Rgb> QtUserDialogs::ChooseColor(QObject* owner)
         return {};
     return Rgb{color.red(), color.green(), color.blue()};
 }
+
+}  // namespace platform

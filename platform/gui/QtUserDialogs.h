@@ -3,6 +3,8 @@
 
 #include <QTranslator>
 
+namespace platform {
+
 // The widget implementation of the dialog interface: Qt's message boxes,
 // file dialogs, folder picker and colour dialog, with Qt's own texts in
 // Japanese.
@@ -29,3 +31,5 @@ private:
 // "desc|pat1;pat2|desc2|pat3||" -> {"desc (pat1 pat2)", "desc2 (pat3)"}; the
 // pattern "*.*" (every file) becomes "*" outside Windows.
 QStringList ToQtNameFilters(const QString& classicFilter);
+
+}  // namespace platform

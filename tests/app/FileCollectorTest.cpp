@@ -10,6 +10,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+using namespace app;
+
 namespace {
 
 // Runs with the folder as the working folder, as the program does.

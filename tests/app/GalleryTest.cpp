@@ -31,6 +31,11 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+using namespace app;
+using namespace platform;
+using namespace resources;
+using namespace runner;
+
 namespace {
 
 // "-ja" in the Japanese child run, empty in the test's own run.
@@ -125,7 +130,7 @@ TEST(Gallery, MainWindowAndAboutBox)
         box->close();
     });
     QtUserDialogs().Message(&w, runner::ByteOrderMarkQuestion({"Hello.java", "Greeting.java"}), QStringLiteral("確認"),
-                            MsgIcon::Question, MsgButtons::YesNo);
+                            platform::MsgIcon::Question, platform::MsgButtons::YesNo);
     QFile font(GalleryFile("font" + Suffix() + ".txt"));
     ASSERT_TRUE(font.open(QIODevice::WriteOnly));
     font.write(FontDescription());

@@ -21,6 +21,12 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+using namespace app;
+using namespace cmd;
+using namespace platform;
+using namespace resources;
+using namespace settings;
+
 namespace {
 
 QString Text(const CMainDialog& w, int id)
@@ -88,14 +94,14 @@ TEST_F(MainWindowTest, FirstStartFindsTheJdkAndStartsShort)
     CMainDialog w;
     w.OnInitDialog();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarnwick Ver.1.12"));
-    EXPECT_EQ(Text(w, MainForm::ExtendButton), QStringLiteral(">>"));
+    EXPECT_EQ(Text(w, resources::MainForm::ExtendButton), QStringLiteral(">>"));
     EXPECT_FALSE(w.IsExtended());
-    EXPECT_EQ(Text(w, MainForm::JdkEdit), JdkBin());
+    EXPECT_EQ(Text(w, resources::MainForm::JdkEdit), JdkBin());
     EXPECT_EQ(w.JdkFolder(), JdkBin());
     EXPECT_EQ(Ini("JDK", "Path"), m_jdk.Path(QStringLiteral("jdk/bin")));
     EXPECT_TRUE(m_dialogs.messages.empty());
-    EXPECT_FALSE(w.Control(MainForm::EditSourceButton)->isEnabled() || ItemEnabled(w, cmd::EditSource));
-    EXPECT_TRUE(w.Control(MainForm::MakeAppletButton)->isEnabled() && ItemEnabled(w, cmd::MakeApplet));
+    EXPECT_FALSE(w.Control(resources::MainForm::EditSourceButton)->isEnabled() || ItemEnabled(w, cmd::EditSource));
+    EXPECT_TRUE(w.Control(resources::MainForm::MakeAppletButton)->isEnabled() && ItemEnabled(w, cmd::MakeApplet));
 }
 
 // The question says what was looked for, where, and how to install a JDK.
@@ -103,7 +109,7 @@ TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGreyWithTheReason)
 {
     UseDetectableJdk(false);
     m_settings.WriteIni(("[JDK]\nPath=" + m_jdk.Path(QStringLiteral("nojdk"))).toUtf8());
-    m_dialogs.answers.push_back(MsgAnswer::No);
+    m_dialogs.answers.push_back(platform::MsgAnswer::No);
     CMainDialog w;
     w.OnInitDialog();
     ASSERT_EQ(m_dialogs.messages.size(), 1u);
@@ -115,11 +121,12 @@ TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGreyWithTheReason)
                       .arg(m_jdk.Path(QStringLiteral("nojdk")), m_jdk.Path(QStringLiteral("none")))
                   + kRequest);
     EXPECT_EQ(m.caption, QStringLiteral("JDK選択"));
-    EXPECT_EQ(m.icon, MsgIcon::Information);
-    EXPECT_EQ(m.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(m.icon, platform::MsgIcon::Information);
+    EXPECT_EQ(m.buttons, platform::MsgButtons::YesNo);
     EXPECT_EQ(m.owner, &w);
     EXPECT_TRUE(m_dialogs.folderRequests.empty());
-    EXPECT_EQ(qobject_cast<QLineEdit*>(w.Control(MainForm::JdkEdit))->placeholderText(), "JDK が見つかりません");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(w.Control(resources::MainForm::JdkEdit))->placeholderText(),
+              "JDK が見つかりません");
 }
 
 // A JDK's home stands for its bin; a folder without the tools is named and
@@ -127,16 +134,16 @@ TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGreyWithTheReason)
 TEST_F(MainWindowTest, ChosenJdkFoldersTakeTheHomesBinAndNameWhatIsMissing)
 {
     UseDetectableJdk(false);
-    m_dialogs.answers.push_back(MsgAnswer::Yes);
+    m_dialogs.answers.push_back(platform::MsgAnswer::Yes);
     m_dialogs.folders.push_back(m_jdk.Path(QStringLiteral("jdk")));
     CMainDialog w;
     w.OnInitDialog();
     ASSERT_EQ(m_dialogs.folderRequests.size(), 1u);
     EXPECT_EQ(m_dialogs.folderRequests[0].title, QStringLiteral("フォルダを選択してください"));
     EXPECT_EQ(w.JdkFolder(), JdkBin());
-    EXPECT_EQ(Text(w, MainForm::JdkEdit), m_jdk.Path(QStringLiteral("jdk/bin")));
+    EXPECT_EQ(Text(w, resources::MainForm::JdkEdit), m_jdk.Path(QStringLiteral("jdk/bin")));
     EXPECT_EQ(Ini("JDK", "Path"), m_jdk.Path(QStringLiteral("jdk/bin")));
-    EXPECT_TRUE(w.Control(MainForm::CompileButton)->toolTip().isEmpty());
+    EXPECT_TRUE(w.Control(resources::MainForm::CompileButton)->toolTip().isEmpty());
     UseDetectableJdk(true);
     for (const QString& folder : {m_jdk.Path(QStringLiteral("nojdk")), m_jdk.Path(QStringLiteral("jre"))}) {
         m_dialogs.folders.push_back(folder);
@@ -165,8 +172,8 @@ TEST_F(MainWindowTest, CurrentFileSetsTitleEditsSettingsAndCommands)
     w.OnInitDialog();
     w.SetCurrentFile(source);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Hello.java - Tarnwick Ver.1.12"));
-    EXPECT_EQ(Text(w, MainForm::FolderEdit), m_work.Path());
-    EXPECT_EQ(Text(w, MainForm::FileEdit), QStringLiteral("Hello.java"));
+    EXPECT_EQ(Text(w, resources::MainForm::FolderEdit), m_work.Path());
+    EXPECT_EQ(Text(w, resources::MainForm::FileEdit), QStringLiteral("Hello.java"));
     EXPECT_EQ(Ini("JavaFile", "FileName"), QStringLiteral("Hello.java"));
     EXPECT_EQ(Ini("JavaFile", "Path"), m_work.Path());
     EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), m_work.Path());
@@ -196,9 +203,10 @@ TEST_F(MainWindowTest, NoticesShowWholeBesideTheExtendButton)
         EXPECT_TRUE(notice->isVisible() && notice->Text() == text);
         EXPECT_TRUE(notice->parentWidget()->rect().contains(notice->geometry()));
         EXPECT_TRUE(notice->rect().contains(notice->TextRect()));
-        EXPECT_FALSE(notice->geometry().intersects(w.Control(MainForm::ExtendButton)->geometry()));
+        EXPECT_FALSE(notice->geometry().intersects(w.Control(resources::MainForm::ExtendButton)->geometry()));
         if (text == compiled) {
-            EXPECT_EQ(notice->height(), w.Control(MainForm::ExtendButton)->height()) << "a usual notice takes one line";
+            EXPECT_EQ(notice->height(), w.Control(resources::MainForm::ExtendButton)->height())
+                << "a usual notice takes one line";
         }
     }
     EXPECT_EQ(std::pair(w.windowTitle(), w.size()), std::pair(title, size));
@@ -215,10 +223,10 @@ TEST_F(MainWindowTest, TabShowsTheFocusOnAShortcutButton)
     w.ToggleExtended();
     QApplication::setActiveWindow(&w);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    QWidget* options = w.Control(MainForm::OptionsButton);  // the first enabled one without a file
+    QWidget* options = w.Control(resources::MainForm::OptionsButton);  // the first enabled one without a file
     const QImage plain = options->grab().toImage();
-    w.Control(MainForm::ExtendButton)->setFocus();
-    QTest::keyClick(w.Control(MainForm::ExtendButton), Qt::Key_Tab);
+    w.Control(resources::MainForm::ExtendButton)->setFocus();
+    QTest::keyClick(w.Control(resources::MainForm::ExtendButton), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), options);
     EXPECT_NE(options->grab().toImage(), plain);
 }
@@ -232,7 +240,7 @@ TEST_F(MainWindowTest, OpenDialogIsPresetFromTheLastFile)
     m_dialogs.files.push_back(chosen);
     w.ExecuteCommand(cmd::OpenJavaFile);
     ASSERT_EQ(m_dialogs.fileRequests.size(), 1u);
-    const FileDialogSpec& request = m_dialogs.fileRequests[0];
+    const platform::FileDialogSpec& request = m_dialogs.fileRequests[0];
     EXPECT_EQ(request.title, QStringLiteral("Javaファイルを開く"));
     EXPECT_EQ(request.filter, QStringLiteral("Java ソースファイル(*.java)|*.java|Java クラスファイル(*.class)|*.class|"
                                              "Java Archive ファイル(*.jar)|*.jar|"
@@ -258,7 +266,7 @@ TEST_F(MainWindowTest, ExtendedFormFollowsTheStoredValueAndSurvivesARestart)
         CMainDialog w;
         w.OnInitDialog();
         EXPECT_EQ(w.IsExtended(), c.extended) << c.stored;
-        EXPECT_EQ(Text(w, MainForm::ExtendButton), c.extended ? QStringLiteral("<<") : QStringLiteral(">>"))
+        EXPECT_EQ(Text(w, resources::MainForm::ExtendButton), c.extended ? QStringLiteral("<<") : QStringLiteral(">>"))
             << c.stored;
     }
     m_settings.WriteIni({});
@@ -266,11 +274,13 @@ TEST_F(MainWindowTest, ExtendedFormFollowsTheStoredValueAndSurvivesARestart)
         CMainDialog w;
         w.OnInitDialog();
         const QRect before = w.geometry();
-        QTest::mouseClick(w.Control(MainForm::ExtendButton), Qt::LeftButton);
+        QTest::mouseClick(w.Control(resources::MainForm::ExtendButton), Qt::LeftButton);
         EXPECT_TRUE(w.IsExtended());
         EXPECT_GT(w.height(), before.height());
-        const QRect group = w.Control(MainForm::MakeClassButton)->geometry();  // a button of the shortcut group
-        EXPECT_LE(w.Control(MainForm::MakeClassButton)->mapTo(&w, QPoint(0, group.height())).y(), w.height());
+        const QRect group =
+            w.Control(resources::MainForm::MakeClassButton)->geometry();  // a button of the shortcut group
+        EXPECT_LE(w.Control(resources::MainForm::MakeClassButton)->mapTo(&w, QPoint(0, group.height())).y(),
+                  w.height());
         w.close();
     }
     EXPECT_EQ(Ini("Option", "Extend"), QStringLiteral("true"));
@@ -289,7 +299,7 @@ TEST_F(MainWindowTest, AcceleratorsFollowTheMenuAndClaimKeysFromReadOnlyEdits)
     w.OnInitDialog();
     w.show();
     QSignalSpy spy(&w, &CMainDialog::commandExecuted);
-    auto* edit = qobject_cast<QLineEdit*>(w.Control(MainForm::FileEdit));
+    auto* edit = qobject_cast<QLineEdit*>(w.Control(resources::MainForm::FileEdit));
     edit->setFocus();
     // No current file: compile is grey, so Ctrl+C does nothing.
     QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
@@ -320,10 +330,10 @@ TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPress)
     w.OnInitDialog();
     w.show();
     QSignalSpy spy(&w, &CMainDialog::commandExecuted);
-    w.Control(MainForm::OpenFileButton)->setFocus();
-    QTest::keyClick(w.Control(MainForm::OpenFileButton), Qt::Key_Return);
-    QTest::keyClick(w.Control(MainForm::OpenFileButton), Qt::Key_Enter);
-    QTest::keyClick(w.Control(MainForm::JdkEdit), Qt::Key_Escape);
+    w.Control(resources::MainForm::OpenFileButton)->setFocus();
+    QTest::keyClick(w.Control(resources::MainForm::OpenFileButton), Qt::Key_Return);
+    QTest::keyClick(w.Control(resources::MainForm::OpenFileButton), Qt::Key_Enter);
+    QTest::keyClick(w.Control(resources::MainForm::JdkEdit), Qt::Key_Escape);
     QTest::keyClick(&w, Qt::Key_Escape);
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(spy.count(), 0);
@@ -386,7 +396,7 @@ TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
     m_settings.WriteIni(("[JDK]\r\nPath=" + m_jdk.Path(QStringLiteral("nojdk"))
                          + "\r\n[AppOption]\r\nUseLink=true\r\nAppLink=" + doc + "\r\n")
                             .toUtf8());
-    m_dialogs.answers = {MsgAnswer::No, MsgAnswer::No};
+    m_dialogs.answers = {platform::MsgAnswer::No, platform::MsgAnswer::No};
     CMainDialog w;
     w.OnInitDialog();
     const auto check = [&w](const char* state, bool usable, const QString& reason = {}) {
@@ -394,7 +404,7 @@ TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
             const QWidget* button = w.Control(entry.button);
             const QAction* item = w.CommandAction(entry.command);
             ASSERT_TRUE(button && item) << entry.button;
-            if (entry.button == MainForm::MakeJarButton) {
+            if (entry.button == resources::MainForm::MakeJarButton) {
                 EXPECT_EQ(button->isEnabled(), usable) << state;
                 continue;
             }
@@ -451,7 +461,7 @@ TEST_F(MainWindowTest, FailedSettingsWriteIsToldOnceAndDamagesNothing)
     EXPECT_TRUE(m_dialogs.messages[0].text.startsWith(QStringLiteral("設定を保存できません。\n") + m_settings.IniPath()
                                                       + QLatin1Char('\n')));
     EXPECT_EQ(m_dialogs.messages[0].caption, QStringLiteral("設定エラー"));
-    EXPECT_EQ(m_dialogs.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(m_dialogs.messages[0].icon, platform::MsgIcon::Exclamation);
     EXPECT_TRUE(QFileInfo(m_settings.IniPath()).isDir());
     EXPECT_EQ(w.File().fileName, QStringLiteral("Hello.java"));
 }
@@ -460,11 +470,11 @@ TEST_F(MainWindowTest, AboutBoxShowsVersionAndJdk)
 {
     CAboutDialog about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Tarnwickのバージョン情報"));
-    EXPECT_EQ(qobject_cast<QLineEdit*>(about.Control(AboutForm::VersionEdit))->text(),
+    EXPECT_EQ(qobject_cast<QLineEdit*>(about.Control(resources::AboutForm::VersionEdit))->text(),
               QStringLiteral("Tarnwick Ver.1.12"));
-    EXPECT_EQ(qobject_cast<QLineEdit*>(about.Control(AboutForm::JdkVersionEdit))->text(),
+    EXPECT_EQ(qobject_cast<QLineEdit*>(about.Control(resources::AboutForm::JdkVersionEdit))->text(),
               QStringLiteral("JDK Version... 17.0.15"));
-    EXPECT_TRUE(qobject_cast<QLineEdit*>(about.Control(AboutForm::JdkVersionEdit))->isReadOnly());
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(about.Control(resources::AboutForm::JdkVersionEdit))->isReadOnly());
     UseDetectableJdk(false);
     EXPECT_EQ(CAboutDialog::JdkVersionLine(), QStringLiteral("JDK Version... Not Installed"));
 }

@@ -7,6 +7,8 @@
 
 #include "tests/runner/CommandsTestSupport.h"
 
+using namespace platform;
+
 namespace {
 
 TEST(JdkFeatures, FeatureReleaseAndAppletApiFollowTheReleaseFile)

@@ -19,6 +19,10 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+using namespace gen;
+using namespace platform;
+using namespace runner;
+
 namespace {
 
 constexpr int kViewerTimeoutMs = 90000;

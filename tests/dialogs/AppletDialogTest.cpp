@@ -5,9 +5,13 @@
 #include <QComboBox>
 #include <QListWidget>
 
+using namespace dialogs;
+using namespace gen;
+using namespace resources;
+
 namespace {
 
-using namespace AppletForm;
+using namespace resources::AppletForm;
 
 const QStringList kAllKinds = {"Button", "CheckBox", "Choice", "Label", "List", "RadioGroup", "TextField"};
 const Ids kFileIds = {Generate,        Close,      SelectFile, PathEdit,    AwtEventBox,    AwtImageBox,
@@ -16,7 +20,7 @@ const Ids kFileIds = {Generate,        Close,      SelectFile, PathEdit,    AwtE
 const Ids kEventIds = {ActionBox,  ItemBox,      KeyBox,       MouseBox,       MouseMotionBox, AdapterStyle,
                        KindChoice, ComponentBox, AddComponent, ComponentGroup, StyleGroup,     KindLabel};
 
-struct Applet : DialogUnderTest<CAppletDialog, AppletForm::Id> {
+struct Applet : DialogUnderTest<CAppletDialog, resources::AppletForm::Id> {
     QComboBox* Kinds() const { return qobject_cast<QComboBox*>(C(KindChoice)); }
     QStringList Offered() const { return Rows(Kinds()->model()); }
     QStringList Listed() const { return Rows(qobject_cast<QListWidget*>(C(ComponentBox))->model()); }
@@ -35,7 +39,7 @@ TEST(AppletDialog, FileChoiceAsksForAJavaSourceAndUnlocksTheBasics)
     f.user.files.push_back(std::nullopt);
     f.Click({SelectFile});
     EXPECT_EQ(f.Enabled(), (Ids{Close, SelectFile, PathEdit, Swatch})) << "a cancelled choice changes nothing";
-    const FileDialogSpec& asked = f.user.fileRequests.at(0);
+    const platform::FileDialogSpec& asked = f.user.fileRequests.at(0);
     EXPECT_EQ(asked.title + asked.filter, "Javaﾌｧｲﾙを作成javaｿｰｽﾌｧｲﾙ(*.java)|*.java|全てのﾌｧｲﾙ(*.*)|*.*||");
     EXPECT_TRUE(asked.proposedName == "*.java" && asked.defaultSuffix == "java" && asked.confirmOverwrite);
 
@@ -90,10 +94,10 @@ TEST(AppletDialog, DeclinedOverwriteKeepsTheDialogAndTheChoicesReachTheSource)
     f.Click({AddComponent});  // the combo keeps its pick
     qobject_cast<QListWidget*>(f.C(ComponentBox))->setCurrentRow(2);
     f.Click({DeleteComponent, DeleteComponent});  // the second Del finds no selection
-    f.user.colors = {Rgb{255, 0, 0}, std::nullopt};
+    f.user.colors = {platform::Rgb{255, 0, 0}, std::nullopt};
     f.Click({Background, ChooseColor, ChooseColor, OpenAfter});
     EXPECT_EQ(f.dialog.SwatchColor(), QColor(Qt::red)) << "a cancelled choice does not repaint";
-    f.user.answers = {MsgAnswer::No, MsgAnswer::Yes};
+    f.user.answers = {platform::MsgAnswer::No, platform::MsgAnswer::Yes};
     f.dialog.show();
     f.Click({Generate});
     EXPECT_TRUE(f.dialog.isVisible() && !f.dialog.IsOpenRequested());
@@ -111,7 +115,7 @@ TEST(DialogGallery, Applet)
 {
     Applet f;
     SaveToGallery(&f.dialog, "applet_open");
-    f.user.colors = {Rgb{0, 128, 192}};
+    f.user.colors = {platform::Rgb{0, 128, 192}};
     f.Choose(SelectFile,
              {AwtEventBox, ActionBox, KeyBox, ListenerStyle, DoubleBuffering, Background, ChooseColor, OpenAfter});
     f.Add({"Button", "TextField", "Label", "Button"});

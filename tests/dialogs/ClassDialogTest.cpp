@@ -6,9 +6,13 @@
 #include <QKeyEvent>
 #include <QTreeWidget>
 
+using namespace dialogs;
+using namespace gen;
+using namespace resources;
+
 namespace {
 
-using namespace ClassForm;
+using namespace resources::ClassForm;
 
 const Ids kFileIds = {Generate, Close,           SwingBox,     AwtBox,         AwtEventBox,        AwtImageBox,
                       IoBox,    NetBox,          UtilBox,      RunnableBox,    ImportGroup,        InterfaceGroup,
@@ -19,7 +23,7 @@ const Ids kSwingIds = {FrameSuperclass, DialogSuperclass, PanelSuperclass, Windo
 const Ids kListenerIds = {ActionBox, ItemBox, KeyBox, MouseBox, MouseMotionBox, WindowBox, ComponentBox};
 const Ids kMenuIds = {AddEntry, DeleteEntry, MenuTree, MenuBox, MenuNameEdit, MenuNameLabel, MenuGroup};
 
-struct Class : DialogUnderTest<CClassDialog, ClassForm::Id> {
+struct Class : DialogUnderTest<CClassDialog, resources::ClassForm::Id> {
     QTreeWidget* Tree() const { return qobject_cast<QTreeWidget*>(C(MenuTree)); }
     // Selects the entries labelled so ("" selects none), types label into the
     // name edit and then: 'A' 追加, 'D' 削除, 'E' Enter, 'H' Enter held down.

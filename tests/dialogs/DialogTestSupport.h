@@ -81,7 +81,7 @@ private:
     Ids Where(bool (*test)(QWidget*)) const
     {
         Ids ids;
-        for (const ControlTemplate& c : LoadFormTemplate(TemplateId).controls) {
+        for (const resources::ControlTemplate& c : resources::LoadFormTemplate(TemplateId).controls) {
             if (c.id && C(c.id) && test(C(c.id)))
                 ids.insert(c.id);
         }

@@ -5,18 +5,21 @@
 #include <QTest>
 #include <QTreeWidget>
 
+using namespace dialogs;
+using namespace resources;
+
 namespace {
 
-using namespace HtmlForm;
+using namespace resources::HtmlForm;
 
-struct Html : DialogUnderTest<CHtmlDialog, HtmlForm::Id> {
+struct Html : DialogUnderTest<CHtmlDialog, resources::HtmlForm::Id> {
     Html() { dialog.SetPageDefaults("Foo", folder.Path(), "FooApplet", 400, 300); }
     QTreeWidget* List() const { return qobject_cast<QTreeWidget*>(C(ParamBox)); }
     void AddParam(const QString& name, const QString& value)
     {
         SetText(C(NameEdit), name);
         SetText(C(ValueEdit), value);
-        Click({HtmlForm::AddParam});
+        Click({resources::HtmlForm::AddParam});
     }
 };
 
@@ -38,7 +41,8 @@ TEST(HtmlDialog, ParametersNeedTextAndUniqueNamesAndReachThePageOnlyWhileTicked)
         f.AddParam(s.name, s.value);
         ASSERT_EQ(f.user.messages.size(), s.message ? 1u : 0u) << s.name << "/" << s.value;
         for (const RecordedMessage& m : f.user.messages)
-            EXPECT_TRUE(m.text == s.message && m.caption == "確認" && m.icon == MsgIcon::Exclamation) << s.name;
+            EXPECT_TRUE(m.text == s.message && m.caption == "確認" && m.icon == platform::MsgIcon::Exclamation)
+                << s.name;
     }
     EXPECT_EQ(Rows(f.List()->model()), (QStringList{"speed", "Speed", " "}));
     f.List()->setCurrentItem(f.List()->topLevelItem(1));

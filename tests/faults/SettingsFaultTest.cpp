@@ -16,6 +16,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+using namespace settings;
+
 namespace {
 
 QString WriterPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/settings_writer"); }

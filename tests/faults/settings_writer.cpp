@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+using namespace settings;
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+using namespace runner;
+
 namespace {
 
 void Check(bool condition)

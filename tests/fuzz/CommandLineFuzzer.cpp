@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+using namespace platform;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+using namespace app;
+
 namespace {
 
 QTemporaryDir& Folder()

@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+using namespace gen;
+
 namespace {
 
 void Check(bool condition)

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <iterator>
 
+using namespace settings;
+
 namespace {
 
 // Plain letters, and the characters that could end a line or change its kind.

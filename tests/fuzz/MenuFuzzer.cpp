@@ -8,6 +8,8 @@
 #include <QSet>
 #include <cstdlib>
 
+using namespace gen;
+
 namespace {
 
 void Check(bool condition)

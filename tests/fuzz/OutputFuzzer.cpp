@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace runner;
+
 namespace {
 
 void Check(bool condition)

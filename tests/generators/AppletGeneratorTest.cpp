@@ -2,6 +2,8 @@
 
 #include "tests/generators/GeneratedText.h"
 
+using namespace gen;
+
 namespace {
 
 using K = ComponentKind;

@@ -3,6 +3,8 @@
 
 #include "tests/generators/GeneratedText.h"
 
+using namespace gen;
+
 namespace {
 
 using S = SuperclassKind;

@@ -6,11 +6,14 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+using namespace gen;
+
 namespace {
 
 const QString kText = QStringLiteral("//Written by Tarnwick\r\n//日本.java\r\n}\r\n");
 
-QString Msg(const QString& caption, const QString& text, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok)
+QString Msg(const QString& caption, const QString& text, platform::MsgIcon icon,
+            platform::MsgButtons buttons = platform::MsgButtons::Ok)
 {
     return QString("%1|%2|%3|%4").arg(caption, text).arg(int(icon)).arg(int(buttons));
 }
@@ -33,14 +36,14 @@ struct SaveGeneratedFileTest : ::testing::Test {
 TEST_F(SaveGeneratedFileTest, WritesUtf8AndReplacesAFileOnlyAfterYes)
 {
     const QString path = folder.Path("日本.java");
-    const QString question =
-        Msg("上書き確認", path + "はすでに存在します。\n上書きしますか？", MsgIcon::Question, MsgButtons::YesNo);
-    const QString done = Msg("作成確認", "日本.htmlを作成しました。", MsgIcon::Information);
+    const QString question = Msg("上書き確認", path + "はすでに存在します。\n上書きしますか？",
+                                 platform::MsgIcon::Question, platform::MsgButtons::YesNo);
+    const QString done = Msg("作成確認", "日本.htmlを作成しました。", platform::MsgIcon::Information);
     EXPECT_TRUE(SaveGeneratedFile(&owner, path, "old", "日本.html"));
-    dialogs.answers = {MsgAnswer::No};
+    dialogs.answers = {platform::MsgAnswer::No};
     EXPECT_FALSE(SaveGeneratedFile(&owner, path, kText, "日本.html"));
     EXPECT_EQ(folder.Read("日本.java"), QByteArray("old"));
-    dialogs.answers = {MsgAnswer::Yes};
+    dialogs.answers = {platform::MsgAnswer::Yes};
     EXPECT_TRUE(SaveGeneratedFile(&owner, path, kText, "日本.html"));
     EXPECT_EQ(folder.Read("日本.java"), kText.toUtf8());
     EXPECT_EQ(Shown(), QStringList({done, question, question, done}));
@@ -52,14 +55,14 @@ TEST_F(SaveGeneratedFileTest, FailedWriteShowsTheReasonAndLeavesNothingBehind)
     // cannot take the file.
     QDir(folder.Path()).mkdir("Foo.java");
     folder.Write("Foo.java/keep.txt", "kept");
-    dialogs.answers = {MsgAnswer::Yes};
+    dialogs.answers = {platform::MsgAnswer::Yes};
     for (const QString& path : {folder.Path("Foo.java"), folder.Path("missing/Foo.java")}) {
         EXPECT_FALSE(SaveGeneratedFile(&owner, path, kText, path));
         ASSERT_FALSE(dialogs.messages.empty());
         const RecordedMessage error = dialogs.messages.back();
         const QString head = path + "を作成できませんでした。\n";
         EXPECT_TRUE(error.text.startsWith(head) && error.text.size() > head.size()) << error.text.toStdString();
-        EXPECT_EQ(Msg(error.caption, "", error.icon), Msg("ファイルエラー", "", MsgIcon::Error));
+        EXPECT_EQ(Msg(error.caption, "", error.icon), Msg("ファイルエラー", "", platform::MsgIcon::Error));
     }
     const QStringList entries = QDir(folder.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     EXPECT_EQ(entries, QStringList{"Foo.java"}) << "a temporary file was left behind";

@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using namespace gen;
+using namespace platform;
+
 namespace {
 
 using K = ComponentKind;

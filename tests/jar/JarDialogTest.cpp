@@ -22,6 +22,11 @@
 
 #include <gtest/gtest.h>
 
+using namespace dialogs;
+using namespace platform;
+using namespace resources;
+using namespace runner;
+
 namespace {
 
 TEST(JarPlan, DerivesNamesFromTheListedFiles)
@@ -82,7 +87,7 @@ protected:
         qputenv("TMPDIR", startTemp);
     }
     bool TempIsEmpty() const { return QDir(temp.Path()).isEmpty(); }
-    QComboBox* Mains() const { return dialog.findChild<QComboBox*>(ControlObjectName(JarForm::MainList)); }
+    QComboBox* Mains() const { return dialog.findChild<QComboBox*>(ControlObjectName(resources::JarForm::MainList)); }
     // Clicks OK; returns the text of the output window if one opened.
     QString ClickOk()
     {
@@ -96,7 +101,7 @@ protected:
             }
         });
         timer.start(0);
-        dialog.findChild<QPushButton*>(ControlObjectName(JarForm::Ok))->click();
+        dialog.findChild<QPushButton*>(ControlObjectName(resources::JarForm::Ok))->click();
         return shown;
     }
 
@@ -123,7 +128,7 @@ protected:
 // not listed yet and removes the selected ones, as the Delete key does.
 TEST_F(JarDialog, DropsReplaceTheListsAndTheMenuAddsAndRemovesFiles)
 {
-    auto* files = dialog.findChild<QListWidget*>(ControlObjectName(JarForm::FileList));
+    auto* files = dialog.findChild<QListWidget*>(ControlObjectName(resources::JarForm::FileList));
     const auto listed = [&] {
         QStringList lines;
         for (int i = 0; i < files->count(); ++i)

@@ -14,9 +14,14 @@
 
 #include <gtest/gtest.h>
 
+using namespace resources;
+using namespace cmd;
+using namespace runner;
+using namespace settings;
+
 namespace {
 
-using namespace OptionsForm;
+using namespace resources::OptionsForm;
 
 const std::vector<std::vector<int>> kPages = {
     {JavaOptionCheck, JavaOptionEdit, JavaArgCheck, JavaArgEdit, JavaClassPathCheck, JavaClassPathEdit, KeepPrompt,
@@ -168,8 +173,8 @@ TEST_F(OptionDialog, BrowseButtonsAskForAnExistingFileAndCancelKeepsTheEdit)
         Edit(edit)->setText(QStringLiteral("/usr/bin/"));
         dialogs.files = {QStringLiteral("/usr/bin/chosen")};
         Click({button});
-        const FileDialogSpec& request = dialogs.fileRequests.back();
-        EXPECT_TRUE(request.mode == FileDialogSpec::Mode::Open && request.mustExist) << title;
+        const platform::FileDialogSpec& request = dialogs.fileRequests.back();
+        EXPECT_TRUE(request.mode == platform::FileDialogSpec::Mode::Open && request.mustExist) << title;
         EXPECT_EQ(QStringList({request.title, request.filter, request.initialFolder, Edit(edit)->text()}),
                   QStringList({title, filter, "/usr/bin/", "/usr/bin/chosen"}));
     }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
+using namespace platform;
+
 namespace {
 
 // Editors take a line in different ways; an unknown one opens the file.

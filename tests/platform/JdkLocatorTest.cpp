@@ -5,6 +5,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+using namespace platform;
+
 namespace {
 
 void MakeJdk(const TempFolder& dir, const QString& home, const char* version, bool withJavac = true)

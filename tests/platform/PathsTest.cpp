@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+using namespace platform;
+
 namespace {
 
 TEST(SettingsFolder, InstalledCopiesUseTheConfigurationFolder)

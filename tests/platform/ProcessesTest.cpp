@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+using namespace platform;
+
 namespace {
 
 // A UTF-8 locale is set only where the user's character locale is not an

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+using namespace platform;
+
 namespace {
 
 TEST(QtDialogs, ClassicFiltersBecomeQtFiltersAndAllFilesMeansEveryName)
@@ -53,7 +55,8 @@ TEST(QtDialogs, QtsOwnButtonsReadJapaneseFromTheFirstMessageOn)
                 buttons << button->text();
             box->done(QMessageBox::No);
         });
-        EXPECT_EQ(dialogs.Message(nullptr, "text", "caption", MsgIcon::Question, MsgButtons::YesNo), MsgAnswer::No);
+        EXPECT_EQ(dialogs.Message(nullptr, "text", "caption", platform::MsgIcon::Question, platform::MsgButtons::YesNo),
+                  platform::MsgAnswer::No);
         EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), "キャンセル");
     }
     buttons.sort();

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+using namespace platform;
+
 namespace {
 
 using platform::SourceEncoding;

@@ -9,6 +9,8 @@
 
 #include <unistd.h>
 
+using namespace runner;
+
 namespace {
 
 QString RunShell(const CaptureFiles& capture, const char* script)

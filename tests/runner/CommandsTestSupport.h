@@ -14,17 +14,17 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-class FakeMainContext : public IMainContext {
+class FakeMainContext : public cmd::IMainContext {
 public:
     QWidget window;
-    CurrentFile file;
+    cmd::CurrentFile file;
     QString jdk;
-    COptionModel options;
+    settings::COptionModel options;
 
     QWidget* Window() override { return &window; }
-    const CurrentFile& File() const override { return file; }
+    const cmd::CurrentFile& File() const override { return file; }
     QString JdkFolder() const override { return jdk; }
-    COptionModel& Options() override { return options; }
+    settings::COptionModel& Options() override { return options; }
     void SetCurrentFile(const QString& path) override
     {
         const QFileInfo info(path);
@@ -36,9 +36,9 @@ public:
     QStringList notices;
 };
 
-class RecordingCommands : public CToolCommands {
+class RecordingCommands : public runner::CToolCommands {
 public:
-    using CToolCommands::CToolCommands;
+    using runner::CToolCommands::CToolCommands;
 
     QStringList shown;   // the text of each run whose window would show
     QStringList titles;  // the title of each captured run's window
@@ -66,7 +66,7 @@ protected:
     {
         titles << view.title;
         if (live)
-            return CToolCommands::WatchRun(run, view);
+            return runner::CToolCommands::WatchRun(run, view);
         QString text;
         const auto keep = QObject::connect(&run, &runner::RunningTool::TextArrived,
                                            [&](const QString& lines, runner::Stream) { text += lines; });
@@ -91,7 +91,7 @@ protected:
     bool OpenDocument(const QString& path) override
     {
         opened << path;
-        return realOpen ? CToolCommands::OpenDocument(path) : openSucceeds;
+        return realOpen ? runner::CToolCommands::OpenDocument(path) : openSucceeds;
     }
     platform::DesktopEnvironment Environment() const override { return env; }
 };

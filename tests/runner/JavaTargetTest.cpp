@@ -10,6 +10,10 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+using namespace platform;
+using namespace cmd;
+using namespace runner;
+
 namespace {
 
 CurrentFile FileAt(const QString& path)

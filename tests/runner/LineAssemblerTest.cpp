@@ -4,6 +4,8 @@
 #include <QList>
 #include <gtest/gtest.h>
 
+using namespace runner;
+
 namespace {
 
 using runner::LineAssembler;

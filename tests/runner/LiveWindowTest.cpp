@@ -19,6 +19,9 @@
 #include <deque>
 #include <functional>
 
+using namespace platform;
+using namespace runner;
+
 namespace {
 
 using Step = std::function<bool(COutputDialog&)>;
@@ -102,28 +105,28 @@ void ClickFirstLink(COutputDialog& window)
 
 // Answers each question only once the output window's run has ended, like
 // a user who takes a while to decide.
-class SlowAnswers : public IUserDialogs {
+class SlowAnswers : public platform::IUserDialogs {
 public:
     explicit SlowAnswers(FakeUserDialogs& answers)
         : m_answers(answers)
     {
-        SetUserDialogs(this);
+        platform::SetUserDialogs(this);
     }
-    ~SlowAnswers() override { SetUserDialogs(&m_answers); }
+    ~SlowAnswers() override { platform::SetUserDialogs(&m_answers); }
 
-    MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
-                      MsgButtons buttons) override
+    platform::MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, platform::MsgIcon icon,
+                                platform::MsgButtons buttons) override
     {
         auto* window = qobject_cast<COutputDialog*>(owner);
         while (window && window->IsRunning())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         return m_answers.Message(owner, text, caption, icon, buttons);
     }
-    std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& request) override
+    std::optional<QString> ChooseFile(QObject* owner, const platform::FileDialogSpec& request) override
     {
         return m_answers.ChooseFile(owner, request);
     }
-    QStringList ChooseFiles(QObject* owner, const FileDialogSpec& request) override
+    QStringList ChooseFiles(QObject* owner, const platform::FileDialogSpec& request) override
     {
         return m_answers.ChooseFiles(owner, request);
     }
@@ -131,7 +134,7 @@ public:
     {
         return m_answers.ChooseFolder(owner, title, initialFolder);
     }
-    std::optional<Rgb> ChooseColor(QObject* owner) override { return m_answers.ChooseColor(owner); }
+    std::optional<platform::Rgb> ChooseColor(QObject* owner) override { return m_answers.ChooseColor(owner); }
 
 private:
     FakeUserDialogs& m_answers;
@@ -246,7 +249,7 @@ TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
 TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
 {
     Java("sleep 30; touch done\n");
-    dialogs.answers = {MsgAnswer::No, MsgAnswer::Yes};
+    dialogs.answers = {platform::MsgAnswer::No, platform::MsgAnswer::Yes};
     WindowScript script{[&](COutputDialog& w) {
                             w.reject();
                             EXPECT_TRUE(w.isVisible() && w.IsRunning()) << "No keeps it running";
@@ -264,7 +267,7 @@ TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
 
     Java("echo started; sleep 1\n");
     SlowAnswers slow(dialogs);
-    dialogs.answers = {MsgAnswer::Yes};
+    dialogs.answers = {platform::MsgAnswer::Yes};
     bool closed = false;
     WindowScript ending{[&](COutputDialog& w) {
                             if (Shown(w).isEmpty())

@@ -13,6 +13,10 @@
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
+using namespace resources;
+using namespace runner;
+using namespace settings;
+
 namespace {
 
 class OutputDialogTest : public ::testing::Test {
@@ -56,11 +60,11 @@ TEST_F(OutputDialogTest, ShowsOneLineBreakPerLfAndKeepsItsLayoutWhenResized)
     for (const QSize size : {QSize(600, 400), QSize(360, 500)}) {
         dialog.resize(size);
         EXPECT_EQ(dialog.Edit()->geometry(), QRect(10, 10, size.width() - 25, size.height() - 40));
-        const QRect ok = Geometry(dialog, OutputForm::Ok);
-        const QRect save = Geometry(dialog, OutputForm::Save);
+        const QRect ok = Geometry(dialog, resources::OutputForm::Ok);
+        const QRect save = Geometry(dialog, resources::OutputForm::Save);
         EXPECT_EQ(ok.topLeft(), QPoint(10, size.height() - 25));
         EXPECT_EQ(save.topLeft(), QPoint(ok.right() + 2, ok.y()));
-        EXPECT_EQ(Geometry(dialog, OutputForm::Copy).topLeft(), QPoint(save.right() + 2, ok.y()));
+        EXPECT_EQ(Geometry(dialog, resources::OutputForm::Copy).topLeft(), QPoint(save.right() + 2, ok.y()));
     }
 }
 
@@ -94,10 +98,10 @@ TEST_F(OutputDialogTest, SaveAndCopyTakeTheWholeTextAsItStands)
     EXPECT_EQ(folder.Read("msg.txt"), "changed\r\ntext");
     EXPECT_FALSE(dialog.Edit()->textCursor().hasSelection());
     EXPECT_EQ(dialog.Edit()->textCursor().position(), 0) << "the window shows the top";
-    const FileDialogSpec& request = dialogs.fileRequests.at(0);
+    const platform::FileDialogSpec& request = dialogs.fileRequests.at(0);
     EXPECT_EQ(QStringList({request.title, request.defaultSuffix, request.proposedName, request.filter}),
               QStringList({"メッセージを保存", "txt", "msg.txt", "テキストファイル(*.txt)|*.txt||"}));
-    EXPECT_TRUE(request.mode == FileDialogSpec::Mode::Save && request.confirmOverwrite);
+    EXPECT_TRUE(request.mode == platform::FileDialogSpec::Mode::Save && request.confirmOverwrite);
     dialog.OnSaveText();  // cancelled
     EXPECT_TRUE(dialogs.messages.empty());
     dialog.OnSaveText();

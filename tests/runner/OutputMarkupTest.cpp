@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace runner;
+
 namespace {
 
 using runner::Markup;

@@ -17,6 +17,8 @@
 #include <cmath>
 #include <random>
 
+using namespace runner;
+
 namespace {
 
 using runner::Stream;

@@ -15,6 +15,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace gen;
+using namespace platform;
+using namespace runner;
+
 namespace {
 
 using C = CToolCommands;
@@ -81,7 +85,7 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
             main.SetCurrentFile(root.Write(file, bytes));
             const bool marked = encoding == platform::SourceEncoding::Utf8Bom;
             if (marked)
-                dialogs.answers.push_back(MsgAnswer::Yes);
+                dialogs.answers.push_back(platform::MsgAnswer::Yes);
             commands.OnCompile();
             commands.OnRunJava();
             EXPECT_EQ(commands.shown.value(0), "こんにちは、世界\n") << (label + " " + jdk).toStdString();
@@ -103,7 +107,7 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
                              "javac と javadoc はこのマークを読めません。\n\n・Nihongo.java\n\n"
                              "マークを取り除きますか？ ファイルのほかの部分は変わりません。");
     EXPECT_EQ(std::tuple(question.caption, question.icon, question.buttons),
-              std::tuple(QString("確認"), MsgIcon::Question, MsgButtons::YesNo));
+              std::tuple(QString("確認"), platform::MsgIcon::Question, platform::MsgButtons::YesNo));
     dialogs.messages.clear();
 }
 
@@ -121,7 +125,8 @@ TEST_F(RealJdkTest, RebuildAsksAboutMarksAndDifferingEncodings)
                                      "class Marked { }\n");
     main.SetCurrentFile(root.Write("my src/Main.java", "public class Main { public static void main(String[] a) {\n"
                                                        "  System.out.println(Words.HELLO + Names.TARO); } }\n"));
-    dialogs.answers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::Yes};
+    dialogs.answers = {platform::MsgAnswer::No, platform::MsgAnswer::No, platform::MsgAnswer::Yes,
+                       platform::MsgAnswer::Yes};
     commands.OnRebuild();
     ASSERT_EQ(commands.shown.size(), 1);
     EXPECT_TRUE(commands.shown[0].contains("Marked.java:1:") && commands.shown[0].contains("Words.java:1:"))

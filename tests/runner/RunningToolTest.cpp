@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace runner;
+
 namespace {
 
 using runner::Stream;

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+using namespace runner;
+
 namespace {
 
 using platform::SourceEncoding;

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QProcess>
 
+using namespace cmd;
+using namespace runner;
+
 namespace {
 
 const QByteArray kFakeTool =
@@ -242,7 +245,7 @@ TEST_F(ToolCommandsTest, MissingFilesAreReportedAndNothingRuns)
                                        src + "Hello.htmlは存在しません", src + "Other.classは存在しません"}));
     for (const RecordedMessage& m : dialogs.messages)
         EXPECT_EQ(std::tuple(m.caption, m.icon, m.owner),
-                  std::tuple(QString("ファイルエラー"), MsgIcon::Error, &main.window));
+                  std::tuple(QString("ファイルエラー"), platform::MsgIcon::Error, &main.window));
     EXPECT_TRUE(commands.started.isEmpty() && commands.opened.isEmpty());
     EXPECT_TRUE(Ran("javac").isEmpty() && Ran("java").isEmpty() && Ran("javah").isEmpty());
 }

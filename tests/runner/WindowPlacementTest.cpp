@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace runner;
+
 namespace {
 
 constexpr QSize kMinimum(320, 200);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace settings;
+
 namespace {
 
 QByteArray Bytes(const char* text) { return QByteArray(text); }

@@ -7,6 +7,8 @@
 #include <QStringEncoder>
 #include <gtest/gtest.h>
 
+using namespace settings;
+
 namespace {
 
 const QString S = QStringLiteral("S");

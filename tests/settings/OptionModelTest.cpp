@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace settings;
+
 namespace {
 
 struct OptionStringsCase {
@@ -99,8 +101,8 @@ TEST(OptionModel, MissingApplicationsAreReportedInOrderAndStoredOff)
               QStringLiteral("Javaドキュメント選択...\n\"/no/such/index.html\"は存在しません。"));
     for (const RecordedMessage& m : dialogs.messages) {
         EXPECT_EQ(m.caption, QStringLiteral("設定エラー"));
-        EXPECT_EQ(m.icon, MsgIcon::Exclamation);
-        EXPECT_EQ(m.buttons, MsgButtons::Ok);
+        EXPECT_EQ(m.icon, platform::MsgIcon::Exclamation);
+        EXPECT_EQ(m.buttons, platform::MsgButtons::Ok);
         EXPECT_EQ(m.owner, &owner);
     }
     const IniDocument ini = IniDocument::FromBytes(sandbox.IniBytes());

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace settings;
+
 namespace {
 
 struct SplitCase {

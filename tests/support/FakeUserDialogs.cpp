@@ -16,32 +16,32 @@ std::optional<T> Take(std::deque<std::optional<T>>& queue)
 
 }  // namespace
 
-FakeUserDialogs::FakeUserDialogs() { SetUserDialogs(this); }
+FakeUserDialogs::FakeUserDialogs() { platform::SetUserDialogs(this); }
 
-FakeUserDialogs::~FakeUserDialogs() { SetUserDialogs(nullptr); }
+FakeUserDialogs::~FakeUserDialogs() { platform::SetUserDialogs(nullptr); }
 
-MsgAnswer FakeUserDialogs::Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
-                                   MsgButtons buttons)
+platform::MsgAnswer FakeUserDialogs::Message(QObject* owner, const QString& text, const QString& caption,
+                                             platform::MsgIcon icon, platform::MsgButtons buttons)
 {
     messages.push_back({owner, text, caption, icon, buttons});
-    if (buttons == MsgButtons::Ok)
-        return MsgAnswer::Ok;
+    if (buttons == platform::MsgButtons::Ok)
+        return platform::MsgAnswer::Ok;
     if (answers.empty()) {
         ADD_FAILURE() << "unscripted question: " << text.toStdString();
-        return MsgAnswer::No;
+        return platform::MsgAnswer::No;
     }
-    const MsgAnswer answer = answers.front();
+    const platform::MsgAnswer answer = answers.front();
     answers.pop_front();
     return answer;
 }
 
-std::optional<QString> FakeUserDialogs::ChooseFile(QObject*, const FileDialogSpec& request)
+std::optional<QString> FakeUserDialogs::ChooseFile(QObject*, const platform::FileDialogSpec& request)
 {
     fileRequests.push_back(request);
     return Take(files);
 }
 
-QStringList FakeUserDialogs::ChooseFiles(QObject*, const FileDialogSpec& request)
+QStringList FakeUserDialogs::ChooseFiles(QObject*, const platform::FileDialogSpec& request)
 {
     fileRequests.push_back(request);
     if (fileLists.empty())
@@ -57,7 +57,7 @@ std::optional<QString> FakeUserDialogs::ChooseFolder(QObject* owner, const QStri
     return Take(folders);
 }
 
-std::optional<Rgb> FakeUserDialogs::ChooseColor(QObject*)
+std::optional<platform::Rgb> FakeUserDialogs::ChooseColor(QObject*)
 {
     ++colorRequests;
     return Take(colors);

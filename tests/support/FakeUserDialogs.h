@@ -12,8 +12,8 @@ struct RecordedMessage {
     QObject* owner = nullptr;
     QString text;
     QString caption;
-    MsgIcon icon = MsgIcon::None;
-    MsgButtons buttons = MsgButtons::Ok;
+    platform::MsgIcon icon = platform::MsgIcon::None;
+    platform::MsgButtons buttons = platform::MsgButtons::Ok;
 };
 
 struct RecordedFolderRequest {
@@ -22,29 +22,29 @@ struct RecordedFolderRequest {
     QString initialFolder;
 };
 
-class FakeUserDialogs final : public IUserDialogs {
+class FakeUserDialogs final : public platform::IUserDialogs {
 public:
     FakeUserDialogs();
     ~FakeUserDialogs() override;
 
     // Answers in order; an unscripted Yes/No question fails the test and is answered No.
-    std::deque<MsgAnswer> answers;
+    std::deque<platform::MsgAnswer> answers;
     // nullopt = cancel; an unscripted request is cancelled.
     std::deque<std::optional<QString>> files;
     std::deque<QStringList> fileLists;  // for ChooseFiles; empty = cancel
     std::deque<std::optional<QString>> folders;
-    std::deque<std::optional<Rgb>> colors;
+    std::deque<std::optional<platform::Rgb>> colors;
 
     std::vector<RecordedMessage> messages;
-    std::vector<FileDialogSpec> fileRequests;
+    std::vector<platform::FileDialogSpec> fileRequests;
     std::vector<RecordedFolderRequest> folderRequests;
     int colorRequests = 0;
 
-    MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
-                      MsgButtons buttons) override;
-    std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& request) override;
+    platform::MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, platform::MsgIcon icon,
+                                platform::MsgButtons buttons) override;
+    std::optional<QString> ChooseFile(QObject* owner, const platform::FileDialogSpec& request) override;
     // Recorded in fileRequests like ChooseFile.
-    QStringList ChooseFiles(QObject* owner, const FileDialogSpec& request) override;
+    QStringList ChooseFiles(QObject* owner, const platform::FileDialogSpec& request) override;
     std::optional<QString> ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder) override;
-    std::optional<Rgb> ChooseColor(QObject* owner) override;
+    std::optional<platform::Rgb> ChooseColor(QObject* owner) override;
 };
