@@ -57,7 +57,7 @@ signals:
     void AbortRequested();
     void InputEntered(const QString& line);
     void InputClosed();
-    void LinkActivated(const QString& path, int line);
+    void LinkActivated(const QString& path, int line, int column);
 
 public slots:
     void done(int result) override;

@@ -26,6 +26,9 @@ struct JavacMessage {
     QString sourceLine;    // the line javac quotes; empty when it quoted none
     int caretColumn = -1;  // where its ^ stands
     QStringList details;   // the indented lines after the caret ("  symbol: ...")
+    // The caret's column from 1 as the user counts characters (a pair of
+    // surrogates is one); 0 without a caret.
+    int Column() const;
 };
 
 struct HintRule {
@@ -37,8 +40,11 @@ struct HintRule {
     QString (*line)(QStringView line, const HintContext& context) = nullptr;
 };
 
-// The rules the output window uses.
+// The rules the output window uses: those for javac's messages, then those
+// for the lines of the java launcher and of a program.
 QList<HintRule> LearnerHintRules();
+QList<HintRule> JavacHintRules();
+QList<HintRule> LauncherHintRules();
 
 // "ヒント: " and the hint of the first rule that has one; empty when none has.
 QString HintFor(const QList<HintRule>& rules, const JavacMessage& message, const HintContext& context);

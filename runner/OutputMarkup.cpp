@@ -114,13 +114,13 @@ LineParser::Result JavacMessageParser::Parse(QStringView line, Markup& markup)
     case Expect::Source:
         if ((parts = FindJavacParts(line)))
             break;
-        if (m_keepText)
-            m_message.sourceLine = line.toString();
+        m_message.sourceLine = line.toString();
         m_expect = Expect::Caret;
         return Result::InProgress;
     case Expect::Caret:
         if (const std::optional<int> column = CaretColumn(line)) {
             m_message.caretColumn = *column;
+            markup.column = m_message.Column();
             m_expect = Expect::Details;
             return Result::InProgress;
         }
@@ -149,8 +149,8 @@ LineParser::Result JavacMessageParser::Begin(QStringView line, const std::option
     link.file = line.left(parts->nameEnd).toString();
     link.length = parts->numberEnd;
     markup.counted = link.kind;
+    m_message = JavacMessage();
     if (m_keepText) {
-        m_message = JavacMessage();
         m_message.kind = link.kind;
         m_message.file = link.file;
         m_message.line = link.line;

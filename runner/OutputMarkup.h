@@ -20,7 +20,11 @@ struct Markup {
     std::optional<SourceLink::Kind> counted;  // a compiler error or warning, for the summary
     QString hint;                             // "ヒント: …", a line of its own under this line
     QString hintBefore;                       // the hint of a message that ended just before this line
-    bool IsPlain() const { return links.isEmpty() && !counted && hint.isEmpty() && hintBefore.isEmpty(); }
+    int column = 0;  // on javac's caret line: the column (from 1) that the message's link opens
+    bool IsPlain() const
+    {
+        return links.isEmpty() && !counted && hint.isEmpty() && hintBefore.isEmpty() && column == 0;
+    }
 };
 
 class LineParser {

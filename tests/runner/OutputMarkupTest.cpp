@@ -162,7 +162,7 @@ TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
 // lines does not end a message on standard error.
 TEST(MarkupChain, KeepsEachStreamsMessageApartAndSaysWhenALineMayBeMarked)
 {
-    runner::MarkupChain chain;
+    runner::MarkupChain chain({}, runner::JavacHintRules());
     EXPECT_FALSE(chain.MayMark(u"plain\ntext\n", Stream::Error));
     EXPECT_TRUE(chain.MayMark(u"A.java:1: error: x\n", Stream::Error));
     chain.MarkLine(u"A.java:1: error: x", Stream::Error);
