@@ -119,10 +119,10 @@ QString MainMethodHint(QStringView line, const HintContext&)
 
 QList<HintRule> LauncherHintRules()
 {
-    return {{"uncaught exception", nullptr, ExceptionHint},
-            {"main class not found", nullptr, MainClassHint},
-            {"main method not found", nullptr, MainMethodHint},
-            {"class of a newer JDK", nullptr, LinkageHint}};
+    return {{"uncaught exception", nullptr, ExceptionHint, u"Exception in thread"},
+            {"main class not found", nullptr, MainClassHint, u"java.lang."},
+            {"main method not found", nullptr, MainMethodHint, u"JavaFX"},
+            {"class of a newer JDK", nullptr, LinkageHint, u"UnsupportedClassVersionError"}};
 }
 
 }  // namespace runner

@@ -38,6 +38,9 @@ struct HintRule {
     // must reject quickly.
     QString (*message)(const JavacMessage& message, const HintContext& context) = nullptr;
     QString (*line)(QStringView line, const HintContext& context) = nullptr;
+    // Text that every line the line rule hints holds; empty when any line
+    // may get a hint. Text without it goes into the output in one piece.
+    QStringView marker = {};
 };
 
 // The rules the output window uses: those for javac's messages, then those

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace runner {
 
 // Where the parts of a javac message lie in a line, without copying any.
@@ -208,8 +210,12 @@ MarkupChain::MarkupChain(HintContext context, QList<HintRule> rules)
     : m_context(std::move(context))
     , m_rules(std::move(rules))
 {
-    for (const HintRule& rule : m_rules)
-        m_lineRules = m_lineRules || rule.line != nullptr;
+    for (const HintRule& rule : m_rules) {
+        if (rule.line && rule.marker.isEmpty())
+            m_anyLine = true;
+        else if (rule.line)
+            m_markers << rule.marker;
+    }
 }
 
 Markup MarkupChain::MarkLine(QStringView line, Stream stream)
@@ -241,7 +247,9 @@ bool MarkupChain::MayMark(QStringView text, Stream stream) const
     if (stream == Stream::Input)
         return false;
     const Parsers& parsers = stream == Stream::Error ? m_error : m_output;
-    return parsers.inProgress || m_lineRules || text.contains(u".java:");
+    return parsers.inProgress || m_anyLine || text.contains(u".java:")
+           || std::any_of(m_markers.begin(), m_markers.end(),
+                          [text](QStringView marker) { return text.contains(marker); });
 }
 
 QString MarkupChain::Finish(Stream stream)

@@ -109,7 +109,8 @@ private:
 
     HintContext m_context;
     QList<HintRule> m_rules;
-    bool m_lineRules = false;
+    QList<QStringView> m_markers;  // of the line rules
+    bool m_anyLine = false;        // a line rule without a marker
     Parsers m_output{m_rules, m_context};
     Parsers m_error{m_rules, m_context};
 };

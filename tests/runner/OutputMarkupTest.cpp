@@ -162,8 +162,11 @@ TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
 // lines does not end a message on standard error.
 TEST(MarkupChain, KeepsEachStreamsMessageApartAndSaysWhenALineMayBeMarked)
 {
-    runner::MarkupChain chain({}, runner::JavacHintRules());
+    runner::MarkupChain chain;
     EXPECT_FALSE(chain.MayMark(u"plain\ntext\n", Stream::Error));
+    EXPECT_TRUE(
+        chain.MayMark(u"plain\nException in thread \"main\" java.util.InputMismatchException\n", Stream::Output))
+        << "a line that a line rule may hint";
     EXPECT_TRUE(chain.MayMark(u"A.java:1: error: x\n", Stream::Error));
     chain.MarkLine(u"A.java:1: error: x", Stream::Error);
     EXPECT_TRUE(chain.MayMark(u"plain\n", Stream::Error)) << "the source line is the message's";
