@@ -76,8 +76,7 @@ QString FullWidthHint(const JavacMessage& message, const HintContext&)
     const char16_t c = message.kind == Kind::Error ? IllegalCharacter(message.text) : 0;
     constexpr char16_t kSpace = 0x3000, kFirstSign = 0xFF01, kLastSign = 0xFF5E, kToAscii = 0xFEE0;
     if (c == kSpace)
-        return QStringLiteral("%1に全角スペースがあります。半角スペースに打ち直すか、消してください")
-            .arg(Place(message));
+        return QStringLiteral("%1に全角スペースがあります。半角スペースにしてください").arg(Place(message));
     if (c < kFirstSign || c > kLastSign)
         return {};
     return QStringLiteral("%1の「%2」は全角文字です。半角の「%3」を入力してください")
