@@ -119,10 +119,12 @@ QString MainMethodHint(QStringView line, const HintContext&)
 
 QList<HintRule> LauncherHintRules()
 {
-    return {{"uncaught exception", nullptr, ExceptionHint, u"Exception in thread"},
-            {"main class not found", nullptr, MainClassHint, u"java.lang."},
-            {"main method not found", nullptr, MainMethodHint, u"JavaFX"},
-            {"class of a newer JDK", nullptr, LinkageHint, u"UnsupportedClassVersionError"}};
+    // Every line these rules hint names a class of java.* or javafx.*.
+    constexpr QStringView kMarker = u"java";
+    return {{"uncaught exception", nullptr, ExceptionHint, kMarker},
+            {"main class not found", nullptr, MainClassHint, kMarker},
+            {"main method not found", nullptr, MainMethodHint, kMarker},
+            {"class of a newer JDK", nullptr, LinkageHint, kMarker}};
 }
 
 }  // namespace runner

@@ -109,8 +109,9 @@ private:
 
     HintContext m_context;
     QList<HintRule> m_rules;
-    QList<QStringView> m_markers;  // of the line rules
+    QList<QStringView> m_markers;  // of the line rules, each once
     bool m_anyLine = false;        // a line rule without a marker
+    bool m_markerInJavac = false;  // a marker is part of ".java:"
     Parsers m_output{m_rules, m_context};
     Parsers m_error{m_rules, m_context};
 };
