@@ -1,6 +1,5 @@
-// Hints for javac's messages, in English and in Japanese. Every rule looks
-// at errors only and rejects on the message's first words, so a long run of
-// warnings costs little.
+// Hints for javac's errors, in English and in Japanese. Every rule rejects
+// on the message's first words.
 #include "runner/LearnerHints.h"
 
 #include <QRegularExpression>
@@ -8,8 +7,6 @@
 namespace runner {
 
 namespace {
-
-using Kind = SourceLink::Kind;
 
 // Classes that learners use first, with the import they need (none for
 // java.lang).
@@ -73,7 +70,7 @@ char16_t IllegalCharacter(QStringView text)
 
 QString FullWidthHint(const JavacMessage& message, const HintContext&)
 {
-    const char16_t c = message.kind == Kind::Error ? IllegalCharacter(message.text) : 0;
+    const char16_t c = IllegalCharacter(message.text);
     constexpr char16_t kSpace = 0x3000, kFirstSign = 0xFF01, kLastSign = 0xFF5E, kToAscii = 0xFEE0;
     if (c == kSpace)
         return QStringLiteral("%1に全角スペースがあります。半角スペースにしてください").arg(Place(message));
@@ -89,7 +86,7 @@ QString PublicClassHint(const JavacMessage& message, const HintContext&)
         QStringLiteral(R"(^\S+ (\S+) is public, should be declared in a file named (\S+)$)"));
     static const QRegularExpression japanese(
         QStringLiteral("^\\S+ (\\S+)はpublicであり、ファイル(\\S+)で宣言する必要があります$"));
-    if (message.kind != Kind::Error || !message.text.contains(u"public"))
+    if (!message.text.contains(u"public"))
         return {};
     QRegularExpressionMatch match = english.match(message.text);
     if (!match.hasMatch())
@@ -123,7 +120,7 @@ QString CommonClassHint(QStringView name, bool surelyClass)
 // "cannot find symbol" with "symbol:   class scanner" under it.
 QString MissingSymbolHint(const JavacMessage& message, const HintContext&)
 {
-    if (message.kind != Kind::Error || message.details.isEmpty()
+    if (message.details.isEmpty()
         || (message.text != u"cannot find symbol" && message.text != u"シンボルを見つけられません"))
         return {};
     const QStringList words = message.details.front().split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -140,7 +137,7 @@ QString MissingPackageHint(const JavacMessage& message, const HintContext&)
 {
     static const QRegularExpression package(
         QStringLiteral("^(?:package (\\S+) does not exist|パッケージ(\\S+)は存在しません)$"));
-    if (message.kind != Kind::Error || (!message.text.contains(u"package") && !message.text.contains(u"パッケージ")))
+    if ((!message.text.contains(u"package") && !message.text.contains(u"パッケージ")))
         return {};
     const QRegularExpressionMatch match = package.match(message.text);
     const QString name = match.hasCaptured(1) ? match.captured(1) : match.captured(2);
@@ -153,8 +150,8 @@ QString CompactSourceHint(const JavacMessage& message, const HintContext& contex
 {
     constexpr int kFirstRelease = 25;
     static const QRegularExpression main(QStringLiteral(R"(^\s*(?:(?:public|static)\s+)*void\s+main\s*\()"));
-    if (message.kind != Kind::Error || !message.text.startsWith(u"class, interface")
-        || (context.jdkFeature >= kFirstRelease) || !main.match(message.sourceLine).hasMatch())
+    if (!message.text.startsWith(u"class, interface") || (context.jdkFeature >= kFirstRelease)
+        || !main.match(message.sourceLine).hasMatch())
         return {};
     const QString jdk =
         context.jdkFeature > 0 ? QStringLiteral("（この JDK は %1）").arg(context.jdkFeature) : QString();

@@ -34,7 +34,7 @@ struct JavacMessage {
 struct HintRule {
     const char* name;
     // Each returns the hint without its "ヒント: ", or an empty string; either
-    // may be null. A line rule sees every plain line of a long output, so it
+    // may be null. Message rules see javac's errors. A line rule sees every plain line of a long output, so it
     // must reject quickly.
     QString (*message)(const JavacMessage& message, const HintContext& context) = nullptr;
     QString (*line)(QStringView line, const HintContext& context) = nullptr;

@@ -145,7 +145,7 @@ LineParser::Result JavacMessageParser::Parse(QStringView line, Markup& markup)
         break;
     case Expect::Details:
         if (line.startsWith(u"  ")) {
-            if (m_keepText)
+            if (m_hinted)
                 m_message.details << line.trimmed().toString();
             return Result::InProgress;
         }
@@ -167,7 +167,8 @@ LineParser::Result JavacMessageParser::Begin(QStringView line, const std::option
     link.length = parts->numberEnd;
     markup.counted = link.kind;
     m_message = JavacMessage();
-    if (m_keepText) {
+    m_hinted = m_keepText && link.kind == SourceLink::Kind::Error;
+    if (m_hinted) {
         m_message.kind = link.kind;
         m_message.file = link.file;
         m_message.line = link.line;
@@ -181,7 +182,7 @@ LineParser::Result JavacMessageParser::Begin(QStringView line, const std::option
 QString JavacMessageParser::Complete()
 {
     m_expect = Expect::Message;
-    return m_keepText ? HintFor(m_rules, m_message, m_context) : QString();
+    return m_hinted ? HintFor(m_rules, m_message, m_context) : QString();
 }
 
 QString JavacMessageParser::Finish() { return m_expect == Expect::Message ? QString() : Complete(); }

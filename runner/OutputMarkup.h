@@ -41,8 +41,9 @@ public:
 struct JavacParts;
 
 // "Hello.java:5: error: …" (also "エラー", "警告"), then the quoted source
-// line, the caret line and javac's indented details ("  symbol: …"). The
-// message's hint goes under its last line, which is known only when the
+// line, the caret line and javac's indented details ("  symbol: …"). Only
+// errors get hints: warnings can come by the thousand. The message's hint
+// goes under its last line, which is known only when the
 // next line comes (hintBefore) or the stream ends.
 class JavacMessageParser : public LineParser {
 public:
@@ -58,6 +59,7 @@ private:
     const QList<HintRule>& m_rules;
     const HintContext& m_context;
     bool m_keepText = false;  // only hint rules read the message's text
+    bool m_hinted = false;    // the message is an error and rules read it
     Expect m_expect = Expect::Message;
     JavacMessage m_message;
 };

@@ -152,8 +152,11 @@ int main(int argc, char** argv)
         if (!run.Start({path, {}, {}}, false))
             return 1;
         dialog.BeginRun(QStringLiteral("tool"), path, false, QStringLiteral("/nonexistent/"));
-        if (mode == "live-unhinted")
-            dialog.Edit()->BeginMarkup({0, QStringLiteral("/nonexistent/")}, {});
+        if (mode == "live-unhinted") {
+            runner::HintContext context;
+            context.folder = QStringLiteral("/nonexistent/");
+            dialog.Edit()->BeginMarkup(context, {});
+        }
         dialog.show();
         WaitUntil([&] { return !dialog.IsRunning() && !dialog.HasUnshownText(); });
         allMs = timer.elapsed();

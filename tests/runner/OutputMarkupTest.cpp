@@ -101,8 +101,8 @@ const char* const kJapanese[] = {"Sym.java:2: エラー: シンボルを見つ�
                                  "                       ^",
                                  "  シンボル:   変数 Sytem",
                                  "  場所: クラス Sym",
-                                 "Sym.java:3: エラー: a second message without a source line",
-                                 "Sym.java:4: 警告: a third",
+                                 "Sym.java:3: 警告: a warning gets no hint",
+                                 "Sym.java:4: エラー: a third",
                                  "エラー2個"};
 
 // Hints that show what a rule sees.
@@ -147,10 +147,9 @@ TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
                            "end:"}));
     EXPECT_EQ(Marked(chain, {std::begin(kJapanese), std::end(kJapanese)}),
               (QStringList{"E,1,|", ",0,|", ",0,|", ",0,|", ",0,|",
-                           "E,1,ヒント: Sym.java 2 [シンボルを見つけられません] col 23 シンボル:   変数 Sytem|場所: "
+                           "W,1,ヒント: Sym.java 2 [シンボルを見つけられません] col 23 シンボル:   変数 Sytem|場所: "
                            "クラス Sym in /w/|",
-                           "W,1,ヒント: Sym.java 3 [a second message without a source line] col -1  in /w/|", ",0,|",
-                           "end:ヒント: Sym.java 4 [a third] col -1  in /w/"}))
+                           "E,1,|", ",0,|", "end:ヒント: Sym.java 4 [a third] col -1  in /w/"}))
         << "a message ends at the next one; the last one at the end of the stream";
     EXPECT_EQ(Marked(chain, {"Exception in thread \"main\" java.lang.Error", "\tat A.main(A.java:1)"}, Stream::Output),
               (QStringList{",0,|ヒント: no arguments", ",1,|", "end:"}));
