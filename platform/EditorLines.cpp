@@ -7,21 +7,27 @@ namespace platform {
 
 namespace {
 
+// Vim's command takes a tab for its blank: blanks separate the arguments.
 const EditorLineForm kForms[] = {
-    {"gedit gnome-text-editor pluma xed geany", "+{line} {file}"},
-    {"kate", "-l {line} {file}"},
-    {"kwrite mousepad", "--line {line} {file}"},
-    {"code code-oss codium", "-g {file}:{line}"},
-    {"subl sublime_text", "{file}:{line}"},
-    {"vi vim nvim nano emacs emacsclient micro", "+{line} {file}"},
+    {"gedit", "+{line} {file}", "+{line}:{column} {file}"},
+    {"gnome-text-editor pluma xed geany vi", "+{line} {file}"},
+    {"kate", "-l {line} {file}", "-l {line} -c {column} {file}"},
+    {"kwrite mousepad", "--line {line} {file}", "--line {line} --column {column} {file}"},
+    {"code code-oss codium", "-g {file}:{line}", "-g {file}:{line}:{column}"},
+    {"subl sublime_text", "{file}:{line}", "{file}:{line}:{column}"},
+    {"vim nvim", "+{line} {file}", "+call\tcursor({line},{column}) {file}"},
+    {"nano", "+{line} {file}", "+{line},{column} {file}"},
+    {"emacs emacsclient micro", "+{line} {file}", "+{line}:{column} {file}"},
 };
 
-QStringList Expand(const EditorLineForm& form, const QString& file, int line)
+QStringList Expand(const EditorLineForm& form, const QString& file, int line, int column)
 {
+    const bool withColumn = column > 0 && form.columnForm;
     QStringList arguments;
-    for (const QString& part : QString::fromLatin1(form.form).split(QLatin1Char(' ')))
+    for (const QString& part : QString::fromLatin1(withColumn ? form.columnForm : form.form).split(QLatin1Char(' ')))
         arguments << QString(part)
                          .replace(QStringLiteral("{line}"), QString::number(line))
+                         .replace(QStringLiteral("{column}"), QString::number(column))
                          .replace(QStringLiteral("{file}"), file);
     return arguments;
 }
@@ -40,7 +46,7 @@ const EditorLineForm* FindEditorLineForm(const QString& program)
     return nullptr;
 }
 
-ProcessSpec AtLine(const ProcessSpec& request, const QString& file, int line)
+ProcessSpec AtLine(const ProcessSpec& request, const QString& file, int line, int column)
 {
     const QString address = QString::fromUtf8(QUrl::fromLocalFile(file).toEncoded());
     const qsizetype at = std::max(request.arguments.lastIndexOf(file), request.arguments.lastIndexOf(address));
@@ -53,7 +59,7 @@ ProcessSpec AtLine(const ProcessSpec& request, const QString& file, int line)
         return request;
     ProcessSpec result = request;
     result.arguments.remove(at);
-    const QStringList lineArguments = Expand(*form, file, line);
+    const QStringList lineArguments = Expand(*form, file, line, column);
     for (qsizetype i = 0; i < lineArguments.size(); ++i)
         result.arguments.insert(at + i, lineArguments[i]);
     return result;

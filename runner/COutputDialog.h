@@ -60,7 +60,7 @@ Q_SIGNALS:
     void AbortRequested();
     void InputEntered(const QString& line);
     void InputClosed();
-    void LinkActivated(const QString& path, int line);
+    void LinkActivated(const QString& path, int line, int column);
 
 public Q_SLOTS:
     void done(int result) override;

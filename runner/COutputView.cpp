@@ -240,6 +240,7 @@ void COutputView::InsertChunk(QTextCursor& cursor, const Chunk& chunk)
             runner::Markup markup = m_markup->MarkLine(line, chunk.stream);
             Count(markup.counted);
             markup.links.removeIf([this](const runner::SourceLink& link) { return LinkTarget(link).isEmpty(); });
+            FollowMessageLink(markup, chunk.stream);
             if (markup.links.isEmpty() && markup.hint.isEmpty() && markup.hintBefore.isEmpty())
                 continue;
             Insert(cursor, text.mid(plain, start - plain), format);
@@ -323,6 +324,16 @@ void COutputView::Count(std::optional<runner::SourceLink::Kind> kind)
         ++m_warnings;
 }
 
+// A javac message's link learns its column from the caret line under it.
+void COutputView::FollowMessageLink(const runner::Markup& markup, runner::Stream stream)
+{
+    int& link = m_messageLink[static_cast<int>(stream)];
+    if (markup.counted)
+        link = markup.links.isEmpty() ? -1 : static_cast<int>(m_links.size());
+    else if (markup.column > 0 && link >= 0)
+        m_links[link].column = markup.column;
+}
+
 const QTextCharFormat& COutputView::FormatOf(runner::Stream stream) const
 {
     return m_formats[static_cast<int>(stream)];
@@ -342,7 +353,7 @@ void COutputView::ActivateLink(const QString& anchor)
     bool ok = false;
     const int index = anchor.toInt(&ok);
     if (ok && index >= 0 && index < m_links.size())
-        Q_EMIT LinkActivated(m_links[index].first, m_links[index].second);
+        Q_EMIT LinkActivated(m_links[index].path, m_links[index].line, m_links[index].column);
 }
 
 // Keys and the mouse may move the view (the cursor, a selection): whether

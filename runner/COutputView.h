@@ -46,7 +46,7 @@ public:
     void ActivateLink(const QString& anchor);
 
 Q_SIGNALS:
-    void LinkActivated(const QString& path, int line);
+    void LinkActivated(const QString& path, int line, int column);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -71,6 +71,7 @@ private:
     // The file a link opens, or empty when it opens none.
     QString LinkTarget(const runner::SourceLink& link);
     void Count(std::optional<runner::SourceLink::Kind> kind);
+    void FollowMessageLink(const runner::Markup& markup, runner::Stream stream);
     const QTextCharFormat& FormatOf(runner::Stream stream) const;
 
     QString m_pending;  // a finished text while it goes in
@@ -85,7 +86,13 @@ private:
     QTextCharFormat m_formats[3];  // by stream
     QTextCharFormat m_hintFormat;
     QColor m_linkColour;
-    QList<std::pair<QString, int>> m_links;  // path, line
+    struct LinkPlace {
+        QString path;
+        int line = 0;
+        int column = 0;  // 0: the line alone
+    };
+    QList<LinkPlace> m_links;
+    int m_messageLink[3] = {-1, -1, -1};  // by stream: the link of the javac message being read
     int m_errors = 0;
     int m_warnings = 0;
     int m_blockLines = 0;  // in the last block

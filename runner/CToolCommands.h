@@ -37,10 +37,10 @@ public:
     void OnOptions();
 
     // Opens a source file in the editor that editing uses, told the line
-    // (from 1) when the editor's way of taking it is known; line 0, or an
-    // editor that cannot be told, opens the file alone. Links of the output
-    // window come here.
-    void OpenSourceAtLine(const QString& path, int line);
+    // (from 1), and the column where it takes one, when the editor's way of
+    // taking it is known; line 0, or an editor that cannot be told, opens
+    // the file alone. Links of the output window come here.
+    void OpenSourceAtLine(const QString& path, int line, int column = 0);
 
     using RunView = runner::RunView;
 
@@ -67,6 +67,7 @@ private:
     bool RunWithoutTerminal(const QString& tool, const QString& arguments, const QString& subject,
                             const QString& folder);
     QString RunFolder(const QString& folder) const;
+    runner::HintContext Hints() const;
     // A tool with windows of its own: in a terminal when there is one, else
     // started directly.
     void RunWindowedTool(const QString& tool, const QString& arguments, const QString& subject);

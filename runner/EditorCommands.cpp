@@ -113,10 +113,10 @@ std::optional<platform::ProcessSpec> CToolCommands::TextEditor(const QString& pa
 
 // Editing and the links of the output window take the same editor; when only
 // the desktop's opener knows it, the file opens without the line.
-void CToolCommands::OpenSourceAtLine(const QString& path, int line)
+void CToolCommands::OpenSourceAtLine(const QString& path, int line, int column)
 {
     const auto atLine = [&](const platform::ProcessSpec& editor) {
-        return line > 0 ? platform::AtLine(editor, path, line) : editor;
+        return line > 0 ? platform::AtLine(editor, path, line, column) : editor;
     };
     if (const auto editor = SourceEditor(path)) {
         if (StartProgram(atLine(*editor)))

@@ -22,7 +22,7 @@ struct RunView {
     HintContext hints = {};  // what hints may know of the run (the folder is taken from above)
 };
 
-using LinkOpener = std::function<void(const QString& path, int line)>;
+using LinkOpener = std::function<void(const QString& path, int line, int column)>;
 
 // Returns when the run has ended and its window (if one opened) was closed.
 void FollowRun(QWidget* owner, RunningTool& run, const RunView& view, const LinkOpener& openLink);

@@ -1,5 +1,7 @@
 #include "runner/LearnerHints.h"
 
+#include <algorithm>
+
 namespace runner {
 
 namespace {
@@ -20,7 +22,17 @@ QString FirstHint(const QList<HintRule>& rules, const Input& input, const HintCo
 
 }  // namespace
 
-QList<HintRule> LearnerHintRules() { return {}; }
+int JavacMessage::Column() const
+{
+    if (caretColumn < 0)
+        return 0;
+    const QStringView before = QStringView(sourceLine).left(caretColumn);
+    return static_cast<int>(before.size()
+                            - std::count_if(before.begin(), before.end(), [](QChar c) { return c.isLowSurrogate(); }))
+           + 1;
+}
+
+QList<HintRule> LearnerHintRules() { return JavacHintRules() + LauncherHintRules(); }
 
 QString HintFor(const QList<HintRule>& rules, const JavacMessage& message, const HintContext& context)
 {

@@ -26,19 +26,28 @@ struct JavacMessage {
     QString sourceLine;    // the line javac quotes; empty when it quoted none
     int caretColumn = -1;  // where its ^ stands
     QStringList details;   // the indented lines after the caret ("  symbol: ...")
+    // The caret's column from 1 as the user counts characters (a pair of
+    // surrogates is one); 0 without a caret.
+    int Column() const;
 };
 
 struct HintRule {
     const char* name;
     // Each returns the hint without its "ヒント: ", or an empty string; either
-    // may be null. A line rule sees every plain line of a long output, so it
+    // may be null. Message rules see javac's errors. A line rule sees every plain line of a long output, so it
     // must reject quickly.
     QString (*message)(const JavacMessage& message, const HintContext& context) = nullptr;
     QString (*line)(QStringView line, const HintContext& context) = nullptr;
+    // Text that every line the line rule hints holds; empty when any line
+    // may get a hint. Text without it goes into the output in one piece.
+    QStringView marker = {};
 };
 
-// The rules the output window uses.
+// The rules the output window uses: those for javac's messages, then those
+// for the lines of the java launcher and of a program.
 QList<HintRule> LearnerHintRules();
+QList<HintRule> JavacHintRules();
+QList<HintRule> LauncherHintRules();
 
 // "ヒント: " and the hint of the first rule that has one; empty when none has.
 QString HintFor(const QList<HintRule>& rules, const JavacMessage& message, const HintContext& context);

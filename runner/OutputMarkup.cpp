@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace runner {
 
 // Where the parts of a javac message lie in a line, without copying any.
@@ -15,6 +17,21 @@ struct JavacParts {
 
 namespace {
 
+constexpr QStringView kJavacSuffix = u".java:";
+
+// Whether text holds marker: a search for its first character, which the
+// library does with vector instructions, is several times quicker than a
+// search for a short string where that character is rare.
+bool Holds(QStringView text, QStringView marker)
+{
+    const QChar first = marker.front();
+    for (qsizetype at = text.indexOf(first); at >= 0; at = text.indexOf(first, at + 1)) {
+        if (text.mid(at).startsWith(marker))
+            return true;
+    }
+    return false;
+}
+
 int LineNumber(QStringView digits)
 {
     bool ok = false;
@@ -26,7 +43,7 @@ int LineNumber(QStringView digits)
 // with a blank or holds a double quote is a source line quoting a message.
 std::optional<JavacParts> FindJavacParts(QStringView line)
 {
-    constexpr QStringView kSuffix = u".java:";
+    constexpr QStringView kSuffix = kJavacSuffix;
     const qsizetype suffix = line.indexOf(kSuffix);
     if (suffix <= 0 || line.front().isSpace() || line.left(suffix).contains(QLatin1Char('"')))
         return std::nullopt;
@@ -114,13 +131,13 @@ LineParser::Result JavacMessageParser::Parse(QStringView line, Markup& markup)
     case Expect::Source:
         if ((parts = FindJavacParts(line)))
             break;
-        if (m_keepText)
-            m_message.sourceLine = line.toString();
+        m_message.sourceLine = line.toString();
         m_expect = Expect::Caret;
         return Result::InProgress;
     case Expect::Caret:
         if (const std::optional<int> column = CaretColumn(line)) {
             m_message.caretColumn = *column;
+            markup.column = m_message.Column();
             m_expect = Expect::Details;
             return Result::InProgress;
         }
@@ -128,7 +145,7 @@ LineParser::Result JavacMessageParser::Parse(QStringView line, Markup& markup)
         break;
     case Expect::Details:
         if (line.startsWith(u"  ")) {
-            if (m_keepText)
+            if (m_hinted)
                 m_message.details << line.trimmed().toString();
             return Result::InProgress;
         }
@@ -149,8 +166,9 @@ LineParser::Result JavacMessageParser::Begin(QStringView line, const std::option
     link.file = line.left(parts->nameEnd).toString();
     link.length = parts->numberEnd;
     markup.counted = link.kind;
-    if (m_keepText) {
-        m_message = JavacMessage();
+    m_message = JavacMessage();
+    m_hinted = m_keepText && link.kind == SourceLink::Kind::Error;
+    if (m_hinted) {
         m_message.kind = link.kind;
         m_message.file = link.file;
         m_message.line = link.line;
@@ -164,7 +182,7 @@ LineParser::Result JavacMessageParser::Begin(QStringView line, const std::option
 QString JavacMessageParser::Complete()
 {
     m_expect = Expect::Message;
-    return m_keepText ? HintFor(m_rules, m_message, m_context) : QString();
+    return m_hinted ? HintFor(m_rules, m_message, m_context) : QString();
 }
 
 QString JavacMessageParser::Finish() { return m_expect == Expect::Message ? QString() : Complete(); }
@@ -208,8 +226,14 @@ MarkupChain::MarkupChain(HintContext context, QList<HintRule> rules)
     : m_context(std::move(context))
     , m_rules(std::move(rules))
 {
-    for (const HintRule& rule : m_rules)
-        m_lineRules = m_lineRules || rule.line != nullptr;
+    for (const HintRule& rule : m_rules) {
+        if (rule.line && rule.marker.isEmpty())
+            m_anyLine = true;
+        else if (rule.line && !m_markers.contains(rule.marker))
+            m_markers << rule.marker;
+    }
+    m_markerInJavac = std::any_of(m_markers.begin(), m_markers.end(),
+                                  [](QStringView marker) { return QStringView(kJavacSuffix).contains(marker); });
 }
 
 Markup MarkupChain::MarkLine(QStringView line, Stream stream)
@@ -241,7 +265,15 @@ bool MarkupChain::MayMark(QStringView text, Stream stream) const
     if (stream == Stream::Input)
         return false;
     const Parsers& parsers = stream == Stream::Error ? m_error : m_output;
-    return parsers.inProgress || m_lineRules || text.contains(u".java:");
+    if (parsers.inProgress || m_anyLine)
+        return true;
+    // Each search reads the whole text: text without a marker that is part
+    // of ".java:" holds no ".java:" either.
+    for (const QStringView marker : m_markers) {
+        if (Holds(text, marker))
+            return true;
+    }
+    return !m_markerInJavac && text.contains(kJavacSuffix);
 }
 
 QString MarkupChain::Finish(Stream stream)

@@ -20,7 +20,11 @@ struct Markup {
     std::optional<SourceLink::Kind> counted;  // a compiler error or warning, for the summary
     QString hint;                             // "ヒント: …", a line of its own under this line
     QString hintBefore;                       // the hint of a message that ended just before this line
-    bool IsPlain() const { return links.isEmpty() && !counted && hint.isEmpty() && hintBefore.isEmpty(); }
+    int column = 0;  // on javac's caret line: the column (from 1) that the message's link opens
+    bool IsPlain() const
+    {
+        return links.isEmpty() && !counted && hint.isEmpty() && hintBefore.isEmpty() && column == 0;
+    }
 };
 
 class LineParser {
@@ -37,8 +41,9 @@ public:
 struct JavacParts;
 
 // "Hello.java:5: error: …" (also "エラー", "警告"), then the quoted source
-// line, the caret line and javac's indented details ("  symbol: …"). The
-// message's hint goes under its last line, which is known only when the
+// line, the caret line and javac's indented details ("  symbol: …"). Only
+// errors get hints: warnings can come by the thousand. The message's hint
+// goes under its last line, which is known only when the
 // next line comes (hintBefore) or the stream ends.
 class JavacMessageParser : public LineParser {
 public:
@@ -54,6 +59,7 @@ private:
     const QList<HintRule>& m_rules;
     const HintContext& m_context;
     bool m_keepText = false;  // only hint rules read the message's text
+    bool m_hinted = false;    // the message is an error and rules read it
     Expect m_expect = Expect::Message;
     JavacMessage m_message;
 };
@@ -105,7 +111,9 @@ private:
 
     HintContext m_context;
     QList<HintRule> m_rules;
-    bool m_lineRules = false;
+    QList<QStringView> m_markers;  // of the line rules, each once
+    bool m_anyLine = false;        // a line rule without a marker
+    bool m_markerInJavac = false;  // a marker is part of ".java:"
     Parsers m_output{m_rules, m_context};
     Parsers m_error{m_rules, m_context};
 };

@@ -2,12 +2,15 @@
 // detached runs in a console window of their own.
 #include "runner/CToolCommands.h"
 
+#include "platform/JdkFeatures.h"
+#include "platform/JdkLocator.h"
 #include "platform/Paths.h"
 #include "platform/Terminal.h"
 #include "platform/UserDialogs.h"
 #include "runner/FollowRun.h"
 #include "runner/RunningTool.h"
 #include "runner/ToolInvocation.h"
+#include "settings/COptionModel.h"
 
 #include <QFileInfo>
 #include <QWidget>
@@ -31,17 +34,28 @@ void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, c
     }
     const QString name = QFileInfo(request.program).fileName();
     WatchRun(run, {name + QLatin1Char(' ') + subject, runner::DisplayCommandLine(request), request.program,
-                   request.workingFolder, force});
+                   request.workingFolder, force, Hints()});
     const runner::ToolOutcome& outcome = run.Outcome();
     if (name == QLatin1String("javac") && outcome.Succeeded() && !run.HasOutput())
         m_main.ShowNotice(
             QStringLiteral("コンパイルしました: %1（%2）").arg(subject, runner::ElapsedText(outcome.elapsedMs)));
 }
 
+// What the hints under the output may know: the JDK's release from its
+// release file, and whether the program gets arguments.
+runner::HintContext CToolCommands::Hints() const
+{
+    runner::HintContext hints;
+    hints.jdkFeature = platform::FeatureRelease(platform::ReadJdkVersion(m_main.JdkFolder()).value_or(QString()));
+    hints.fileName = m_main.File().fileName;
+    hints.programArguments = !m_main.Options().GetJavaArgs().trimmed().isEmpty();
+    return hints;
+}
+
 void CToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
 {
     runner::FollowRun(m_main.Window(), run, view,
-                      [this](const QString& path, int line) { OpenSourceAtLine(path, line); });
+                      [this](const QString& path, int line, int column) { OpenSourceAtLine(path, line, column); });
 }
 
 bool CToolCommands::RunToolDetached(const QString& tool, const QString& arguments, const QString& subject,

@@ -1,9 +1,9 @@
 // output_window_probe window|plain <capture file>
-// output_window_probe capture|live <tool>
+// output_window_probe capture|live|live-unhinted <tool>
 // window/plain: reads the capture file and shows it, in the output window or
 // in a plain QPlainTextEdit. capture: runs the tool into capture files, then
 // reads and shows them (the way before the live window). live: runs the tool
-// with the live output window. Prints the times to the first paint of text
+// with the live output window; live-unhinted: the same without hint rules. Prints the times to the first paint of text
 // and to the whole text, the event loop's delays (99th percentile and
 // maximum, from a 5 ms timer), the process's peak memory and the number of
 // line breaks shown.
@@ -144,7 +144,7 @@ int main(int argc, char** argv)
         peakKib = PeakKib();  // before counting, which copies the text
         lines = dialog.Text().count(QLatin1Char('\n'));
         firstMs = firstPaint.ms;
-    } else if (mode == "live") {
+    } else if (mode == "live" || mode == "live-unhinted") {
         COutputDialog dialog;
         FirstPaint firstPaint(timer, dialog.Edit());
         dialog.Edit()->viewport()->installEventFilter(&firstPaint);
@@ -155,6 +155,11 @@ int main(int argc, char** argv)
         if (!run.Start({path, {}, {}}, false))
             return 1;
         dialog.BeginRun(QStringLiteral("tool"), path, false, QStringLiteral("/nonexistent/"));
+        if (mode == "live-unhinted") {
+            runner::HintContext context;
+            context.folder = QStringLiteral("/nonexistent/");
+            dialog.Edit()->BeginMarkup(context, {});
+        }
         dialog.show();
         WaitUntil([&] { return !dialog.IsRunning() && !dialog.HasUnshownText(); });
         allMs = timer.elapsed();

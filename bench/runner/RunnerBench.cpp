@@ -24,7 +24,9 @@
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 using namespace platform;
 using namespace runner;
@@ -250,6 +252,49 @@ void BM_StreamedVsCapturedMillionLines(benchmark::State& state)
     state.counters["time_ratio"] = live.allMs / captured.allMs;
 }
 BENCHMARK(BM_StreamedVsCapturedMillionLines)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A tool writes a million lines, javac's warnings or a program's plain
+// lines: the live window with the hint table against the same without it,
+// run alternately; medians and the spread (largest less smallest).
+void BM_HintTableOnMillionLines(benchmark::State& state)
+{
+    const bool warnings = state.range(0) == 0;
+    state.SetLabel(warnings ? "javac_warnings" : "program_lines");
+    QTemporaryDir dir;
+    const QString tool = dir.path() + QStringLiteral("/million");
+    {
+        QFile file(tool);
+        file.open(QIODevice::WriteOnly);
+        file.write(warnings ? "#!/bin/sh\nexec awk 'BEGIN { for (i = 0; i < 1000000; i++) "
+                              "print \"Hello.java:\" i \": warning: [deprecation] old API used\" }'\n"
+                            : "#!/bin/sh\nexec awk 'BEGIN { for (i = 0; i < 1000000; i++) "
+                              "print \"line \" i \" of what the program printed\" }'\n");
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    constexpr int kRounds = 7;
+    std::vector<double> hinted;
+    std::vector<double> unhinted;
+    for (auto _ : state) {
+        for (int round = 0; round < kRounds; ++round) {
+            hinted.push_back(RunProbe("live", tool).allMs);
+            unhinted.push_back(RunProbe("live-unhinted", tool).allMs);
+        }
+    }
+    const auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    const auto spread = [](const std::vector<double>& values) {
+        const auto [least, most] = std::minmax_element(values.begin(), values.end());
+        return *most - *least;
+    };
+    state.counters["hinted_median_ms"] = median(hinted);
+    state.counters["hinted_spread_ms"] = spread(hinted);
+    state.counters["unhinted_median_ms"] = median(unhinted);
+    state.counters["unhinted_spread_ms"] = spread(unhinted);
+    state.counters["time_ratio"] = median(hinted) / median(unhinted);
+}
+BENCHMARK(BM_HintTableOnMillionLines)->DenseRange(0, 1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -137,7 +137,8 @@ TEST(Gallery, MainWindowAndAboutBox)
 }
 
 // The output window while tools run: with the input line at its default and
-// its smallest size, and after a compile with errors (also in a dark theme).
+// its smallest size, and after a compile with errors (also in a dark theme),
+// a full-width space with its hint among them.
 TEST(Gallery, OutputWindowWhileAToolRuns)
 {
     using runner::Stream;
@@ -179,8 +180,8 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
                           QStringLiteral("/usr/lib/jvm/default-java/bin/javac -classpath . Hello.java"), false,
                           work.Path());
         compiled.AppendText(
-            QStringLiteral("Hello.java:3: エラー: ';'がありません\n        System.out.println(\"こんにちは\")\n"
-                           "                                         ^\n"
+            QStringLiteral("Hello.java:3: エラー: '\\u3000'は不正な文字です\n        int x　= 1;\n"
+                           "             ^\n"
                            "Hello.java:5: 警告: [removal] Integer(int)は推奨されておらず、削除用にマークされています\n"
                            "        Integer i = new Integer(1);\n                    ^\nエラー1個\n警告1個\n"),
             Stream::Error);
@@ -192,6 +193,7 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
         check(compiled, "a compile, ended");
         Save(compiled, dark ? "live-compile-error-dark" : "live-compile-error");
         EXPECT_EQ(compiled.LinkCount(), 2);
+        EXPECT_TRUE(compiled.Text().contains(QStringLiteral("\nヒント: 3 行 14 文字目に全角スペースがあります。")));
         EXPECT_TRUE(compiled.Text().endsWith(
             QStringLiteral("エラー 1 件、警告 1 件\n【終了しました（終了コード 1、0.8 秒）】\n")));
     }

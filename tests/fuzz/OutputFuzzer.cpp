@@ -47,9 +47,10 @@ const QList<runner::HintRule> kRules{{"message",
                                           return line.startsWith(u'E') ? QStringLiteral("l") : QString();
                                       }}};
 
-void CheckMarkup(const QStringList& lines, bool withRules)
+void CheckMarkup(const QStringList& lines, const QList<runner::HintRule>& rules)
 {
-    runner::MarkupChain chain({}, withRules ? kRules : QList<runner::HintRule>());
+    const bool withRules = !rules.isEmpty();
+    runner::MarkupChain chain({}, rules);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const runner::Stream stream = static_cast<runner::Stream>(lines[i].size() % 3);
         const bool mayMark = chain.MayMark(lines[i], stream);
@@ -86,7 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     Check(whole.isEmpty() || whole.endsWith(QLatin1Char('\n')));
     QStringList lines = whole.split(QLatin1Char('\n'));
     lines.removeLast();
-    CheckMarkup(lines, false);
-    CheckMarkup(lines, true);
+    CheckMarkup(lines, {});
+    CheckMarkup(lines, kRules);
+    CheckMarkup(lines, runner::LearnerHintRules());  // also: a line without a rule's marker gets no hint
     return 0;
 }

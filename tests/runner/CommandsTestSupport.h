@@ -42,6 +42,7 @@ public:
 
     QStringList shown;   // the text of each run whose window would show
     QStringList titles;  // the title of each captured run's window
+    QList<runner::HintContext> hints;
     QList<runner::ToolOutcome> outcomes;
     QStringList input;           // lines for the next captured run, then its input ends
     bool live = false;           // runs show the real output window
@@ -65,6 +66,7 @@ protected:
     void WatchRun(runner::RunningTool& run, const RunView& view) override
     {
         titles << view.title;
+        hints << view.hints;
         if (live)
             return runner::CToolCommands::WatchRun(run, view);
         QString text;

@@ -351,13 +351,14 @@ TEST_F(RealJdkLiveTest, AScannerProgramReadsTwoNumbersFromTheInputLine)
     EXPECT_TRUE(text.startsWith("1つ目: 2\n2つ目: 40\n合計 42\n")) << text.toStdString();
 }
 
-// Each click opens the source in the editor of the options, at the line, the
-// way that editor takes it.
-TEST_F(RealJdkLiveTest, ACompileErrorLinksToItsLineInTheEditor)
+// Each click opens the source in the editor of the options, at the line and
+// column of javac's caret, the way that editor takes them; the full-width
+// space gets its hint.
+TEST_F(RealJdkLiveTest, ACompileErrorLinksToItsColumnInTheEditorWithItsHint)
 {
     const QString source = root.Path("my src/Broken.java");
     const std::pair<const char*, QStringList> editors[] = {
-        {"gedit", {"+4", source}}, {"kate", {"-l", "4", source}}, {"code", {"-g", source + ":4"}}};
+        {"gedit", {"+3:10", source}}, {"kate", {"-l", "3", "-c", "10", source}}, {"code", {"-g", source + ":3:10"}}};
     QString text;
     int links = 0;
     WindowScript script{[&](COutputDialog& w) {
@@ -372,11 +373,12 @@ TEST_F(RealJdkLiveTest, ACompileErrorLinksToItsLineInTheEditor)
         w.accept();
         return true;
     }};
-    Compile("Broken.java", "public class Broken {\n  void f() {\n    int x = \n  }\n  int y = 1 }\n");
+    Compile("Broken.java", "public class Broken {\n  void f() {\n    int x\u3000= 1;\n  }\n}\n");
     ASSERT_TRUE(script.Done());
-    EXPECT_TRUE(text.startsWith("Broken.java:4:")) << text.toStdString();
-    EXPECT_GE(links, 1);
-    EXPECT_TRUE(QRegularExpression("\nエラー \\d+ 件\n【終了しました（終了コード 1、").match(text).hasMatch())
+    EXPECT_TRUE(text.startsWith("Broken.java:3:")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nヒント: 3 行 10 文字目に全角スペースがあります。")) << text.toStdString();
+    EXPECT_EQ(links, 1);
+    EXPECT_TRUE(QRegularExpression("\nエラー 1 件\n【終了しました（終了コード 1、").match(text).hasMatch())
         << text.toStdString();
     ASSERT_EQ(commands.started.size(), 3);
     for (int i = 0; i < 3; ++i)

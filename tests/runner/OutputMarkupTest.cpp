@@ -103,8 +103,8 @@ const char* const kJapanese[] = {"Sym.java:2: エラー: シンボルを見つ�
                                  "                       ^",
                                  "  シンボル:   変数 Sytem",
                                  "  場所: クラス Sym",
-                                 "Sym.java:3: エラー: a second message without a source line",
-                                 "Sym.java:4: 警告: a third",
+                                 "Sym.java:3: 警告: a warning gets no hint",
+                                 "Sym.java:4: エラー: a third",
                                  "エラー2個"};
 
 // Hints that show what a rule sees.
@@ -149,10 +149,9 @@ TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
                            "end:"}));
     EXPECT_EQ(Marked(chain, {std::begin(kJapanese), std::end(kJapanese)}),
               (QStringList{"E,1,|", ",0,|", ",0,|", ",0,|", ",0,|",
-                           "E,1,ヒント: Sym.java 2 [シンボルを見つけられません] col 23 シンボル:   変数 Sytem|場所: "
+                           "W,1,ヒント: Sym.java 2 [シンボルを見つけられません] col 23 シンボル:   変数 Sytem|場所: "
                            "クラス Sym in /w/|",
-                           "W,1,ヒント: Sym.java 3 [a second message without a source line] col -1  in /w/|", ",0,|",
-                           "end:ヒント: Sym.java 4 [a third] col -1  in /w/"}))
+                           "E,1,|", ",0,|", "end:ヒント: Sym.java 4 [a third] col -1  in /w/"}))
         << "a message ends at the next one; the last one at the end of the stream";
     EXPECT_EQ(Marked(chain, {"Exception in thread \"main\" java.lang.Error", "\tat A.main(A.java:1)"}, Stream::Output),
               (QStringList{",0,|ヒント: no arguments", ",1,|", "end:"}));
@@ -166,6 +165,9 @@ TEST(MarkupChain, KeepsEachStreamsMessageApartAndSaysWhenALineMayBeMarked)
 {
     runner::MarkupChain chain;
     EXPECT_FALSE(chain.MayMark(u"plain\ntext\n", Stream::Error));
+    EXPECT_TRUE(
+        chain.MayMark(u"plain\nException in thread \"main\" java.util.InputMismatchException\n", Stream::Output))
+        << "a line that a line rule may hint";
     EXPECT_TRUE(chain.MayMark(u"A.java:1: error: x\n", Stream::Error));
     chain.MarkLine(u"A.java:1: error: x", Stream::Error);
     EXPECT_TRUE(chain.MayMark(u"plain\n", Stream::Error)) << "the source line is the message's";

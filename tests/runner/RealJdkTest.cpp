@@ -46,7 +46,7 @@ protected:
 // the program wrote them.
 TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
 {
-    Options("[JavaOption]\nMsg=true\n");
+    Options("[JavaOption]\nMsg=true\nArg=true\nStrArg=one\n");
     Compile("Good Name.java", "class Good { }\n");
     EXPECT_TRUE(root.Exists("my src/Good.class"));
     ASSERT_EQ(main.notices.size(), 1);
@@ -61,6 +61,9 @@ TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
     commands.OnRunJava();
     EXPECT_EQ(commands.shown.mid(1), (QStringList{"to err\nto out\n", ""}));
     EXPECT_EQ(commands.outcomes.size(), 6);
+    ASSERT_EQ(commands.hints.size(), 6);
+    EXPECT_GE(commands.hints[0].jdkFeature, 17) << "read from the release file beside the tool folder";
+    EXPECT_TRUE(commands.hints[3].programArguments);
 }
 
 // Sources in each encoding learners' files come in compile in it and print
