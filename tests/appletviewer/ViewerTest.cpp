@@ -48,6 +48,7 @@ std::string JdkName(const ::testing::TestParamInfo<Jdk>& info)
 class ViewerTest : public CommandsTest, public ::testing::WithParamInterface<Jdk> {
 protected:
     TempFolder terminalFolder;  // detached tools start in a fake terminal there
+    const ScopedEnv viewerDir{"TARNWICK_APPLETVIEWER_DIR", TW_APPLETVIEWER_DIR};
 
     void SetUp() override
     {
@@ -70,10 +71,8 @@ protected:
         }
         if (QFile::exists(main.jdk + "appletviewer"))
             GTEST_SKIP() << "this JDK still has appletviewer";
-        qputenv("TARNWICK_APPLETVIEWER_DIR", TW_APPLETVIEWER_DIR);
         commands.UseTerminal(terminalFolder);
     }
-    void TearDown() override { qunsetenv("TARNWICK_APPLETVIEWER_DIR"); }
 
     void Write(const QString& name, const QString& text) { root.Write("my src/" + name, text.toUtf8()); }
 
