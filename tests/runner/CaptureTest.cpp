@@ -121,18 +121,6 @@ TEST(LinePieceLength, NeverSplitsACharacterAndCutsStrayBytesAtTheLimit)
         EXPECT_EQ(runner::LinePieceLength(line, kLimit), piece) << line.toHex().toStdString();
 }
 
-// A megabyte of bytes that start no character becomes full-length lines.
-TEST(ReadCapturedOutput, BreaksBinaryOutputIntoFullLines)
-{
-    TempFolder folder;
-    const QString path = folder.Write("out", QByteArray(1 << 20, '\x80'));
-    QStringList lines = runner::ReadCapturedOutput(path, {}).text.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), (1 << 20) / runner::kLineLimit + 1);
-    EXPECT_TRUE(lines.takeLast().contains("改行して表示"));
-    for (const QString& line : lines)
-        ASSERT_EQ(line, QString(runner::kLineLimit, QChar::ReplacementCharacter));
-}
-
 // A gigabyte without a line break is shortened and broken into lines, both
 // with a notice, instead of taking all memory.
 TEST(ReadCapturedOutput, CopesWithAGigabyteWithoutLineBreaks)

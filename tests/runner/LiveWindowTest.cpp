@@ -73,6 +73,18 @@ private:
 
 QString Shown(const COutputDialog& window) { return window.Edit()->toPlainText(); }
 
+// The last step: once the run has ended, look at the window, then close it.
+Step AtEnd(std::function<void(COutputDialog&)> look)
+{
+    return [look](COutputDialog& w) {
+        if (w.IsRunning())
+            return false;
+        look(w);
+        w.accept();
+        return true;
+    };
+}
+
 void Type(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QKeyEvent press(QEvent::KeyPress, key, modifiers);
@@ -99,43 +111,6 @@ void ClickFirstLink(COutputDialog& window)
         QApplication::sendEvent(window.Edit()->viewport(), &event);
     }
 }
-
-// Answers each question only once the output window's run has ended, like
-// a user who takes a while to decide.
-class SlowAnswers : public IUserDialogs {
-public:
-    explicit SlowAnswers(FakeUserDialogs& answers)
-        : m_answers(answers)
-    {
-        SetUserDialogs(this);
-    }
-    ~SlowAnswers() override { SetUserDialogs(&m_answers); }
-
-    MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
-                      MsgButtons buttons) override
-    {
-        auto* window = qobject_cast<COutputDialog*>(owner);
-        while (window && window->IsRunning())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return m_answers.Message(owner, text, caption, icon, buttons);
-    }
-    std::optional<QString> ChooseFile(QObject* owner, const FileDialogSpec& request) override
-    {
-        return m_answers.ChooseFile(owner, request);
-    }
-    QStringList ChooseFiles(QObject* owner, const FileDialogSpec& request) override
-    {
-        return m_answers.ChooseFiles(owner, request);
-    }
-    std::optional<QString> ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder) override
-    {
-        return m_answers.ChooseFolder(owner, title, initialFolder);
-    }
-    std::optional<Rgb> ChooseColor(QObject* owner) override { return m_answers.ChooseColor(owner); }
-
-private:
-    FakeUserDialogs& m_answers;
-};
 
 const QRegularExpression kEnded(R"(【終了しました（終了コード (\d+)、\d+\.\d 秒）】\n$)");
 
@@ -164,13 +139,7 @@ TEST_F(LiveWindowTest, TheFirstLineShowsWhileTheToolRunsAndAbortStopsIt)
                             w.AbortButton()->click();
                             return true;
                         },
-                        [&](COutputDialog& w) {
-                            if (w.IsRunning())
-                                return false;
-                            ended = Shown(w) + "|" + w.windowTitle();
-                            w.accept();
-                            return true;
-                        }};
+                        AtEnd([&](COutputDialog& w) { ended = Shown(w) + "|" + w.windowTitle(); })};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
     EXPECT_EQ(running, "first\n");
@@ -185,9 +154,7 @@ TEST_F(LiveWindowTest, TheExitCodeEndsTheTextAndErrorsHaveTheirColour)
     Java("echo out; echo err >&2; exit 3\n");
     QString text, title;
     QColor outColour, errColour;
-    WindowScript script{[&](COutputDialog& w) {
-        if (w.IsRunning())
-            return false;
+    WindowScript script{AtEnd([&](COutputDialog& w) {
         text = Shown(w);
         title = w.windowTitle();
         for (QTextBlock block = w.Edit()->document()->begin(); block.isValid(); block = block.next()) {
@@ -197,9 +164,7 @@ TEST_F(LiveWindowTest, TheExitCodeEndsTheTextAndErrorsHaveTheirColour)
                     (part.startsWith("err") ? errColour : outColour) = it.fragment().charFormat().foreground().color();
             }
         }
-        w.accept();
-        return true;
-    }};
+    })};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
     EXPECT_TRUE(text.contains("out\n") && text.contains("err\n"));
@@ -226,14 +191,10 @@ TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
                             Type(&w, Qt::Key_D, Qt::ControlModifier);
                             return true;
                         },
-                        [&](COutputDialog& w) {
-                            if (w.IsRunning())
-                                return false;
+                        AtEnd([&](COutputDialog& w) {
                             text = Shown(w);
                             EXPECT_FALSE(w.InputLine()->isVisible());
-                            w.accept();
-                            return true;
-                        }};
+                        })};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
     EXPECT_TRUE(text.startsWith("name? x y\ngot x y\neof\n")) << text.toStdString();
@@ -263,7 +224,10 @@ TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
     EXPECT_TRUE(settings.IniBytes().contains("[MsgDlg]")) << "closed during the run, its place is kept";
 
     Java("echo started; sleep 1\n");
-    SlowAnswers slow(dialogs);
+    dialogs.beforeMessage = [](QObject* owner) {  // a user who takes a while to decide
+        for (auto* w = qobject_cast<COutputDialog*>(owner); w && w->IsRunning();)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    };
     dialogs.answers = {MsgAnswer::Yes};
     bool closed = false;
     WindowScript ending{[&](COutputDialog& w) {
@@ -336,13 +300,7 @@ TEST_F(RealJdkLiveTest, AScannerProgramReadsTwoNumbersFromTheInputLine)
     QString text;
     WindowScript script{[&](COutputDialog& w) { return Shown(w) == "1つ目: " && (SendLine(w, "2"), true); },
                         [&](COutputDialog& w) { return Shown(w).endsWith("2つ目: ") && (SendLine(w, "40"), true); },
-                        [&](COutputDialog& w) {
-                            if (w.IsRunning())
-                                return false;
-                            text = Shown(w);
-                            w.accept();
-                            return true;
-                        }};
+                        AtEnd([&](COutputDialog& w) { text = Shown(w); })};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
     EXPECT_TRUE(text.startsWith("1つ目: 2\n2つ目: 40\n合計 42\n")) << text.toStdString();
@@ -357,18 +315,14 @@ TEST_F(RealJdkLiveTest, ACompileErrorLinksToItsLineInTheEditor)
         {"gedit", {"+4", source}}, {"kate", {"-l", "4", source}}, {"code", {"-g", source + ":4"}}};
     QString text;
     int links = 0;
-    WindowScript script{[&](COutputDialog& w) {
-        if (w.IsRunning())
-            return false;
+    WindowScript script{AtEnd([&](COutputDialog& w) {
         text = Shown(w);
         links = w.LinkCount();
         for (const auto& [name, arguments] : editors) {
             Options("[AppOption]\nUseJava=true\nAppJava=" + WriteScript(bin, name).toUtf8() + "\n");
             ClickFirstLink(w);
         }
-        w.accept();
-        return true;
-    }};
+    })};
     Compile("Broken.java", "public class Broken {\n  void f() {\n    int x = \n  }\n  int y = 1 }\n");
     ASSERT_TRUE(script.Done());
     EXPECT_TRUE(text.startsWith("Broken.java:4:")) << text.toStdString();
@@ -388,14 +342,10 @@ TEST_F(RealJdkLiveTest, AStackTraceLinksToTheLineThatThrew)
     ASSERT_TRUE(root.Exists("my src/Boom.class"));
     Options("[JavaOption]\nMsg=true\n[AppOption]\nUseJava=true\nAppJava=" + WriteScript(bin, "vim").toUtf8() + "\n");
     QString text;
-    WindowScript script{[&](COutputDialog& w) {
-        if (w.IsRunning())
-            return false;
+    WindowScript script{AtEnd([&](COutputDialog& w) {
         text = Shown(w);
         ClickFirstLink(w);
-        w.accept();
-        return true;
-    }};
+    })};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
     EXPECT_TRUE(text.contains("\tat Boom.main(Boom.java:4)\n")) << text.toStdString();

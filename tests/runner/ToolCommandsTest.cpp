@@ -53,6 +53,7 @@ const QStringList kUtf8{"-encoding", "UTF-8"};
 const QStringList kDoc = kUtf8 + QStringList{"-docencoding", "UTF-8", "-charset", "UTF-8"};
 
 // Captured tools run for real; detached ones are recorded, in a terminal.
+// Names that look like options stay file names.
 TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
 {
     const CommandCase& c = GetParam();
@@ -93,7 +94,6 @@ const CommandCase kCommands[] = {
      &C::OnCompile,
      "javac",
      {"-classpath", ".:lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", kLong, "Hello.java"}},
-    // Names that look like options stay file names.
     {"Rebuild",
      "",
      {"Hello.java", "B.java", "A b.java", "Z.JAVA", "c.txt", "-x.java"},
@@ -110,17 +110,10 @@ const CommandCase kCommands[] = {
      Form::Forced},
     {"RunJar",
      "[JavaOption]\nMsg=true\nOption=true\nStrOption=-Xmx64m\n",
-     {"My Tool.JAR"},
+     {"-My Tool.JAR"},
      &C::OnRunJava,
      "java",
-     {"-classpath", ".", "-Xmx64m", "-jar", "My Tool.JAR"},
-     Form::Forced},
-    {"RunJarOptionLikeName",
-     "[JavaOption]\nMsg=true\n",
-     {"-tool.jar"},
-     &C::OnRunJava,
-     "java",
-     {"-classpath", ".", "-jar", "./-tool.jar"},
+     {"-classpath", ".", "-Xmx64m", "-jar", "./-My Tool.JAR"},
      Form::Forced},
     // A missing class file is compiled first.
     {"Javah",
@@ -146,26 +139,18 @@ const CommandCase kCommands[] = {
      {"-classpath", ".", "-v1.2", "Hello"}},
     {"AppletViewer",
      "",
-     {"My Applet.java", "My Applet.html"},
+     {"-My Applet.java", "-My Applet.html"},
      &C::OnRunAppletViewer,
      "appletviewer",
-     {"My Applet.html"},
-     Form::Detached},
-    {"AppletViewerOptionLikeName",
-     "",
-     {"-a.java", "-a.html"},
-     &C::OnRunAppletViewer,
-     "appletviewer",
-     {"./-a.html"},
+     {"./-My Applet.html"},
      Form::Detached},
     // javadoc writes into a folder of its own.
-    {"Document", "", {"My Hello.java"}, &C::OnMakeDocument, "javadoc", {"-d", "doc", "My Hello.java"}, Form::Detached},
-    {"DocumentOptionLikeName",
+    {"Document",
      "",
-     {"-doc.java"},
+     {"-My Hello.java"},
      &C::OnMakeDocument,
      "javadoc",
-     {"-d", "doc", "./-doc.java"},
+     {"-d", "doc", "./-My Hello.java"},
      Form::Detached},
     {"AllDocuments",
      "",

@@ -23,6 +23,8 @@ FakeUserDialogs::~FakeUserDialogs() { SetUserDialogs(nullptr); }
 MsgAnswer FakeUserDialogs::Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
                                    MsgButtons buttons)
 {
+    if (beforeMessage)
+        beforeMessage(owner);
     messages.push_back({owner, text, caption, icon, buttons});
     if (buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;

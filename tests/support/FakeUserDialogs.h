@@ -6,6 +6,7 @@
 #include "tests/support/QtPrinters.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 struct RecordedMessage {
@@ -39,6 +40,8 @@ public:
     std::vector<FileDialogSpec> fileRequests;
     std::vector<RecordedFolderRequest> folderRequests;
     int colorRequests = 0;
+    // Called before each message is recorded and answered.
+    std::function<void(QObject* owner)> beforeMessage;
 
     MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, MsgIcon icon,
                       MsgButtons buttons) override;
