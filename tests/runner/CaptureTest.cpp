@@ -85,18 +85,6 @@ TEST(ReadCapturedOutput, PutsOutputBeforeErrorsOneLfPerLine)
     }
 }
 
-// "あ" is three bytes: it is never cut.
-TEST(BreakLongLines, KeepsLinesWithinTheLimitAndCharactersWhole)
-{
-    const std::pair<QByteArray, QByteArray> cases[] = {
-        {"abc\nde\n", "abc\nde\n"}, {"abcdefg\nxy", "abc\ndef\ng\nxy"}, {"aあいz\n", "a\nあ\nい\nz\n"}};
-    for (auto [bytes, expected] : cases) {
-        const QByteArray input = bytes;
-        EXPECT_EQ(runner::BreakLongLines(bytes, 3), expected != input);
-        EXPECT_EQ(bytes, expected);
-    }
-}
-
 // A character that the limit would split moves to the next piece whole;
 // bytes that start no character are cut at the limit.
 TEST(LinePieceLength, NeverSplitsACharacterAndCutsStrayBytesAtTheLimit)

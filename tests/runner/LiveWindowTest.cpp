@@ -306,50 +306,36 @@ TEST_F(RealJdkLiveTest, AScannerProgramReadsTwoNumbersFromTheInputLine)
     EXPECT_TRUE(text.startsWith("1つ目: 2\n2つ目: 40\n合計 42\n")) << text.toStdString();
 }
 
-// Each click opens the source in the editor of the options, at the line, the
-// way that editor takes it.
-TEST_F(RealJdkLiveTest, ACompileErrorLinksToItsLineInTheEditor)
+// A compile error and a stack trace link to their lines: a click opens the
+// source in the editor of the options at that moment, the way it takes a line.
+TEST_F(RealJdkLiveTest, CompileErrorsAndStackTracesLinkToTheirLines)
 {
-    const QString source = root.Path("my src/Broken.java");
-    const std::pair<const char*, QStringList> editors[] = {
-        {"gedit", {"+4", source}}, {"kate", {"-l", "4", source}}, {"code", {"-g", source + ":4"}}};
-    QString text;
-    int links = 0;
-    WindowScript script{AtEnd([&](COutputDialog& w) {
-        text = Shown(w);
-        links = w.LinkCount();
-        for (const auto& [name, arguments] : editors) {
-            Options("[AppOption]\nUseJava=true\nAppJava=" + WriteScript(bin, name).toUtf8() + "\n");
+    QStringList texts;
+    const auto clickWith = [&](const char* editor) {
+        return AtEnd([&, editor](COutputDialog& w) {
+            texts << Shown(w);
+            Options("[JavaOption]\nMsg=true\n[AppOption]\nUseJava=true\nAppJava=" + WriteScript(bin, editor).toUtf8());
             ClickFirstLink(w);
-        }
-    })};
-    Compile("Broken.java", "public class Broken {\n  void f() {\n    int x = \n  }\n  int y = 1 }\n");
-    ASSERT_TRUE(script.Done());
-    EXPECT_TRUE(text.startsWith("Broken.java:4:")) << text.toStdString();
-    EXPECT_GE(links, 1);
-    EXPECT_TRUE(QRegularExpression("\nエラー \\d+ 件\n【終了しました（終了コード 1、").match(text).hasMatch())
-        << text.toStdString();
-    ASSERT_EQ(commands.started.size(), 3);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(commands.started[i].mid(2), editors[i].second) << editors[i].first;
-}
-
-TEST_F(RealJdkLiveTest, AStackTraceLinksToTheLineThatThrew)
-{
+        });
+    };
+    {
+        const WindowScript script{clickWith("kate")};
+        Compile("Broken.java", "public class Broken {\n  void f() {\n    int x = \n  }\n  int y = 1 }\n");
+        ASSERT_TRUE(script.Done());
+    }
     Compile("Boom.java",
             "public class Boom {\n  public static void main(String[] a) {\n"
             "    System.out.println(\"before\");\n    throw new IllegalStateException(\"boom\");\n  }\n}\n");
-    ASSERT_TRUE(root.Exists("my src/Boom.class"));
-    Options("[JavaOption]\nMsg=true\n[AppOption]\nUseJava=true\nAppJava=" + WriteScript(bin, "vim").toUtf8() + "\n");
-    QString text;
-    WindowScript script{AtEnd([&](COutputDialog& w) {
-        text = Shown(w);
-        ClickFirstLink(w);
-    })};
+    const WindowScript script{clickWith("gedit")};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
-    EXPECT_TRUE(text.contains("\tat Boom.main(Boom.java:4)\n")) << text.toStdString();
-    EXPECT_EQ(commands.started.value(0).mid(2), (QStringList{"+4", root.Path("my src/Boom.java")}));
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].startsWith("Broken.java:4:")) << texts[0].toStdString();
+    EXPECT_TRUE(QRegularExpression("\nエラー \\d+ 件\n【終了しました（終了コード 1、").match(texts[0]).hasMatch())
+        << texts[0].toStdString();
+    EXPECT_TRUE(texts[1].contains("\tat Boom.main(Boom.java:4)\n")) << texts[1].toStdString();
+    EXPECT_EQ(commands.started, (QList<QStringList>{{src, bin.Path("kate"), "-l", "4", src + "Broken.java"},
+                                                    {src, bin.Path("gedit"), "+4", src + "Boom.java"}}));
 }
 
 }  // namespace
