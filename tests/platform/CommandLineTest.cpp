@@ -27,14 +27,4 @@ TEST(SplitCommandLine, FollowsTheCRuntimeRules)
         EXPECT_EQ(platform::SplitCommandLine(QString::fromUtf8(text)), arguments) << text;
 }
 
-TEST(QuoteArgument, RoundTripsThroughSplit)
-{
-    for (const QString& sample :
-         {"plain", "", "with blank", "tab\there", "quote\"inside", "trailing\\", "both \\\" x\\", "$HOME `id` ;rm"}) {
-        const QString line = "first " + platform::QuoteArgument(sample) + " last";
-        EXPECT_EQ(platform::SplitCommandLine(line), (QStringList{"first", sample, "last"})) << line.toStdString();
-    }
-    EXPECT_EQ(platform::QuoteArgument("Hello.java"), "Hello.java");
-}
-
 }  // namespace

@@ -118,27 +118,6 @@ TEST_F(ClassFiles, NameVersionAndMainAsJavacWritesThem)
         EXPECT_FALSE(runner::ReadClassFile(notAClass)) << notAClass.toStdString();
 }
 
-// Every cut of a real class file is refused, and no damaged byte reads
-// outside it (the sanitizer build checks the latter).
-TEST_F(ClassFiles, TruncatedOrDamagedBytesAreSafe)
-{
-    dir.Write("a/b/Main.java", "package a.b; public class Main { public static void main(String[] a) { } }");
-    ASSERT_EQ(Javac({"a/b/Main.java"}), "");
-    const QByteArray bytes = dir.Read("a/b/Main.class");
-    for (qsizetype size = 0; size < bytes.size(); ++size)
-        ASSERT_FALSE(runner::ParseClassFile(QByteArrayView(bytes).first(size))) << size;
-    for (qsizetype at = 0; at < bytes.size(); ++at) {
-        for (const char value : {'\0', '\xFF', '\x07'}) {
-            QByteArray damaged = bytes;
-            damaged[at] = value;
-            const auto info = runner::ParseClassFile(damaged);
-            if (info) {
-                EXPECT_FALSE(info->name.isEmpty() || info->name.contains('/')) << at;
-            }
-        }
-    }
-}
-
 // A class file runs by the name it declares: from its package root where it
 // lies in the package's folders; a copy elsewhere is misplaced, a renamed one
 // keeps its own name.
