@@ -109,8 +109,6 @@ TEST(LinePieceLength, NeverSplitsACharacterAndCutsStrayBytesAtTheLimit)
         EXPECT_EQ(runner::LinePieceLength(line, kLimit), piece) << line.toHex().toStdString();
 }
 
-// A gigabyte without a line break is shortened and broken into lines, both
-// with a notice, instead of taking all memory.
 TEST(ReadCapturedOutput, CopesWithAGigabyteWithoutLineBreaks)
 {
     TempFolder folder;
