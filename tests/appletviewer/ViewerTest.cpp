@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <array>
 
 namespace {
 
@@ -32,16 +33,6 @@ struct Viewed {
 // one dressed as a JDK without the Applet API (its release file says 26), so
 // that the API classes and the patch options are used for real.
 enum class Jdk { Found, Temurin25, WithoutApplets };
-
-std::string JdkName(const ::testing::TestParamInfo<Jdk>& info)
-{
-    switch (info.param) {
-    case Jdk::Found: return "Found";
-    case Jdk::Temurin25: return "Temurin25";
-    case Jdk::WithoutApplets: return "WithoutApplets";
-    }
-    return {};
-}
 
 class ViewerTest : public CommandsTest, public ::testing::WithParamInterface<Jdk> {
 protected:
@@ -163,19 +154,15 @@ QByteArray Wave()
 
 QStringList LifeCycle(const QString& className)
 {
-    QStringList calls;
-    for (const char* call : {"init", "start", "stop", "start", "stop", "destroy"})
-        calls << QString(call) + " " + className;
-    return calls;
+    return QStringList{"init", "start", "stop", "start", "stop", "destroy"}.replaceInStrings(QRegularExpression("$"),
+                                                                                             " " + className);
 }
 
-QStringList WithoutSnapshotsAndStatus(const QStringList& lines)
+QStringList WithoutSnapshotsAndStatus(QStringList lines)
 {
-    QStringList kept;
-    for (const QString& line : lines)
-        if (!line.startsWith("snapshot ") && !line.startsWith("status") && !line.startsWith("title "))
-            kept << line;
-    return kept;
+    lines.removeIf(
+        [](const QString& line) { return QRegularExpression("^(snapshot |status|title )").match(line).hasMatch(); });
+    return lines;
 }
 
 // The worked example: an Applet and its page from the generators, compiled
@@ -432,6 +419,9 @@ TEST_P(ViewerTest, CodeFromTheNetworkIsNotRun)
     EXPECT_FALSE(root.Exists("my src/ran")) << "the remote applet ran";
 }
 
-INSTANTIATE_TEST_SUITE_P(Jdks, ViewerTest, ::testing::Values(Jdk::Found, Jdk::Temurin25, Jdk::WithoutApplets), JdkName);
+INSTANTIATE_TEST_SUITE_P(Jdks, ViewerTest, ::testing::Values(Jdk::Found, Jdk::Temurin25, Jdk::WithoutApplets),
+                         [](const auto& info) {
+                             return (std::array{"Found", "Temurin25", "WithoutApplets"})[int(info.param)];
+                         });
 
 }  // namespace
