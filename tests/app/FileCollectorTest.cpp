@@ -20,12 +20,9 @@ protected:
     void SetUp() override
     {
         m_previous = QDir::currentPath();
-        m_dir.Write(QStringLiteral("b.java"));
-        m_dir.Write(QStringLiteral("A.java"));
-        m_dir.Write(QStringLiteral("My Files/x.java"));
-        m_dir.Write(QStringLiteral("tree/a_sub/deep/z.class"));
-        m_dir.Write(QStringLiteral("tree/a_sub/y.class"));
-        m_dir.Write(QStringLiteral("tree/b.txt"));
+        for (const char* name :
+             {"b.java", "A.java", "My Files/x.java", "tree/a_sub/deep/z.class", "tree/a_sub/y.class", "tree/b.txt"})
+            m_dir.Write(name);
         QDir::setCurrent(m_dir.Path());
     }
     void TearDown() override { QDir::setCurrent(m_previous); }
@@ -62,7 +59,7 @@ TEST_F(FileCollectorTest, CommandLineScanQuotesAndMissingNames)
 TEST_F(FileCollectorTest, ArgumentsAreWholeNames)
 {
     CFileCollector collector;
-    collector.AddNames({QStringLiteral("My Files/x.java"), QStringLiteral("nope"), P("b.java")});
+    collector.AddNames({"My Files/x.java", "nope", P("b.java")});
     EXPECT_EQ(collector.Paths(), (QStringList{P("My Files/x.java"), P("b.java")}));
     EXPECT_EQ(collector.First(), P("My Files/x.java"));
 }
@@ -77,9 +74,11 @@ TEST_F(FileCollectorTest, DropWalksFoldersDepthFirstAndSkipsVanishedItems)
 
 TEST_F(FileCollectorTest, ResolvePathGivesFullPathsAsStored)
 {
-    EXPECT_EQ(CFileCollector::ResolvePath(QStringLiteral("b.java")), P("b.java"));
-    EXPECT_EQ(CFileCollector::ResolvePath(QStringLiteral("./tree/../A.JAVA")), P("A.java"));
-    EXPECT_EQ(CFileCollector::ResolvePath(QStringLiteral("tree/a_sub/*.class")), P("tree/a_sub/y.class"));
+    for (const auto& [name, path] : {std::pair("b.java", "b.java"),
+                                     {"./tree/../A.JAVA", "A.java"},
+                                     {"tree/a_sub/*.class", "tree/a_sub/y.class"},
+                                     {"none.java", "none.java"}})
+        EXPECT_EQ(CFileCollector::ResolvePath(name), P(path)) << name;
     EXPECT_EQ(CFileCollector::ResolvePath(P("none.java")), P("none.java"));
     EXPECT_TRUE(CFileCollector::IsFolder(P("tree")));
     EXPECT_FALSE(CFileCollector::IsFolder(P("b.java")));
@@ -90,9 +89,8 @@ TEST_F(FileCollectorTest, ResolvePathGivesFullPathsAsStored)
 // regular files come back.
 TEST_F(FileCollectorTest, HostileTreesEndAndGiveOnlyRegularFiles)
 {
-    m_dir.Write(QStringLiteral("hostile/-x.java"));
-    m_dir.Write(QStringLiteral("hostile/z/w.java"));
-    m_dir.Write(QStringLiteral("loop/x/Y.java"));
+    for (const char* name : {"hostile/-x.java", "hostile/z/w.java", "loop/x/Y.java"})
+        m_dir.Write(name);
     const auto link = [this](const char* target, const char* name) {
         ASSERT_TRUE(QFile::link(QString::fromUtf8(target), P(name))) << name;
     };

@@ -7,8 +7,6 @@
 
 namespace {
 
-QString Program() { return QString::fromLocal8Bit(qgetenv("TW_BINARY_DIR")) + QStringLiteral("/tarnwick"); }
-
 struct ProgramRun {
     int exitCode = -1;
     QString out;
@@ -19,24 +17,18 @@ ProgramRun Start(const QStringList& arguments, const QProcessEnvironment& enviro
 {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(Program(), arguments);
-    ProgramRun run;
-    if (!process.waitForFinished(20000)) {
+    process.start(qEnvironmentVariable("TW_BINARY_DIR") + "/tarnwick", arguments);
+    if (!process.waitForFinished(20000))
         process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 QProcessEnvironment WithoutDisplay()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
+        environment.remove(name);
     return environment;
 }
 
@@ -44,17 +36,17 @@ TEST(Startup, WithoutADisplayItSaysSoInOneLine)
 {
     const ProgramRun run = Start({}, WithoutDisplay());
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
-    EXPECT_TRUE(run.err.startsWith(QStringLiteral("tarnwick: "))) << run.err.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("tarnwick: ")) << run.err.toStdString();
 }
 
 // The help speaks Japanese in a Japanese locale and English elsewhere (the
 // manual page is made from it in the C locale).
 TEST(Startup, HelpAndVersionNeedNoDisplay)
 {
-    const ProgramRun version = Start({QStringLiteral("--version")}, WithoutDisplay());
+    const ProgramRun version = Start({"--version"}, WithoutDisplay());
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, QStringLiteral("Tarnwick 1.12\n"));
+    EXPECT_EQ(version.out, "Tarnwick 1.12\n");
     const struct {
         QStringList locale;
         const char* usage;
@@ -65,13 +57,13 @@ TEST(Startup, HelpAndVersionNeedNoDisplay)
     for (const auto& c : cases) {
         QProcessEnvironment environment = WithoutDisplay();
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
-            environment.remove(QString::fromLatin1(name));
+            environment.remove(name);
         for (const QString& variable : c.locale)
             environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
-        const ProgramRun help = Start({QStringLiteral("--help")}, environment);
+        const ProgramRun help = Start({"--help"}, environment);
         EXPECT_EQ(help.exitCode, 0);
         EXPECT_TRUE(help.out.startsWith(QString::fromUtf8(c.usage))) << help.out.toStdString();
-        EXPECT_TRUE(help.out.contains(QStringLiteral("--version")));
+        EXPECT_TRUE(help.out.contains("--version"));
     }
 }
 

@@ -45,17 +45,16 @@ const QByteArray kLoggingTool = "for a; do printf '%s\\n' \"$a\"; done > \"$0.lo
 class AppletCommandsTest : public CommandsTest {
 protected:
     TempFolder terminalFolder;  // detached tools start in a fake terminal there
+    const ScopedEnv viewerDir{"TARNWICK_APPLETVIEWER_DIR", QFile::encodeName(root.Path("viewer dir"))};
 
     AppletCommandsTest()
     {
-        qputenv("TARNWICK_APPLETVIEWER_DIR", QFile::encodeName(root.Path("viewer dir")));
         jar = root.Write("viewer dir/tarnwick-appletviewer.jar");
         commands.UseTerminal(terminalFolder);
         api = root.Write("viewer dir/applet-api.jar");
         Src("Hello.html");
         Src("Hello.java");
     }
-    ~AppletCommandsTest() override { qunsetenv("TARNWICK_APPLETVIEWER_DIR"); }
 
     void MakeJdk(const QByteArray& version, bool withAppletViewer)
     {

@@ -4,9 +4,7 @@
 // calls and saves each window as a PNG, then minimises, restores and closes it.
 #include "generators/AppletGenerator.h"
 #include "generators/HtmlGenerator.h"
-#include "platform/CommandLine.h"
 #include "platform/JdkLocator.h"
-#include "platform/Paths.h"
 #include "runner/AppletViewerArguments.h"
 
 #include "tests/runner/CommandsTestSupport.h"
@@ -18,6 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <array>
 
 using namespace gen;
 using namespace platform;
@@ -39,19 +38,10 @@ struct Viewed {
 // that the API classes and the patch options are used for real.
 enum class Jdk { Found, Temurin25, WithoutApplets };
 
-std::string JdkName(const ::testing::TestParamInfo<Jdk>& info)
-{
-    switch (info.param) {
-    case Jdk::Found: return "Found";
-    case Jdk::Temurin25: return "Temurin25";
-    case Jdk::WithoutApplets: return "WithoutApplets";
-    }
-    return {};
-}
-
 class ViewerTest : public CommandsTest, public ::testing::WithParamInterface<Jdk> {
 protected:
     TempFolder terminalFolder;  // detached tools start in a fake terminal there
+    const ScopedEnv viewerDir{"TARNWICK_APPLETVIEWER_DIR", TW_APPLETVIEWER_DIR};
 
     void SetUp() override
     {
@@ -74,12 +64,23 @@ protected:
         }
         if (QFile::exists(main.jdk + "appletviewer"))
             GTEST_SKIP() << "this JDK still has appletviewer";
-        qputenv("TARNWICK_APPLETVIEWER_DIR", TW_APPLETVIEWER_DIR);
         commands.UseTerminal(terminalFolder);
     }
-    void TearDown() override { qunsetenv("TARNWICK_APPLETVIEWER_DIR"); }
 
     void Write(const QString& name, const QString& text) { root.Write("my src/" + name, text.toUtf8()); }
+    // Copies applets of tests/appletviewer/applets into "my src/".
+    void Copy(std::initializer_list<const char*> names)
+    {
+        for (const QString name : names) {
+            QFile file(Applet(name));
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+            root.Write("my src/" + name, file.readAll());
+        }
+    }
+    static QString Applet(const QString& name)
+    {
+        return qEnvironmentVariable("TW_SOURCE_DIR") + "/tests/appletviewer/applets/" + name;
+    }
 
     // Compiles every source of the folder with the rebuild command.
     void Rebuild()
@@ -157,19 +158,15 @@ QByteArray Wave()
 
 QStringList LifeCycle(const QString& className)
 {
-    QStringList calls;
-    for (const char* call : {"init", "start", "stop", "start", "stop", "destroy"})
-        calls << QString(call) + " " + className;
-    return calls;
+    return QStringList{"init", "start", "stop", "start", "stop", "destroy"}.replaceInStrings(QRegularExpression("$"),
+                                                                                             " " + className);
 }
 
-QStringList WithoutSnapshotsAndStatus(const QStringList& lines)
+QStringList WithoutSnapshotsAndStatus(QStringList lines)
 {
-    QStringList kept;
-    for (const QString& line : lines)
-        if (!line.startsWith("snapshot ") && !line.startsWith("status") && !line.startsWith("title "))
-            kept << line;
-    return kept;
+    lines.removeIf(
+        [](const QString& line) { return QRegularExpression("^(snapshot |status|title )").match(line).hasMatch(); });
+    return lines;
 }
 
 // The worked example: an Applet and its page from the generators, compiled
@@ -232,33 +229,7 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
 // to case; the stub's addresses and state and the context's calls answer.
 TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
 {
-    Write(
-        "Params.java",
-        "import java.applet.*;\n"
-        "public class Params extends Applet {\n"
-        "  void say(String s) { showStatus(s); }\n"
-        "  public void init() {\n"
-        "    for (String n : new String[] {\"speed\", \"SPEED\", \"title text\", \"code\", \"none\"})\n"
-        "      say(n + \"=\" + getParameter(n));\n"
-        "    say(\"active in init=\" + isActive());\n"
-        "    say(\"document=\" + getDocumentBase().getPath().replace(\"%20\", \" \").endsWith(\"/my src/Params.html\"));\n"
-        "    say(\"code base=\" + getCodeBase().getPath().replace(\"%20\", \" \").endsWith(\"/my src/\"));\n"
-        "    say(\"api=\" + (Applet.class.getResource(\"Applet.class\").toString().contains(\"applet-api.jar\")"
-        " ? \"patched\" : \"jdk\"));\n"
-        "    getAppletContext().showDocument(getDocumentBase());\n"
-        "    java.awt.Image image = getImage(getCodeBase(), \"pic.png\");\n"
-        "    java.awt.MediaTracker tracker = new java.awt.MediaTracker(this);\n"
-        "    tracker.addImage(image, 0);\n"
-        "    try { tracker.waitForAll(10000); } catch (InterruptedException e) { }\n"
-        "    say(\"image=\" + image.getWidth(null) + \"x\" + image.getHeight(null));\n"
-        "    AudioClip clip = getAudioClip(getDocumentBase(), \"beep.wav\");\n"
-        "    clip.play(); clip.stop(); play(getCodeBase(), \"missing.wav\");\n"
-        "    say(\"sound=\" + (clip != null));\n"
-        "    resize(200, 100);\n"
-        "  }\n"
-        "  public void start() { say(\"active in start=\" + isActive() + \" applets=\"\n"
-        "    + java.util.Collections.list(getAppletContext().getApplets()).size()); }\n"
-        "}\n");
+    Copy({"Params.java"});
     HtmlChoices page;
     page.pageName = "Params";
     page.appletClass = "Params";
@@ -292,12 +263,7 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
 // show and close, and the program ends.
 TEST_P(ViewerTest, ExceptionsAreShownAndPrinted)
 {
-    Write("Boom.java", "public class Boom extends java.applet.Applet {\n"
-                       "  public void init() { throw new IllegalStateException(\"boom\"); }\n"
-                       "}\n");
-    Write("Paint.java", "public class Paint extends java.applet.Applet {\n"
-                        "  public void paint(java.awt.Graphics g) { throw new ArithmeticException(\"paint\"); }\n"
-                        "}\n");
+    Copy({"Boom.java", "Paint.java"});
     Write("Boom.html",
           "<applet code=Boom width=300 height=100></applet><applet code=Paint width=90 height=50></applet>");
     Rebuild();
@@ -328,16 +294,7 @@ TEST_P(ViewerTest, StuckAppletsStillClose)
 {
     if (GetParam() != Jdk::Found)
         GTEST_SKIP() << "closing does not depend on the JDK";
-    Write("Spin.java", "public class Spin extends java.applet.Applet {\n"
-                       "  public void start() {\n"
-                       "    try { while (true) { repaint(); Thread.sleep(50); } } catch (InterruptedException e) { }\n"
-                       "  }\n"
-                       "}\n");
-    Write("Hang.java", "public class Hang extends java.applet.Applet {\n"
-                       "  public void init() {\n"
-                       "    while (true) try { Thread.sleep(50); } catch (InterruptedException e) { }\n"
-                       "  }\n"
-                       "}\n");
+    Copy({"Spin.java", "Hang.java"});
     Write("Stuck.html",
           "<applet code=Spin width=100 height=60></applet><applet code=Hang width=100 height=60></applet>");
     Rebuild();
@@ -351,46 +308,30 @@ TEST_P(ViewerTest, StuckAppletsStillClose)
     EXPECT_EQ(viewed.exitCode, 0);
 }
 
-// Two applets of one page: a window each, one context that finds the other
-// by name, and the program ends when the last window closes.
+// Two applets of one page, one of them Swing: a window each, one context
+// that finds the other by name, and the program ends when the last closes.
 TEST_P(ViewerTest, TwoAppletsOfOnePageSeeEachOther)
 {
-    Write("First.java", "public class First extends java.applet.Applet {\n"
-                        "  public void init() { setBackground(java.awt.Color.red); }\n"
-                        "}\n");
-    // It looks in init: a start after restoring would wait for First, whose
-    // window may have closed by then.
-    Write("Second.java", "public class Second extends java.applet.Applet {\n"
-                         "  public void init() {\n"
-                         "    java.applet.Applet first = null;\n"
-                         "    for (int i = 0; i < 100 && first == null; i++) {\n"
-                         "      first = getAppletContext().getApplet(\"FIRST\");\n"
-                         "      if (first == null) try { Thread.sleep(50); } catch (InterruptedException e) { }\n"
-                         "    }\n"
-                         "    showStatus(\"found \" + (first == null ? null : first.getClass().getName()) + \" of \"\n"
-                         "      + java.util.Collections.list(getAppletContext().getApplets()).size());\n"
-                         "  }\n"
-                         "}\n");
+    Copy({"First.java", "Second.java"});
     Write("Two.html", "<html><body>\n<applet code=\"First.class\" width=120 height=80 name=first></applet>\n"
                       "<APPLET CODE='Second.class' WIDTH=150 HEIGHT=90><param name=x value=1></APPLET>\n"
                       "</body></html>\n");
     Rebuild();
     const Viewed viewed = View("Two");
-    EXPECT_TRUE(viewed.Has("status Second found First of 2")) << viewed.lines.join('\n').toStdString();
+    EXPECT_TRUE(viewed.Has("status Second found First of 2, content true")) << viewed.lines.join('\n').toStdString();
     EXPECT_TRUE(viewed.Has("destroy First") && viewed.Has("destroy Second"));
     EXPECT_EQ(viewed.lines.filter("exit").size(), 1);
     EXPECT_EQ(viewed.lines.last(), "exit");
     EXPECT_EQ(Snapshot(0, "First").size(), QSize(120, Snapshot(0, "First").height()));
     EXPECT_EQ(Snapshot(0, "First").pixelColor(60, 40), QColor(Qt::red));
     EXPECT_EQ(Snapshot(1, "Second").width(), 150);
+    EXPECT_EQ(Snapshot(1, "Second").pixelColor(75, 70), QColor(0, 128, 255)) << "the Swing applet's content pane";
 }
 
 // CODEBASE and ARCHIVE: the class is found only in an archive of the code base.
 TEST_P(ViewerTest, ClassesComeFromTheArchivesOfTheCodeBase)
 {
-    Write("Archived.java", "public class Archived extends java.applet.Applet {\n"
-                           "  public void init() { showStatus(\"code base \" + getCodeBase().getPath()); }\n"
-                           "}\n");
+    Copy({"Archived.java"});
     Write("Archived.html", "<applet code=Archived codebase=\"lib\" archive=\"none.jar, app.jar\" width=90 height=40>"
                            "</applet>\n");
     Rebuild();
@@ -405,27 +346,6 @@ TEST_P(ViewerTest, ClassesComeFromTheArchivesOfTheCodeBase)
     EXPECT_FALSE(viewed.lines.filter(QRegularExpression("^status Archived code base .*/lib/$")).isEmpty())
         << viewed.lines.join('\n').toStdString();
     EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("Archived") << "exit");
-}
-
-// A Swing applet: its components go into the root pane's content pane.
-TEST_P(ViewerTest, SwingAppletIsShown)
-{
-    Write("Swing.java", "import javax.swing.*;\n"
-                        "public class Swing extends JApplet {\n"
-                        "  public void init() {\n"
-                        "    getContentPane().setBackground(new java.awt.Color(0, 128, 255));\n"
-                        "    add(new JLabel(\"Swing\"), java.awt.BorderLayout.NORTH);\n"
-                        "    showStatus(\"content \" + (getContentPane().getComponent(0) instanceof JLabel));\n"
-                        "  }\n"
-                        "}\n");
-    Write("Swing.html", "<applet code=Swing.class width=200 height=120></applet>\n");
-    Rebuild();
-    const Viewed viewed = View("Swing");
-    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("Swing") << "exit") << viewed.errors.toStdString();
-    EXPECT_TRUE(viewed.Has("status Swing content true"));
-    const QImage shot = Snapshot(0, "Swing");
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_EQ(shot.pixelColor(100, 100), QColor(0, 128, 255));
 }
 
 // Pages that cannot show an applet answer with one clear message, not a
@@ -473,14 +393,7 @@ TEST_P(ViewerTest, CodeFromTheNetworkIsNotRun)
 {
     if (GetParam() != Jdk::Found)
         GTEST_SKIP() << "refused before any JDK-specific step";
-    Write("Remote.java", "public class Remote extends java.applet.Applet {\n"
-                         "  public void init() {\n"
-                         "    try { new java.io.File(\""
-                             + root.Path("ran")
-                             + "\").createNewFile(); }\n"
-                               "    catch (java.io.IOException e) { }\n"
-                               "  }\n"
-                               "}\n");
+    Copy({"Remote.java"});
     Rebuild();
     QDir().mkpath(root.Path("served"));
     ASSERT_TRUE(QFile::rename(src + "Remote.class", root.Path("served/Remote.class")));
@@ -489,28 +402,8 @@ TEST_P(ViewerTest, CodeFromTheNetworkIsNotRun)
     jar.start(QFileInfo(QFileInfo(main.jdk + "javac").canonicalFilePath()).path() + "/jar",
               {"cf", "Remote.jar", "Remote.class"});
     ASSERT_TRUE(jar.waitForFinished(60000) && jar.exitCode() == 0);
-    root.Write(
-        "Serve.java",
-        "import com.sun.net.httpserver.HttpServer;\n"
-        "import java.net.*;\n"
-        "import java.nio.file.*;\n"
-        "public class Serve {\n"
-        "  public static void main(String[] a) throws Exception {\n"
-        "    HttpServer server = HttpServer.create(new InetSocketAddress(InetAddress.getLoopbackAddress(), 0), 0);\n"
-        "    server.createContext(\"/\", x -> {\n"
-        "      System.out.println(\"GET \" + x.getRequestURI());\n"
-        "      Path file = Paths.get(a[0], x.getRequestURI().getPath());\n"
-        "      byte[] body = Files.isRegularFile(file) ? Files.readAllBytes(file) : new byte[0];\n"
-        "      x.sendResponseHeaders(body.length > 0 ? 200 : 404, body.length > 0 ? body.length : -1);\n"
-        "      x.getResponseBody().write(body);\n"
-        "      x.close();\n"
-        "    });\n"
-        "    server.start();\n"
-        "    System.out.println(\"port \" + server.getAddress().getPort());\n"
-        "  }\n"
-        "}\n");
     QProcess server;
-    server.start(main.jdk + "java", {root.Path("Serve.java"), root.Path("served")});
+    server.start(main.jdk + "java", {Applet("Serve.java"), root.Path("served")});
     ASSERT_TRUE(server.waitForReadyRead(60000));
     const QString web = "http://127.0.0.1:" + QString(server.readLine()).trimmed().section(' ', 1) + "/";
     const QString cases[][2] = {
@@ -527,43 +420,12 @@ TEST_P(ViewerTest, CodeFromTheNetworkIsNotRun)
     server.kill();
     server.waitForFinished();
     EXPECT_EQ(QString(server.readAll()), "") << "requests reached the server";
-    EXPECT_FALSE(root.Exists("ran")) << "the remote applet ran";
+    EXPECT_FALSE(root.Exists("my src/ran")) << "the remote applet ran";
 }
 
-INSTANTIATE_TEST_SUITE_P(Jdks, ViewerTest, ::testing::Values(Jdk::Found, Jdk::Temurin25, Jdk::WithoutApplets), JdkName);
-
-// The patch mechanism adds a package that java.desktop does not have: a probe
-// package of our own, patched in and exported with the same options as the
-// Applet API, is seen by javac and java; without them it is not.
-TEST(PatchModule, AddsAPackageTheModuleLacks)
-{
-    const std::optional<QString> jdk = platform::FindJdk();
-    if (!jdk)
-        GTEST_SKIP() << "no JDK installed";
-    TempFolder root;
-    root.Write("probe src/twprobe/Probe.java",
-               "package twprobe;\npublic class Probe {\n"
-               "  public static String where() { return Probe.class.getModule().getName(); }\n}\n");
-    root.Write(
-        "user/User.java",
-        "public class User { public static void main(String[] a) { System.out.println(twprobe.Probe.where()); } }\n");
-    auto run = [&](const QString& tool, const QString& arguments, const QString& folder) {
-        QProcess process;
-        process.setWorkingDirectory(root.Path(folder));
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(*jdk + tool, platform::SplitCommandLine(arguments));
-        process.waitForFinished(60000);
-        return std::pair{process.exitCode(), QString::fromUtf8(process.readAll())};
-    };
-    const auto built = run("javac", "--patch-module java.desktop=. -d ../probe twprobe/Probe.java", "probe src");
-    ASSERT_EQ(built.first, 0) << built.second.toStdString();
-    const QString options = runner::PatchModuleOptions("java.desktop", root.Path("probe"), {"twprobe"});
-    EXPECT_NE(run("javac", "User.java", "user").first, 0) << "the package is not there without the patch";
-    EXPECT_NE(run("javac", "--patch-module java.desktop=../probe User.java", "user").first, 0)
-        << "a patched-in package is not exported";
-    const auto compiled = run("javac", options + "User.java", "user");
-    ASSERT_EQ(compiled.first, 0) << compiled.second.toStdString();
-    EXPECT_EQ(run("java", options + "User", "user"), std::pair(0, QString("java.desktop\n")));
-}
+INSTANTIATE_TEST_SUITE_P(Jdks, ViewerTest, ::testing::Values(Jdk::Found, Jdk::Temurin25, Jdk::WithoutApplets),
+                         [](const auto& info) {
+                             return (std::array{"Found", "Temurin25", "WithoutApplets"})[int(info.param)];
+                         });
 
 }  // namespace

@@ -2,18 +2,11 @@
 // reads outside them, and a name that comes out is well formed.
 #include "runner/ClassFile.h"
 #include "runner/PackageRoot.h"
-
-#include <cstdlib>
+#include "tests/fuzz/FuzzCheck.h"
 
 using namespace runner;
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // Dotted names: no empty part.
 bool IsQualifiedName(const QString& name)

@@ -1,12 +1,12 @@
 // The classic command-line scan over any text: it never fails, and every
 // collected path exists inside the fuzzing folder's tree.
 #include "app/CFileCollector.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <cstdlib>
 
 using namespace app;
 
@@ -48,9 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     }
     CFileCollector collector;
     collector.AddFromCommandLine(text);
-    for (const QString& path : collector.Paths()) {
-        if (!QFileInfo::exists(path) || !QFileInfo(path).canonicalFilePath().startsWith(root))
-            std::abort();
-    }
+    for (const QString& path : collector.Paths())
+        Check(QFileInfo::exists(path) && QFileInfo(path).canonicalFilePath().startsWith(root));
     return 0;
 }

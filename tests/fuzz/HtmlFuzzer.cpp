@@ -1,20 +1,13 @@
 // Random page names and parameters: the page always reads back to the same
 // page name, names and values.
 #include "generators/HtmlGenerator.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdlib>
 
 using namespace gen;
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 QString Unescaped(QString text)
 {

@@ -2,11 +2,11 @@
 // keeps every byte, a name is either refused (nothing changes) or reads back,
 // and every other key keeps its value.
 #include "settings/IniDocument.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QString>
-#include <cstdlib>
 #include <iterator>
 
 using namespace settings;
@@ -30,12 +30,6 @@ QString ReadBackForm(QString value)
     value.replace(QLatin1Char('\r'), QLatin1Char(' '));
     value.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return value;
-}
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
 }
 
 }  // namespace

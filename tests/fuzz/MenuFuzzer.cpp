@@ -1,22 +1,16 @@
 // Random menu trees: the generator never fails, every identifier is a Java
 // name, and no field or handler is declared twice.
 #include "generators/MenuBarGenerator.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QRegularExpression>
 #include <QSet>
-#include <cstdlib>
 
 using namespace gen;
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 QString Label(FuzzedDataProvider& data)
 {

@@ -4,23 +4,17 @@
 // line the chain says it need not look at has no markup.
 #include "runner/LineAssembler.h"
 #include "runner/OutputMarkup.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QStringList>
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 using namespace runner;
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 QString Assemble(const QByteArray& bytes, std::vector<qsizetype> cuts, qsizetype lineLimit, qint64 streamLimit)
 {

@@ -23,16 +23,3 @@ inline QString Crlf(const QStringList& lines) { return lines.join(QStringLiteral
         << "missing:\n"                                                                                                \
         << Crlf(QStringList{__VA_ARGS__}).toStdString() << "in:\n"                                                     \
         << (text).toStdString()
-
-// The four cases of the commented key switch, each line begun with lead.
-inline QStringList KeyCases(const QString& lead)
-{
-    const std::pair<const char*, const char16_t*> keys[] = {
-        {"UP", u"上"}, {"DOWN", u"下"}, {"RIGHT", u"右"}, {"LEFT", u"左"}};
-    QStringList lines;
-    for (const auto& [key, name] : keys)
-        lines << lead + "\tcase KeyEvent.VK_" + key + ":"
-              << lead + "\t\t//キーボードの" + QString::fromUtf16(name) + "が押されたときのイベントを書いて下さい"
-              << lead + "\t\t" << lead + "\t\tbreak;";
-    return lines;
-}

@@ -44,37 +44,17 @@ TEST(MenuBarGenerator, FileMenuWithOpenSeparatorExit)
     const ClassSections s = Generate(root);
     EXPECT_EQ(s.fieldDecls,
               Crlf({"\tJMenuBar menuBar;", "\tJMenuItem menuFileOpen, menuFileExit;", "\tJMenu menuFile;"}));
-    EXPECT_EQ(s.methodText, Crlf({"\tprivate void initMenu() {",
-                                  "\t\tmenuFile = new JMenu(\"File\");",
-                                  "\t\tmenuBar.add(menuFile);",
-                                  "\t\tmenuFileOpen = new JMenuItem(\"Open\");",
-                                  "\t\tmenuFileOpen.addActionListener(this);",
-                                  "\t\tmenuFile.add(menuFileOpen);",
-                                  "\t\tmenuFile.addSeparator();",
-                                  "\t\tmenuFileExit = new JMenuItem(\"Exit\");",
-                                  "\t\tmenuFileExit.addActionListener(this);",
-                                  "\t\tmenuFile.add(menuFileExit);",
-                                  "\t}",
-                                  "",
-                                  "\tprivate void actionPerformedMenu(ActionEvent e) {",
-                                  "\t\tObject obj = e.getSource();",
-                                  "\t\tif (obj == menuFileOpen) {",
-                                  "\t\t\tOnFileOpen();",
-                                  "\t\t} else if (obj == menuFileExit) {",
-                                  "\t\t\tOnFileExit();",
-                                  "\t\t}",
-                                  "\t}",
-                                  "",
-                                  "\tprivate void OnFileOpen() {",
-                                  "",
-                                  "\t}",
-                                  "",
-                                  "\tprivate void OnFileExit() {",
-                                  "",
-                                  "\t}",
-                                  ""}));
-
-    // With comments only each handler gains its comment line.
+    EXPECT_EQ(Lines(s.methodText).join('\n'),
+              "\tprivate void initMenu() {\n\t\tmenuFile = new JMenu(\"File\");\n\t\tmenuBar.add(menuFile);\n"
+              "\t\tmenuFileOpen = new JMenuItem(\"Open\");\n\t\tmenuFileOpen.addActionListener(this);\n"
+              "\t\tmenuFile.add(menuFileOpen);\n\t\tmenuFile.addSeparator();\n"
+              "\t\tmenuFileExit = new JMenuItem(\"Exit\");\n\t\tmenuFileExit.addActionListener(this);\n"
+              "\t\tmenuFile.add(menuFileExit);\n\t}\n\n"
+              "\tprivate void actionPerformedMenu(ActionEvent e) {\n\t\tObject obj = e.getSource();\n"
+              "\t\tif (obj == menuFileOpen) {\n\t\t\tOnFileOpen();\n\t\t} else if (obj == menuFileExit) {\n"
+              "\t\t\tOnFileExit();\n\t\t}\n\t}\n\n"
+              "\tprivate void OnFileOpen() {\n\n\t}\n\n\tprivate void OnFileExit() {\n\n\t}\n");
+    // Comments add a line to each handler only.
     const ClassSections commented = Generate(root, true);
     EXPECT_EQ(commented.fieldDecls + commented.initBody, s.fieldDecls + s.initBody);
     QString expected = s.methodText;

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 using namespace platform;
 
 namespace {
@@ -15,9 +13,7 @@ namespace {
 TEST(SettingsFolder, InstalledCopiesUseTheConfigurationFolder)
 {
     TempFolder root;
-    const bool had = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.Path("config")));
+    const ScopedEnv configHome("XDG_CONFIG_HOME", QFile::encodeName(root.Path("config")));
     const QString config = root.Path("config/tarnwick/");
     const QString build = root.Path("build/");
     const QString home = root.Path("home/.local/bin/");
@@ -40,7 +36,6 @@ TEST(SettingsFolder, InstalledCopiesUseTheConfigurationFolder)
     };
     for (const auto& c : cases)
         EXPECT_EQ(platform::SettingsFolderFor(c.program, c.bindir), c.expected) << c.name;
-    had ? qputenv("XDG_CONFIG_HOME", previous) : qunsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace

@@ -87,18 +87,6 @@ TEST(ReadCapturedOutput, PutsOutputBeforeErrorsOneLfPerLine)
     }
 }
 
-// "あ" is three bytes: it is never cut.
-TEST(BreakLongLines, KeepsLinesWithinTheLimitAndCharactersWhole)
-{
-    const std::pair<QByteArray, QByteArray> cases[] = {
-        {"abc\nde\n", "abc\nde\n"}, {"abcdefg\nxy", "abc\ndef\ng\nxy"}, {"aあいz\n", "a\nあ\nい\nz\n"}};
-    for (auto [bytes, expected] : cases) {
-        const QByteArray input = bytes;
-        EXPECT_EQ(runner::BreakLongLines(bytes, 3), expected != input);
-        EXPECT_EQ(bytes, expected);
-    }
-}
-
 // A character that the limit would split moves to the next piece whole;
 // bytes that start no character are cut at the limit.
 TEST(LinePieceLength, NeverSplitsACharacterAndCutsStrayBytesAtTheLimit)
@@ -123,20 +111,6 @@ TEST(LinePieceLength, NeverSplitsACharacterAndCutsStrayBytesAtTheLimit)
         EXPECT_EQ(runner::LinePieceLength(line, kLimit), piece) << line.toHex().toStdString();
 }
 
-// A megabyte of bytes that start no character becomes full-length lines.
-TEST(ReadCapturedOutput, BreaksBinaryOutputIntoFullLines)
-{
-    TempFolder folder;
-    const QString path = folder.Write("out", QByteArray(1 << 20, '\x80'));
-    QStringList lines = runner::ReadCapturedOutput(path, {}).text.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), (1 << 20) / runner::kLineLimit + 1);
-    EXPECT_TRUE(lines.takeLast().contains("改行して表示"));
-    for (const QString& line : lines)
-        ASSERT_EQ(line, QString(runner::kLineLimit, QChar::ReplacementCharacter));
-}
-
-// A gigabyte without a line break is shortened and broken into lines, both
-// with a notice, instead of taking all memory.
 TEST(ReadCapturedOutput, CopesWithAGigabyteWithoutLineBreaks)
 {
     TempFolder folder;

@@ -76,6 +76,18 @@ private:
 
 QString Shown(const COutputDialog& window) { return window.Edit()->toPlainText(); }
 
+// The last step: once the run has ended, look at the window, then close it.
+Step AtEnd(std::function<void(COutputDialog&)> look)
+{
+    return [look](COutputDialog& w) {
+        if (w.IsRunning())
+            return false;
+        look(w);
+        w.accept();
+        return true;
+    };
+}
+
 void Type(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QKeyEvent press(QEvent::KeyPress, key, modifiers);
@@ -102,43 +114,6 @@ void ClickFirstLink(COutputDialog& window)
         QApplication::sendEvent(window.Edit()->viewport(), &event);
     }
 }
-
-// Answers each question only once the output window's run has ended, like
-// a user who takes a while to decide.
-class SlowAnswers : public platform::IUserDialogs {
-public:
-    explicit SlowAnswers(FakeUserDialogs& answers)
-        : m_answers(answers)
-    {
-        platform::SetUserDialogs(this);
-    }
-    ~SlowAnswers() override { platform::SetUserDialogs(&m_answers); }
-
-    platform::MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, platform::MsgIcon icon,
-                                platform::MsgButtons buttons) override
-    {
-        auto* window = qobject_cast<COutputDialog*>(owner);
-        while (window && window->IsRunning())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return m_answers.Message(owner, text, caption, icon, buttons);
-    }
-    std::optional<QString> ChooseFile(QObject* owner, const platform::FileDialogSpec& request) override
-    {
-        return m_answers.ChooseFile(owner, request);
-    }
-    QStringList ChooseFiles(QObject* owner, const platform::FileDialogSpec& request) override
-    {
-        return m_answers.ChooseFiles(owner, request);
-    }
-    std::optional<QString> ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder) override
-    {
-        return m_answers.ChooseFolder(owner, title, initialFolder);
-    }
-    std::optional<platform::Rgb> ChooseColor(QObject* owner) override { return m_answers.ChooseColor(owner); }
-
-private:
-    FakeUserDialogs& m_answers;
-};
 
 const QRegularExpression kEnded(R"(【終了しました（終了コード (\d+)、\d+\.\d 秒）】\n$)");
 
@@ -167,13 +142,7 @@ TEST_F(LiveWindowTest, TheFirstLineShowsWhileTheToolRunsAndAbortStopsIt)
                             w.AbortButton()->click();
                             return true;
                         },
-                        [&](COutputDialog& w) {
-                            if (w.IsRunning())
-                                return false;
-                            ended = Shown(w) + "|" + w.windowTitle();
-                            w.accept();
-                            return true;
-                        }};
+                        AtEnd([&](COutputDialog& w) { ended = Shown(w) + "|" + w.windowTitle(); })};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
     EXPECT_EQ(running, "first\n");
@@ -188,9 +157,7 @@ TEST_F(LiveWindowTest, TheExitCodeEndsTheTextAndErrorsHaveTheirColour)
     Java("echo out; echo err >&2; exit 3\n");
     QString text, title;
     QColor outColour, errColour;
-    WindowScript script{[&](COutputDialog& w) {
-        if (w.IsRunning())
-            return false;
+    WindowScript script{AtEnd([&](COutputDialog& w) {
         text = Shown(w);
         title = w.windowTitle();
         for (QTextBlock block = w.Edit()->document()->begin(); block.isValid(); block = block.next()) {
@@ -200,9 +167,7 @@ TEST_F(LiveWindowTest, TheExitCodeEndsTheTextAndErrorsHaveTheirColour)
                     (part.startsWith("err") ? errColour : outColour) = it.fragment().charFormat().foreground().color();
             }
         }
-        w.accept();
-        return true;
-    }};
+    })};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
     EXPECT_TRUE(text.contains("out\n") && text.contains("err\n"));
@@ -229,14 +194,10 @@ TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
                             Type(&w, Qt::Key_D, Qt::ControlModifier);
                             return true;
                         },
-                        [&](COutputDialog& w) {
-                            if (w.IsRunning())
-                                return false;
+                        AtEnd([&](COutputDialog& w) {
                             text = Shown(w);
                             EXPECT_FALSE(w.InputLine()->isVisible());
-                            w.accept();
-                            return true;
-                        }};
+                        })};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
     EXPECT_TRUE(text.startsWith("name? x y\ngot x y\neof\n")) << text.toStdString();
@@ -249,7 +210,7 @@ TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
 TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
 {
     Java("sleep 30; touch done\n");
-    dialogs.answers = {platform::MsgAnswer::No, platform::MsgAnswer::Yes};
+    dialogs.answers = {MsgAnswer::No, MsgAnswer::Yes};
     WindowScript script{[&](COutputDialog& w) {
                             w.reject();
                             EXPECT_TRUE(w.isVisible() && w.IsRunning()) << "No keeps it running";
@@ -266,8 +227,11 @@ TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
     EXPECT_TRUE(settings.IniBytes().contains("[MsgDlg]")) << "closed during the run, its place is kept";
 
     Java("echo started; sleep 1\n");
-    SlowAnswers slow(dialogs);
-    dialogs.answers = {platform::MsgAnswer::Yes};
+    dialogs.beforeMessage = [](QObject* owner) {  // a user who takes a while to decide
+        for (auto* w = qobject_cast<COutputDialog*>(owner); w && w->IsRunning();)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    };
+    dialogs.answers = {MsgAnswer::Yes};
     bool closed = false;
     WindowScript ending{[&](COutputDialog& w) {
                             if (Shown(w).isEmpty())
@@ -339,72 +303,44 @@ TEST_F(RealJdkLiveTest, AScannerProgramReadsTwoNumbersFromTheInputLine)
     QString text;
     WindowScript script{[&](COutputDialog& w) { return Shown(w) == "1つ目: " && (SendLine(w, "2"), true); },
                         [&](COutputDialog& w) { return Shown(w).endsWith("2つ目: ") && (SendLine(w, "40"), true); },
-                        [&](COutputDialog& w) {
-                            if (w.IsRunning())
-                                return false;
-                            text = Shown(w);
-                            w.accept();
-                            return true;
-                        }};
+                        AtEnd([&](COutputDialog& w) { text = Shown(w); })};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
     EXPECT_TRUE(text.startsWith("1つ目: 2\n2つ目: 40\n合計 42\n")) << text.toStdString();
 }
 
-// Each click opens the source in the editor of the options, at the line and
-// column of javac's caret, the way that editor takes them; the full-width
-// space gets its hint.
-TEST_F(RealJdkLiveTest, ACompileErrorLinksToItsColumnInTheEditorWithItsHint)
+// A compile error links to javac's caret column and gets its hint, a stack
+// trace to its line: a click opens the source in the editor of the options at
+// that moment, the way it takes a line and a column.
+TEST_F(RealJdkLiveTest, CompileErrorsAndStackTracesLinkToTheirLines)
 {
-    const QString source = root.Path("my src/Broken.java");
-    const std::pair<const char*, QStringList> editors[] = {
-        {"gedit", {"+3:10", source}}, {"kate", {"-l", "3", "-c", "10", source}}, {"code", {"-g", source + ":3:10"}}};
-    QString text;
-    int links = 0;
-    WindowScript script{[&](COutputDialog& w) {
-        if (w.IsRunning())
-            return false;
-        text = Shown(w);
-        links = w.LinkCount();
-        for (const auto& [name, arguments] : editors) {
-            Options("[AppOption]\nUseJava=true\nAppJava=" + WriteScript(bin, name).toUtf8() + "\n");
+    QStringList texts;
+    const auto clickWith = [&](const char* editor) {
+        return AtEnd([&, editor](COutputDialog& w) {
+            texts << Shown(w);
+            Options("[JavaOption]\nMsg=true\n[AppOption]\nUseJava=true\nAppJava=" + WriteScript(bin, editor).toUtf8());
             ClickFirstLink(w);
-        }
-        w.accept();
-        return true;
-    }};
-    Compile("Broken.java", "public class Broken {\n  void f() {\n    int x\u3000= 1;\n  }\n}\n");
-    ASSERT_TRUE(script.Done());
-    EXPECT_TRUE(text.startsWith("Broken.java:3:")) << text.toStdString();
-    EXPECT_TRUE(text.contains("\nヒント: 3 行 10 文字目に全角スペースがあります。")) << text.toStdString();
-    EXPECT_EQ(links, 1);
-    EXPECT_TRUE(QRegularExpression("\nエラー 1 件\n【終了しました（終了コード 1、").match(text).hasMatch())
-        << text.toStdString();
-    ASSERT_EQ(commands.started.size(), 3);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(commands.started[i].mid(2), editors[i].second) << editors[i].first;
-}
-
-TEST_F(RealJdkLiveTest, AStackTraceLinksToTheLineThatThrew)
-{
+        });
+    };
+    {
+        const WindowScript script{clickWith("kate")};
+        Compile("Broken.java", "public class Broken {\n  void f() {\n    int x\u3000= 1;\n  }\n}\n");
+        ASSERT_TRUE(script.Done());
+    }
     Compile("Boom.java",
             "public class Boom {\n  public static void main(String[] a) {\n"
             "    System.out.println(\"before\");\n    throw new IllegalStateException(\"boom\");\n  }\n}\n");
-    ASSERT_TRUE(root.Exists("my src/Boom.class"));
-    Options("[JavaOption]\nMsg=true\n[AppOption]\nUseJava=true\nAppJava=" + WriteScript(bin, "vim").toUtf8() + "\n");
-    QString text;
-    WindowScript script{[&](COutputDialog& w) {
-        if (w.IsRunning())
-            return false;
-        text = Shown(w);
-        ClickFirstLink(w);
-        w.accept();
-        return true;
-    }};
+    const WindowScript script{clickWith("gedit")};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
-    EXPECT_TRUE(text.contains("\tat Boom.main(Boom.java:4)\n")) << text.toStdString();
-    EXPECT_EQ(commands.started.value(0).mid(2), (QStringList{"+4", root.Path("my src/Boom.java")}));
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].startsWith("Broken.java:3:")) << texts[0].toStdString();
+    EXPECT_TRUE(texts[0].contains("\nヒント: 3 行 10 文字目に全角スペースがあります。")) << texts[0].toStdString();
+    EXPECT_TRUE(QRegularExpression("\nエラー 1 件\n【終了しました（終了コード 1、").match(texts[0]).hasMatch())
+        << texts[0].toStdString();
+    EXPECT_TRUE(texts[1].contains("\tat Boom.main(Boom.java:4)\n")) << texts[1].toStdString();
+    EXPECT_EQ(commands.started, (QList<QStringList>{{src, bin.Path("kate"), "-l", "3", "-c", "10", src + "Broken.java"},
+                                                    {src, bin.Path("gedit"), "+4", src + "Boom.java"}}));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
-// Helpers of the runner tests: executable scripts, and a temporary folder
-// that stands in for the system's one.
+// Executable scripts, and a temporary folder that stands in for the system's one.
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
@@ -14,35 +13,14 @@ inline QString WriteScript(const TempFolder& folder, const QString& relative, co
     return path;
 }
 
-// Sets an environment variable for its lifetime.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : m_name(name)
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnv() { m_had ? qputenv(m_name, m_previous) : qunsetenv(m_name); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* m_name;
-    QByteArray m_previous = qgetenv(m_name);
-    bool m_had = qEnvironmentVariableIsSet(m_name);
-};
-
 // Points TMPDIR at a fresh folder for its lifetime.
 class TempDirSandbox {
 public:
-    TempDirSandbox() { qputenv("TMPDIR", QFile::encodeName(m_folder.Path())); }
-    ~TempDirSandbox() { m_had ? qputenv("TMPDIR", m_previous) : qunsetenv("TMPDIR"); }
     QString Path() const { return m_folder.Path(); }
     // Files whose names begin with "Out" or "Err".
     QStringList CaptureLeftovers() const { return QDir(Path()).entryList({"Out*", "Err*"}, QDir::Files); }
 
 private:
-    QByteArray m_previous = qgetenv("TMPDIR");
-    bool m_had = qEnvironmentVariableIsSet("TMPDIR");
     TempFolder m_folder;
+    ScopedEnv m_env{"TMPDIR", QFile::encodeName(m_folder.Path())};
 };

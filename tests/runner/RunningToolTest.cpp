@@ -68,16 +68,6 @@ TEST_F(RunningToolTest, KeepsTheOrderInWhichTheStreamsArrive)
                                                           {"err2\n", Stream::Error}}));
 }
 
-TEST_F(RunningToolTest, APromptWithoutLineEndShowsWhileTheToolWaits)
-{
-    QObject::connect(&tool, &runner::RunningTool::TextArrived, [this](const QString& text) {
-        if (text.endsWith("? "))
-            tool.SendInput("42");
-    });
-    Run("printf 'a? '; read a; echo \"got $a\"\n", true);
-    EXPECT_EQ(Text(), "a? got 42\n");
-}
-
 TEST_F(RunningToolTest, InputIsReadLineByLineUntilClosed)
 {
     EXPECT_TRUE(

@@ -1,6 +1,8 @@
 // The JDK tool commands against a fake JDK whose tools record their working
 // folder, path and arguments, and either print an error or "compile" the
 // sources they were given.
+#include "platform/CommandLine.h"
+
 #include "tests/runner/CommandsTestSupport.h"
 
 #include <QFile>
@@ -39,13 +41,14 @@ protected:
 using C = CToolCommands;
 enum class Form { Captured, Forced, Detached };
 
+// Files and the run are command lines: the files go into "my src/", the
+// first is current; the run is the tool and its arguments.
 struct CommandCase {
     const char* name;
-    QByteArray ini;
-    QStringList files;  // in "my src/"; the first is current
     void (C::*command)();
-    QString tool;
-    QStringList arguments;
+    const char* files;
+    QString run;
+    QByteArray ini = {};
     Form form = Form::Captured;
     const char* missingTool = "";
 };
@@ -56,6 +59,7 @@ const QStringList kUtf8{"-encoding", "UTF-8"};
 const QStringList kDoc = kUtf8 + QStringList{"-docencoding", "UTF-8", "-charset", "UTF-8"};
 
 // Captured tools run for real; detached ones are recorded, in a terminal.
+// Names that look like options stay file names.
 TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
 {
     const CommandCase& c = GetParam();
@@ -65,19 +69,21 @@ TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
     if (*c.missingTool)
         QFile::remove(main.jdk + c.missingTool);
     Options(c.ini);
-    for (const QString& file : c.files)
+    const QStringList files = platform::SplitCommandLine(c.files);
+    for (const QString& file : files)
         Src(file);
-    main.SetCurrentFile(src + c.files.front());
+    main.SetCurrentFile(src + files.front());
     (commands.*c.command)();
     EXPECT_EQ(Messages(), QStringList());
     // ASCII sources are read as UTF-8; javadoc's pages are UTF-8 whatever the sources'.
-    const QStringList told = c.tool == "javadoc" ? kDoc : c.tool == "javac" ? kUtf8 : QStringList();
-    const QStringList expected = QStringList{main.jdk + c.tool} + told + c.arguments;
+    const QStringList run = platform::SplitCommandLine(c.run);
+    const QStringList told = run[0] == "javadoc" ? kDoc : run[0] == "javac" ? kUtf8 : QStringList();
+    const QStringList expected = QStringList{main.jdk + run[0]} + told + run.mid(1);
     if (c.form == Form::Detached) {
         EXPECT_EQ(commands.started.value(0), QStringList({src, terminal, "-e"}) + expected);
         EXPECT_EQ(commands.startedUtf8, QList<bool>{true});
     } else {
-        EXPECT_EQ(Ran(c.tool), QStringList{src} + expected);
+        EXPECT_EQ(Ran(run[0]), QStringList{src} + expected);
     }
     EXPECT_EQ(commands.shown, c.form == Form::Forced ? QStringList{QString()} : QStringList())
         << "a silent tool shows a window only when the run is captured";
@@ -87,95 +93,32 @@ TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
 const QString kLong = "-Akey=" + QString(3000, 'x');
 
 const CommandCase kCommands[] = {
-    {"Compile", "", {"My Hello.java"}, &C::OnCompile, "javac", {"-classpath", ".", "My Hello.java"}},
-    {"CompileAllOptions",
+    {"Compile", &C::OnCompile, "\"My Hello.java\"", "javac -classpath . \"My Hello.java\""},
+    {"CompileAllOptions", &C::OnCompile, "Hello.java",
+     "javac -classpath .:lib/a.jar -O -nowarn -deprecation -g -Xlint:all " + kLong + " Hello.java",
      "[JavacOption]\nO=true\nNowarn=true\nDeprecation=true\nClassPath=true\nStrClassPath=lib/a.jar\nOther=true\n"
      "StrOther=-g \"-Xlint:all\" "
-         + kLong.toUtf8(),
-     {"Hello.java"},
-     &C::OnCompile,
-     "javac",
-     {"-classpath", ".:lib/a.jar", "-O", "-nowarn", "-deprecation", "-g", "-Xlint:all", kLong, "Hello.java"}},
-    // Names that look like options stay file names.
-    {"Rebuild",
-     "",
-     {"Hello.java", "B.java", "A b.java", "Z.JAVA", "c.txt", "-x.java"},
-     &C::OnRebuild,
-     "javac",
-     {"-classpath", ".", "./-x.java", "A b.java", "B.java", "Hello.java"}},
-    {"RebuildWithoutSources", "", {"notes.txt"}, &C::OnRebuild, "javac", {"-classpath", ".", "*.java"}},
-    {"RunCaptured",
-     "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n",
-     {"Hello.java", "Hello.class"},
-     &C::OnRunJava,
-     "java",
-     {"-classpath", ".", "Hello", "one", "two three"},
-     Form::Forced},
-    {"RunJar",
-     "[JavaOption]\nMsg=true\nOption=true\nStrOption=-Xmx64m\n",
-     {"My Tool.JAR"},
-     &C::OnRunJava,
-     "java",
-     {"-classpath", ".", "-Xmx64m", "-jar", "My Tool.JAR"},
-     Form::Forced},
-    {"RunJarOptionLikeName",
-     "[JavaOption]\nMsg=true\n",
-     {"-tool.jar"},
-     &C::OnRunJava,
-     "java",
-     {"-classpath", ".", "-jar", "./-tool.jar"},
-     Form::Forced},
+         + kLong.toUtf8()},
+    {"Rebuild", &C::OnRebuild, "Hello.java B.java \"A b.java\" Z.JAVA c.txt -x.java",
+     "javac -classpath . ./-x.java \"A b.java\" B.java Hello.java"},
+    {"RebuildWithoutSources", &C::OnRebuild, "notes.txt", "javac -classpath . *.java"},
+    {"RunCaptured", &C::OnRunJava, "Hello.java Hello.class", "java -classpath . Hello one \"two three\"",
+     "[JavaOption]\nMsg=true\nArg=true\nStrArg=one \"two three\"\n", Form::Forced},
+    {"RunJar", &C::OnRunJava, "\"-My Tool.JAR\"", "java -classpath . -Xmx64m -jar \"./-My Tool.JAR\"",
+     "[JavaOption]\nMsg=true\nOption=true\nStrOption=-Xmx64m\n", Form::Forced},
     // A missing class file is compiled first.
-    {"Javah",
-     "[JavahOption]\nClassPath=true\nStrClassPath=x\n",
-     {"Hello.java"},
-     &C::OnJavah,
-     "javah",
-     {"-classpath", ".:x", "Hello"}},
+    {"Javah", &C::OnJavah, "Hello.java", "javah -classpath .:x Hello",
+     "[JavahOption]\nClassPath=true\nStrClassPath=x\n"},
     // javac makes the header when the JDK has no javah.
-    {"HeaderWithoutJavah",
-     "[JavahOption]\nClassPath=true\nStrClassPath=lib\nOption=true\nStrOption=-jni\n",
-     {"Native Lib.java"},
-     &C::OnJavah,
-     "javac",
-     {"-h", ".", "-classpath", ".:lib", "Native Lib.java"},
-     Form::Captured,
-     "javah"},
-    {"Rmic",
-     "[JavaRmiOption]\nOption=true\nStrOption=-v1.2\n",
-     {"Hello.class"},
-     &C::OnRmic,
-     "rmic",
-     {"-classpath", ".", "-v1.2", "Hello"}},
-    {"AppletViewer",
-     "",
-     {"My Applet.java", "My Applet.html"},
-     &C::OnRunAppletViewer,
-     "appletviewer",
-     {"My Applet.html"},
-     Form::Detached},
-    {"AppletViewerOptionLikeName",
-     "",
-     {"-a.java", "-a.html"},
-     &C::OnRunAppletViewer,
-     "appletviewer",
-     {"./-a.html"},
-     Form::Detached},
+    {"HeaderWithoutJavah", &C::OnJavah, "\"Native Lib.java\"", "javac -h . -classpath .:lib \"Native Lib.java\"",
+     "[JavahOption]\nClassPath=true\nStrClassPath=lib\nOption=true\nStrOption=-jni\n", Form::Captured, "javah"},
+    {"Rmic", &C::OnRmic, "Hello.class", "rmic -classpath . -v1.2 Hello",
+     "[JavaRmiOption]\nOption=true\nStrOption=-v1.2\n"},
+    {"AppletViewer", &C::OnRunAppletViewer, "\"-My Applet.java\" \"-My Applet.html\"",
+     "appletviewer \"./-My Applet.html\"", "", Form::Detached},
     // javadoc writes into a folder of its own.
-    {"Document", "", {"My Hello.java"}, &C::OnMakeDocument, "javadoc", {"-d", "doc", "My Hello.java"}, Form::Detached},
-    {"DocumentOptionLikeName",
-     "",
-     {"-doc.java"},
-     &C::OnMakeDocument,
-     "javadoc",
-     {"-d", "doc", "./-doc.java"},
-     Form::Detached},
-    {"AllDocuments",
-     "",
-     {"Hello.java", "A.java"},
-     &C::OnMakeAllDocuments,
-     "javadoc",
-     {"-d", "doc", "A.java", "Hello.java"},
+    {"Document", &C::OnMakeDocument, "\"-My Hello.java\"", "javadoc -d doc \"./-My Hello.java\"", "", Form::Detached},
+    {"AllDocuments", &C::OnMakeAllDocuments, "Hello.java A.java", "javadoc -d doc A.java Hello.java", "",
      Form::Detached}};
 
 INSTANTIATE_TEST_SUITE_P(Commands, CommandTest, ::testing::ValuesIn(kCommands),

@@ -11,46 +11,34 @@ namespace {
 TEST(FileExists, FilesFoldersSeparatorsAndWildcards)
 {
     TempFolder dir;
-    dir.Write(QStringLiteral("Hello.java"));
-    dir.Write(QStringLiteral("sub/ソ/x.class"));
-    const struct {
-        QString path;
-        bool exists;
-    } cases[] = {
-        {dir.Path(QStringLiteral("Hello.java")), true},
-        {dir.Path(QStringLiteral("hello.java")), false},
-        {dir.Path(QStringLiteral("sub")), true},
-        {dir.Path(QStringLiteral("sub/")), true},
-        {dir.Path(QStringLiteral("sub/ソ")), true},
-        {dir.Path(QStringLiteral("sub/ソ/")), true},
-        {dir.Path(QStringLiteral("*.java")), true},
-        {dir.Path(QStringLiteral("Hel?o.java")), true},
-        {dir.Path(QStringLiteral("*.class")), false},
-        {dir.Path(QStringLiteral("sub/ソ/*.class")), true},
-        {dir.Path(QStringLiteral("missing")), false},
-        {QString(), false},
-        {QStringLiteral("/"), true},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CFileUtil::FileExists(c.path), c.exists) << c.path.toStdString();
+    dir.Write("Hello.java");
+    dir.Write("sub/ソ/x.class");
+    const std::pair<const char*, bool> cases[] = {{"Hello.java", true},     {"hello.java", false}, {"sub", true},
+                                                  {"sub/", true},           {"sub/ソ", true},      {"sub/ソ/", true},
+                                                  {"*.java", true},         {"Hel?o.java", true},  {"*.class", false},
+                                                  {"sub/ソ/*.class", true}, {"missing", false}};
+    for (const auto& [relative, exists] : cases)
+        EXPECT_EQ(CFileUtil::FileExists(dir.Path(relative)), exists) << relative;
+    EXPECT_FALSE(CFileUtil::FileExists(QString()));
+    EXPECT_TRUE(CFileUtil::FileExists("/"));
 }
 
 TEST(BrowseForFolder, TitleInitialFolderAndCancel)
 {
     FakeUserDialogs dialogs;
     CFileUtil util;
-    QString output = QStringLiteral("unchanged");
+    QString output = "unchanged";
     dialogs.folders.push_back(std::nullopt);
-    EXPECT_FALSE(util.BrowseForFolder(nullptr, output, QStringLiteral("/opt/jdk/bin/")));
-    EXPECT_EQ(output, QStringLiteral("unchanged"));
+    EXPECT_FALSE(util.BrowseForFolder(nullptr, output, "/opt/jdk/bin/"));
+    EXPECT_EQ(output, "unchanged");
     ASSERT_EQ(dialogs.folderRequests.size(), 1u);
-    EXPECT_EQ(dialogs.folderRequests[0].title, QStringLiteral("フォルダを選択してください"));
-    EXPECT_EQ(dialogs.folderRequests[0].initialFolder, QStringLiteral("/opt/jdk/bin"));
+    EXPECT_EQ(dialogs.folderRequests[0].title, "フォルダを選択してください");
+    EXPECT_EQ(dialogs.folderRequests[0].initialFolder, "/opt/jdk/bin");
 
-    dialogs.folders.push_back(QStringLiteral("/usr/lib/jvm/x/bin"));
-    EXPECT_TRUE(util.BrowseForFolder(nullptr, output, QStringLiteral("/")));
-    EXPECT_EQ(output, QStringLiteral("/usr/lib/jvm/x/bin"));
-    EXPECT_EQ(dialogs.folderRequests[1].initialFolder, QStringLiteral("/"));
+    dialogs.folders.push_back("/usr/lib/jvm/x/bin");
+    EXPECT_TRUE(util.BrowseForFolder(nullptr, output, "/"));
+    EXPECT_EQ(output, "/usr/lib/jvm/x/bin");
+    EXPECT_EQ(dialogs.folderRequests[1].initialFolder, "/");
 }
 
 }  // namespace

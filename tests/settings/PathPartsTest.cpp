@@ -8,35 +8,24 @@ using namespace settings;
 
 namespace {
 
-struct SplitCase {
-    const char* path;
-    const char* directory;
-    const char* fileName;
-    const char* title;
-    const char* extension;
-};
-
-class SplitTest : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(SplitTest, CutsAtLastSeparatorAndLastDot)
+TEST(PathParts, CutsAtLastSeparatorAndLastDot)
 {
-    const SplitCase& c = GetParam();
-    CPathParts parts;
-    parts.Split(QString::fromUtf8(c.path));
-    EXPECT_EQ(parts.GetFullPath(), QString::fromUtf8(c.path));
-    EXPECT_EQ(parts.GetDirectory(), QString::fromUtf8(c.directory));
-    EXPECT_EQ(parts.GetFileName(), QString::fromUtf8(c.fileName));
-    EXPECT_EQ(parts.GetFileTitle(), QString::fromUtf8(c.title));
-    EXPECT_EQ(parts.GetFileExt(), QString::fromUtf8(c.extension));
+    // path, directory, file name, title, extension
+    const char* const cases[][5] = {{"/work/Hello.java", "/work/", "Hello.java", "Hello", "java"},
+                                    {"/a.b/file", "/a.b/", "file", "file", ""},
+                                    {"Hello.tar.gz", "", "Hello.tar.gz", "Hello.tar", "gz"},
+                                    {".profile", "", ".profile", "", "profile"},
+                                    {"/work/Tool.JAR", "/work/", "Tool.JAR", "Tool", "JAR"},
+                                    {"/ソ/ソ.java", "/ソ/", "ソ.java", "ソ", "java"},
+                                    {"/work/", "/work/", "", "", ""},
+                                    {"", "", "", "", ""}};
+    for (const auto& c : cases) {
+        CPathParts parts;
+        parts.Split(QString::fromUtf8(c[0]));
+        EXPECT_EQ(QStringList({parts.GetFullPath(), parts.GetDirectory(), parts.GetFileName(), parts.GetFileTitle(),
+                               parts.GetFileExt()}),
+                  QStringList({c[0], c[1], c[2], c[3], c[4]}));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Paths, SplitTest,
-                         ::testing::Values(SplitCase{"/work/Hello.java", "/work/", "Hello.java", "Hello", "java"},
-                                           SplitCase{"/a.b/file", "/a.b/", "file", "file", ""},
-                                           SplitCase{"Hello.tar.gz", "", "Hello.tar.gz", "Hello.tar", "gz"},
-                                           SplitCase{".profile", "", ".profile", "", "profile"},
-                                           SplitCase{"/work/Tool.JAR", "/work/", "Tool.JAR", "Tool", "JAR"},
-                                           SplitCase{"/ソ/ソ.java", "/ソ/", "ソ.java", "ソ", "java"},
-                                           SplitCase{"/work/", "/work/", "", "", ""}, SplitCase{"", "", "", "", ""}));
 
 }  // namespace

@@ -23,6 +23,8 @@ FakeUserDialogs::~FakeUserDialogs() { platform::SetUserDialogs(nullptr); }
 platform::MsgAnswer FakeUserDialogs::Message(QObject* owner, const QString& text, const QString& caption,
                                              platform::MsgIcon icon, platform::MsgButtons buttons)
 {
+    if (beforeMessage)
+        beforeMessage(owner);
     messages.push_back({owner, text, caption, icon, buttons});
     if (buttons == platform::MsgButtons::Ok)
         return platform::MsgAnswer::Ok;

@@ -6,6 +6,7 @@
 #include "tests/support/QtPrinters.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 struct RecordedMessage {
@@ -39,6 +40,8 @@ public:
     std::vector<platform::FileDialogSpec> fileRequests;
     std::vector<RecordedFolderRequest> folderRequests;
     int colorRequests = 0;
+    // Called before each message is recorded and answered.
+    std::function<void(QObject* owner)> beforeMessage;
 
     platform::MsgAnswer Message(QObject* owner, const QString& text, const QString& caption, platform::MsgIcon icon,
                                 platform::MsgButtons buttons) override;

@@ -30,17 +30,12 @@ QByteArray TempFolder::Read(const QString& relative) const
 
 bool TempFolder::Exists(const QString& relative) const { return QFileInfo::exists(Path(relative)); }
 
-SettingsSandbox::SettingsSandbox()
+ScopedEnv::ScopedEnv(const char* name, std::optional<QByteArray> value)
+    : m_name(name)
 {
-    m_hadPrevious = qEnvironmentVariableIsSet("TARNWICK_SETTINGS_DIR");
-    m_previous = qgetenv("TARNWICK_SETTINGS_DIR");
-    qputenv("TARNWICK_SETTINGS_DIR", QFile::encodeName(m_folder.Path()));
+    if (qEnvironmentVariableIsSet(name))
+        m_previous = qgetenv(name);
+    value ? qputenv(name, *value) : qunsetenv(name);
 }
 
-SettingsSandbox::~SettingsSandbox()
-{
-    if (m_hadPrevious)
-        qputenv("TARNWICK_SETTINGS_DIR", m_previous);
-    else
-        qunsetenv("TARNWICK_SETTINGS_DIR");
-}
+ScopedEnv::~ScopedEnv() { m_previous ? qputenv(m_name, *m_previous) : qunsetenv(m_name); }

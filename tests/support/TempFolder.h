@@ -1,7 +1,9 @@
 #pragma once
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "tests/support/QtPrinters.h"
 
@@ -21,11 +23,22 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Sets an environment variable (or removes it, given no value) for its lifetime.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, std::optional<QByteArray> value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* m_name;
+    std::optional<QByteArray> m_previous;
+};
+
 // Points the settings folder at a fresh temporary folder for one test.
 class SettingsSandbox {
 public:
-    SettingsSandbox();
-    ~SettingsSandbox();
     const TempFolder& Folder() const { return m_folder; }
     QString IniPath() const { return m_folder.Path(QStringLiteral("Setting.ini")); }
     QByteArray IniBytes() const { return m_folder.Read(QStringLiteral("Setting.ini")); }
@@ -33,6 +46,5 @@ public:
 
 private:
     TempFolder m_folder;
-    QByteArray m_previous;
-    bool m_hadPrevious = false;
+    ScopedEnv m_env{"TARNWICK_SETTINGS_DIR", QFile::encodeName(m_folder.Path())};
 };
