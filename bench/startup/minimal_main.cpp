@@ -4,12 +4,10 @@
 #include <QApplication>
 #include <QPushButton>
 
-using namespace app;
-
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    FirstPaintHook::ExitIfRequested(app);
+    app::FirstPaintHook::ExitIfRequested(app);
     QPushButton button(QStringLiteral("OK"));
     button.show();
     return app.exec();
