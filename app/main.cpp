@@ -1,6 +1,7 @@
 #include "app/CTarnwickApp.h"
 #include "platform/Display.h"
 #include "resources/FormBuilder.h"
+#include "resources/FormStyle.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication app(argc, argv);
+    QApplication::setStyle(new resources::CFormStyle(QApplication::style()->name()));
     // One font for every window, message box and menu.
     QApplication::setFont(resources::DialogFont());
     QStringList names = QApplication::arguments();
