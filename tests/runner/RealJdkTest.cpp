@@ -1,19 +1,13 @@
 // The commands against the installed JDK, with the real capture files.
 #include "generators/HtmlGenerator.h"
 #include "platform/JdkLocator.h"
-#include "runner/COutputDialog.h"
 
 #include "tests/runner/CommandsTestSupport.h"
 #include "tests/support/EncodedText.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QTimer>
 
 using namespace gen;
 using namespace platform;
@@ -42,8 +36,8 @@ protected:
 };
 
 // A compile shows javac's errors only (a clean one says so in the main
-// window); a captured run always shows its window, the streams in the order
-// the program wrote them.
+// window), also of files named like options; a captured run always shows its
+// window, the streams in the order the program wrote them.
 TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
 {
     Options("[JavaOption]\nMsg=true\nArg=true\nStrArg=one\n");
@@ -51,6 +45,9 @@ TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
     EXPECT_TRUE(root.Exists("my src/Good.class"));
     ASSERT_EQ(main.notices.size(), 1);
     EXPECT_TRUE(main.notices[0].startsWith("コンパイルしました: Good Name.java（"));
+    Compile("-verbose.java", "class Minus { }\n");
+    Compile("@Hello.java", "class At { }\n");
+    EXPECT_TRUE(root.Exists("my src/Minus.class") && root.Exists("my src/At.class"));
     Compile("Broken.java", "class Broken { int x }\n");
     ASSERT_EQ(commands.shown.size(), 1);
     EXPECT_TRUE(commands.shown[0].startsWith("Broken.java:1:")) << commands.shown[0].toStdString();
@@ -60,10 +57,10 @@ TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
     Compile("Quiet.java", "public class Quiet { public static void main(String[] a) { } }\n");
     commands.OnRunJava();
     EXPECT_EQ(commands.shown.mid(1), (QStringList{"to err\nto out\n", ""}));
-    EXPECT_EQ(commands.outcomes.size(), 6);
-    ASSERT_EQ(commands.hints.size(), 6);
+    EXPECT_EQ(commands.outcomes.size(), 8);
+    ASSERT_EQ(commands.hints.size(), 8);
     EXPECT_GE(commands.hints[0].jdkFeature, 17) << "read from the release file beside the tool folder";
-    EXPECT_TRUE(commands.hints[3].programArguments);
+    EXPECT_TRUE(commands.hints[5].programArguments);
 }
 
 // Sources in each encoding learners' files come in compile in it and print
@@ -147,15 +144,6 @@ TEST_F(RealJdkTest, RebuildAsksAboutMarksAndDifferingEncodings)
     dialogs.messages.clear();
 }
 
-// Names that look like an option or an argument file are compiled as files.
-TEST_F(RealJdkTest, FilesNamedLikeOptionsCompile)
-{
-    Compile("-verbose.java", "class Minus { }\n");
-    Compile("@Hello.java", "class At { }\n");
-    EXPECT_TRUE(root.Exists("my src/Minus.class") && root.Exists("my src/At.class"));
-    EXPECT_EQ(commands.shown, QStringList());
-}
-
 // A source of a package compiles in the package root (javac finds the other
 // package) and runs by its qualified name, also as its class file; rebuild
 // compiles its folder there; a source outside its package's folders is
@@ -225,32 +213,6 @@ TEST_F(RealJdkTest, JavadocLeavesTheAppletPageOfTheSameNameAlone)
     EXPECT_EQ(root.Read("my src/Title.html"), page.toUtf8());
     EXPECT_TRUE(root.Exists("my src/doc/Title.html") && root.Exists("my src/doc/Other.html"));
     EXPECT_EQ(main.notices, QStringList(2, "ドキュメントの出力先: " + src + "doc/"));
-}
-
-TEST_F(RealJdkTest, AbortEndsAProgramThatNeverStopsAndShowsItsOutputSoFar)
-{
-    Options("[JavaOption]\nMsg=true\n");
-    Compile("Forever.java", "public class Forever { public static void main(String[] a) throws Exception {\n"
-                            "  System.out.println(\"started\"); while (true) Thread.sleep(100); } }\n");
-    commands.live = true;
-    QString commandLine, text;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* window = qobject_cast<COutputDialog*>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        if (window->IsRunning() && window->AbortButton()->isEnabled() && !window->Edit()->toPlainText().isEmpty()) {
-            commandLine = window->CommandLabel()->toolTip();
-            window->AbortButton()->click();
-        } else if (!window->IsRunning()) {
-            text = window->Edit()->toPlainText();
-            window->accept();
-        }
-    });
-    poll.start(100);
-    commands.OnRunJava();
-    EXPECT_TRUE(commandLine.endsWith(" -classpath . Forever")) << commandLine.toStdString();
-    EXPECT_TRUE(text.startsWith("started\n【中止しました（")) << text.toStdString();
 }
 
 }  // namespace
