@@ -41,6 +41,16 @@ QString Text(const CMainDialog& w, int id)
 const QString kNoJdk =
     QStringLiteral("JDK がないため使えません。「JDK選択」(Ctrl+D) で JDK のフォルダを選択してください。");
 
+// The main window as the program starts it, optionally shown.
+struct Started : CMainDialog {
+    explicit Started(bool shown = false)
+    {
+        OnInitDialog();
+        if (shown)
+            show();
+    }
+};
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -89,8 +99,7 @@ protected:
 
 TEST_F(MainWindowTest, FirstStartFindsTheJdkAndStartsShort)
 {
-    CMainDialog w;
-    w.OnInitDialog();
+    Started w;
     EXPECT_FALSE(w.IsExtended());
     EXPECT_EQ(Text(w, MainForm::JdkEdit), JdkBin());
     EXPECT_EQ(w.JdkFolder(), JdkBin());
@@ -106,8 +115,7 @@ TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGreyWithTheReason)
     UseDetectableJdk(false);
     m_settings.WriteIni(("[JDK]\nPath=" + m_jdk.Path(QStringLiteral("nojdk"))).toUtf8());
     m_dialogs.answers.push_back(MsgAnswer::No);
-    CMainDialog w;
-    w.OnInitDialog();
+    Started w;
     ASSERT_EQ(m_dialogs.messages.size(), 1u);
     const RecordedMessage& m = m_dialogs.messages[0];
     EXPECT_EQ(m.text,
@@ -131,8 +139,7 @@ TEST_F(MainWindowTest, ChosenJdkFoldersTakeTheHomesBinAndNameWhatIsMissing)
     UseDetectableJdk(false);
     m_dialogs.answers.push_back(MsgAnswer::Yes);
     m_dialogs.folders.push_back(m_jdk.Path(QStringLiteral("jdk")));
-    CMainDialog w;
-    w.OnInitDialog();
+    Started w;
     ASSERT_EQ(m_dialogs.folderRequests.size(), 1u);
     EXPECT_EQ(m_dialogs.folderRequests[0].title, QStringLiteral("フォルダを選択してください"));
     EXPECT_EQ(w.JdkFolder(), JdkBin());
@@ -163,8 +170,7 @@ TEST_F(MainWindowTest, CurrentFileSetsTitleEditsSettingsAndCommands)
 {
     const QString source = m_work.Write(QStringLiteral("Hello.java"));
     const QString jar = m_work.Write(QStringLiteral("Tool.JAR"));
-    CMainDialog w;
-    w.OnInitDialog();
+    Started w;
     w.SetCurrentFile(source);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Hello.java - Tarnwick Ver.1.12"));
     EXPECT_EQ(Text(w, MainForm::FolderEdit), m_work.Path());
@@ -182,9 +188,7 @@ TEST_F(MainWindowTest, CurrentFileSetsTitleEditsSettingsAndCommands)
 // stay, and the next command takes it away.
 TEST_F(MainWindowTest, NoticesShowWholeBesideTheExtendButton)
 {
-    CMainDialog w;
-    w.OnInitDialog();
-    w.show();
+    Started w(true);
     const QString title = w.windowTitle();
     const QSize size = w.size();
     auto* notice = w.findChild<CNoticeBar*>();
@@ -211,9 +215,7 @@ TEST_F(MainWindowTest, NoticesShowWholeBesideTheExtendButton)
 // Tab shows where the focus is on the flat shortcut buttons too.
 TEST_F(MainWindowTest, TabShowsTheFocusOnAShortcutButton)
 {
-    CMainDialog w;
-    w.OnInitDialog();
-    w.show();
+    Started w(true);
     w.ToggleExtended();
     QApplication::setActiveWindow(&w);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -228,8 +230,7 @@ TEST_F(MainWindowTest, TabShowsTheFocusOnAShortcutButton)
 TEST_F(MainWindowTest, OpenDialogIsPresetFromTheLastFile)
 {
     m_settings.WriteIni(QByteArray("[JavaFile]\r\nFileName=Last.java\r\nPath=") + m_work.Path().toUtf8() + "\r\n");
-    CMainDialog w;
-    w.OnInitDialog();
+    Started w;
     const QString chosen = m_work.Write(QStringLiteral("Pick.class"));
     m_dialogs.files.push_back(chosen);
     w.ExecuteCommand(OpenJavaFile);
@@ -250,16 +251,14 @@ TEST_F(MainWindowTest, ExtendedFormFollowsTheStoredValueAndSurvivesARestart)
     } cases[] = {{"true", true}, {"TRUE", false}, {"1", false}, {"false", false}};
     for (const auto& c : cases) {
         m_settings.WriteIni(QByteArray("[Option]\r\nExtend=") + c.stored + "\r\n");
-        CMainDialog w;
-        w.OnInitDialog();
+        Started w;
         EXPECT_EQ(w.IsExtended(), c.extended) << c.stored;
         EXPECT_EQ(Text(w, MainForm::ExtendButton), c.extended ? QStringLiteral("<<") : QStringLiteral(">>"))
             << c.stored;
     }
     m_settings.WriteIni({});
     {
-        CMainDialog w;
-        w.OnInitDialog();
+        Started w;
         const QRect before = w.geometry();
         QTest::mouseClick(w.Control(MainForm::ExtendButton), Qt::LeftButton);
         EXPECT_TRUE(w.IsExtended());
@@ -269,8 +268,7 @@ TEST_F(MainWindowTest, ExtendedFormFollowsTheStoredValueAndSurvivesARestart)
         w.close();
     }
     EXPECT_EQ(Ini("Option", "Extend"), QStringLiteral("true"));
-    CMainDialog again;
-    again.OnInitDialog();
+    Started again;
     EXPECT_TRUE(again.IsExtended());
     const QRect extended = again.geometry();
     again.ToggleExtended();
@@ -280,9 +278,7 @@ TEST_F(MainWindowTest, ExtendedFormFollowsTheStoredValueAndSurvivesARestart)
 
 TEST_F(MainWindowTest, AcceleratorsFollowTheMenuAndClaimKeysFromReadOnlyEdits)
 {
-    CMainDialog w;
-    w.OnInitDialog();
-    w.show();
+    Started w(true);
     QSignalSpy spy(&w, &CMainDialog::commandExecuted);
     auto* edit = qobject_cast<QLineEdit*>(w.Control(MainForm::FileEdit));
     edit->setFocus();
@@ -311,9 +307,7 @@ TEST_F(MainWindowTest, AcceleratorsFollowTheMenuAndClaimKeysFromReadOnlyEdits)
 
 TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPress)
 {
-    CMainDialog w;
-    w.OnInitDialog();
-    w.show();
+    Started w(true);
     QSignalSpy spy(&w, &CMainDialog::commandExecuted);
     w.Control(MainForm::OpenFileButton)->setFocus();
     QTest::keyClick(w.Control(MainForm::OpenFileButton), Qt::Key_Return);
@@ -327,9 +321,7 @@ TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPress)
 
 TEST_F(MainWindowTest, WindowDoesNotCloseUnderARunningCommand)
 {
-    CMainDialog w;
-    w.OnInitDialog();
-    w.show();
+    Started w(true);
     bool closedDuringCommand = true;
     QObject::connect(&w, &CMainDialog::commandExecuted, &w, [&](int id) {
         if (id == About)
@@ -372,8 +364,7 @@ TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
                          + "\r\n[AppOption]\r\nUseLink=true\r\nAppLink=" + doc + "\r\n")
                             .toUtf8());
     m_dialogs.answers = {MsgAnswer::No, MsgAnswer::No};
-    CMainDialog w;
-    w.OnInitDialog();
+    Started w;
     const auto check = [&w](const char* state, bool usable, const QString& reason = {}) {
         for (const ButtonCommand& entry : LoadButtonCommands()) {
             const QWidget* button = w.Control(entry.button);

@@ -1,8 +1,6 @@
 #include "resources/FormIds.h"
-#include "runner/CToolCommands.h"
 #include "settings/COptionDialog.h"
-#include "tests/support/FakeUserDialogs.h"
-#include "tests/support/TempFolder.h"
+#include "tests/runner/CommandsTestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -175,22 +173,9 @@ TEST_F(OptionDialog, BrowseButtonsAskForAnExistingFileAndCancelKeepsTheEdit)
               QStringLiteral("kept0000"));
 }
 
-struct FakeMain final : IMainContext {
-    QWidget* Window() override { return nullptr; }
-    const CurrentFile& File() const override { return file; }
-    QString JdkFolder() const override { return {}; }
-    COptionModel& Options() override { return model; }
-    void SetCurrentFile(const QString&) override {}
-    void ExecuteCommand(int) override {}
-    void RefreshJavaDocumentCommand() override { ++refreshes; }
-    CurrentFile file;
-    COptionModel model;
-    int refreshes = 0;
-};
-
 TEST_F(OptionDialog, TheCommandWritesNothingOnCancelAndRefreshesTheJavaDocumentCommandOnOk)
 {
-    FakeMain main;
+    FakeMainContext main;
     for (int button : {Cancel, Ok}) {  // -O, then Cancel or OK
         QTimer::singleShot(0, [button] {
             for (int id : {JavacOptimize, button})
@@ -200,7 +185,7 @@ TEST_F(OptionDialog, TheCommandWritesNothingOnCancelAndRefreshesTheJavaDocumentC
         EXPECT_EQ(main.refreshes, button == Ok ? 1 : 0);
         EXPECT_EQ(sandbox.Folder().Exists(QStringLiteral("Setting.ini")), button == Ok);  // Cancel writes nothing
     }
-    EXPECT_EQ(main.model.GetJavacOptions(), QStringLiteral("-classpath . -O "));
+    EXPECT_EQ(main.options.GetJavacOptions(), QStringLiteral("-classpath . -O "));
 }
 
 }  // namespace
