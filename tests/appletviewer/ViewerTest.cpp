@@ -45,7 +45,7 @@ protected:
 
     void SetUp() override
     {
-        const std::optional<QString> found = platform::FindJdk();
+        const std::optional<QString> found = FindJdk();
         if (!found)
             GTEST_SKIP() << "no JDK installed";
         if (qEnvironmentVariableIsEmpty("DISPLAY") && QStandardPaths::findExecutable("xvfb-run").isEmpty())
@@ -104,7 +104,7 @@ protected:
         QStringList run = commands.started[0];
         const QString folder = run.takeFirst();
         EXPECT_EQ(run.first(), main.jdk + "java");
-        EXPECT_EQ(run.mid(run.size() - 2), (QStringList{runner::kAppletViewerMainClass, page + ".html"}));
+        EXPECT_EQ(run.mid(run.size() - 2), (QStringList{kAppletViewerMainClass, page + ".html"}));
         run.insert(1, "-Dtarnwick.appletviewer.report=" + root.Path("report"));
         if (qEnvironmentVariableIsEmpty("DISPLAY")) {
             // Tests side by side look for a free display from different numbers.

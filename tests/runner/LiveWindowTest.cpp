@@ -274,7 +274,7 @@ protected:
     TempFolder bin;
     void SetUp() override
     {
-        const std::optional<QString> jdk = platform::FindJdk();
+        const std::optional<QString> jdk = FindJdk();
         if (!jdk)
             GTEST_SKIP() << "no JDK installed";
         main.jdk = *jdk;

@@ -12,9 +12,6 @@ using namespace runner;
 
 namespace {
 
-using runner::Markup;
-using runner::SourceLink;
-using runner::Stream;
 using Kind = SourceLink::Kind;
 
 struct LinkCase {
@@ -26,7 +23,7 @@ struct LinkCase {
     Kind kind = Kind::Trace;
 };
 
-void ExpectLinks(runner::LineParser& parser, const LinkCase& c)
+void ExpectLinks(LineParser& parser, const LinkCase& c)
 {
     const QString line = QString::fromUtf8(c.line);
     Markup markup;
@@ -60,7 +57,7 @@ const LinkCase kJavacMessages[] = {
 TEST(JavacMessageParser, LinksTheFileAndLineOfEachMessage)
 {
     for (const LinkCase& c : kJavacMessages) {
-        runner::JavacMessageParser parser({}, {});
+        JavacMessageParser parser({}, {});
         ExpectLinks(parser, c);
     }
 }
@@ -86,7 +83,7 @@ const LinkCase kStackFrames[] = {
 
 TEST(StackFrameParser, LinksFramesInAnyScriptButNotTheJdksOwn)
 {
-    runner::StackFrameParser parser;
+    StackFrameParser parser;
     for (const LinkCase& c : kStackFrames)
         ExpectLinks(parser, c);
 }
@@ -109,7 +106,7 @@ const char* const kJapanese[] = {"Sym.java:2: エラー: シンボルを見つ�
                                  "エラー2個"};
 
 // Hints that show what a rule sees.
-QString MessageSeen(const runner::JavacMessage& m, const runner::HintContext& context)
+QString MessageSeen(const JavacMessage& m, const HintContext& context)
 {
     return QStringLiteral("%1 %2 [%3] col %4 %5 in %6")
         .arg(m.file)
@@ -118,14 +115,14 @@ QString MessageSeen(const runner::JavacMessage& m, const runner::HintContext& co
         .arg(m.caretColumn)
         .arg(m.details.join('|'), context.folder);
 }
-QString ExceptionSeen(QStringView line, const runner::HintContext& context)
+QString ExceptionSeen(QStringView line, const HintContext& context)
 {
     return line.startsWith(u"Exception in thread") && !context.programArguments ? QStringLiteral("no arguments")
                                                                                 : QString();
 }
 
 // Each line's markup, as "kind,link,hint before|hint".
-QStringList Marked(runner::MarkupChain& chain, const QList<const char*>& lines, Stream stream = Stream::Error)
+QStringList Marked(MarkupChain& chain, const QList<const char*>& lines, Stream stream = Stream::Error)
 {
     QStringList marks;
     for (const char* text : lines) {
@@ -139,10 +136,10 @@ QStringList Marked(runner::MarkupChain& chain, const QList<const char*>& lines, 
 
 TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
 {
-    const QList<runner::HintRule> rules{{"seen", MessageSeen, ExceptionSeen}};
-    runner::HintContext context;
+    const QList<HintRule> rules{{"seen", MessageSeen, ExceptionSeen}};
+    HintContext context;
     context.folder = "/w/";
-    runner::MarkupChain chain(context, rules);
+    MarkupChain chain(context, rules);
     EXPECT_EQ(Marked(chain, {std::begin(kEnglish), std::end(kEnglish)}),
               (QStringList{"E,1,|", ",0,|", ",0,|", ",0,|", ",0,|",
                            ",0,ヒント: Sym.java 2 [cannot find symbol] col 23 symbol:   variable Sytem|location: "
@@ -164,7 +161,7 @@ TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
 // lines does not end a message on standard error.
 TEST(MarkupChain, KeepsEachStreamsMessageApartAndSaysWhenALineMayBeMarked)
 {
-    runner::MarkupChain chain;
+    MarkupChain chain;
     EXPECT_FALSE(chain.MayMark(u"plain\ntext\n", Stream::Error));
     EXPECT_TRUE(
         chain.MayMark(u"plain\nException in thread \"main\" java.util.InputMismatchException\n", Stream::Output))
@@ -183,7 +180,7 @@ TEST(LinkResolver, OpensThePackagesFileFirstAndOnlyFilesThatExist)
     TempFolder p;
     p.Write("Helper.java");
     p.Write("util/Helper.java");
-    runner::LinkResolver resolver(p.Path());
+    LinkResolver resolver(p.Path());
     const auto resolve = [&](const char* package, const char* file) {
         SourceLink link;
         link.kind = Kind::Trace;

@@ -21,7 +21,7 @@ class RealJdkTest : public CommandsTest {
 protected:
     void SetUp() override
     {
-        const std::optional<QString> jdk = platform::FindJdk();
+        const std::optional<QString> jdk = FindJdk();
         if (!jdk)
             GTEST_SKIP() << "no JDK installed";
         main.jdk = *jdk;
@@ -78,19 +78,19 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
         jdks << "/usr/lib/jvm/temurin-25-jdk-amd64/bin/";
     for (const QString& jdk : jdks) {
         main.jdk = jdk;
-        for (const platform::SourceEncoding encoding : kSourceEncodings) {
-            const QString label = platform::EncodingLabel(encoding);
+        for (const SourceEncoding encoding : kSourceEncodings) {
+            const QString label = EncodingLabel(encoding);
             const QByteArray bytes = EncodedText(encoding, text);
             const QString file = QString::number(jdk.size()) + "/" + label + "/Nihongo.java";
             main.SetCurrentFile(root.Write(file, bytes));
-            const bool marked = encoding == platform::SourceEncoding::Utf8Bom;
+            const bool marked = encoding == SourceEncoding::Utf8Bom;
             if (marked)
-                dialogs.answers.push_back(platform::MsgAnswer::Yes);
+                dialogs.answers.push_back(MsgAnswer::Yes);
             commands.OnCompile();
             commands.OnRunJava();
             EXPECT_EQ(commands.shown.value(0), "こんにちは、世界\n") << (label + " " + jdk).toStdString();
             EXPECT_EQ(root.Read(file), marked ? bytes.mid(3) : bytes) << label.toStdString();
-            if (encoding == platform::SourceEncoding::ShiftJis) {
+            if (encoding == SourceEncoding::ShiftJis) {
                 commands.OnMakeDocument();  // without a terminal: captured, after a message
                 QDirIterator pages(main.file.folder, {"Nihongo.html"}, QDir::Files, QDirIterator::Subdirectories);
                 ASSERT_TRUE(pages.hasNext()) << commands.shown.join("").toStdString();
@@ -107,7 +107,7 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
                              "javac と javadoc はこのマークを読めません。\n\n・Nihongo.java\n\n"
                              "マークを取り除きますか？ ファイルのほかの部分は変わりません。");
     EXPECT_EQ(std::tuple(question.caption, question.icon, question.buttons),
-              std::tuple(QString("確認"), platform::MsgIcon::Question, platform::MsgButtons::YesNo));
+              std::tuple(QString("確認"), MsgIcon::Question, MsgButtons::YesNo));
     dialogs.messages.clear();
 }
 
@@ -117,16 +117,15 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
 TEST_F(RealJdkTest, RebuildAsksAboutMarksAndDifferingEncodings)
 {
     Options("[JavaOption]\nMsg=true\n");
-    const QByteArray words = EncodedText(platform::SourceEncoding::ShiftJis,
-                                         "class Words { static final String HELLO = \"こんにちは\"; }\n");
+    const QByteArray words =
+        EncodedText(SourceEncoding::ShiftJis, "class Words { static final String HELLO = \"こんにちは\"; }\n");
     root.Write("my src/Words.java", words);
     root.Write("my src/Names.java", "class Names { static final String TARO = \"、太郎\"; }\n");
     root.Write("my src/Marked.java", "\xef\xbb\xbf"
                                      "class Marked { }\n");
     main.SetCurrentFile(root.Write("my src/Main.java", "public class Main { public static void main(String[] a) {\n"
                                                        "  System.out.println(Words.HELLO + Names.TARO); } }\n"));
-    dialogs.answers = {platform::MsgAnswer::No, platform::MsgAnswer::No, platform::MsgAnswer::Yes,
-                       platform::MsgAnswer::Yes};
+    dialogs.answers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::Yes};
     commands.OnRebuild();
     ASSERT_EQ(commands.shown.size(), 1);
     EXPECT_TRUE(commands.shown[0].contains("Marked.java:1:") && commands.shown[0].contains("Words.java:1:"))
