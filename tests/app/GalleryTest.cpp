@@ -121,7 +121,7 @@ TEST(Gallery, MainWindowAndAboutBox)
     EXPECT_EQ(CutTexts(output), QStringList{});
     EXPECT_EQ(OutsideWindow(output), QStringList{});
     QTranslator translator;
-    platform::InstallQtTranslations(translator);
+    InstallQtTranslations(translator);
     QTimer::singleShot(0, [] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_TRUE(box);
@@ -129,8 +129,8 @@ TEST(Gallery, MainWindowAndAboutBox)
         EXPECT_EQ(box->defaultButton()->text(), "はい(&Y)");
         box->close();
     });
-    QtUserDialogs().Message(&w, runner::ByteOrderMarkQuestion({"Hello.java", "Greeting.java"}), QStringLiteral("確認"),
-                            platform::MsgIcon::Question, platform::MsgButtons::YesNo);
+    QtUserDialogs().Message(&w, ByteOrderMarkQuestion({"Hello.java", "Greeting.java"}), QStringLiteral("確認"),
+                            MsgIcon::Question, MsgButtons::YesNo);
     QFile font(GalleryFile("font" + Suffix() + ".txt"));
     ASSERT_TRUE(font.open(QIODevice::WriteOnly));
     font.write(FontDescription());
@@ -141,7 +141,6 @@ TEST(Gallery, MainWindowAndAboutBox)
 // a full-width space with its hint among them.
 TEST(Gallery, OutputWindowWhileAToolRuns)
 {
-    using runner::Stream;
     SettingsSandbox settings;
     FakeUserDialogs dialogs;
     TempFolder work;
@@ -188,7 +187,7 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
         compiled.resize(560, 320);
         settle(compiled);
         check(compiled, "a compile, running");
-        compiled.EndRun({runner::ToolOutcome::Status::Finished, 1, 812});
+        compiled.EndRun({ToolOutcome::Status::Finished, 1, 812});
         settle(compiled);
         check(compiled, "a compile, ended");
         Save(compiled, dark ? "live-compile-error-dark" : "live-compile-error");

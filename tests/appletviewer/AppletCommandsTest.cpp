@@ -34,9 +34,9 @@ TEST(JdkFeatures, FeatureReleaseAndAppletApiFollowTheReleaseFile)
         jdk.Write("bin/java");
         if (c.release)
             jdk.Write("release", c.release);
-        const QString version = platform::ReadJdkVersion(jdk.Path("bin/")).value_or(QString());
-        EXPECT_EQ(platform::FeatureRelease(version), c.feature) << (c.release ? c.release : "no file");
-        EXPECT_EQ(platform::LacksAppletApi(jdk.Path("bin/")), c.lacksApplets) << (c.release ? c.release : "no file");
+        const QString version = ReadJdkVersion(jdk.Path("bin/")).value_or(QString());
+        EXPECT_EQ(FeatureRelease(version), c.feature) << (c.release ? c.release : "no file");
+        EXPECT_EQ(LacksAppletApi(jdk.Path("bin/")), c.lacksApplets) << (c.release ? c.release : "no file");
     }
 }
 

@@ -45,7 +45,7 @@ protected:
 
     void SetUp() override
     {
-        const std::optional<QString> found = platform::FindJdk();
+        const std::optional<QString> found = FindJdk();
         if (!found)
             GTEST_SKIP() << "no JDK installed";
         if (qEnvironmentVariableIsEmpty("DISPLAY") && QStandardPaths::findExecutable("xvfb-run").isEmpty())
@@ -104,7 +104,7 @@ protected:
         QStringList run = commands.started[0];
         const QString folder = run.takeFirst();
         EXPECT_EQ(run.first(), main.jdk + "java");
-        EXPECT_EQ(run.mid(run.size() - 2), (QStringList{runner::kAppletViewerMainClass, page + ".html"}));
+        EXPECT_EQ(run.mid(run.size() - 2), (QStringList{kAppletViewerMainClass, page + ".html"}));
         run.insert(1, "-Dtarnwick.appletviewer.report=" + root.Path("report"));
         if (qEnvironmentVariableIsEmpty("DISPLAY")) {
             // Tests side by side look for a free display from different numbers.
@@ -174,26 +174,18 @@ QStringList WithoutSnapshotsAndStatus(QStringList lines)
 // chosen background colour.
 TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
 {
-    AppletChoices applet;
-    applet.fileName = "Hello.java";
-    applet.className = "Hello";
-    applet.importAwtEvent = true;
-    applet.actionListener = true;
-    applet.itemListener = true;
-    applet.components = {ComponentKind::Button, ComponentKind::TextField, ComponentKind::Label, ComponentKind::Choice,
-                         ComponentKind::CheckBox};
-    applet.background = true;
-    applet.backgroundColor = {255, 224, 160};
-    applet.comments = true;
+    const AppletChoices applet{.fileName = "Hello.java",
+                               .className = "Hello",
+                               .importAwtEvent = true,
+                               .actionListener = true,
+                               .itemListener = true,
+                               .components = {ComponentKind::Button, ComponentKind::TextField, ComponentKind::Label,
+                                              ComponentKind::Choice, ComponentKind::CheckBox},
+                               .background = true,
+                               .backgroundColor = {255, 224, 160},
+                               .comments = true};
     Write("Hello.java", GenerateAppletSource(applet));
-    HtmlChoices page;
-    page.pageName = "Hello";
-    page.appletClass = "Hello";
-    page.width = 400;
-    page.height = 300;
-    page.upperCase = true;
-    page.params = {{"speed", "10"}};
-    Write("Hello.html", GenerateHtmlPage(page));
+    Write("Hello.html", GenerateHtmlPage({"Hello", "Hello", 400, 300, true, {HtmlParam{"speed", "10"}}}));
     main.SetCurrentFile(src + "Hello.java");
     commands.OnCompile();
     ASSERT_TRUE(root.Exists("my src/Hello.class")) << commands.shown.join("").toStdString();
@@ -230,13 +222,13 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
 TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
 {
     Copy({"Params.java"});
-    HtmlChoices page;
-    page.pageName = "Params";
-    page.appletClass = "Params";
-    page.width = 300;
-    page.height = 200;
-    page.params = {{"speed", "10"}, {"Title Text", "a \"quoted\" <b> & c"}};
-    Write("Params.html", GenerateHtmlPage(page));
+    Write("Params.html",
+          GenerateHtmlPage({"Params",
+                            "Params",
+                            300,
+                            200,
+                            false,
+                            {HtmlParam{"speed", "10"}, HtmlParam{"Title Text", "a \"quoted\" <b> & c"}}}));
     QImage picture(17, 9, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     ASSERT_TRUE(picture.save(src + "pic.png"));

@@ -20,7 +20,7 @@ const Ids kFileIds = {Generate,        Close,      SelectFile, PathEdit,    AwtE
 const Ids kEventIds = {ActionBox,  ItemBox,      KeyBox,       MouseBox,       MouseMotionBox, AdapterStyle,
                        KindChoice, ComponentBox, AddComponent, ComponentGroup, StyleGroup,     KindLabel};
 
-struct Applet : DialogUnderTest<CAppletDialog, resources::AppletForm::Id> {
+struct Applet : DialogUnderTest<CAppletDialog, AppletForm::Id> {
     QComboBox* Kinds() const { return qobject_cast<QComboBox*>(C(KindChoice)); }
     QStringList Offered() const { return Rows(Kinds()->model()); }
     QStringList Listed() const { return Rows(qobject_cast<QListWidget*>(C(ComponentBox))->model()); }
@@ -40,7 +40,6 @@ TEST(AppletDialog, FileChoiceAsksForAJavaSourceAndUnlocksTheBasics)
     f.Click({SelectFile});
     EXPECT_EQ(f.Enabled(), (Ids{Close, SelectFile, PathEdit, Swatch})) << "a cancelled choice changes nothing";
     const platform::FileDialogSpec& asked = f.user.fileRequests.at(0);
-    EXPECT_EQ(asked.title + asked.filter, "Javaﾌｧｲﾙを作成javaｿｰｽﾌｧｲﾙ(*.java)|*.java|全てのﾌｧｲﾙ(*.*)|*.*||");
     EXPECT_TRUE(asked.proposedName == "*.java" && asked.defaultSuffix == "java" && asked.confirmOverwrite);
 
     f.Choose(SelectFile);
@@ -87,6 +86,7 @@ TEST(AppletDialog, ListenersAndStyleDecideTheKindsOnOfferAndEachChangeEmptiesThe
 TEST(AppletDialog, DeclinedOverwriteKeepsTheDialogAndTheChoicesReachTheSource)
 {
     Applet f;
+    SaveToGallery(&f.dialog, "applet_open");
     f.folder.Write("Foo.java", "old");
     f.Choose(SelectFile, {AwtEventBox});
     f.Click({AddComponent});  // no kind picked yet: adds nothing
@@ -97,6 +97,7 @@ TEST(AppletDialog, DeclinedOverwriteKeepsTheDialogAndTheChoicesReachTheSource)
     f.user.colors = {platform::Rgb{255, 0, 0}, std::nullopt};
     f.Click({Background, ChooseColor, ChooseColor, OpenAfter});
     EXPECT_EQ(f.dialog.SwatchColor(), QColor(Qt::red)) << "a cancelled choice does not repaint";
+    SaveToGallery(&f.dialog, "applet_filled");
     f.user.answers = {platform::MsgAnswer::No, platform::MsgAnswer::Yes};
     f.dialog.show();
     f.Click({Generate});
@@ -109,17 +110,6 @@ TEST(AppletDialog, DeclinedOverwriteKeepsTheDialogAndTheChoicesReachTheSource)
     EXPECT_TRUE(text.contains("\tButton btn1;\r\n\tButton btn2;\r\n\tLabel lb1;\r\n")) << text.toStdString();
     EXPECT_TRUE(text.contains("\t\tsetBackground(new Color(0,0,0));\r\n")) << "black before the colour dialog";
     EXPECT_EQ(f.user.messages.at(2).text, f.folder.Path("Foo.java") + "を作成しました。");
-}
-
-TEST(DialogGallery, Applet)
-{
-    Applet f;
-    SaveToGallery(&f.dialog, "applet_open");
-    f.user.colors = {platform::Rgb{0, 128, 192}};
-    f.Choose(SelectFile,
-             {AwtEventBox, ActionBox, KeyBox, ListenerStyle, DoubleBuffering, Background, ChooseColor, OpenAfter});
-    f.Add({"Button", "TextField", "Label", "Button"});
-    SaveToGallery(&f.dialog, "applet_filled");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 using namespace cmd;
 using namespace dialogs;
+using namespace platform;
 using namespace resources;
 using namespace settings;
 
@@ -57,21 +58,19 @@ TEST_F(GenerateCommands, GeneratedSourceBecomesCurrentAndIsEditedOnlyWhenAsked)
 {
     const QString path = folder.Path("Foo.java");
     user.files = {path, path, path};
-    user.answers = {platform::MsgAnswer::Yes, platform::MsgAnswer::Yes};
-    Run(&CGenerateCommands::OnMakeApplet, {resources::AppletForm::SelectFile, resources::AppletForm::Generate});
+    user.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+    Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile, AppletForm::Generate});
     EXPECT_TRUE(folder.Exists("Foo.java") && calls.isEmpty());
-    Run(&CGenerateCommands::OnMakeApplet,
-        {resources::AppletForm::SelectFile, resources::AppletForm::OpenAfter, resources::AppletForm::Generate});
-    Run(&CGenerateCommands::OnMakeClass,
-        {resources::ClassForm::SelectFile, resources::ClassForm::OpenAfter, resources::ClassForm::Generate});
-    EXPECT_EQ(calls, (QStringList{path, QString::number(cmd::EditSource), path, QString::number(cmd::EditSource)}));
+    Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile, AppletForm::OpenAfter, AppletForm::Generate});
+    Run(&CGenerateCommands::OnMakeClass, {ClassForm::SelectFile, ClassForm::OpenAfter, ClassForm::Generate});
+    EXPECT_EQ(calls, (QStringList{path, QString::number(EditSource), path, QString::number(EditSource)}));
     EXPECT_TRUE(QString::fromUtf8(folder.Read("Foo.java")).contains("public class Foo\r\n"));
 }
 
 TEST_F(GenerateCommands, HtmlPageIsPresetFromTheCurrentFile)
 {
     file = CurrentFile{"Hello.java", "Hello", folder.Path(), "java"};
-    Run(&CGenerateCommands::OnMakeHtml, {resources::HtmlForm::Generate});
+    Run(&CGenerateCommands::OnMakeHtml, {HtmlForm::Generate});
     const QString page = QString::fromUtf8(folder.Read("Hello.html"));
     EXPECT_TRUE(page.contains("<applet code = \"Hello.class\" width = \"400\" height = \"300\">\r\n"))
         << page.toStdString();
@@ -81,12 +80,12 @@ TEST_F(GenerateCommands, HtmlPageIsPresetFromTheCurrentFile)
 // 選択(S) starts in the current file's folder, when there is one.
 TEST_F(GenerateCommands, FileChoiceStartsInTheCurrentFilesFolder)
 {
-    Run(&CGenerateCommands::OnMakeApplet, {resources::AppletForm::SelectFile});
+    Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile});
     file = CurrentFile{"Hello.java", "Hello", folder.Path("src/"), "java"};
-    Run(&CGenerateCommands::OnMakeApplet, {resources::AppletForm::SelectFile});
-    Run(&CGenerateCommands::OnMakeClass, {resources::ClassForm::SelectFile});
+    Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile});
+    Run(&CGenerateCommands::OnMakeClass, {ClassForm::SelectFile});
     QStringList folders;
-    for (const platform::FileDialogSpec& request : user.fileRequests)
+    for (const FileDialogSpec& request : user.fileRequests)
         folders << request.initialFolder;
     EXPECT_EQ(folders, (QStringList{"", folder.Path("src/"), folder.Path("src/")}));
 }
@@ -95,16 +94,16 @@ TEST_F(GenerateCommands, FileChoiceStartsInTheCurrentFilesFolder)
 // the form's colour, not an input's.
 TEST(GeneratorDialogs, ReadOnlyEditsShowTheFormsColour)
 {
-    DialogUnderTest<CAppletDialog, resources::AppletForm::Id> applet;
-    DialogUnderTest<CClassDialog, resources::ClassForm::Id> classes;
+    DialogUnderTest<CAppletDialog, AppletForm::Id> applet;
+    DialogUnderTest<CClassDialog, ClassForm::Id> classes;
     const auto inside = [](QWidget* edit) {
         return edit->grab().toImage().pixelColor(edit->width() - 4, edit->height() / 2);
     };
     const QColor form = classes.dialog.palette().color(QPalette::Window);
-    EXPECT_EQ(inside(applet.C(resources::AppletForm::PathEdit)), form);
-    EXPECT_EQ(inside(classes.C(resources::ClassForm::PathEdit)), form);
-    classes.Choose(resources::ClassForm::SelectFile);
-    EXPECT_NE(inside(classes.C(resources::ClassForm::UserSuperclassEdit)), form)
+    EXPECT_EQ(inside(applet.C(AppletForm::PathEdit)), form);
+    EXPECT_EQ(inside(classes.C(ClassForm::PathEdit)), form);
+    classes.Choose(ClassForm::SelectFile);
+    EXPECT_NE(inside(classes.C(ClassForm::UserSuperclassEdit)), form)
         << "the superclass name is typed: an input's colour";
 }
 

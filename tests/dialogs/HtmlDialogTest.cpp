@@ -12,20 +12,21 @@ namespace {
 
 using namespace resources::HtmlForm;
 
-struct Html : DialogUnderTest<CHtmlDialog, resources::HtmlForm::Id> {
+struct Html : DialogUnderTest<CHtmlDialog, HtmlForm::Id> {
     Html() { dialog.SetPageDefaults("Foo", folder.Path(), "FooApplet", 400, 300); }
     QTreeWidget* List() const { return qobject_cast<QTreeWidget*>(C(ParamBox)); }
     void AddParam(const QString& name, const QString& value)
     {
         SetText(C(NameEdit), name);
         SetText(C(ValueEdit), value);
-        Click({resources::HtmlForm::AddParam});
+        Click({HtmlForm::AddParam});
     }
 };
 
 TEST(HtmlDialog, ParametersNeedTextAndUniqueNamesAndReachThePageOnlyWhileTicked)
 {
     Html f;
+    SaveToGallery(&f.dialog, "html_open");
     const Ids open = {Generate, Close, PageNameEdit, TitleEdit, WidthEdit, HeightEdit, UpperCase, ParamCheck};
     EXPECT_EQ(f.Enabled(), open);
     f.Click({ParamCheck});
@@ -45,6 +46,7 @@ TEST(HtmlDialog, ParametersNeedTextAndUniqueNamesAndReachThePageOnlyWhileTicked)
                 << s.name;
     }
     EXPECT_EQ(Rows(f.List()->model()), (QStringList{"speed", "Speed", " "}));
+    SaveToGallery(&f.dialog, "html_filled");
     f.List()->setCurrentItem(f.List()->topLevelItem(1));
     f.Click({DeleteParam, DeleteParam});
     EXPECT_EQ(Rows(f.List()->model()), (QStringList{"speed", " "})) << "only the selected row goes";
@@ -80,16 +82,6 @@ TEST(HtmlDialog, SizesTakeWholeNumbersOnlyAndAnEmptyPageNameClosesWithoutWriting
     EXPECT_TRUE(!f.dialog.isVisible() && f.dialog.result() == QDialog::Rejected);
     EXPECT_EQ(f.user.messages.at(1).text, "ファイル名を入力して下さい");
     EXPECT_TRUE(QDir(f.folder.Path()).isEmpty());
-}
-
-TEST(DialogGallery, Html)
-{
-    Html f;
-    SaveToGallery(&f.dialog, "html_open");
-    f.Click({UpperCase, ParamCheck});
-    f.AddParam("speed", "10");
-    f.AddParam("title", "こんにちは");
-    SaveToGallery(&f.dialog, "html_filled");
 }
 
 }  // namespace

@@ -20,11 +20,11 @@ bool IsQualifiedName(const QString& name)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     const QByteArrayView data(reinterpret_cast<const char*>(bytes), qsizetype(size));
-    if (const auto info = runner::ParseClassFile(data)) {
+    if (const auto info = ParseClassFile(data)) {
         Check(IsQualifiedName(info->name) && !info->name.contains(QLatin1Char('/')));
         Check(info->PackagePath().isEmpty() == info->PackageName().isEmpty());
     }
-    const QString package = runner::DeclaredPackage(data);
+    const QString package = DeclaredPackage(data);
     Check(package.isEmpty() || IsQualifiedName(package));
     return 0;
 }

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
     const QString text = QString::fromUtf8(data.ConsumeRandomLengthString(256));
-    const QStringList split = platform::SplitCommandLine(text);
+    const QStringList split = SplitCommandLine(text);
     for (const QString& argument : split)  // a blank stays inside an argument only when quoted
         Check(!argument.contains(QLatin1Char(' ')) || text.contains(QLatin1Char('"')));
     QStringList arguments;
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
         arguments.append(QString::fromUtf8(data.ConsumeRandomLengthString(32)));
     QStringList quoted;
     for (const QString& argument : arguments)
-        quoted.append(platform::QuoteArgument(argument));
-    Check(platform::SplitCommandLine(quoted.join(QLatin1Char(' '))) == arguments);
+        quoted.append(QuoteArgument(argument));
+    Check(SplitCommandLine(quoted.join(QLatin1Char(' '))) == arguments);
     return 0;
 }

@@ -18,7 +18,7 @@ namespace {
 
 QString Assemble(const QByteArray& bytes, std::vector<qsizetype> cuts, qsizetype lineLimit, qint64 streamLimit)
 {
-    runner::LineAssembler assembler(lineLimit, streamLimit);
+    LineAssembler assembler(lineLimit, streamLimit);
     cuts.push_back(bytes.size());
     std::sort(cuts.begin(), cuts.end());
     QString text;
@@ -31,33 +31,32 @@ QString Assemble(const QByteArray& bytes, std::vector<qsizetype> cuts, qsizetype
 }
 
 // Rules that fire often, so that hints take every path.
-const QList<runner::HintRule> kRules{{"message",
-                                      [](const runner::JavacMessage& m, const runner::HintContext&) {
-                                          return m.text.contains(QLatin1Char('x')) || m.caretColumn > 2
-                                                     ? QStringLiteral("m")
-                                                     : QString();
-                                      }},
-                                     {"line", nullptr, [](QStringView line, const runner::HintContext&) {
-                                          return line.startsWith(u'E') ? QStringLiteral("l") : QString();
-                                      }}};
+const QList<HintRule> kRules{{"message",
+                              [](const JavacMessage& m, const HintContext&) {
+                                  return m.text.contains(QLatin1Char('x')) || m.caretColumn > 2 ? QStringLiteral("m")
+                                                                                                : QString();
+                              }},
+                             {"line", nullptr, [](QStringView line, const HintContext&) {
+                                  return line.startsWith(u'E') ? QStringLiteral("l") : QString();
+                              }}};
 
-void CheckMarkup(const QStringList& lines, const QList<runner::HintRule>& rules)
+void CheckMarkup(const QStringList& lines, const QList<HintRule>& rules)
 {
     const bool withRules = !rules.isEmpty();
-    runner::MarkupChain chain({}, rules);
+    MarkupChain chain({}, rules);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const runner::Stream stream = static_cast<runner::Stream>(lines[i].size() % 3);
+        const Stream stream = static_cast<Stream>(lines[i].size() % 3);
         const bool mayMark = chain.MayMark(lines[i], stream);
-        const runner::Markup markup = chain.MarkLine(lines[i], stream);
+        const Markup markup = chain.MarkLine(lines[i], stream);
         Check(mayMark || markup.IsPlain());
-        for (const runner::SourceLink& link : markup.links) {
+        for (const SourceLink& link : markup.links) {
             Check(link.start >= 0 && link.length > 0 && link.start + link.length <= lines[i].size());
             Check(link.line > 0 && !link.file.isEmpty());
         }
         for (const QString* hint : {&markup.hint, &markup.hintBefore})
             Check(hint->isEmpty() || (withRules && hint->startsWith(QStringLiteral("ヒント: "))));
     }
-    for (const runner::Stream stream : {runner::Stream::Output, runner::Stream::Error, runner::Stream::Input})
+    for (const Stream stream : {Stream::Output, Stream::Error, Stream::Input})
         Check(withRules || chain.Finish(stream).isEmpty());
 }
 
@@ -67,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
     const auto lineLimit = data.ConsumeIntegralInRange<qsizetype>(4, 80);
-    const qint64 streamLimit = data.ConsumeBool() ? runner::kStreamLimit : data.ConsumeIntegralInRange<qint64>(0, 512);
+    const qint64 streamLimit = data.ConsumeBool() ? kStreamLimit : data.ConsumeIntegralInRange<qint64>(0, 512);
     std::vector<qsizetype> cuts(data.ConsumeIntegralInRange<size_t>(0, 24));
     for (qsizetype& cut : cuts)
         cut = data.ConsumeIntegral<uint16_t>();
@@ -83,6 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     lines.removeLast();
     CheckMarkup(lines, {});
     CheckMarkup(lines, kRules);
-    CheckMarkup(lines, runner::LearnerHintRules());  // also: a line without a rule's marker gets no hint
+    CheckMarkup(lines, LearnerHintRules());  // also: a line without a rule's marker gets no hint
     return 0;
 }

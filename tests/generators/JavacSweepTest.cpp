@@ -28,7 +28,7 @@ struct Sweep {
     {
         c.className = QString("T%1").arg(files.size(), 5, 10, QChar('0'));
         c.fileName = c.className + ".java";
-        files << folder.Write("src/" + c.fileName, platform::EncodeFileText(generate(c)));
+        files << folder.Write("src/" + c.fileName, EncodeFileText(generate(c)));
     }
 };
 
@@ -125,7 +125,7 @@ void AddAppletSources(Sweep& sweep)
 
 TEST(GeneratedSources, AllCompileWithOneJavacRun)
 {
-    const auto jdk = platform::FindJdk();
+    const auto jdk = FindJdk();
     if (!jdk)
         GTEST_SKIP() << "no JDK found";
     TempFolder folder;

@@ -32,49 +32,34 @@ namespace {
 TEST(JarPlan, DerivesNamesFromTheListedFiles)
 {
     struct Case {
-        QStringList files;           // in list order
-        QString mainFile, declared;  // the main class as its class file names it; empty when unread
-        QString baseFolder, mainName, mainClass;
-        QStringList entries;
+        const char* files;  // in list order
+        const char* mainFile;
+        const char* declared;  // the main class as its class file names it; empty when unread
+        const char *baseFolder, *mainName, *mainClass, *entries;
     };
     const Case cases[] = {
-        {{"/w/App.class", "/w/Util.class"}, "/w/App.class", "App", "/w/", "App", "App", {"App.class", "Util.class"}},
-        {{"/w/A.txt", "/w/sub/App.class"},
-         "/w/sub/App.class",
-         "",
-         "/w/",
-         "sub/App",
-         "sub/App",
-         {"A.txt", "sub/App.class"}},
+        {"/w/App.class /w/Util.class", "/w/App.class", "App", "/w/", "App", "App", "App.class Util.class"},
+        {"/w/A.txt /w/sub/App.class", "/w/sub/App.class", "", "/w/", "sub/App", "sub/App", "A.txt sub/App.class"},
         // Files outside the base folder keep their full paths, also where the
         // base folder's name appears deeper inside them.
-        {{"/t/a/App.class", "/t/b/t/a/X.class"},
-         "/t/b/t/a/X.class",
-         "",
-         "/t/a/",
-         "/t/b/t/a/X",
-         "/t/b/t/a/X",
-         {"App.class", "/t/b/t/a/X.class"}},
+        {"/t/a/App.class /t/b/t/a/X.class", "/t/b/t/a/X.class", "", "/t/a/", "/t/b/t/a/X", "/t/b/t/a/X",
+         "App.class /t/b/t/a/X.class"},
         // A main file without extension (a dot in a folder name is none) has no name.
-        {{"/w/A.class", "/w/v1.2/Main"}, "/w/v1.2/Main", "", "/w/", "", "", {"A.class", "v1.2/Main"}},
+        {"/w/A.class /w/v1.2/Main", "/w/v1.2/Main", "", "/w/", "", "", "A.class v1.2/Main"},
         // A class of a package keeps its package path and its qualified name.
-        {{"/w/a/b/M$1.class", "/w/a/b/M.class", "/w/a/b/r.png"},
-         "/w/a/b/M.class",
-         "a.b.M",
-         "/w/",
-         "a/b/M",
-         "a.b.M",
-         {"a/b/M$1.class", "a/b/M.class", "a/b/r.png"}},
-        {{"/w/a/b/M.class"}, "/w/a/b/M.class", "b.M", "/w/a/", "b/M", "b.M", {"b/M.class"}},
+        {"/w/a/b/M$1.class /w/a/b/M.class /w/a/b/r.png", "/w/a/b/M.class", "a.b.M", "/w/", "a/b/M", "a.b.M",
+         "a/b/M$1.class a/b/M.class a/b/r.png"},
+        {"/w/a/b/M.class", "/w/a/b/M.class", "b.M", "/w/a/", "b/M", "b.M", "b/M.class"},
         // Outside its package's folders it stays as it lies.
-        {{"/w/x/M.class"}, "/w/x/M.class", "a.b.M", "/w/x/", "M", "M", {"M.class"}},
+        {"/w/x/M.class", "/w/x/M.class", "a.b.M", "/w/x/", "M", "M", "M.class"},
     };
     for (const Case& c : cases) {
-        const auto declared = c.declared.isEmpty() ? std::nullopt : std::optional(runner::ClassFileInfo{c.declared});
-        const JarPlan plan = PlanJar(c.files, c.mainFile, declared);
-        EXPECT_EQ(plan.baseFolder, c.baseFolder) << c.mainFile.toStdString();
+        const auto declared = *c.declared ? std::optional(ClassFileInfo{c.declared}) : std::nullopt;
+        const JarPlan plan = PlanJar(QString(c.files).split(' '), c.mainFile, declared);
+        EXPECT_EQ(plan.baseFolder, c.baseFolder) << c.mainFile;
         EXPECT_EQ(plan.manifestText, QStringLiteral("Main-Class: ") + c.mainClass + QStringLiteral("\r\n"));
-        EXPECT_EQ(plan.Arguments("/tmp/M"), QStringList({"cfm", c.mainName + ".jar", "/tmp/M"}) + c.entries);
+        EXPECT_EQ(plan.Arguments("/tmp/M"),
+                  QStringList({"cfm", QString(c.mainName) + ".jar", "/tmp/M"}) + QString(c.entries).split(' '));
     }
 }
 
@@ -87,7 +72,7 @@ protected:
         qputenv("TMPDIR", startTemp);
     }
     bool TempIsEmpty() const { return QDir(temp.Path()).isEmpty(); }
-    QComboBox* Mains() const { return dialog.findChild<QComboBox*>(ControlObjectName(resources::JarForm::MainList)); }
+    QComboBox* Mains() const { return dialog.findChild<QComboBox*>(ControlObjectName(JarForm::MainList)); }
     // Clicks OK; returns the text of the output window if one opened.
     QString ClickOk()
     {
@@ -101,7 +86,7 @@ protected:
             }
         });
         timer.start(0);
-        dialog.findChild<QPushButton*>(ControlObjectName(resources::JarForm::Ok))->click();
+        dialog.findChild<QPushButton*>(ControlObjectName(JarForm::Ok))->click();
         return shown;
     }
 
@@ -128,7 +113,7 @@ protected:
 // not listed yet and removes the selected ones, as the Delete key does.
 TEST_F(JarDialog, DropsReplaceTheListsAndTheMenuAddsAndRemovesFiles)
 {
-    auto* files = dialog.findChild<QListWidget*>(ControlObjectName(resources::JarForm::FileList));
+    auto* files = dialog.findChild<QListWidget*>(ControlObjectName(JarForm::FileList));
     const auto listed = [&] {
         QStringList lines;
         for (int i = 0; i < files->count(); ++i)
@@ -209,7 +194,7 @@ TEST_F(JarDialog, OkWithoutFilesSaysWhyAndAMissingToolIsReported)
 
 TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
 {
-    const auto jdk = platform::FindJdk();
+    const auto jdk = FindJdk();
     if (!jdk)
         GTEST_SKIP() << "no JDK installed";
     const auto run = [&](const QString& tool, const QStringList& arguments) { return RunTool(*jdk, tool, arguments); };
@@ -226,43 +211,29 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     EXPECT_EQ(dialog.BuiltArchive(), QString());
     // Dropped from the package's folder, the inner class listed first: the
     // main class is the one with main named like the current file, else the
-    // first with main; the archive keeps the package path.
+    // first with main; the archive keeps the package path. Names that look
+    // like an option or an argument file, and names outside ASCII under the
+    // C locale, are packed as they are.
     const QStringList classes{work.Path("sub/Main$1.class"), work.Path("sub/Main.class"), work.Path("sub/Tool.class"),
-                              work.Path("sub/Util.class")};
+                              work.Path("sub/Util.class"),   work.Write("@list"),         work.Write("-C"),
+                              work.Write("日本語.txt")};
     dialog.SetCurrentFile({"Tool.java", "Tool", work.Path("sub/"), "java"});
     dialog.OnDropFiles(classes);
     EXPECT_EQ(Mains()->currentText(), work.Path("sub/Tool.class"));
     dialog.SetCurrentFile({"Other.java", "Other", work.Path("sub/"), "java"});
     dialog.OnDropFiles(classes);
     EXPECT_EQ(Mains()->currentText(), work.Path("sub/Main.class"));
-    EXPECT_EQ(ClickOk(), QString());
+    {
+        const ScopedEnv locale("LC_ALL", "C");
+        EXPECT_EQ(ClickOk(), QString());
+    }
     EXPECT_TRUE(dialog.result() == QDialog::Accepted && QDir::currentPath() + "/" == work.Path());
     EXPECT_EQ(dialog.BuiltArchive(), work.Path("sub/Main.jar")) << "the main window names it";
     EXPECT_EQ(run("java", {"-jar", "sub/Main.jar"}), QStringLiteral("hi from the jar"));
-    EXPECT_TRUE(TempIsEmpty());
-}
-
-// Names that look like an option or an argument file, and names outside
-// ASCII under the C locale, are packed as they are.
-TEST_F(JarDialog, PacksEntriesNamedLikeOptionsAndJapaneseNamesUnderTheCLocale)
-{
-    const auto jdk = platform::FindJdk();
-    if (!jdk)
-        GTEST_SKIP() << "no JDK installed";
-    work.Write("Main.java", "public class Main { public static void main(String[] a) { } }");
-    ASSERT_EQ(RunTool(*jdk, "javac", {"Main.java"}), QString());
-    {
-        const ScopedEnv locale("LC_ALL", "C");
-        dialog.SetJdkFolder(*jdk);
-        dialog.OnDropFiles({work.Path("Main.class"), work.Write("@list"), work.Write("-C"), work.Write("日本語.txt")});
-        Mains()->setCurrentText(work.Path("Main.class"));
-        dialog.show();
-        EXPECT_EQ(ClickOk(), QString());
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    }
-    const QStringList listed = RunTool(*jdk, "jar", {"tf", "Main.jar"}).split('\n');
-    for (const char* entry : {"-C", "@list", "Main.class", "日本語.txt"})
+    const QStringList listed = run("jar", {"tf", "sub/Main.jar"}).split('\n');
+    for (const char* entry : {"-C", "@list", "sub/Main.class", "日本語.txt"})
         EXPECT_TRUE(listed.contains(QString::fromUtf8(entry))) << entry << " in " << listed.join(' ').toStdString();
+    EXPECT_TRUE(TempIsEmpty());
 }
 
 }  // namespace

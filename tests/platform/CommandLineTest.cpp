@@ -26,7 +26,7 @@ TEST(SplitCommandLine, FollowsTheCRuntimeRules)
         {"\"unterminated arg", {"unterminated arg"}},
         {"日本語 ファイル.java", {"日本語", "ファイル.java"}}};
     for (const auto& [text, arguments] : cases)
-        EXPECT_EQ(platform::SplitCommandLine(QString::fromUtf8(text)), arguments) << text;
+        EXPECT_EQ(SplitCommandLine(QString::fromUtf8(text)), arguments) << text;
 }
 
 }  // namespace

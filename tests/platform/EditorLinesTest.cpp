@@ -26,7 +26,7 @@ TEST(AtLine, TellsEachKnownEditorTheLineAndTheColumn)
         {"/usr/bin/leafpad", {file}, 9, {file}},
         {"/usr/bin/gedit", {"/w/other.java"}, 0, {"/w/other.java"}}};
     for (const auto& [program, given, column, arguments] : cases)
-        EXPECT_EQ(platform::AtLine({program, given, {}}, file, 7, column).arguments, arguments)
+        EXPECT_EQ(AtLine({program, given, {}}, file, 7, column).arguments, arguments)
             << program.toStdString() << " " << column;
 }
 

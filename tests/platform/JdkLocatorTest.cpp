@@ -29,19 +29,19 @@ TEST(JdkLocator, SearchOrderAndNewestInstalled)
     QDir().mkpath(dir.Path("links"));
     QFile::link(dir.Path("onpath/bin/javac"), dir.Path("links/javac"));
 
-    platform::JdkSearchPlaces places;
+    JdkSearchPlaces places;
     places.jvmRoot = dir.Path("jvm");
-    EXPECT_EQ(platform::FindJdk(places), dir.Path("jvm/java-21/bin/"));
+    EXPECT_EQ(FindJdk(places), dir.Path("jvm/java-21/bin/"));
     places.path = "/nonexistent:" + dir.Path("links");
-    EXPECT_EQ(platform::FindJdk(places), dir.Path("onpath/bin/"));
+    EXPECT_EQ(FindJdk(places), dir.Path("onpath/bin/"));
     places.javaHome = dir.Path("home");
-    EXPECT_EQ(platform::FindJdk(places), dir.Path("home/bin/"));
+    EXPECT_EQ(FindJdk(places), dir.Path("home/bin/"));
     places.javaHome = dir.Path("jvm/jre-25");  // no javac: skipped
-    EXPECT_EQ(platform::FindJdk(places), dir.Path("onpath/bin/"));
+    EXPECT_EQ(FindJdk(places), dir.Path("onpath/bin/"));
 
-    EXPECT_FALSE(platform::FindJdk({QString(), QString(), dir.Path("none")}).has_value());
-    EXPECT_EQ(platform::ReadJdkVersion(dir.Path("home/bin/")), "11.0.2");
-    EXPECT_FALSE(platform::ReadJdkVersion(dir.Path("links/")).has_value());
+    EXPECT_FALSE(FindJdk({QString(), QString(), dir.Path("none")}).has_value());
+    EXPECT_EQ(ReadJdkVersion(dir.Path("home/bin/")), "11.0.2");
+    EXPECT_FALSE(ReadJdkVersion(dir.Path("links/")).has_value());
 }
 
 }  // namespace

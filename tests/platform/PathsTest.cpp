@@ -35,7 +35,7 @@ TEST(SettingsFolder, InstalledCopiesUseTheConfigurationFolder)
         {"/bin", "/bin/", "", config},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(platform::SettingsFolderFor(c.program, c.bindir), c.expected) << c.name;
+        EXPECT_EQ(SettingsFolderFor(c.program, c.bindir), c.expected) << c.name;
 }
 
 }  // namespace

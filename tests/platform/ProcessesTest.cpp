@@ -28,7 +28,7 @@ TEST(WithUtf8Locale, ChangesOnlyLocalesThatAreNotUtf8)
         QProcessEnvironment env;
         for (const QString& variable : variables)
             env.insert(variable.section('=', 0, 0), variable.section('=', 1));
-        const QProcessEnvironment result = platform::WithUtf8Locale(env);
+        const QProcessEnvironment result = WithUtf8Locale(env);
         EXPECT_EQ(result != env, changes) << variables.join(' ').toStdString();
         if (changes) {
             EXPECT_TRUE(result.value("LC_ALL").endsWith("UTF-8")) << result.value("LC_ALL").toStdString();
@@ -44,11 +44,11 @@ TEST(Configure, StartsTheDescribedProcess)
     TempFolder folder;
     for (const bool utf8 : {false, true}) {
         QProcess process;
-        platform::Configure(process, {"/bin/sh",
-                                      {"-c", "pwd; printf '%s|' \"$@\"; read x || echo no-input; echo \"$LC_ALL\"",
-                                       "sh", "-x", "two words"},
-                                      folder.Path(),
-                                      utf8});
+        Configure(process, {"/bin/sh",
+                            {"-c", "pwd; printf '%s|' \"$@\"; read x || echo no-input; echo \"$LC_ALL\"", "sh", "-x",
+                             "two words"},
+                            folder.Path(),
+                            utf8});
         process.start();
         ASSERT_TRUE(process.waitForFinished());
         const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');

@@ -55,8 +55,7 @@ TEST(QtDialogs, QtsOwnButtonsReadJapaneseFromTheFirstMessageOn)
                 buttons << button->text();
             box->done(QMessageBox::No);
         });
-        EXPECT_EQ(dialogs.Message(nullptr, "text", "caption", platform::MsgIcon::Question, platform::MsgButtons::YesNo),
-                  platform::MsgAnswer::No);
+        EXPECT_EQ(dialogs.Message(nullptr, "text", "caption", MsgIcon::Question, MsgButtons::YesNo), MsgAnswer::No);
         EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), "キャンセル");
     }
     buttons.sort();

@@ -12,8 +12,6 @@ using namespace platform;
 
 namespace {
 
-using platform::SourceEncoding;
-
 // Each file up to every line that holds Japanese, and all of them together
 // (repeated) as one source of 100 KiB.
 QStringList Samples()
@@ -46,9 +44,9 @@ TEST(SourceEncoding, EverySampleOfTheCorpusIsReadInItsOwnEncoding)
     for (const SourceEncoding encoding : kSourceEncodings) {
         for (const QString& sample : samples) {
             const QByteArray bytes = EncodedText(encoding, sample);
-            const auto what = QString("%1, %2 bytes").arg(platform::EncodingLabel(encoding)).arg(bytes.size());
-            EXPECT_EQ(platform::DetectSourceEncoding(bytes), encoding) << what.toStdString();
-            EXPECT_EQ(platform::DecodeSource(bytes, encoding), sample) << what.toStdString();
+            const auto what = QString("%1, %2 bytes").arg(EncodingLabel(encoding)).arg(bytes.size());
+            EXPECT_EQ(DetectSourceEncoding(bytes), encoding) << what.toStdString();
+            EXPECT_EQ(DecodeSource(bytes, encoding), sample) << what.toStdString();
         }
     }
 }
@@ -67,8 +65,8 @@ TEST(SourceEncoding, EdgesOfTheRules)
         {"EUC-JP with a code that maps to nothing", "// \xa9\xa1\n", SourceEncoding::ShiftJis, true},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(platform::DetectSourceEncoding(c.bytes), c.encoding) << c.name;
-        EXPECT_EQ(platform::DecodeSource(c.bytes, c.encoding).has_value(), c.decodes) << c.name;
+        EXPECT_EQ(DetectSourceEncoding(c.bytes), c.encoding) << c.name;
+        EXPECT_EQ(DecodeSource(c.bytes, c.encoding).has_value(), c.decodes) << c.name;
     }
 }
 

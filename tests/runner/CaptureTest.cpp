@@ -19,7 +19,7 @@ QString RunShell(const CaptureFiles& capture, const char* script)
     capture.Attach(process);
     process.start("/bin/sh", {"-c", script});
     process.waitForFinished();
-    return runner::ReadCapturedOutput(capture.OutputPath(), capture.ErrorPath()).text;
+    return ReadCapturedOutput(capture.OutputPath(), capture.ErrorPath()).text;
 }
 
 TEST(CaptureFiles, AreFreshPrivateFilesThatAreNeverCreatedAgainByName)
@@ -80,8 +80,7 @@ TEST(ReadCapturedOutput, PutsOutputBeforeErrorsOneLfPerLine)
                  {"日本\x83\xff\n", "", "日本\uFFFD\uFFFD\n"}};
     TempFolder folder;
     for (const auto& c : cases) {
-        const runner::CapturedText captured =
-            runner::ReadCapturedOutput(folder.Write("out", c.output), folder.Write("err", c.error));
+        const CapturedText captured = ReadCapturedOutput(folder.Write("out", c.output), folder.Write("err", c.error));
         EXPECT_EQ(captured.text, c.text);
         EXPECT_EQ(captured.hasOutput, !c.text.isEmpty());
     }
@@ -95,7 +94,7 @@ TEST(LinePieceLength, NeverSplitsACharacterAndCutsStrayBytesAtTheLimit)
     for (const QByteArray& character : {QByteArray("é"), QByteArray("あ"), QByteArray("𝄞")}) {
         for (qsizetype offset = 0; offset <= kLimit; ++offset) {
             const QByteArray line = QByteArray(offset, 'x') + character + QByteArray(kLimit, 'y');
-            const qsizetype piece = runner::LinePieceLength(line, kLimit);
+            const qsizetype piece = LinePieceLength(line, kLimit);
             EXPECT_TRUE(piece == offset || piece >= offset + character.size())
                 << character.size() << "-byte character at " << offset << " cut at " << piece;
             EXPECT_TRUE(piece > 0 && piece <= kLimit);
@@ -108,7 +107,7 @@ TEST(LinePieceLength, NeverSplitsACharacterAndCutsStrayBytesAtTheLimit)
         {"\xE3" + QByteArray(20, '\x80'), kLimit},  // longer than any character
         {"abcdef\xE3\x81\x82", 6}};
     for (const auto& [line, piece] : cases)
-        EXPECT_EQ(runner::LinePieceLength(line, kLimit), piece) << line.toHex().toStdString();
+        EXPECT_EQ(LinePieceLength(line, kLimit), piece) << line.toHex().toStdString();
 }
 
 TEST(ReadCapturedOutput, CopesWithAGigabyteWithoutLineBreaks)
@@ -117,11 +116,11 @@ TEST(ReadCapturedOutput, CopesWithAGigabyteWithoutLineBreaks)
     QFile huge(folder.Path("out"));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30));
     huge.close();
-    const runner::CapturedText captured = runner::ReadCapturedOutput(huge.fileName(), folder.Write("err", "e\n"));
+    const CapturedText captured = ReadCapturedOutput(huge.fileName(), folder.Write("err", "e\n"));
     EXPECT_TRUE(captured.shortened);
     const QStringList lines = captured.text.split('\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.size(), runner::kStreamLimit / runner::kLineLimit + 3);
-    EXPECT_EQ(lines.first().size(), runner::kLineLimit);
+    EXPECT_EQ(lines.size(), kStreamLimit / kLineLimit + 3);
+    EXPECT_EQ(lines.first().size(), kLineLimit);
     EXPECT_TRUE(lines[lines.size() - 3].contains("改行して表示"));
     EXPECT_TRUE(lines[lines.size() - 2].contains("打ち切りました"));
     EXPECT_EQ(lines.last(), "e") << "errors still follow";

@@ -31,9 +31,10 @@ public:
         file = {info.fileName(), info.completeBaseName(), info.absolutePath() + '/', info.suffix().toLower()};
     }
     void ExecuteCommand(int) override {}
-    void RefreshJavaDocumentCommand() override {}
+    void RefreshJavaDocumentCommand() override { ++refreshes; }
     void ShowNotice(const QString& text) override { notices << text; }
     QStringList notices;
+    int refreshes = 0;
 };
 
 class RecordingCommands : public runner::CToolCommands {

@@ -42,7 +42,7 @@ TEST(DeclaredPackage, ReadsTheFirstDeclarationPastCommentsAnnotationsAndMarks)
         {"", ""},
     };
     for (const auto& [source, package] : cases)
-        EXPECT_EQ(runner::DeclaredPackage(source), QString::fromUtf8(package)) << source.toStdString();
+        EXPECT_EQ(DeclaredPackage(source), QString::fromUtf8(package)) << source.toStdString();
 }
 
 // A package moves the tools to its root only where the file lies in the
@@ -65,7 +65,7 @@ TEST(ResolveJavaTarget, MovesToThePackageRootOnlyWhereTheFoldersMatch)
         {"src/a/b/Tool.JAR", "package a.b;", "a/b/", "Tool.JAR", "Tool", "Tool.class", false},
     };
     for (const Case& c : cases) {
-        const runner::JavaTarget target = runner::ResolveJavaTarget(FileAt(dir.Write(c.file, c.text)));
+        const JavaTarget target = ResolveJavaTarget(FileAt(dir.Write(c.file, c.text)));
         EXPECT_EQ(QStringList({target.folder, target.file, target.className, target.classFile}),
                   QStringList({dir.Path("src/" + c.folder), c.relative, c.className, c.classFile}))
             << c.file;
@@ -90,7 +90,7 @@ protected:
         return QString::fromUtf8(javac.readAllStandardOutput() + javac.readAllStandardError());
     }
 
-    const std::optional<QString> jdk = platform::FindJdk();
+    const std::optional<QString> jdk = FindJdk();
     TempFolder dir;
 };
 
@@ -108,18 +108,18 @@ TEST_F(ClassFiles, NameVersionAndMainAsJavacWritesThemAndTheNameDecidesTheRun)
         {"a/b/Main.class", "a.b.Main", true},  {"a/b/Main$1.class", "a.b.Main$1", false},
         {"Instance.class", "Instance", false}, {"Hidden.class", "Hidden", false},
         {"Returns.class", "Returns", false},   {"日本/挨拶.class", "日本.挨拶", true}};
-    const int major = runner::ReadClassFile(dir.Path("Instance.class")).value_or(runner::ClassFileInfo{}).majorVersion;
+    const int major = ReadClassFile(dir.Path("Instance.class")).value_or(ClassFileInfo{}).majorVersion;
     EXPECT_GE(major, 55);
     for (const auto& [file, name, hasMain] : cases) {
-        const auto info = runner::ReadClassFile(dir.Path(QString::fromUtf8(file)));
+        const auto info = ReadClassFile(dir.Path(QString::fromUtf8(file)));
         ASSERT_TRUE(info) << file;
         EXPECT_EQ(std::tuple(info->name, info->hasMain, info->majorVersion),
                   std::tuple(QString::fromUtf8(name), hasMain, major))
             << file;
     }
-    EXPECT_EQ(runner::ReadClassFile(dir.Path("old/Returns.class")).value_or(runner::ClassFileInfo{}).majorVersion, 52);
+    EXPECT_EQ(ReadClassFile(dir.Path("old/Returns.class")).value_or(ClassFileInfo{}).majorVersion, 52);
     for (const QString& notAClass : {dir.Path("a/b/Main.java"), dir.Path("a"), dir.Path("missing.class")})
-        EXPECT_FALSE(runner::ReadClassFile(notAClass)) << notAClass.toStdString();
+        EXPECT_FALSE(ReadClassFile(notAClass)) << notAClass.toStdString();
 
     // A class file runs by the name it declares: from its package root where
     // it lies in the package's folders; a copy elsewhere is misplaced, a
@@ -129,7 +129,7 @@ TEST_F(ClassFiles, NameVersionAndMainAsJavacWritesThemAndTheNameDecidesTheRun)
                                                          {dir.Write("x/Main.class", bytes), "Main", true},
                                                          {dir.Write("a/b/Other.class", bytes), "Other", false}};
     for (const auto& [path, className, misplaced] : copies) {
-        const runner::JavaTarget target = runner::ResolveJavaTarget(FileAt(path));
+        const JavaTarget target = ResolveJavaTarget(FileAt(path));
         EXPECT_EQ(std::tuple(target.className, target.misplaced), std::tuple(className, misplaced))
             << path.toStdString();
     }

@@ -8,8 +8,6 @@ using namespace runner;
 
 namespace {
 
-using runner::LineAssembler;
-
 QString Assemble(LineAssembler& lines, const QList<QByteArray>& chunks)
 {
     QString text;

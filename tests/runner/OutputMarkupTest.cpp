@@ -1,6 +1,7 @@
 // The markup of a tool's output: which lines link to which source line,
-// which count as errors and warnings, where a hint goes, and which file a
-// link opens.
+// which count as errors and warnings, where a hint goes, which file a link
+// opens, and the hint table against what javac 17 and 25 and their java
+// launchers print in the C and the Japanese locale.
 #include "runner/OutputMarkup.h"
 
 #include "tests/support/TempFolder.h"
@@ -11,9 +12,6 @@ using namespace runner;
 
 namespace {
 
-using runner::Markup;
-using runner::SourceLink;
-using runner::Stream;
 using Kind = SourceLink::Kind;
 
 struct LinkCase {
@@ -25,7 +23,7 @@ struct LinkCase {
     Kind kind = Kind::Trace;
 };
 
-void ExpectLinks(runner::LineParser& parser, const LinkCase& c)
+void ExpectLinks(LineParser& parser, const LinkCase& c)
 {
     const QString line = QString::fromUtf8(c.line);
     Markup markup;
@@ -59,7 +57,7 @@ const LinkCase kJavacMessages[] = {
 TEST(JavacMessageParser, LinksTheFileAndLineOfEachMessage)
 {
     for (const LinkCase& c : kJavacMessages) {
-        runner::JavacMessageParser parser({}, {});
+        JavacMessageParser parser({}, {});
         ExpectLinks(parser, c);
     }
 }
@@ -85,7 +83,7 @@ const LinkCase kStackFrames[] = {
 
 TEST(StackFrameParser, LinksFramesInAnyScriptButNotTheJdksOwn)
 {
-    runner::StackFrameParser parser;
+    StackFrameParser parser;
     for (const LinkCase& c : kStackFrames)
         ExpectLinks(parser, c);
 }
@@ -108,7 +106,7 @@ const char* const kJapanese[] = {"Sym.java:2: エラー: シンボルを見つ�
                                  "エラー2個"};
 
 // Hints that show what a rule sees.
-QString MessageSeen(const runner::JavacMessage& m, const runner::HintContext& context)
+QString MessageSeen(const JavacMessage& m, const HintContext& context)
 {
     return QStringLiteral("%1 %2 [%3] col %4 %5 in %6")
         .arg(m.file)
@@ -117,14 +115,14 @@ QString MessageSeen(const runner::JavacMessage& m, const runner::HintContext& co
         .arg(m.caretColumn)
         .arg(m.details.join('|'), context.folder);
 }
-QString ExceptionSeen(QStringView line, const runner::HintContext& context)
+QString ExceptionSeen(QStringView line, const HintContext& context)
 {
     return line.startsWith(u"Exception in thread") && !context.programArguments ? QStringLiteral("no arguments")
                                                                                 : QString();
 }
 
 // Each line's markup, as "kind,link,hint before|hint".
-QStringList Marked(runner::MarkupChain& chain, const QList<const char*>& lines, Stream stream = Stream::Error)
+QStringList Marked(MarkupChain& chain, const QList<const char*>& lines, Stream stream = Stream::Error)
 {
     QStringList marks;
     for (const char* text : lines) {
@@ -138,10 +136,10 @@ QStringList Marked(runner::MarkupChain& chain, const QList<const char*>& lines, 
 
 TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
 {
-    const QList<runner::HintRule> rules{{"seen", MessageSeen, ExceptionSeen}};
-    runner::HintContext context;
+    const QList<HintRule> rules{{"seen", MessageSeen, ExceptionSeen}};
+    HintContext context;
     context.folder = "/w/";
-    runner::MarkupChain chain(context, rules);
+    MarkupChain chain(context, rules);
     EXPECT_EQ(Marked(chain, {std::begin(kEnglish), std::end(kEnglish)}),
               (QStringList{"E,1,|", ",0,|", ",0,|", ",0,|", ",0,|",
                            ",0,ヒント: Sym.java 2 [cannot find symbol] col 23 symbol:   variable Sytem|location: "
@@ -163,7 +161,7 @@ TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
 // lines does not end a message on standard error.
 TEST(MarkupChain, KeepsEachStreamsMessageApartAndSaysWhenALineMayBeMarked)
 {
-    runner::MarkupChain chain;
+    MarkupChain chain;
     EXPECT_FALSE(chain.MayMark(u"plain\ntext\n", Stream::Error));
     EXPECT_TRUE(
         chain.MayMark(u"plain\nException in thread \"main\" java.util.InputMismatchException\n", Stream::Output))
@@ -182,7 +180,7 @@ TEST(LinkResolver, OpensThePackagesFileFirstAndOnlyFilesThatExist)
     TempFolder p;
     p.Write("Helper.java");
     p.Write("util/Helper.java");
-    runner::LinkResolver resolver(p.Path());
+    LinkResolver resolver(p.Path());
     const auto resolve = [&](const char* package, const char* file) {
         SourceLink link;
         link.kind = Kind::Trace;
@@ -194,6 +192,136 @@ TEST(LinkResolver, OpensThePackagesFileFirstAndOnlyFilesThatExist)
     EXPECT_EQ(resolve("", "Helper.java"), p.Path("Helper.java"));
     EXPECT_EQ(resolve("other", "Helper.java"), p.Path("Helper.java")) << "the current file in its package's folder";
     EXPECT_EQ(resolve("", "Missing.java"), "");
+}
+
+struct HintCase {
+    const char* output;  // one stream's lines
+    const char* hint;    // a part of the only hint; empty: none
+    int jdk = 17;
+    bool arguments = false;
+};
+
+const HintCase kHints[] = {
+    {"Sp.java:3: error: illegal character: '\\u3000'\n        int x?= 1;\n             ^\n1 error",
+     "3 行 14 文字目に全角スペースがあります"},
+    {"Sp.java:3: エラー: '\\u3000'は不正な文字です\n        int x　= 1;\n             ^\nエラー1個",
+     "3 行 14 文字目に全角スペース"},
+    {"Semi.java:3: error: illegal character: '\\uff1b'\n        int x = 1?\n                 ^",
+     "3 行 18 文字目の「；」は全角文字です。半角の「;」を入力"},
+    {"Semi.java:4: エラー: '\\uff08'は不正な文字です\n        System.out.println（x);\n                          ^\n"
+     "Semi.java:4: エラー: 文ではありません\n        System.out.println（x);\n                  ^",
+     "4 行 27 文字目の「（」は全角文字です。半角の「(」"},
+    {"Tab.java:3: error: illegal character: '\\uff1b'\n\t\tString s = \"😀\"；\n\t\t               ^",
+     "3 行 17 文字目の「；」"},
+    {"Bom.java:1: error: illegal character: '\\ufeff'\n?public class Bom {}\n^", ""},
+    {"Named.java:1: error: class Wrong is public, should be declared in a file named Wrong.java\npublic class Wrong "
+     "{\n       ^",
+     "public の Wrong は Wrong.java という名前のファイルに書きます。ファイル名を Wrong.java にするか、"
+     "クラス名をファイル名と同じ Named に"},
+    {"Named.java:1: エラー: クラス Wrongはpublicであり、ファイルWrong.javaで宣言する必要があります\npublic class "
+     "Wrong {\n       ^",
+     "Wrong.java という名前のファイル"},
+    {"Case.java:2: error: cannot find symbol\n    public static void main(string[] args) {\n                            ^\n"
+     "  symbol:   class string\n  location: class Case",
+     "string ではなく String と書いて"},
+    {"Case.java:4: エラー: シンボルを見つけられません\n        scanner s = null;\n        ^\n  シンボル:   クラス scanner\n"
+     "  場所: クラス Case",
+     "scanner ではなく Scanner"},
+    {"Case.java:3: error: package system does not exist\n        system.out.println(1);\n              ^",
+     "system ではなく System"},
+    {"Case.java:3: エラー: パッケージsystemは存在しません\n        system.out.println(1);\n              ^",
+     "system ではなく System"},
+    {"Imp.java:3: error: cannot find symbol\n        Scanner sc = new Scanner(System.in);\n        ^\n"
+     "  symbol:   class Scanner\n  location: class Imp",
+     "先頭（クラスの前）に import java.util.Scanner; と書いて"},
+    {"Imp.java:4: エラー: シンボルを見つけられません\n        ArrayList<String> a = new ArrayList<>();\n        ^\n"
+     "  シンボル:   クラス ArrayList\n  場所: クラス Imp",
+     "import java.util.ArrayList;"},
+    {"Own.java:4: error: cannot find symbol\n        list.add(1);\n        ^\n  symbol:   variable list\n"
+     "  location: class Own",
+     ""},
+    {"Own.java:5: error: cannot find symbol\n        int n = math.max(1, 2);\n                ^\n"
+     "  symbol:   variable math\n  location: class Own",
+     "math ではなく Math"},
+    {"Compact.java:1: error: class, interface, enum, or record expected\nvoid main() {\n^\n"
+     "Compact.java:3: error: class, interface, enum, or record expected\n}\n^\n2 errors",
+     "void main() のファイルは JDK 25 から実行できます（この JDK は 17）。「JDK選択」で JDK 25 以降を選ぶか、"
+     "全体を public class Compact { … } で囲み"},
+    {"Compact.java:1: エラー: class, interface, enumまたはrecordがありません\nvoid main() {\n^", "JDK 25 から"},
+    {"Error: Main method not found in class NoMain, please define the main method as:\n"
+     "   public static void main(String[] args)\n"
+     "or a JavaFX application class must extend javafx.application.Application",
+     "main メソッドは public static void main(String[] args) と書きます"},
+    {"エラー: メイン・メソッドがクラスNoMainで見つかりません。次のようにメイン・メソッドを定義してください。\n"
+     "   public static void main(String[] args)\n"
+     "またはJavaFXアプリケーション・クラスはjavafx.application.Applicationを拡張する必要があります",
+     "public static void main(String[] args) と書きます"},
+    {"Error: Could not find or load main class Missing\nCaused by: java.lang.ClassNotFoundException: Missing",
+     "クラス Missing のクラスファイルが見つかりません"},
+    {"エラー: メイン・クラスMissingを検出およびロードできませんでした\n原因: java.lang.ClassNotFoundException: Missing",
+     "クラス Missing のクラスファイル"},
+    {"エラー: メイン・クラスjp.example.Main.classを検出およびロードできませんでした\n"
+     "原因: java.lang.ClassNotFoundException: jp.example.Main.class",
+     "クラス名を渡します（.class を付けません）"},
+    {"Error: Could not find or load main class Main\n"
+     "Caused by: java.lang.NoClassDefFoundError: Main (wrong name: jp/example/Main)",
+     "パッケージ jp.example に属します。jp/example フォルダーを含むフォルダー（パッケージのルート）で java "
+     "jp.example.Main と実行"},
+    {"エラー: メイン・クラスMainを検出およびロードできませんでした\n"
+     "原因: java.lang.NoClassDefFoundError: Main (wrong name: jp/example/Main)",
+     "java jp.example.Main"},
+    {"Error: LinkageError occurred while loading main class Compact\n"
+     "\tjava.lang.UnsupportedClassVersionError: Compact has been compiled by a more recent version of the Java Runtime "
+     "(class file version 69.0), this version of the Java Runtime only recognizes class file versions up to 61.0",
+     "Compact は JDK 25 でコンパイルされていて（クラスファイルのバージョン 69）、実行した JDK 17 では動きません"},
+    {"エラー: メイン・クラスNoMainのロード中にLinkageErrorが発生しました\n"
+     "\tjava.lang.UnsupportedClassVersionError: NoMain has been compiled by a more recent version of the Java Runtime "
+     "(class file version 69.0), this version of the Java Runtime only recognizes class file versions up to 61.0",
+     "「JDK選択」で JDK 25 以降を選んで"},
+    {"Exception in thread \"main\" java.util.InputMismatchException\n"
+     "\tat java.base/java.util.Scanner.throwFor(Scanner.java:939)\n\tat In.main(In.java:5)",
+     "数として読めない入力"},
+    {"Exception in thread \"main\" java.util.NoSuchElementException\n"
+     "\tat java.base/java.util.Scanner.throwFor(Scanner.java:975)\n\tat In.main(In.java:5)",
+     "読む入力がもう残っていません", 25},
+    {"Exception in thread \"main\" java.lang.ArrayIndexOutOfBoundsException: Index 0 out of bounds for length 0\n"
+     "\tat Args.main(Args.java:3)",
+     "「オプション設定」の「実行(java)」タブで「実行時引数」に値を入れて"},
+    {"Exception in thread \"main\" java.lang.ArrayIndexOutOfBoundsException: Index 0 out of bounds for length 0", "",
+     17, true},
+};
+
+// Each line goes through the chain as the output window gives it.
+QStringList Hints(const HintCase& c)
+{
+    HintContext context;
+    context.jdkFeature = c.jdk;
+    context.programArguments = c.arguments;
+    MarkupChain chain(context);
+    QStringList hints;
+    for (const QString& line : QString::fromUtf8(c.output).split('\n')) {
+        const Markup markup = chain.MarkLine(line, Stream::Error);
+        hints << markup.hintBefore << markup.hint;
+    }
+    hints << chain.Finish(Stream::Error);
+    hints.removeAll(QString());
+    return hints;
+}
+
+TEST(LearnerHints, OneJapaneseHintUnderEachMessageTheTableKnows)
+{
+    for (const HintCase& c : kHints) {
+        const QStringList hints = Hints(c);
+        const QString expected = QString::fromUtf8(c.hint);
+        SCOPED_TRACE(c.output);
+        if (expected.isEmpty()) {
+            EXPECT_EQ(hints, QStringList());
+            continue;
+        }
+        ASSERT_EQ(hints.size(), 1) << hints.join('\n').toStdString();
+        EXPECT_TRUE(hints[0].startsWith("ヒント: ") && hints[0].contains(expected) && !hints[0].contains('\n'))
+            << hints[0].toStdString();
+    }
 }
 
 }  // namespace

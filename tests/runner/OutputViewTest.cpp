@@ -21,8 +21,6 @@ using namespace runner;
 
 namespace {
 
-using runner::Stream;
-
 double Luminance(const QColor& c)
 {
     const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
@@ -96,7 +94,7 @@ TEST_F(OutputViewTest, FollowsTheEndUntilTheUserScrollsAway)
     std::mt19937 random(7);
     for (char& byte : bytes)
         byte = static_cast<char>(random());
-    runner::LineAssembler lines;
+    LineAssembler lines;
     Feed(window, lines.Push(bytes) + lines.Flush());
     EXPECT_TRUE(EndInView(window)) << "after binary text";
 
@@ -107,7 +105,7 @@ TEST_F(OutputViewTest, FollowsTheEndUntilTheUserScrollsAway)
     EXPECT_EQ(bar->value(), reading) << "scrolled up: the view stays";
     bar->triggerAction(QAbstractSlider::SliderToMaximum);
     Feed(window, "back at the end\n");
-    window.EndRun({runner::ToolOutcome::Status::Finished, 0, 100});
+    window.EndRun({ToolOutcome::Status::Finished, 0, 100});
     QCoreApplication::processEvents();
     EXPECT_TRUE(EndInView(window)) << "back at the end: following again, up to the outcome";
 }
@@ -122,7 +120,7 @@ TEST_F(OutputViewTest, ShowsOneLineBreakPerLfWhicheverWayTheTextCame)
         window.BeginRun("java Cr", "java Cr", false, folder.Path());
         window.AppendText(text.left(cut), Stream::Output);
         window.AppendText(text.mid(cut), Stream::Output);
-        window.EndRun({runner::ToolOutcome::Status::Finished, 0, 100});
+        window.EndRun({ToolOutcome::Status::Finished, 0, 100});
         EXPECT_TRUE(window.Text().startsWith("ab\nc\nd\n【")) << cut;
         EXPECT_EQ(window.Text(), window.Edit()->toPlainText()) << cut;
     }
@@ -155,12 +153,12 @@ TEST_F(OutputViewTest, KeepsJavacsCaretInItsColumnAfterJapaneseText)
 TEST_F(OutputViewTest, EveryColourReadsOnALightAndADarkBaseAndHintsHaveTheirOwnLine)
 {
     folder.Write("Hello.java");
-    runner::HintContext context;
+    HintContext context;
     context.folder = folder.Path();
-    const QList<runner::HintRule> rules{{"exception", nullptr, [](QStringView line, const runner::HintContext&) {
-                                             return line.startsWith(u"Exception") ? QStringLiteral("引数を与えましたか")
-                                                                                  : QString();
-                                         }}};
+    const QList<HintRule> rules{{"exception", nullptr, [](QStringView line, const HintContext&) {
+                                     return line.startsWith(u"Exception") ? QStringLiteral("引数を与えましたか")
+                                                                          : QString();
+                                 }}};
     for (const QPalette& palette : {QApplication::palette(), DarkPalette()}) {
         COutputView view;
         view.setPalette(palette);

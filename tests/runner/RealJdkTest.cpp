@@ -1,19 +1,13 @@
 // The commands against the installed JDK, with the real capture files.
 #include "generators/HtmlGenerator.h"
 #include "platform/JdkLocator.h"
-#include "runner/COutputDialog.h"
 
 #include "tests/runner/CommandsTestSupport.h"
 #include "tests/support/EncodedText.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QTimer>
 
 using namespace gen;
 using namespace platform;
@@ -27,7 +21,7 @@ class RealJdkTest : public CommandsTest {
 protected:
     void SetUp() override
     {
-        const std::optional<QString> jdk = platform::FindJdk();
+        const std::optional<QString> jdk = FindJdk();
         if (!jdk)
             GTEST_SKIP() << "no JDK installed";
         main.jdk = *jdk;
@@ -42,8 +36,8 @@ protected:
 };
 
 // A compile shows javac's errors only (a clean one says so in the main
-// window); a captured run always shows its window, the streams in the order
-// the program wrote them.
+// window), also of files named like options; a captured run always shows its
+// window, the streams in the order the program wrote them.
 TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
 {
     Options("[JavaOption]\nMsg=true\nArg=true\nStrArg=one\n");
@@ -51,6 +45,9 @@ TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
     EXPECT_TRUE(root.Exists("my src/Good.class"));
     ASSERT_EQ(main.notices.size(), 1);
     EXPECT_TRUE(main.notices[0].startsWith("コンパイルしました: Good Name.java（"));
+    Compile("-verbose.java", "class Minus { }\n");
+    Compile("@Hello.java", "class At { }\n");
+    EXPECT_TRUE(root.Exists("my src/Minus.class") && root.Exists("my src/At.class"));
     Compile("Broken.java", "class Broken { int x }\n");
     ASSERT_EQ(commands.shown.size(), 1);
     EXPECT_TRUE(commands.shown[0].startsWith("Broken.java:1:")) << commands.shown[0].toStdString();
@@ -60,10 +57,10 @@ TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
     Compile("Quiet.java", "public class Quiet { public static void main(String[] a) { } }\n");
     commands.OnRunJava();
     EXPECT_EQ(commands.shown.mid(1), (QStringList{"to err\nto out\n", ""}));
-    EXPECT_EQ(commands.outcomes.size(), 6);
-    ASSERT_EQ(commands.hints.size(), 6);
+    EXPECT_EQ(commands.outcomes.size(), 8);
+    ASSERT_EQ(commands.hints.size(), 8);
     EXPECT_GE(commands.hints[0].jdkFeature, 17) << "read from the release file beside the tool folder";
-    EXPECT_TRUE(commands.hints[3].programArguments);
+    EXPECT_TRUE(commands.hints[5].programArguments);
 }
 
 // Sources in each encoding learners' files come in compile in it and print
@@ -81,19 +78,19 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
         jdks << "/usr/lib/jvm/temurin-25-jdk-amd64/bin/";
     for (const QString& jdk : jdks) {
         main.jdk = jdk;
-        for (const platform::SourceEncoding encoding : kSourceEncodings) {
-            const QString label = platform::EncodingLabel(encoding);
+        for (const SourceEncoding encoding : kSourceEncodings) {
+            const QString label = EncodingLabel(encoding);
             const QByteArray bytes = EncodedText(encoding, text);
             const QString file = QString::number(jdk.size()) + "/" + label + "/Nihongo.java";
             main.SetCurrentFile(root.Write(file, bytes));
-            const bool marked = encoding == platform::SourceEncoding::Utf8Bom;
+            const bool marked = encoding == SourceEncoding::Utf8Bom;
             if (marked)
-                dialogs.answers.push_back(platform::MsgAnswer::Yes);
+                dialogs.answers.push_back(MsgAnswer::Yes);
             commands.OnCompile();
             commands.OnRunJava();
             EXPECT_EQ(commands.shown.value(0), "こんにちは、世界\n") << (label + " " + jdk).toStdString();
             EXPECT_EQ(root.Read(file), marked ? bytes.mid(3) : bytes) << label.toStdString();
-            if (encoding == platform::SourceEncoding::ShiftJis) {
+            if (encoding == SourceEncoding::ShiftJis) {
                 commands.OnMakeDocument();  // without a terminal: captured, after a message
                 QDirIterator pages(main.file.folder, {"Nihongo.html"}, QDir::Files, QDirIterator::Subdirectories);
                 ASSERT_TRUE(pages.hasNext()) << commands.shown.join("").toStdString();
@@ -110,7 +107,7 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
                              "javac と javadoc はこのマークを読めません。\n\n・Nihongo.java\n\n"
                              "マークを取り除きますか？ ファイルのほかの部分は変わりません。");
     EXPECT_EQ(std::tuple(question.caption, question.icon, question.buttons),
-              std::tuple(QString("確認"), platform::MsgIcon::Question, platform::MsgButtons::YesNo));
+              std::tuple(QString("確認"), MsgIcon::Question, MsgButtons::YesNo));
     dialogs.messages.clear();
 }
 
@@ -120,16 +117,15 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
 TEST_F(RealJdkTest, RebuildAsksAboutMarksAndDifferingEncodings)
 {
     Options("[JavaOption]\nMsg=true\n");
-    const QByteArray words = EncodedText(platform::SourceEncoding::ShiftJis,
-                                         "class Words { static final String HELLO = \"こんにちは\"; }\n");
+    const QByteArray words =
+        EncodedText(SourceEncoding::ShiftJis, "class Words { static final String HELLO = \"こんにちは\"; }\n");
     root.Write("my src/Words.java", words);
     root.Write("my src/Names.java", "class Names { static final String TARO = \"、太郎\"; }\n");
     root.Write("my src/Marked.java", "\xef\xbb\xbf"
                                      "class Marked { }\n");
     main.SetCurrentFile(root.Write("my src/Main.java", "public class Main { public static void main(String[] a) {\n"
                                                        "  System.out.println(Words.HELLO + Names.TARO); } }\n"));
-    dialogs.answers = {platform::MsgAnswer::No, platform::MsgAnswer::No, platform::MsgAnswer::Yes,
-                       platform::MsgAnswer::Yes};
+    dialogs.answers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::Yes};
     commands.OnRebuild();
     ASSERT_EQ(commands.shown.size(), 1);
     EXPECT_TRUE(commands.shown[0].contains("Marked.java:1:") && commands.shown[0].contains("Words.java:1:"))
@@ -145,15 +141,6 @@ TEST_F(RealJdkTest, RebuildAsksAboutMarksAndDifferingEncodings)
                              "これらを UTF-8 に変換しますか？ 元のファイルは Words.java.sjis のように残します。\n"
                              "いいえの場合はすべてを UTF-8 として読みます。");
     dialogs.messages.clear();
-}
-
-// Names that look like an option or an argument file are compiled as files.
-TEST_F(RealJdkTest, FilesNamedLikeOptionsCompile)
-{
-    Compile("-verbose.java", "class Minus { }\n");
-    Compile("@Hello.java", "class At { }\n");
-    EXPECT_TRUE(root.Exists("my src/Minus.class") && root.Exists("my src/At.class"));
-    EXPECT_EQ(commands.shown, QStringList());
 }
 
 // A source of a package compiles in the package root (javac finds the other
@@ -225,32 +212,6 @@ TEST_F(RealJdkTest, JavadocLeavesTheAppletPageOfTheSameNameAlone)
     EXPECT_EQ(root.Read("my src/Title.html"), page.toUtf8());
     EXPECT_TRUE(root.Exists("my src/doc/Title.html") && root.Exists("my src/doc/Other.html"));
     EXPECT_EQ(main.notices, QStringList(2, "ドキュメントの出力先: " + src + "doc/"));
-}
-
-TEST_F(RealJdkTest, AbortEndsAProgramThatNeverStopsAndShowsItsOutputSoFar)
-{
-    Options("[JavaOption]\nMsg=true\n");
-    Compile("Forever.java", "public class Forever { public static void main(String[] a) throws Exception {\n"
-                            "  System.out.println(\"started\"); while (true) Thread.sleep(100); } }\n");
-    commands.live = true;
-    QString commandLine, text;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* window = qobject_cast<COutputDialog*>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        if (window->IsRunning() && window->AbortButton()->isEnabled() && !window->Edit()->toPlainText().isEmpty()) {
-            commandLine = window->CommandLabel()->toolTip();
-            window->AbortButton()->click();
-        } else if (!window->IsRunning()) {
-            text = window->Edit()->toPlainText();
-            window->accept();
-        }
-    });
-    poll.start(100);
-    commands.OnRunJava();
-    EXPECT_TRUE(commandLine.endsWith(" -classpath . Forever")) << commandLine.toStdString();
-    EXPECT_TRUE(text.startsWith("started\n【中止しました（")) << text.toStdString();
 }
 
 }  // namespace

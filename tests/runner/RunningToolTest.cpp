@@ -10,9 +10,6 @@ using namespace runner;
 
 namespace {
 
-using runner::Stream;
-using runner::ToolOutcome;
-
 TEST(OutcomeLine, WordsEveryEnd)
 {
     using S = ToolOutcome::Status;
@@ -23,7 +20,7 @@ TEST(OutcomeLine, WordsEveryEnd)
         {{S::Aborted, 9, 600}, "【中止しました（0.6 秒）】"},
         {{S::NotStarted, 0, 0}, "【/jdk/javaを起動できません】"}};
     for (const auto& [outcome, line] : cases)
-        EXPECT_EQ(runner::OutcomeLine(outcome, "/jdk/java"), line);
+        EXPECT_EQ(OutcomeLine(outcome, "/jdk/java"), line);
 }
 
 // A fake tool that alternates its streams, each time waiting for a line of
@@ -31,12 +28,12 @@ TEST(OutcomeLine, WordsEveryEnd)
 class RunningToolTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    runner::RunningTool tool;
+    RunningTool tool;
     QList<std::pair<QString, Stream>> arrived;
 
     RunningToolTest()
     {
-        QObject::connect(&tool, &runner::RunningTool::TextArrived, [this](const QString& text, Stream stream) {
+        QObject::connect(&tool, &RunningTool::TextArrived, [this](const QString& text, Stream stream) {
             arrived.append({text, stream});
         });
     }
@@ -57,7 +54,7 @@ protected:
 
 TEST_F(RunningToolTest, KeepsTheOrderInWhichTheStreamsArrive)
 {
-    QObject::connect(&tool, &runner::RunningTool::TextArrived, [this] { tool.SendInput("go"); });
+    QObject::connect(&tool, &RunningTool::TextArrived, [this] { tool.SendInput("go"); });
     const ToolOutcome outcome =
         Run("echo out1; read a; echo err1 >&2; read a; echo out2; read a; echo err2 >&2; read a; exit 3\n", true);
     EXPECT_EQ(outcome.status, ToolOutcome::Status::Finished);
@@ -85,11 +82,11 @@ TEST_F(RunningToolTest, NamesEveryEnd)
     EXPECT_EQ(Run("read a || echo no-input\n").status, ToolOutcome::Status::Finished);
     EXPECT_EQ(Text(), "no-input\n") << "without input the tool reads the null device";
     EXPECT_EQ(Run("kill -SEGV $$\n").status, ToolOutcome::Status::Crashed);
-    QObject::connect(&tool, &runner::RunningTool::TextArrived, &tool, &runner::RunningTool::Abort);
+    QObject::connect(&tool, &RunningTool::TextArrived, &tool, &RunningTool::Abort);
     const ToolOutcome aborted = Run("echo started; sleep 30\n");
     EXPECT_EQ(aborted.status, ToolOutcome::Status::Aborted);
     EXPECT_LT(aborted.elapsedMs, 30000);
-    runner::RunningTool missing;
+    RunningTool missing;
     EXPECT_FALSE(missing.Start({folder.Path("no such tool"), {}, {}}, false));
     EXPECT_EQ(missing.Outcome().status, ToolOutcome::Status::NotStarted);
 }

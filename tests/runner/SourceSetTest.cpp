@@ -12,7 +12,6 @@ using namespace runner;
 namespace {
 
 using platform::SourceEncoding;
-using runner::SourceFile;
 
 TEST(SourceSet, PlansOneEncodingForEverySourceJavacMayRead)
 {
@@ -33,7 +32,7 @@ TEST(SourceSet, PlansOneEncodingForEverySourceJavacMayRead)
         {"both UTF-16 byte orders", {{"A", kUtf16}, {"B", SourceEncoding::Utf16Le}}, {}, {}, {}, kUtf16},
     };
     for (const auto& c : cases) {
-        const runner::SourcePlan plan = runner::PlanSources(c.named, c.others);
+        const SourcePlan plan = PlanSources(c.named, c.others);
         QStringList foreign;
         for (const SourceFile& source : plan.foreign)
             foreign << source.name;
@@ -54,20 +53,20 @@ TEST(SourceSet, RewritesReplaceTheFileWholeAndKeepEveryOtherByte)
     const QString path = folder.Write("A.java", "\xef\xbb\xbf" + rest);
     QFile reader(path);
     ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(runner::DropByteOrderMark(path));
+    ASSERT_TRUE(DropByteOrderMark(path));
     EXPECT_EQ(folder.Read("A.java"), rest);
     EXPECT_EQ(reader.readAll(), "\xef\xbb\xbf" + rest);
-    EXPECT_FALSE(runner::DropByteOrderMark(path)) << "no mark left to remove";
+    EXPECT_FALSE(DropByteOrderMark(path)) << "no mark left to remove";
 
     const QByteArray sjis = "// \x93\xfa\x96\x7b\x8c\xea\r\n";  // 日本語
     folder.Write("B.java", sjis);
     folder.Write("B.java.sjis", "older");
-    EXPECT_EQ(runner::ConvertToUtf8(folder.Path("B.java"), SourceEncoding::ShiftJis), "");
+    EXPECT_EQ(ConvertToUtf8(folder.Path("B.java"), SourceEncoding::ShiftJis), "");
     EXPECT_EQ(folder.Read("B.java"), "// \xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\r\n");
     EXPECT_EQ(folder.Read("B.java.sjis.2"), sjis);
     EXPECT_EQ(folder.Read("B.java.sjis"), "older");
     folder.Write("C.java", "// \x82\xa0\x82");
-    EXPECT_EQ(runner::ConvertToUtf8(folder.Path("C.java"), SourceEncoding::ShiftJis),
+    EXPECT_EQ(ConvertToUtf8(folder.Path("C.java"), SourceEncoding::ShiftJis),
               "Shift_JIS として読めないバイトがあります");
     EXPECT_EQ(folder.Read("C.java"), "// \x82\xa0\x82");
     EXPECT_FALSE(folder.Exists("C.java.sjis"));

@@ -47,7 +47,7 @@ const PlacementCase kPlacements[] = {
 TEST(FitOnScreens, KeepsAUsableWindowOnAScreen)
 {
     for (const PlacementCase& c : kPlacements)
-        EXPECT_EQ(runner::FitOnScreens(c.stored, c.screens, kMinimum), c.placed) << c.name;
+        EXPECT_EQ(FitOnScreens(c.stored, c.screens, kMinimum), c.placed) << c.name;
 }
 
 }  // namespace
