@@ -236,16 +236,38 @@ MarkupChain::MarkupChain(HintContext context, QList<HintRule> rules)
                                   [](QStringView marker) { return QStringView(kJavacSuffix).contains(marker); });
 }
 
+namespace {
+
+// The lines a stack trace continues with under its exception's line.
+bool ContinuesTrace(QStringView line)
+{
+    return line.startsWith(u"\tat ") || line.startsWith(u"\t... ") || line.startsWith(u"Caused by: ")
+           || line.startsWith(u"\tSuppressed: ") || line.startsWith(u"\t\tat ") || line.startsWith(u"\t\t... ");
+}
+
+}  // namespace
+
 Markup MarkupChain::MarkLine(QStringView line, Stream stream)
 {
     Markup markup;
     if (stream == Stream::Input)
         return markup;
     Parsers& parsers = Of(stream);
+    if (!parsers.traceHint.isEmpty() && !ContinuesTrace(line))
+        markup.hintBefore = std::exchange(parsers.traceHint, QString());
+    MarkWith(parsers, line, markup);
+    // A hint goes under the whole stack trace, not between the exception and its frames.
+    if (!markup.hint.isEmpty() && parsers.traceHint.isEmpty())
+        parsers.traceHint = std::exchange(markup.hint, QString());
+    return markup;
+}
+
+void MarkupChain::MarkWith(Parsers& parsers, QStringView line, Markup& markup)
+{
     LineParser* const held = std::exchange(parsers.inProgress, nullptr);
     if (held && held->Parse(line, markup) != LineParser::Result::NotHandled) {
         parsers.inProgress = held;  // went on, or began a message of its own again
-        return markup;
+        return;
     }
     for (LineParser* parser : {static_cast<LineParser*>(&parsers.javac), static_cast<LineParser*>(&parsers.frames),
                                static_cast<LineParser*>(&parsers.lines)}) {
@@ -257,7 +279,6 @@ Markup MarkupChain::MarkLine(QStringView line, Stream stream)
         if (result != LineParser::Result::NotHandled)
             break;
     }
-    return markup;
 }
 
 bool MarkupChain::MayMark(QStringView text, Stream stream) const
@@ -265,7 +286,7 @@ bool MarkupChain::MayMark(QStringView text, Stream stream) const
     if (stream == Stream::Input)
         return false;
     const Parsers& parsers = stream == Stream::Error ? m_error : m_output;
-    if (parsers.inProgress || m_anyLine)
+    if (parsers.inProgress || !parsers.traceHint.isEmpty() || m_anyLine)
         return true;
     // Each search reads the whole text: text without a marker that is part
     // of ".java:" holds no ".java:" either.
@@ -282,7 +303,8 @@ QString MarkupChain::Finish(Stream stream)
         return {};
     Parsers& parsers = Of(stream);
     LineParser* const held = std::exchange(parsers.inProgress, nullptr);
-    return held ? held->Finish() : QString();
+    const QString hint = held ? held->Finish() : QString();
+    return hint.isEmpty() ? std::exchange(parsers.traceHint, QString()) : hint;
 }
 
 }  // namespace runner

@@ -106,8 +106,10 @@ private:
         StackFrameParser frames;
         LineHintParser lines;
         LineParser* inProgress = nullptr;
+        QString traceHint;  // a line hint held until the stack trace under its line ends
     };
     Parsers& Of(Stream stream) { return stream == Stream::Error ? m_error : m_output; }
+    void MarkWith(Parsers& parsers, QStringView line, Markup& markup);
 
     HintContext m_context;
     QList<HintRule> m_rules;
