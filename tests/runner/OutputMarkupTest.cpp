@@ -152,7 +152,12 @@ TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
                            "E,1,|", ",0,|", "end:ヒント: Sym.java 4 [a third] col -1  in /w/"}))
         << "a message ends at the next one; the last one at the end of the stream";
     EXPECT_EQ(Marked(chain, {"Exception in thread \"main\" java.lang.Error", "\tat A.main(A.java:1)"}, Stream::Output),
-              (QStringList{",0,|ヒント: no arguments", ",1,|", "end:"}));
+              (QStringList{",0,|", ",1,|", "end:ヒント: no arguments"}))
+        << "a line's hint goes under its whole stack trace";
+    EXPECT_EQ(Marked(chain,
+                     {"Exception in thread \"main\" java.lang.Error", "\tat A.main(A.java:1)", "\t... 2 more", "next"},
+                     Stream::Output),
+              (QStringList{",0,|", ",1,|", ",0,|", ",0,ヒント: no arguments|", "end:"}));
     EXPECT_EQ(Marked(chain, {"Sym.java:2: error: x"}, Stream::Input), (QStringList{",0,|", "end:"}))
         << "typed input is never marked up";
 }

@@ -165,11 +165,11 @@ TEST_F(OutputViewTest, EveryColourReadsOnALightAndADarkBaseAndHintsHaveTheirOwnL
         view.BeginMarkup(context, rules);
         view.Append("plain\n", Stream::Output);
         view.Append("Hello.java:1: error: x\n", Stream::Error);
-        view.Append("Exception in thread \"main\"\n", Stream::Output);
+        view.Append("Exception in thread \"main\"\n\tat Hello.main(Hello.java:1)\nafter\n", Stream::Output);
         view.Append("typed\n", Stream::Input);
         view.EndStreams();
         EXPECT_EQ(view.toPlainText(), "plain\nHello.java:1: error: x\nException in thread \"main\"\n"
-                                      "ヒント: 引数を与えましたか\ntyped\n");
+                                      "\tat Hello.main(Hello.java:1)\nヒント: 引数を与えましたか\nafter\ntyped\n");
         const QColor base = view.palette().color(QPalette::Base);
         QSet<QRgb> colours;
         for (const auto& [text, colour] : Coloured(view)) {
