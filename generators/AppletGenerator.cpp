@@ -11,9 +11,6 @@ namespace gen {
 
 namespace {
 
-using gen::Append;
-using gen::AppendLines;
-
 struct Chain {
     QString text;
     bool started = false;      // any link, commented ones included

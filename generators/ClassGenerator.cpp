@@ -8,9 +8,6 @@ namespace gen {
 
 namespace {
 
-using gen::Append;
-using gen::AppendLines;
-
 void AppendSuperclassLines(const ClassChoices& choices, const gen::ClassSuperclass& super, ClassSections& s)
 {
     AppendLines(s.initBody, super.initLines, choices.comments);

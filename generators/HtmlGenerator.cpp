@@ -6,8 +6,6 @@ namespace gen {
 
 namespace {
 
-using gen::Append;
-
 struct PageLine {
     const char16_t* upper;
     const char16_t* lower;

@@ -13,8 +13,6 @@ namespace gen {
 
 namespace {
 
-using gen::Append;
-
 const QString kBarVariable = QStringLiteral("menuBar");
 
 struct MenuTextParts {
