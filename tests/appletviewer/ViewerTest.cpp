@@ -8,6 +8,7 @@
 #include "runner/AppletViewerArguments.h"
 
 #include "tests/runner/CommandsTestSupport.h"
+#include "tests/support/Gallery.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -133,28 +134,12 @@ protected:
     {
         return QImage(root.Path(QString("report/%1-%2.png").arg(index).arg(className)));
     }
-
-    static void SaveToGallery(const QImage& image, const QString& name)
-    {
-        const QString gallery = qEnvironmentVariable("TW_BINARY_DIR") + "/gallery/";
-        QDir().mkpath(gallery);
-        EXPECT_TRUE(image.save(gallery + name));
-    }
 };
 
-// A short silent sound: a RIFF WAVE header and 800 samples of 8-bit mono.
-QByteArray Wave()
-{
-    auto le = [](quint32 value, int bytes) {
-        QByteArray out;
-        for (int i = 0; i < bytes; ++i)
-            out += char((value >> (8 * i)) & 0xff);
-        return out;
-    };
-    const QByteArray samples(800, char(0x80));
-    return "RIFF" + le(36 + samples.size(), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(8000, 4)
-           + le(8000, 4) + le(1, 2) + le(8, 2) + "data" + le(samples.size(), 4) + samples;
-}
+// A short silent sound: a RIFF WAVE header (PCM, mono, 8000 Hz, 8 bits) and 800 samples.
+const QByteArray kWave = "RIFF" + QByteArray::fromHex("44030000") + "WAVEfmt "
+                         + QByteArray::fromHex("1000000001000100401f0000401f000001000800") + "data"
+                         + QByteArray::fromHex("20030000") + QByteArray(800, char(0x80));
 
 QStringList LifeCycle(const QString& className)
 {
@@ -200,7 +185,7 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
     EXPECT_GT(shot.height(), 300);
     EXPECT_EQ(shot.pixelColor(390, 290), QColor(255, 224, 160)) << "the applet's background in its corner";
     if (GetParam() == Jdk::Found)
-        SaveToGallery(shot, "appletviewer_generated.png");
+        SaveToGallery(shot, "appletviewer_generated");
 
     // javadoc of the source, with the API patched in where the JDK lacks it.
     commands.started.clear();
@@ -232,7 +217,7 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
     QImage picture(17, 9, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     ASSERT_TRUE(picture.save(src + "pic.png"));
-    root.Write("my src/beep.wav", Wave());
+    root.Write("my src/beep.wav", kWave);
     Rebuild();
 
     const Viewed viewed = View("Params");

@@ -1,7 +1,6 @@
 // The output window while a tool runs, driven like a user would: fake tools
 // that print, wait, read their input and end in chosen ways, and the real
-// JDK for a program that reads numbers, compile errors and stack traces.
-#include "platform/JdkLocator.h"
+// JDK's compile errors and stack traces.
 #include "runner/COutputDialog.h"
 
 #include "tests/runner/CommandsTestSupport.h"
@@ -269,48 +268,14 @@ TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
     EXPECT_EQ(kEnded.match(texts[1]).captured(1), "2") << "a silent failure says how it ended";
 }
 
-class RealJdkLiveTest : public CommandsTest {
-protected:
-    TempFolder bin;
-    void SetUp() override
-    {
-        const std::optional<QString> jdk = FindJdk();
-        if (!jdk)
-            GTEST_SKIP() << "no JDK installed";
-        main.jdk = *jdk;
-        commands.live = true;
-    }
-    void Compile(const QString& name, const QByteArray& text)
-    {
-        main.SetCurrentFile(root.Write("my src/" + name, text));
-        commands.OnCompile();
-    }
-};
-
-TEST_F(RealJdkLiveTest, AScannerProgramReadsTwoNumbersFromTheInputLine)
-{
-    Compile("Sum.java", "import java.util.Scanner;\n"
-                        "public class Sum { public static void main(String[] a) {\n"
-                        "  Scanner in = new Scanner(System.in);\n"
-                        "  System.out.print(\"1つ目: \"); int x = in.nextInt();\n"
-                        "  System.out.print(\"2つ目: \"); int y = in.nextInt();\n"
-                        "  System.out.println(\"合計 \" + (x + y)); } }\n");
-    ASSERT_TRUE(root.Exists("my src/Sum.class"));
-    Options("[JavaOption]\nMsg=true\n");
-    QString text;
-    WindowScript script{[&](COutputDialog& w) { return Shown(w) == "1つ目: " && (SendLine(w, "2"), true); },
-                        [&](COutputDialog& w) { return Shown(w).endsWith("2つ目: ") && (SendLine(w, "40"), true); },
-                        AtEnd([&](COutputDialog& w) { text = Shown(w); })};
-    commands.OnRunJava();
-    ASSERT_TRUE(script.Done());
-    EXPECT_TRUE(text.startsWith("1つ目: 2\n2つ目: 40\n合計 42\n")) << text.toStdString();
-}
-
 // A compile error links to javac's caret column and gets its hint, a stack
 // trace to its line: a click opens the source in the editor of the options at
 // that moment, the way it takes a line and a column.
-TEST_F(RealJdkLiveTest, CompileErrorsAndStackTracesLinkToTheirLines)
+TEST_F(LiveWindowTest, RealCompileErrorsAndStackTracesLinkToTheirLines)
 {
+    if (!UseFoundJdk())
+        GTEST_SKIP() << "no JDK installed";
+    TempFolder bin;
     QStringList texts;
     const auto clickWith = [&](const char* editor) {
         return AtEnd([&, editor](COutputDialog& w) {

@@ -1,6 +1,5 @@
 // The commands against the installed JDK, with the real capture files.
 #include "generators/HtmlGenerator.h"
-#include "platform/JdkLocator.h"
 
 #include "tests/runner/CommandsTestSupport.h"
 #include "tests/support/EncodedText.h"
@@ -21,18 +20,10 @@ class RealJdkTest : public CommandsTest {
 protected:
     void SetUp() override
     {
-        const std::optional<QString> jdk = FindJdk();
-        if (!jdk)
+        if (!UseFoundJdk())
             GTEST_SKIP() << "no JDK installed";
-        main.jdk = *jdk;
     }
     void TearDown() override { EXPECT_EQ(Messages(), QStringList()); }
-
-    void Compile(const QString& name, const QByteArray& text)
-    {
-        main.SetCurrentFile(root.Write("my src/" + name, text));
-        commands.OnCompile();
-    }
 };
 
 // A compile shows javac's errors only (a clean one says so in the main
@@ -172,16 +163,6 @@ TEST_F(RealJdkTest, PackagedClassesCompileAndRunFromTheirRoot)
                     "Lost.java を "
                     + src + "app/lost/ に移して開き直してください（" + src + " がパッケージのルートになります）。"});
     dialogs.messages.clear();
-}
-
-TEST_F(RealJdkTest, HeaderIsMadeWithJavacWhenJavahIsMissing)
-{
-    if (QFile::exists(main.jdk + "javah"))
-        GTEST_SKIP() << "this JDK still has javah";
-    main.SetCurrentFile(root.Write("my src/Native.java", "public class Native { public native int sum(int a); }\n"));
-    commands.OnJavah();
-    EXPECT_TRUE(root.Exists("my src/Native.h"));
-    EXPECT_TRUE(commands.shown.isEmpty());
 }
 
 // javadoc, for the file and for all files, writes into doc/ beside the
