@@ -1,7 +1,5 @@
-// Tarnwick's applet viewer for real: sources and pages written by the
-// generators or by hand, compiled and shown through the commands with a real
-// JDK on a virtual display. The viewer's test mode prints the life-cycle
-// calls and saves each window as a PNG, then minimises, restores and closes it.
+// The applet viewer for real, through the commands, on a virtual display: its
+// test mode prints the life-cycle calls and saves each window as a PNG.
 #include "generators/AppletGenerator.h"
 #include "generators/HtmlGenerator.h"
 #include "platform/JdkLocator.h"
@@ -34,9 +32,7 @@ struct Viewed {
     bool Has(const QString& line) const { return lines.contains(line); }
 };
 
-// The JDKs under test: the one found, Temurin 25 when installed, and the found
-// one dressed as a JDK without the Applet API (its release file says 26), so
-// that the API classes and the patch options are used for real.
+// The found JDK, Temurin 25 when installed, and the found one as a JDK 26 without the Applet API.
 enum class Jdk { Found, Temurin25, WithoutApplets };
 
 class ViewerTest : public CommandsTest, public ::testing::WithParamInterface<Jdk> {
@@ -92,8 +88,7 @@ protected:
         commands.shown.clear();
     }
 
-    // The applet-viewer command on page.html; the program it would start is
-    // then run in the test mode.
+    // The applet-viewer command on page.html, its program run in the test mode.
     Viewed View(const QString& page, int timeoutMs = kViewerTimeoutMs)
     {
         main.SetCurrentFile(src + page + ".java");
@@ -154,9 +149,7 @@ QStringList WithoutSnapshotsAndStatus(QStringList lines)
     return lines;
 }
 
-// The worked example: an Applet and its page from the generators, compiled
-// and shown through the commands; its window has the page's size and the
-// chosen background colour.
+// A generated applet and page: the page's size and the chosen background.
 TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
 {
     const AppletChoices applet{.fileName = "Hello.java",
@@ -202,8 +195,7 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
     EXPECT_TRUE(root.Exists("my src/doc/Hello.html"));
 }
 
-// Every PARAM of a generated page reaches getParameter, names without regard
-// to case; the stub's addresses and state and the context's calls answer.
+// Every PARAM reaches getParameter, names without regard to case; the stub and context answer.
 TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
 {
     Copy({"Params.java"});
@@ -234,10 +226,8 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
         << "appletResize resized the window: " << viewed.lines.join('\n').toStdString();
 }
 
-// Exceptions in init and in paint (on the event thread) are shown in the
-// status line of their own window and printed with their stack traces. A
-// failed init gets no start, and its error stays in view; the windows still
-// show and close, and the program ends.
+// Exceptions in init and in paint show in their window's status line and print their
+// traces; a failed init gets no start; the windows still close and the program ends.
 TEST_P(ViewerTest, ExceptionsAreShownAndPrinted)
 {
     Copy({"Boom.java", "Paint.java"});
@@ -264,9 +254,7 @@ TEST_P(ViewerTest, ExceptionsAreShownAndPrinted)
     EXPECT_FALSE(Snapshot(0, "Boom").isNull());
 }
 
-// Applets that never return from start or init: their windows still close
-// and the program ends, within a bounded time. The start that ends when its
-// thread is interrupted still gets stop and destroy.
+// Applets stuck in start or init still close in bounded time; an interrupted start gets stop and destroy.
 TEST_P(ViewerTest, StuckAppletsStillClose)
 {
     if (GetParam() != Jdk::Found)
@@ -285,8 +273,7 @@ TEST_P(ViewerTest, StuckAppletsStillClose)
     EXPECT_EQ(viewed.exitCode, 0);
 }
 
-// Two applets of one page, one of them Swing: a window each, one context
-// that finds the other by name, and the program ends when the last closes.
+// Two applets of a page, one Swing: a window each, one context, one exit.
 TEST_P(ViewerTest, TwoAppletsOfOnePageSeeEachOther)
 {
     Copy({"First.java", "Second.java"});
@@ -325,8 +312,7 @@ TEST_P(ViewerTest, ClassesComeFromTheArchivesOfTheCodeBase)
     EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("Archived") << "exit");
 }
 
-// Pages that cannot show an applet answer with one clear message, not a
-// stack trace.
+// Pages that cannot show an applet give one clear message, no stack trace.
 TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
 {
     Write("NotApplet.java", "public class NotApplet { }\n");
@@ -362,10 +348,8 @@ TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
     }
 }
 
-// Applet code comes only from local files. A web server on the loopback
-// address would hand out a working applet (its init leaves a file behind);
-// pages that name it as code base or archive get one message naming the
-// address, and the server is never asked.
+// Applet code comes only from local files: a loopback server's applet (its init
+// leaves a file) is refused with one message, and the server is never asked.
 TEST_P(ViewerTest, CodeFromTheNetworkIsNotRun)
 {
     if (GetParam() != Jdk::Found)

@@ -25,10 +25,8 @@ namespace {
 
 using Step = std::function<bool(COutputDialog&)>;
 
-// Runs the steps one after another on the open output window; each returns
-// true when it is done. A step never runs inside itself (one that waits in
-// an event loop), and a script that is not done in time fails the test and
-// stops the run and closes the window, so that the command returns.
+// Runs the steps, each true when done, on the open output window, never one inside
+// itself; one not done in time fails the test and stops the run and the window.
 class WindowScript {
 public:
     explicit WindowScript(std::initializer_list<Step> steps)
@@ -200,9 +198,7 @@ TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
     EXPECT_EQ(kEnded.match(text).captured(1), "0");
 }
 
-// Closing while the tool runs asks whether to stop it: No keeps it running,
-// Yes stops it and closes the window, also when the tool ended while the
-// question was open; the window's place is stored either way.
+// No keeps it running; Yes stops it and closes, also when the tool ended meanwhile.
 TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
 {
     Java("sleep 30; touch done\n");
@@ -242,8 +238,6 @@ TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
     EXPECT_TRUE(closed) << "Yes closes the window although the tool ended meanwhile";
 }
 
-// A compile that stays silent longer than a program run waits for its window
-// opens none, and says in the main window that it succeeded.
 TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
 {
     WriteScript(root, "fake jdk/bin/javac", "sleep 1\n");
@@ -256,8 +250,8 @@ TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
     ASSERT_EQ(main.notices.size(), 1);
     EXPECT_TRUE(main.notices[0].startsWith("コンパイルしました: Hello.java（")) << main.notices[0].toStdString();
     QStringList texts;
-    WindowScript close{[&](COutputDialog& w) { return !w.IsRunning() && (texts << Shown(w), w.close()); },
-                       [&](COutputDialog& w) { return !w.IsRunning() && (texts << Shown(w), w.close()); }};
+    const Step keep = [&](COutputDialog& w) { return !w.IsRunning() && (texts << Shown(w), w.close()); };
+    WindowScript close{keep, keep};
     WriteScript(root, "fake jdk/bin/javac", "echo 'Hello.java:1: error: x' >&2; exit 1\n");
     commands.OnCompile();
     WriteScript(root, "fake jdk/bin/javac", "exit 2\n");
@@ -268,9 +262,7 @@ TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
     EXPECT_EQ(kEnded.match(texts[1]).captured(1), "2") << "a silent failure says how it ended";
 }
 
-// A compile error links to javac's caret column and gets its hint, a stack
-// trace to its line: a click opens the source in the editor of the options at
-// that moment, the way it takes a line and a column.
+// A click opens the caret's column or the frame's line in the editor the options name then.
 TEST_F(LiveWindowTest, RealCompileErrorsAndStackTracesLinkToTheirLines)
 {
     if (!UseFoundJdk())
