@@ -1,8 +1,7 @@
-// Renders the forms headless into the build folder's gallery for people to
-// look at, in the test's own locale and, through child runs, in C.UTF-8 and
-// in the Japanese locale of the program's users; no label may be cut off.
-// The output window also while a tool runs, in a dark theme, and at the
-// scale factors 1.5 and 2: every control it shows lies inside it.
+// The forms in the gallery, in the test's locale and (child runs) in C.UTF-8
+// and Japanese, the output window also dark and at scales 1.5 and 2: no label
+// cut off, no control outside its window.
+#include "tests/support/Gallery.h"
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
 #include "platform/JdkLocator.h"
@@ -41,17 +40,7 @@ namespace {
 // "-ja" in the Japanese child run, empty in the test's own run.
 QString Suffix() { return qEnvironmentVariable("TW_GALLERY_SUFFIX"); }
 
-QString GalleryFile(const QString& name)
-{
-    const QString folder = QString::fromLocal8Bit(qgetenv("TW_BINARY_DIR")) + QStringLiteral("/gallery/");
-    QDir().mkpath(folder);
-    return folder + name;
-}
-
-void Save(QWidget& window, const char* name)
-{
-    EXPECT_TRUE(window.grab().save(GalleryFile(QString::fromUtf8(name) + Suffix() + ".png"))) << name;
-}
+void Save(QWidget& window, const char* name) { SaveToGallery(&window, name + Suffix()); }
 
 // Labels and buttons whose text is wider than the room the form gives it.
 QStringList CutTexts(const QWidget& window)

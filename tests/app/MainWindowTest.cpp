@@ -132,8 +132,7 @@ TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGreyWithTheReason)
     EXPECT_EQ(qobject_cast<QLineEdit*>(w.Control(MainForm::JdkEdit))->placeholderText(), "JDK が見つかりません");
 }
 
-// A JDK's home stands for its bin; a folder without the tools is named and
-// changes nothing, even where a JDK could be found; a runtime is named and taken.
+// A JDK's home stands for its bin; a folder without the tools changes nothing; a runtime is named and taken.
 TEST_F(MainWindowTest, ChosenJdkFoldersTakeTheHomesBinAndNameWhatIsMissing)
 {
     UseDetectableJdk(false);
@@ -183,9 +182,7 @@ TEST_F(MainWindowTest, CurrentFileSetsTitleEditsSettingsAndCommands)
     EXPECT_FALSE(ItemEnabled(w, Compile));
 }
 
-// A notice is read whole at the window's width, short or extended, in the
-// empty strip beside the extend button: the title and the window's size
-// stay, and the next command takes it away.
+// A notice shows whole beside the extend button, short or extended; the title and size stay; a command ends it.
 TEST_F(MainWindowTest, NoticesShowWholeBesideTheExtendButton)
 {
     Started w(true);
@@ -245,16 +242,10 @@ TEST_F(MainWindowTest, OpenDialogIsPresetFromTheLastFile)
 
 TEST_F(MainWindowTest, ExtendedFormFollowsTheStoredValueAndSurvivesARestart)
 {
-    const struct {
-        const char* stored;
-        bool extended;
-    } cases[] = {{"true", true}, {"TRUE", false}, {"1", false}, {"false", false}};
-    for (const auto& c : cases) {
-        m_settings.WriteIni(QByteArray("[Option]\r\nExtend=") + c.stored + "\r\n");
+    for (const auto& [stored, extended] : {std::pair{"true", true}, {"TRUE", false}, {"1", false}, {"false", false}}) {
+        m_settings.WriteIni(QByteArray("[Option]\r\nExtend=") + stored + "\r\n");
         Started w;
-        EXPECT_EQ(w.IsExtended(), c.extended) << c.stored;
-        EXPECT_EQ(Text(w, MainForm::ExtendButton), c.extended ? QStringLiteral("<<") : QStringLiteral(">>"))
-            << c.stored;
+        EXPECT_EQ(Text(w, MainForm::ExtendButton), extended ? "<<" : ">>") << stored;
     }
     m_settings.WriteIni({});
     {
@@ -352,10 +343,8 @@ TEST_F(MainWindowTest, CommandLineAndDropsMakeTheFirstExistingFileCurrent)
     EXPECT_EQ(w.File().fileName, QStringLiteral("Inner.java"));
 }
 
-// Whatever decides a command's state (the JDK, the kind of the current file,
-// the Java document option), its button shows the same state and reason as
-// its menu item, and a grey one says why; the hidden JAR button follows the
-// file alone.
+// A button shows its menu item's state (from the JDK, the file's kind, the Java document
+// option), a grey one says why; the hidden JAR button follows the file alone.
 TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
 {
     UseDetectableJdk(false);
@@ -395,8 +384,7 @@ TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
     check("no Java document", true);
 }
 
-// Each menu item runs a command of the table, and so does every accelerator
-// and button: the table, the menus and the buttons cannot drift apart.
+// The table, the menus, the accelerators and the buttons cannot drift apart.
 TEST(CommandTable, EveryMenuEntryKeyAndButtonRunsACommand)
 {
     QList<int> used;

@@ -1,13 +1,12 @@
-// Tarnwick's applet viewer for real: sources and pages written by the
-// generators or by hand, compiled and shown through the commands with a real
-// JDK on a virtual display. The viewer's test mode prints the life-cycle
-// calls and saves each window as a PNG, then minimises, restores and closes it.
+// The applet viewer for real, through the commands, on a virtual display: its
+// test mode prints the life-cycle calls and saves each window as a PNG.
 #include "generators/AppletGenerator.h"
 #include "generators/HtmlGenerator.h"
 #include "platform/JdkLocator.h"
 #include "runner/AppletViewerArguments.h"
 
 #include "tests/runner/CommandsTestSupport.h"
+#include "tests/support/Gallery.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,9 +32,7 @@ struct Viewed {
     bool Has(const QString& line) const { return lines.contains(line); }
 };
 
-// The JDKs under test: the one found, Temurin 25 when installed, and the found
-// one dressed as a JDK without the Applet API (its release file says 26), so
-// that the API classes and the patch options are used for real.
+// The found JDK, Temurin 25 when installed, and the found one as a JDK 26 without the Applet API.
 enum class Jdk { Found, Temurin25, WithoutApplets };
 
 class ViewerTest : public CommandsTest, public ::testing::WithParamInterface<Jdk> {
@@ -91,8 +88,7 @@ protected:
         commands.shown.clear();
     }
 
-    // The applet-viewer command on page.html; the program it would start is
-    // then run in the test mode.
+    // The applet-viewer command on page.html, its program run in the test mode.
     Viewed View(const QString& page, int timeoutMs = kViewerTimeoutMs)
     {
         main.SetCurrentFile(src + page + ".java");
@@ -133,28 +129,12 @@ protected:
     {
         return QImage(root.Path(QString("report/%1-%2.png").arg(index).arg(className)));
     }
-
-    static void SaveToGallery(const QImage& image, const QString& name)
-    {
-        const QString gallery = qEnvironmentVariable("TW_BINARY_DIR") + "/gallery/";
-        QDir().mkpath(gallery);
-        EXPECT_TRUE(image.save(gallery + name));
-    }
 };
 
-// A short silent sound: a RIFF WAVE header and 800 samples of 8-bit mono.
-QByteArray Wave()
-{
-    auto le = [](quint32 value, int bytes) {
-        QByteArray out;
-        for (int i = 0; i < bytes; ++i)
-            out += char((value >> (8 * i)) & 0xff);
-        return out;
-    };
-    const QByteArray samples(800, char(0x80));
-    return "RIFF" + le(36 + samples.size(), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(8000, 4)
-           + le(8000, 4) + le(1, 2) + le(8, 2) + "data" + le(samples.size(), 4) + samples;
-}
+// A short silent sound: a RIFF WAVE header (PCM, mono, 8000 Hz, 8 bits) and 800 samples.
+const QByteArray kWave = "RIFF" + QByteArray::fromHex("44030000") + "WAVEfmt "
+                         + QByteArray::fromHex("1000000001000100401f0000401f000001000800") + "data"
+                         + QByteArray::fromHex("20030000") + QByteArray(800, char(0x80));
 
 QStringList LifeCycle(const QString& className)
 {
@@ -169,9 +149,7 @@ QStringList WithoutSnapshotsAndStatus(QStringList lines)
     return lines;
 }
 
-// The worked example: an Applet and its page from the generators, compiled
-// and shown through the commands; its window has the page's size and the
-// chosen background colour.
+// A generated applet and page: the page's size and the chosen background.
 TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
 {
     const AppletChoices applet{.fileName = "Hello.java",
@@ -200,7 +178,7 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
     EXPECT_GT(shot.height(), 300);
     EXPECT_EQ(shot.pixelColor(390, 290), QColor(255, 224, 160)) << "the applet's background in its corner";
     if (GetParam() == Jdk::Found)
-        SaveToGallery(shot, "appletviewer_generated.png");
+        SaveToGallery(shot, "appletviewer_generated");
 
     // javadoc of the source, with the API patched in where the JDK lacks it.
     commands.started.clear();
@@ -217,8 +195,7 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
     EXPECT_TRUE(root.Exists("my src/doc/Hello.html"));
 }
 
-// Every PARAM of a generated page reaches getParameter, names without regard
-// to case; the stub's addresses and state and the context's calls answer.
+// Every PARAM reaches getParameter, names without regard to case; the stub and context answer.
 TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
 {
     Copy({"Params.java"});
@@ -232,7 +209,7 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
     QImage picture(17, 9, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     ASSERT_TRUE(picture.save(src + "pic.png"));
-    root.Write("my src/beep.wav", Wave());
+    root.Write("my src/beep.wav", kWave);
     Rebuild();
 
     const Viewed viewed = View("Params");
@@ -249,10 +226,8 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
         << "appletResize resized the window: " << viewed.lines.join('\n').toStdString();
 }
 
-// Exceptions in init and in paint (on the event thread) are shown in the
-// status line of their own window and printed with their stack traces. A
-// failed init gets no start, and its error stays in view; the windows still
-// show and close, and the program ends.
+// Exceptions in init and in paint show in their window's status line and print their
+// traces; a failed init gets no start; the windows still close and the program ends.
 TEST_P(ViewerTest, ExceptionsAreShownAndPrinted)
 {
     Copy({"Boom.java", "Paint.java"});
@@ -279,9 +254,7 @@ TEST_P(ViewerTest, ExceptionsAreShownAndPrinted)
     EXPECT_FALSE(Snapshot(0, "Boom").isNull());
 }
 
-// Applets that never return from start or init: their windows still close
-// and the program ends, within a bounded time. The start that ends when its
-// thread is interrupted still gets stop and destroy.
+// Applets stuck in start or init still close in bounded time; an interrupted start gets stop and destroy.
 TEST_P(ViewerTest, StuckAppletsStillClose)
 {
     if (GetParam() != Jdk::Found)
@@ -300,8 +273,7 @@ TEST_P(ViewerTest, StuckAppletsStillClose)
     EXPECT_EQ(viewed.exitCode, 0);
 }
 
-// Two applets of one page, one of them Swing: a window each, one context
-// that finds the other by name, and the program ends when the last closes.
+// Two applets of a page, one Swing: a window each, one context, one exit.
 TEST_P(ViewerTest, TwoAppletsOfOnePageSeeEachOther)
 {
     Copy({"First.java", "Second.java"});
@@ -340,8 +312,7 @@ TEST_P(ViewerTest, ClassesComeFromTheArchivesOfTheCodeBase)
     EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("Archived") << "exit");
 }
 
-// Pages that cannot show an applet answer with one clear message, not a
-// stack trace.
+// Pages that cannot show an applet give one clear message, no stack trace.
 TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
 {
     Write("NotApplet.java", "public class NotApplet { }\n");
@@ -377,10 +348,8 @@ TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
     }
 }
 
-// Applet code comes only from local files. A web server on the loopback
-// address would hand out a working applet (its init leaves a file behind);
-// pages that name it as code base or archive get one message naming the
-// address, and the server is never asked.
+// Applet code comes only from local files: a loopback server's applet (its init
+// leaves a file) is refused with one message, and the server is never asked.
 TEST_P(ViewerTest, CodeFromTheNetworkIsNotRun)
 {
     if (GetParam() != Jdk::Found)

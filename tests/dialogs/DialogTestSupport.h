@@ -3,11 +3,11 @@
 // folder for its files, and clicks as the user makes them.
 #include "resources/FormTemplate.h"
 #include "tests/support/FakeUserDialogs.h"
+#include "tests/support/Gallery.h"
 #include "tests/support/TempFolder.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
-#include <QDir>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 #include <set>
@@ -29,13 +29,6 @@ inline bool IsChecked(QWidget* box)
 
 inline QString Text(QWidget* edit) { return qobject_cast<QLineEdit*>(edit)->text(); }
 inline void SetText(QWidget* edit, const QString& text) { qobject_cast<QLineEdit*>(edit)->setText(text); }
-
-inline void SaveToGallery(QWidget* widget, const QString& name)
-{
-    const QString folder = QString::fromLocal8Bit(qgetenv("TW_BINARY_DIR")) + QStringLiteral("/gallery/");
-    QDir().mkpath(folder);
-    EXPECT_TRUE(widget->grab().save(folder + name + QStringLiteral(".png")));
-}
 
 // The texts of a list's first column, top to bottom.
 inline QStringList Rows(const QAbstractItemModel* model)

@@ -1,5 +1,4 @@
-// Every source that the generators write for consistent choices must compile:
-// a broad sweep of class and applet sources, compiled with one javac run.
+// A broad sweep of generated class and applet sources compiles, in one javac run.
 #include "generators/AppletGenerator.h"
 #include "generators/ClassGenerator.h"
 #include "platform/JdkLocator.h"

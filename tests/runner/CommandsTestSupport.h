@@ -3,6 +3,7 @@
 // starts and document opens are recorded instead of shown, and a fixture
 // with a current file in "my src/".
 #include "commands/IMainContext.h"
+#include "platform/JdkLocator.h"
 #include "runner/CToolCommands.h"
 #include "runner/RunningTool.h"
 #include "settings/COptionModel.h"
@@ -116,6 +117,19 @@ protected:
     {
         settings.WriteIni(ini);
         main.options.Load();
+    }
+    // The installed JDK as the current one; false without one.
+    bool UseFoundJdk()
+    {
+        const std::optional<QString> jdk = platform::FindJdk();
+        main.jdk = jdk.value_or(QString());
+        return jdk.has_value();
+    }
+    // Writes "my src/<name>", makes it current and compiles it.
+    void Compile(const QString& name, const QByteArray& text)
+    {
+        main.SetCurrentFile(root.Write("my src/" + name, text));
+        commands.OnCompile();
     }
     // Writes an empty file into "my src/".
     QString Src(const QString& name) const { return root.Write("my src/" + name); }

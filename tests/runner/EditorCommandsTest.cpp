@@ -54,11 +54,8 @@ TEST_F(EditorCommandsTest, EditHtmlUsesItsEditorElseTheDesktopsTextApplication)
                                   {src, editor, page}}));
 }
 
-// Editing and the output window's links take one editor: the options' Java
-// editor (above), else the desktop's application for Java sources, told the
-// line when its way is known; else the desktop's opener, without a line.
-// The default for plain text and the application chosen last to edit with
-// are not that choice.
+// Besides the options' editor: the desktop's one for Java, told the line when it
+// knows how, else the opener; not the plain-text default nor the last chosen one.
 TEST_F(EditorCommandsTest, EditingAndLinksTakeTheSameEditor)
 {
     const QString gedit = WriteScript(bin, "gedit");
@@ -75,11 +72,7 @@ TEST_F(EditorCommandsTest, EditingAndLinksTakeTheSameEditor)
     };
     const Case cases[] = {
         {"desktop editor", "text/x-java=gedit.desktop", "", {{src, gedit, source}, {src, gedit, "+7", source}}, {}},
-        {"editor without a known line form",
-         "text/x-java=myed.desktop",
-         "",
-         {{src, myed, source}, {src, myed, source}},
-         {}},
+        {"no line form", "text/x-java=myed.desktop", "", {{src, myed, source}, {src, myed, source}}, {}},
         {"only the opener knows",
          "text/plain=gedit.desktop",
          "[EditApp]\nPath=" + bin.Path().toUtf8() + "\nFileName=myed\n",

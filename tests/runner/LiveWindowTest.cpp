@@ -1,7 +1,6 @@
 // The output window while a tool runs, driven like a user would: fake tools
 // that print, wait, read their input and end in chosen ways, and the real
-// JDK for a program that reads numbers, compile errors and stack traces.
-#include "platform/JdkLocator.h"
+// JDK's compile errors and stack traces.
 #include "runner/COutputDialog.h"
 
 #include "tests/runner/CommandsTestSupport.h"
@@ -26,10 +25,8 @@ namespace {
 
 using Step = std::function<bool(COutputDialog&)>;
 
-// Runs the steps one after another on the open output window; each returns
-// true when it is done. A step never runs inside itself (one that waits in
-// an event loop), and a script that is not done in time fails the test and
-// stops the run and closes the window, so that the command returns.
+// Runs the steps, each true when done, on the open output window, never one inside
+// itself; one not done in time fails the test and stops the run and the window.
 class WindowScript {
 public:
     explicit WindowScript(std::initializer_list<Step> steps)
@@ -201,9 +198,7 @@ TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
     EXPECT_EQ(kEnded.match(text).captured(1), "0");
 }
 
-// Closing while the tool runs asks whether to stop it: No keeps it running,
-// Yes stops it and closes the window, also when the tool ended while the
-// question was open; the window's place is stored either way.
+// No keeps it running; Yes stops it and closes, also when the tool ended meanwhile.
 TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
 {
     Java("sleep 30; touch done\n");
@@ -243,8 +238,6 @@ TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
     EXPECT_TRUE(closed) << "Yes closes the window although the tool ended meanwhile";
 }
 
-// A compile that stays silent longer than a program run waits for its window
-// opens none, and says in the main window that it succeeded.
 TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
 {
     WriteScript(root, "fake jdk/bin/javac", "sleep 1\n");
@@ -257,8 +250,8 @@ TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
     ASSERT_EQ(main.notices.size(), 1);
     EXPECT_TRUE(main.notices[0].startsWith("コンパイルしました: Hello.java（")) << main.notices[0].toStdString();
     QStringList texts;
-    WindowScript close{[&](COutputDialog& w) { return !w.IsRunning() && (texts << Shown(w), w.close()); },
-                       [&](COutputDialog& w) { return !w.IsRunning() && (texts << Shown(w), w.close()); }};
+    const Step keep = [&](COutputDialog& w) { return !w.IsRunning() && (texts << Shown(w), w.close()); };
+    WindowScript close{keep, keep};
     WriteScript(root, "fake jdk/bin/javac", "echo 'Hello.java:1: error: x' >&2; exit 1\n");
     commands.OnCompile();
     WriteScript(root, "fake jdk/bin/javac", "exit 2\n");
@@ -269,48 +262,12 @@ TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
     EXPECT_EQ(kEnded.match(texts[1]).captured(1), "2") << "a silent failure says how it ended";
 }
 
-class RealJdkLiveTest : public CommandsTest {
-protected:
+// A click opens the caret's column or the frame's line in the editor the options name then.
+TEST_F(LiveWindowTest, RealCompileErrorsAndStackTracesLinkToTheirLines)
+{
+    if (!UseFoundJdk())
+        GTEST_SKIP() << "no JDK installed";
     TempFolder bin;
-    void SetUp() override
-    {
-        const std::optional<QString> jdk = FindJdk();
-        if (!jdk)
-            GTEST_SKIP() << "no JDK installed";
-        main.jdk = *jdk;
-        commands.live = true;
-    }
-    void Compile(const QString& name, const QByteArray& text)
-    {
-        main.SetCurrentFile(root.Write("my src/" + name, text));
-        commands.OnCompile();
-    }
-};
-
-TEST_F(RealJdkLiveTest, AScannerProgramReadsTwoNumbersFromTheInputLine)
-{
-    Compile("Sum.java", "import java.util.Scanner;\n"
-                        "public class Sum { public static void main(String[] a) {\n"
-                        "  Scanner in = new Scanner(System.in);\n"
-                        "  System.out.print(\"1つ目: \"); int x = in.nextInt();\n"
-                        "  System.out.print(\"2つ目: \"); int y = in.nextInt();\n"
-                        "  System.out.println(\"合計 \" + (x + y)); } }\n");
-    ASSERT_TRUE(root.Exists("my src/Sum.class"));
-    Options("[JavaOption]\nMsg=true\n");
-    QString text;
-    WindowScript script{[&](COutputDialog& w) { return Shown(w) == "1つ目: " && (SendLine(w, "2"), true); },
-                        [&](COutputDialog& w) { return Shown(w).endsWith("2つ目: ") && (SendLine(w, "40"), true); },
-                        AtEnd([&](COutputDialog& w) { text = Shown(w); })};
-    commands.OnRunJava();
-    ASSERT_TRUE(script.Done());
-    EXPECT_TRUE(text.startsWith("1つ目: 2\n2つ目: 40\n合計 42\n")) << text.toStdString();
-}
-
-// A compile error links to javac's caret column and gets its hint, a stack
-// trace to its line: a click opens the source in the editor of the options at
-// that moment, the way it takes a line and a column.
-TEST_F(RealJdkLiveTest, CompileErrorsAndStackTracesLinkToTheirLines)
-{
     QStringList texts;
     const auto clickWith = [&](const char* editor) {
         return AtEnd([&, editor](COutputDialog& w) {

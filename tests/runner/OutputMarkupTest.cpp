@@ -1,7 +1,5 @@
-// The markup of a tool's output: which lines link to which source line,
-// which count as errors and warnings, where a hint goes, which file a link
-// opens, and the hint table against what javac 17 and 25 and their java
-// launchers print in the C and the Japanese locale.
+// The markup of a tool's output, and the hint table against what javac 17
+// and 25 and their launchers print in the C and the Japanese locale.
 #include "runner/OutputMarkup.h"
 
 #include "tests/support/TempFolder.h"
@@ -109,11 +107,8 @@ const char* const kJapanese[] = {"Sym.java:2: エラー: シンボルを見つ�
 QString MessageSeen(const JavacMessage& m, const HintContext& context)
 {
     return QStringLiteral("%1 %2 [%3] col %4 %5 in %6")
-        .arg(m.file)
-        .arg(m.line)
-        .arg(m.text)
-        .arg(m.caretColumn)
-        .arg(m.details.join('|'), context.folder);
+        .arg(m.file, QString::number(m.line), m.text, QString::number(m.caretColumn), m.details.join('|'),
+             context.folder);
 }
 QString ExceptionSeen(QStringView line, const HintContext& context)
 {
@@ -187,11 +182,7 @@ TEST(LinkResolver, OpensThePackagesFileFirstAndOnlyFilesThatExist)
     p.Write("util/Helper.java");
     LinkResolver resolver(p.Path());
     const auto resolve = [&](const char* package, const char* file) {
-        SourceLink link;
-        link.kind = Kind::Trace;
-        link.package = package;
-        link.file = file;
-        return resolver.Resolve(link);
+        return resolver.Resolve({.kind = Kind::Trace, .file = file, .package = package});
     };
     EXPECT_EQ(resolve("util", "Helper.java"), p.Path("util/Helper.java"));
     EXPECT_EQ(resolve("", "Helper.java"), p.Path("Helper.java"));

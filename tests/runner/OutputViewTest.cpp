@@ -1,6 +1,4 @@
-// The output window's text during a run: it follows the end while the user
-// stays there, drops CRs, puts hints under their lines, and keeps every
-// colour readable on a light and on a dark base.
+// The output window's text during a run.
 #include "runner/COutputDialog.h"
 #include "runner/LineAssembler.h"
 
@@ -73,8 +71,7 @@ protected:
     }
 };
 
-// As in a terminal: wide lines, a larger window or binary text do not lose
-// the end; scrolling up stops following, scrolling back down resumes it.
+// Wide lines, a resize or binary text keep the end in view; scrolling up stops following.
 TEST_F(OutputViewTest, FollowsTheEndUntilTheUserScrollsAway)
 {
     COutputDialog window;
@@ -110,8 +107,7 @@ TEST_F(OutputViewTest, FollowsTheEndUntilTheUserScrollsAway)
     EXPECT_TRUE(EndInView(window)) << "back at the end: following again, up to the outcome";
 }
 
-// Every LF is one line break, whether the text was given whole or arrived
-// in pieces cut anywhere; a CR never makes a line.
+// Text cut anywhere; a CR never makes a line.
 TEST_F(OutputViewTest, ShowsOneLineBreakPerLfWhicheverWayTheTextCame)
 {
     const QString text = "a\rb\nc\r\n\rd\r\r\n";
@@ -126,8 +122,6 @@ TEST_F(OutputViewTest, ShowsOneLineBreakPerLfWhicheverWayTheTextCame)
     }
 }
 
-// javac's caret stands in the column it counts, also under a message in
-// Japanese: blanks and signs are drawn in the same font as everywhere.
 TEST_F(OutputViewTest, KeepsJavacsCaretInItsColumnAfterJapaneseText)
 {
     COutputDialog window;
@@ -147,9 +141,7 @@ TEST_F(OutputViewTest, KeepsJavacsCaretInItsColumnAfterJapaneseText)
     EXPECT_EQ(x(text.indexOf("int")), x(8));
 }
 
-// Errors, typed input, links and hints keep a contrast of 4.5:1 against the
-// edit's base, with a light theme and with a dark one, each in a colour of
-// its own; a hint is a line of its own under its line.
+// Errors, input, links and hints: each a colour of its own, with a contrast of 4.5:1.
 TEST_F(OutputViewTest, EveryColourReadsOnALightAndADarkBaseAndHintsHaveTheirOwnLine)
 {
     folder.Write("Hello.java");

@@ -1,6 +1,5 @@
 // The commands against the installed JDK, with the real capture files.
 #include "generators/HtmlGenerator.h"
-#include "platform/JdkLocator.h"
 
 #include "tests/runner/CommandsTestSupport.h"
 #include "tests/support/EncodedText.h"
@@ -21,23 +20,13 @@ class RealJdkTest : public CommandsTest {
 protected:
     void SetUp() override
     {
-        const std::optional<QString> jdk = FindJdk();
-        if (!jdk)
+        if (!UseFoundJdk())
             GTEST_SKIP() << "no JDK installed";
-        main.jdk = *jdk;
     }
     void TearDown() override { EXPECT_EQ(Messages(), QStringList()); }
-
-    void Compile(const QString& name, const QByteArray& text)
-    {
-        main.SetCurrentFile(root.Write("my src/" + name, text));
-        commands.OnCompile();
-    }
 };
 
-// A compile shows javac's errors only (a clean one says so in the main
-// window), also of files named like options; a captured run always shows its
-// window, the streams in the order the program wrote them.
+// Also files named like options; a captured run shows the streams in their order.
 TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
 {
     Options("[JavaOption]\nMsg=true\nArg=true\nStrArg=one\n");
@@ -63,10 +52,7 @@ TEST_F(RealJdkTest, CompileShowsErrorsOnlyAndARunShowsTheStreamsInTheirOrder)
     EXPECT_TRUE(commands.hints[5].programArguments);
 }
 
-// Sources in each encoding learners' files come in compile in it and print
-// their Japanese text, on every installed JDK and whatever the user's locale;
-// javadoc reads them too and writes its pages in UTF-8. A byte-order mark
-// goes when the user agrees.
+// On every installed JDK and in any locale; javadoc writes UTF-8; a BOM goes when the user agrees.
 TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
 {
     const ScopedEnv locale("LC_ALL", "C");
@@ -111,9 +97,7 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
     dialogs.messages.clear();
 }
 
-// A rebuild asks about every marked source and about sources that are not in
-// UTF-8 among others that are: kept as they are, javac names each one it
-// cannot read; converted (the originals kept beside them), all compile.
+// Kept, javac names each unreadable one; converted (the originals kept), all compile.
 TEST_F(RealJdkTest, RebuildAsksAboutMarksAndDifferingEncodings)
 {
     Options("[JavaOption]\nMsg=true\n");
@@ -143,10 +127,7 @@ TEST_F(RealJdkTest, RebuildAsksAboutMarksAndDifferingEncodings)
     dialogs.messages.clear();
 }
 
-// A source of a package compiles in the package root (javac finds the other
-// package) and runs by its qualified name, also as its class file; rebuild
-// compiles its folder there; a source outside its package's folders is
-// explained instead of run.
+// Also run as the class file and rebuilt; a source outside its package's folders is explained.
 TEST_F(RealJdkTest, PackagedClassesCompileAndRunFromTheirRoot)
 {
     Options("[JavaOption]\nMsg=true\n");
@@ -174,19 +155,7 @@ TEST_F(RealJdkTest, PackagedClassesCompileAndRunFromTheirRoot)
     dialogs.messages.clear();
 }
 
-TEST_F(RealJdkTest, HeaderIsMadeWithJavacWhenJavahIsMissing)
-{
-    if (QFile::exists(main.jdk + "javah"))
-        GTEST_SKIP() << "this JDK still has javah";
-    main.SetCurrentFile(root.Write("my src/Native.java", "public class Native { public native int sum(int a); }\n"));
-    commands.OnJavah();
-    EXPECT_TRUE(root.Exists("my src/Native.h"));
-    EXPECT_TRUE(commands.shown.isEmpty());
-}
-
-// javadoc, for the file and for all files, writes into doc/ beside the
-// sources: the applet page of the class's own name and everything else in
-// the folder stay as they were.
+// javadoc writes into doc/; the folder's other files stay as they were.
 TEST_F(RealJdkTest, JavadocLeavesTheAppletPageOfTheSameNameAlone)
 {
     TempFolder bin;

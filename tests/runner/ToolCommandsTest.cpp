@@ -1,6 +1,4 @@
-// The JDK tool commands against a fake JDK whose tools record their working
-// folder, path and arguments, and either print an error or "compile" the
-// sources they were given.
+// The JDK tool commands against fake tools that record how they ran.
 #include "platform/CommandLine.h"
 
 #include "tests/runner/CommandsTestSupport.h"
@@ -41,8 +39,7 @@ protected:
 using C = CToolCommands;
 enum class Form { Captured, Forced, Detached };
 
-// Files and the run are command lines: the files go into "my src/", the
-// first is current; the run is the tool and its arguments.
+// Files (into "my src/", the first current) and the run are command lines.
 struct CommandCase {
     const char* name;
     void (C::*command)();
@@ -58,8 +55,7 @@ class CommandTest : public ToolCommandsTest, public ::testing::WithParamInterfac
 const QStringList kUtf8{"-encoding", "UTF-8"};
 const QStringList kDoc = kUtf8 + QStringList{"-docencoding", "UTF-8", "-charset", "UTF-8"};
 
-// Captured tools run for real; detached ones are recorded, in a terminal.
-// Names that look like options stay file names.
+// Captured tools run; detached ones are recorded, in a terminal.
 TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
 {
     const CommandCase& c = GetParam();
@@ -124,8 +120,7 @@ const CommandCase kCommands[] = {
 INSTANTIATE_TEST_SUITE_P(Commands, CommandTest, ::testing::ValuesIn(kCommands),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Without a terminal (above) detached tools start directly. The kept
-// console's shell passes the names on untouched, then stays for the user.
+// The kept console's shell passes the names on untouched, then stays.
 TEST_F(ToolCommandsTest, DetachedRunsUseTheFirstTerminalThatClosesOrStaysWithAShell)
 {
     TempFolder bin;
@@ -153,8 +148,7 @@ TEST_F(ToolCommandsTest, DetachedRunsUseTheFirstTerminalThatClosesOrStaysWithASh
     EXPECT_TRUE(commands.shown.isEmpty());
 }
 
-// Without a terminal the output would be lost: a message names the terminals
-// looked for, and the tool runs captured instead.
+// A message names the terminals looked for; the tool runs captured.
 TEST_F(ToolCommandsTest, WithoutATerminalDetachedToolsRunCapturedAfterAMessage)
 {
     qputenv("TW_FAKE_STDERR", "javadoc says\n");
@@ -193,8 +187,7 @@ TEST_F(ToolCommandsTest, MissingFilesAreReportedAndNothingRuns)
     EXPECT_TRUE(Ran("javac").isEmpty() && Ran("java").isEmpty() && Ran("javah").isEmpty());
 }
 
-// The output window's title names the tool and what it was given: the class
-// java runs, not the current file; a clean compile says what it compiled.
+// The class java runs, not the current file; a clean compile says what it compiled.
 TEST_F(ToolCommandsTest, TheWindowTitleNamesTheToolAndWhatItWasGiven)
 {
     Options("[JavaOption]\nMsg=true\n");
@@ -226,8 +219,7 @@ TEST_F(ToolCommandsTest, RmicStopsWhenCompilingMakesNoClass)
     EXPECT_TRUE(Ran("rmic").isEmpty());
 }
 
-// Tools missing from today's JDKs are named; a tool that cannot start is
-// reported rather than shown as an empty run.
+// A tool that cannot start is reported, not shown as an empty run.
 TEST_F(ToolCommandsTest, MissingToolsAndFailedStartsAreReported)
 {
     Src("Hello.html");

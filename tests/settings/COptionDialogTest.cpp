@@ -1,10 +1,10 @@
-#include "resources/FormIds.h"
 #include "settings/COptionDialog.h"
+#include "resources/FormIds.h"
 #include "tests/runner/CommandsTestSupport.h"
+#include "tests/support/Gallery.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTimer>
@@ -72,8 +72,6 @@ TEST_F(OptionDialog, EachShowingLaysOutFourPagesFilledFromTheSettingsFile)
                   + Flags({JavaOptionEdit, JavaArgEdit, Capture, HtmlEditorEdit}, true),
               QStringLiteral("1111001001"));
     EXPECT_EQ(Edit(JavaArgEdit)->text() + Edit(HtmlEditorEdit)->text(), QStringLiteral("a b/opt/ed"));
-    const QString gallery = qEnvironmentVariable("TW_BINARY_DIR") + QStringLiteral("/gallery/");
-    QDir().mkpath(gallery);
     for (int selected : {1, 2, 3, 0}) {
         tab->setCurrentIndex(selected);
         for (int page = 0; page < 4; ++page)
@@ -82,7 +80,7 @@ TEST_F(OptionDialog, EachShowingLaysOutFourPagesFilledFromTheSettingsFile)
                             && tab->geometry().contains(W(id)->geometry()))
                     << selected << " " << id;
         EXPECT_FALSE(W(JavahOptionCheck)->isVisible() || W(JavahOptionEdit)->isVisible());
-        EXPECT_TRUE(dialog.grab().save(gallery + QStringLiteral("options_page%1.png").arg(selected)));
+        SaveToGallery(&dialog, QStringLiteral("options_page%1").arg(selected));
     }
     tab->setCurrentIndex(2);
     dialog.hide();

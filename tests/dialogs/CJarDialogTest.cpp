@@ -5,6 +5,7 @@
 #include "runner/JarBuild.h"
 #include "tests/runner/RunnerTestSupport.h"
 #include "tests/support/FakeUserDialogs.h"
+#include "tests/support/Gallery.h"
 #include "tests/support/TempFolder.h"
 
 #include <QApplication>
@@ -169,8 +170,7 @@ TEST_F(JarDialog, DropsReplaceTheListsAndTheMenuAddsAndRemovesFiles)
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(QStringList({dialogs.fileRequests[0].title, dialogs.fileRequests[0].initialFolder}),
               QStringList({"圧縮するファイルを追加", "/w"}));
-    QDir().mkpath(qEnvironmentVariable("TW_BINARY_DIR") + QStringLiteral("/gallery"));
-    EXPECT_TRUE(dialog.grab().save(qEnvironmentVariable("TW_BINARY_DIR") + QStringLiteral("/gallery/jar_dialog.png")));
+    SaveToGallery(&dialog, "jar_dialog");
 }
 
 TEST_F(JarDialog, OkWithoutFilesSaysWhyAndAMissingToolIsReported)
