@@ -72,7 +72,6 @@ protected:
         QDir::setCurrent(startFolder);
         qputenv("TMPDIR", startTemp);
     }
-    bool TempIsEmpty() const { return QDir(temp.Path()).isEmpty(); }
     QComboBox* Mains() const { return dialog.findChild<QComboBox*>(ControlObjectName(JarForm::MainList)); }
     // Clicks OK; returns the text of the output window if one opened.
     QString ClickOk()
@@ -89,16 +88,6 @@ protected:
         timer.start(0);
         dialog.findChild<QPushButton*>(ControlObjectName(JarForm::Ok))->click();
         return shown;
-    }
-
-    // Runs a JDK tool in the work folder; its messages, trimmed.
-    QString RunTool(const QString& jdk, const QString& tool, const QStringList& arguments) const
-    {
-        QProcess process;
-        process.setWorkingDirectory(work.Path());
-        process.start(jdk + tool, arguments);
-        process.waitForFinished(-1);
-        return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
     }
 
     const QString startFolder = QDir::currentPath();
@@ -189,7 +178,7 @@ TEST_F(JarDialog, OkWithoutFilesSaysWhyAndAMissingToolIsReported)
                            "確認"}));
     EXPECT_EQ(QStringList({dialogs.messages[1].text, dialogs.messages[1].caption}),
               QStringList({work.Path("jdk/jar") + "は存在しません", "ファイルエラー"}));
-    EXPECT_TRUE(TempIsEmpty());
+    EXPECT_TRUE(QDir(temp.Path()).isEmpty());
 }
 
 TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
@@ -197,7 +186,13 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     const auto jdk = FindJdk();
     if (!jdk)
         GTEST_SKIP() << "no JDK installed";
-    const auto run = [&](const QString& tool, const QStringList& arguments) { return RunTool(*jdk, tool, arguments); };
+    const auto run = [&](const QString& tool, const QStringList& arguments) {  // its messages, trimmed
+        QProcess process;
+        process.setWorkingDirectory(work.Path());
+        process.start(*jdk + tool, arguments);
+        process.waitForFinished(-1);
+        return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
+    };
     work.Write("sub/Main.java", "package sub; public class Main { public static void main(String[] a) {\n"
                                 "  new Runnable() { public void run() { System.out.println(Util.Hi()); } }.run(); } }");
     work.Write("sub/Util.java", "package sub; class Util { static String Hi() { return \"hi from the jar\"; } }");
@@ -233,7 +228,7 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     const QStringList listed = run("jar", {"tf", "sub/Main.jar"}).split('\n');
     for (const char* entry : {"-C", "@list", "sub/Main.class", "日本語.txt"})
         EXPECT_TRUE(listed.contains(QString::fromUtf8(entry))) << entry << " in " << listed.join(' ').toStdString();
-    EXPECT_TRUE(TempIsEmpty());
+    EXPECT_TRUE(QDir(temp.Path()).isEmpty());
 }
 
 }  // namespace
