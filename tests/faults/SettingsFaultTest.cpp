@@ -58,40 +58,22 @@ TEST(SettingsFaults, TwoRunningCopiesWritingAThousandKeysEachLoseNone)
 {
     SettingsSandbox sandbox;
     constexpr int kKeys = 1000;
-    QProcess a;
-    QProcess b;
-    a.start(WriterPath(), {QStringLiteral("a"), QString::number(kKeys)});
-    b.start(WriterPath(), {QStringLiteral("b"), QString::number(kKeys)});
-    ASSERT_TRUE(a.waitForFinished(300000));
-    ASSERT_TRUE(b.waitForFinished(300000));
-    ASSERT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
-    ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
-    const IniDocument doc = IniDocument::FromBytes(sandbox.IniBytes());
-    for (int i = 0; i < kKeys; ++i) {
-        EXPECT_EQ(doc.Value(QStringLiteral("Race"), QStringLiteral("a%1").arg(i)), QString::number(i));
-        EXPECT_EQ(doc.Value(QStringLiteral("Race"), QStringLiteral("b%1").arg(i)), QString::number(i));
+    QProcess writers[2];
+    for (int w = 0; w < 2; ++w)
+        writers[w].start(WriterPath(), {QString(QChar('a' + w)), QString::number(kKeys)});
+    for (QProcess& writer : writers) {
+        ASSERT_TRUE(writer.waitForFinished(300000));
+        ASSERT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
     }
+    const IniDocument doc = IniDocument::FromBytes(sandbox.IniBytes());
+    for (int i = 0; i < 2 * kKeys; ++i)
+        EXPECT_EQ(doc.Value("Race", QChar('a' + i / kKeys) + QString::number(i % kKeys)), QString::number(i % kKeys));
 }
 
-// A writer whose child side is limited (no write permission, or a file size
-// limit standing for a full disk) fails clearly and leaves the old file.
-struct LimitedWrite {
-    const char* name;
-    bool readOnlyFolder;
-    int valueLength;
-};
-
-class SettingsLimitedWrite : public ::testing::TestWithParam<LimitedWrite> {};
-
-TEST_P(SettingsLimitedWrite, FailsWithAReasonAndKeepsTheOldFile)
+// A writer without write permission, or with a file size limit standing for
+// a full disk, fails clearly and leaves the old file.
+TEST(SettingsFaults, ReadOnlyFolderAndFullDiskFailWithAReasonAndKeepTheOldFile)
 {
-    SettingsSandbox sandbox;
-    const QByteArray before("[JDK]\r\nPath=/opt/jdk/bin\r\n[Race]\r\nold=1\r\n");
-    sandbox.WriteIni(before);
-    const QString folder = sandbox.Folder().Path();
-    if (GetParam().readOnlyFolder)
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    const bool readOnly = GetParam().readOnlyFolder;
     // The writer may run as nobody, who cannot reach the build folder inside
     // a private checkout (/root/..., mode 0700): it runs from a copy in a
     // folder that everyone may enter. Qt's libraries come from the system.
@@ -101,31 +83,35 @@ TEST_P(SettingsLimitedWrite, FailsWithAReasonAndKeepsTheOldFile)
                           | QFile::ReadOther | QFile::ExeOther;
     ASSERT_TRUE(QFile::copy(WriterPath(), program));
     ASSERT_TRUE(QFile::setPermissions(programs.path(), everyone) && QFile::setPermissions(program, everyone));
-    QProcess writer;
-    writer.setChildProcessModifier([readOnly] {
-        if (readOnly && ::geteuid() == 0 && ::setuid(65534) != 0)
-            _exit(3);  // root ignores permissions: write as nobody
-        if (!readOnly) {
-            ::signal(SIGXFSZ, SIG_IGN);
-            rlimit limit{4096, 4096};  // the disk fills after 4 KiB
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
-    });
-    writer.start(program, {QStringLiteral("new"), QStringLiteral("1"), QString::number(GetParam().valueLength)});
-    ASSERT_TRUE(writer.waitForFinished(30000));
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(writer.exitCode(), 1);
-    EXPECT_FALSE(writer.readAllStandardError().trimmed().isEmpty());
-    EXPECT_EQ(sandbox.IniBytes(), before);
-    QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-    left.removeAll(QStringLiteral(".Setting.ini.lock"));
-    EXPECT_EQ(left, QStringList{QStringLiteral("Setting.ini")});  // no temporary file behind
+    for (const bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly ? "read-only folder" : "full disk");
+        SettingsSandbox sandbox;
+        const QByteArray before("[JDK]\r\nPath=/opt/jdk/bin\r\n[Race]\r\nold=1\r\n");
+        sandbox.WriteIni(before);
+        const QString folder = sandbox.Folder().Path();
+        if (readOnly)
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        QProcess writer;
+        writer.setChildProcessModifier([readOnly] {
+            if (readOnly && ::geteuid() == 0 && ::setuid(65534) != 0)
+                _exit(3);  // root ignores permissions: write as nobody
+            if (!readOnly) {
+                ::signal(SIGXFSZ, SIG_IGN);
+                rlimit limit{4096, 4096};  // the disk fills after 4 KiB
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+        });
+        writer.start(program, {QStringLiteral("new"), QStringLiteral("1"), QString::number(readOnly ? 0 : 16384)});
+        ASSERT_TRUE(writer.waitForFinished(30000));
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(writer.exitCode(), 1);
+        EXPECT_FALSE(writer.readAllStandardError().trimmed().isEmpty());
+        EXPECT_EQ(sandbox.IniBytes(), before);
+        QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        left.removeAll(QStringLiteral(".Setting.ini.lock"));
+        EXPECT_EQ(left, QStringList{QStringLiteral("Setting.ini")});  // no temporary file behind
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Faults, SettingsLimitedWrite,
-                         ::testing::Values(LimitedWrite{"read-only folder", true, 0},
-                                           LimitedWrite{"full disk", false, 16 * 1024}),
-                         [](const auto& info) { return info.param.readOnlyFolder ? "ReadOnlyFolder" : "FullDisk"; });
 
 TEST(SettingsFaults, HugeFileIsReadOnceAndStaysWritable)
 {
