@@ -21,11 +21,7 @@ inline Ids operator+(Ids a, const Ids& b)
     return a;
 }
 
-inline bool IsChecked(QWidget* box)
-{
-    const auto* b = qobject_cast<QAbstractButton*>(box);
-    return b && b->isChecked();
-}
+inline bool IsChecked(QWidget* box) { return box->property("checked").toBool(); }
 
 inline QString Text(QWidget* edit) { return qobject_cast<QLineEdit*>(edit)->text(); }
 inline void SetText(QWidget* edit, const QString& text) { qobject_cast<QLineEdit*>(edit)->setText(text); }

@@ -2,6 +2,8 @@
 
 #include "tests/generators/GeneratedText.h"
 
+#include <QRegularExpression>
+
 using namespace gen;
 
 namespace {
@@ -57,12 +59,9 @@ TEST(MenuBarGenerator, FileMenuWithOpenSeparatorExit)
     // Comments add a line to each handler only.
     const ClassSections commented = Generate(root, true);
     EXPECT_EQ(commented.fieldDecls + commented.initBody, s.fieldDecls + s.initBody);
-    QString expected = s.methodText;
-    for (const QString word : {"Open", "Exit"})
-        expected.replace("\tprivate void OnFile" + word + "() {\r\n",
-                         "\tprivate void OnFile" + word + "() {\r\n\t\t//TODO: ここに" + word
-                             + "が選択されたときの処理を書いて下さい。\r\n");
-    EXPECT_EQ(commented.methodText, expected);
+    const QRegularExpression hint("\t\t//TODO: ここに(Open|Exit)が選択されたときの処理を書いて下さい。\r\n");
+    EXPECT_EQ(commented.methodText.count(hint), 2);
+    EXPECT_EQ(QString(commented.methodText).remove(hint), s.methodText);
 }
 
 TEST(MenuBarGenerator, NamesMnemonicsAndLiterals)
