@@ -41,8 +41,7 @@ TEST(JarPlan, DerivesNamesFromTheListedFiles)
     const Case cases[] = {
         {"/w/App.class /w/Util.class", "/w/App.class", "App", "/w/", "App", "App", "App.class Util.class"},
         {"/w/A.txt /w/sub/App.class", "/w/sub/App.class", "", "/w/", "sub/App", "sub/App", "A.txt sub/App.class"},
-        // Files outside the base folder keep their full paths, also where the
-        // base folder's name appears deeper inside them.
+        // Files outside the base folder keep their full paths, also where its name appears deeper inside.
         {"/t/a/App.class /t/b/t/a/X.class", "/t/b/t/a/X.class", "", "/t/a/", "/t/b/t/a/X", "/t/b/t/a/X",
          "App.class /t/b/t/a/X.class"},
         // A main file without extension (a dot in a folder name is none) has no name.
@@ -99,8 +98,7 @@ protected:
     CJarDialog dialog;
 };
 
-// Drops replace both lists; the list's menu (with the Menu key) adds files
-// not listed yet and removes the selected ones, as the Delete key does.
+// The list's menu (with the Menu key) adds files not listed yet and removes the selected ones, as Delete does.
 TEST_F(JarDialog, DropsReplaceTheListsAndTheMenuAddsAndRemovesFiles)
 {
     auto* files = dialog.findChild<QListWidget*>(ControlObjectName(JarForm::FileList));
@@ -204,11 +202,8 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     EXPECT_TRUE(ClickOk().contains(QStringLiteral("Missing.class")));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.BuiltArchive(), QString());
-    // Dropped from the package's folder, the inner class listed first: the
-    // main class is the one with main named like the current file, else the
-    // first with main; the archive keeps the package path. Names that look
-    // like an option or an argument file, and names outside ASCII under the
-    // C locale, are packed as they are.
+    // The main class is the one with main named like the current file, else the first with main; the archive
+    // keeps the package path. Names like an option or an argument file, and non-ASCII names, are packed as they are.
     const QStringList classes{work.Path("sub/Main$1.class"), work.Path("sub/Main.class"), work.Path("sub/Tool.class"),
                               work.Path("sub/Util.class"),   work.Write("@list"),         work.Write("-C"),
                               work.Write("日本語.txt")};
