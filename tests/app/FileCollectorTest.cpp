@@ -75,8 +75,8 @@ TEST_F(FileCollectorTest, ResolvePathGivesFullPathsAsStored)
     EXPECT_FALSE(CFileCollector::IsFolder(P("b.java")));
 }
 
-// Folders are walked depth first; through links back up the tree, to the folder itself or nowhere, fifos and
-// sockets every walk ends, each folder is walked once, and only regular files come back.
+// Folders are walked depth first; through links back up the tree, to the folder itself or nowhere, fifos and sockets
+// every walk ends, each folder is walked once, and only regular files come back.
 TEST_F(FileCollectorTest, HostileTreesEndAndGiveOnlyRegularFiles)
 {
     for (const char* name : {"hostile/-x.java", "hostile/z/w.java", "loop/x/Y.java"})

@@ -327,8 +327,8 @@ TEST_F(MainWindowTest, CommandLineAndDropsMakeTheFirstExistingFileCurrent)
     EXPECT_EQ(w.File().fileName, QStringLiteral("Inner.java"));
 }
 
-// A button shows its menu item's state (from the JDK, the file's kind, the Java document
-// option), a grey one says why; the hidden JAR button follows the file alone.
+// A button shows its menu item's state (from the JDK, the file's kind, the Java document option), a grey one says why;
+// the hidden JAR button follows the file alone.
 TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
 {
     UseDetectableJdk(false);

@@ -32,8 +32,8 @@ QProcessEnvironment WithoutDisplay()
     return environment;
 }
 
-// Without a display it says so in one line. The help speaks Japanese in a Japanese locale and English
-// elsewhere (the manual page is made from it in the C locale).
+// Without a display it says so in one line. The help speaks Japanese in a Japanese locale and English elsewhere (the
+// manual page is made from it in the C locale).
 TEST(Startup, WithoutADisplayItSaysSoButHelpAndVersionNeedNone)
 {
     const ProgramRun run = Start({}, WithoutDisplay());

@@ -202,8 +202,8 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     EXPECT_TRUE(ClickOk().contains(QStringLiteral("Missing.class")));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.BuiltArchive(), QString());
-    // The main class is the one with main named like the current file, else the first with main; the archive
-    // keeps the package path. Names like an option or an argument file, and non-ASCII names, are packed as they are.
+    // The main class is the one with main named like the current file, else the first with main; the archive keeps the
+    // package path. Names like an option or an argument file, and non-ASCII names, are packed as they are.
     const QStringList classes{work.Path("sub/Main$1.class"), work.Path("sub/Main.class"), work.Path("sub/Tool.class"),
                               work.Path("sub/Util.class"),   work.Write("@list"),         work.Write("-C"),
                               work.Write("日本語.txt")};

@@ -25,8 +25,8 @@ const Ids kMenuIds = {AddEntry, DeleteEntry, MenuTree, MenuBox, MenuNameEdit, Me
 
 struct Class : DialogUnderTest<CClassDialog, ClassForm::Id> {
     QTreeWidget* Tree() const { return qobject_cast<QTreeWidget*>(C(MenuTree)); }
-    // Selects the entries labelled so ("" selects none), types label into the
-    // name edit and then: 'A' 追加, 'D' 削除, 'E' Enter, 'H' Enter held down.
+    // Selects the entries labelled so ("" selects none), types label into the name edit and then: 'A' 追加, 'D' 削除,
+    // 'E' Enter, 'H' Enter held down.
     void EditMenu(const char* select, const char* label, char how) const
     {
         Tree()->clearSelection();

@@ -1,6 +1,6 @@
 #pragma once
-// Drives the generator dialogs headless: a dialog with a scripted user and a
-// folder for its files, and clicks as the user makes them.
+// Drives the generator dialogs headless: a dialog with a scripted user and a folder for its files, and clicks as the
+// user makes them.
 #include "resources/FormTemplate.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/Gallery.h"

@@ -1,5 +1,5 @@
-// The settings file under faults: writers killed mid-write, running copies
-// writing at once, a read-only folder, a full disk, a huge file.
+// The settings file under faults: writers killed mid-write, running copies writing at once, a read-only folder, a full
+// disk, a huge file.
 #include "settings/CSettingFile.h"
 #include "settings/IniDocument.h"
 #include "tests/support/TempFolder.h"
@@ -70,13 +70,12 @@ TEST(SettingsFaults, TwoRunningCopiesWritingAThousandKeysEachLoseNone)
         EXPECT_EQ(doc.Value("Race", QChar('a' + i / kKeys) + QString::number(i % kKeys)), QString::number(i % kKeys));
 }
 
-// A writer without write permission, or with a file size limit standing for
-// a full disk, fails clearly and leaves the old file.
+// A writer without write permission, or with a file size limit standing for a full disk, fails clearly and leaves the
+// old file.
 TEST(SettingsFaults, ReadOnlyFolderAndFullDiskFailWithAReasonAndKeepTheOldFile)
 {
-    // The writer may run as nobody, who cannot reach the build folder inside
-    // a private checkout (/root/..., mode 0700): it runs from a copy in a
-    // folder that everyone may enter. Qt's libraries come from the system.
+    // The writer may run as nobody, who cannot reach the build folder inside a private checkout (/root/..., mode 0700):
+    // it runs from a copy in a folder that everyone may enter. Qt's libraries come from the system.
     QTemporaryDir programs(QDir::tempPath() + QStringLiteral("/tarnwick-writer-XXXXXX"));
     const QString program = programs.filePath(QStringLiteral("settings_writer"));
     const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup

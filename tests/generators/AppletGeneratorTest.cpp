@@ -9,18 +9,8 @@ namespace {
 using K = ComponentKind;
 
 // Option bits, in the order of the flags that Applet() sets from them.
-enum Opt : unsigned {
-    Action = 1,
-    Item = 2,
-    Key = 4,
-    Mouse = 8,
-    Runnable = 16,
-    Comments = 32,
-    Util = 64,
-    Buffered = 128,
-    Red = 256,
-    Adapter = 512
-};
+constexpr unsigned Action = 1, Item = 2, Key = 4, Mouse = 8, Runnable = 16, Comments = 32, Util = 64, Buffered = 128,
+                   Red = 256, Adapter = 512;
 
 AppletChoices Applet(QList<K> components = {}, unsigned opts = 0)
 {
@@ -79,8 +69,7 @@ TEST(AppletGenerator, LinesStandWhereTheTemplatesPutThem)
         EXPECT_BLOCK(GenerateAppletSource(choices), block);
 }
 
-// With comments off exactly the comment lines go: every other line, empty
-// lines included, stays where it was.
+// With comments off exactly the comment lines go: every other line, empty lines included, stays where it was.
 TEST(AppletGenerator, CommentsOffDropsOnlyTheCommentLines)
 {
     const QList<K> kinds = {K::Button, K::CheckBox, K::Choice, K::Label, K::List, K::TextField};

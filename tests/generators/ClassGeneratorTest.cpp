@@ -65,8 +65,8 @@ TEST(ClassGenerator, WindowsCloseCentreAndDispatchByTheirKind)
     }
 }
 
-// A blank user-defined name would leave "extends" without a class: the class
-// then has no superclass, and every other choice stays as it was.
+// A blank user-defined name would leave "extends" without a class: the class then has no superclass, and every other
+// choice stays as it was.
 TEST(ClassGenerator, UserDefinedSuperclassLine)
 {
     const std::pair<const char*, const char*> cases[] = {
@@ -86,9 +86,8 @@ TEST(ClassGenerator, UserDefinedSuperclassLine)
     }
 }
 
-// javac reads a backslash and "u" as a Unicode escape even inside a comment,
-// so user text in comments gets a backslash that makes it plain text. Each
-// text is checked in the class and Applet headers and a menu handler's hint.
+// javac reads a backslash and "u" as a Unicode escape even inside a comment, so user text in comments gets a backslash
+// that makes it plain text. Each text is checked in the class and Applet headers and a menu handler's hint.
 TEST(ClassGenerator, UserTextInCommentsStartsNoUnicodeEscape)
 {
     const std::pair<const char*, const char*> cases[] = {

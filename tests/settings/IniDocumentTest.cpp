@@ -89,31 +89,25 @@ TEST(IniWrite, LineBreaksInValueCannotSplitTheLine)
     EXPECT_FALSE(doc.Value("S", "B").has_value());
 }
 
-TEST(IniWrite, Cp932FileStaysCp932AndKeepsOtherBytes)
+// A CP932 file stays so, keeping other lines' bytes, unless a written value would be misread there.
+TEST(IniWrite, Cp932FileStaysCp932UnlessAValueWouldBeMisread)
 {
-    const QByteArray sjis = QByteArray::fromHex("835c815b8358");  // ソース
-    const QByteArray before = QByteArray("[S]\r\nA=") + sjis + "\r\n";
-    IniDocument doc = IniDocument::FromBytes(before);
-    doc.SetValue("S", "B", QStringLiteral("ファイル"));
-    EXPECT_EQ(doc.ToBytes(), before + QByteArray("B=") + QByteArray::fromHex("837483408343838b") + "\r\n");
-}
-
-TEST(IniWrite, Cp932FileMovesToUtf8WhenItWouldBeMisread)
-{
-    // Only the replaced line held CP932 bytes; "ﾃ｣" in CP932 is valid UTF-8.
     const QByteArray before = QByteArray("[S]\r\nA=") + QByteArray::fromHex("835c") + "\r\nB=\xc3\xa9\r\n";
     IniDocument doc = IniDocument::FromBytes(before);
     ASSERT_EQ(doc.Encoding(), IniEncoding::Cp932);
+    doc.SetValue("S", "C", QStringLiteral("ファイル"));
+    EXPECT_EQ(doc.ToBytes(), before + QByteArray("C=") + QByteArray::fromHex("837483408343838b") + "\r\n");
     const QString otherText = *doc.Value("S", "B");
-    doc.SetValue("S", "A", QStringLiteral("ﾃ｣"));
+    doc.SetValue("S", "A", QStringLiteral("ﾃ｣"));  // valid UTF-8 when written in CP932
     const IniDocument reread = IniDocument::FromBytes(doc.ToBytes());
     EXPECT_TRUE(doc.ToBytes().startsWith("[S]"));  // every line decoded: no mark needed
     EXPECT_EQ(reread.Value("S", "A"), QStringLiteral("ﾃ｣"));
     EXPECT_EQ(reread.Value("S", "B"), otherText);
+    EXPECT_EQ(reread.Value("S", "C"), QStringLiteral("ファイル"));
 }
 
-// Names that would not read back, or would add lines, are refused whole;
-// unusual names that do read back are replaced in place by a second write.
+// Names that would not read back, or would add lines, are refused whole; unusual names that do read back are replaced
+// in place by a second write.
 TEST(IniWrite, RefusesNamesThatWouldNotReadBack)
 {
     using Name = std::pair<const char*, const char*>;
