@@ -71,8 +71,7 @@ TEST_F(FileCollectorTest, ResolvePathGivesFullPathsAsStored)
                                      {"none.java", "none.java"}})
         EXPECT_EQ(CFileCollector::ResolvePath(name), P(path)) << name;
     EXPECT_EQ(CFileCollector::ResolvePath(P("none.java")), P("none.java"));
-    EXPECT_TRUE(CFileCollector::IsFolder(P("tree")));
-    EXPECT_FALSE(CFileCollector::IsFolder(P("b.java")));
+    EXPECT_TRUE(CFileCollector::IsFolder(P("tree")) && !CFileCollector::IsFolder(P("b.java")));
 }
 
 // Folders are walked depth first; through links back up the tree, to the folder itself or nowhere, fifos and sockets

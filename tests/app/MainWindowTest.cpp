@@ -281,7 +281,7 @@ TEST_F(MainWindowTest, AcceleratorsFollowTheMenuAndClaimKeysFromReadOnlyEdits)
     EXPECT_EQ(spy.count(), 0);
 }
 
-TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPress)
+TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPressAndARunningCommandKeepsTheWindow)
 {
     Started w(true);
     QSignalSpy spy(&w, &CMainDialog::commandExecuted);
@@ -293,11 +293,6 @@ TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPress)
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(spy.count(), 0);
     EXPECT_TRUE(m_dialogs.fileRequests.empty());
-}
-
-TEST_F(MainWindowTest, WindowDoesNotCloseUnderARunningCommand)
-{
-    Started w(true);
     bool closedDuringCommand = true;
     QObject::connect(&w, &CMainDialog::commandExecuted, &w, [&](int id) {
         if (id == About)
