@@ -36,18 +36,16 @@ TEST_F(FileCollectorTest, CommandLineScanQuotesAndMissingNames)
     const struct {
         const char* text;
         QStringList expected;
-    } cases[] = {
-        {"", {}},
-        {" ", {}},
-        {" b.java", {P("b.java")}},
-        {"  missing.java   b.java  ", {P("b.java")}},
-        {" \"My Files/x.java\" A.java", {P("My Files/x.java"), P("A.java")}},
-        {" My\" \"Files/x.java", {P("My Files/x.java")}},
-        {" My Files/x.java", {}},
-        {" *.java", {P("A.java")}},
-        {" a.JAVA", {P("A.java")}},
-        {" tree", {P("tree/a_sub/deep/z.class"), P("tree/a_sub/y.class"), P("tree/b.txt")}},
-    };
+    } cases[] = {{"", {}},
+                 {" ", {}},
+                 {" b.java", {P("b.java")}},
+                 {"  missing.java   b.java  ", {P("b.java")}},
+                 {" \"My Files/x.java\" A.java", {P("My Files/x.java"), P("A.java")}},
+                 {" My\" \"Files/x.java", {P("My Files/x.java")}},
+                 {" My Files/x.java", {}},
+                 {" *.java", {P("A.java")}},
+                 {" a.JAVA", {P("A.java")}},
+                 {" tree", {P("tree/a_sub/deep/z.class"), P("tree/a_sub/y.class"), P("tree/b.txt")}}};
     for (const auto& c : cases) {
         CFileCollector collector;
         collector.AddFromCommandLine(QString::fromUtf8(c.text));
@@ -80,15 +78,13 @@ TEST_F(FileCollectorTest, HostileTreesEndAndGiveOnlyRegularFiles)
 {
     for (const char* name : {"hostile/-x.java", "hostile/z/w.java", "loop/x/Y.java"})
         m_dir.Write(name);
-    const auto link = [this](const char* target, const char* name) {
+    for (const auto& [target, name] : {std::pair("..", "hostile/a"),
+                                       {"..", "hostile/b"},
+                                       {".", "hostile/self"},
+                                       {"nowhere", "hostile/broken"},
+                                       {"z/w.java", "hostile/link.java"},
+                                       {".", "loop/self"}})
         ASSERT_TRUE(QFile::link(QString::fromUtf8(target), P(name))) << name;
-    };
-    link("..", "hostile/a");
-    link("..", "hostile/b");
-    link(".", "hostile/self");
-    link("nowhere", "hostile/broken");
-    link("z/w.java", "hostile/link.java");
-    link(".", "loop/self");
     ASSERT_EQ(::mkfifo(QFile::encodeName(P("hostile/pipe")).constData(), 0600), 0);
     const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};

@@ -99,21 +99,19 @@ TEST(ClassDialog, MenuEditingAndEnterNeverGeneratesThenTheTreeReachesTheSource)
         char how;
         const char* outline;
     };
-    const Step steps[] = {
-        {"", "Edit", 'A', "JMenuBar"},
-        {"JMenuBar", "", 'A', "JMenuBar"},
-        {"JMenuBar", "Edit", 'A', "JMenuBar[Edit]"},
-        {"Edit", "Cut", 'E', "JMenuBar[Edit[Cut]]"},
-        {"Edit", "Cut", 'H', "JMenuBar[Edit[Cut]]"},
-        {"JMenuBar", "", 'D', "JMenuBar[Edit[Cut]]"},
-        {"", "", 'D', "JMenuBar[Edit[Cut]]"},
-        {"Edit", "", 'D', "JMenuBar"},
-        {"JMenuBar", "&File", 'A', "JMenuBar[&File]"},
-        {"&File", "Open", 'A', "JMenuBar[&File[Open]]"},
-        {"&File", "Open", 'E', "JMenuBar[&File[Open,Open]]"},
-        {"&File", "-", 'A', "JMenuBar[&File[Open,Open,-]]"},
-        {"-", "Sub", 'A', "JMenuBar[&File[Open,Open,-]]"},
-    };
+    const Step steps[] = {{"", "Edit", 'A', "JMenuBar"},
+                          {"JMenuBar", "", 'A', "JMenuBar"},
+                          {"JMenuBar", "Edit", 'A', "JMenuBar[Edit]"},
+                          {"Edit", "Cut", 'E', "JMenuBar[Edit[Cut]]"},
+                          {"Edit", "Cut", 'H', "JMenuBar[Edit[Cut]]"},
+                          {"JMenuBar", "", 'D', "JMenuBar[Edit[Cut]]"},
+                          {"", "", 'D', "JMenuBar[Edit[Cut]]"},
+                          {"Edit", "", 'D', "JMenuBar"},
+                          {"JMenuBar", "&File", 'A', "JMenuBar[&File]"},
+                          {"&File", "Open", 'A', "JMenuBar[&File[Open]]"},
+                          {"&File", "Open", 'E', "JMenuBar[&File[Open,Open]]"},
+                          {"&File", "-", 'A', "JMenuBar[&File[Open,Open,-]]"},
+                          {"-", "Sub", 'A', "JMenuBar[&File[Open,Open,-]]"}};
     for (const Step& s : steps) {
         f.EditMenu(s.select, s.label, s.how);
         EXPECT_EQ(Outline(f.dialog.Choices().menuTree), QString::fromUtf8(s.outline)) << s.select << s.how << s.label;

@@ -22,15 +22,6 @@ namespace {
 
 QString WriterPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/settings_writer"); }
 
-QList<int> Finished(QProcess& writer)
-{
-    QList<int> done;
-    for (const QByteArray& line : writer.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            done.append(line.toInt());
-    return done;
-}
-
 TEST(SettingsFaults, WritersKilledAtRandomMomentsNeverLoseAKey)
 {
     SettingsSandbox sandbox;
@@ -44,8 +35,9 @@ TEST(SettingsFaults, WritersKilledAtRandomMomentsNeverLoseAKey)
         QThread::usleep(random.bounded(15000));
         ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
         writer.waitForFinished();
-        for (int i : Finished(writer))
-            written.append(QStringLiteral("k%1_%2").arg(round).arg(i));
+        for (const QByteArray& finished : writer.readAllStandardOutput().split('\n'))  // one line per finished write
+            if (!finished.isEmpty())
+                written.append(QStringLiteral("k%1_").arg(round) + finished);
         // The file always parses and holds every key whose write finished.
         const IniDocument doc = IniDocument::FromBytes(sandbox.IniBytes());
         for (const QString& key : written)

@@ -74,8 +74,7 @@ TEST(ClassGenerator, UserDefinedSuperclassLine)
         {" ", "public class Foo"},
         {"\t \u3000", "public class Foo"},
         {"Object", "public class Foo extends Object"},
-        {" java.awt.Canvas", "public class Foo extends  java.awt.Canvas"},
-    };
+        {" java.awt.Canvas", "public class Foo extends  java.awt.Canvas"}};
     for (const auto& [name, line] : cases) {
         ClassChoices c = Class(S::UserDefined, {KeyListenerIf, RunnableIf}, Comments | Main);
         c.userSuperclass = QString::fromUtf8(name);

@@ -24,18 +24,16 @@ ClassSections Generate(const MenuItemNode& root, bool comments = false)
 
 TEST(MenuBarGenerator, LabelsTurnIntoWords)
 {
-    const char* const cases[][2] = {
-        {"ファイル(F)", "TAtMarkCF"},
-        {"保存", "Blank"},
-        {"", "Blank"},
-        {"開く", "J"},
-        {"Save As", "Save_As"},
-        {"1+1", "1Plus1"},
-        {"a-b", "AMinusb"},
-        {"x\t_y", "X__y"},
-        {"*/!#$%=@?", "MultiDivExclamationSharpDollarParcentEqualAtMarkQuestion"},
-        {"a.b,c:d;\"e'(f)", "Abcdef"},
-    };
+    const char* const cases[][2] = {{"ファイル(F)", "TAtMarkCF"},
+                                    {"保存", "Blank"},
+                                    {"", "Blank"},
+                                    {"開く", "J"},
+                                    {"Save As", "Save_As"},
+                                    {"1+1", "1Plus1"},
+                                    {"a-b", "AMinusb"},
+                                    {"x\t_y", "X__y"},
+                                    {"*/!#$%=@?", "MultiDivExclamationSharpDollarParcentEqualAtMarkQuestion"},
+                                    {"a.b,c:d;\"e'(f)", "Abcdef"}};
     for (const auto& [label, word] : cases)
         EXPECT_EQ(LabelToIdentifier(QString::fromUtf8(label)), QString::fromUtf8(word)) << label;
 }
