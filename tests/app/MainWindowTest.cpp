@@ -264,17 +264,15 @@ TEST_F(MainWindowTest, AcceleratorsFollowTheMenuAndClaimKeysFromReadOnlyEdits)
     EXPECT_EQ(spy.count(), 0);
 
     w.SetCurrentFile(m_work.Write(QStringLiteral("Hello.java")));
-    const struct {
-        Qt::Key key;
-        int command;
-    } keys[] = {{Qt::Key_C, Compile}, {Qt::Key_V, RunAppletViewer}, {Qt::Key_R, Rebuild},
-                {Qt::Key_J, RunJava}, {Qt::Key_B, RunBrowser},      {Qt::Key_E, EditSource}};
-    for (const auto& k : keys) {
+    const std::pair<Qt::Key, int> keys[] = {{Qt::Key_C, Compile},    {Qt::Key_V, RunAppletViewer},
+                                            {Qt::Key_R, Rebuild},    {Qt::Key_J, RunJava},
+                                            {Qt::Key_B, RunBrowser}, {Qt::Key_E, EditSource}};
+    for (const auto& [key, command] : keys) {
         spy.clear();
         edit->setFocus();
-        QTest::keyClick(edit, k.key, Qt::ControlModifier);
-        ASSERT_EQ(spy.count(), 1) << k.command;
-        EXPECT_EQ(spy.at(0).at(0).toInt(), k.command);
+        QTest::keyClick(edit, key, Qt::ControlModifier);
+        ASSERT_EQ(spy.count(), 1) << command;
+        EXPECT_EQ(spy.at(0).at(0).toInt(), command);
     }
     spy.clear();
     QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);

@@ -12,11 +12,7 @@ namespace {
 TEST(IniRead, FindsTheValue)
 {
     const struct {
-        const char* name;
-        const char* file;
-        const char* section;
-        const char* key;
-        const char* expected;  // nullptr: missing
+        const char *name, *file, *section, *key, *expected;  // expected nullptr: missing
     } cases[] = {{"plain", "[JDK]\r\nPath=/usr/bin\r\n", "JDK", "Path", "/usr/bin"},
                  {"lf only", "[JDK]\nPath=/usr/bin\n", "JDK", "Path", "/usr/bin"},
                  {"lone cr", "[JDK]\rPath=/x\r", "JDK", "Path", "/x"},
@@ -51,12 +47,7 @@ TEST(IniRead, FindsTheValue)
 TEST(IniWrite, ChangesOnlyTheWrittenLine)
 {
     const struct {
-        const char* name;
-        const char* before;
-        const char* section;
-        const char* key;
-        const char* value;
-        const char* after;
+        const char *name, *before, *section, *key, *value, *after;
     } cases[] = {{"new file", "", "JDK", "Path", "/usr/bin", "[JDK]\r\nPath=/usr/bin\r\n"},
                  {"replace in place", "; note\n[S]\nA = 1\nK = old\nB=2\n", "S", "K", "new",
                   "; note\n[S]\nA = 1\nK=new\r\nB=2\n"},

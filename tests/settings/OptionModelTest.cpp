@@ -12,13 +12,7 @@ namespace {
 TEST(OptionModel, OptionStringsAreBuiltFromTheStoredOptions)
 {
     const struct {
-        const char* name;
-        const char* ini;
-        const char* java;
-        const char* javaArgs;
-        const char* javac;
-        const char* javah;
-        const char* rmic;
+        const char *name, *ini, *java, *javaArgs, *javac, *javah, *rmic;
     } cases[] = {{"no file", "", "-classpath . ", "", "-classpath . ", "-classpath . ", "-classpath . "},
                  {"java class path and option",
                   "[JavaOption]\r\nClassPath=true\r\nStrClassPath=lib/x.jar\r\nOption=true\r\nStrOption=-verbose\r\n"
