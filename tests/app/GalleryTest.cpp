@@ -165,8 +165,7 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
                           QStringLiteral("/usr/lib/jvm/default-java/bin/javac -classpath . Hello.java"), false,
                           work.Path());
         compiled.AppendText(
-            QStringLiteral("Hello.java:3: エラー: '\\u3000'は不正な文字です\n        int x　= 1;\n"
-                           "             ^\n"
+            QStringLiteral("Hello.java:3: エラー: '\\u3000'は不正な文字です\n        int x　= 1;\n             ^\n"
                            "Hello.java:5: 警告: [removal] Integer(int)は推奨されておらず、削除用にマークされています\n"
                            "        Integer i = new Integer(1);\n                    ^\nエラー1個\n警告1個\n"),
             Stream::Error);

@@ -33,9 +33,8 @@ namespace {
 TEST(JarPlan, DerivesNamesFromTheListedFiles)
 {
     struct Case {
-        const char* files;  // in list order
-        const char* mainFile;
-        const char* declared;  // the main class as its class file names it; empty when unread
+        const char *files, *mainFile;  // files in list order
+        const char* declared;          // the main class as its class file names it; empty when unread
         const char *baseFolder, *mainName, *mainClass, *entries;
     };
     const Case cases[] = {

@@ -94,27 +94,23 @@ TEST(ClassDialog, MenuEditingAndEnterNeverGeneratesThenTheTreeReachesTheSource)
     SaveToGallery(&f.dialog, "class_open");
     f.Choose(SelectFile, {SwingBox, FrameSuperclass, MenuBox, OpenAfter});
     f.dialog.show();
-    struct Step {
-        const char *select, *label;
-        char how;
-        const char* outline;
-    };
-    const Step steps[] = {{"", "Edit", 'A', "JMenuBar"},
-                          {"JMenuBar", "", 'A', "JMenuBar"},
-                          {"JMenuBar", "Edit", 'A', "JMenuBar[Edit]"},
-                          {"Edit", "Cut", 'E', "JMenuBar[Edit[Cut]]"},
-                          {"Edit", "Cut", 'H', "JMenuBar[Edit[Cut]]"},
-                          {"JMenuBar", "", 'D', "JMenuBar[Edit[Cut]]"},
-                          {"", "", 'D', "JMenuBar[Edit[Cut]]"},
-                          {"Edit", "", 'D', "JMenuBar"},
-                          {"JMenuBar", "&File", 'A', "JMenuBar[&File]"},
-                          {"&File", "Open", 'A', "JMenuBar[&File[Open]]"},
-                          {"&File", "Open", 'E', "JMenuBar[&File[Open,Open]]"},
-                          {"&File", "-", 'A', "JMenuBar[&File[Open,Open,-]]"},
-                          {"-", "Sub", 'A', "JMenuBar[&File[Open,Open,-]]"}};
-    for (const Step& s : steps) {
-        f.EditMenu(s.select, s.label, s.how);
-        EXPECT_EQ(Outline(f.dialog.Choices().menuTree), QString::fromUtf8(s.outline)) << s.select << s.how << s.label;
+    const std::tuple<const char*, const char*, char, const char*> steps[] = {
+        {"", "Edit", 'A', "JMenuBar"},
+        {"JMenuBar", "", 'A', "JMenuBar"},
+        {"JMenuBar", "Edit", 'A', "JMenuBar[Edit]"},
+        {"Edit", "Cut", 'E', "JMenuBar[Edit[Cut]]"},
+        {"Edit", "Cut", 'H', "JMenuBar[Edit[Cut]]"},
+        {"JMenuBar", "", 'D', "JMenuBar[Edit[Cut]]"},
+        {"", "", 'D', "JMenuBar[Edit[Cut]]"},
+        {"Edit", "", 'D', "JMenuBar"},
+        {"JMenuBar", "&File", 'A', "JMenuBar[&File]"},
+        {"&File", "Open", 'A', "JMenuBar[&File[Open]]"},
+        {"&File", "Open", 'E', "JMenuBar[&File[Open,Open]]"},
+        {"&File", "-", 'A', "JMenuBar[&File[Open,Open,-]]"},
+        {"-", "Sub", 'A', "JMenuBar[&File[Open,Open,-]]"}};
+    for (const auto& [select, label, how, outline] : steps) {
+        f.EditMenu(select, label, how);
+        EXPECT_EQ(Outline(f.dialog.Choices().menuTree), QString::fromUtf8(outline)) << select << how << label;
     }
     EXPECT_TRUE(f.Tree()->topLevelItem(0)->child(0)->isExpanded());
     ASSERT_TRUE(f.dialog.isVisible());
