@@ -14,7 +14,6 @@ using namespace app;
 
 namespace {
 
-// Runs with the folder as the working folder, as the program does.
 class FileCollectorTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -37,18 +36,16 @@ TEST_F(FileCollectorTest, CommandLineScanQuotesAndMissingNames)
     const struct {
         const char* text;
         QStringList expected;
-    } cases[] = {
-        {"", {}},
-        {" ", {}},
-        {" b.java", {P("b.java")}},
-        {"  missing.java   b.java  ", {P("b.java")}},
-        {" \"My Files/x.java\" A.java", {P("My Files/x.java"), P("A.java")}},
-        {" My\" \"Files/x.java", {P("My Files/x.java")}},
-        {" My Files/x.java", {}},
-        {" *.java", {P("A.java")}},
-        {" a.JAVA", {P("A.java")}},
-        {" tree", {P("tree/a_sub/deep/z.class"), P("tree/a_sub/y.class"), P("tree/b.txt")}},
-    };
+    } cases[] = {{"", {}},
+                 {" ", {}},
+                 {" b.java", {P("b.java")}},
+                 {"  missing.java   b.java  ", {P("b.java")}},
+                 {" \"My Files/x.java\" A.java", {P("My Files/x.java"), P("A.java")}},
+                 {" My\" \"Files/x.java", {P("My Files/x.java")}},
+                 {" My Files/x.java", {}},
+                 {" *.java", {P("A.java")}},
+                 {" a.JAVA", {P("A.java")}},
+                 {" tree", {P("tree/a_sub/deep/z.class"), P("tree/a_sub/y.class"), P("tree/b.txt")}}};
     for (const auto& c : cases) {
         CFileCollector collector;
         collector.AddFromCommandLine(QString::fromUtf8(c.text));
@@ -60,16 +57,8 @@ TEST_F(FileCollectorTest, ArgumentsAreWholeNames)
 {
     CFileCollector collector;
     collector.AddNames({"My Files/x.java", "nope", P("b.java")});
-    EXPECT_EQ(collector.Paths(), (QStringList{P("My Files/x.java"), P("b.java")}));
-    EXPECT_EQ(collector.First(), P("My Files/x.java"));
-}
-
-TEST_F(FileCollectorTest, DropWalksFoldersDepthFirstAndSkipsVanishedItems)
-{
-    CFileCollector collector;
-    collector.AddDropped({P("tree"), P("gone.java"), P("A.java")});
-    EXPECT_EQ(collector.Paths(),
-              (QStringList{P("tree/a_sub/deep/z.class"), P("tree/a_sub/y.class"), P("tree/b.txt"), P("A.java")}));
+    EXPECT_EQ(collector.First() + collector.Paths().join('|'),
+              P("My Files/x.java") + P("My Files/x.java|") + P("b.java"));
 }
 
 TEST_F(FileCollectorTest, ResolvePathGivesFullPathsAsStored)
@@ -80,26 +69,22 @@ TEST_F(FileCollectorTest, ResolvePathGivesFullPathsAsStored)
                                      {"none.java", "none.java"}})
         EXPECT_EQ(CFileCollector::ResolvePath(name), P(path)) << name;
     EXPECT_EQ(CFileCollector::ResolvePath(P("none.java")), P("none.java"));
-    EXPECT_TRUE(CFileCollector::IsFolder(P("tree")));
-    EXPECT_FALSE(CFileCollector::IsFolder(P("b.java")));
+    EXPECT_TRUE(CFileCollector::IsFolder(P("tree")) && !CFileCollector::IsFolder(P("b.java")));
 }
 
-// Links back up the tree, a link to the folder itself, a dangling link, a
-// fifo and a socket: every walk ends, each folder is walked once, and only
-// regular files come back.
+// Folders are walked depth first; through links back up the tree, to the folder itself or nowhere, fifos and sockets
+// every walk ends, each folder is walked once, and only regular files come back.
 TEST_F(FileCollectorTest, HostileTreesEndAndGiveOnlyRegularFiles)
 {
     for (const char* name : {"hostile/-x.java", "hostile/z/w.java", "loop/x/Y.java"})
         m_dir.Write(name);
-    const auto link = [this](const char* target, const char* name) {
+    for (const auto& [target, name] : {std::pair("..", "hostile/a"),
+                                       {"..", "hostile/b"},
+                                       {".", "hostile/self"},
+                                       {"nowhere", "hostile/broken"},
+                                       {"z/w.java", "hostile/link.java"},
+                                       {".", "loop/self"}})
         ASSERT_TRUE(QFile::link(QString::fromUtf8(target), P(name))) << name;
-    };
-    link("..", "hostile/a");
-    link("..", "hostile/b");
-    link(".", "hostile/self");
-    link("nowhere", "hostile/broken");
-    link("z/w.java", "hostile/link.java");
-    link(".", "loop/self");
     ASSERT_EQ(::mkfifo(QFile::encodeName(P("hostile/pipe")).constData(), 0600), 0);
     const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
@@ -124,6 +109,10 @@ TEST_F(FileCollectorTest, HostileTreesEndAndGiveOnlyRegularFiles)
           P("hostile/a/My Files/x.java"), P("hostile/a/tree/a_sub/deep/z.class"), P("hostile/a/tree/a_sub/y.class"),
           P("hostile/a/tree/b.txt"), P("hostile/link.java"), P("hostile/z/w.java")}},
         {"first only", {P("hostile"), P("A.java")}, Collect::FirstOnly, {P("hostile/-x.java")}},
+        {"vanished items skipped",
+         {P("tree"), P("gone.java"), P("A.java")},
+         Collect::All,
+         {P("tree/a_sub/deep/z.class"), P("tree/a_sub/y.class"), P("tree/b.txt"), P("A.java")}},
         {"a link to itself is not a folder inside", {P("loop")}, Collect::FirstOnly, {P("loop/x/Y.java")}},
         {"special files named directly", {P("hostile/pipe"), P("hostile/sock"), P("hostile/broken")}, Collect::All, {}},
     };

@@ -33,16 +33,14 @@ namespace {
 TEST(JarPlan, DerivesNamesFromTheListedFiles)
 {
     struct Case {
-        const char* files;  // in list order
-        const char* mainFile;
-        const char* declared;  // the main class as its class file names it; empty when unread
+        const char *files, *mainFile;  // files in list order
+        const char* declared;          // the main class as its class file names it; empty when unread
         const char *baseFolder, *mainName, *mainClass, *entries;
     };
     const Case cases[] = {
         {"/w/App.class /w/Util.class", "/w/App.class", "App", "/w/", "App", "App", "App.class Util.class"},
         {"/w/A.txt /w/sub/App.class", "/w/sub/App.class", "", "/w/", "sub/App", "sub/App", "A.txt sub/App.class"},
-        // Files outside the base folder keep their full paths, also where the
-        // base folder's name appears deeper inside them.
+        // Files outside the base folder keep their full paths, also where its name appears deeper inside.
         {"/t/a/App.class /t/b/t/a/X.class", "/t/b/t/a/X.class", "", "/t/a/", "/t/b/t/a/X", "/t/b/t/a/X",
          "App.class /t/b/t/a/X.class"},
         // A main file without extension (a dot in a folder name is none) has no name.
@@ -72,7 +70,6 @@ protected:
         QDir::setCurrent(startFolder);
         qputenv("TMPDIR", startTemp);
     }
-    bool TempIsEmpty() const { return QDir(temp.Path()).isEmpty(); }
     QComboBox* Mains() const { return dialog.findChild<QComboBox*>(ControlObjectName(JarForm::MainList)); }
     // Clicks OK; returns the text of the output window if one opened.
     QString ClickOk()
@@ -91,16 +88,6 @@ protected:
         return shown;
     }
 
-    // Runs a JDK tool in the work folder; its messages, trimmed.
-    QString RunTool(const QString& jdk, const QString& tool, const QStringList& arguments) const
-    {
-        QProcess process;
-        process.setWorkingDirectory(work.Path());
-        process.start(jdk + tool, arguments);
-        process.waitForFinished(-1);
-        return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
-    }
-
     const QString startFolder = QDir::currentPath();
     const QByteArray startTemp = qgetenv("TMPDIR");
     SettingsSandbox settings;  // the output window keeps its place there
@@ -110,8 +97,7 @@ protected:
     CJarDialog dialog;
 };
 
-// Drops replace both lists; the list's menu (with the Menu key) adds files
-// not listed yet and removes the selected ones, as the Delete key does.
+// The list's menu (with the Menu key) adds files not listed yet and removes the selected ones, as Delete does.
 TEST_F(JarDialog, DropsReplaceTheListsAndTheMenuAddsAndRemovesFiles)
 {
     auto* files = dialog.findChild<QListWidget*>(ControlObjectName(JarForm::FileList));
@@ -189,7 +175,7 @@ TEST_F(JarDialog, OkWithoutFilesSaysWhyAndAMissingToolIsReported)
                            "確認"}));
     EXPECT_EQ(QStringList({dialogs.messages[1].text, dialogs.messages[1].caption}),
               QStringList({work.Path("jdk/jar") + "は存在しません", "ファイルエラー"}));
-    EXPECT_TRUE(TempIsEmpty());
+    EXPECT_TRUE(QDir(temp.Path()).isEmpty());
 }
 
 TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
@@ -197,7 +183,13 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     const auto jdk = FindJdk();
     if (!jdk)
         GTEST_SKIP() << "no JDK installed";
-    const auto run = [&](const QString& tool, const QStringList& arguments) { return RunTool(*jdk, tool, arguments); };
+    const auto run = [&](const QString& tool, const QStringList& arguments) {  // its messages, trimmed
+        QProcess process;
+        process.setWorkingDirectory(work.Path());
+        process.start(*jdk + tool, arguments);
+        process.waitForFinished(-1);
+        return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
+    };
     work.Write("sub/Main.java", "package sub; public class Main { public static void main(String[] a) {\n"
                                 "  new Runnable() { public void run() { System.out.println(Util.Hi()); } }.run(); } }");
     work.Write("sub/Util.java", "package sub; class Util { static String Hi() { return \"hi from the jar\"; } }");
@@ -209,11 +201,8 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     EXPECT_TRUE(ClickOk().contains(QStringLiteral("Missing.class")));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.BuiltArchive(), QString());
-    // Dropped from the package's folder, the inner class listed first: the
-    // main class is the one with main named like the current file, else the
-    // first with main; the archive keeps the package path. Names that look
-    // like an option or an argument file, and names outside ASCII under the
-    // C locale, are packed as they are.
+    // The main class is the one with main named like the current file, else the first with main; the archive keeps the
+    // package path. Names like an option or an argument file, and non-ASCII names, are packed as they are.
     const QStringList classes{work.Path("sub/Main$1.class"), work.Path("sub/Main.class"), work.Path("sub/Tool.class"),
                               work.Path("sub/Util.class"),   work.Write("@list"),         work.Write("-C"),
                               work.Write("日本語.txt")};
@@ -233,7 +222,7 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     const QStringList listed = run("jar", {"tf", "sub/Main.jar"}).split('\n');
     for (const char* entry : {"-C", "@list", "sub/Main.class", "日本語.txt"})
         EXPECT_TRUE(listed.contains(QString::fromUtf8(entry))) << entry << " in " << listed.join(' ').toStdString();
-    EXPECT_TRUE(TempIsEmpty());
+    EXPECT_TRUE(QDir(temp.Path()).isEmpty());
 }
 
 }  // namespace

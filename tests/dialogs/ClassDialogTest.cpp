@@ -25,8 +25,8 @@ const Ids kMenuIds = {AddEntry, DeleteEntry, MenuTree, MenuBox, MenuNameEdit, Me
 
 struct Class : DialogUnderTest<CClassDialog, ClassForm::Id> {
     QTreeWidget* Tree() const { return qobject_cast<QTreeWidget*>(C(MenuTree)); }
-    // Selects the entries labelled so ("" selects none), types label into the
-    // name edit and then: 'A' 追加, 'D' 削除, 'E' Enter, 'H' Enter held down.
+    // Selects the entries labelled so ("" selects none), types label into the name edit and then: 'A' 追加, 'D' 削除,
+    // 'E' Enter, 'H' Enter held down.
     void EditMenu(const char* select, const char* label, char how) const
     {
         Tree()->clearSelection();
@@ -94,12 +94,7 @@ TEST(ClassDialog, MenuEditingAndEnterNeverGeneratesThenTheTreeReachesTheSource)
     SaveToGallery(&f.dialog, "class_open");
     f.Choose(SelectFile, {SwingBox, FrameSuperclass, MenuBox, OpenAfter});
     f.dialog.show();
-    struct Step {
-        const char *select, *label;
-        char how;
-        const char* outline;
-    };
-    const Step steps[] = {
+    const std::tuple<const char*, const char*, char, const char*> steps[] = {
         {"", "Edit", 'A', "JMenuBar"},
         {"JMenuBar", "", 'A', "JMenuBar"},
         {"JMenuBar", "Edit", 'A', "JMenuBar[Edit]"},
@@ -112,11 +107,10 @@ TEST(ClassDialog, MenuEditingAndEnterNeverGeneratesThenTheTreeReachesTheSource)
         {"&File", "Open", 'A', "JMenuBar[&File[Open]]"},
         {"&File", "Open", 'E', "JMenuBar[&File[Open,Open]]"},
         {"&File", "-", 'A', "JMenuBar[&File[Open,Open,-]]"},
-        {"-", "Sub", 'A', "JMenuBar[&File[Open,Open,-]]"},
-    };
-    for (const Step& s : steps) {
-        f.EditMenu(s.select, s.label, s.how);
-        EXPECT_EQ(Outline(f.dialog.Choices().menuTree), QString::fromUtf8(s.outline)) << s.select << s.how << s.label;
+        {"-", "Sub", 'A', "JMenuBar[&File[Open,Open,-]]"}};
+    for (const auto& [select, label, how, outline] : steps) {
+        f.EditMenu(select, label, how);
+        EXPECT_EQ(Outline(f.dialog.Choices().menuTree), QString::fromUtf8(outline)) << select << how << label;
     }
     EXPECT_TRUE(f.Tree()->topLevelItem(0)->child(0)->isExpanded());
     ASSERT_TRUE(f.dialog.isVisible());

@@ -1,6 +1,6 @@
 #pragma once
-// Drives the generator dialogs headless: a dialog with a scripted user and a
-// folder for its files, and clicks as the user makes them.
+// Drives the generator dialogs headless: a dialog with a scripted user and a folder for its files, and clicks as the
+// user makes them.
 #include "resources/FormTemplate.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/Gallery.h"
@@ -21,11 +21,7 @@ inline Ids operator+(Ids a, const Ids& b)
     return a;
 }
 
-inline bool IsChecked(QWidget* box)
-{
-    const auto* b = qobject_cast<QAbstractButton*>(box);
-    return b && b->isChecked();
-}
+inline bool IsChecked(QWidget* box) { return box->property("checked").toBool(); }
 
 inline QString Text(QWidget* edit) { return qobject_cast<QLineEdit*>(edit)->text(); }
 inline void SetText(QWidget* edit, const QString& text) { qobject_cast<QLineEdit*>(edit)->setText(text); }

@@ -38,8 +38,7 @@ struct GenerateCommands : ::testing::Test, IMainContext {
     void ExecuteCommand(int id) override { calls << QString::number(id); }
     void RefreshJavaDocumentCommand() override {}
 
-    // Runs the command and clicks ids in the modal dialog that it opens (exec()
-    // shows it before its event loop runs the timer), then closes it if still open.
+    // Runs the command, clicks ids in the modal dialog that it opens, then closes it if still open.
     void Run(void (CGenerateCommands::*command)(), const std::vector<int>& ids)
     {
         QTimer::singleShot(0, [this, ids] {
@@ -67,31 +66,24 @@ TEST_F(GenerateCommands, GeneratedSourceBecomesCurrentAndIsEditedOnlyWhenAsked)
     EXPECT_TRUE(QString::fromUtf8(folder.Read("Foo.java")).contains("public class Foo\r\n"));
 }
 
-TEST_F(GenerateCommands, HtmlPageIsPresetFromTheCurrentFile)
-{
-    file = CurrentFile{"Hello.java", "Hello", folder.Path(), "java"};
-    Run(&CGenerateCommands::OnMakeHtml, {HtmlForm::Generate});
-    const QString page = QString::fromUtf8(folder.Read("Hello.html"));
-    EXPECT_TRUE(page.contains("<applet code = \"Hello.class\" width = \"400\" height = \"300\">\r\n"))
-        << page.toStdString();
-    EXPECT_TRUE(calls.isEmpty());
-}
-
-// 選択(S) starts in the current file's folder, when there is one.
-TEST_F(GenerateCommands, FileChoiceStartsInTheCurrentFilesFolder)
+// 選択(S) starts in the current file's folder, when there is one; the page is named after the file.
+TEST_F(GenerateCommands, FileChoiceStartsInTheCurrentFilesFolderAndThePageIsPresetFromIt)
 {
     Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile});
-    file = CurrentFile{"Hello.java", "Hello", folder.Path("src/"), "java"};
+    file = CurrentFile{"Hello.java", "Hello", folder.Path(), "java"};
     Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile});
     Run(&CGenerateCommands::OnMakeClass, {ClassForm::SelectFile});
     QStringList folders;
     for (const FileDialogSpec& request : user.fileRequests)
         folders << request.initialFolder;
-    EXPECT_EQ(folders, (QStringList{"", folder.Path("src/"), folder.Path("src/")}));
+    EXPECT_EQ(folders, (QStringList{"", folder.Path(), folder.Path()}));
+    Run(&CGenerateCommands::OnMakeHtml, {HtmlForm::Generate});
+    EXPECT_TRUE(
+        QString::fromUtf8(folder.Read("Hello.html")).contains("<applet code = \"Hello.class\" width = \"400\""));
+    EXPECT_TRUE(calls.isEmpty());
 }
 
-// The path edits that 選択(S) fills take no typing, and look so: they show
-// the form's colour, not an input's.
+// The path edits that 選択(S) fills take no typing, and show the form's colour.
 TEST(GeneratorDialogs, ReadOnlyEditsShowTheFormsColour)
 {
     DialogUnderTest<CAppletDialog, AppletForm::Id> applet;

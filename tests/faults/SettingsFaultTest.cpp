@@ -1,5 +1,5 @@
-// The settings file under faults: writers killed mid-write, running copies
-// writing at once, a read-only folder, a full disk, a huge file.
+// The settings file under faults: writers killed mid-write, running copies writing at once, a read-only folder, a full
+// disk, a huge file.
 #include "settings/CSettingFile.h"
 #include "settings/IniDocument.h"
 #include "tests/support/TempFolder.h"
@@ -22,15 +22,6 @@ namespace {
 
 QString WriterPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/settings_writer"); }
 
-QList<int> Finished(QProcess& writer)
-{
-    QList<int> done;
-    for (const QByteArray& line : writer.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            done.append(line.toInt());
-    return done;
-}
-
 TEST(SettingsFaults, WritersKilledAtRandomMomentsNeverLoseAKey)
 {
     SettingsSandbox sandbox;
@@ -44,8 +35,9 @@ TEST(SettingsFaults, WritersKilledAtRandomMomentsNeverLoseAKey)
         QThread::usleep(random.bounded(15000));
         ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
         writer.waitForFinished();
-        for (int i : Finished(writer))
-            written.append(QStringLiteral("k%1_%2").arg(round).arg(i));
+        for (const QByteArray& finished : writer.readAllStandardOutput().split('\n'))  // one line per finished write
+            if (!finished.isEmpty())
+                written.append(QStringLiteral("k%1_").arg(round) + finished);
         // The file always parses and holds every key whose write finished.
         const IniDocument doc = IniDocument::FromBytes(sandbox.IniBytes());
         for (const QString& key : written)
@@ -58,74 +50,59 @@ TEST(SettingsFaults, TwoRunningCopiesWritingAThousandKeysEachLoseNone)
 {
     SettingsSandbox sandbox;
     constexpr int kKeys = 1000;
-    QProcess a;
-    QProcess b;
-    a.start(WriterPath(), {QStringLiteral("a"), QString::number(kKeys)});
-    b.start(WriterPath(), {QStringLiteral("b"), QString::number(kKeys)});
-    ASSERT_TRUE(a.waitForFinished(300000));
-    ASSERT_TRUE(b.waitForFinished(300000));
-    ASSERT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
-    ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
-    const IniDocument doc = IniDocument::FromBytes(sandbox.IniBytes());
-    for (int i = 0; i < kKeys; ++i) {
-        EXPECT_EQ(doc.Value(QStringLiteral("Race"), QStringLiteral("a%1").arg(i)), QString::number(i));
-        EXPECT_EQ(doc.Value(QStringLiteral("Race"), QStringLiteral("b%1").arg(i)), QString::number(i));
+    QProcess writers[2];
+    for (int w = 0; w < 2; ++w)
+        writers[w].start(WriterPath(), {QString(QChar('a' + w)), QString::number(kKeys)});
+    for (QProcess& writer : writers) {
+        ASSERT_TRUE(writer.waitForFinished(300000));
+        ASSERT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
     }
+    const IniDocument doc = IniDocument::FromBytes(sandbox.IniBytes());
+    for (int i = 0; i < 2 * kKeys; ++i)
+        EXPECT_EQ(doc.Value("Race", QChar('a' + i / kKeys) + QString::number(i % kKeys)), QString::number(i % kKeys));
 }
 
-// A writer whose child side is limited (no write permission, or a file size
-// limit standing for a full disk) fails clearly and leaves the old file.
-struct LimitedWrite {
-    const char* name;
-    bool readOnlyFolder;
-    int valueLength;
-};
-
-class SettingsLimitedWrite : public ::testing::TestWithParam<LimitedWrite> {};
-
-TEST_P(SettingsLimitedWrite, FailsWithAReasonAndKeepsTheOldFile)
+// A writer without write permission, or with a file size limit standing for a full disk, fails clearly and leaves the
+// old file.
+TEST(SettingsFaults, ReadOnlyFolderAndFullDiskFailWithAReasonAndKeepTheOldFile)
 {
-    SettingsSandbox sandbox;
-    const QByteArray before("[JDK]\r\nPath=/opt/jdk/bin\r\n[Race]\r\nold=1\r\n");
-    sandbox.WriteIni(before);
-    const QString folder = sandbox.Folder().Path();
-    if (GetParam().readOnlyFolder)
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    const bool readOnly = GetParam().readOnlyFolder;
-    // The writer may run as nobody, who cannot reach the build folder inside
-    // a private checkout (/root/..., mode 0700): it runs from a copy in a
-    // folder that everyone may enter. Qt's libraries come from the system.
+    // The writer may run as nobody, who cannot reach the build folder inside a private checkout (/root/..., mode 0700):
+    // it runs from a copy in a folder that everyone may enter. Qt's libraries come from the system.
     QTemporaryDir programs(QDir::tempPath() + QStringLiteral("/tarnwick-writer-XXXXXX"));
     const QString program = programs.filePath(QStringLiteral("settings_writer"));
     const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
                           | QFile::ReadOther | QFile::ExeOther;
     ASSERT_TRUE(QFile::copy(WriterPath(), program));
     ASSERT_TRUE(QFile::setPermissions(programs.path(), everyone) && QFile::setPermissions(program, everyone));
-    QProcess writer;
-    writer.setChildProcessModifier([readOnly] {
-        if (readOnly && ::geteuid() == 0 && ::setuid(65534) != 0)
-            _exit(3);  // root ignores permissions: write as nobody
-        if (!readOnly) {
-            ::signal(SIGXFSZ, SIG_IGN);
-            rlimit limit{4096, 4096};  // the disk fills after 4 KiB
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
-    });
-    writer.start(program, {QStringLiteral("new"), QStringLiteral("1"), QString::number(GetParam().valueLength)});
-    ASSERT_TRUE(writer.waitForFinished(30000));
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(writer.exitCode(), 1);
-    EXPECT_FALSE(writer.readAllStandardError().trimmed().isEmpty());
-    EXPECT_EQ(sandbox.IniBytes(), before);
-    QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-    left.removeAll(QStringLiteral(".Setting.ini.lock"));
-    EXPECT_EQ(left, QStringList{QStringLiteral("Setting.ini")});  // no temporary file behind
+    for (const bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly ? "read-only folder" : "full disk");
+        SettingsSandbox sandbox;
+        const QByteArray before("[JDK]\r\nPath=/opt/jdk/bin\r\n[Race]\r\nold=1\r\n");
+        sandbox.WriteIni(before);
+        const QString folder = sandbox.Folder().Path();
+        if (readOnly)
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        QProcess writer;
+        writer.setChildProcessModifier([readOnly] {
+            if (readOnly && ::geteuid() == 0 && ::setuid(65534) != 0)
+                _exit(3);  // root ignores permissions: write as nobody
+            if (!readOnly) {
+                ::signal(SIGXFSZ, SIG_IGN);
+                rlimit limit{4096, 4096};  // the disk fills after 4 KiB
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+        });
+        writer.start(program, {QStringLiteral("new"), QStringLiteral("1"), QString::number(readOnly ? 0 : 16384)});
+        ASSERT_TRUE(writer.waitForFinished(30000));
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(writer.exitCode(), 1);
+        EXPECT_FALSE(writer.readAllStandardError().trimmed().isEmpty());
+        EXPECT_EQ(sandbox.IniBytes(), before);
+        QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        left.removeAll(QStringLiteral(".Setting.ini.lock"));
+        EXPECT_EQ(left, QStringList{QStringLiteral("Setting.ini")});  // no temporary file behind
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Faults, SettingsLimitedWrite,
-                         ::testing::Values(LimitedWrite{"read-only folder", true, 0},
-                                           LimitedWrite{"full disk", false, 16 * 1024}),
-                         [](const auto& info) { return info.param.readOnlyFolder ? "ReadOnlyFolder" : "FullDisk"; });
 
 TEST(SettingsFaults, HugeFileIsReadOnceAndStaysWritable)
 {

@@ -1,7 +1,5 @@
-// Writes keys through CSettingFile, reporting each finished write on stdout
-// and a failed one on stderr (exit status 1):
-//   settings_writer <prefix> <count> [value length]
-// The settings folder comes from TARNWICK_SETTINGS_DIR.
+// settings_writer <prefix> <count> [value length]: writes keys through CSettingFile, reporting each finished write
+// on stdout and a failed one on stderr (exit status 1). The settings folder comes from TARNWICK_SETTINGS_DIR.
 #include "settings/CSettingFile.h"
 
 #include <QCoreApplication>

@@ -51,8 +51,7 @@ TEST_F(SaveGeneratedFileTest, WritesUtf8AndReplacesAFileOnlyAfterYes)
 
 TEST_F(SaveGeneratedFileTest, FailedWriteShowsTheReasonAndLeavesNothingBehind)
 {
-    // A folder in the target's place cannot be replaced; a missing folder
-    // cannot take the file.
+    // A folder in the target's place cannot be replaced; a missing folder cannot take the file.
     QDir(folder.Path()).mkdir("Foo.java");
     folder.Write("Foo.java/keep.txt", "kept");
     dialogs.answers = {platform::MsgAnswer::Yes};

@@ -6,8 +6,8 @@ using namespace gen;
 
 namespace {
 
-// The page's name and the class are apart; '"', '<', '>' and '&' are written
-// as entities wherever they stand; upper case changes the names only.
+// The page's name and the class are apart; '"', '<', '>' and '&' are written as entities wherever they stand; upper
+// case changes the names only.
 TEST(HtmlGenerator, PagesInEitherCaseWithMarkupCharacters)
 {
     const QString lower =

@@ -36,9 +36,8 @@ MenuItemNode Item(const QString& label, std::vector<MenuItemNode> children = {})
     return {label, std::move(children)};
 }
 
-// Menu trees a user might build: empty, plain, and one full of the labels
-// that trip naive generators (repeats, Japanese text, quotes, mnemonics,
-// backslashes and "u" in captions and comments).
+// Menu trees a user might build: empty, plain, and one full of the labels that trip naive generators (repeats, Japanese
+// text, quotes, mnemonics, backslashes and "u" in captions and comments).
 const MenuItemNode kMenuTrees[] = {
     Item("JMenuBar"),
     Item("JMenuBar", {Item("File", {Item("Open"), Item("-"), Item("Exit")})}),
@@ -54,9 +53,8 @@ const MenuItemNode kMenuTrees[] = {
 // Blank names leave the class without a superclass.
 const char* const kUserSuperclasses[] = {"java.awt.Canvas", "Object", "", " "};
 
-// Every superclass, interface set, main and comments, with the imports that
-// the dialog ticks (now and then all of them, which must not make a name
-// ambiguous); the menu bar where the dialog offers it (JFrame, ActionListener).
+// Every superclass, interface set, main and comments, with the imports that the dialog ticks (now and then all of them,
+// which must not make a name ambiguous); the menu bar where the dialog offers it (JFrame, ActionListener).
 void AddClassSources(Sweep& sweep)
 {
     for (int kind = 0; kind <= int(SuperclassKind::UserDefined); ++kind) {
@@ -83,9 +81,8 @@ void AddClassSources(Sweep& sweep)
     }
 }
 
-// Both styles with every interface set and comments on and off. Components:
-// none, every kind that the dialog offers twice, and a random pick both in the
-// order of the dialog's sorted list and shuffled. Other options at random.
+// Both styles with every interface set and comments on and off. Components: none, every kind that the dialog offers
+// twice, and a random pick both in the order of the dialog's sorted list and shuffled. Other options at random.
 void AddAppletSources(Sweep& sweep)
 {
     std::mt19937 random(1234);

@@ -1,5 +1,4 @@
-// The encodings of a settings file: decided once per file, kept by writes,
-// and no byte of an unchanged line lost.
+// The encodings of a settings file: decided once per file, kept by writes, and no byte of an unchanged line lost.
 #include "settings/IniDocument.h"
 
 #include "tests/support/QtPrinters.h"
@@ -20,8 +19,8 @@ QByteArray Encoded(QStringEncoder::Encoding encoding, const QString& text)
     return encoder.encode(text);
 }
 
-// Both byte orders: the text reads, writes keep the order and its mark, and
-// a half character at the end keeps its byte and the units their alignment.
+// Both byte orders: the text reads, writes keep the order and its mark, and a half character at the end keeps its byte
+// and the units their alignment.
 TEST(IniUtf16, ReadsAndWritesInItsOwnEncodingAndKeepsAHalfCharacter)
 {
     for (const auto& [encoding, bom] : {std::pair(QStringEncoder::Utf16LE, QByteArray::fromHex("fffe")),

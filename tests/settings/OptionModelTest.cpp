@@ -12,13 +12,7 @@ namespace {
 TEST(OptionModel, OptionStringsAreBuiltFromTheStoredOptions)
 {
     const struct {
-        const char* name;
-        const char* ini;
-        const char* java;
-        const char* javaArgs;
-        const char* javac;
-        const char* javah;
-        const char* rmic;
+        const char *name, *ini, *java, *javaArgs, *javac, *javah, *rmic;
     } cases[] = {{"no file", "", "-classpath . ", "", "-classpath . ", "-classpath . ", "-classpath . "},
                  {"java class path and option",
                   "[JavaOption]\r\nClassPath=true\r\nStrClassPath=lib/x.jar\r\nOption=true\r\nStrOption=-verbose\r\n"
@@ -46,28 +40,6 @@ TEST(OptionModel, OptionStringsAreBuiltFromTheStoredOptions)
                   QStringList({c.java, c.javaArgs, c.javac, c.javah, c.rmic}))
             << c.name;
     }
-}
-
-TEST(OptionModel, SaveWritesEveryShownOptionInOrder)
-{
-    SettingsSandbox sandbox;
-    FakeUserDialogs dialogs;
-    COptionModel model;
-    StoredOptions shown;
-    shown.javaStrOption = "-Xmx1g";  // switch off: the text is still kept
-    shown.javacO = true;
-    shown.javahStrOption = "-jni";
-    EXPECT_FALSE(model.Save(shown, nullptr));
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(sandbox.IniBytes(),
-              QByteArray("[JavaOption]\r\nOption=false\r\nStrOption=-Xmx1g\r\nArg=false\r\nStrArg=\r\n"
-                         "ClassPath=false\r\nStrClassPath=\r\nMsg=false\r\nShowDos=false\r\n"
-                         "[JavacOption]\r\nO=true\r\nNowarn=false\r\nDeprecation=false\r\nClassPath=false\r\n"
-                         "StrClassPath=\r\nOther=false\r\nStrOther=\r\n"
-                         "[JavahOption]\r\nClassPath=false\r\nStrClassPath=\r\nOption=false\r\nStrOption=-jni\r\n"
-                         "[AppOption]\r\nUseJava=false\r\nAppJava=\r\nUseHTML=false\r\nAppHTML=\r\n"
-                         "UseIE=false\r\nAppIE=\r\nUseLink=false\r\nAppLink=\r\n"));
-    EXPECT_EQ(model.GetJavacOptions(), "-classpath . -O ");
 }
 
 TEST(OptionModel, MissingApplicationsAreReportedInOrderAndStoredOff)
@@ -113,10 +85,11 @@ TEST(OptionModel, HandWrittenRmiOptionsSurviveSave)
     FakeUserDialogs dialogs;
     sandbox.WriteIni("[JavaRmiOption]\r\nOption=true\r\nStrOption=-keep\r\n");
     COptionModel model;
-    model.Save(StoredOptions{}, nullptr);
+    EXPECT_FALSE(model.Save(StoredOptions{}, nullptr));  // false: nothing was missing
     model.Save(StoredOptions{}, nullptr);
     EXPECT_TRUE(sandbox.IniBytes().startsWith("[JavaRmiOption]\r\nOption=true\r\nStrOption=-keep\r\n"));
     EXPECT_EQ(model.GetRmicOptions(), "-classpath . -keep ");
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 }  // namespace

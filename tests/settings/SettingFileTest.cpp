@@ -13,7 +13,7 @@ namespace {
 const QString S = QStringLiteral("Sec");
 const QString K = QStringLiteral("Key");
 
-// Reading never creates the file; the first write does, with CR LF.
+// Reading never creates the file; the first write does, with CR LF; others' changes are seen at once.
 TEST(SettingFile, TypedValuesReadBackFromTheFileTheFirstWriteCreates)
 {
     SettingsSandbox sandbox;
@@ -30,10 +30,14 @@ TEST(SettingFile, TypedValuesReadBackFromTheFileTheFirstWriteCreates)
     EXPECT_TRUE(settings.GetBool(S, "On", false));
     EXPECT_FALSE(settings.GetBool(S, "Off", true));
     EXPECT_EQ(sandbox.IniBytes(), QByteArray("[MsgDlg]\r\nTop=-8\r\n[Sec]\r\nOn=true\r\nOff=false\r\n"));
+    sandbox.WriteIni("[Sec]\nKey=edited by hand\n");
+    EXPECT_EQ(settings.GetString(S, K, {}), "edited by hand");
+    settings.SetFileName("conf\\Other.ini");
+    settings.WriteString(S, K, "v");
+    EXPECT_TRUE(sandbox.Folder().Exists("conf/Other.ini"));
 }
 
-// A bool is true only for "true" or "1"; an int that is no number in range
-// gives the default.
+// A bool is true only for "true" or "1"; an int that is no number in range gives the default.
 TEST(SettingFile, HandWrittenValuesThatAreNoBoolOrIntGiveTheDefault)
 {
     SettingsSandbox sandbox;
@@ -47,28 +51,6 @@ TEST(SettingFile, HandWrittenValuesThatAreNoBoolOrIntGiveTheDefault)
     EXPECT_TRUE(settings.GetBool("S", "missing", true));
     for (const auto& [key, value] : {std::pair("a", 12), {"b", 5}, {"c", -3}, {"d", 5}})
         EXPECT_EQ(settings.GetInt("I", key, 5), value) << key;
-}
-
-TEST(SettingFile, SeesChangesMadeByOthersAtOnce)
-{
-    SettingsSandbox sandbox;
-    const CSettingFile reader;
-    CSettingFile writer;
-    writer.WriteString(S, K, "1");
-    EXPECT_EQ(reader.GetString(S, K, {}), "1");
-    writer.WriteString(S, K, "2");
-    EXPECT_EQ(reader.GetString(S, K, {}), "2");
-    sandbox.WriteIni("[Sec]\nKey=edited by hand\n");
-    EXPECT_EQ(reader.GetString(S, K, {}), "edited by hand");
-}
-
-TEST(SettingFile, SubfolderNameWithBackslash)
-{
-    SettingsSandbox sandbox;
-    CSettingFile settings;
-    settings.SetFileName("conf\\Other.ini");
-    settings.WriteString(S, K, "v");
-    EXPECT_TRUE(sandbox.Folder().Exists("conf/Other.ini"));
 }
 
 TEST(SettingFile, BadFilesReadAsDefaultsAndWritesKeepOtherLines)
