@@ -228,13 +228,25 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
 
 // Exceptions in init and in paint show in their window's status line and print their
 // traces; a failed init gets no start; the windows still close and the program ends.
-TEST_P(ViewerTest, ExceptionsAreShownAndPrinted)
+// Beside them, a class found only in an archive of its CODEBASE.
+TEST_P(ViewerTest, ExceptionsAreShownAndClassesComeFromTheArchivesOfTheCodeBase)
 {
-    Copy({"Boom.java", "Paint.java"});
-    Write("Boom.html",
-          "<applet code=Boom width=300 height=100></applet><applet code=Paint width=90 height=50></applet>");
+    Copy({"Boom.java", "Paint.java", "Archived.java"});
+    Write("Boom.html", "<applet code=Boom width=300 height=100></applet><applet code=Paint width=90 height=50></applet>"
+                       "<applet code=Archived codebase=\"lib\" archive=\"none.jar, app.jar\" width=90 height=40>"
+                       "</applet>\n");
     Rebuild();
+    QDir().mkpath(src + "lib");
+    QProcess jar;
+    jar.setWorkingDirectory(src);
+    jar.start(QFileInfo(QFileInfo(main.jdk + "javac").canonicalFilePath()).path() + "/jar",
+              {"cf", "lib/app.jar", "Archived.class"});
+    ASSERT_TRUE(jar.waitForFinished(60000) && jar.exitCode() == 0);
+    ASSERT_TRUE(QFile::remove(src + "Archived.class"));
     const Viewed viewed = View("Boom");
+    EXPECT_FALSE(viewed.lines.filter(QRegularExpression("^status Archived code base .*/lib/$")).isEmpty())
+        << viewed.lines.join('\n').toStdString();
+    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines).filter("Archived"), LifeCycle("Archived"));
     const QString initError = "exception Boom init java.lang.IllegalStateException: boom";
     EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines).filter("Boom"),
               (QStringList{"init Boom", initError, "destroy Boom"}))
@@ -290,26 +302,6 @@ TEST_P(ViewerTest, TwoAppletsOfOnePageSeeEachOther)
     EXPECT_EQ(Snapshot(0, "First").pixelColor(60, 40), QColor(Qt::red));
     EXPECT_EQ(Snapshot(1, "Second").width(), 150);
     EXPECT_EQ(Snapshot(1, "Second").pixelColor(75, 70), QColor(0, 128, 255)) << "the Swing applet's content pane";
-}
-
-// CODEBASE and ARCHIVE: the class is found only in an archive of the code base.
-TEST_P(ViewerTest, ClassesComeFromTheArchivesOfTheCodeBase)
-{
-    Copy({"Archived.java"});
-    Write("Archived.html", "<applet code=Archived codebase=\"lib\" archive=\"none.jar, app.jar\" width=90 height=40>"
-                           "</applet>\n");
-    Rebuild();
-    QDir().mkpath(src + "lib");
-    QProcess jar;
-    jar.setWorkingDirectory(src);
-    jar.start(QFileInfo(QFileInfo(main.jdk + "javac").canonicalFilePath()).path() + "/jar",
-              {"cf", "lib/app.jar", "Archived.class"});
-    ASSERT_TRUE(jar.waitForFinished(60000) && jar.exitCode() == 0);
-    ASSERT_TRUE(QFile::remove(src + "Archived.class"));
-    const Viewed viewed = View("Archived");
-    EXPECT_FALSE(viewed.lines.filter(QRegularExpression("^status Archived code base .*/lib/$")).isEmpty())
-        << viewed.lines.join('\n').toStdString();
-    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("Archived") << "exit");
 }
 
 // Pages that cannot show an applet give one clear message, no stack trace.
