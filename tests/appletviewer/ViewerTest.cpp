@@ -163,7 +163,8 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
                                .backgroundColor = {255, 224, 160},
                                .comments = true};
     Write("Hello.java", GenerateAppletSource(applet));
-    Write("Hello.html", GenerateHtmlPage({"Hello", "Hello", 400, 300, true, {HtmlParam{"speed", "10"}}}));
+    const QString page = GenerateHtmlPage({"Hello", "Hello", 400, 300, true, {HtmlParam{"speed", "10"}}});
+    Write("Hello.html", page);
     main.SetCurrentFile(src + "Hello.java");
     commands.OnCompile();
     ASSERT_TRUE(root.Exists("my src/Hello.class")) << commands.shown.join("").toStdString();
@@ -180,7 +181,7 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
     if (GetParam() == Jdk::Found)
         SaveToGallery(shot, "appletviewer_generated");
 
-    // javadoc of the source, with the API patched in where the JDK lacks it.
+    // javadoc of the source into doc/, with the API patched in where the JDK lacks it.
     commands.started.clear();
     commands.OnMakeDocument();
     ASSERT_EQ(commands.started.size(), 1);
@@ -193,6 +194,7 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
     ASSERT_TRUE(process.waitForFinished(kViewerTimeoutMs));
     EXPECT_EQ(process.exitCode(), 0) << process.readAll().toStdString();
     EXPECT_TRUE(root.Exists("my src/doc/Hello.html"));
+    EXPECT_EQ(root.Read("my src/Hello.html"), page.toUtf8()) << "the applet page of the same name stays";
 }
 
 // Every PARAM reaches getParameter, names without regard to case; the stub and context answer.

@@ -46,7 +46,6 @@ public:
     QStringList titles;  // the title of each captured run's window
     QList<runner::HintContext> hints;
     QList<runner::ToolOutcome> outcomes;
-    QStringList input;           // lines for the next captured run, then its input ends
     bool live = false;           // runs show the real output window
     QList<QStringList> started;  // {working folder, program, arguments...}
     QList<bool> startedUtf8;     // whether each started under a UTF-8 locale
@@ -74,8 +73,6 @@ protected:
         QString text;
         const auto keep = QObject::connect(&run, &runner::RunningTool::TextArrived,
                                            [&](const QString& lines, runner::Stream) { text += lines; });
-        for (const QString& line : std::exchange(input, {}))
-            run.SendInput(line);
         run.CloseInput();
         run.WaitForEnd();
         QObject::disconnect(keep);

@@ -45,8 +45,7 @@ TEST(DeclaredPackage, ReadsTheFirstDeclarationPastCommentsAnnotationsAndMarks)
         EXPECT_EQ(DeclaredPackage(source), QString::fromUtf8(package)) << source.toStdString();
 }
 
-// A package moves the tools to its root only where the file lies in the
-// package's folders; letter case and whole folder names count.
+// Letter case and whole folder names count.
 TEST(ResolveJavaTarget, MovesToThePackageRootOnlyWhereTheFoldersMatch)
 {
     TempFolder dir;
@@ -121,9 +120,7 @@ TEST_F(ClassFiles, NameVersionAndMainAsJavacWritesThemAndTheNameDecidesTheRun)
     for (const QString& notAClass : {dir.Path("a/b/Main.java"), dir.Path("a"), dir.Path("missing.class")})
         EXPECT_FALSE(ReadClassFile(notAClass)) << notAClass.toStdString();
 
-    // A class file runs by the name it declares: from its package root where
-    // it lies in the package's folders; a copy elsewhere is misplaced, a
-    // renamed one keeps its own name.
+    // A copy outside the package's folders is misplaced; a renamed one keeps its own name.
     const QByteArray bytes = dir.Read("a/b/Main.class");
     const std::tuple<QString, QString, bool> copies[] = {{dir.Path("a/b/Main.class"), "a.b.Main", false},
                                                          {dir.Write("x/Main.class", bytes), "Main", true},
