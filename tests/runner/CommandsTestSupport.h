@@ -1,7 +1,5 @@
 #pragma once
-// A main window stand-in, a command object whose output windows, program
-// starts and document opens are recorded instead of shown, and a fixture
-// with a current file in "my src/".
+// A main window stand-in, commands that record their windows, starts and opens, and a fixture on "my src/".
 #include "commands/IMainContext.h"
 #include "platform/JdkLocator.h"
 #include "runner/CToolCommands.h"
@@ -122,13 +120,11 @@ protected:
         main.jdk = jdk.value_or(QString());
         return jdk.has_value();
     }
-    // Writes "my src/<name>", makes it current and compiles it.
     void Compile(const QString& name, const QByteArray& text)
     {
         main.SetCurrentFile(root.Write("my src/" + name, text));
         commands.OnCompile();
     }
-    // Writes an empty file into "my src/".
     QString Src(const QString& name) const { return root.Write("my src/" + name); }
     QStringList Messages() const
     {
