@@ -1,6 +1,4 @@
-// The encoding detector on Japanese Java sources written as textbooks and
-// learners write them, in every encoding they come in, from the first line
-// that holds Japanese up to 100 KiB.
+// The encoding detector on textbook and learner sources in every encoding, from one Japanese line to 100 KiB.
 #include "platform/SourceEncoding.h"
 #include "tests/support/EncodedText.h"
 #include "tests/support/QtPrinters.h"
@@ -12,8 +10,7 @@ using namespace platform;
 
 namespace {
 
-// Each file up to every line that holds Japanese, and all of them together
-// (repeated) as one source of 100 KiB.
+// Each file up to every line that holds Japanese, and all of them repeated up to 100 KiB.
 QStringList Samples()
 {
     const QDir corpus(qEnvironmentVariable("TW_SOURCE_DIR") + "/tests/platform/corpus");

@@ -1,5 +1,4 @@
-// Class files and package declarations as javac writes them, and where the
-// tools work on a file of a package.
+// Class files and package declarations, and where the tools work on a file of a package.
 #include "platform/JdkLocator.h"
 #include "runner/ClassFile.h"
 #include "runner/PackageRoot.h"

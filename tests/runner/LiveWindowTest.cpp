@@ -1,6 +1,4 @@
-// The output window while a tool runs, driven like a user would: fake tools
-// that print, wait, read their input and end in chosen ways, and the real
-// JDK's compile errors and stack traces.
+// The output window while a tool runs, driven like a user would, on fake tools and the real JDK.
 #include "runner/COutputDialog.h"
 
 #include "tests/runner/CommandsTestSupport.h"
@@ -25,8 +23,7 @@ namespace {
 
 using Step = std::function<bool(COutputDialog&)>;
 
-// Runs the steps, each true when done, on the open output window, never one inside
-// itself; one not done in time fails the test and stops the run and the window.
+// Steps on the open output window, each true when done; one not done in time fails and ends the run.
 class WindowScript {
 public:
     explicit WindowScript(std::initializer_list<Step> steps)
