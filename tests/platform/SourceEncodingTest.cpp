@@ -50,20 +50,16 @@ TEST(SourceEncoding, EverySampleOfTheCorpusIsReadInItsOwnEncoding)
 
 TEST(SourceEncoding, EdgesOfTheRules)
 {
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        SourceEncoding encoding;
-        bool decodes;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, SourceEncoding, bool> cases[] = {
+        // name, bytes, encoding, decodes
         {"ASCII", "class A { }\r\n", SourceEncoding::Ascii, true},
         {"a replacement character is UTF-8 text", "// \xef\xbf\xbd\n", SourceEncoding::Utf8, true},
         {"a cut UTF-8 character", "// \xe3\x81", SourceEncoding::ShiftJis, true},
         {"EUC-JP with a code that maps to nothing", "// \xa9\xa1\n", SourceEncoding::ShiftJis, true},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DetectSourceEncoding(c.bytes), c.encoding) << c.name;
-        EXPECT_EQ(DecodeSource(c.bytes, c.encoding).has_value(), c.decodes) << c.name;
+    for (const auto& [name, bytes, encoding, decodes] : cases) {
+        EXPECT_EQ(DetectSourceEncoding(bytes), encoding) << name;
+        EXPECT_EQ(DecodeSource(bytes, encoding).has_value(), decodes) << name;
     }
 }
 

@@ -1,5 +1,4 @@
-// The markup of a tool's output, and the hint table against what javac 17
-// and 25 and their launchers print in the C and the Japanese locale.
+// The markup of a tool's output, and the hints against what javac and java print in either locale.
 #include "runner/OutputMarkup.h"
 
 #include "tests/support/TempFolder.h"
@@ -83,8 +82,7 @@ TEST(StackFrameParser, LinksFramesInAnyScriptButNotTheJdksOwn)
         ExpectLinks(parser, c);
 }
 
-// What javac prints for one message: the message, the source line it
-// quotes, a caret and details.
+// What javac prints for one message: the message, the source line it quotes, a caret and details.
 const char* const kEnglish[] = {"Sym.java:2: error: cannot find symbol",
                                 "    void f() { int y = Sytem.x; String s = \"Hello.java:5: error: x\"; }",
                                 "                       ^",
@@ -154,8 +152,7 @@ TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
         << "typed input is never marked up";
 }
 
-// Each stream is a message of its own: a program's output between javac's
-// lines does not end a message on standard error.
+// A program's output between javac's lines does not end a message on standard error.
 TEST(MarkupChain, KeepsEachStreamsMessageApartAndSaysWhenALineMayBeMarked)
 {
     MarkupChain chain;
