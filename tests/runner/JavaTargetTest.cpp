@@ -48,13 +48,8 @@ TEST(DeclaredPackage, ReadsTheFirstDeclarationPastCommentsAnnotationsAndMarks)
 TEST(ResolveJavaTarget, MovesToThePackageRootOnlyWhereTheFoldersMatch)
 {
     TempFolder dir;
-    struct Case {
-        const char* file;
-        QByteArray text;
-        QString folder, relative, className, classFile;
-        bool misplaced;
-    };
-    const Case cases[] = {
+    // file, text, and the target: folder, file, class, class file, misplaced
+    const std::tuple<const char*, QByteArray, QString, QString, QString, QString, bool> cases[] = {
         {"src/a/b/Main.java", "package a.b;", "", "a/b/Main.java", "a.b.Main", "a/b/Main.class", false},
         {"src/x/Main.java", "package a.b;", "x/", "Main.java", "Main", "Main.class", true},
         {"src/A/b/Main.java", "package a.b;", "A/b/", "Main.java", "Main", "Main.class", true},
@@ -62,12 +57,12 @@ TEST(ResolveJavaTarget, MovesToThePackageRootOnlyWhereTheFoldersMatch)
         {"src/b/Plain.java", "class Plain { }", "b/", "Plain.java", "Plain", "Plain.class", false},
         {"src/a/b/Tool.JAR", "package a.b;", "a/b/", "Tool.JAR", "Tool", "Tool.class", false},
     };
-    for (const Case& c : cases) {
-        const JavaTarget target = ResolveJavaTarget(FileAt(dir.Write(c.file, c.text)));
+    for (const auto& [file, text, folder, relative, className, classFile, misplaced] : cases) {
+        const JavaTarget target = ResolveJavaTarget(FileAt(dir.Write(file, text)));
         EXPECT_EQ(QStringList({target.folder, target.file, target.className, target.classFile}),
-                  QStringList({dir.Path("src/" + c.folder), c.relative, c.className, c.classFile}))
-            << c.file;
-        EXPECT_EQ(target.misplaced, c.misplaced) << c.file;
+                  QStringList({dir.Path("src/" + folder), relative, className, classFile}))
+            << file;
+        EXPECT_EQ(target.misplaced, misplaced) << file;
     }
 }
 
