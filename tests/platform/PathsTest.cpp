@@ -20,12 +20,8 @@ TEST(SettingsFolder, InstalledCopiesUseTheConfigurationFolder)
     root.Write("build/tarnwick");
     root.Write("home/.local/bin/tarnwick");
     ASSERT_TRUE(QFile::link(root.Path("home/.local/bin"), root.Path("linked-bin")));
-    const struct {
-        const char* name;
-        QString program;
-        QString bindir;
-        QString expected;
-    } cases[] = {
+    const std::tuple<const char*, QString, QString, QString> cases[] = {
+        // name, program, bindir, expected
         {"a build folder", build, "/usr/local/bin", build},
         {"a build folder, no prefix known", build, "", build},
         {"installed under the home folder", home, root.Path("home/.local/bin"), config},
@@ -34,8 +30,8 @@ TEST(SettingsFolder, InstalledCopiesUseTheConfigurationFolder)
         {"a system folder", "/usr/bin", "/usr/local/bin", config},
         {"/bin", "/bin/", "", config},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(SettingsFolderFor(c.program, c.bindir), c.expected) << c.name;
+    for (const auto& [name, program, bindir, expected] : cases)
+        EXPECT_EQ(SettingsFolderFor(program, bindir), expected) << name;
 }
 
 }  // namespace

@@ -17,10 +17,7 @@ namespace {
 
 TEST(QtDialogs, ClassicFiltersBecomeQtFiltersAndAllFilesMeansEveryName)
 {
-    const struct {
-        const char* classic;
-        QStringList expected;
-    } cases[] = {
+    const std::pair<const char*, QStringList> cases[] = {
         {"", {}},
         {"Java ファイル(*.java;*.class;*.jar)|*.java;*.class;*.jar||",
          {"Java ファイル(*.java;*.class;*.jar) (*.java *.class *.jar)"}},
@@ -30,8 +27,8 @@ TEST(QtDialogs, ClassicFiltersBecomeQtFiltersAndAllFilesMeansEveryName)
         {"名前(*.*.bak)|*.*.bak||", {"名前(*.*.bak) (*.*.bak)"}},
         {"a|*.a||b|*.b||", {"a (*.a)"}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ToQtNameFilters(QString::fromUtf8(c.classic)), c.expected) << c.classic;
+    for (const auto& [classic, expected] : cases)
+        EXPECT_EQ(ToQtNameFilters(QString::fromUtf8(classic)), expected) << classic;
     // What the all-files filter offers in a folder: names without a dot too.
     const QString all = ToQtNameFilters(QStringLiteral("全てのﾌｧｲﾙ(*.*)|*.*||")).first();
     const QStringList patterns = all.mid(all.lastIndexOf('(') + 1).chopped(1).split(' ');

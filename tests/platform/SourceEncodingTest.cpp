@@ -1,6 +1,4 @@
-// The encoding detector on Japanese Java sources written as textbooks and
-// learners write them, in every encoding they come in, from the first line
-// that holds Japanese up to 100 KiB.
+// The encoding detector on textbook and learner sources in every encoding, from one Japanese line to 100 KiB.
 #include "platform/SourceEncoding.h"
 #include "tests/support/EncodedText.h"
 #include "tests/support/QtPrinters.h"
@@ -12,8 +10,7 @@ using namespace platform;
 
 namespace {
 
-// Each file up to every line that holds Japanese, and all of them together
-// (repeated) as one source of 100 KiB.
+// Each file up to every line that holds Japanese, and all of them repeated up to 100 KiB.
 QStringList Samples()
 {
     const QDir corpus(qEnvironmentVariable("TW_SOURCE_DIR") + "/tests/platform/corpus");
@@ -53,20 +50,16 @@ TEST(SourceEncoding, EverySampleOfTheCorpusIsReadInItsOwnEncoding)
 
 TEST(SourceEncoding, EdgesOfTheRules)
 {
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        SourceEncoding encoding;
-        bool decodes;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, SourceEncoding, bool> cases[] = {
+        // name, bytes, encoding, decodes
         {"ASCII", "class A { }\r\n", SourceEncoding::Ascii, true},
         {"a replacement character is UTF-8 text", "// \xef\xbf\xbd\n", SourceEncoding::Utf8, true},
         {"a cut UTF-8 character", "// \xe3\x81", SourceEncoding::ShiftJis, true},
         {"EUC-JP with a code that maps to nothing", "// \xa9\xa1\n", SourceEncoding::ShiftJis, true},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DetectSourceEncoding(c.bytes), c.encoding) << c.name;
-        EXPECT_EQ(DecodeSource(c.bytes, c.encoding).has_value(), c.decodes) << c.name;
+    for (const auto& [name, bytes, encoding, decodes] : cases) {
+        EXPECT_EQ(DetectSourceEncoding(bytes), encoding) << name;
+        EXPECT_EQ(DecodeSource(bytes, encoding).has_value(), decodes) << name;
     }
 }
 

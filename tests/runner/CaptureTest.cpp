@@ -47,8 +47,6 @@ TEST(CaptureFiles, AreFreshPrivateFilesThatAreNeverCreatedAgainByName)
     EXPECT_EQ(tmp.CaptureLeftovers(), QStringList());
 }
 
-// A missing folder, a file in its place or a folder the user may not write
-// into gives way to /tmp.
 TEST(CaptureFiles, FallBackToTmpWhenTheTemporaryFolderIsUnusable)
 {
     TempFolder folder;
@@ -70,24 +68,20 @@ TEST(CaptureFiles, FallBackToTmpWhenTheTemporaryFolderIsUnusable)
 
 TEST(ReadCapturedOutput, PutsOutputBeforeErrorsOneLfPerLine)
 {
-    const struct {
-        QByteArray output, error;
-        QString text;
-    } cases[] = {{"", "", ""},
-                 {"", "A.java:1: error\r\n1 error\r\n", "A.java:1: error\n1 error\n"},
-                 {"o1\no2", "e1\n", "o1\no2\ne1\n"},
-                 {"a\rb\n\n", "", "a\rb\n\n"},
-                 {"日本\x83\xff\n", "", "日本\uFFFD\uFFFD\n"}};
+    const std::tuple<QByteArray, QByteArray, QString> cases[] = {
+        {"", "", ""},
+        {"", "A.java:1: error\r\n1 error\r\n", "A.java:1: error\n1 error\n"},
+        {"o1\no2", "e1\n", "o1\no2\ne1\n"},
+        {"a\rb\n\n", "", "a\rb\n\n"},
+        {"日本\x83\xff\n", "", "日本\uFFFD\uFFFD\n"}};
     TempFolder folder;
-    for (const auto& c : cases) {
-        const CapturedText captured = ReadCapturedOutput(folder.Write("out", c.output), folder.Write("err", c.error));
-        EXPECT_EQ(captured.text, c.text);
-        EXPECT_EQ(captured.hasOutput, !c.text.isEmpty());
+    for (const auto& [output, error, text] : cases) {
+        const CapturedText captured = ReadCapturedOutput(folder.Write("out", output), folder.Write("err", error));
+        EXPECT_EQ(captured.text, text);
+        EXPECT_EQ(captured.hasOutput, !text.isEmpty());
     }
 }
 
-// A character that the limit would split moves to the next piece whole;
-// bytes that start no character are cut at the limit.
 TEST(LinePieceLength, NeverSplitsACharacterAndCutsStrayBytesAtTheLimit)
 {
     constexpr qsizetype kLimit = 8;

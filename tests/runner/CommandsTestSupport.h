@@ -1,7 +1,5 @@
 #pragma once
-// A main window stand-in, a command object whose output windows, program
-// starts and document opens are recorded instead of shown, and a fixture
-// with a current file in "my src/".
+// A main window stand-in, commands that record their windows, starts and opens, and a fixture on "my src/".
 #include "commands/IMainContext.h"
 #include "platform/JdkLocator.h"
 #include "runner/CToolCommands.h"
@@ -46,7 +44,6 @@ public:
     QStringList titles;  // the title of each captured run's window
     QList<runner::HintContext> hints;
     QList<runner::ToolOutcome> outcomes;
-    QStringList input;           // lines for the next captured run, then its input ends
     bool live = false;           // runs show the real output window
     QList<QStringList> started;  // {working folder, program, arguments...}
     QList<bool> startedUtf8;     // whether each started under a UTF-8 locale
@@ -74,8 +71,6 @@ protected:
         QString text;
         const auto keep = QObject::connect(&run, &runner::RunningTool::TextArrived,
                                            [&](const QString& lines, runner::Stream) { text += lines; });
-        for (const QString& line : std::exchange(input, {}))
-            run.SendInput(line);
         run.CloseInput();
         run.WaitForEnd();
         QObject::disconnect(keep);
@@ -125,13 +120,11 @@ protected:
         main.jdk = jdk.value_or(QString());
         return jdk.has_value();
     }
-    // Writes "my src/<name>", makes it current and compiles it.
     void Compile(const QString& name, const QByteArray& text)
     {
         main.SetCurrentFile(root.Write("my src/" + name, text));
         commands.OnCompile();
     }
-    // Writes an empty file into "my src/".
     QString Src(const QString& name) const { return root.Write("my src/" + name); }
     QStringList Messages() const
     {

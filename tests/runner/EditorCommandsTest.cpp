@@ -35,7 +35,6 @@ TEST_F(EditorCommandsTest, EditSourceTriesTheEditorTheDesktopTheUsersEditorThenA
         (QList<QStringList>{{src, gedit, source}, {src, xterm, "-e", nano, "-w", source}, {src, editor, source}}));
 }
 
-// Without its own editor the page goes to the desktop's application for text.
 TEST_F(EditorCommandsTest, EditHtmlUsesItsEditorElseTheDesktopsTextApplication)
 {
     const QString page = Src("Hello.html");
@@ -111,8 +110,7 @@ TEST_F(EditorCommandsTest, OtherApplicationIsRememberedUnderEditApp)
     EXPECT_EQ(commands.started, (QList<QStringList>{{src, chosen, "Hello.java"}, {src, chosen, "./-x.java"}}));
 }
 
-// Through the real opening code with a fake xdg-open that fails: the
-// fall-backs run, or "を開けません" shows.
+// Through the real opening code with a fake xdg-open that fails.
 TEST_F(EditorCommandsTest, AFailedDesktopOpenFallsBackOrSaysSo)
 {
     commands.realOpen = true;

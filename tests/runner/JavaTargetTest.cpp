@@ -1,5 +1,4 @@
-// Class files and package declarations as javac writes them, and where the
-// tools work on a file of a package.
+// Class files and package declarations, and where the tools work on a file of a package.
 #include "platform/JdkLocator.h"
 #include "runner/ClassFile.h"
 #include "runner/PackageRoot.h"
@@ -45,18 +44,12 @@ TEST(DeclaredPackage, ReadsTheFirstDeclarationPastCommentsAnnotationsAndMarks)
         EXPECT_EQ(DeclaredPackage(source), QString::fromUtf8(package)) << source.toStdString();
 }
 
-// A package moves the tools to its root only where the file lies in the
-// package's folders; letter case and whole folder names count.
+// Letter case and whole folder names count.
 TEST(ResolveJavaTarget, MovesToThePackageRootOnlyWhereTheFoldersMatch)
 {
     TempFolder dir;
-    struct Case {
-        const char* file;
-        QByteArray text;
-        QString folder, relative, className, classFile;
-        bool misplaced;
-    };
-    const Case cases[] = {
+    // file, text, and the target: folder, file, class, class file, misplaced
+    const std::tuple<const char*, QByteArray, QString, QString, QString, QString, bool> cases[] = {
         {"src/a/b/Main.java", "package a.b;", "", "a/b/Main.java", "a.b.Main", "a/b/Main.class", false},
         {"src/x/Main.java", "package a.b;", "x/", "Main.java", "Main", "Main.class", true},
         {"src/A/b/Main.java", "package a.b;", "A/b/", "Main.java", "Main", "Main.class", true},
@@ -64,12 +57,12 @@ TEST(ResolveJavaTarget, MovesToThePackageRootOnlyWhereTheFoldersMatch)
         {"src/b/Plain.java", "class Plain { }", "b/", "Plain.java", "Plain", "Plain.class", false},
         {"src/a/b/Tool.JAR", "package a.b;", "a/b/", "Tool.JAR", "Tool", "Tool.class", false},
     };
-    for (const Case& c : cases) {
-        const JavaTarget target = ResolveJavaTarget(FileAt(dir.Write(c.file, c.text)));
+    for (const auto& [file, text, folder, relative, className, classFile, misplaced] : cases) {
+        const JavaTarget target = ResolveJavaTarget(FileAt(dir.Write(file, text)));
         EXPECT_EQ(QStringList({target.folder, target.file, target.className, target.classFile}),
-                  QStringList({dir.Path("src/" + c.folder), c.relative, c.className, c.classFile}))
-            << c.file;
-        EXPECT_EQ(target.misplaced, c.misplaced) << c.file;
+                  QStringList({dir.Path("src/" + folder), relative, className, classFile}))
+            << file;
+        EXPECT_EQ(target.misplaced, misplaced) << file;
     }
 }
 
@@ -121,9 +114,7 @@ TEST_F(ClassFiles, NameVersionAndMainAsJavacWritesThemAndTheNameDecidesTheRun)
     for (const QString& notAClass : {dir.Path("a/b/Main.java"), dir.Path("a"), dir.Path("missing.class")})
         EXPECT_FALSE(ReadClassFile(notAClass)) << notAClass.toStdString();
 
-    // A class file runs by the name it declares: from its package root where
-    // it lies in the package's folders; a copy elsewhere is misplaced, a
-    // renamed one keeps its own name.
+    // A copy outside the package's folders is misplaced; a renamed one keeps its own name.
     const QByteArray bytes = dir.Read("a/b/Main.class");
     const std::tuple<QString, QString, bool> copies[] = {{dir.Path("a/b/Main.class"), "a.b.Main", false},
                                                          {dir.Write("x/Main.class", bytes), "Main", true},

@@ -46,10 +46,6 @@ TEST(LineAssembler, HoldsBackTheUnfinishedLineAndAnOverLongOneInPieces)
     EXPECT_EQ(lines.Push("\xa8\n"), "Hello.java:5: エ\n");
     EXPECT_EQ(lines.Push(QByteArray(70, 'x')), QString(2, 'x').repeated(16) + "\n" + QString(32, 'x') + "\n")
         << "a line without an end cannot grow forever";
-    // Bytes 0x80-0xBF with no character start nearby: cut at the limit.
-    LineAssembler odd(8);
-    EXPECT_EQ(odd.Push(QByteArray(10, '\x80') + "\n"),
-              QString(8, QChar(0xFFFD)) + "\n" + QString(2, QChar(0xFFFD)) + "\n");
 }
 
 // A prompt shows before its line ends; half a character waits for the rest.

@@ -38,8 +38,7 @@ protected:
     }
 };
 
-// A long text shows its start at once, without CRs, and fills in; Save and
-// Copy always take all of it, and later the text as the user changed it.
+// A long text shows at once and fills in; Save and Copy take all of it, later as the user changed it.
 TEST_F(OutputDialogTest, SaveAndCopyTakeTheWholeTextAsItStands)
 {
     QString text;
@@ -80,9 +79,7 @@ TEST_F(OutputDialogTest, SaveAndCopyTakeTheWholeTextAsItStands)
     EXPECT_EQ(dialogs.messages[0].caption, "ファイルエラー");
 }
 
-// Enter closes the window even from the edit, Escape too; the window keeps
-// its normal rectangle and show state, exactly over many showings, and the
-// next one opens there; a window that never showed stores nothing.
+// The normal rectangle and show state, exactly over many showings; a window that never showed stores nothing.
 TEST_F(OutputDialogTest, EnterAndEscapeCloseItAndItRemembersItsPlace)
 {
     QWidget owner;

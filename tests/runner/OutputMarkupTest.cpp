@@ -1,5 +1,4 @@
-// The markup of a tool's output, and the hint table against what javac 17
-// and 25 and their launchers print in the C and the Japanese locale.
+// The markup of a tool's output, and the hints against what javac and java print in either locale.
 #include "runner/OutputMarkup.h"
 
 #include "tests/support/TempFolder.h"
@@ -39,7 +38,6 @@ void ExpectLinks(LineParser& parser, const LinkCase& c)
 
 const LinkCase kJavacMessages[] = {
     {"error", "Hello.java:5: error: ';' expected", "Hello.java:5", 5, "", Kind::Error},
-    {"in Japanese", "Hello.java:5: エラー: ';'がありません", "Hello.java:5", 5, "", Kind::Error},
     {"a Japanese file name", "挨拶.java:3: エラー: 式の開始が不正です", "挨拶.java:3", 3, "", Kind::Error},
     {"a warning with a blank in the name", "My Hello.java:12: warning: [deprecation] x", "My Hello.java:12", 12, "",
      Kind::Warning},
@@ -65,8 +63,6 @@ const LinkCase kStackFrames[] = {
     {"an inner class in a package", "\tat com.example.Tool$Inner.run(Tool.java:42)", "Tool.java:42", 42, "com.example"},
     {"a loader before the class", "\tat app//pkg.A.<init>(A.java:1)", "A.java:1", 1, "pkg"},
     {"a user's module", "\tat mymod@1.0/pkg.Main.main(Main.java:5)", "Main.java:5", 5, "pkg"},
-    {"a Japanese class", "\tat 挨拶.main(挨拶.java:3)", "挨拶.java:3", 3},
-    {"a Japanese method", "\tat Hello.計算(Hello.java:7)", "Hello.java:7", 7},
     {"a Japanese package", "\tat 日本.パッケージ.クラス.メソッド(クラス.java:2)", "クラス.java:2", 2,
      "日本.パッケージ"},
     {"a lambda", "\tat T.lambda$main$0(T.java:1)", "T.java:1", 1},
@@ -86,8 +82,7 @@ TEST(StackFrameParser, LinksFramesInAnyScriptButNotTheJdksOwn)
         ExpectLinks(parser, c);
 }
 
-// What javac prints for one message: the message, the source line it
-// quotes, a caret and details.
+// What javac prints for one message: the message, the source line it quotes, a caret and details.
 const char* const kEnglish[] = {"Sym.java:2: error: cannot find symbol",
                                 "    void f() { int y = Sytem.x; String s = \"Hello.java:5: error: x\"; }",
                                 "                       ^",
@@ -157,8 +152,7 @@ TEST(MarkupChain, AMessageOwnsItsQuotedLinesAndItsHintFollowsItsLastLine)
         << "typed input is never marked up";
 }
 
-// Each stream is a message of its own: a program's output between javac's
-// lines does not end a message on standard error.
+// A program's output between javac's lines does not end a message on standard error.
 TEST(MarkupChain, KeepsEachStreamsMessageApartAndSaysWhenALineMayBeMarked)
 {
     MarkupChain chain;
@@ -200,15 +194,11 @@ struct HintCase {
 const HintCase kHints[] = {
     {"Sp.java:3: error: illegal character: '\\u3000'\n        int x?= 1;\n             ^\n1 error",
      "3 行 14 文字目に全角スペースがあります"},
-    {"Sp.java:3: エラー: '\\u3000'は不正な文字です\n        int x　= 1;\n             ^\nエラー1個",
-     "3 行 14 文字目に全角スペース"},
-    {"Semi.java:3: error: illegal character: '\\uff1b'\n        int x = 1?\n                 ^",
-     "3 行 18 文字目の「；」は全角文字です。半角の「;」を入力"},
     {"Semi.java:4: エラー: '\\uff08'は不正な文字です\n        System.out.println（x);\n                          ^\n"
      "Semi.java:4: エラー: 文ではありません\n        System.out.println（x);\n                  ^",
      "4 行 27 文字目の「（」は全角文字です。半角の「(」"},
     {"Tab.java:3: error: illegal character: '\\uff1b'\n\t\tString s = \"😀\"；\n\t\t               ^",
-     "3 行 17 文字目の「；」"},
+     "3 行 17 文字目の「；」は全角文字です。半角の「;」を入力"},
     {"Bom.java:1: error: illegal character: '\\ufeff'\n?public class Bom {}\n^", ""},
     {"Named.java:1: error: class Wrong is public, should be declared in a file named Wrong.java\npublic class Wrong "
      "{\n       ^",
@@ -230,9 +220,6 @@ const HintCase kHints[] = {
     {"Imp.java:3: error: cannot find symbol\n        Scanner sc = new Scanner(System.in);\n        ^\n"
      "  symbol:   class Scanner\n  location: class Imp",
      "先頭（クラスの前）に import java.util.Scanner; と書いて"},
-    {"Imp.java:4: エラー: シンボルを見つけられません\n        ArrayList<String> a = new ArrayList<>();\n        ^\n"
-     "  シンボル:   クラス ArrayList\n  場所: クラス Imp",
-     "import java.util.ArrayList;"},
     {"Own.java:4: error: cannot find symbol\n        list.add(1);\n        ^\n  symbol:   variable list\n"
      "  location: class Own",
      ""},
@@ -243,7 +230,6 @@ const HintCase kHints[] = {
      "Compact.java:3: error: class, interface, enum, or record expected\n}\n^\n2 errors",
      "void main() のファイルは JDK 25 から実行できます（この JDK は 17）。「JDK選択」で JDK 25 以降を選ぶか、"
      "全体を public class Compact { … } で囲み"},
-    {"Compact.java:1: エラー: class, interface, enumまたはrecordがありません\nvoid main() {\n^", "JDK 25 から"},
     {"Error: Main method not found in class NoMain, please define the main method as:\n"
      "   public static void main(String[] args)\n"
      "or a JavaFX application class must extend javafx.application.Application",
@@ -254,8 +240,6 @@ const HintCase kHints[] = {
      "public static void main(String[] args) と書きます"},
     {"Error: Could not find or load main class Missing\nCaused by: java.lang.ClassNotFoundException: Missing",
      "クラス Missing のクラスファイルが見つかりません"},
-    {"エラー: メイン・クラスMissingを検出およびロードできませんでした\n原因: java.lang.ClassNotFoundException: Missing",
-     "クラス Missing のクラスファイル"},
     {"エラー: メイン・クラスjp.example.Main.classを検出およびロードできませんでした\n"
      "原因: java.lang.ClassNotFoundException: jp.example.Main.class",
      "クラス名を渡します（.class を付けません）"},
@@ -263,17 +247,11 @@ const HintCase kHints[] = {
      "Caused by: java.lang.NoClassDefFoundError: Main (wrong name: jp/example/Main)",
      "パッケージ jp.example に属します。jp/example フォルダーを含むフォルダー（パッケージのルート）で java "
      "jp.example.Main と実行"},
-    {"エラー: メイン・クラスMainを検出およびロードできませんでした\n"
-     "原因: java.lang.NoClassDefFoundError: Main (wrong name: jp/example/Main)",
-     "java jp.example.Main"},
     {"Error: LinkageError occurred while loading main class Compact\n"
      "\tjava.lang.UnsupportedClassVersionError: Compact has been compiled by a more recent version of the Java Runtime "
      "(class file version 69.0), this version of the Java Runtime only recognizes class file versions up to 61.0",
-     "Compact は JDK 25 でコンパイルされていて（クラスファイルのバージョン 69）、実行した JDK 17 では動きません"},
-    {"エラー: メイン・クラスNoMainのロード中にLinkageErrorが発生しました\n"
-     "\tjava.lang.UnsupportedClassVersionError: NoMain has been compiled by a more recent version of the Java Runtime "
-     "(class file version 69.0), this version of the Java Runtime only recognizes class file versions up to 61.0",
-     "「JDK選択」で JDK 25 以降を選んで"},
+     "Compact は JDK 25 でコンパイルされていて（クラスファイルのバージョン 69）、実行した JDK 17 では動きません。"
+     "この JDK でコンパイルし直すか、「JDK選択」で JDK 25 以降を選んで"},
     {"Exception in thread \"main\" java.util.InputMismatchException\n"
      "\tat java.base/java.util.Scanner.throwFor(Scanner.java:939)\n\tat In.main(In.java:5)",
      "数として読めない入力"},

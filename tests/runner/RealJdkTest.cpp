@@ -1,20 +1,14 @@
 // The commands against the installed JDK, with the real capture files.
-#include "generators/HtmlGenerator.h"
-
 #include "tests/runner/CommandsTestSupport.h"
 #include "tests/support/EncodedText.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QProcess>
 
-using namespace gen;
 using namespace platform;
 using namespace runner;
 
 namespace {
-
-using C = CToolCommands;
 
 class RealJdkTest : public CommandsTest {
 protected:
@@ -153,34 +147,6 @@ TEST_F(RealJdkTest, PackagedClassesCompileAndRunFromTheirRoot)
                     "Lost.java を "
                     + src + "app/lost/ に移して開き直してください（" + src + " がパッケージのルートになります）。"});
     dialogs.messages.clear();
-}
-
-// javadoc writes into doc/; the folder's other files stay as they were.
-TEST_F(RealJdkTest, JavadocLeavesTheAppletPageOfTheSameNameAlone)
-{
-    TempFolder bin;
-    commands.UseTerminal(bin);
-    const QString page = GenerateHtmlPage({"Title", "Title", 400, 300, true, {}});
-    root.Write("my src/Title.html", page.toUtf8());
-    root.Write("my src/Other.java", "/** Another. */\npublic class Other { }\n");
-    main.SetCurrentFile(
-        root.Write("my src/Title.java", "/** An applet. */\npublic class Title extends java.awt.Panel { }\n"));
-    const auto entries = [this] { return QDir(src).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name); };
-    const QStringList expected = entries() << "doc";  // after the capitals
-    for (void (C::*command)() : {&C::OnMakeDocument, &C::OnMakeAllDocuments}) {
-        (commands.*command)();
-        ASSERT_EQ(commands.started.size(), 1);
-        const QStringList run = commands.started.takeFirst();  // what the terminal runs
-        QProcess javadoc;
-        javadoc.setWorkingDirectory(run[0]);
-        javadoc.start(run[1], run.mid(2));
-        ASSERT_TRUE(javadoc.waitForFinished(180000));
-        EXPECT_EQ(javadoc.exitCode(), 0) << javadoc.readAllStandardError().toStdString();
-    }
-    EXPECT_EQ(entries(), expected);
-    EXPECT_EQ(root.Read("my src/Title.html"), page.toUtf8());
-    EXPECT_TRUE(root.Exists("my src/doc/Title.html") && root.Exists("my src/doc/Other.html"));
-    EXPECT_EQ(main.notices, QStringList(2, "ドキュメントの出力先: " + src + "doc/"));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// What makes a run's sources readable in one encoding: which sources need a
-// question, which encoding reads them, and the two rewrites of a source.
+// Which sources need a question, which encoding reads them, and the two rewrites of a source.
 #include "runner/SourceSet.h"
 
 #include "tests/support/TempFolder.h"
@@ -42,9 +41,8 @@ TEST(SourceSet, PlansOneEncodingForEverySourceJavacMayRead)
     }
 }
 
-// A rewrite replaces the file whole (a reader of the old one keeps all of
-// it) and changes no other byte; a conversion keeps the original under a
-// name not yet taken, and refuses bytes that do not decode.
+// A reader of the old file keeps all of it; a conversion keeps the original under a free name, and
+// refuses bytes that do not decode.
 TEST(SourceSet, RewritesReplaceTheFileWholeAndKeepEveryOtherByte)
 {
     TempFolder folder;

@@ -206,7 +206,6 @@ TEST_F(ToolCommandsTest, TheWindowTitleNamesTheToolAndWhatItWasGiven)
     EXPECT_TRUE(main.notices[1].startsWith("コンパイルしました: *.java（")) << main.notices[1].toStdString();
 }
 
-// A compile that makes no class file shows javac's errors and stops.
 TEST_F(ToolCommandsTest, RmicStopsWhenCompilingMakesNoClass)
 {
     qputenv("TW_FAKE_STDERR", "Broken.java:1: error\n");
@@ -219,7 +218,6 @@ TEST_F(ToolCommandsTest, RmicStopsWhenCompilingMakesNoClass)
     EXPECT_TRUE(Ran("rmic").isEmpty());
 }
 
-// A tool that cannot start is reported, not shown as an empty run.
 TEST_F(ToolCommandsTest, MissingToolsAndFailedStartsAreReported)
 {
     Src("Hello.html");

@@ -4,21 +4,18 @@
 
 namespace {
 
+// The next answer; an empty one (a cancel) when none is left.
 template <class T>
-std::optional<T> Take(std::deque<std::optional<T>>& queue)
+T Take(std::deque<T>& queue)
 {
     if (queue.empty())
-        return std::nullopt;
-    std::optional<T> answer = std::move(queue.front());
+        return {};
+    T answer = std::move(queue.front());
     queue.pop_front();
     return answer;
 }
 
 }  // namespace
-
-FakeUserDialogs::FakeUserDialogs() { platform::SetUserDialogs(this); }
-
-FakeUserDialogs::~FakeUserDialogs() { platform::SetUserDialogs(nullptr); }
 
 platform::MsgAnswer FakeUserDialogs::Message(QObject* owner, const QString& text, const QString& caption,
                                              platform::MsgIcon icon, platform::MsgButtons buttons)
@@ -28,13 +25,9 @@ platform::MsgAnswer FakeUserDialogs::Message(QObject* owner, const QString& text
     messages.push_back({owner, text, caption, icon, buttons});
     if (buttons == platform::MsgButtons::Ok)
         return platform::MsgAnswer::Ok;
-    if (answers.empty()) {
+    if (answers.empty())
         ADD_FAILURE() << "unscripted question: " << text.toStdString();
-        return platform::MsgAnswer::No;
-    }
-    const platform::MsgAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return answers.empty() ? platform::MsgAnswer::No : Take(answers);
 }
 
 std::optional<QString> FakeUserDialogs::ChooseFile(QObject*, const platform::FileDialogSpec& request)
@@ -46,11 +39,7 @@ std::optional<QString> FakeUserDialogs::ChooseFile(QObject*, const platform::Fil
 QStringList FakeUserDialogs::ChooseFiles(QObject*, const platform::FileDialogSpec& request)
 {
     fileRequests.push_back(request);
-    if (fileLists.empty())
-        return {};
-    QStringList answer = fileLists.front();
-    fileLists.pop_front();
-    return answer;
+    return Take(fileLists);
 }
 
 std::optional<QString> FakeUserDialogs::ChooseFolder(QObject* owner, const QString& title, const QString& initialFolder)

@@ -25,8 +25,8 @@ struct RecordedFolderRequest {
 
 class FakeUserDialogs final : public platform::IUserDialogs {
 public:
-    FakeUserDialogs();
-    ~FakeUserDialogs() override;
+    FakeUserDialogs() { platform::SetUserDialogs(this); }
+    ~FakeUserDialogs() override { platform::SetUserDialogs(nullptr); }
 
     // Answers in order; an unscripted Yes/No question fails the test and is answered No.
     std::deque<platform::MsgAnswer> answers;

@@ -23,9 +23,7 @@ QString TempFolder::Write(const QString& relative, const QByteArray& bytes) cons
 QByteArray TempFolder::Read(const QString& relative) const
 {
     QFile file(Path(relative));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool TempFolder::Exists(const QString& relative) const { return QFileInfo::exists(Path(relative)); }
