@@ -335,6 +335,7 @@ TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
         for (const ButtonCommand& entry : LoadButtonCommands()) {
             const QWidget* button = w.Control(entry.button);
             const QAction* item = w.CommandAction(entry.command);
+            ASSERT_TRUE(button && item) << entry.button;
             if (entry.button == MainForm::MakeJarButton) {
                 EXPECT_EQ(button->isEnabled(), usable) << state;
                 continue;

@@ -65,6 +65,17 @@ TEST_F(RunningToolTest, KeepsTheOrderInWhichTheStreamsArrive)
                                                           {"err2\n", Stream::Error}}));
 }
 
+TEST_F(RunningToolTest, SendsEmptyLinesAndEndsInputWhenClosed)
+{
+    EXPECT_TRUE(
+        tool.Start({WriteScript(folder, "tool", "while read a; do echo \"<$a>\"; done; echo end\n"), {}, {}}, true));
+    tool.SendInput("");
+    tool.CloseInput();
+    EXPECT_FALSE(tool.AcceptsInput());
+    tool.WaitForEnd();
+    EXPECT_EQ(Text(), "<>\nend\n");
+}
+
 TEST_F(RunningToolTest, NamesEveryEnd)
 {
     EXPECT_EQ(Run("read a || echo no-input\n").status, ToolOutcome::Status::Finished);
