@@ -1,10 +1,9 @@
 #include "generators/GeneratedFile.h"
 
+#include "platform/FileContent.h"
 #include "platform/TextCodec.h"
 #include "platform/UserDialogs.h"
 #include "settings/CFileUtil.h"
-
-#include <QSaveFile>
 
 namespace gen {
 
@@ -22,12 +21,7 @@ bool ConfirmOverwrite(QObject* owner, const QString& path)
 // leaves the old file (or none) rather than a part of the new one.
 bool WriteReplacing(const QString& path, const QByteArray& bytes, QString& reason)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    reason = file.errorString();
-    file.cancelWriting();
-    return false;
+    return platform::ReplaceFile(path, bytes, &reason);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "runner/COutputDialog.h"
 
+#include "platform/FileContent.h"
 #include "platform/UserDialogs.h"
 #include "resources/FormIds.h"
 #include "runner/OutputLayout.h"
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QTimer>
 
@@ -205,8 +205,7 @@ void COutputDialog::OnSaveText()
         return;
     // UTF-8 with CR LF, written whole or not at all: a failed save never leaves a cut file.
     const QByteArray bytes = Text().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toUtf8();
-    QSaveFile file(*path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0 && file.commit())
+    if (platform::ReplaceFile(*path, bytes))
         return;
     platform::ShowMessage(this, QStringLiteral("%1に保存できません").arg(*path), QStringLiteral("ファイルエラー"),
                           platform::MsgIcon::Error);

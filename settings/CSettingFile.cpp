@@ -1,5 +1,6 @@
 #include "settings/CSettingFile.h"
 
+#include "platform/FileContent.h"
 #include "platform/FileLock.h"
 #include "platform/FileStatus.h"
 #include "platform/Paths.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace settings {
 
@@ -147,12 +147,9 @@ bool CSettingFile::WriteString(const QString& section, const QString& key, const
     if (!document.SetValue(section, key, value))
         return fail(QStringLiteral("設定を書き込めません: [%1] %2").arg(section, key));
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(out.errorString());
-    const QByteArray bytes = document.ToBytes();
-    if (out.write(bytes) != bytes.size() || !out.commit())
-        return fail(out.errorString());
+    QString reason;
+    if (!platform::ReplaceFile(path, document.ToBytes(), &reason))
+        return fail(reason);
     m_lastError.clear();
     return true;
 }
