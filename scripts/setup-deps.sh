@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that Tarnwick needs to build, run and test.
+# Installs the Debian packages that Tarnwick needs to build, run and test
+# (the Japanese dictionaries and manual pages are the encoding tests' text).
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config help2man
@@ -8,6 +9,7 @@ packages=(
   fonts-ipafont-gothic fonts-noto-cjk
   openjdk-17-jdk-headless openjdk-17-jdk
   xvfb xauth xdg-utils
+  mecab-ipadic skkdic manpages-ja
 )
 # --hardening adds what CI needs beyond the tests: clang for the fuzzers and
 # the code checks, lintian and appstream for the package check.
