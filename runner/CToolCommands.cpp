@@ -29,25 +29,25 @@ void CToolCommands::OnCompile()
     if (!CheckExists(file.folder + file.fileName))
         return;
     const QString options = m_main.Options().GetJavacOptions();
-    const std::optional<QString> encoding = SourceOptions({file.fileName}, options);
-    if (!encoding)
+    const std::optional<SourceReading> reading = SourceOptions({file.fileName}, options);
+    if (!reading)
         return;
     const runner::JavaTarget target = runner::ResolveJavaTarget(file);
     RunCaptured(QStringLiteral("javac.exe"),
-                AppletApiOptions() + *encoding + runner::CompileArguments(options, target.file), target.file, false,
-                target.folder);
+                AppletApiOptions() + reading->options + runner::CompileArguments(options, target.file), target.file,
+                false, target.folder, reading->note);
 }
 
 void CToolCommands::OnRebuild()
 {
     const QString options = m_main.Options().GetJavacOptions();
-    const std::optional<QString> encoding = SourceOptions(runner::JavaSourceNames(m_main.File().folder), options);
-    if (!encoding)
+    const std::optional<SourceReading> reading = SourceOptions(runner::JavaSourceNames(m_main.File().folder), options);
+    if (!reading)
         return;
     const runner::JavaTarget target = runner::ResolveJavaTarget(m_main.File());
     RunCaptured(QStringLiteral("javac.exe"),
-                AppletApiOptions() + *encoding + runner::RebuildArguments(options, target.PackagePath()),
-                target.PackagePath() + QStringLiteral("*.java"), false, target.folder);
+                AppletApiOptions() + reading->options + runner::RebuildArguments(options, target.PackagePath()),
+                target.PackagePath() + QStringLiteral("*.java"), false, target.folder, reading->note);
 }
 
 // A class of a package runs from the package root by its qualified name; a
@@ -134,11 +134,11 @@ void CToolCommands::OnMakeAllDocuments()
 
 void CToolCommands::RunJavadoc(const QStringList& names, const QString& arguments, const QString& subject)
 {
-    const std::optional<QString> encoding = SourceOptions(names);
-    if (!encoding)
+    const std::optional<SourceReading> reading = SourceOptions(names);
+    if (!reading)
         return;
     if (RunToolDetached(QStringLiteral("javadoc.exe"),
-                        AppletApiOptions() + *encoding + runner::Utf8PagesOptions() + arguments, subject))
+                        AppletApiOptions() + reading->options + runner::Utf8PagesOptions() + arguments, subject))
         m_main.ShowNotice(QStringLiteral("ドキュメントの出力先: %1%2/")
                               .arg(m_main.File().folder, QLatin1String(runner::kDocumentFolder)));
 }
@@ -175,12 +175,12 @@ void CToolCommands::MakeHeaderWithJavac()
     const cmd::CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
-    const std::optional<QString> encoding = SourceOptions({file.fileName});
-    if (!encoding)
+    const std::optional<SourceReading> reading = SourceOptions({file.fileName});
+    if (!reading)
         return;
     RunCaptured(QStringLiteral("javac.exe"),
-                *encoding + runner::HeaderByJavacArguments(m_main.Options().Stored(), file.fileName), file.fileName,
-                false);
+                reading->options + runner::HeaderByJavacArguments(m_main.Options().Stored(), file.fileName),
+                file.fileName, false, {}, reading->note);
 }
 
 bool CToolCommands::EnsureClassFile()

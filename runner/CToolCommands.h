@@ -58,8 +58,9 @@ private:
     // tool and its subject (the file or class given to it); a program run
     // (force) always shows it and takes input. Tools run in folder, by
     // default the current file's.
+    // A note goes before the tool's output, or after a clean compile's notice.
     void RunCaptured(const QString& tool, const QString& arguments, const QString& subject, bool force,
-                     const QString& folder = {});
+                     const QString& folder = {}, const QString& note = {});
     // The detached form: in a console window of its own, not waited for.
     bool RunToolDetached(const QString& tool, const QString& arguments, const QString& subject, bool keepOpen = false,
                          const QString& folder = {});
@@ -92,9 +93,14 @@ private:
     void MakeHeaderWithJavac();
     // "-encoding X " for javac or javadoc reading these sources of the current
     // folder, after asking to remove byte-order marks and to convert sources
-    // in differing encodings to UTF-8; empty when userOptions name an
+    // in differing encodings to UTF-8, with a line that tells the user which
+    // sources are not read as UTF-8; empty when userOptions name an
     // encoding; nothing when the command stops.
-    std::optional<QString> SourceOptions(const QStringList& names, const QString& userOptions = {});
+    struct SourceReading {
+        QString options;
+        QString note;
+    };
+    std::optional<SourceReading> SourceOptions(const QStringList& names, const QString& userOptions = {});
 
     // The desktop's application for plain text (when asked), else $VISUAL
     // or $EDITOR in a terminal, else an installed text editor.

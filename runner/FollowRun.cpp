@@ -52,6 +52,8 @@ void FollowRun(QWidget* owner, RunningTool& run, const RunView& view, const Link
     }
     COutputDialog dialog(owner);
     dialog.BeginRun(view.title, view.commandLine, run.AcceptsInput(), view.folder, view.hints);
+    if (!view.note.isEmpty())
+        dialog.AppendText(view.note + QLatin1Char('\n'), Stream::Output);
     for (const auto& [text, stream] : early)
         dialog.AppendText(text, stream);
     QObject::connect(&run, &RunningTool::TextArrived, &dialog, &COutputDialog::AppendText);

@@ -20,6 +20,7 @@ struct RunView {
     QString folder;          // where links are resolved
     bool force = false;      // a window even when the tool wrote nothing and succeeded
     HintContext hints = {};  // what hints may know of the run (the folder is taken from above)
+    QString note = {};       // Tarnwick's line before the tool's output
 };
 
 using LinkOpener = std::function<void(const QString& path, int line, int column)>;

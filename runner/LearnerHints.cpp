@@ -32,7 +32,7 @@ int JavacMessage::Column() const
            + 1;
 }
 
-QList<HintRule> LearnerHintRules() { return JavacHintRules() + LauncherHintRules(); }
+QList<HintRule> LearnerHintRules() { return JavacHintRules() + EncodingHintRules() + LauncherHintRules(); }
 
 QString HintFor(const QList<HintRule>& rules, const JavacMessage& message, const HintContext& context)
 {

@@ -47,6 +47,7 @@ struct HintRule {
 // for the lines of the java launcher and of a program.
 QList<HintRule> LearnerHintRules();
 QList<HintRule> JavacHintRules();
+QList<HintRule> EncodingHintRules();
 QList<HintRule> LauncherHintRules();
 
 // "ヒント: " and the hint of the first rule that has one; empty when none has.

@@ -19,14 +19,16 @@ const QString kFileError = QStringLiteral("ファイルエラー");
 
 }  // namespace
 
-std::optional<QString> CToolCommands::SourceOptions(const QStringList& names, const QString& userOptions)
+std::optional<CToolCommands::SourceReading> CToolCommands::SourceOptions(const QStringList& names,
+                                                                         const QString& userOptions)
 {
     const QString folder = m_main.File().folder;
     QStringList others = runner::JavaSourceNames(folder);
     for (const QString& name : names)
         others.removeAll(name);
-    const runner::SourcePlan plan =
-        runner::PlanSources(runner::ExamineSources(folder, names), runner::ExamineSources(folder, others));
+    const QList<runner::SourceFile> named = runner::ExamineSources(folder, names);
+    const QList<runner::SourceFile> rest = runner::ExamineSources(folder, others);
+    const runner::SourcePlan plan = runner::PlanSources(named, rest);
     QWidget* window = m_main.Window();
     if (!plan.marked.isEmpty()
         && platform::UserDialogs().Message(window, runner::ByteOrderMarkQuestion(plan.marked), kQuestion,
@@ -42,14 +44,15 @@ std::optional<QString> CToolCommands::SourceOptions(const QStringList& names, co
         }
     }
     if (platform::SplitCommandLine(userOptions).contains(QLatin1String("-encoding")))
-        return QString();
-    platform::SourceEncoding encoding = plan.encoding;
+        return SourceReading();
+    SourceReading reading{QStringLiteral("-encoding ") + platform::JavaCharsetName(plan.encoding) + QLatin1Char(' '),
+                          runner::ReadingNote(plan, named + rest)};
     if (!plan.foreign.isEmpty()
         && platform::UserDialogs().Message(window, runner::MixedEncodingQuestion(plan, names), kQuestion,
                                            platform::MsgIcon::Question, platform::MsgButtons::YesNo)
                == platform::MsgAnswer::Yes) {
         for (const runner::SourceFile& source : plan.foreign) {
-            const QString error = runner::ConvertToUtf8(folder + source.name, source.encoding);
+            const QString error = runner::ConvertToUtf8(folder + source.name, source);
             if (!error.isEmpty()) {
                 platform::ShowMessage(
                     window, QStringLiteral("%1を UTF-8 に変換できません: %2").arg(folder + source.name, error),
@@ -57,9 +60,9 @@ std::optional<QString> CToolCommands::SourceOptions(const QStringList& names, co
                 return std::nullopt;
             }
         }
-        encoding = platform::SourceEncoding::Utf8;
+        reading = {QStringLiteral("-encoding UTF-8 "), QString()};
     }
-    return QStringLiteral("-encoding ") + platform::JavaCharsetName(encoding) + QLatin1Char(' ');
+    return reading;
 }
 
 }  // namespace runner

@@ -1,7 +1,8 @@
 #include "runner/SourceSet.h"
 
+#include "platform/FileContent.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace runner {
 
@@ -59,18 +60,12 @@ QString KeptSuffix(SourceEncoding encoding)
     }
 }
 
-bool WriteAtomically(const QString& path, QByteArrayView bytes)
+QString FreeName(const QString& name)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), bytes.size()) == bytes.size() && file.commit();
-}
-
-std::optional<QByteArray> ReadAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+    QString free = name;
+    for (int n = 2; QFile::exists(free); ++n)
+        free = name + QLatin1Char('.') + QString::number(n);
+    return free;
 }
 
 }  // namespace
@@ -79,8 +74,11 @@ QList<SourceFile> ExamineSources(const QString& folder, const QStringList& names
 {
     QList<SourceFile> sources;
     for (const QString& name : names) {
-        if (const std::optional<QByteArray> bytes = ReadAll(folder + name))
-            sources.append({name, platform::DetectSourceEncoding(*bytes)});
+        const platform::FileStatus status = platform::StatusOf(folder + name);
+        if (status.kind != platform::FileKind::Regular)
+            continue;
+        if (const std::optional<platform::SourceEncoding> encoding = platform::DetectFileEncoding(folder + name))
+            sources.append({name, *encoding, status});
     }
     return sources;
 }
@@ -130,28 +128,48 @@ QString MixedEncodingQuestion(const SourcePlan& plan, const QStringList& named)
              platform::EncodingLabel(plan.encoding == SourceEncoding::Ascii ? SourceEncoding::Utf8 : plan.encoding));
 }
 
-bool DropByteOrderMark(const QString& path)
+QString ReadingNote(const SourcePlan& plan, const QList<SourceFile>& sources)
 {
-    const std::optional<QByteArray> bytes = ReadAll(path);
-    return bytes && platform::DetectSourceEncoding(*bytes) == SourceEncoding::Utf8Bom
-           && WriteAtomically(path, QByteArrayView(*bytes).sliced(3));
+    if (plan.encoding == SourceEncoding::Ascii || plan.encoding == SourceEncoding::Utf8)
+        return {};
+    QStringList names;
+    for (const SourceFile& source : sources) {
+        if (Group(source.encoding) == Group(plan.encoding))
+            names << source.name;
+    }
+    if (names.isEmpty())
+        return {};
+    QString listed = names.mid(0, 3).join(QStringLiteral("、"));
+    if (names.size() > 3)
+        listed += QStringLiteral(" ほか %1 個").arg(names.size() - 3);
+    return QStringLiteral("%1 を %2 として読みました").arg(listed, platform::EncodingLabel(plan.encoding));
 }
 
-QString ConvertToUtf8(const QString& path, SourceEncoding encoding)
+bool DropByteOrderMark(const QString& path)
 {
-    const std::optional<QByteArray> bytes = ReadAll(path);
+    const std::optional<QByteArray> bytes = platform::ReadWholeFile(path);
+    return bytes && platform::DetectSourceEncoding(*bytes) == SourceEncoding::Utf8Bom
+           && platform::ReplaceFile(path, QByteArrayView(*bytes).sliced(3));
+}
+
+QString ConvertToUtf8(const QString& path, const SourceFile& examined)
+{
+    const std::optional<QByteArray> bytes = platform::ReadWholeFile(path);
     if (!bytes)
         return QStringLiteral("読めません");
+    const SourceEncoding encoding = platform::DetectSourceEncoding(*bytes);
+    if (platform::StatusOf(path) != examined.status || encoding != examined.encoding)
+        return QStringLiteral("確認のあとでファイルが変わりました。もう一度実行してください");
     const std::optional<QString> text = platform::DecodeSource(*bytes, encoding);
     if (!text)
         return QStringLiteral("%1 として読めないバイトがあります").arg(platform::EncodingLabel(encoding));
-    QString kept = path + KeptSuffix(encoding);
-    for (int n = 2; QFile::exists(kept); ++n)
-        kept = path + KeptSuffix(encoding) + QLatin1Char('.') + QString::number(n);
-    if (!QFile::copy(path, kept))
+    const QString kept = FreeName(path + KeptSuffix(encoding));
+    if (!platform::ReplaceFile(kept, *bytes))
         return QStringLiteral("%1 を作れません").arg(kept);
-    if (!WriteAtomically(path, text->toUtf8()))
+    if (!platform::ReplaceFile(path, text->toUtf8())) {
+        QFile::remove(kept);
         return QStringLiteral("書き込めません");
+    }
     return {};
 }
 

@@ -23,7 +23,7 @@ QString CToolCommands::RunFolder(const QString& folder) const
 }
 
 void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, const QString& subject, bool force,
-                                const QString& folder)
+                                const QString& folder, const QString& note)
 {
     const platform::ProcessSpec request =
         runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, RunFolder(folder));
@@ -34,11 +34,13 @@ void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, c
     }
     const QString name = QFileInfo(request.program).fileName();
     WatchRun(run, {name + QLatin1Char(' ') + subject, runner::DisplayCommandLine(request), request.program,
-                   request.workingFolder, force, Hints()});
+                   request.workingFolder, force, Hints(), note});
     const runner::ToolOutcome& outcome = run.Outcome();
-    if (name == QLatin1String("javac") && outcome.Succeeded() && !run.HasOutput())
-        m_main.ShowNotice(
-            QStringLiteral("コンパイルしました: %1（%2）").arg(subject, runner::ElapsedText(outcome.elapsedMs)));
+    if (name == QLatin1String("javac") && outcome.Succeeded() && !run.HasOutput()) {
+        const QString done =
+            QStringLiteral("コンパイルしました: %1（%2）").arg(subject, runner::ElapsedText(outcome.elapsedMs));
+        m_main.ShowNotice(note.isEmpty() ? done : done + QLatin1Char('\n') + note);
+    }
 }
 
 // What the hints under the output may know: the JDK's release from its

@@ -199,7 +199,12 @@ const HintCase kHints[] = {
      "4 行 27 文字目の「（」は全角文字です。半角の「(」"},
     {"Tab.java:3: error: illegal character: '\\uff1b'\n\t\tString s = \"😀\"；\n\t\t               ^",
      "3 行 17 文字目の「；」は全角文字です。半角の「;」を入力"},
-    {"Bom.java:1: error: illegal character: '\\ufeff'\n?public class Bom {}\n^", ""},
+    {"Bom.java:1: error: illegal character: '\\ufeff'\n?public class Bom {}\n^", "先頭にバイトオーダーマーク（BOM）"},
+    {"Bom.java:1: エラー: '\\ufeff'は不正な文字です\n?public class Bom {}\n^", "BOM なしの UTF-8 として保存し直す"},
+    {"A.java:1: error: unmappable character (0x8365) for encoding EUC-JP\nclass A { String s = \"???\"; }\n   ^",
+     "EUC-JP として読まれましたが、EUC-JP にない文字（0x8365）があります。"},
+    {"A.java:1: エラー: この文字(0x8175)は、エンコーディングwindows-31jにマップできません\n// ?\n   ^",
+     "その他のコンパイルオプション」に -encoding と文字コード名を書いてください（例: -encoding UTF-8）"},
     {"Named.java:1: error: class Wrong is public, should be declared in a file named Wrong.java\npublic class Wrong "
      "{\n       ^",
      "public の Wrong は Wrong.java という名前のファイルに書きます。ファイル名を Wrong.java にするか、"
