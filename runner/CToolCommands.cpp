@@ -5,6 +5,7 @@
 #include "platform/Terminal.h"
 #include "platform/UserDialogs.h"
 #include "runner/AppletViewerArguments.h"
+#include "runner/ClassFile.h"
 #include "runner/ToolArguments.h"
 #include "runner/ToolInvocation.h"
 #include "settings/CFileUtil.h"
@@ -18,6 +19,30 @@ namespace runner {
 namespace {
 
 const QString kFileError = QStringLiteral("ファイルエラー");
+
+// Under a missing class: the classes javac made from the source, when their
+// names differ from the file's.
+QString CompiledClassesNote(const cmd::CurrentFile& file)
+{
+    if (file.extension != QLatin1String("java"))
+        return {};
+    const QList<runner::ClassFileInfo> classes = runner::ClassesCompiledFrom(file.folder, file.fileName);
+    if (classes.isEmpty())
+        return {};
+    QStringList names;
+    for (const runner::ClassFileInfo& made : classes)
+        names << made.SimpleName();
+    const QString note = QStringLiteral("\n\n%1 からできたクラスは %2 です。java はクラスの名前で実行します。")
+                             .arg(file.fileName, names.join(QStringLiteral("、")));
+    if (!classes.front().hasMain)
+        return note
+               + QStringLiteral("main メソッドのあるクラスを、ファイル名と同じ %1 という名前で書いてください。")
+                     .arg(file.title);
+    return note
+           + QStringLiteral(
+                 "main のある %1 の名前をファイル名と同じ %2 にするか、ファイル名を %1.java にしてください。")
+                 .arg(names.front(), file.title);
+}
 
 }  // namespace
 
@@ -62,7 +87,9 @@ void CToolCommands::OnRunJava()
                                      platform::MsgIcon::Exclamation);
     const runner::JavaRun run =
         runner::RunJavaArguments(options.GetJavaOptions(), options.GetJavaArgs(), file.extension, target);
-    if (!CheckExists(target.folder + run.fileToTest, run.fileToTest))
+    const QString classFile = target.folder + run.fileToTest;
+    if (!CheckExists(classFile, run.fileToTest,
+                     settings::CFileUtil::FileExists(classFile) ? QString() : CompiledClassesNote(file)))
         return;
     const QString java = QStringLiteral("java.exe");
     if (options.IsKeepDosPrompt())
@@ -220,11 +247,12 @@ QString CToolCommands::ExistingPage()
 
 bool CToolCommands::HasTool(const QString& classicTool) const { return platform::IsStartable(ToolPath(classicTool)); }
 
-bool CToolCommands::CheckExists(const QString& path, const QString& shownName)
+bool CToolCommands::CheckExists(const QString& path, const QString& shownName, const QString& note)
 {
     if (settings::CFileUtil::FileExists(path))
         return true;
-    platform::ShowMessage(m_main.Window(), (shownName.isEmpty() ? path : shownName) + QStringLiteral("は存在しません"),
+    platform::ShowMessage(m_main.Window(),
+                          (shownName.isEmpty() ? path : shownName) + QStringLiteral("は存在しません") + note,
                           kFileError, platform::MsgIcon::Error);
     return false;
 }

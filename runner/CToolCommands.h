@@ -106,8 +106,9 @@ private:
     // or $EDITOR in a terminal, else an installed text editor.
     std::optional<platform::ProcessSpec> TextEditor(const QString& path, bool preferTextDefault) const;
 
-    // Messages: false when the file is missing (and the message was shown).
-    bool CheckExists(const QString& path, const QString& shownName = {});
+    // Messages: false when the file is missing (and the message, with note
+    // after it, was shown).
+    bool CheckExists(const QString& path, const QString& shownName = {}, const QString& note = {});
     void ReportMissingTool(const QString& classicTool);
     void ReportMissingOwnViewer(const QString& viewerJar);
     void ReportStartFailure(const QString& program);

@@ -1,8 +1,10 @@
 #include "runner/ClassFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <vector>
 
 namespace runner {
@@ -176,6 +178,36 @@ bool SkipAttributes(Reader& in)
     return in.Ok();
 }
 
+// The text a Class constant names, decoded; nothing for a bad index.
+std::optional<QString> ClassNameAt(QByteArrayView bytes, const ConstantPool& pool, quint16 index)
+{
+    if (!pool.Is(index, Class))
+        return std::nullopt;
+    const quint16 nameIndex = U2At(bytes, pool.offsets[index]);
+    if (!pool.Is(nameIndex, Utf8))
+        return std::nullopt;
+    const std::optional<QString> internal = DecodeModifiedUtf8(Utf8At(bytes, pool, nameIndex));
+    return internal ? QualifiedName(*internal) : std::nullopt;
+}
+
+// The class's own attributes; keeps the name of its SourceFile.
+bool ReadClassAttributes(Reader& in, QByteArrayView bytes, const ConstantPool& pool, QString* sourceFile)
+{
+    const quint16 count = in.U2();
+    for (int i = 0; i < count && in.Ok(); ++i) {
+        const quint16 name = in.U2();
+        const quint32 length = in.U4();
+        if (Utf8At(bytes, pool, name) == QByteArrayView("SourceFile") && length == 2) {
+            const qsizetype at = in.At();
+            if (in.Skip(2))
+                *sourceFile = DecodeModifiedUtf8(Utf8At(bytes, pool, U2At(bytes, at))).value_or(QString());
+            continue;
+        }
+        in.Skip(length);
+    }
+    return in.Ok();
+}
+
 // Fields and methods share one layout; for methods, whether one is main.
 bool ReadMembers(Reader& in, QByteArrayView bytes, const ConstantPool& pool, bool* hasMain)
 {
@@ -223,20 +255,15 @@ std::optional<ClassFileInfo> ParseClassFile(QByteArrayView bytes)
         return std::nullopt;
     in.U2();  // access flags
     const quint16 thisClass = in.U2();
-    in.U2();               // super class
+    const quint16 superClass = in.U2();
     in.Skip(2 * in.U2());  // interfaces
-    if (!in.Ok() || !pool.Is(thisClass, Class))
-        return std::nullopt;
-    const quint16 nameIndex = U2At(bytes, pool.offsets[thisClass]);
-    if (!pool.Is(nameIndex, Utf8))
-        return std::nullopt;
-    const std::optional<QString> internal = DecodeModifiedUtf8(Utf8At(bytes, pool, nameIndex));
-    const std::optional<QString> name = internal ? QualifiedName(*internal) : std::nullopt;
+    const std::optional<QString> name = in.Ok() ? ClassNameAt(bytes, pool, thisClass) : std::nullopt;
     if (!name)
         return std::nullopt;
     info.name = *name;
-    if (!ReadMembers(in, bytes, pool, nullptr) || !ReadMembers(in, bytes, pool, &info.hasMain) || !SkipAttributes(in)
-        || in.At() != bytes.size())
+    info.superName = ClassNameAt(bytes, pool, superClass).value_or(QString());
+    if (!ReadMembers(in, bytes, pool, nullptr) || !ReadMembers(in, bytes, pool, &info.hasMain)
+        || !ReadClassAttributes(in, bytes, pool, &info.sourceFile) || in.At() != bytes.size())
         return std::nullopt;
     return info;
 }
@@ -250,6 +277,37 @@ std::optional<ClassFileInfo> ReadClassFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxClassBytes)
         return std::nullopt;
     return ParseClassFile(file.read(kMaxClassBytes));
+}
+
+QList<ClassFileInfo> ClassesCompiledFrom(const QString& folder, const QString& sourceName)
+{
+    constexpr int kMostClasses = 1000;  // a folder of generated classes is not worth reading through
+    const QStringList names = QDir(folder).entryList({QStringLiteral("*.class")}, QDir::Files, QDir::Name);
+    QList<ClassFileInfo> classes;
+    for (const QString& name : names.mid(0, kMostClasses)) {
+        const std::optional<ClassFileInfo> info =
+            name.contains(QLatin1Char('$')) ? std::nullopt : ReadClassFile(folder + name);
+        if (info && info->sourceFile == sourceName)
+            classes << *info;
+    }
+    std::stable_partition(classes.begin(), classes.end(), [](const ClassFileInfo& c) { return c.hasMain; });
+    return classes;
+}
+
+bool IsAppletClass(const QString& root, const QString& className)
+{
+    constexpr int kDeepest = 16;  // a cycle of hand-made class files ends here
+    QString name = className;
+    for (int depth = 0; depth < kDeepest && !name.isEmpty(); ++depth) {
+        if (name == QLatin1String("java.applet.Applet") || name == QLatin1String("javax.swing.JApplet"))
+            return true;
+        if (name.startsWith(QLatin1String("java.")) || name.startsWith(QLatin1String("javax.")))
+            return false;
+        const std::optional<ClassFileInfo> info =
+            ReadClassFile(root + QString(name).replace(QLatin1Char('.'), QLatin1Char('/')) + QStringLiteral(".class"));
+        name = info ? info->superName : QString();
+    }
+    return false;
 }
 
 }  // namespace runner

@@ -1,9 +1,11 @@
 #pragma once
-// What the launcher and the archive tool need from a compiled Java class:
-// its qualified name, the class-file version and whether it has the classic
-// entry point. Any bytes are safe to read: a truncated or hostile file is
-// simply not a class.
+// What the launcher, the archive tool and the hints need from a compiled
+// Java class: its qualified name, the class-file version, whether it has the
+// classic entry point, its superclass and the source it was compiled from.
+// Any bytes are safe to read: a truncated or hostile file is simply not a
+// class.
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -14,6 +16,8 @@ struct ClassFileInfo {
     QString name;  // qualified with dots: "a.b.Main", "Main", "a.b.Main$1"
     int majorVersion = 0;
     bool hasMain = false;  // declares public static void main(String[])
+    QString superName{};   // qualified with dots; empty for java.lang.Object
+    QString sourceFile{};  // "Hello.java"; empty when compiled without it (-g:none)
 
     QString PackageName() const;  // "a.b"; empty in the unnamed package
     QString SimpleName() const;   // "Main", "Main$1"
@@ -24,5 +28,13 @@ struct ClassFileInfo {
 std::optional<ClassFileInfo> ParseClassFile(QByteArrayView bytes);
 // Reads the file (a class is never large; anything over 16 MiB is none).
 std::optional<ClassFileInfo> ReadClassFile(const QString& path);
+
+// The top-level classes of folder (ending in the separator) that javac made
+// from the source named sourceName, those with main first, then by name.
+QList<ClassFileInfo> ClassesCompiledFrom(const QString& folder, const QString& sourceName);
+
+// Whether the class of root (a package root, ending in the separator) named
+// className extends Applet or JApplet, directly or through classes of root.
+bool IsAppletClass(const QString& root, const QString& className);
 
 }  // namespace runner

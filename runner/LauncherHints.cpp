@@ -1,6 +1,7 @@
 // Hints for the lines of the java launcher and of a program's uncaught
 // exception. These rules see every plain line of a program's output, so
 // each rejects on the line's first characters before it reads further.
+#include "runner/ClassFile.h"
 #include "runner/LearnerHints.h"
 
 #include <QRegularExpression>
@@ -45,6 +46,89 @@ QString LinkageHint(QStringView line, const HintContext& context)
     return StartsWith(line, kError) ? ClassVersionHint(line.mid(kError.size()), context) : QString();
 }
 
+// "Index 3 out of bounds for length 2": an array of as many elements as the
+// program got arguments is taken for args.
+QString IndexHint(QStringView exception, const HintContext& context)
+{
+    static const QRegularExpression bounds(QStringLiteral(R"(: Index (-?\d+) out of bounds for length (\d+)$)"));
+    const QRegularExpressionMatch match = bounds.match(exception);
+    if (!match.hasMatch())
+        return {};
+    const int index = match.captured(1).toInt();
+    const int length = match.captured(2).toInt();
+    if (length == 0 && context.programArguments == 0)
+        return QStringLiteral(
+            "プログラム引数が渡されていません（args の長さが 0）。「オプション設定」の「実行(java)」タブで"
+            "「実行時引数」に値を入れてから実行してください");
+    const QString element = length == 0
+                                ? QStringLiteral("長さ 0 の配列には要素がありません。")
+                                : QStringLiteral("長さ %1 の配列に添字 %2 の要素はありません（使えるのは 0 〜 %3）。")
+                                      .arg(length)
+                                      .arg(index)
+                                      .arg(length - 1);
+    if (length == context.programArguments)
+        return element
+               + QStringLiteral("args なら、プログラム引数は %1 個です。「オプション設定」の「実行(java)」タブの"
+                                "「実行時引数」を確かめてください")
+                     .arg(length);
+    if (length == 0)
+        return element + QStringLiteral("配列を作るときの長さ（new int[n] の n）を確かめてください");
+    return element + QStringLiteral("for 文の条件（<= ではなく <）や添字の計算を確かめてください");
+}
+
+// "Cannot invoke "String.length()" because "s" is null": the variable when
+// javac kept its name (javac -g), else "<local1>".
+QString NullHint(QStringView exception)
+{
+    constexpr QStringView kBecause = u"because \"";
+    const qsizetype at = exception.indexOf(kBecause);
+    const qsizetype end = at < 0 ? -1 : exception.indexOf(u"\" is null", at);
+    const QStringView name = end < 0 ? QStringView() : exception.mid(at + kBecause.size(), end - at - kBecause.size());
+    if (name.isEmpty() || name.startsWith(u'<'))
+        return QStringLiteral("null（何も指していない）の変数で、メソッドを呼んだり配列やフィールドを使ったりしました。"
+                              "new などで値を入れてから使ってください");
+    return QStringLiteral("%1 が null（何も指していない）のまま、メソッドを呼んだり配列やフィールドを使ったりしました。"
+                          "%1 に new などで値を入れてから使ってください")
+        .arg(name);
+}
+
+// "For input string: "12a"" (also " under radix 16" after it).
+QString NumberHint(QStringView input)
+{
+    if (input.isEmpty())
+        return QStringLiteral(
+            "空の文字列は数に変換できません。入力があるかを確かめてから Integer.parseInt などに渡してください");
+    return QStringLiteral("「%1」は数として読めません。Integer.parseInt などに渡す文字列が数だけかを確かめてください"
+                          "（前後の空白や、int に収まらない桁も読めません）")
+        .arg(input);
+}
+
+// The first errors of a learner's program, by the exception's class and message.
+QString ProgramErrorHint(QStringView exception, const HintContext& context)
+{
+    constexpr QStringView kNumber = u"java.lang.NumberFormatException: For input string: \"";
+    if (exception.startsWith(u"java.util.InputMismatchException"))
+        return QStringLiteral("Scanner が数を読むところに、数として読めない入力（文字や小数点など）がありました。"
+                              "入力した値を確かめてください");
+    if (exception.startsWith(u"java.util.NoSuchElementException"))
+        return QStringLiteral("読む入力がもう残っていません。Scanner が読む数だけ値を入力してください"
+                              "（入力終了の後は読めません。hasNext…() で先に確かめられます）");
+    if (exception.startsWith(u"java.lang.ArrayIndexOutOfBoundsException"))
+        return IndexHint(exception, context);
+    if (exception == u"java.lang.ArithmeticException: / by zero")
+        return QStringLiteral("整数を 0 で割りました（/ や %）。割る数が 0 にならないかを確かめてください");
+    if (exception.startsWith(u"java.lang.NullPointerException"))
+        return NullHint(exception);
+    if (exception.startsWith(kNumber)) {
+        const QStringView rest = exception.mid(kNumber.size());
+        return NumberHint(rest.left(rest.lastIndexOf(u'"')));
+    }
+    if (exception == u"java.lang.StackOverflowError")
+        return QStringLiteral("メソッドが自分自身を呼び続けて（再帰が止まらずに）、呼び出しが深くなりすぎました。"
+                              "再帰を止める条件（if で return するところ）を確かめてください");
+    return {};
+}
+
 // "Exception in thread "main" java.util.InputMismatchException" and others
 // a learner's first programs throw.
 QString ExceptionHint(QStringView line, const HintContext& context)
@@ -56,19 +140,9 @@ QString ExceptionHint(QStringView line, const HintContext& context)
     if (nameEnd < 0)
         return {};
     const QStringView exception = line.mid(nameEnd + 2);
-    if (exception.startsWith(u"java.util.InputMismatchException"))
-        return QStringLiteral("Scanner が数を読むところに、数として読めない入力（文字や小数点など）がありました。"
-                              "入力した値を確かめてください");
-    if (exception.startsWith(u"java.util.NoSuchElementException"))
-        return QStringLiteral("読む入力がもう残っていません。Scanner が読む数だけ値を入力してください"
-                              "（入力終了の後は読めません。hasNext…() で先に確かめられます）");
-    if (exception.startsWith(u"java.lang.ArrayIndexOutOfBoundsException") && exception.endsWith(u"for length 0")
-        && !context.programArguments)
-        return QStringLiteral(
-            "プログラム引数が渡されていません（args の長さが 0）。「オプション設定」の「実行(java)」タブで"
-            "「実行時引数」に値を入れてから実行してください");
     constexpr QStringView kVersion = u"java.lang.UnsupportedClassVersionError: ";
-    return exception.startsWith(kVersion) ? ClassVersionHint(exception.mid(kVersion.size()), context) : QString();
+    return exception.startsWith(kVersion) ? ClassVersionHint(exception.mid(kVersion.size()), context)
+                                          : ProgramErrorHint(exception, context);
 }
 
 // "Caused by: …" (「原因: …」) under "Could not find or load main class X".
@@ -105,12 +179,18 @@ QString MainClassHint(QStringView line, const HintContext&)
              QString(real).replace(QLatin1Char('/'), QLatin1Char('.')));
 }
 
-// The last line of "Main method not found in class X, please define …".
-QString MainMethodHint(QStringView line, const HintContext&)
+// The last line of "Main method not found in class X, please define …":
+// an applet has no main and is shown by an applet viewer instead.
+QString MainMethodHint(QStringView line, const HintContext& context)
 {
     if (!StartsWith(line, u"or a JavaFX application class")
         && !StartsWith(line, u"またはJavaFXアプリケーション・クラス"))
         return {};
+    if (!context.folder.isEmpty() && !context.className.isEmpty() && IsAppletClass(context.folder, context.className))
+        return QStringLiteral(
+                   "%1 はアプレット（Applet か JApplet を継承したクラス）なので、java では実行できません。"
+                   "「Html生成」（Ctrl+H）でページを作り、「AppletViewerで実行」（Ctrl+V）で実行してください")
+            .arg(context.className.mid(context.className.lastIndexOf(QLatin1Char('.')) + 1));
     return QStringLiteral("main メソッドは public static void main(String[] args) と書きます"
                           "（static・void・String[] の綴りと大文字・小文字を確かめてください）");
 }

@@ -11,10 +11,11 @@ namespace runner {
 
 // What is known of the run, for hints that depend on it.
 struct HintContext {
-    int jdkFeature = 0;             // the JDK's feature release (17, 25); 0 when unknown
-    QString folder;                 // the current file's folder
-    QString fileName;               // the current file ("Hello.java")
-    bool programArguments = false;  // the program was given arguments
+    int jdkFeature = 0;        // the JDK's feature release (17, 25); 0 when unknown
+    QString folder{};          // where the tool ran: the current file's folder or its package root
+    QString fileName{};        // the current file ("Hello.java")
+    QString className{};       // the current file's class ("a.b.Hello"); empty when unknown
+    int programArguments = 0;  // how many arguments the program was given
 };
 
 // One javac message with the lines javac prints under it.
@@ -25,6 +26,7 @@ struct JavacMessage {
     QString text;          // after "error: " or "エラー: "
     QString sourceLine;    // the line javac quotes; empty when it quoted none
     int caretColumn = -1;  // where its ^ stands
+    int places = 1;        // messages of the same text in a row on this line, this the first
     QStringList details;   // the indented lines after the caret ("  symbol: ...")
     // The caret's column from 1 as the user counts characters (a pair of
     // surrogates is one); 0 without a caret.

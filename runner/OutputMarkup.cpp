@@ -136,8 +136,11 @@ LineParser::Result JavacMessageParser::Parse(QStringView line, Markup& markup)
         return Result::InProgress;
     case Expect::Caret:
         if (const std::optional<int> column = CaretColumn(line)) {
+            const int first = m_message.caretColumn;  // a repeat's link opens its own column
             m_message.caretColumn = *column;
             markup.column = m_message.Column();
+            if (m_message.places > 1)
+                m_message.caretColumn = first;
             m_expect = Expect::Details;
             return Result::InProgress;
         }
@@ -145,18 +148,28 @@ LineParser::Result JavacMessageParser::Parse(QStringView line, Markup& markup)
         break;
     case Expect::Details:
         if (line.startsWith(u"  ")) {
-            if (m_hinted)
+            if (m_hinted && m_message.places == 1)
                 m_message.details << line.trimmed().toString();
             return Result::InProgress;
         }
         parts = FindJavacParts(line);
         break;
     }
-    markup.hintBefore = Complete();
-    return Begin(line, parts, markup);
+    const bool repeat = Repeats(line, parts);
+    if (!repeat)
+        markup.hintBefore = Complete();
+    return Begin(line, parts, markup, repeat);
 }
 
-LineParser::Result JavacMessageParser::Begin(QStringView line, const std::optional<JavacParts>& parts, Markup& markup)
+bool JavacMessageParser::Repeats(QStringView line, const std::optional<JavacParts>& parts) const
+{
+    return parts && m_hinted && parts->kind == SourceLink::Kind::Error && m_message.details.isEmpty()
+           && parts->line == m_message.line && line.mid(parts->textStart) == m_message.text
+           && line.left(parts->nameEnd) == m_message.file;
+}
+
+LineParser::Result JavacMessageParser::Begin(QStringView line, const std::optional<JavacParts>& parts, Markup& markup,
+                                             bool repeat)
 {
     if (!parts)
         return Result::NotHandled;
@@ -166,23 +179,31 @@ LineParser::Result JavacMessageParser::Begin(QStringView line, const std::option
     link.file = line.left(parts->nameEnd).toString();
     link.length = parts->numberEnd;
     markup.counted = link.kind;
-    m_message = JavacMessage();
-    m_hinted = m_keepText && link.kind == SourceLink::Kind::Error;
-    if (m_hinted) {
-        m_message.kind = link.kind;
-        m_message.file = link.file;
-        m_message.line = link.line;
-        m_message.text = line.mid(parts->textStart).toString();
-    }
     markup.links << std::move(link);
     m_expect = Expect::Source;
+    if (repeat) {
+        ++m_message.places;
+        return Result::InProgress;
+    }
+    m_message = JavacMessage();
+    m_hinted = m_keepText && parts->kind == SourceLink::Kind::Error;
+    if (m_hinted) {
+        m_message.kind = parts->kind;
+        m_message.file = line.left(parts->nameEnd).toString();
+        m_message.line = parts->line;
+        m_message.text = line.mid(parts->textStart).toString();
+    }
     return Result::InProgress;
 }
 
 QString JavacMessageParser::Complete()
 {
     m_expect = Expect::Message;
-    return m_hinted ? HintFor(m_rules, m_message, m_context) : QString();
+    QString hint = m_hinted ? HintFor(m_rules, m_message, m_context) : QString();
+    if (hint.isEmpty() || m_given.contains(hint))
+        return {};
+    m_given.insert(hint);
+    return hint;
 }
 
 QString JavacMessageParser::Finish() { return m_expect == Expect::Message ? QString() : Complete(); }

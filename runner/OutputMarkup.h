@@ -9,6 +9,7 @@
 #include "runner/Stream.h"
 
 #include <QList>
+#include <QSet>
 #include <QStringView>
 
 #include <optional>
@@ -44,7 +45,10 @@ struct JavacParts;
 // line, the caret line and javac's indented details ("  symbol: …"). Only
 // errors get hints: warnings can come by the thousand. The message's hint
 // goes under its last line, which is known only when the
-// next line comes (hintBefore) or the stream ends.
+// next line comes (hintBefore) or the stream ends. Errors of the same text
+// in a row on one line (a full-width space at each of 20 places) are one
+// message to the rules, hinted under the last; a hint already given is not
+// given again.
 class JavacMessageParser : public LineParser {
 public:
     JavacMessageParser(const QList<HintRule>& rules, const HintContext& context);
@@ -53,7 +57,8 @@ public:
 
 private:
     enum class Expect { Message, Source, Caret, Details };
-    Result Begin(QStringView line, const std::optional<JavacParts>& parts, Markup& markup);
+    Result Begin(QStringView line, const std::optional<JavacParts>& parts, Markup& markup, bool repeat = false);
+    bool Repeats(QStringView line, const std::optional<JavacParts>& parts) const;
     QString Complete();
 
     const QList<HintRule>& m_rules;
@@ -62,6 +67,7 @@ private:
     bool m_hinted = false;    // the message is an error and rules read it
     Expect m_expect = Expect::Message;
     JavacMessage m_message;
+    QSet<QString> m_given;  // the hints given in this run
 };
 
 // "\tat pkg.Class.method(File.java:12)" with Java identifiers in any

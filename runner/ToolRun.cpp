@@ -2,12 +2,14 @@
 // detached runs in a console window of their own.
 #include "runner/CToolCommands.h"
 
+#include "platform/CommandLine.h"
 #include "platform/JdkFeatures.h"
 #include "platform/JdkLocator.h"
 #include "platform/Paths.h"
 #include "platform/Terminal.h"
 #include "platform/UserDialogs.h"
 #include "runner/FollowRun.h"
+#include "runner/PackageRoot.h"
 #include "runner/RunningTool.h"
 #include "runner/ToolInvocation.h"
 #include "settings/COptionModel.h"
@@ -44,13 +46,14 @@ void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, c
 }
 
 // What the hints under the output may know: the JDK's release from its
-// release file, and whether the program gets arguments.
+// release file, the current file's class and how many arguments the program gets.
 runner::HintContext CToolCommands::Hints() const
 {
     runner::HintContext hints;
     hints.jdkFeature = platform::FeatureRelease(platform::ReadJdkVersion(m_main.JdkFolder()).value_or(QString()));
     hints.fileName = m_main.File().fileName;
-    hints.programArguments = !m_main.Options().GetJavaArgs().trimmed().isEmpty();
+    hints.className = runner::ResolveJavaTarget(m_main.File()).className;
+    hints.programArguments = static_cast<int>(platform::SplitCommandLine(m_main.Options().GetJavaArgs()).size());
     return hints;
 }
 

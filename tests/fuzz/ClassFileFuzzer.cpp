@@ -1,6 +1,7 @@
 // Random bytes as a class file and as the start of a Java source: nothing
 // reads outside them, and a name that comes out is well formed.
 #include "runner/ClassFile.h"
+#include "runner/JavaDeclarations.h"
 #include "runner/PackageRoot.h"
 #include "tests/fuzz/FuzzCheck.h"
 
@@ -23,7 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     if (const auto info = ParseClassFile(data)) {
         Check(IsQualifiedName(info->name) && !info->name.contains(QLatin1Char('/')));
         Check(info->PackagePath().isEmpty() == info->PackageName().isEmpty());
+        Check(info->superName.isEmpty() || IsQualifiedName(info->superName));
     }
+    for (const TypeDeclaration& type : DeclaredTypes(QString::fromUtf8(data)))
+        Check(!type.name.isEmpty());
     const QString package = DeclaredPackage(data);
     Check(package.isEmpty() || IsQualifiedName(package));
     return 0;

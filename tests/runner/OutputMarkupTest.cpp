@@ -167,6 +167,12 @@ TEST(MarkupChain, KeepsEachStreamsMessageApartAndSaysWhenALineMayBeMarked)
     EXPECT_FALSE(chain.MarkLine(u"B.java:2: error: y", Stream::Output).links.isEmpty());
     EXPECT_TRUE(chain.MarkLine(u"\tat Q.m(Q.java:3)", Stream::Error).links.isEmpty())
         << "the source line of the message on standard error, with a message on standard output between";
+    QList<int> columns;
+    for (const QString& line : QString("F.java:3: error: illegal character: '\\u3000'\n　　x\n^\n"
+                                       "F.java:3: error: illegal character: '\\u3000'\n　　x\n ^")
+                                   .split('\n'))
+        columns << chain.MarkLine(line, Stream::Error).column;
+    EXPECT_EQ(columns, (QList<int>{0, 0, 1, 0, 0, 2})) << "a repeated message's link opens its own column";
 }
 
 TEST(LinkResolver, OpensThePackagesFileFirstAndOnlyFilesThatExist)
@@ -186,9 +192,9 @@ TEST(LinkResolver, OpensThePackagesFileFirstAndOnlyFilesThatExist)
 
 struct HintCase {
     const char* output;  // one stream's lines
-    const char* hint;    // a part of the only hint; empty: none
+    const char* hint;    // a part of each hint, separated by "|"; empty: none
     int jdk = 17;
-    bool arguments = false;
+    int arguments = 0;
 };
 
 const HintCase kHints[] = {
@@ -199,6 +205,10 @@ const HintCase kHints[] = {
      "4 行 27 文字目の「（」は全角文字です。半角の「(」"},
     {"Tab.java:3: error: illegal character: '\\uff1b'\n\t\tString s = \"😀\"；\n\t\t               ^",
      "3 行 17 文字目の「；」は全角文字です。半角の「;」を入力"},
+    {"P.java:4: error: illegal character: '\\uff08'\n  f（（）;\n   ^\nP.java:4: error: illegal character: '\\uff08'\n"
+     "  f（（）;\n    ^\nP.java:4: error: illegal character: '\\uff09'\n  f（（）;\n     ^\n"
+     "P.java:5: error: illegal character: '\\uff08'\n  g（);\n   ^",
+     "4 行 4 文字目など 2 か所の「（」|4 行 6 文字目の「）」|5 行 4 文字目の「（」"},
     {"Bom.java:1: error: illegal character: '\\ufeff'\n?public class Bom {}\n^", "先頭にバイトオーダーマーク（BOM）"},
     {"Bom.java:1: エラー: '\\ufeff'は不正な文字です\n?public class Bom {}\n^", "BOM なしの UTF-8 として保存し直す"},
     {"A.java:1: error: unmappable character (0x8365) for encoding EUC-JP\nclass A { String s = \"???\"; }\n   ^",
@@ -223,8 +233,22 @@ const HintCase kHints[] = {
     {"Case.java:3: エラー: パッケージsystemは存在しません\n        system.out.println(1);\n              ^",
      "system ではなく System"},
     {"Imp.java:3: error: cannot find symbol\n        Scanner sc = new Scanner(System.in);\n        ^\n"
+     "  symbol:   class Scanner\n  location: class Imp\nImp.java:3: error: cannot find symbol\n"
+     "        Scanner sc = new Scanner(System.in);\n                         ^\n"
      "  symbol:   class Scanner\n  location: class Imp",
      "先頭（クラスの前）に import java.util.Scanner; と書いて"},
+    {"M.java:3: error: cannot find symbol\n        System.out.Println(1);\n                  ^\n"
+     "  symbol:   method Println(int)\n  location: variable out of type PrintStream\n"
+     "M.java:4: エラー: シンボルを見つけられません\n        int x = Math.mx(1, 2);\n                    ^\n"
+     "  シンボル:   メソッド mx(int,int)\n  場所: クラス Math\n"
+     "M.java:5: error: cannot find symbol\n        list.ad(1);\n            ^\n"
+     "  symbol:   method ad(int)\n  location: variable list of type ArrayList<Integer>\n"
+     "M.java:6: error: cannot find symbol\n        game.printn(1);\n            ^\n"
+     "  symbol:   method printn(int)\n  location: variable game of type Game",
+     "大文字と小文字を区別します。Println ではなく println|mx ではなく max|ad ではなく add"},
+    {"B.java:3: error: incompatible types: int cannot be converted to boolean\n        boolean b = n;\n"
+     "                    ^",
+     ""},
     {"Own.java:4: error: cannot find symbol\n        list.add(1);\n        ^\n  symbol:   variable list\n"
      "  location: class Own",
      ""},
@@ -266,19 +290,22 @@ const HintCase kHints[] = {
     {"Exception in thread \"main\" java.lang.ArrayIndexOutOfBoundsException: Index 0 out of bounds for length 0\n"
      "\tat Args.main(Args.java:3)",
      "「オプション設定」の「実行(java)」タブで「実行時引数」に値を入れて"},
-    {"Exception in thread \"main\" java.lang.ArrayIndexOutOfBoundsException: Index 0 out of bounds for length 0", "",
-     17, true},
+    {"Exception in thread \"main\" java.lang.ArrayIndexOutOfBoundsException: Index 0 out of bounds for length 0",
+     "長さ 0 の配列には要素がありません。配列を作る", 17, 1},
+    {"Exception in thread \"main\" java.lang.ArrayIndexOutOfBoundsException: Index 3 out of bounds for length 3",
+     "（使えるのは 0 〜 2）。for 文の条件"},
+    {"Exception in thread \"main\" java.lang.NullPointerException: Cannot invoke \"String.length()\" because "
+     "\"name\" is null",
+     "name が null"},
+    {"Exception in thread \"main\" java.lang.NumberFormatException: For input string: \"\"", "空の文字列は数に"},
 };
 
 // Each line goes through the chain as the output window gives it.
-QStringList Hints(const HintCase& c)
+QStringList Hints(const QString& output, const HintContext& context)
 {
-    HintContext context;
-    context.jdkFeature = c.jdk;
-    context.programArguments = c.arguments;
     MarkupChain chain(context);
     QStringList hints;
-    for (const QString& line : QString::fromUtf8(c.output).split('\n')) {
+    for (const QString& line : output.split('\n')) {
         const Markup markup = chain.MarkLine(line, Stream::Error);
         hints << markup.hintBefore << markup.hint;
     }
@@ -287,20 +314,42 @@ QStringList Hints(const HintCase& c)
     return hints;
 }
 
+void ExpectHints(const QString& output, const HintContext& context, const QString& parts)
+{
+    const QStringList hints = Hints(output, context);
+    const QStringList expected = parts.isEmpty() ? QStringList() : parts.split('|');
+    SCOPED_TRACE(output.toStdString());
+    ASSERT_EQ(hints.size(), expected.size()) << hints.join('\n').toStdString();
+    for (int i = 0; i < hints.size(); ++i)
+        EXPECT_TRUE(hints[i].startsWith("ヒント: ") && hints[i].contains(expected[i]) && !hints[i].contains('\n'))
+            << hints[i].toStdString();
+}
+
 TEST(LearnerHints, OneJapaneseHintUnderEachMessageTheTableKnows)
 {
-    for (const HintCase& c : kHints) {
-        const QStringList hints = Hints(c);
-        const QString expected = QString::fromUtf8(c.hint);
-        SCOPED_TRACE(c.output);
-        if (expected.isEmpty()) {
-            EXPECT_EQ(hints, QStringList());
-            continue;
-        }
-        ASSERT_EQ(hints.size(), 1) << hints.join('\n').toStdString();
-        EXPECT_TRUE(hints[0].startsWith("ヒント: ") && hints[0].contains(expected) && !hints[0].contains('\n'))
-            << hints[0].toStdString();
-    }
+    for (const HintCase& c : kHints)
+        ExpectHints(QString::fromUtf8(c.output), {.jdkFeature = c.jdk, .programArguments = c.arguments},
+                    QString::fromUtf8(c.hint));
+}
+
+// A class the learner wrote in another source, beside the file or in its package root, is no JDK class to import.
+TEST(LearnerHints, ReadTheLearnersSourcesBeforeSuggestingAnImportOrARename)
+{
+    TempFolder root;
+    root.Write("List.java", "public class List { }\n");
+    root.Write("app/Shop.java", "package app;\nclass Item { }\n// class Random\nclass Map extends Item { }\n");
+    root.Write("app/Uses.java", "package app;\npublic class Uses { }\npublic class Extra { }\n");
+    const auto missing = [](const char* name, int column) {
+        return QString("app/Uses.java:9: error: cannot find symbol\n        %1 x = new %1();\n%2^\n"
+                       "  symbol:   class %1\n  location: class Uses\n")
+            .arg(name, QString(column, ' '));
+    };
+    ExpectHints(missing("List", 8) + missing("Map", 8) + missing("Random", 8)
+                    + "app/Uses.java:3: error: class Extra is public, should be declared in a file named Extra.java\n"
+                      "public class Extra { }\n       ^",
+                {.folder = root.Path()},
+                "import java.util.Random;|public の型が 2 つあります（Uses、Extra）。1 つのファイルに書ける public の"
+                "クラス・インタフェースなどは 1 つだけです。ファイル名と同じ名前の Uses のほかは public を外して");
 }
 
 }  // namespace

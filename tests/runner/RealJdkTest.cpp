@@ -1,4 +1,5 @@
 // The commands against the installed JDK, with the real capture files.
+#include "runner/OutputMarkup.h"
 #include "tests/runner/CommandsTestSupport.h"
 #include "tests/support/EncodedText.h"
 
@@ -18,6 +19,30 @@ protected:
             GTEST_SKIP() << "no JDK installed";
     }
     void TearDown() override { EXPECT_EQ(Messages(), QStringList()); }
+    // JDK 17 (the found one) and 25 where installed.
+    QStringList Jdks() const
+    {
+        QStringList jdks{main.jdk};
+        if (QFile::exists("/usr/lib/jvm/temurin-25-jdk-amd64/bin/javac"))
+            jdks << "/usr/lib/jvm/temurin-25-jdk-amd64/bin/";
+        return jdks;
+    }
+    // The hints the output window shows under the last run's text.
+    QStringList ShownHints()
+    {
+        HintContext context = commands.hints.back();
+        context.folder = main.file.folder;
+        MarkupChain chain(context);
+        QStringList hints;
+        for (const QString& line : commands.shown.join("").split('\n')) {
+            const Markup markup = chain.MarkLine(line, Stream::Error);
+            hints << markup.hintBefore << markup.hint;
+        }
+        hints << chain.Finish(Stream::Error);
+        hints.removeAll(QString());
+        commands.shown.clear();
+        return hints;
+    }
 };
 
 // Also files named like options; a captured run shows the streams in their order.
@@ -53,9 +78,7 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
     Options("[JavaOption]\nMsg=true\n");
     const QString text = "/** 日本語の説明 */\npublic class Nihongo { public static void main(String[] a) {\n"
                          "  System.out.println(\"こんにちは、世界\"); } }\n";
-    QStringList jdks{main.jdk};
-    if (QFile::exists("/usr/lib/jvm/temurin-25-jdk-amd64/bin/javac"))
-        jdks << "/usr/lib/jvm/temurin-25-jdk-amd64/bin/";
+    const QStringList jdks = Jdks();
     for (const QString& jdk : jdks) {
         main.jdk = jdk;
         for (const SourceEncoding encoding : kSourceEncodings) {
@@ -147,6 +170,77 @@ TEST_F(RealJdkTest, PackagedClassesCompileAndRunFromTheirRoot)
                     "Lost.java を "
                     + src + "app/lost/ に移して開き直してください（" + src + " がパッケージのルートになります）。"});
     dialogs.messages.clear();
+}
+
+// What a learner's first week writes: one hint each, as JDK 17 and 25 print it in either locale.
+const char* const kParseErrors[][2] = {
+    {"Page.java", "<html>\n<body>\n<applet code=\"Test.class\" width=\"300\" height=\"200\">\n</applet>\n</body>\n"},
+    {"Flood.java", "public class Flood {\n    void f() {\n　　int x = 1;　　　\n"
+                   "        String s = \"　\";\n    }\n}\n"}};
+const char* const kChallenge =
+    "public class Tactics {\n    public static void main(String[] args) {\n        int n = 3;\n"
+    "        if (n = 3) {\n            System.out.printn(\"three\");\n        }\n"
+    "        System.out.printIn(args.length);\n        Item item = new List(\"apples\", 3);\n    }\n}\n"
+    "public interface Move { void go(); }\npublic enum Side { LEFT, RIGHT }\n";
+const char* const kRuns[][2] = {
+    {"Base.java", "class Base extends javax.swing.JApplet { }\n"},
+    {"Shown.java", "public class Shown extends Base { public void init() { } }\n"},
+    {"Hello.java", "class Greeting { public static void main(String[] a) { } }\nclass Helper { }\n"},
+    {"Faults.java", "public class Faults {\n    static int depth(int n) { return depth(n + 1) + 1; }\n"
+                    "    public static void main(String[] args) throws Exception {\n        Runnable[] faults = {\n"
+                    "            () -> System.out.println(args.length / (args.length - 2)),\n"
+                    "            () -> { String s = null; System.out.println(s.length()); },\n"
+                    "            () -> System.out.println(Integer.parseInt(\"12a\")),\n"
+                    "            () -> depth(0),\n            () -> System.out.println(args[2])};\n"
+                    "        for (Runnable fault : faults) {\n            Thread thread = new Thread(fault);\n"
+                    "            thread.start();\n            thread.join();\n        }\n"
+                    "        System.out.println(\"Index 2: \" + Integer.parseInt(\"2\") / 1);\n    }\n}\n"}};
+
+void ExpectHints(const QStringList& hints, const QStringList& parts, const QString& jdk)
+{
+    ASSERT_EQ(hints.size(), parts.size()) << (jdk + "\n" + hints.join('\n')).toStdString();
+    for (int i = 0; i < parts.size(); ++i)
+        EXPECT_TRUE(hints[i].contains(parts[i])) << (jdk + "\n" + hints[i]).toStdString();
+}
+
+TEST_F(RealJdkTest, LearnersFirstErrorsGetOneFittingHintEachAndCorrectOutputNone)
+{
+    Options("[JavaOption]\nMsg=true\nArg=true\nStrArg=a b\n");
+    root.Write("my src/learner/Shop.java", "class Item { }\nclass List extends Item { List(String n, int c) { } }\n");
+    for (const auto& [name, text] : kParseErrors)
+        root.Write(QString("my src/parse/") + name, text);
+    for (const QString& jdk : Jdks()) {
+        main.jdk = jdk;
+        for (const auto& [name, text] : kRuns)
+            main.SetCurrentFile(root.Write(QString::number(jdk.size()) + "/" + name, text));
+        commands.OnRebuild();
+        EXPECT_EQ(ShownHints(), QStringList()) << "the applet API's removal warnings";
+        for (const char* locale : {"C", "ja_JP.UTF-8"}) {
+            const ScopedEnv env("LC_ALL", locale);
+            const QString label = jdk + " " + locale;
+            main.SetCurrentFile(src + "parse/Page.java");
+            commands.OnRebuild();
+            ExpectHints(ShownHints(), {"3 行 1 文字目など 5 か所に全角スペース", "HTML のよう"}, label);
+            Compile("learner/Challenge06.java", kChallenge);
+            ExpectHints(ShownHints(),
+                        {"public の型が 3 つ", "== と書いて", "printn ではなく println",
+                         "printIn ではなく println と書いてください（大文字の I ではなく小文字の l）"},
+                        label);
+            main.SetCurrentFile(root.Path(QString::number(jdk.size()) + "/Shown.java"));
+            commands.OnRunJava();
+            ExpectHints(ShownHints(), {"AppletViewerで実行"}, label);
+            main.SetCurrentFile(root.Path(QString::number(jdk.size()) + "/Faults.java"));
+            commands.OnRunJava();
+            ExpectHints(ShownHints(), {"0 で割りました", "null", "「12a」", "再帰", "プログラム引数は 2 個"}, label);
+        }
+        main.SetCurrentFile(root.Path(QString::number(jdk.size()) + "/Hello.java"));
+        commands.OnRunJava();
+        ASSERT_EQ(Messages().size(), 1);
+        EXPECT_TRUE(
+            Messages()[0].startsWith("Hello.classは存在しません\n\nHello.java からできたクラスは Greeting、Helper"))
+            << Messages()[0].toStdString();
+        dialogs.messages.clear();
+    }
 }
 
 }  // namespace
