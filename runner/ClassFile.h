@@ -1,8 +1,7 @@
 #pragma once
 // What the launcher and the archive tool need from a compiled Java class:
-// its qualified name, the class-file version and whether it has the classic
-// entry point. Any bytes are safe to read: a truncated or hostile file is
-// simply not a class.
+// its qualified name, the class-file version and which entry point it has. Any bytes are safe to read: a truncated or
+// hostile file is simply not a class.
 #include <QByteArrayView>
 #include <QString>
 
@@ -14,11 +13,20 @@ struct ClassFileInfo {
     QString name;  // qualified with dots: "a.b.Main", "Main", "a.b.Main$1"
     int majorVersion = 0;
     bool hasMain = false;  // declares public static void main(String[])
+    // Declares what the launcher of release 25 and later starts: a main(String[]),
+    // else a main(), not private; an instance main only in a class it can create
+    // (not abstract, with a constructor without arguments that is not private).
+    bool hasLaunchableMain = false;
+
+    // Whether java of that feature release starts this class.
+    bool LaunchableOn(int featureRelease) const;
 
     QString PackageName() const;  // "a.b"; empty in the unnamed package
     QString SimpleName() const;   // "Main", "Main$1"
     // The package as a relative folder with a trailing separator ("a/b/"); empty for none.
     QString PackagePath() const;
+    // Where the class file belongs below its package root: "a/b/Main$1.class".
+    QString FilePath() const;
 };
 
 std::optional<ClassFileInfo> ParseClassFile(QByteArrayView bytes);
