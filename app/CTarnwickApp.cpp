@@ -4,6 +4,7 @@
 #include "app/FirstPaint.h"
 #include "app/SettingsWriteReport.h"
 #include "platform/UserDialogs.h"
+#include "platform/gui/DialogFocus.h"
 #include "platform/gui/QtUserDialogs.h"
 
 namespace app {
@@ -12,6 +13,7 @@ int CTarnwickApp::InitInstance(const QStringList& names)
 {
     platform::QtUserDialogs userDialogs;
     platform::SetUserDialogs(&userDialogs);
+    platform::ReturnFocusToOpeners(*qApp);
     // The first window needs none of Qt's own texts; they load once it shows.
     FirstPaintHook::Install(*qApp, [&userDialogs] { userDialogs.LoadQtTexts(); });
     FirstPaintHook::ExitIfRequested(*qApp);
