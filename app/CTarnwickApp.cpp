@@ -3,9 +3,11 @@
 #include "app/CMainDialog.h"
 #include "app/FirstPaint.h"
 #include "app/SettingsWriteReport.h"
+#include "platform/Paths.h"
 #include "platform/UserDialogs.h"
 #include "platform/gui/DialogFocus.h"
 #include "platform/gui/QtUserDialogs.h"
+#include "settings/SettingsAdoption.h"
 
 namespace app {
 
@@ -18,6 +20,11 @@ int CTarnwickApp::InitInstance(const QStringList& names)
     FirstPaintHook::Install(*qApp, [&userDialogs] { userDialogs.LoadQtTexts(); });
     FirstPaintHook::ExitIfRequested(*qApp);
     StartReportingSettingsWriteFailures();
+    // Before the main window reads any setting.
+    const QString adopted =
+        settings::AdoptProgramSettings(platform::BypassedProgramFolder(), platform::SettingsFolder());
+    if (!adopted.isEmpty())
+        platform::ShowMessage(nullptr, adopted, QStringLiteral("設定"), platform::MsgIcon::Information);
     {
         CMainDialog window;
         window.OnInitDialog(names);
