@@ -57,7 +57,7 @@ QString SettingsFolderFor(const QString& programFolder, const QString& installBi
 
 QString BypassedProgramFolder()
 {
-    const QString program = ExecutableFolder();
+    QString program = ExecutableFolder();
     if (!qEnvironmentVariableIsEmpty("TARNWICK_SETTINGS_DIR") || Canonical(SettingsFolder()) == Canonical(program))
         return {};
     return program;
