@@ -23,7 +23,7 @@ void SetLine(const resources::CForm& form, int id, const QString& text)
 
 }  // namespace
 
-CAboutDialog::CAboutDialog(QWidget* parent)
+CAboutDialog::CAboutDialog(const QString& jdkFolder, QWidget* parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -31,22 +31,26 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     setFixedSize(m_form.ClientSize());
     SetLine(m_form, resources::AboutForm::VersionEdit, resources::LoadResourceString(57666));
     SetLine(m_form, resources::AboutForm::CopyrightEdit, resources::LoadResourceString(57667));
-    SetLine(m_form, resources::AboutForm::JdkVersionEdit, JdkVersionLine());
+    SetLine(m_form, resources::AboutForm::JdkVersionEdit, JdkVersionLine(jdkFolder));
     if (auto* ok = m_form.Get<QPushButton>(resources::AboutForm::Ok)) {
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
         ok->setFocus();
     }
     if (auto* update = m_form.Get<QPushButton>(resources::AboutForm::Update)) {
-        update->setEnabled(!QLatin1String(kHomePage).isEmpty());
+        const bool known = !QLatin1String(kHomePage).isEmpty();
+        update->setEnabled(known);
+        update->setToolTip(known ? QString()
+                                 : QStringLiteral("最新版の入手先が設定されていないため使えません。"
+                                                  "入手先はビルドの設定 TARNWICK_HOME_PAGE で決まります。"));
         connect(update, &QPushButton::clicked, this, &CAboutDialog::OnUpdate);
     }
 }
 
-QString CAboutDialog::JdkVersionLine()
+QString CAboutDialog::JdkVersionLine(const QString& jdkFolder)
 {
     std::optional<QString> version;
-    if (const auto jdk = platform::FindJdk())
-        version = platform::ReadJdkVersion(*jdk);
+    if (platform::HoldsJava(jdkFolder))
+        version = platform::ReadJdkVersion(jdkFolder);
     return QStringLiteral("JDK Version... ") + version.value_or(QStringLiteral("Not Installed"));
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The about box: name and version, a notice, and the installed JDK's version.
+// The about box: name and version, a notice, and the chosen JDK's version.
 #include "resources/FormBuilder.h"
 
 #include <QDialog>
@@ -9,11 +9,13 @@ namespace app {
 class CAboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CAboutDialog(QWidget* parent = nullptr);
+    // jdkFolder: the main window's JDK tool folder (empty when none is chosen).
+    explicit CAboutDialog(const QString& jdkFolder, QWidget* parent = nullptr);
     QWidget* Control(int id) const { return m_form.Control(id); }
 
-    // "JDK Version... " followed by the version, or by "Not Installed".
-    static QString JdkVersionLine();
+    // "JDK Version... " followed by the version of the JDK in that tool
+    // folder, or by "Not Installed" when it holds none whose version is known.
+    static QString JdkVersionLine(const QString& jdkFolder);
 
 private:
     void OnUpdate();

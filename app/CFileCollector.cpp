@@ -13,6 +13,9 @@ namespace {
 // Folders are walked in name order, ignoring case, as a user reads them.
 constexpr QDir::SortFlags kOrder = QDir::Name | QDir::IgnoreCase;
 constexpr QDir::Filters kEntries = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+// A walk leaves hidden files and folders out (.git, editors' backups): a name
+// given whole may still be one.
+constexpr QDir::Filters kWalked = kEntries & ~QDir::Filters(QDir::Hidden);
 
 bool HasWildcard(const QString& name) { return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?')); }
 
@@ -80,7 +83,7 @@ void CFileCollector::AddFolder(const QString& folder)
         return;
     m_walked.insert(status.identity);
     const QDir dir(folder);
-    for (const QFileInfo& entry : dir.entryInfoList(kEntries, kOrder)) {
+    for (const QFileInfo& entry : dir.entryInfoList(kWalked, kOrder)) {
         if (Done())
             return;
         if (entry.isDir())

@@ -50,6 +50,13 @@ CMainDialog::CMainDialog(QWidget* parent)
     m_menuBar->setFont(resources::DialogFont());
     BuildMenu();
     ConnectButtons();
+    // Below the extend button lies the shortcut group, shown only in the
+    // extended form; the hidden buttons of the form stay hidden.
+    const int groupTop = m_form.Control(resources::MainForm::ExtendButton)->geometry().bottom();
+    for (QWidget* control : m_client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isHidden() && control->geometry().top() > groupTop)
+            m_shortcutGroup.append(control);
+    }
     m_notice = new CNoticeBar(m_client);
     const QSize client = m_form.ClientSize();
     m_menuBar->setGeometry(0, 0, client.width(), m_menuBar->sizeHint().height());
@@ -152,6 +159,9 @@ void CMainDialog::ToggleExtended()
     }
     SetClientHeight(height);
     m_extended = !m_extended;
+    // Hidden rather than cut off, so that Tab never reaches them unseen.
+    for (QWidget* control : m_shortcutGroup)
+        control->setVisible(m_extended);
 }
 
 void CMainDialog::RefreshJavaDocumentCommand()

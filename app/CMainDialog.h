@@ -102,6 +102,7 @@ private:
     resources::CForm m_form;
     QHash<int, QAction*> m_actions;
     QList<resources::ButtonCommand> m_buttons;
+    QList<QWidget*> m_shortcutGroup;  // what only the extended form shows
     QList<QPair<QKeySequence, int>> m_accelerators;
     std::unique_ptr<runner::CToolCommands> m_tools;
     std::unique_ptr<dialogs::CGenerateCommands> m_generators;

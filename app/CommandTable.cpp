@@ -32,7 +32,7 @@ void Exit(CommandTargets& t) { t.main.close(); }
 
 void About(CommandTargets& t)
 {
-    CAboutDialog about(&t.main);
+    CAboutDialog about(t.main.JdkFolder(), &t.main);
     about.exec();
 }
 

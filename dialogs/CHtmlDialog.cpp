@@ -19,7 +19,7 @@ namespace {
 
 using namespace resources::HtmlForm;
 
-constexpr int kParamColumnWidth = 70;
+constexpr int kMinParamColumnWidth = 70;
 const QString kCheckCaption = QStringLiteral("確認");
 
 void Warn(QObject* owner, const QString& text)
@@ -48,8 +48,9 @@ CHtmlDialog::CHtmlDialog(QWidget* parent)
     list->setHeaderLabels({QStringLiteral("引数名"), QStringLiteral("値")});
     list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list->header()->setStretchLastSection(false);
-    list->setColumnWidth(0, kParamColumnWidth);
-    list->setColumnWidth(1, kParamColumnWidth);
+    // Columns as wide as their longest text, so nothing is cut; the list scrolls sideways.
+    list->header()->setMinimumSectionSize(kMinParamColumnWidth);
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
 

@@ -1,5 +1,6 @@
 #include "dialogs/CJarDialog.h"
 
+#include "platform/JdkFeatures.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
 #include "platform/gui/Desktop.h"
@@ -17,8 +18,41 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStylePainter>
 
 namespace dialogs {
+
+namespace {
+
+// An empty list has no current entry to draw the focus on: this mark over
+// its viewport draws the style's focus frame instead while the list has the
+// keyboard focus.
+class EmptyListFocus final : public QWidget {
+public:
+    explicit EmptyListFocus(QListWidget* list)
+        : QWidget(list->viewport())
+        , m_list(list)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!m_list->hasFocus())
+            return;
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);  // the style shows it only after keyboard use
+        frame.rect = rect().adjusted(1, 1, -1, -1);
+        frame.backgroundColor = palette().color(QPalette::Base);
+        QStylePainter(this).drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
+
+private:
+    QListWidget* m_list;
+};
+
+}  // namespace
 
 CJarDialog::CJarDialog(QWidget* parent)
     : QDialog(parent)
@@ -30,6 +64,7 @@ CJarDialog::CJarDialog(QWidget* parent)
     m_files->viewport()->setAcceptDrops(true);
     m_files->viewport()->installEventFilter(this);
     m_files->installEventFilter(this);
+    m_emptyFocus = new EmptyListFocus(m_files);
     m_files->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // The menu comes with the right button here, with the Menu key in the filter.
     m_files->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -49,12 +84,22 @@ CJarDialog::CJarDialog(QWidget* parent)
     connect(m_form.Get<QPushButton>(resources::JarForm::Close), &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void CJarDialog::SetJdkFolder(const QString& folder) { m_jdkFolder = platform::WithTrailingSeparator(folder); }
+void CJarDialog::SetJdkFolder(const QString& folder)
+{
+    m_jdkFolder = platform::WithTrailingSeparator(folder);
+    m_jdkRelease = platform::JdkFeatureRelease(m_jdkFolder);
+}
 
 void CJarDialog::SetCurrentFile(const cmd::CurrentFile& file) { m_current = file; }
 
+QString CJarDialog::MainFile() const { return m_mains->currentData().toString(); }
+
 bool CJarDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_files && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        m_emptyFocus->update();
+    if (watched == m_files->viewport() && event->type() == QEvent::Resize)
+        m_emptyFocus->resize(m_files->viewport()->size());
     if (watched == m_files && event->type() == QEvent::ContextMenu
         && static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
         const QListWidgetItem* current = m_files->currentItem();
@@ -113,15 +158,25 @@ void CJarDialog::OnRemoveFiles()
         SetEntries(kept);
 }
 
+// A class file shows as its qualified name, which a long path would hide;
+// every entry's path is its data and its tooltip.
 void CJarDialog::SetEntries(const QStringList& sorted)
 {
-    const QString chosen = m_mainChosen ? m_mains->currentText() : QString();
+    const QString chosen = m_mainChosen ? MainFile() : QString();
+    m_classes = runner::ReadClassInfos(sorted);
     m_files->clear();
     m_mains->clear();
     m_files->addItems(sorted);
-    m_mains->addItems(sorted);
+    for (const QString& file : sorted) {
+        const auto info = m_classes.constFind(file);
+        m_mains->addItem(info != m_classes.cend() ? info->name : file, file);
+        m_mains->setItemData(m_mains->count() - 1, file, Qt::ToolTipRole);
+    }
+    m_mains->view()->setMinimumWidth(m_mains->view()->sizeHintForColumn(0));
     m_mainChosen = sorted.contains(chosen);
-    m_mains->setCurrentIndex(sorted.indexOf(m_mainChosen ? chosen : runner::DefaultMainFile(sorted, m_current.title)));
+    m_mains->setCurrentIndex(sorted.indexOf(
+        m_mainChosen ? chosen : runner::DefaultMainFile(sorted, m_current.title, m_classes, m_jdkRelease)));
+    m_emptyFocus->setVisible(sorted.isEmpty());
 }
 
 // From the keyboard the menu opens below the current entry with its first
@@ -156,8 +211,13 @@ void CJarDialog::OnOK()
             QStringLiteral("確認"), platform::MsgIcon::Exclamation);
         return;
     }
-    const QString mainFile = m_mains->currentText();
-    const runner::JarPlan plan = runner::PlanJar(files, mainFile, runner::ReadClassFile(mainFile));
+    const QString mainFile = MainFile();
+    m_classes = runner::ReadClassInfos(files);  // as they are now, perhaps compiled again
+    const runner::JarPlan plan = runner::PlanJar(files, mainFile, m_classes);
+    if (const QString reason = runner::UnrunnableReason(plan, mainFile, m_classes, m_jdkRelease); !reason.isEmpty()) {
+        platform::ShowMessage(this, reason, QStringLiteral("確認"), platform::MsgIcon::Exclamation);
+        return;
+    }
     // The base folder stays the program's working folder after the dialog.
     QDir::setCurrent(plan.baseFolder);
     const QString archive = plan.mainName + QStringLiteral(".jar");

@@ -4,6 +4,7 @@
 // JDK's archive tool.
 #include "commands/IMainContext.h"
 #include "resources/FormBuilder.h"
+#include "runner/JarBuild.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -36,6 +37,8 @@ public:
     void OnOK();
     // The archive written by the last successful build; empty before.
     QString BuiltArchive() const { return m_built; }
+    // The listed file chosen as the main class.
+    QString MainFile() const;
 
     QWidget* Control(int id) const { return m_form.Control(id); }
 
@@ -51,13 +54,16 @@ private:
 
     resources::CForm m_form;
     QString m_jdkFolder;
+    int m_jdkRelease = 0;  // the JDK's feature release: which main methods its java starts
     QString m_built;
+    runner::ClassInfos m_classes;
     cmd::CurrentFile m_current;
     bool m_mainChosen = false;
     QListWidget* m_files = nullptr;
     QComboBox* m_mains = nullptr;
     QAction* m_add = nullptr;
     QAction* m_remove = nullptr;
+    QWidget* m_emptyFocus = nullptr;  // the focus mark of the empty list
 };
 
 }  // namespace dialogs

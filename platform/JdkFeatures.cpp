@@ -25,10 +25,11 @@ int FeatureRelease(const QString& version)
     return first;
 }
 
-bool LacksAppletApi(const QString& toolFolder)
+int JdkFeatureRelease(const QString& toolFolder)
 {
-    const std::optional<QString> version = ReadJdkVersion(toolFolder);
-    return version && FeatureRelease(*version) >= kFirstReleaseWithoutApplets;
+    return FeatureRelease(ReadJdkVersion(toolFolder).value_or(QString()));
 }
+
+bool LacksAppletApi(const QString& toolFolder) { return JdkFeatureRelease(toolFolder) >= kFirstReleaseWithoutApplets; }
 
 }  // namespace platform

@@ -9,6 +9,9 @@ namespace platform {
 // "17.0.15" -> 17, "26-ea" -> 26; 0 when it cannot be read.
 int FeatureRelease(const QString& version);
 
+// The feature release of the JDK of a tool folder; 0 when it cannot be read.
+int JdkFeatureRelease(const QString& toolFolder);
+
 // True when the JDK of the tool folder no longer has the Applet API
 // (java.applet and javax.swing.JApplet left the JDK in release 26). A JDK
 // whose version cannot be read is taken to have it.

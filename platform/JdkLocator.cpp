@@ -114,8 +114,15 @@ std::optional<QString> FindJdk(const JdkSearchPlaces& places)
 std::optional<QString> ReadJdkVersion(const QString& toolFolder)
 {
     QFile release(WithTrailingSeparator(toolFolder) + QStringLiteral("../release"));
-    if (!release.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
+    if (!release.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        // A folder of links such as /usr/bin: the JDK is where java really lies.
+        const QString java =
+            QFileInfo(WithTrailingSeparator(toolFolder) + ToolFileName(QStringLiteral("java.exe"))).canonicalFilePath();
+        const QString realFolder = QFileInfo(java).path();
+        if (java.isEmpty() || QFileInfo(realFolder) == QFileInfo(toolFolder))
+            return {};
+        return ReadJdkVersion(realFolder);
+    }
     while (!release.atEnd()) {
         const QString line = QString::fromUtf8(release.readLine(4096)).trimmed();
         if (!line.startsWith(QLatin1String("JAVA_VERSION=")))

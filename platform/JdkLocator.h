@@ -22,7 +22,8 @@ void OverrideJdkSearchPlaces(const std::optional<JdkSearchPlaces>& places);
 // The JDK's tool folder, ending in the separator.
 std::optional<QString> FindJdk(const JdkSearchPlaces& places = CurrentJdkSearchPlaces());
 
-// JAVA_VERSION of the "release" file beside a tool folder (e.g. 17.0.15).
+// JAVA_VERSION of the "release" file beside a tool folder (e.g. 17.0.15), or
+// beside the folder where its java really lies when it is a link.
 std::optional<QString> ReadJdkVersion(const QString& toolFolder);
 
 // True when the folder holds the java tool (the program's test of a usable JDK).

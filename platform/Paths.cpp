@@ -55,6 +55,14 @@ QString SettingsFolderFor(const QString& programFolder, const QString& installBi
     return WithTrailingSeparator(config) + QStringLiteral("tarnwick/");
 }
 
+QString BypassedProgramFolder()
+{
+    QString program = ExecutableFolder();
+    if (!qEnvironmentVariableIsEmpty("TARNWICK_SETTINGS_DIR") || Canonical(SettingsFolder()) == Canonical(program))
+        return {};
+    return program;
+}
+
 QString HelpPagePath()
 {
     QString beside = ExecutableFolder() + QStringLiteral("help/index.html");

@@ -18,6 +18,10 @@ QString SettingsFolder();
 // copy (in installBindir or a system folder such as /usr/bin), else
 // $XDG_CONFIG_HOME/tarnwick/ (default ~/.config/tarnwick/).
 QString SettingsFolderFor(const QString& programFolder, const QString& installBindir);
+// The program's folder when Setting.ini is kept elsewhere although no
+// TARNWICK_SETTINGS_DIR says so (the folder is read-only, or the copy is
+// installed), so that a file there may start the user's own; else empty.
+QString BypassedProgramFolder();
 
 // The help page: "help/index.html" beside the program (a build folder or an
 // unpacked copy), else the installed copy in the data folder.

@@ -13,7 +13,11 @@ namespace {
 
 constexpr quint32 kMagic = 0xCAFEBABE;
 constexpr quint16 kPublic = 0x0001;
+constexpr quint16 kPrivate = 0x0002;
 constexpr quint16 kStatic = 0x0008;
+constexpr quint16 kInterface = 0x0200;
+constexpr quint16 kAbstract = 0x0400;
+constexpr int kFirstReleaseWithInstanceMain = 25;
 constexpr qint64 kMaxClassBytes = 16 * 1024 * 1024;
 
 enum Tag : quint8 {
@@ -208,22 +212,50 @@ bool ReadClassAttributes(Reader& in, QByteArrayView bytes, const ConstantPool& p
     return in.Ok();
 }
 
-// Fields and methods share one layout; for methods, whether one is main.
-bool ReadMembers(Reader& in, QByteArrayView bytes, const ConstantPool& pool, bool* hasMain)
+// The methods that decide how the class can be launched.
+struct Entry {
+    std::optional<quint16> mainWithArgs;  // access flags of main(String[])
+    std::optional<quint16> mainWithout;   // of main()
+    bool plainConstructor = false;        // a constructor without arguments that is not private
+};
+
+void NoteMethod(QByteArrayView name, QByteArrayView descriptor, quint16 flags, Entry& entry)
+{
+    if ((flags & kPrivate) != 0)
+        return;
+    if (name == QByteArrayView("<init>") && descriptor == QByteArrayView("()V"))
+        entry.plainConstructor = true;
+    else if (name == QByteArrayView("main") && descriptor == QByteArrayView("([Ljava/lang/String;)V"))
+        entry.mainWithArgs = flags;
+    else if (name == QByteArrayView("main") && descriptor == QByteArrayView("()V"))
+        entry.mainWithout = flags;
+}
+
+// Fields and methods share one layout; methods are noted for the entry point.
+bool ReadMembers(Reader& in, QByteArrayView bytes, const ConstantPool& pool, Entry* entry)
 {
     const quint16 count = in.U2();
     for (int i = 0; i < count && in.Ok(); ++i) {
         const quint16 flags = in.U2();
         const quint16 name = in.U2();
         const quint16 descriptor = in.U2();
-        if (hasMain && (flags & (kPublic | kStatic)) == (kPublic | kStatic)
-            && Utf8At(bytes, pool, name) == QByteArrayView("main")
-            && Utf8At(bytes, pool, descriptor) == QByteArrayView("([Ljava/lang/String;)V"))
-            *hasMain = true;
+        if (entry)
+            NoteMethod(Utf8At(bytes, pool, name), Utf8At(bytes, pool, descriptor), flags, *entry);
         if (!SkipAttributes(in))
             return false;
     }
     return in.Ok();
+}
+
+// The launcher of release 25 takes main(String[]) before main(); an instance
+// main needs an object of the class.
+bool LaunchableSince25(const Entry& entry, quint16 classFlags)
+{
+    const std::optional<quint16> chosen = entry.mainWithArgs ? entry.mainWithArgs : entry.mainWithout;
+    if (!chosen)
+        return false;
+    const bool creatable = (classFlags & (kInterface | kAbstract)) == 0 && entry.plainConstructor;
+    return (*chosen & kStatic) != 0 || creatable;
 }
 
 }  // namespace
@@ -231,6 +263,11 @@ bool ReadMembers(Reader& in, QByteArrayView bytes, const ConstantPool& pool, boo
 QString ClassFileInfo::PackageName() const
 {
     return name.left(std::max<qsizetype>(0, name.lastIndexOf(QLatin1Char('.'))));
+}
+
+bool ClassFileInfo::LaunchableOn(int featureRelease) const
+{
+    return featureRelease >= kFirstReleaseWithInstanceMain ? hasLaunchableMain : hasMain;
 }
 
 QString ClassFileInfo::SimpleName() const { return name.mid(name.lastIndexOf(QLatin1Char('.')) + 1); }
@@ -241,6 +278,8 @@ QString ClassFileInfo::PackagePath() const
     return package.isEmpty() ? QString()
                              : QString(package).replace(QLatin1Char('.'), QLatin1Char('/')) + QLatin1Char('/');
 }
+
+QString ClassFileInfo::FilePath() const { return PackagePath() + SimpleName() + QStringLiteral(".class"); }
 
 std::optional<ClassFileInfo> ParseClassFile(QByteArrayView bytes)
 {
@@ -253,7 +292,7 @@ std::optional<ClassFileInfo> ParseClassFile(QByteArrayView bytes)
     ConstantPool pool;
     if (!pool.Read(in))
         return std::nullopt;
-    in.U2();  // access flags
+    const quint16 classFlags = in.U2();
     const quint16 thisClass = in.U2();
     const quint16 superClass = in.U2();
     in.Skip(2 * in.U2());  // interfaces
@@ -262,9 +301,12 @@ std::optional<ClassFileInfo> ParseClassFile(QByteArrayView bytes)
         return std::nullopt;
     info.name = *name;
     info.superName = ClassNameAt(bytes, pool, superClass).value_or(QString());
-    if (!ReadMembers(in, bytes, pool, nullptr) || !ReadMembers(in, bytes, pool, &info.hasMain)
+    Entry entry;
+    if (!ReadMembers(in, bytes, pool, nullptr) || !ReadMembers(in, bytes, pool, &entry)
         || !ReadClassAttributes(in, bytes, pool, &info.sourceFile) || in.At() != bytes.size())
         return std::nullopt;
+    info.hasMain = entry.mainWithArgs && (*entry.mainWithArgs & (kPublic | kStatic)) == (kPublic | kStatic);
+    info.hasLaunchableMain = LaunchableSince25(entry, classFlags);
     return info;
 }
 

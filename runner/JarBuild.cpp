@@ -33,15 +33,28 @@ QString WithoutExtension(const QString& name)
     return name.left(dot);
 }
 
-// The folder above the package's folders when the class file lies in them.
-std::optional<QString> PackageRoot(const QString& classFile, const std::optional<runner::ClassFileInfo>& info)
+// The folder above the package's folders when the class file lies in them
+// (the file's own folder for the unnamed package).
+std::optional<QString> PackageRoot(const QString& classFile, const runner::ClassFileInfo& info)
 {
-    if (!info || info->PackageName().isEmpty())
-        return std::nullopt;
-    const QString tail = platform::kSeparator + info->PackagePath() + info->SimpleName() + QStringLiteral(".class");
+    const QString tail = platform::kSeparator + info.FilePath();
     if (!classFile.endsWith(tail))
         return std::nullopt;
     return classFile.left(classFile.size() - tail.size() + 1);
+}
+
+// A class file goes where its qualified name puts it: as listed when that is
+// its place below the base folder, else from its package root.
+JarEntry EntryFor(const QString& baseFolder, const QString& file, const runner::ClassFileInfo* info,
+                  QStringList& misplaced)
+{
+    const QString relative = RelativeTo(baseFolder, file);
+    if (!info || relative == info->FilePath())
+        return {{}, relative};
+    if (const std::optional<QString> root = PackageRoot(file, *info))
+        return {platform::WithoutTrailingSeparator(*root), info->FilePath()};
+    misplaced.append(file);
+    return {{}, relative};
 }
 
 QString Missing(const QString& path) { return path + QStringLiteral("は存在しません"); }
@@ -57,37 +70,71 @@ QStringList SortedJarEntries(const QStringList& files)
     return sorted;
 }
 
+ClassInfos ReadClassInfos(const QStringList& files)
+{
+    ClassInfos classes;
+    for (const QString& file : files) {
+        if (!file.endsWith(QLatin1String(".class")))
+            continue;
+        if (const auto info = runner::ReadClassFile(file))
+            classes.insert(file, *info);
+    }
+    return classes;
+}
+
 QStringList JarPlan::Arguments(const QString& manifestPath) const
 {
     QStringList arguments{QStringLiteral("cfm"), platform::AsFileArgument(mainName + QStringLiteral(".jar")),
                           manifestPath};
-    for (const QString& entry : entries)
-        arguments << platform::AsFileArgument(entry);
+    for (const JarEntry& entry : entries) {
+        if (!entry.folder.isEmpty())
+            arguments << QStringLiteral("-C") << entry.folder;
+        arguments << platform::AsFileArgument(entry.name);
+    }
     return arguments;
 }
 
-JarPlan PlanJar(const QStringList& files, const QString& mainFile,
-                const std::optional<runner::ClassFileInfo>& mainClass)
+JarPlan PlanJar(const QStringList& files, const QString& mainFile, const ClassInfos& classes)
 {
     JarPlan plan;
     const QString& first = files.value(0);
     plan.baseFolder = first.left(first.lastIndexOf(platform::kSeparator) + 1);
-    QString mainClassName;
-    if (const std::optional<QString> root = PackageRoot(mainFile, mainClass)) {
-        mainClassName = mainClass->name;
-        if (plan.baseFolder.startsWith(*root))
+    const auto main = classes.constFind(mainFile);
+    if (main != classes.cend()) {
+        const std::optional<QString> root = PackageRoot(mainFile, *main);
+        if (root && !main->PackageName().isEmpty() && plan.baseFolder.startsWith(*root))
             plan.baseFolder = *root;
     }
     plan.mainName = WithoutExtension(RelativeTo(plan.baseFolder, mainFile));
-    if (mainClassName.isEmpty())
-        mainClassName = plan.mainName;
-    plan.manifestText = QStringLiteral("Main-Class: ") + mainClassName + QStringLiteral("\r\n");
-    for (const QString& file : files)
-        plan.entries.append(RelativeTo(plan.baseFolder, file));
+    const QString mainClass = main != classes.cend() ? main->name : plan.mainName;
+    plan.manifestText = QStringLiteral("Main-Class: ") + mainClass + QStringLiteral("\r\n");
+    for (const QString& file : files) {
+        const auto info = classes.constFind(file);
+        plan.entries.append(EntryFor(plan.baseFolder, file, info != classes.cend() ? &*info : nullptr, plan.misplaced));
+    }
     return plan;
 }
 
-QString DefaultMainFile(const QStringList& files, const QString& title)
+QString UnrunnableReason(const JarPlan& plan, const QString& mainFile, const ClassInfos& classes, int featureRelease)
+{
+    const QString choose = QStringLiteral("\n\"main\"を含む\"*.class\"を選択してください。");
+    const auto main = classes.constFind(mainFile);
+    if (main == classes.cend())
+        return mainFile + QStringLiteral(" はクラスファイルではないため、実行できるJARファイルになりません。") + choose;
+    if (!main->LaunchableOn(featureRelease))
+        return mainFile + QStringLiteral(" には、このJDKで実行できる main メソッドがありません。") + choose;
+    if (plan.misplaced.isEmpty())
+        return {};
+    QString text =
+        QStringLiteral("次のクラスファイルはパッケージのフォルダの中にないため、JARファイルから読み込めません。"
+                       "パッケージと同じ名前のフォルダに置いてコンパイルし直してください。");
+    for (const QString& file : plan.misplaced)
+        text +=
+            QLatin1Char('\n') + file + QStringLiteral("（クラス ") + classes.value(file).name + QStringLiteral("）");
+    return text;
+}
+
+QString DefaultMainFile(const QStringList& files, const QString& title, const ClassInfos& classes, int featureRelease)
 {
     QString withMain, named, plain;
     for (const QString& file : files) {
@@ -96,8 +143,8 @@ QString DefaultMainFile(const QStringList& files, const QString& title)
             continue;
         if (plain.isEmpty())
             plain = file;
-        const auto info = runner::ReadClassFile(file);
-        if (!info || !info->hasMain)
+        const auto info = classes.constFind(file);
+        if (info == classes.cend() || !info->LaunchableOn(featureRelease))
             continue;
         if (name == title + QStringLiteral(".class") && named.isEmpty())
             named = file;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTabWidget>
 
@@ -161,6 +162,20 @@ void COptionDialog::ConnectHandlers()
     for (int id : {KeepPrompt, ClosePrompt})
         connect(m_form.Get<QRadioButton>(id), &QRadioButton::clicked, this, &COptionDialog::ApplyCaptureRule);
     connect(m_tab, &QTabWidget::currentChanged, this, &COptionDialog::ShowPage);
+    // The page controls are the tab's siblings, so the tab never sees the
+    // keys that turn pages while one of them has the focus.
+    const std::pair<QKeyCombination, int> turns[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto& [keys, step] : turns) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, [this, step = step] {
+            m_tab->setCurrentIndex((m_tab->currentIndex() + step + m_tab->count()) % m_tab->count());
+        });
+    }
     for (const BrowseRow& row : kBrowseRows) {
         connect(m_form.Get<QPushButton>(row.button), &QPushButton::clicked, this,
                 [this, &row] { Browse(row.edit, QString::fromUtf8(row.title), BrowseFilter(row)); });

@@ -19,8 +19,8 @@ protected:
     void SetUp() override
     {
         m_previous = QDir::currentPath();
-        for (const char* name :
-             {"b.java", "A.java", "My Files/x.java", "tree/a_sub/deep/z.class", "tree/a_sub/y.class", "tree/b.txt"})
+        for (const char* name : {"b.java", "A.java", "My Files/x.java", "tree/a_sub/deep/z.class", "tree/a_sub/y.class",
+                                 "tree/b.txt", "tree/.git/HEAD", "tree/.a.java"})
             m_dir.Write(name);
         QDir::setCurrent(m_dir.Path());
     }
@@ -45,7 +45,9 @@ TEST_F(FileCollectorTest, CommandLineScanQuotesAndMissingNames)
                  {" My Files/x.java", {}},
                  {" *.java", {P("A.java")}},
                  {" a.JAVA", {P("A.java")}},
-                 {" tree", {P("tree/a_sub/deep/z.class"), P("tree/a_sub/y.class"), P("tree/b.txt")}}};
+                 // A walk skips hidden files and folders; one named is taken.
+                 {" tree", {P("tree/a_sub/deep/z.class"), P("tree/a_sub/y.class"), P("tree/b.txt")}},
+                 {" tree/.a.java", {P("tree/.a.java")}}};
     for (const auto& c : cases) {
         CFileCollector collector;
         collector.AddFromCommandLine(QString::fromUtf8(c.text));

@@ -97,7 +97,7 @@ TEST(Gallery, MainWindowAndAboutBox)
     w.ToggleExtended();
     Save(w, "main-extended");
     EXPECT_EQ(CutTexts(w), QStringList{});
-    CAboutDialog about(&w);
+    CAboutDialog about(w.JdkFolder(), &w);
     about.show();
     Save(about, "about");
     EXPECT_EQ(CutTexts(about), QStringList{});

@@ -1,7 +1,6 @@
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
 #include "app/CNoticeBar.h"
-#include "app/CommandTable.h"
 #include "app/SettingsWriteReport.h"
 #include "commands/CommandIds.h"
 #include "platform/JdkLocator.h"
@@ -92,6 +91,7 @@ protected:
     QString m_previousFolder;
 };
 
+// The about box shows the chosen JDK's version, not the first one found, and why its update button is grey.
 TEST_F(MainWindowTest, FirstStartFindsTheJdkStartsShortAndShowsTheJdksVersion)
 {
     Started w;
@@ -100,7 +100,13 @@ TEST_F(MainWindowTest, FirstStartFindsTheJdkStartsShortAndShowsTheJdksVersion)
     EXPECT_EQ(w.JdkFolder(), JdkBin());
     EXPECT_EQ(Ini("JDK", "Path"), m_jdk.Path(QStringLiteral("jdk/bin")));
     EXPECT_TRUE(m_dialogs.messages.empty());
-    EXPECT_EQ(Text(CAboutDialog(), AboutForm::JdkVersionEdit), QStringLiteral("JDK Version... 17.0.15"));
+    EXPECT_EQ(Text(CAboutDialog(w.JdkFolder()), AboutForm::JdkVersionEdit), QStringLiteral("JDK Version... 17.0.15"));
+    m_jdk.Write(QStringLiteral("jdk25/bin/java"));
+    m_jdk.Write(QStringLiteral("jdk25/release"), "JAVA_VERSION=\"25.0.1\"\n");
+    const CAboutDialog chosen(m_jdk.Path(QStringLiteral("jdk25/bin/")));
+    EXPECT_EQ(Text(chosen, AboutForm::JdkVersionEdit), QStringLiteral("JDK Version... 25.0.1"));
+    const QWidget* update = chosen.Control(AboutForm::Update);
+    EXPECT_EQ(update->toolTip().isEmpty(), update->isEnabled()) << update->toolTip().toStdString();
 }
 
 // The question says what was looked for, where, and how to install a JDK.
@@ -124,7 +130,7 @@ TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGreyWithTheReason)
     EXPECT_EQ(m.owner, &w);
     EXPECT_TRUE(m_dialogs.folderRequests.empty());
     EXPECT_EQ(qobject_cast<QLineEdit*>(w.Control(MainForm::JdkEdit))->placeholderText(), "JDK が見つかりません");
-    EXPECT_EQ(CAboutDialog::JdkVersionLine(), QStringLiteral("JDK Version... Not Installed"));
+    EXPECT_EQ(CAboutDialog::JdkVersionLine(w.JdkFolder()), QStringLiteral("JDK Version... Not Installed"));
 }
 
 TEST_F(MainWindowTest, ChosenJdkFoldersTakeTheHomesBinAndNameWhatIsMissing)
@@ -196,18 +202,28 @@ TEST_F(MainWindowTest, NoticesShowWholeBesideTheExtendButton)
     EXPECT_FALSE(notice->isVisible());
 }
 
-TEST_F(MainWindowTest, TabShowsTheFocusOnAShortcutButton)
+// Tab passes only controls that show: in the short form none of the shortcut group; on a shortcut button it shows.
+TEST_F(MainWindowTest, TabReachesOnlyShownControlsAndShowsTheFocus)
 {
     Started w(true);
-    w.ToggleExtended();
+    w.SetCurrentFile(m_work.Write(QStringLiteral("Hello.java")));  // every button enabled
     QApplication::setActiveWindow(&w);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    QWidget* options = w.Control(MainForm::OptionsButton);  // the first enabled one without a file
-    const QImage plain = options->grab().toImage();
+    w.Control(MainForm::ExtendButton)->setFocus();
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QWidget* focus = QApplication::focusWidget();
+        EXPECT_TRUE(focus->isVisible() && focus->mapTo(&w, QPoint(0, focus->height())).y() <= w.height())
+            << focus->objectName().toStdString();
+    }
+    w.ToggleExtended();
+    QWidget* compile = w.Control(MainForm::CompileButton);  // the first of the group
+    const QImage plain = compile->grab().toImage();
     w.Control(MainForm::ExtendButton)->setFocus();
     QTest::keyClick(w.Control(MainForm::ExtendButton), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), options);
-    EXPECT_NE(options->grab().toImage(), plain);
+    ASSERT_EQ(QApplication::focusWidget(), compile);
+    EXPECT_NE(compile->grab().toImage(), plain);
+    EXPECT_TRUE(w.Control(MainForm::MakeJarButton)->isHidden()) << "a hidden button of the form stays hidden";
 }
 
 TEST_F(MainWindowTest, OpenDialogIsPresetFromTheLastFile)
@@ -359,24 +375,6 @@ TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
     w.RefreshJavaDocumentCommand();
     EXPECT_FALSE(ItemEnabled(w, JavaDocument));
     check("no Java document", true);
-}
-
-TEST(CommandTable, EveryMenuEntryKeyAndButtonRunsACommand)
-{
-    QList<int> used;
-    for (const MenuTemplate& popup : LoadMenu(134))
-        for (const MenuItemTemplate& item : popup.items)
-            if (!item.separator)
-                used << item.id;
-    EXPECT_EQ(used.size(), std::ssize(Commands())) << "one menu item per command";
-    for (const AcceleratorTemplate& key : LoadAccelerators(128))
-        used << key.command;
-    for (const ButtonCommand& entry : LoadButtonCommands())
-        used << entry.command;
-    for (int id : used) {
-        const Command* command = FindCommand(id);
-        EXPECT_TRUE(command && command->run) << id;
-    }
 }
 
 TEST_F(MainWindowTest, FailedSettingsWriteIsToldOnceAndDamagesNothing)

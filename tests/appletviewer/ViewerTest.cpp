@@ -139,6 +139,27 @@ QStringList LifeCycle(const QString& className)
                                                                                              " " + className);
 }
 
+// The lines of dark red text in the top rows of a snapshot, and whether any touches a side.
+std::pair<int, bool> RedLines(const QImage& shot, int rows)
+{
+    int lines = 0;
+    bool atSides = false;
+    bool inLine = false;
+    for (int y = 0; y < std::min(rows, shot.height()); ++y) {
+        bool red = false;
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            if (c.red() > c.green() + 60 && c.red() > c.blue() + 60) {
+                red = true;
+                atSides = atSides || x < 4 || x >= shot.width() - 4;
+            }
+        }
+        lines += red && !inLine;
+        inLine = red;
+    }
+    return {lines, atSides};
+}
+
 QStringList WithoutSnapshotsAndStatus(QStringList lines)
 {
     lines.removeIf(
@@ -146,28 +167,39 @@ QStringList WithoutSnapshotsAndStatus(QStringList lines)
     return lines;
 }
 
-// A generated applet and page: the page's size and the chosen background.
+// Generated applets and pages: the page's size and the chosen background. Beside it, an applet with
+// every component, listeners, double buffering and a background, whose paint needs what init made.
 TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
 {
-    const AppletChoices applet{.fileName = "Hello.java",
-                               .className = "Hello",
-                               .importAwtEvent = true,
-                               .actionListener = true,
-                               .itemListener = true,
-                               .components = {ComponentKind::Button, ComponentKind::TextField, ComponentKind::Label,
-                                              ComponentKind::Choice, ComponentKind::CheckBox},
-                               .background = true,
-                               .backgroundColor = {255, 224, 160},
-                               .comments = true};
+    AppletChoices applet{.fileName = "Hello.java",
+                         .className = "Hello",
+                         .importAwtEvent = true,
+                         .actionListener = true,
+                         .itemListener = true,
+                         .components = {ComponentKind::Button, ComponentKind::TextField, ComponentKind::Label,
+                                        ComponentKind::Choice, ComponentKind::CheckBox},
+                         .background = true,
+                         .backgroundColor = {255, 224, 160},
+                         .comments = true};
     Write("Hello.java", GenerateAppletSource(applet));
-    const QString page = GenerateHtmlPage({"Hello", "Hello", 400, 300, true, {HtmlParam{"speed", "10"}}});
+    applet.fileName = "Buffered.java";
+    applet.className = "Buffered";
+    applet.keyListener = applet.mouseListener = applet.mouseMotionListener = applet.doubleBuffering = true;
+    applet.components << ComponentKind::List << ComponentKind::RadioGroup << ComponentKind::Button;
+    Write("Buffered.java", GenerateAppletSource(applet));
+    // Two generated pages in one file: the viewer opens every APPLET tag.
+    const QString page = GenerateHtmlPage({"Hello", "Hello", 400, 300, true, {HtmlParam{"speed", "10"}}})
+                         + GenerateHtmlPage({"Buffered", "Buffered", 400, 300, false, {}});
     Write("Hello.html", page);
     main.SetCurrentFile(src + "Hello.java");
-    commands.OnCompile();
-    ASSERT_TRUE(root.Exists("my src/Hello.class")) << commands.shown.join("").toStdString();
+    Rebuild();
+    ASSERT_TRUE(root.Exists("my src/Hello.class") && root.Exists("my src/Buffered.class"));
 
     const Viewed viewed = View("Hello");
-    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("Hello") << "exit") << viewed.errors.toStdString();
+    const QStringList calls = WithoutSnapshotsAndStatus(viewed.lines);
+    for (const char* name : {"Hello", "Buffered"})
+        EXPECT_EQ(calls.filter(name), LifeCycle(name)) << viewed.errors.toStdString();
+    EXPECT_EQ(calls.last(), "exit");
     EXPECT_EQ(viewed.exitCode, 0);
     EXPECT_TRUE(viewed.Has("title Hello"));
     const QImage shot = Snapshot(0, "Hello");
@@ -175,8 +207,10 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
     EXPECT_EQ(shot.width(), 400);
     EXPECT_GT(shot.height(), 300);
     EXPECT_EQ(shot.pixelColor(390, 290), QColor(255, 224, 160)) << "the applet's background in its corner";
-    if (GetParam() == Jdk::Found)
+    if (GetParam() == Jdk::Found) {
         SaveToGallery(shot, "appletviewer_generated");
+        SaveToGallery(Snapshot(1, "Buffered"), "appletviewer_double_buffered");
+    }
 
     // javadoc of the source into doc/, with the API patched in where the JDK lacks it.
     commands.started.clear();
@@ -226,13 +260,14 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
 }
 
 // init's and paint's exceptions show in the status line and print their traces; a failed init gets no
-// start; the windows still close. Beside them, a class found only in an archive of its CODEBASE.
+// start; the windows still close. An applet is painted only once its slow init has returned. Beside
+// them, a class found only in an archive of its CODEBASE.
 TEST_P(ViewerTest, ExceptionsAreShownAndClassesComeFromTheArchivesOfTheCodeBase)
 {
-    Copy({"Boom.java", "Paint.java", "Archived.java"});
+    Copy({"Boom.java", "Paint.java", "Archived.java", "Slow.java"});
     Write("Boom.html", "<applet code=Boom width=300 height=100></applet><applet code=Paint width=90 height=50></applet>"
                        "<applet code=Archived codebase=\"lib\" archive=\"none.jar, app.jar\" width=90 height=40>"
-                       "</applet>\n");
+                       "</applet><applet code=Slow width=120 height=80></applet>\n");
     Rebuild();
     QDir().mkpath(src + "lib");
     QProcess jar;
@@ -262,6 +297,11 @@ TEST_P(ViewerTest, ExceptionsAreShownAndClassesComeFromTheArchivesOfTheCodeBase)
     EXPECT_TRUE(viewed.errors.contains("at Paint.paint(Paint.java:2)")) << viewed.errors.toStdString();
     EXPECT_TRUE(viewed.Has("destroy Paint") && viewed.lines.last() == "exit");
     EXPECT_FALSE(Snapshot(0, "Boom").isNull());
+    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines).filter("Slow"), LifeCycle("Slow"))
+        << "painted before init returned:\n"
+        << viewed.lines.join('\n').toStdString();
+    EXPECT_TRUE(viewed.Has("status Slow buffer 120x80")) << "init has its size and a peer";
+    EXPECT_EQ(Snapshot(3, "Slow").pixelColor(60, 40), QColor(Qt::green));
 }
 
 // Applets stuck in start or init still close in bounded time; an interrupted start gets stop and destroy.
@@ -312,7 +352,7 @@ TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
     ASSERT_TRUE(newer.open(QIODevice::ReadWrite) && newer.seek(6) && newer.write("\x00\xff", 2) == 2);
     newer.close();
     const std::tuple<const char*, const char*, QString, int> cases[] = {
-        {"Missing", "<applet code=Nope.class width=100 height=50></applet>", "クラス Nope が見つかりません", 0},
+        {"Missing", "<applet code=Nope.class width=400 height=300></applet>", "クラス Nope が見つかりません", 0},
         {"Plain", "<applet code=NotApplet width=100 height=50></applet>", "クラス NotApplet はアプレットではありません",
          0},
         {"Newer", "<applet code=Newer width=100 height=50></applet>",
@@ -329,6 +369,14 @@ TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
         EXPECT_FALSE(viewed.errors.contains("\tat ")) << viewed.errors.toStdString();
         EXPECT_EQ(viewed.exitCode, exitCode);
     }
+    // The long message wraps within the applet's 400 pixels.
+    const QImage missing = Snapshot(0, "Nope");
+    EXPECT_EQ(missing.width(), 400);
+    const auto [lines, atSides] = RedLines(missing, 300);
+    EXPECT_GE(lines, 2);
+    EXPECT_FALSE(atSides) << "the message is cut at a side";
+    if (GetParam() == Jdk::Found)
+        SaveToGallery(missing, "appletviewer_class_not_found");
 }
 
 // A loopback server's applet (its init leaves a file) is refused with one message; the server is never asked.

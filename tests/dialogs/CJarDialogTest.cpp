@@ -30,36 +30,61 @@ using namespace runner;
 
 namespace {
 
-TEST(JarPlan, DerivesNamesFromTheListedFiles)
+TEST(JarPlan, DerivesNamesFromTheListedFilesAndPlacesClassesByTheirNames)
 {
     struct Case {
         const char *files, *mainFile;  // files in list order
-        const char* declared;          // the main class as its class file names it; empty when unread
-        const char *baseFolder, *mainName, *mainClass, *entries;
+        const char* declared;          // each file's class as its class file names it; "-" where unread
+        const char *baseFolder, *mainName, *mainClass, *entries, *misplaced;
     };
     const Case cases[] = {
-        {"/w/App.class /w/Util.class", "/w/App.class", "App", "/w/", "App", "App", "App.class Util.class"},
-        {"/w/A.txt /w/sub/App.class", "/w/sub/App.class", "", "/w/", "sub/App", "sub/App", "A.txt sub/App.class"},
+        {"/w/App.class /w/Util.class", "/w/App.class", "App Util", "/w/", "App", "App", "App.class Util.class", ""},
+        {"/w/A.txt /w/sub/App.class", "/w/sub/App.class", "- -", "/w/", "sub/App", "sub/App", "A.txt sub/App.class",
+         ""},
         // Files outside the base folder keep their full paths, also where its name appears deeper inside.
-        {"/t/a/App.class /t/b/t/a/X.class", "/t/b/t/a/X.class", "", "/t/a/", "/t/b/t/a/X", "/t/b/t/a/X",
-         "App.class /t/b/t/a/X.class"},
+        {"/t/a/App.class /t/b/t/a/X.class", "/t/b/t/a/X.class", "- -", "/t/a/", "/t/b/t/a/X", "/t/b/t/a/X",
+         "App.class /t/b/t/a/X.class", ""},
         // A main file without extension (a dot in a folder name is none) has no name.
-        {"/w/A.class /w/v1.2/Main", "/w/v1.2/Main", "", "/w/", "", "", "A.class v1.2/Main"},
+        {"/w/A.class /w/v1.2/Main", "/w/v1.2/Main", "- -", "/w/", "", "", "A.class v1.2/Main", ""},
         // A class of a package keeps its package path and its qualified name.
-        {"/w/a/b/M$1.class /w/a/b/M.class /w/a/b/r.png", "/w/a/b/M.class", "a.b.M", "/w/", "a/b/M", "a.b.M",
-         "a/b/M$1.class a/b/M.class a/b/r.png"},
-        {"/w/a/b/M.class", "/w/a/b/M.class", "b.M", "/w/a/", "b/M", "b.M", "b/M.class"},
-        // Outside its package's folders it stays as it lies.
-        {"/w/x/M.class", "/w/x/M.class", "a.b.M", "/w/x/", "M", "M", "M.class"},
+        {"/w/a/b/M$1.class /w/a/b/M.class /w/a/b/r.png", "/w/a/b/M.class", "a.b.M$1 a.b.M -", "/w/", "a/b/M", "a.b.M",
+         "a/b/M$1.class a/b/M.class a/b/r.png", ""},
+        {"/w/a/b/M.class", "/w/a/b/M.class", "b.M", "/w/a/", "b/M", "b.M", "b/M.class", ""},
+        // Classes of other folders come from their package roots, so that they load.
+        {"/x/a/Main2.class /x/b/Helper.class /x/b/p/Q.class", "/x/a/Main2.class", "Main2 Helper p.Q", "/x/a/", "Main2",
+         "Main2", "Main2.class -C /x/b Helper.class -C /x/b p/Q.class", ""},
+        {"/w/A.txt /w/sub/App.class", "/w/sub/App.class", "- App", "/w/", "sub/App", "App", "A.txt -C /w/sub App.class",
+         ""},
+        // Outside its package's folders no place fits.
+        {"/w/x/M.class", "/w/x/M.class", "a.b.M", "/w/x/", "M", "a.b.M", "M.class", "/w/x/M.class"},
     };
     for (const Case& c : cases) {
-        const auto declared = *c.declared ? std::optional(ClassFileInfo{c.declared}) : std::nullopt;
-        const JarPlan plan = PlanJar(QString(c.files).split(' '), c.mainFile, declared);
+        const QStringList files = QString(c.files).split(' ');
+        ClassInfos classes;
+        for (qsizetype i = 0; const QString& name : QString(c.declared).split(' '))
+            if (name != "-")
+                classes.insert(files[i++], ClassFileInfo{name});
+            else
+                ++i;
+        const JarPlan plan = PlanJar(files, c.mainFile, classes);
         EXPECT_EQ(plan.baseFolder, c.baseFolder) << c.mainFile;
         EXPECT_EQ(plan.manifestText, QStringLiteral("Main-Class: ") + c.mainClass + QStringLiteral("\r\n"));
         EXPECT_EQ(plan.Arguments("/tmp/M"),
                   QStringList({"cfm", QString(c.mainName) + ".jar", "/tmp/M"}) + QString(c.entries).split(' '));
+        EXPECT_EQ(plan.misplaced.join(' '), c.misplaced);
     }
+}
+
+// A main that only java 25 and later start is the default main class there, not before.
+TEST(JarPlan, TheDefaultMainClassIsOneThatTheJdksJavaStarts)
+{
+    const QStringList files{"/w/A.class", "/w/B.class", "/w/C.class"};
+    const ClassInfos classes{{"/w/A.class", {"A"}},
+                             {"/w/B.class", {.name = "B", .hasLaunchableMain = true}},
+                             {"/w/C.class", {.name = "C", .hasMain = true, .hasLaunchableMain = true}}};
+    EXPECT_EQ(DefaultMainFile(files, "X", classes, 17), "/w/C.class");
+    EXPECT_EQ(DefaultMainFile(files, "X", classes, 25), "/w/B.class");
+    EXPECT_EQ(DefaultMainFile(files, "C", classes, 25), "/w/C.class");
 }
 
 class JarDialog : public ::testing::Test {
@@ -159,12 +184,20 @@ TEST_F(JarDialog, DropsReplaceTheListsAndTheMenuAddsAndRemovesFiles)
     SaveToGallery(&dialog, "jar_dialog");
 }
 
-TEST_F(JarDialog, OkWithoutFilesSaysWhyAndAMissingToolIsReported)
+// The empty list shows its focus frame; OK says why there is no archive to make.
+TEST_F(JarDialog, AnEmptyListShowsItsFocusAndOkSaysWhyNoArchiveCanBeMade)
 {
+    auto* files = dialog.findChild<QListWidget*>(ControlObjectName(JarForm::FileList));
     dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    const QImage unfocused = files->grab().toImage();
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QTest::keyClick(&dialog, Qt::Key_Backtab);
+    ASSERT_TRUE(files->hasFocus());
+    EXPECT_NE(files->grab().toImage(), unfocused) << "no focus mark on the empty list";
     ClickOk();
     EXPECT_TRUE(dialog.isVisible());
-    dialog.SetJdkFolder(work.Path("jdk"));
     dialog.OnDropFiles({work.Write("App.class")});
     ClickOk();
     EXPECT_TRUE(dialog.isVisible());
@@ -174,11 +207,16 @@ TEST_F(JarDialog, OkWithoutFilesSaysWhyAndAMissingToolIsReported)
                            "（右クリックまたはメニューキー）の「ファイルを追加…」で追加してください。",
                            "確認"}));
     EXPECT_EQ(QStringList({dialogs.messages[1].text, dialogs.messages[1].caption}),
-              QStringList({work.Path("jdk/jar") + "は存在しません", "ファイルエラー"}));
+              QStringList({work.Path("App.class")
+                               + " はクラスファイルではないため、実行できるJARファイルになりません。"
+                                 "\n\"main\"を含む\"*.class\"を選択してください。",
+                           "確認"}));
     EXPECT_TRUE(QDir(temp.Path()).isEmpty());
 }
 
-TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
+// Archives run with java -jar: classes keep their package paths, classes of other folders come from their package
+// roots. A failed build shows the tool's message; what could not run is refused before the tool starts.
+TEST_F(JarDialog, ArchivesRunWithJavaJarAndWhatCouldNotRunIsRefused)
 {
     const auto jdk = FindJdk();
     if (!jdk)
@@ -194,24 +232,50 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
                                 "  new Runnable() { public void run() { System.out.println(Util.Hi()); } }.run(); } }");
     work.Write("sub/Util.java", "package sub; class Util { static String Hi() { return \"hi from the jar\"; } }");
     work.Write("sub/Tool.java", "package sub; class Tool { public static void main(String[] a) { } }");
-    ASSERT_EQ(run("javac", {"sub/Main.java", "sub/Util.java", "sub/Tool.java"}), QString());
+    work.Write("a/Main2.java", "public class Main2 { public static void main(String[] a) { Helper.Hi(); } }");
+    work.Write("b/Helper.java", "class Helper { static void Hi() { System.out.println(\"hi from b\"); } }");
+    ASSERT_EQ(run("javac", {"sub/Main.java", "sub/Util.java", "sub/Tool.java", "a/Main2.java", "b/Helper.java"}), "");
+    const QString misplaced = work.Write("x/Util.class", work.Read("sub/Util.class"));
+    const std::pair<QStringList, QString> refused[] = {
+        {{work.Path("sub/Util.class")},
+         work.Path("sub/Util.class")
+             + " には、このJDKで実行できる main メソッドがありません。"
+               "\n\"main\"を含む\"*.class\"を選択してください。"},
+        {{work.Path("sub/Main.class"), misplaced},
+         "次のクラスファイルはパッケージのフォルダの中にないため、JARファイルから読み込めません。"
+         "パッケージと同じ名前のフォルダに置いてコンパイルし直してください。\n"
+             + misplaced + "（クラス sub.Util）"},
+    };
+    dialog.SetJdkFolder(*jdk);
+    dialog.show();
+    for (const auto& [files, message] : refused) {
+        dialog.OnDropFiles(files);
+        ClickOk();
+        ASSERT_FALSE(dialogs.messages.empty());
+        EXPECT_EQ(QStringList({dialogs.messages.back().text, dialogs.messages.back().caption}),
+                  QStringList({message, "確認"}));
+    }
+    dialog.SetJdkFolder(work.Path("jdk"));
+    dialog.OnDropFiles({work.Path("sub/Main.class")});
+    ClickOk();
+    EXPECT_EQ(dialogs.messages.back().text, work.Path("jdk/jar") + "は存在しません");
     dialog.SetJdkFolder(*jdk);
     dialog.OnDropFiles({work.Path("sub/Main.class"), work.Path("Missing.class")});
-    dialog.show();
     EXPECT_TRUE(ClickOk().contains(QStringLiteral("Missing.class")));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.BuiltArchive(), QString());
-    // The main class is the one with main named like the current file, else the first with main; the archive keeps the
-    // package path. Names like an option or an argument file, and non-ASCII names, are packed as they are.
+    // The main class is the one with main named like the current file, else the first with main, shown by its name.
+    // Names like an option or an argument file, and non-ASCII names, are packed as they are.
     const QStringList classes{work.Path("sub/Main$1.class"), work.Path("sub/Main.class"), work.Path("sub/Tool.class"),
                               work.Path("sub/Util.class"),   work.Write("@list"),         work.Write("-C"),
                               work.Write("日本語.txt")};
     dialog.SetCurrentFile({"Tool.java", "Tool", work.Path("sub/"), "java"});
     dialog.OnDropFiles(classes);
-    EXPECT_EQ(Mains()->currentText(), work.Path("sub/Tool.class"));
+    EXPECT_EQ(dialog.MainFile(), work.Path("sub/Tool.class"));
     dialog.SetCurrentFile({"Other.java", "Other", work.Path("sub/"), "java"});
     dialog.OnDropFiles(classes);
-    EXPECT_EQ(Mains()->currentText(), work.Path("sub/Main.class"));
+    EXPECT_EQ(QStringList({dialog.MainFile(), Mains()->currentText()}),
+              QStringList({work.Path("sub/Main.class"), "sub.Main"}));
     {
         const ScopedEnv locale("LC_ALL", "C");
         EXPECT_EQ(ClickOk(), QString());
@@ -222,6 +286,11 @@ TEST_F(JarDialog, ArchivesRunWithJavaJarAndAFailedBuildShowsTheToolsMessage)
     const QStringList listed = run("jar", {"tf", "sub/Main.jar"}).split('\n');
     for (const char* entry : {"-C", "@list", "sub/Main.class", "日本語.txt"})
         EXPECT_TRUE(listed.contains(QString::fromUtf8(entry))) << entry << " in " << listed.join(' ').toStdString();
+
+    dialog.show();
+    dialog.OnDropFiles({work.Path("a/Main2.class"), work.Path("b/Helper.class")});
+    EXPECT_EQ(ClickOk(), QString());
+    EXPECT_EQ(run("java", {"-jar", "a/Main2.jar"}), QStringLiteral("hi from b"));
     EXPECT_TRUE(QDir(temp.Path()).isEmpty());
 }
 

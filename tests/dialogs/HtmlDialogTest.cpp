@@ -82,4 +82,17 @@ TEST(HtmlDialog, SizesTakeWholeNumbersOnlyAndAnEmptyPageNameClosesWithoutWriting
     EXPECT_TRUE(QDir(f.folder.Path()).isEmpty());
 }
 
+// A long name or value shows whole: its column grows and the list scrolls sideways.
+TEST(HtmlDialog, ParameterColumnsShowWholeTexts)
+{
+    Html f;
+    f.Click({ParamCheck});
+    f.AddParam("address", "https://www.example.com/applets/data/values.txt");
+    f.dialog.show();
+    const QFontMetrics metrics(f.List()->font());
+    for (int column : {0, 1})
+        EXPECT_GT(f.List()->columnWidth(column), metrics.horizontalAdvance(f.List()->topLevelItem(0)->text(column)))
+            << column;
+}
+
 }  // namespace

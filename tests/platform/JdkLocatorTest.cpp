@@ -42,6 +42,8 @@ TEST(JdkLocator, SearchOrderAndNewestInstalled)
     EXPECT_FALSE(FindJdk({QString(), QString(), dir.Path("none")}).has_value());
     EXPECT_EQ(ReadJdkVersion(dir.Path("home/bin/")), "11.0.2");
     EXPECT_FALSE(ReadJdkVersion(dir.Path("links/")).has_value());
+    QFile::link(dir.Path("onpath/bin/java"), dir.Path("links/java"));
+    EXPECT_EQ(ReadJdkVersion(dir.Path("links/")), "17.0.1") << "where java's link leads, as from /usr/bin";
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // Class files and package declarations, and where the tools work on a file of a package.
+#include "platform/JdkFeatures.h"
 #include "platform/JdkLocator.h"
 #include "runner/ClassFile.h"
 #include "runner/PackageRoot.h"
@@ -123,6 +124,51 @@ TEST_F(ClassFiles, NameVersionAndMainAsJavacWritesThemAndTheNameDecidesTheRun)
         const JavaTarget target = ResolveJavaTarget(FileAt(path));
         EXPECT_EQ(std::tuple(target.className, target.misplaced), std::tuple(className, misplaced))
             << path.toStdString();
+    }
+}
+
+// Which classes java starts, asked of java itself: the rule for each release must agree with every installed JDK.
+TEST_F(ClassFiles, TheMainMethodsThatJavaStartsAreTheOnesRecognised)
+{
+    const std::pair<const char*, const char*> sources[] = {
+        {"Classic", "public class Classic { public static void main(String[] a) { } }"},
+        {"InstanceMain", "class InstanceMain { void main() { } }"},
+        {"StaticNoArgs", "class StaticNoArgs { static void main() { } }"},
+        {"PackageMain", "class PackageMain { static void main(String[] a) { } }"},
+        {"Protected", "class Protected { protected void main(String[] a) { } }"},
+        {"PrivateMain", "class PrivateMain { private static void main(String[] a) { } }"},
+        {"PrivateMaker", "class PrivateMaker { private PrivateMaker() { } void main() { } }"},
+        {"Abstract", "abstract class Abstract { void main() { } }"},
+        {"ArgsFirst", "class ArgsFirst { ArgsFirst(int x) { } void main(String[] a) { } static void main() { } }"},
+        {"ReturnsInt", "class ReturnsInt { static int main(String[] a) { return 0; } }"},
+        {"Iface", "interface Iface { static void main(String[] a) { } }"},
+    };
+    QStringList names, files;
+    for (const auto& [name, text] : sources) {
+        names << QString::fromUtf8(name);
+        files << dir.Write(names.last() + ".java", text);
+    }
+    QStringList jdks{*jdk};
+    if (const QString newer = "/usr/lib/jvm/temurin-25-jdk-amd64/bin/"; QFileInfo::exists(newer + "java"))
+        jdks << newer;
+    // Built for the oldest JDK, so that each one runs the same class files.
+    QProcess javac;
+    javac.setWorkingDirectory(dir.Path());
+    javac.setProcessChannelMode(QProcess::MergedChannels);
+    javac.start(jdks.last() + "javac", QStringList{"--release", "17", "-d", "."} + files);
+    ASSERT_TRUE(javac.waitForFinished(-1) && javac.exitCode() == 0) << javac.readAll().toStdString();
+    for (const QString& folder : jdks) {
+        const int release = JdkFeatureRelease(folder);
+        for (const QString& name : names) {
+            QProcess java;
+            java.setWorkingDirectory(dir.Path());
+            java.start(folder + "java", {"-cp", ".", name});
+            ASSERT_TRUE(java.waitForFinished(-1));
+            const auto info = ReadClassFile(dir.Path(name + ".class"));
+            ASSERT_TRUE(info) << name.toStdString();
+            EXPECT_EQ(info->LaunchableOn(release), java.exitCode() == 0)
+                << name.toStdString() << " on " << release << ": " << java.readAllStandardError().toStdString();
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -85,6 +86,28 @@ TEST_F(OptionDialog, EachShowingLaysOutFourPagesFilledFromTheSettingsFile)
     EXPECT_EQ(Flags({JavaOptionCheck, HtmlEditorCheck, ClosePrompt}) + Flags({Capture}, true), QStringLiteral("0011"));
     EXPECT_TRUE(Edit(JavaOptionEdit)->text() == QStringLiteral("-Xmx1g") && tab->currentIndex() == 0
                 && W(JavaOptionCheck)->isVisible());
+}
+
+// Ctrl+Tab and Ctrl+PgDn turn to the next page, with Shift or PgUp to the one before, from any control.
+TEST_F(OptionDialog, KeysTurnThePages)
+{
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    Edit(JavaOptionEdit)->setEnabled(true);
+    Edit(JavaOptionEdit)->setFocus();
+    QList<int> pages;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Tab, ctrl},
+                                         {Qt::Key_PageDown, ctrl},
+                                         {Qt::Key_Backtab, ctrl | Qt::ShiftModifier},
+                                         {Qt::Key_PageUp, ctrl},
+                                         {Qt::Key_PageUp, ctrl}}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        pages << tab->currentIndex();
+    }
+    EXPECT_EQ(pages, QList<int>({1, 2, 1, 0, 3}));
+    EXPECT_TRUE(W(JavaDocumentEdit)->isVisible());
 }
 
 TEST_F(OptionDialog, CheckBoxesEnableTheirEdits)

@@ -3,11 +3,12 @@ package tarnwick.appletviewer;
 import java.applet.Applet;
 import java.awt.AWTEvent;
 import java.awt.BorderLayout;
-import java.awt.Color;
+import java.awt.Component;
 import java.awt.Dimension;
 import java.awt.EventQueue;
 import java.awt.Frame;
 import java.awt.Label;
+import java.awt.Panel;
 import java.awt.Point;
 import java.awt.event.WindowEvent;
 import java.lang.reflect.InvocationTargetException;
@@ -22,6 +23,7 @@ final class AppletFrame extends Frame {
 
     private final transient AppletHost host;
     private final Label status = new StatusLine();
+    private final Panel stage = new Stage();
 
     AppletFrame(AppletHost host) {
         this.host = host;
@@ -32,25 +34,34 @@ final class AppletFrame extends Frame {
     void prepare(String title, Point place) {
         setTitle(title);
         setLayout(new BorderLayout());
+        add(stage, BorderLayout.CENTER);
         add(status, BorderLayout.SOUTH);
         setLocation(place);
     }
 
-    /** On the event thread. */
-    void showApplet(Applet applet, int width, int height) {
+    /**
+     * On the event thread: the window shows with the applet in place but hidden, so that init
+     * finds its size and a peer (createImage needs one) while AWT cannot yet paint it.
+     */
+    void placeApplet(Applet applet, int width, int height) {
+        applet.setVisible(false);
         applet.setPreferredSize(new Dimension(width, height));
         applet.setSize(width, height);
-        add(applet, BorderLayout.CENTER);
+        stage.add(applet);
         pack();
         setVisible(true);
     }
 
-    /** On the event thread: a message where the applet would be, at least wide enough to read. */
+    /** On the event thread, once init has returned. */
+    void revealApplet(Applet applet) {
+        applet.setVisible(true);
+        validate();
+        applet.repaint();
+    }
+
+    /** On the event thread: why there is no applet, wrapped within the applet's area. */
     void showFailure(String message, int width, int height) {
-        Label shown = new Label(message, Label.CENTER);
-        shown.setForeground(Color.red.darker());
-        shown.setPreferredSize(new Dimension(Math.max(width, 420), height));
-        add(shown, BorderLayout.CENTER);
+        stage.add(new MessageArea(message, width, height));
         status.setText(message);
         pack();
         setVisible(true);
@@ -113,6 +124,27 @@ final class AppletFrame extends Frame {
             Thread.currentThread().interrupt();
         } catch (InvocationTargetException e) {
             e.getCause().printStackTrace();
+        }
+    }
+
+    /** Holds the applet at its size, also while it is hidden (a layout would leave it out). */
+    private static final class Stage extends Panel {
+        private static final long serialVersionUID = 1L;
+
+        Stage() {
+            super(null);
+        }
+
+        @Override
+        public Dimension getPreferredSize() {
+            return getComponentCount() == 0 ? new Dimension(0, 0) : getComponent(0).getPreferredSize();
+        }
+
+        @Override
+        public void doLayout() {
+            for (Component shown : getComponents()) {
+                shown.setBounds(0, 0, getWidth(), getHeight());
+            }
         }
     }
 

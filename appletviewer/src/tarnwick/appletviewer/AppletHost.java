@@ -127,19 +127,19 @@ final class AppletHost {
             AppletFrame.onEventQueue(new Runnable() {
                 @Override
                 public void run() {
-                    frame.showApplet(created, tag.width(), tag.height());
+                    frame.placeApplet(created, tag.width(), tag.height());
                 }
             });
             applet = created;
             make(LifeCycle.Call.INIT);
-            AppletFrame.onEventQueue(new Runnable() {
-                @Override
-                public void run() {
-                    created.validate();
-                    created.repaint();
-                }
-            });
-            if (!abandoned) {
+            // Shown only once init has returned: paint may rely on what init makes.
+            if (state == LifeCycle.INITIALISED && !abandoned) {
+                AppletFrame.onEventQueue(new Runnable() {
+                    @Override
+                    public void run() {
+                        frame.revealApplet(created);
+                    }
+                });
                 make(LifeCycle.Call.START);
             }
         }
