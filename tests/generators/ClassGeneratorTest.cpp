@@ -35,7 +35,7 @@ TEST(ClassGenerator, SmallestClassIsTwelveLines)
               QString(plain).replace("\n{\n", "\n{\n\t//TODO: この位置に変数の宣言をしてください\n"));
 }
 
-TEST(ClassGenerator, WindowsCloseCentreAndDispatchByTheirKind)
+TEST(ClassGenerator, WindowsCloseCentreDispatchAndImportByTheirKind)
 {
     const struct {
         ClassChoices choices;
@@ -56,6 +56,18 @@ TEST(ClassGenerator, WindowsCloseCentreAndDispatchByTheirKind)
          {"addWindowListener", "exit"}},
         {Class(S::JFrame, {ActionListenerIf}, MenuBar),
          {"\tpublic void actionPerformed(ActionEvent e) {", "\t\tactionPerformedMenu(e);"}},
+        // The menu's entries register the class: it implements ActionListener.
+        {Class(S::JFrame, {}, MenuBar), {"public class Foo extends JFrame", "\timplements", "\tActionListener", "{"}},
+        // The imports that the code needs are written, ticked or not.
+        {Class(S::JFrame),
+         {"//Foo.java", "import javax.swing.*;", "import java.awt.*;", "import java.awt.event.*;", ""}},
+        {Class(S::JPanel, {RunnableIf}), {"//Foo.java", "import javax.swing.*;", ""}},
+        {Class(S::None, {KeyListenerIf}), {"//Foo.java", "import java.awt.event.*;", ""}},
+        // A panel's main shows it in a frame that ends the program.
+        {Class(S::JPanel, {}, Main),
+         {"\tpublic static void main(String args[]) {", "\t\tJFrame frame = new JFrame(\"Foo\");",
+          "\t\tframe.setDefaultCloseOperation(JFrame.EXIT_ON_CLOSE);", "\t\tframe.getContentPane().add(new Foo());"},
+         {"app"}},
     };
     for (const auto& [choices, block, absent] : cases) {
         const QString text = GenerateClassSource(choices);
