@@ -33,8 +33,8 @@ bool AcceptClassName(QDialog* owner, const QString& title)
     platform::ShowMessage(
         owner,
         QStringLiteral("「%1」はクラス名に使えません。\n"
-                       "ファイル名の .java の前がクラス名になります。クラス名は英字（漢字・かなも可）、"
-                       "_ または $ で始め、英字・数字・_・$ だけで書きます。"
+                       "ファイル名の .java の前がクラス名になります。\n"
+                       "クラス名は英字（漢字・かなも可）、_ または $ で始め、英字・数字・_・$ だけで書きます。\n"
                        "空白や - などの記号は使えず、class や int などのキーワードも使えません。")
             .arg(title),
         QStringLiteral("確認"), platform::MsgIcon::Exclamation);

@@ -51,8 +51,8 @@ TEST(AppletDialog, FileChoiceAsksForAJavaSourceAndUnlocksTheBasics)
         const RecordedMessage& said = f.user.messages.back();
         EXPECT_EQ(said.text,
                   "「" + title
-                      + "」はクラス名に使えません。\nファイル名の .java の前がクラス名になります。"
-                        "クラス名は英字（漢字・かなも可）、_ または $ で始め、英字・数字・_・$ だけで書きます。"
+                      + "」はクラス名に使えません。\nファイル名の .java の前がクラス名になります。\n"
+                        "クラス名は英字（漢字・かなも可）、_ または $ で始め、英字・数字・_・$ だけで書きます。\n"
                         "空白や - などの記号は使えず、class や int などのキーワードも使えません。");
         EXPECT_TRUE(said.caption == "確認" && said.icon == platform::MsgIcon::Exclamation);
     }

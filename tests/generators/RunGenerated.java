@@ -20,6 +20,20 @@ import java.net.URLClassLoader;
 public class RunGenerated {
     public static void main(String[] args) throws Exception {
         ClassLoader loader = new URLClassLoader(new URL[] {new File(args[1]).toURI().toURL()});
+        Thread watchdog = new Thread(new Runnable() {
+            @Override
+            public void run() {
+                try {
+                    Thread.sleep(60000);
+                } catch (InterruptedException e) {
+                    return;
+                }
+                System.out.println("timed out");
+                System.exit(4);
+            }
+        });
+        watchdog.setDaemon(true);
+        watchdog.start();
         try {
             for (int i = 2; i < args.length; ++i) {
                 Class<?> type = Class.forName(args[i], true, loader);
