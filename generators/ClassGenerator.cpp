@@ -137,11 +137,9 @@ void AppendMain(const ClassChoices& choices, QString& out)
     Append(out, u"\t}\n\n");
 }
 
-}  // namespace
-
-QString GenerateClassSource(const ClassChoices& chosen)
+// The file from choices that are already as written.
+QString Assemble(const ClassChoices& choices)
 {
-    const ClassChoices choices = Effective(chosen);
     const gen::ClassSuperclass& super = gen::ClassSuperclassOf(choices.superclass);
     ClassSections s;
     if (choices.withMenuBar)
@@ -166,5 +164,9 @@ QString GenerateClassSource(const ClassChoices& chosen)
     Append(out, u"}\n");
     return out;
 }
+
+}  // namespace
+
+QString GenerateClassSource(const ClassChoices& choices) { return Assemble(Effective(choices)); }
 
 }  // namespace gen
