@@ -62,10 +62,6 @@ TEST(AppletGenerator, LinesStandWhereTheTemplatesPutThem)
         {Applet(unsorted, Item | Comments), {"\t\t} else if (e.getSource() == ch2) {"}},
         // Event types come with their import, ticked or not (a greyed listener box keeps its tick).
         {Applet({}, Key), {"import java.awt.*;", "import java.awt.event.*;", ""}},
-        {Applet({K::Button}, Adapter), {"import java.awt.*;", "import java.awt.event.*;", ""}},
-        // The off-screen graphics take the background that is set when they are made.
-        {Applet({}, Buffered | Red),
-         {"\t\tsetBackground(new Color(255,0,0));", "", "\t\tOSI = createImage(getSize().width,getSize().height);"}},
         // java.util.* has a List too, so the AWT one is then named in full.
         {Applet({K::List}, Item), {"\tList lst1;"}},
         {Applet({K::List}, Item | Util), {"\tjava.awt.List lst1;"}},

@@ -61,13 +61,7 @@ TEST(ClassGenerator, WindowsCloseCentreDispatchAndImportByTheirKind)
         // The imports that the code needs are written, ticked or not.
         {Class(S::JFrame),
          {"//Foo.java", "import javax.swing.*;", "import java.awt.*;", "import java.awt.event.*;", ""}},
-        {Class(S::JPanel, {RunnableIf}), {"//Foo.java", "import javax.swing.*;", ""}},
         {Class(S::None, {KeyListenerIf}), {"//Foo.java", "import java.awt.event.*;", ""}},
-        // A panel's main shows it in a frame that ends the program.
-        {Class(S::JPanel, {}, Main),
-         {"\tpublic static void main(String args[]) {", "\t\tJFrame frame = new JFrame(\"Foo\");",
-          "\t\tframe.setDefaultCloseOperation(JFrame.EXIT_ON_CLOSE);", "\t\tframe.getContentPane().add(new Foo());"},
-         {"app"}},
     };
     for (const auto& [choices, block, absent] : cases) {
         const QString text = GenerateClassSource(choices);
