@@ -147,9 +147,9 @@ void CAppletDialog::OnBackground()
     m_swatch.Fill(on ? QColor(c.red, c.green, c.blue) : kClearedSwatch);
 }
 
+// A cancelled choice keeps the colour that the swatch shows.
 void CAppletDialog::OnChooseColor()
 {
-    m_backgroundColor = platform::Rgb{};
     const std::optional<platform::Rgb> picked = platform::UserDialogs().ChooseColor(this);
     if (!picked)
         return;

@@ -101,6 +101,10 @@ void CClassDialog::ApplyEventImport()
         if (id != kInterfaceBoxes[gen::RunnableIf])
             EnableControls(m_form, {id}, on);
     }
+    // The menu's entries register the class itself: while there is a menu
+    // bar, ActionListener stays ticked and cannot be cleared.
+    if (IsTicked(m_form, MenuBox))
+        EnableControls(m_form, {kActionListenerBox}, false);
 }
 
 void CClassDialog::OnSuperclass(int id)
@@ -138,6 +142,7 @@ void CClassDialog::OnMenuBox()
 void CClassDialog::ApplyMenuBox()
 {
     EnableControls(m_form, {MenuTree, MenuNameLabel, MenuNameEdit, AddEntry, DeleteEntry}, IsTicked(m_form, MenuBox));
+    ApplyEventImport();
 }
 
 void CClassDialog::OnAddMenuEntry() { m_menu.AddBelowSelected(m_form.Get<QLineEdit>(MenuNameEdit)->text()); }

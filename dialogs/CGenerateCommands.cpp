@@ -5,6 +5,8 @@
 #include "dialogs/CClassDialog.h"
 #include "dialogs/CHtmlDialog.h"
 #include "dialogs/CJarDialog.h"
+#include "generators/HtmlGenerator.h"
+#include "runner/PackageRoot.h"
 
 #include <QDir>
 
@@ -23,6 +25,10 @@ void CGenerateCommands::OnMakeHtml()
     CHtmlDialog dialog(m_main.Window());
     dialog.SetPageDefaults(file.title, file.folder, file.title + QStringLiteral("Applet"), kDefaultAppletWidth,
                            kDefaultAppletHeight);
+    // The page lies beside the source; an applet of a package is loaded by
+    // its qualified name from the package root.
+    if (const runner::JavaTarget target = runner::ResolveJavaTarget(file); !target.PackagePath().isEmpty())
+        dialog.SetAppletClass(target.className, gen::PackageRootCodeBase(target.package));
     dialog.exec();
 }
 

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <limits>
+#include <tuple>
 
 namespace dialogs {
 
@@ -20,6 +20,9 @@ namespace {
 using namespace resources::HtmlForm;
 
 constexpr int kMinParamColumnWidth = 70;
+// An applet's width and height in pixels: wider than any screen is a typo.
+constexpr int kMinSize = 1;
+constexpr int kMaxSize = 10000;
 const QString kCheckCaption = QStringLiteral("確認");
 
 void Warn(QObject* owner, const QString& text)
@@ -39,10 +42,8 @@ CHtmlDialog::CHtmlDialog(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_form.Build(this, resources::LoadFormTemplate(resources::HtmlForm::Id));
     setFixedSize(m_form.ClientSize());
-    for (int id : {WidthEdit, HeightEdit}) {
-        m_form.Get<QLineEdit>(id)->setValidator(
-            new QIntValidator(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), this));
-    }
+    for (int id : {WidthEdit, HeightEdit})
+        m_form.Get<QLineEdit>(id)->setValidator(new QIntValidator(kMinSize, kMaxSize, this));
     QTreeWidget* list = ParamList();
     list->setColumnCount(2);
     list->setHeaderLabels({QStringLiteral("引数名"), QStringLiteral("値")});
@@ -77,6 +78,12 @@ void CHtmlDialog::SetPageDefaults(const QString& name, const QString& folder, co
     ShowValues();
 }
 
+void CHtmlDialog::SetAppletClass(const QString& className, const QString& codeBase)
+{
+    m_appletClass = className;
+    m_codeBase = codeBase;
+}
+
 void CHtmlDialog::ShowValues()
 {
     SetEditText(m_form, TitleEdit, m_title);
@@ -88,13 +95,18 @@ void CHtmlDialog::ShowValues()
 bool CHtmlDialog::ReadValues()
 {
     m_title = EditText(m_form, TitleEdit);
-    for (const auto& [id, value] : {std::pair{WidthEdit, &m_width}, std::pair{HeightEdit, &m_height}}) {
+    const std::tuple<int, int*, const char16_t*> sizes[] = {{WidthEdit, &m_width, u"横幅"},
+                                                            {HeightEdit, &m_height, u"高さ"}};
+    for (const auto& [id, value, label] : sizes) {
         auto* edit = m_form.Get<QLineEdit>(id);
         bool whole = false;
         const int number = edit->text().toInt(&whole);
-        // The validator admits partial input such as "" or "-" while typing.
-        if (!whole) {
-            Warn(this, QStringLiteral("整数を入力してください。"));
+        // The validator admits partial input such as "" or "0" while typing.
+        if (!whole || number < kMinSize || number > kMaxSize) {
+            Warn(this, QStringLiteral("%1には %2 から %3 までの整数を入力してください。")
+                           .arg(QStringView(label))
+                           .arg(kMinSize)
+                           .arg(kMaxSize));
             edit->setFocus();
             edit->selectAll();
             return false;
@@ -144,7 +156,9 @@ gen::HtmlChoices CHtmlDialog::Choices() const
 {
     gen::HtmlChoices c;
     c.pageName = m_pageName;
+    c.title = m_title;
     c.appletClass = m_appletClass;
+    c.codeBase = m_codeBase;
     c.width = m_width;
     c.height = m_height;
     c.upperCase = IsTicked(m_form, UpperCase);

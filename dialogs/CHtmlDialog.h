@@ -18,6 +18,9 @@ public:
     // Called once before the dialog is shown; name is both the page's file
     // name (without ".html") and the applet's class.
     void SetPageDefaults(const QString& name, const QString& folder, const QString& title, int width, int height);
+    // An applet in a package: its qualified name, and the code base from the
+    // page's folder up to the package root.
+    void SetAppletClass(const QString& className, const QString& codeBase);
 
     // The record for the generator, from the values last read and the controls.
     gen::HtmlChoices Choices() const;
@@ -26,7 +29,7 @@ public:
 private:
     void ShowValues();
     // Reads the edits back; false (after telling the user) when the width or
-    // the height is not a whole number.
+    // the height is not a whole number from 1 to 10000.
     bool ReadValues();
     void OnParamBox();
     void OnAddParam();
@@ -41,6 +44,7 @@ private:
     QString m_pageName;
     QString m_folder;
     QString m_appletClass;
+    QString m_codeBase;
 };
 
 }  // namespace dialogs

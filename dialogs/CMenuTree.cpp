@@ -28,6 +28,8 @@ void CMenuTree::Attach(QTreeWidget* tree)
     tree->setColumnCount(1);
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_root = new QTreeWidgetItem(tree, {kRootLabel});
+    // The first entry goes below the root without a click on it.
+    tree->setCurrentItem(m_root);
 }
 
 QTreeWidgetItem* CMenuTree::Selected() const
@@ -40,7 +42,7 @@ QTreeWidgetItem* CMenuTree::Selected() const
 
 void CMenuTree::AddBelowSelected(const QString& label)
 {
-    QTreeWidgetItem* parent = Selected();
+    QTreeWidgetItem* parent = Selected() ? Selected() : m_root;
     if (label.isEmpty() || !parent || parent->text(0) == kSeparator)
         return;
     new QTreeWidgetItem(parent, {label});
@@ -53,8 +55,8 @@ void CMenuTree::DeleteSelected()
     if (!item || item == m_root)
         return;
     delete item;  // takes its descendants with it
-    m_tree->clearSelection();
-    m_tree->setCurrentItem(nullptr);
+    // The root, which a second 削除 leaves alone, rather than a neighbour.
+    m_tree->setCurrentItem(m_root);
 }
 
 gen::MenuItemNode CMenuTree::ToNode() const

@@ -1,7 +1,9 @@
 #pragma once
-// The menu tree of the class dialog in a tree view: one root "JMenuBar";
-// entries are added as the last child of the selected entry (never below a
-// separator "-") and deleted with their whole subtree (never the root).
+// The menu tree of the class dialog in a tree view: one root "JMenuBar",
+// selected at the start and after a deletion; entries are added as the last
+// child of the selected entry, or of the root when none is selected (never
+// below a separator "-"), and deleted with their whole subtree (never the
+// root).
 #include "generators/MenuBarGenerator.h"
 
 class QTreeWidget;

@@ -1,6 +1,7 @@
 #include "dialogs/JavaFileChoice.h"
 
 #include "generators/GeneratedFile.h"
+#include "generators/JavaName.h"
 #include "settings/CPathParts.h"
 
 #include <QDialog>
@@ -23,6 +24,23 @@ platform::FileDialogSpec NewJavaFileSpec(const QString& folder)
     return request;
 }
 
+// The file's title becomes the class name, which javac takes only when it is
+// a Java identifier and no keyword.
+bool AcceptClassName(QDialog* owner, const QString& title)
+{
+    if (gen::IsJavaClassName(title))
+        return true;
+    platform::ShowMessage(
+        owner,
+        QStringLiteral("「%1」はクラス名に使えません。\n"
+                       "ファイル名の .java の前がクラス名になります。\n"
+                       "クラス名は英字（漢字・かなも可）、_ または $ で始め、英字・数字・_・$ だけで書きます。\n"
+                       "空白や - などの記号は使えず、class や int などのキーワードも使えません。")
+            .arg(title),
+        QStringLiteral("確認"), platform::MsgIcon::Exclamation);
+    return false;
+}
+
 }  // namespace
 
 bool ChooseNewJavaFile(QDialog* owner, const QString& folder, QLineEdit* pathEdit, ChosenFile& file)
@@ -32,6 +50,8 @@ bool ChooseNewJavaFile(QDialog* owner, const QString& folder, QLineEdit* pathEdi
         return false;
     settings::CPathParts parts;
     parts.Split(*path);
+    if (!AcceptClassName(owner, parts.GetFileTitle()))
+        return false;
     file = ChosenFile{*path, parts.GetFileName(), parts.GetFileTitle(), parts.GetFileExt()};
     pathEdit->setText(file.path);
     return true;

@@ -21,7 +21,8 @@ struct ChosenFile {
 
 // 選択(S) of the Applet and class dialogs: asks for the new source, starting
 // in folder (the current file's) when there is one, and shows the chosen
-// path in pathEdit. False, with nothing changed, when the user cancels.
+// path in pathEdit. False, with nothing changed, when the user cancels or
+// names a file whose title is no Java class name (after saying why).
 bool ChooseNewJavaFile(QDialog* owner, const QString& folder, QLineEdit* pathEdit, ChosenFile& file);
 
 // The generate command of the Applet and class dialogs: without a chosen file

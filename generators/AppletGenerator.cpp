@@ -5,6 +5,7 @@
 #include "generators/ListenerTemplates.h"
 #include "generators/TemplateText.h"
 
+#include <algorithm>
 #include <array>
 
 namespace gen {
@@ -131,11 +132,26 @@ void AppendInterfaces(const AppletChoices& choices, AppletSections& s, QString& 
     }
 }
 
+// The code names an event type: a listener's method, or a component's
+// anonymous listener. A ticked listener whose box the import's untick has
+// greyed still counts, so the import comes with it.
+bool UsesEventTypes(const AppletChoices& choices)
+{
+    if (choices.actionListener || choices.itemListener || choices.keyListener || choices.mouseListener
+        || choices.mouseMotionListener)
+        return true;
+    return choices.style == EventStyle::Adapter
+           && std::any_of(choices.components.begin(), choices.components.end(), [](ComponentKind kind) {
+                  return kind != ComponentKind::Label && kind != ComponentKind::RadioGroup;
+              });
+}
+
 void AppendImports(const AppletChoices& choices, QString& out)
 {
     Append(out, u"import java.applet.*;\nimport java.awt.*;\n");
     for (const gen::AppletImport& import : gen::AppletImports()) {
-        if (choices.*import.chosen)
+        const bool needed = import.chosen == &AppletChoices::importAwtEvent && UsesEventTypes(choices);
+        if (choices.*import.chosen || needed)
             Append(out, import.line);
     }
     Append(out, u"\n");
@@ -181,10 +197,12 @@ QString GenerateAppletSource(const AppletChoices& choices)
     AppletSections s;
     for (const ComponentKind kind : choices.components)
         AppendComponent(kind, choices, s);
-    if (choices.doubleBuffering)
-        AppendDoubleBuffering(choices, s);
+    // The off-screen graphics take the applet's background when they are
+    // made, so the colour is set first.
     if (choices.background)
         AppendBackground(choices.backgroundColor, s);
+    if (choices.doubleBuffering)
+        AppendDoubleBuffering(choices, s);
     QString classLines;
     Append(classLines, u"public class %s extends Applet \n", {choices.className});
     AppendInterfaces(choices, s, classLines);

@@ -1,6 +1,8 @@
 #pragma once
 // The Applet source generator: a pure function from the applet dialog's
-// choices to the text of the source file (CR LF line ends).
+// choices to the text of the source file (CR LF line ends). The import of
+// java.awt.event.* is written whenever the code uses an event type, ticked
+// or not, so that every choice compiles.
 #include "platform/UserDialogs.h"  // platform::Rgb
 
 #include <QList>

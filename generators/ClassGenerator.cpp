@@ -59,13 +59,35 @@ void AppendInterfaces(const ClassChoices& choices, const gen::ClassSuperclass& s
     }
 }
 
-// An empty or blank user-defined name would leave "extends" without a class:
-// such a class has no superclass.
-SuperclassKind EffectiveSuperclass(const ClassChoices& choices)
+bool IsSwing(SuperclassKind kind) { return kind != SuperclassKind::None && kind != SuperclassKind::UserDefined; }
+
+// The imports that the written code needs are written whatever the boxes say:
+// a box unticked after the superclass or a listener was chosen would leave
+// names unresolved.
+void AddNeededImports(ClassChoices& c)
 {
-    if (choices.superclass == SuperclassKind::UserDefined && choices.userSuperclass.trimmed().isEmpty())
-        return SuperclassKind::None;
-    return choices.superclass;
+    const SuperclassKind kind = c.superclass;
+    bool events = kind == SuperclassKind::JFrame || kind == SuperclassKind::JDialog;  // the closing adapter
+    for (int i = 0; i < InterfaceCount; ++i)
+        events = events || (c.interfaces[i] && i != RunnableIf);
+    // Dimension, Toolkit and Frame; BorderLayout for the menu bar.
+    const bool awt = IsSwing(kind) && kind != SuperclassKind::JPanel;
+    c.imports[ImportSwing] = c.imports[ImportSwing] || IsSwing(kind) || c.withMenuBar;
+    c.imports[ImportAwt] = c.imports[ImportAwt] || awt || c.withMenuBar;
+    c.imports[ImportAwtEvent] = c.imports[ImportAwtEvent] || events;
+}
+
+// The choices as written. An empty or blank user-defined name would leave
+// "extends" without a class: such a class has no superclass. The menu's
+// entries register the class itself, so a menu bar implements ActionListener.
+ClassChoices Effective(ClassChoices c)
+{
+    if (c.superclass == SuperclassKind::UserDefined && c.userSuperclass.trimmed().isEmpty())
+        c.superclass = SuperclassKind::None;
+    if (c.withMenuBar)
+        c.interfaces[ActionListenerIf] = true;
+    AddNeededImports(c);
+    return c;
 }
 
 void AppendHeader(const ClassChoices& choices, const gen::ClassSuperclass& super, QString& out)
@@ -79,7 +101,7 @@ void AppendHeader(const ClassChoices& choices, const gen::ClassSuperclass& super
     Append(out, u"\n");
     Append(out, u"public class %s", {choices.className});
     out.append(QStringView(super.fragment));
-    if (EffectiveSuperclass(choices) == SuperclassKind::UserDefined)
+    if (choices.superclass == SuperclassKind::UserDefined)
         out.append(choices.userSuperclass);
     Append(out, u"\n");
 }
@@ -97,18 +119,28 @@ void AppendInitComponents(const ClassChoices& choices, const ClassSections& s, Q
 void AppendMain(const ClassChoices& choices, QString& out)
 {
     Append(out, u"\tpublic static void main(String args[]) {\n");
-    Append(out,
-           choices.superclass == SuperclassKind::JDialog ? u"\t\t%s app = new %s(null,false);\n"
-                                                         : u"\t\t%s app = new %s();\n",
-           {choices.className});
+    // A panel is shown in a frame of its own, which ends the program when closed.
+    if (choices.superclass == SuperclassKind::JPanel)
+        Append(out,
+               u"\t\tJFrame frame = new JFrame(\"%s\");\n"
+               u"\t\tframe.setDefaultCloseOperation(JFrame.EXIT_ON_CLOSE);\n"
+               u"\t\tframe.getContentPane().add(new %s());\n"
+               u"\t\tframe.setSize(400,300);\n"
+               u"\t\tframe.setLocationRelativeTo(null);\n"
+               u"\t\tframe.setVisible(true);\n",
+               {gen::JavaStringText(choices.className), choices.className});
+    else
+        Append(out,
+               choices.superclass == SuperclassKind::JDialog ? u"\t\t%s app = new %s(null,false);\n"
+                                                             : u"\t\t%s app = new %s();\n",
+               {choices.className});
     Append(out, u"\t}\n\n");
 }
 
-}  // namespace
-
-QString GenerateClassSource(const ClassChoices& choices)
+// The file from choices that are already as written.
+QString Assemble(const ClassChoices& choices)
 {
-    const gen::ClassSuperclass& super = gen::ClassSuperclassOf(EffectiveSuperclass(choices));
+    const gen::ClassSuperclass& super = gen::ClassSuperclassOf(choices.superclass);
     ClassSections s;
     if (choices.withMenuBar)
         GenerateMenuBar(choices.menuTree, choices.comments, s);
@@ -132,5 +164,9 @@ QString GenerateClassSource(const ClassChoices& choices)
     Append(out, u"}\n");
     return out;
 }
+
+}  // namespace
+
+QString GenerateClassSource(const ClassChoices& choices) { return Assemble(Effective(choices)); }
 
 }  // namespace gen

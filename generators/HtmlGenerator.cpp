@@ -11,11 +11,13 @@ struct PageLine {
     const char16_t* lower;
 };
 
-constexpr PageLine kHead[] = {
+constexpr PageLine kOpening[] = {
     {u"<!-- Written by Tarnwick -->\n", u"<!-- Written by Tarnwick -->\n"},
     {u"<HTML>\n", u"<html>\n"},
     {u"<HEAD>\n", u"<head>\n"},
-    {u"<TITLE>%sApplet</TITLE>\n", u"<title>%sApplet</title>\n"},
+};
+constexpr PageLine kTitle = {u"<TITLE>%s</TITLE>\n", u"<title>%s</title>\n"};
+constexpr PageLine kHead[] = {
     {u"</HEAD>\n", u"</head>\n"},
     {u"<BODY>\n", u"<body>\n"},
     {u"<H2>%sApplet</H2>\n", u"<h2>%sApplet</h2>\n"},
@@ -23,6 +25,9 @@ constexpr PageLine kHead[] = {
 };
 constexpr PageLine kApplet = {u"<APPLET CODE = \"%s.class\" WIDTH = \"%d\" HEIGHT = \"%d\">\n",
                               u"<applet code = \"%s.class\" width = \"%d\" height = \"%d\">\n"};
+constexpr PageLine kAppletInPackage = {
+    u"<APPLET CODE = \"%s.class\" CODEBASE = \"%s\" WIDTH = \"%d\" HEIGHT = \"%d\">\n",
+    u"<applet code = \"%s.class\" codebase = \"%s\" width = \"%d\" height = \"%d\">\n"};
 constexpr PageLine kParamWords[] = {{u"PARAM", u"param"}, {u"NAME", u"name"}, {u"VALUE", u"value"}};
 constexpr PageLine kTail[] = {
     {u"</APPLET>\n", u"</applet>\n"},
@@ -45,15 +50,29 @@ void AppendParamTags(const HtmlChoices& choices, QString& out)
     }
 }
 
+QString PackageRootCodeBase(const QString& packageName)
+{
+    return packageName.isEmpty() ? QString() : QStringLiteral("../").repeated(packageName.count(u'.') + 1);
+}
+
 QString GenerateHtmlPage(const HtmlChoices& choices)
 {
     const bool upper = choices.upperCase;
     const QString pageName = gen::HtmlEscaped(choices.pageName);
     QString out;
+    for (const PageLine& line : kOpening)
+        Append(out, Pick(line, upper));
+    const QString title = choices.title.isEmpty() ? choices.pageName + QStringLiteral("Applet") : choices.title;
+    Append(out, Pick(kTitle, upper), {gen::HtmlEscaped(title)});
     for (const PageLine& line : kHead)
         Append(out, Pick(line, upper), {pageName});
-    Append(out, Pick(kApplet, upper),
-           {gen::HtmlEscaped(choices.appletClass), QString::number(choices.width), QString::number(choices.height)});
+    const QString code = gen::HtmlEscaped(choices.appletClass);
+    const QString width = QString::number(choices.width);
+    const QString height = QString::number(choices.height);
+    if (choices.codeBase.isEmpty())
+        Append(out, Pick(kApplet, upper), {code, width, height});
+    else
+        Append(out, Pick(kAppletInPackage, upper), {code, gen::HtmlEscaped(choices.codeBase), width, height});
     AppendParamTags(choices, out);
     for (const PageLine& line : kTail)
         Append(out, Pick(line, upper));

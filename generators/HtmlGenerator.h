@@ -12,12 +12,18 @@ struct HtmlParam {
 
 struct HtmlChoices {
     QString pageName;
-    QString appletClass;
+    QString appletClass;  // qualified: "com.ex.Foo"
     int width = 0;
     int height = 0;
     bool upperCase = false;
     QList<HtmlParam> params;
+    QString title{};     // the page's title; empty: the page name followed by "Applet"
+    QString codeBase{};  // CODEBASE, where the applet's package root lies; empty: none
 };
+
+// The code base from a page beside its applet's source up to the package
+// root: "../../" for "com.ex", empty for the unnamed package.
+QString PackageRootCodeBase(const QString& packageName);
 
 QString GenerateHtmlPage(const HtmlChoices& choices);
 // Appends one PARAM line per parameter, in order.

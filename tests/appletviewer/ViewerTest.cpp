@@ -259,6 +259,26 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
         << "appletResize resized the window: " << viewed.lines.join('\n').toStdString();
 }
 
+// An applet of a package, its page beside the source as the HTML command writes it: loaded by its qualified name from
+// the package root.
+TEST_P(ViewerTest, AppletOfAPackageRunsFromThePageBesideItsSource)
+{
+    if (GetParam() != Jdk::Found)
+        GTEST_SKIP() << "loading does not depend on the JDK";
+    AppletChoices applet;
+    applet.fileName = "PA.java";
+    applet.className = "PA";
+    Write("com/ex/PA.java", "package com.ex;\r\n" + GenerateAppletSource(applet));
+    HtmlChoices page{"PA", "com.ex.PA", 200, 100, false, {}};
+    page.codeBase = PackageRootCodeBase("com.ex");
+    Write("com/ex/PA.html", GenerateHtmlPage(page));
+    main.SetCurrentFile(src + "com/ex/PA.java");
+    commands.OnCompile();
+    ASSERT_TRUE(root.Exists("my src/com/ex/PA.class")) << commands.shown.join("").toStdString();
+    const Viewed viewed = View("com/ex/PA");
+    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("com.ex.PA") << "exit") << viewed.errors.toStdString();
+}
+
 // init's and paint's exceptions show in the status line and print their traces; a failed init gets no
 // start; the windows still close. An applet is painted only once its slow init has returned. Beside
 // them, a class found only in an archive of its CODEBASE.

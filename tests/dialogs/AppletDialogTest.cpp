@@ -1,6 +1,7 @@
 #include "dialogs/CAppletDialog.h"
 #include "resources/FormIds.h"
 #include "tests/dialogs/DialogTestSupport.h"
+#include "tests/generators/GeneratedText.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -42,6 +43,20 @@ TEST(AppletDialog, FileChoiceAsksForAJavaSourceAndUnlocksTheBasics)
     const platform::FileDialogSpec& asked = f.user.fileRequests.at(0);
     EXPECT_TRUE(asked.proposedName == "*.java" && asked.defaultSuffix == "java" && asked.confirmOverwrite);
 
+    // The title becomes the class name: a name javac refuses is refused, naming the rule, before anything is written.
+    for (const QString title : {"my-app", "My Applet"}) {
+        f.Choose(SelectFile, {}, title + ".java");
+        EXPECT_EQ(f.Enabled(), (Ids{Close, SelectFile, PathEdit, Swatch})) << title.toStdString();
+        ASSERT_FALSE(f.user.messages.empty()) << title.toStdString();
+        const RecordedMessage& said = f.user.messages.back();
+        EXPECT_EQ(said.text,
+                  "「" + title
+                      + "」はクラス名に使えません。\nファイル名の .java の前がクラス名になります。\n"
+                        "クラス名は英字（漢字・かなも可）、_ または $ で始め、英字・数字・_・$ だけで書きます。\n"
+                        "空白や - などの記号は使えず、class や int などのキーワードも使えません。");
+        EXPECT_TRUE(said.caption == "確認" && said.icon == platform::MsgIcon::Exclamation);
+    }
+
     f.Choose(SelectFile);
     EXPECT_EQ(Text(f.C(PathEdit)), f.folder.Path("Foo.java"));
     EXPECT_EQ(f.Enabled(), kFileIds);
@@ -81,6 +96,10 @@ TEST(AppletDialog, ListenersAndStyleDecideTheKindsOnOfferAndEachChangeEmptiesThe
     }
     EXPECT_EQ(f.Enabled(), kFileIds);
     EXPECT_TRUE(f.dialog.Choices().keyListener && !f.dialog.Choices().importAwtEvent) << "a disabled box counts";
+    f.Click({Generate});
+    EXPECT_BLOCK(f.Written("Foo.java"), "import java.awt.event.*;", "", "public class Foo extends Applet ",
+                 "\timplements", "\tKeyListener")
+        << "and brings its import";
 }
 
 TEST(AppletDialog, DeclinedOverwriteKeepsTheDialogAndTheChoicesReachTheSource)
@@ -108,7 +127,7 @@ TEST(AppletDialog, DeclinedOverwriteKeepsTheDialogAndTheChoicesReachTheSource)
     EXPECT_TRUE(f.dialog.result() == QDialog::Accepted && f.dialog.IsOpenRequested());
     const QString text = f.Written("Foo.java");
     EXPECT_TRUE(text.contains("\tButton btn1;\r\n\tButton btn2;\r\n\tLabel lb1;\r\n")) << text.toStdString();
-    EXPECT_TRUE(text.contains("\t\tsetBackground(new Color(0,0,0));\r\n")) << "black before the colour dialog";
+    EXPECT_TRUE(text.contains("\t\tsetBackground(new Color(255,0,0));\r\n")) << "a cancelled choice keeps the colour";
     EXPECT_EQ(f.user.messages.at(2).text, f.folder.Path("Foo.java") + "を作成しました。");
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/CClassDialog.h"
 #include "resources/FormIds.h"
 #include "tests/dialogs/DialogTestSupport.h"
+#include "tests/generators/GeneratedText.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -65,8 +66,9 @@ TEST(ClassDialog, SuperclassRulesGateTheListenersAndTheMenu)
         {{FrameSuperclass},
          kFileIds + kSwingIds + kListenerIds + Ids{MenuBox, MenuGroup},
          {SwingBox, AwtBox, AwtEventBox, Comments, FrameSuperclass}},
-        {{MenuBox},
-         kFileIds + kSwingIds + kListenerIds + kMenuIds,
+        // While there is a menu bar, ActionListener stays ticked: its entries register the class.
+        {{MenuBox, ActionBox, AwtEventBox, AwtEventBox},
+         kFileIds + kSwingIds + kListenerIds + kMenuIds - Ids{ActionBox},
          {SwingBox, AwtBox, AwtEventBox, ActionBox, Comments, FrameSuperclass, MenuBox}},
         // A listener stays ticked while disabled; a JPanel ticks the event import again.
         {{KeyBox, AwtEventBox, PanelSuperclass, AwtEventBox},
@@ -86,6 +88,10 @@ TEST(ClassDialog, SuperclassRulesGateTheListenersAndTheMenu)
     EXPECT_EQ(Text(f.C(PathEdit)), f.folder.Path("Bar.java"));
     const ClassChoices c = f.dialog.Choices();
     EXPECT_TRUE(c.className == "Bar" && c.interfaces[KeyListenerIf] && !c.imports[ImportAwtEvent]);
+    // A greyed listener still counts, and brings its import.
+    f.Click({Generate});
+    EXPECT_BLOCK(f.Written("Bar.java"), "import java.awt.event.*;", "", "public class Bar", "\timplements",
+                 "\tActionListener,", "\tKeyListener");
 }
 
 TEST(ClassDialog, MenuEditingAndEnterNeverGeneratesThenTheTreeReachesTheSource)
@@ -94,8 +100,14 @@ TEST(ClassDialog, MenuEditingAndEnterNeverGeneratesThenTheTreeReachesTheSource)
     SaveToGallery(&f.dialog, "class_open");
     f.Choose(SelectFile, {SwingBox, FrameSuperclass, MenuBox, OpenAfter});
     f.dialog.show();
+    // The root is selected from the start, so a first entry needs no click on it.
+    SetText(f.C(MenuNameEdit), "ファイル");
+    f.Click({AddEntry});
+    EXPECT_EQ(Outline(f.dialog.Choices().menuTree), "JMenuBar[ファイル]");
     const std::tuple<const char*, const char*, char, const char*> steps[] = {
-        {"", "Edit", 'A', "JMenuBar"},
+        {"ファイル", "", 'D', "JMenuBar"},
+        {"", "Edit", 'A', "JMenuBar[Edit]"},  // nothing selected: below the root
+        {"Edit", "", 'D', "JMenuBar"},
         {"JMenuBar", "", 'A', "JMenuBar"},
         {"JMenuBar", "Edit", 'A', "JMenuBar[Edit]"},
         {"Edit", "Cut", 'E', "JMenuBar[Edit[Cut]]"},
@@ -113,6 +125,8 @@ TEST(ClassDialog, MenuEditingAndEnterNeverGeneratesThenTheTreeReachesTheSource)
         EXPECT_EQ(Outline(f.dialog.Choices().menuTree), QString::fromUtf8(outline)) << select << how << label;
     }
     EXPECT_TRUE(f.Tree()->topLevelItem(0)->child(0)->isExpanded());
+    f.EditMenu("-", "", 'D');
+    EXPECT_TRUE(f.Tree()->topLevelItem(0)->isSelected()) << "after a deletion the root, not a neighbour";
     ASSERT_TRUE(f.dialog.isVisible());
     SaveToGallery(&f.dialog, "class_filled");
 

@@ -21,6 +21,13 @@ inline Ids operator+(Ids a, const Ids& b)
     return a;
 }
 
+inline Ids operator-(Ids a, const Ids& b)
+{
+    for (int id : b)
+        a.erase(id);
+    return a;
+}
+
 inline bool IsChecked(QWidget* box) { return box->property("checked").toBool(); }
 
 inline QString Text(QWidget* edit) { return qobject_cast<QLineEdit*>(edit)->text(); }

@@ -80,6 +80,12 @@ TEST_F(GenerateCommands, FileChoiceStartsInTheCurrentFilesFolderAndThePageIsPres
     Run(&CGenerateCommands::OnMakeHtml, {HtmlForm::Generate});
     EXPECT_TRUE(
         QString::fromUtf8(folder.Read("Hello.html")).contains("<applet code = \"Hello.class\" width = \"400\""));
+    // An applet of a package is named in full, from its package root.
+    folder.Write("src/com/ex/PA.java", "/* A */ package com.ex;\npublic class PA extends java.applet.Applet {}\n");
+    file = CurrentFile{"PA.java", "PA", folder.Path("src/com/ex/"), "java"};
+    Run(&CGenerateCommands::OnMakeHtml, {HtmlForm::Generate});
+    EXPECT_TRUE(QString::fromUtf8(folder.Read("src/com/ex/PA.html"))
+                    .contains("<applet code = \"com.ex.PA.class\" codebase = \"../../\" width = \"400\""));
     EXPECT_TRUE(calls.isEmpty());
 }
 

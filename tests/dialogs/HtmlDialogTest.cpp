@@ -53,32 +53,45 @@ TEST(HtmlDialog, ParametersNeedTextAndUniqueNamesAndReachThePageOnlyWhileTicked)
 
     f.Click({ParamCheck, UpperCase});  // the rows come back with the tick
     SetText(f.C(PageNameEdit), "Bar");
-    SetText(f.C(WidthEdit), "-5");
+    SetText(f.C(TitleEdit), "My <Game>");
+    SetText(f.C(WidthEdit), "640");
     f.dialog.show();
     f.Click({Generate});
     EXPECT_EQ(f.dialog.result(), QDialog::Accepted);
     const QString page = f.Written("Bar.html");
-    EXPECT_TRUE(page.contains("<APPLET CODE = \"Foo.class\" WIDTH = \"-5\" HEIGHT = \"300\">\r\n"))
+    EXPECT_TRUE(page.contains("<TITLE>My &lt;Game&gt;</TITLE>\r\n")) << "the title as typed";
+    EXPECT_TRUE(page.contains("<APPLET CODE = \"Foo.class\" WIDTH = \"640\" HEIGHT = \"300\">\r\n"))
         << page.toStdString();
     EXPECT_TRUE(page.contains("<PARAM NAME = \"speed\" VALUE = \"10\">\r\n<PARAM NAME = \" \" VALUE = \" \">\r\n"));
     EXPECT_EQ(f.user.messages.back().text, "Bar.htmlを作成しました。");
 }
 
-TEST(HtmlDialog, SizesTakeWholeNumbersOnlyAndAnEmptyPageNameClosesWithoutWriting)
+// A size is a whole number from 1 to 10000; anything else names its field and the range, and nothing is written.
+TEST(HtmlDialog, SizesTakeOneToTenThousandAndAnEmptyPageNameClosesWithoutWriting)
 {
     Html f;
     SetText(f.C(WidthEdit), "");
-    QTest::keyClicks(f.C(WidthEdit), "-1.5x");
-    EXPECT_EQ(Text(f.C(WidthEdit)), "-15") << "only whole numbers can be typed";
-    SetText(f.C(HeightEdit), "");  // but a size can be emptied
+    QTest::keyClicks(f.C(WidthEdit), "abc-1x");
+    EXPECT_EQ(Text(f.C(WidthEdit)), "1") << "only digits can be typed";
     f.dialog.show();
-    f.Click({Generate});
-    EXPECT_TRUE(f.dialog.isVisible() && f.user.messages.size() == 1u);
-    SetText(f.C(HeightEdit), "300");
+    const std::tuple<int, const char*, const char*> cases[] = {{WidthEdit, "0", "横幅"},
+                                                               {HeightEdit, "99999999999", "高さ"},
+                                                               {HeightEdit, "", "高さ"},
+                                                               {WidthEdit, "10001", "横幅"}};
+    for (const auto& [edit, text, field] : cases) {
+        SetText(f.C(WidthEdit), "10000");
+        SetText(f.C(HeightEdit), "1");
+        SetText(f.C(edit), text);
+        f.Click({Generate});
+        EXPECT_TRUE(f.dialog.isVisible()) << text;
+        EXPECT_EQ(f.user.messages.back().text, QString(field) + "には 1 から 10000 までの整数を入力してください。");
+    }
+    SetText(f.C(WidthEdit), "10000");
+    SetText(f.C(HeightEdit), "1");
     SetText(f.C(PageNameEdit), "");
     f.Click({Generate});
     EXPECT_TRUE(!f.dialog.isVisible() && f.dialog.result() == QDialog::Rejected);
-    EXPECT_EQ(f.user.messages.at(1).text, "ファイル名を入力して下さい");
+    EXPECT_EQ(f.user.messages.back().text, "ファイル名を入力して下さい");
     EXPECT_TRUE(QDir(f.folder.Path()).isEmpty());
 }
 

@@ -60,6 +60,8 @@ TEST(AppletGenerator, LinesStandWhereTheTemplatesPutThem)
         // A code link after only commented links opens with "if".
         {Applet(unsorted, Item | Comments), {"\t\t//}", "\t\tif (e.getSource() == ch1) {"}},
         {Applet(unsorted, Item | Comments), {"\t\t} else if (e.getSource() == ch2) {"}},
+        // Event types come with their import, ticked or not (a greyed listener box keeps its tick).
+        {Applet({}, Key), {"import java.awt.*;", "import java.awt.event.*;", ""}},
         // java.util.* has a List too, so the AWT one is then named in full.
         {Applet({K::List}, Item), {"\tList lst1;"}},
         {Applet({K::List}, Item | Util), {"\tjava.awt.List lst1;"}},

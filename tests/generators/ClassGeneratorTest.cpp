@@ -35,7 +35,7 @@ TEST(ClassGenerator, SmallestClassIsTwelveLines)
               QString(plain).replace("\n{\n", "\n{\n\t//TODO: この位置に変数の宣言をしてください\n"));
 }
 
-TEST(ClassGenerator, WindowsCloseCentreAndDispatchByTheirKind)
+TEST(ClassGenerator, WindowsCloseCentreDispatchAndImportByTheirKind)
 {
     const struct {
         ClassChoices choices;
@@ -56,6 +56,12 @@ TEST(ClassGenerator, WindowsCloseCentreAndDispatchByTheirKind)
          {"addWindowListener", "exit"}},
         {Class(S::JFrame, {ActionListenerIf}, MenuBar),
          {"\tpublic void actionPerformed(ActionEvent e) {", "\t\tactionPerformedMenu(e);"}},
+        // The menu's entries register the class: it implements ActionListener.
+        {Class(S::JFrame, {}, MenuBar), {"public class Foo extends JFrame", "\timplements", "\tActionListener", "{"}},
+        // The imports that the code needs are written, ticked or not.
+        {Class(S::JFrame),
+         {"//Foo.java", "import javax.swing.*;", "import java.awt.*;", "import java.awt.event.*;", ""}},
+        {Class(S::None, {KeyListenerIf}), {"//Foo.java", "import java.awt.event.*;", ""}},
     };
     for (const auto& [choices, block, absent] : cases) {
         const QString text = GenerateClassSource(choices);

@@ -1,13 +1,12 @@
-// A broad sweep of generated class and applet sources compiles, in one javac run.
+// Every choice that the dialogs allow gives a source that compiles: a sweep of generated class and applet sources, in
+// one javac run.
 #include "generators/AppletGenerator.h"
 #include "generators/ClassGenerator.h"
-#include "platform/JdkLocator.h"
 #include "platform/TextCodec.h"
+#include "tests/generators/Javac.h"
 #include "tests/support/TempFolder.h"
 
-#include <QProcess>
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <random>
 
 using namespace gen;
@@ -17,17 +16,18 @@ namespace {
 
 using K = ComponentKind;
 
-// Writes each source under a class name of its own.
+// Writes each source under a class name of its own, changed by edit when given.
 struct Sweep {
     const TempFolder& folder;
     QStringList files;
 
     template <class Choices>
-    void Add(Choices c, QString (*generate)(const Choices&))
+    void Add(Choices c, QString (*generate)(const Choices&), QString (*edit)(const QString&) = nullptr)
     {
         c.className = QString("T%1").arg(files.size(), 5, 10, QChar('0'));
         c.fileName = c.className + ".java";
-        files << folder.Write("src/" + c.fileName, EncodeFileText(generate(c)));
+        const QString text = generate(c);
+        files << folder.Write("src/" + c.fileName, EncodeFileText(edit ? edit(text) : text));
     }
 };
 
@@ -53,13 +53,16 @@ const MenuItemNode kMenuTrees[] = {
 // Blank names leave the class without a superclass.
 const char* const kUserSuperclasses[] = {"java.awt.Canvas", "Object", "", " "};
 
-// Every superclass, interface set, main and comments, with the imports that the dialog ticks (now and then all of them,
-// which must not make a name ambiguous); the menu bar where the dialog offers it (JFrame, ActionListener).
+// Every superclass with every interface set, main and comments, and the menu bar where the dialog offers it (JFrame),
+// with or without ActionListener. The imports as the dialog leaves them: a Swing superclass needs javax.swing.*
+// (unticking it resets the superclass), but java.awt.* and java.awt.event.* can be unticked after it, and listener
+// boxes stay ticked without their import. Those three imports take each of their combinations in turn, the others
+// all together now and then, which must not make a name ambiguous.
 void AddClassSources(Sweep& sweep)
 {
     for (int kind = 0; kind <= int(SuperclassKind::UserDefined); ++kind) {
         for (int faces = 0; faces < (1 << InterfaceCount); ++faces) {
-            for (int flags = 0; flags < 8; ++flags) {
+            for (int flags = 0; flags < (kind == int(SuperclassKind::JFrame) ? 8 : 4); ++flags) {
                 ClassChoices c;
                 c.superclass = SuperclassKind(kind);
                 c.userSuperclass = kUserSuperclasses[faces % 4];
@@ -68,21 +71,34 @@ void AddClassSources(Sweep& sweep)
                 c.withMain = flags & 1;
                 c.comments = flags & 2;
                 c.withMenuBar = flags & 4;
-                if (c.withMenuBar && (c.superclass != SuperclassKind::JFrame || !c.interfaces[ActionListenerIf]))
-                    continue;
                 c.menuTree = kMenuTrees[faces % 3];
-                const bool swing = c.superclass != SuperclassKind::None && c.superclass != SuperclassKind::UserDefined;
                 c.imports.fill(faces % 5 == 0);
-                c.imports[ImportSwing] = c.imports[ImportAwt] = c.imports[ImportSwing] || swing;
-                c.imports[ImportAwtEvent] = c.imports[ImportAwtEvent] || swing || (faces & ~(1 << RunnableIf));
+                const int awt = (faces + flags + kind) % 8;
+                const bool swing = c.superclass != SuperclassKind::None && c.superclass != SuperclassKind::UserDefined;
+                c.imports[ImportSwing] = swing || (awt & 1);
+                c.imports[ImportAwt] = awt & 2;
+                c.imports[ImportAwtEvent] = awt & 4;
                 sweep.Add(c, GenerateClassSource);
             }
         }
     }
 }
 
-// Both styles with every interface set and comments on and off. Components: none, every kind that the dialog offers
-// twice, and a random pick both in the order of the dialog's sorted list and shuffled. Other options at random.
+// The commented radio buttons of a RadioGroup as a user uncomments them: every comment in the class but the hints.
+QString Uncommented(const QString& source)
+{
+    QStringList lines = source.split("\r\n");
+    for (QString& line : lines) {
+        if (line.startsWith(u'\t') && !line.contains("TODO"))
+            line.remove("//");
+    }
+    return lines.join("\r\n");
+}
+
+// Both styles with every interface set and comments on and off (Listener style needs ActionListener or ItemListener,
+// else the dialog selects Adapter). Components: none, every kind that the dialog offers twice, and a random pick both
+// in the order of the dialog's sorted list and shuffled; with components the event import is ticked (unticking it
+// empties the list), without them it is ticked or not, whatever listeners stay ticked. Other options at random.
 void AddAppletSources(Sweep& sweep)
 {
     std::mt19937 random(1234);
@@ -92,9 +108,7 @@ void AddAppletSources(Sweep& sweep)
                                 &c.mouseMotionListener, &c.runnable,     &c.comments};
         for (int i = 0; i < 7; ++i)
             *ticked[i] = faces & (1 << i);
-        const bool adapter = faces & 128;
-        if (!adapter && !c.actionListener && !c.itemListener)
-            continue;  // the dialog selects Adapter then
+        const bool adapter = (faces & 128) || !(c.actionListener || c.itemListener);
         c.style = adapter ? EventStyle::Adapter : EventStyle::Listener;
         QList<K> twice, some;
         for (const K kind : {K::Button, K::CheckBox, K::Choice, K::Label, K::List, K::RadioGroup, K::TextField}) {
@@ -112,30 +126,36 @@ void AddAppletSources(Sweep& sweep)
             for (bool* option : {&c.importAwtEvent, &c.importAwtImage, &c.importIo, &c.importNet, &c.importUtil,
                                  &c.doubleBuffering, &c.background})
                 *option = random() % 2;
-            c.importAwtEvent = c.importAwtEvent || !components.isEmpty() || (faces & 31);
+            c.importAwtEvent = c.importAwtEvent || !components.isEmpty();
             c.backgroundColor = {int(random() % 256), int(random() % 256), int(random() % 256)};
             sweep.Add(c, GenerateAppletSource);
+        }
+    }
+    for (const EventStyle style : {EventStyle::Listener, EventStyle::Adapter}) {
+        for (const QList<K>& components :
+             {QList<K>{K::CheckBox, K::RadioGroup}, QList<K>{K::RadioGroup, K::CheckBox}}) {
+            AppletChoices c;
+            c.importAwtEvent = c.itemListener = c.comments = true;
+            c.style = style;
+            c.components = components;
+            sweep.Add(c, GenerateAppletSource, Uncommented);
         }
     }
 }
 
 TEST(GeneratedSources, AllCompileWithOneJavacRun)
 {
-    const auto jdk = FindJdk();
-    if (!jdk)
+    const QStringList jdks = Jdks();
+    if (jdks.isEmpty())
         GTEST_SKIP() << "no JDK found";
     TempFolder folder;
     Sweep sweep{folder, {}};
     AddClassSources(sweep);
     AddAppletSources(sweep);
-    QProcess javac;
-    javac.setProcessChannelMode(QProcess::MergedChannels);
-    javac.start(*jdk + "javac",
-                {"-encoding", "UTF-8", "-nowarn", "-Xlint:none", "-Xmaxerrs", "1000", "-implicit:none", "-d",
-                 folder.Path("classes"), "@" + folder.Write("sources.txt", sweep.files.join('\n').toUtf8())});
-    ASSERT_TRUE(javac.waitForFinished(850 * 1000)) << javac.errorString().toStdString();
-    EXPECT_EQ(javac.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(javac.exitCode(), 0) << sweep.files.size() << " files\n" << javac.readAll().toStdString();
+    const ToolRun javac = Javac(jdks.front(), {"-encoding", "UTF-8", "-nowarn", "-Xlint:none", "-Xmaxerrs", "1000",
+                                               "-implicit:none", "-d", folder.Path("classes"),
+                                               "@" + folder.Write("sources.txt", sweep.files.join('\n').toUtf8())});
+    EXPECT_EQ(javac.exitCode, 0) << sweep.files.size() << " files\n" << javac.output.toStdString();
 }
 
 }  // namespace
