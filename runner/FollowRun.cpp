@@ -51,7 +51,8 @@ void FollowRun(QWidget* owner, RunningTool& run, const RunView& view, const Link
         window->activateWindow();
     }
     COutputDialog dialog(owner);
-    dialog.BeginRun(view.title, view.commandLine, run.AcceptsInput(), view.folder, view.hints);
+    dialog.BeginRun(view.title, view.commandLine, run.AcceptsInput(), view.folder, view.hints, view.countsDiagnostics);
+    dialog.SetSaveFolder(view.saveFolder);
     for (const auto& [text, stream] : early)
         dialog.AppendText(text, stream);
     QObject::connect(&run, &RunningTool::TextArrived, &dialog, &COutputDialog::AppendText);
