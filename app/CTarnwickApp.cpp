@@ -3,10 +3,25 @@
 #include "app/CMainDialog.h"
 #include "app/FirstPaint.h"
 #include "app/SettingsWriteReport.h"
+#include "platform/EndSignals.h"
 #include "platform/UserDialogs.h"
 #include "platform/gui/QtUserDialogs.h"
 
 namespace app {
+
+namespace {
+
+// Leaves every event loop, the nested ones of a run and its window too: as
+// they unwind, a run stops its tool and each window keeps its state, as
+// when the user closes them. The status is the shell's for a signal.
+int EndNow(int signal)
+{
+    const int status = 128 + signal;
+    QCoreApplication::exit(status);
+    return status;
+}
+
+}  // namespace
 
 int CTarnwickApp::InitInstance(const QStringList& names)
 {
@@ -16,14 +31,18 @@ int CTarnwickApp::InitInstance(const QStringList& names)
     FirstPaintHook::Install(*qApp, [&userDialogs] { userDialogs.LoadQtTexts(); });
     FirstPaintHook::ExitIfRequested(*qApp);
     StartReportingSettingsWriteFailures();
+    int status = 0;
     {
+        const platform::EndSignals endSignals;
+        QObject::connect(&endSignals, &platform::EndSignals::Received,
+                         [&status](int signal) { status = EndNow(signal); });
         CMainDialog window;
         window.OnInitDialog(names);
         window.exec();
     }
     StopReportingSettingsWriteFailures();
     platform::SetUserDialogs(nullptr);
-    return 0;
+    return status;
 }
 
 }  // namespace app
