@@ -3,6 +3,7 @@
 #include "app/CMainDialog.h"
 #include "app/FirstPaint.h"
 #include "app/SettingsWriteReport.h"
+#include "platform/EndSignals.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
 #include "platform/gui/DialogFocus.h"
@@ -10,6 +11,20 @@
 #include "settings/SettingsAdoption.h"
 
 namespace app {
+
+namespace {
+
+// Leaves every event loop, the nested ones of a run and its window too: as
+// they unwind, a run stops its tool and each window keeps its state, as
+// when the user closes them. The status is the shell's for a signal.
+int EndNow(int signal)
+{
+    const int status = 128 + signal;
+    QCoreApplication::exit(status);
+    return status;
+}
+
+}  // namespace
 
 int CTarnwickApp::InitInstance(const QStringList& names)
 {
@@ -25,14 +40,18 @@ int CTarnwickApp::InitInstance(const QStringList& names)
         settings::AdoptProgramSettings(platform::BypassedProgramFolder(), platform::SettingsFolder());
     if (!adopted.isEmpty())
         platform::ShowMessage(nullptr, adopted, QStringLiteral("設定"), platform::MsgIcon::Information);
+    int status = 0;
     {
+        const platform::EndSignals endSignals;
+        QObject::connect(&endSignals, &platform::EndSignals::Received,
+                         [&status](int signal) { status = EndNow(signal); });
         CMainDialog window;
         window.OnInitDialog(names);
         window.exec();
     }
     StopReportingSettingsWriteFailures();
     platform::SetUserDialogs(nullptr);
-    return 0;
+    return status;
 }
 
 }  // namespace app

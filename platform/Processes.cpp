@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <csignal>
 #include <locale.h>  // NOLINT(modernize-deprecated-headers): newlocale is POSIX, not C++
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace platform {
@@ -71,6 +73,18 @@ void WriteOutputTo(QProcess& process, const QFileDevice& output, const QFileDevi
     process.setChildProcessModifier([outputHandle, errorHandle] {
         ::dup2(outputHandle, STDOUT_FILENO);
         ::dup2(errorHandle, STDERR_FILENO);
+    });
+}
+
+void EndWithThisProgram(QProcess& process)
+{
+    const pid_t parent = ::getpid();
+    // Between fork and exec: a parent that died before prctl took effect
+    // leaves the child to init, so it goes at once.
+    process.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
     });
 }
 

@@ -36,6 +36,10 @@ void WriteOutputTo(QProcess& process, const QFileDevice& output, const QFileDevi
 // en_US.UTF-8. Unchanged when no UTF-8 locale is installed.
 QProcessEnvironment WithUtf8Locale(QProcessEnvironment env);
 
+// The process, once started, is killed when this program ends, however it
+// ends (also by SIGKILL): the system sends the signal when its parent goes.
+void EndWithThisProgram(QProcess& process);
+
 // True when program names an executable file.
 bool IsStartable(const QString& program);
 

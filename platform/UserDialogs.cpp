@@ -8,7 +8,7 @@ class CancellingDialogs final : public IUserDialogs {
 public:
     MsgAnswer Message(QObject*, const QString&, const QString&, MsgIcon, MsgButtons buttons) override
     {
-        return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
     }
     std::optional<QString> ChooseFile(QObject*, const FileDialogSpec&) override { return {}; }
     QStringList ChooseFiles(QObject*, const FileDialogSpec&) override { return {}; }

@@ -10,7 +10,8 @@
 namespace platform {
 
 enum class MsgIcon { None, Information, Exclamation, Error, Question };
-enum class MsgButtons { Ok, YesNo };
+// YesNo has はい as its default button (Enter), YesNoDefaultNo いいえ.
+enum class MsgButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 struct FileDialogSpec {

@@ -11,8 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace runner {
 
@@ -28,10 +31,19 @@ COutputDialog::COutputDialog(QWidget* parent)
             &COutputDialog::OnSaveText);
     connect(m_form.Get<QPushButton>(resources::OutputForm::Copy), &QPushButton::clicked, this,
             &COutputDialog::OnCopyText);
-    resize(m_form.ClientSize());
     BuildRunControls();
     UpdateMinimumSize();
+    QSize first = FirstSize(Controls(), m_form.ClientSize());
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        first = first.boundedTo(screen->availableSize());
+    resize(first);
     m_placement.Restore();
+}
+
+COutputDialog::~COutputDialog()
+{
+    if (isVisible())
+        m_placement.Store();
 }
 
 // The form's plain edit becomes the output view, in the same place of the tab order.
@@ -99,10 +111,11 @@ void COutputDialog::showEvent(QShowEvent* event)
 QString COutputDialog::Text() const { return m_initialised || m_live ? m_view->Text() : m_pending; }
 
 void COutputDialog::BeginRun(const QString& title, const QString& commandLine, bool acceptsInput, const QString& folder,
-                             runner::HintContext hints)
+                             runner::HintContext hints, bool countsDiagnostics)
 {
     m_running = true;
     m_live = true;
+    m_countsDiagnostics = countsDiagnostics;
     m_title = title;
     setWindowTitle(title + QStringLiteral(" - 実行中"));
     m_view->setReadOnly(true);
@@ -125,10 +138,7 @@ void COutputDialog::AppendText(const QString& lines, runner::Stream stream) { m_
 void COutputDialog::EndRun(const runner::ToolOutcome& outcome, const QString& program)
 {
     m_view->EndStreams();  // counts the errors and warnings
-    QString last;
-    if (const QString summary = runner::DiagnosticSummary(m_view->Errors(), m_view->Warnings()); !summary.isEmpty())
-        last += summary + QLatin1Char('\n');
-    m_view->Append(last + runner::OutcomeLine(outcome, program) + QLatin1Char('\n'), runner::Stream::Output);
+    m_view->Append(runner::OutcomeLine(outcome, program) + QLatin1Char('\n'), runner::Stream::Output);
     m_view->ShowArrived(true);
     m_running = false;
     using Status = runner::ToolOutcome::Status;
@@ -136,7 +146,11 @@ void COutputDialog::EndRun(const runner::ToolOutcome& outcome, const QString& pr
                            : outcome.status == Status::Aborted ? QStringLiteral("中止しました")
                            : outcome.status == Status::Crashed ? QStringLiteral("異常終了しました")
                                                                : QStringLiteral("起動できません");
-    setWindowTitle(m_title + QStringLiteral(" - ") + ending);
+    // javac counts in its own words at the end of the text; the title says it once more, out of the way.
+    const QString summary =
+        m_countsDiagnostics ? runner::DiagnosticSummary(m_view->Errors(), m_view->Warnings()) : QString();
+    setWindowTitle(m_title + (summary.isEmpty() ? QString() : QStringLiteral(" - ") + summary) + QStringLiteral(" - ")
+                   + ending);
     m_abort->hide();
     m_input->hide();
     m_endInput->hide();
@@ -200,6 +214,7 @@ void COutputDialog::OnSaveText()
     request.proposedName = QStringLiteral("msg.txt");
     request.filter = QStringLiteral("テキストファイル(*.txt)|*.txt||");
     request.confirmOverwrite = true;
+    request.initialFolder = m_saveFolder;
     const std::optional<QString> path = platform::UserDialogs().ChooseFile(this, request);
     if (!path)
         return;
@@ -218,13 +233,17 @@ void COutputDialog::OnCopyText()
 }
 
 // Enter and Escape close the window even from the edit; Enter in the input
-// line sends it.
+// line sends it. While the program takes input, what is typed into the text
+// goes to the input line instead.
 bool COutputDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || (watched != m_input && watched != m_view))
         return QDialog::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const int key = keyEvent->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (watched == m_view && PassToInput(keyEvent))
+        return true;
     if (watched == m_input && enter)
         SendInputLine();
     else if (watched == m_view && enter)
@@ -236,14 +255,33 @@ bool COutputDialog::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-// Closing while the tool runs asks to stop it; the window closes once the
-// run is over, also when it ended while the question was open.
+// Letters, signs, Enter and Backspace, without Ctrl or Alt: the keys the
+// text has no use for while a run goes on. Moving and copying stay there.
+bool COutputDialog::PassToInput(QKeyEvent* key)
+{
+    if (!m_running || m_input->isHidden() || !m_input->isEnabled()
+        || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    const QString text = key->text();
+    const bool typing =
+        key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Backspace
+        || (!text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); }));
+    if (!typing)
+        return false;
+    m_input->setFocus();
+    QCoreApplication::sendEvent(m_input, key);
+    return true;
+}
+
+// Closing while the tool runs asks to stop it (いいえ is the default, so Enter
+// never stops it); the window closes once the run is over, also when it
+// ended while the question was open.
 void COutputDialog::done(int result)
 {
     if (m_running) {
         const platform::MsgAnswer answer = platform::UserDialogs().Message(
             this, QStringLiteral("実行中のツールを中止しますか？"), QStringLiteral("確認"), platform::MsgIcon::Question,
-            platform::MsgButtons::YesNo);
+            platform::MsgButtons::YesNoDefaultNo);
         if (answer != platform::MsgAnswer::Yes)
             return;
         if (m_running) {

@@ -11,6 +11,7 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,6 +24,8 @@ class COutputDialog : public QDialog {
     Q_OBJECT
 public:
     explicit COutputDialog(QWidget* parent = nullptr);
+    // A window still open as the program ends keeps its place too.
+    ~COutputDialog() override;
 
     // Lines separated by LF; CR characters are dropped when shown.
     void SetText(QString text);
@@ -31,12 +34,14 @@ public:
     bool IsLoading() const { return m_view->IsLoading(); }
 
     // A tool's run: title names the command and the file; links resolve in
-    // folder, hints know the run.
+    // folder, hints know the run. Only a compiler's errors and warnings are
+    // counted (a program may print lines that look like them).
     void BeginRun(const QString& title, const QString& commandLine, bool acceptsInput, const QString& folder,
-                  runner::HintContext hints = {});
+                  runner::HintContext hints = {}, bool countsDiagnostics = false);
     // Whole lines as the run delivers them.
     void AppendText(const QString& lines, runner::Stream stream);
-    // Shows everything that arrived, the count of errors and warnings and how the run ended.
+    // Shows everything that arrived and how the run ended; the title says
+    // that too, with the count of a compiler's errors and warnings.
     void EndRun(const runner::ToolOutcome& outcome, const QString& program = {});
     bool IsRunning() const { return m_running; }
     // Text that arrived and is not in the edit yet.
@@ -46,6 +51,8 @@ public:
     void CloseInput();
     int LinkCount() const { return m_view->LinkCount(); }
 
+    // Where 保存 starts: the current file's folder.
+    void SetSaveFolder(const QString& folder) { m_saveFolder = folder; }
     void OnSaveText();
     void OnCopyText();
     void LayoutControls();
@@ -76,11 +83,14 @@ private:
     void UpdateMinimumSize();
     OutputControls Controls() const;
     void Close(int result);
+    // Text typed into the output text goes to the input line.
+    bool PassToInput(QKeyEvent* key);
 
     resources::CForm m_form;
     COutputView* m_view = nullptr;
     runner::SavedPlacement m_placement{this, QStringLiteral("MsgDlg")};
     QString m_pending;  // the text given before the window shows
+    QString m_saveFolder;
     bool m_initialised = false;
 
     // The run.
@@ -91,6 +101,7 @@ private:
     QString m_title;
     bool m_running = false;
     bool m_live = false;  // the text comes from a run, not from SetText
+    bool m_countsDiagnostics = false;
     bool m_closeWhenEnded = false;
 };
 

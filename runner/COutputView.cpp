@@ -1,13 +1,16 @@
 #include "runner/COutputView.h"
 
+#include "runner/ReadableColour.h"
+#include "runner/WrappedBlocks.h"
+
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include <algorithm>
-#include <cmath>
 
 namespace runner {
 
@@ -29,35 +32,6 @@ constexpr qsizetype kBlockChars = 4096;
 // javac stops after 100 errors; output with more links than this is a dump.
 constexpr int kMaxLinks = 2000;
 
-// WCAG's relative luminance and contrast (from 1 to 21).
-double Luminance(const QColor& colour)
-{
-    const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b)
-{
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
-}
-
-// The wanted colour, made lighter or darker (towards the side that differs
-// more from base) until it can be read on base.
-QColor ReadableOn(const QColor& base, QColor wanted)
-{
-    constexpr double kLeast = 4.5;
-    const bool darken = Contrast(Qt::black, base) >= Contrast(Qt::white, base);
-    float hue = 0, saturation = 0, lightness = 0;
-    wanted.getHslF(&hue, &saturation, &lightness);
-    while (Contrast(wanted, base) < kLeast && lightness > 0 && lightness < 1) {
-        lightness = qBound(0.0F, lightness + (darken ? -0.02F : 0.02F), 1.0F);
-        wanted = QColor::fromHslF(hue, saturation, lightness);
-    }
-    return wanted;
-}
-
 bool IsAscii(QStringView text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
@@ -68,6 +42,11 @@ bool IsAscii(QStringView text)
 COutputView::COutputView(QWidget* parent)
     : QPlainTextEdit(parent)
 {
+    auto* document = new QTextDocument(this);
+    auto* layout = new runner::WrappedBlocks(document, viewport());
+    layout->setPaintDevice(viewport());
+    document->setDocumentLayout(layout);
+    setDocument(document);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     // Monospaced, so that javac's ^ stands under its column.
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -271,10 +250,16 @@ void COutputView::InsertLine(QTextCursor& cursor, QStringView line, const runner
     InsertHint(cursor, markup.hint);
 }
 
+// A hint wraps at the view's width; the tool's lines stay as they are.
 void COutputView::InsertHint(QTextCursor& cursor, const QString& hint)
 {
-    if (!hint.isEmpty())
-        Insert(cursor, hint + QLatin1Char('\n'), m_hintFormat);
+    if (hint.isEmpty())
+        return;
+    // Marked before the text goes in, so that it is never laid out as one line.
+    cursor.block().setUserState(runner::WrappedBlocks::kWrapped);
+    Insert(cursor, hint + QLatin1Char('\n'), m_hintFormat);
+    cursor.block().previous().setUserState(runner::WrappedBlocks::kWrapped);
+    cursor.block().setUserState(-1);
 }
 
 // A run's lines go into the document in blocks of a few lines, joined by

@@ -1,7 +1,8 @@
 #pragma once
-// The text area of the output window: a monospaced, non-wrapping plain text
-// edit that takes a tool's text as it arrives, marks each line up (links to
-// source lines, a hint line under a line in a colour of its own), keeps the
+// The text area of the output window: a monospaced plain text edit that
+// takes a tool's text as it arrives, marks each line up (links to source
+// lines, a hint line under a line in a colour of its own; a tool's lines
+// stay one line each, hints wrap at the view's width), keeps the
 // end in view while the user stays there, and loads a long finished text in
 // parts. The tool's own text is never changed, apart from its CRs: each LF
 // is one line break.

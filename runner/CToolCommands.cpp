@@ -6,6 +6,7 @@
 #include "platform/UserDialogs.h"
 #include "runner/AppletViewerArguments.h"
 #include "runner/ClassFile.h"
+#include "runner/DocumentFolder.h"
 #include "runner/ToolArguments.h"
 #include "runner/ToolInvocation.h"
 #include "settings/CFileUtil.h"
@@ -159,15 +160,53 @@ void CToolCommands::OnMakeAllDocuments()
                QStringLiteral("*.java"));
 }
 
+// Quiet: a clean run prints nothing, so no window opens; warnings and
+// errors show in the output window, links and hints with them.
 void CToolCommands::RunJavadoc(const QStringList& names, const QString& arguments, const QString& subject)
 {
+    if (!MayWriteDocuments())
+        return;
     const std::optional<SourceReading> reading = SourceOptions(names);
     if (!reading)
         return;
-    if (RunToolDetached(QStringLiteral("javadoc.exe"),
-                        AppletApiOptions() + reading->options + runner::Utf8PagesOptions() + arguments, subject))
+    using Status = runner::ToolOutcome::Status;
+    const runner::ToolOutcome outcome = RunCaptured(
+        QStringLiteral("javadoc.exe"),
+        AppletApiOptions() + reading->options + runner::Utf8PagesOptions() + QStringLiteral("-quiet ") + arguments,
+        subject, false, {}, reading->note);
+    if (outcome.Succeeded())
         m_main.ShowNotice(QStringLiteral("ドキュメントの出力先: %1%2/")
                               .arg(m_main.File().folder, QLatin1String(runner::kDocumentFolder)));
+    else if (outcome.status == Status::Finished || outcome.status == Status::Crashed)
+        m_main.ShowNotice(QStringLiteral("ドキュメントを生成できませんでした: %1（%2）")
+                              .arg(subject, outcome.status == Status::Crashed
+                                                ? QStringLiteral("異常終了しました")
+                                                : QStringLiteral("終了コード %1").arg(outcome.exitCode)));
+}
+
+bool CToolCommands::MayWriteDocuments()
+{
+    const runner::DocumentFolder doc = runner::InspectDocumentFolder(m_main.File().folder);
+    switch (doc.kind) {
+    case runner::DocumentFolder::Kind::Free: return true;
+    case runner::DocumentFolder::Kind::LinkOutside:
+        platform::ShowMessage(m_main.Window(),
+                              QStringLiteral("%1 はソースのフォルダの外（%2）へのリンクです。\n"
+                                             "リンク先のファイルを書き換えないよう、ドキュメントを生成しません。"
+                                             "リンクを削除するか、名前を変えてください。")
+                                  .arg(doc.path, doc.target.isEmpty() ? QStringLiteral("存在しない場所") : doc.target),
+                              kFileError, platform::MsgIcon::Error);
+        return false;
+    case runner::DocumentFolder::Kind::Foreign: break;
+    }
+    return platform::UserDialogs().Message(
+               m_main.Window(),
+               QStringLiteral("%1 には javadoc が作ったのではないファイルがあります。\n"
+                              "javadoc は同じ名前のファイル（index.html など）を上書きします。"
+                              "このフォルダに書き込みますか？")
+                   .arg(doc.path),
+               QStringLiteral("確認"), platform::MsgIcon::Question, platform::MsgButtons::YesNoDefaultNo)
+           == platform::MsgAnswer::Yes;
 }
 
 void CToolCommands::OnJavah()
@@ -180,9 +219,9 @@ void CToolCommands::OnJavah()
             ReportMissingTool(javah);
         return;
     }
-    if (!EnsureClassFile())
-        return;
     const QString title = m_main.File().title;
+    if (!IsClassName(title, javah) || !EnsureClassFile())
+        return;
     RunCaptured(javah, runner::ClassToolArguments(m_main.Options().GetJavahOptions(), title), title, false);
 }
 
@@ -191,9 +230,9 @@ void CToolCommands::OnRmic()
     const QString rmic = QStringLiteral("rmic.exe");
     if (!HasTool(rmic))
         return ReportMissingTool(rmic);
-    if (!EnsureClassFile())
-        return;
     const QString title = m_main.File().title;
+    if (!IsClassName(title, rmic) || !EnsureClassFile())
+        return;
     RunCaptured(rmic, runner::ClassToolArguments(m_main.Options().GetRmicOptions(), title), title, false);
 }
 
@@ -208,6 +247,19 @@ void CToolCommands::MakeHeaderWithJavac()
     RunCaptured(QStringLiteral("javac.exe"),
                 reading->options + runner::HeaderByJavacArguments(m_main.Options().Stored(), file.fileName),
                 file.fileName, false, {}, reading->note);
+}
+
+bool CToolCommands::IsClassName(const QString& title, const QString& classicTool)
+{
+    if (runner::IsJavaIdentifier(title))
+        return true;
+    platform::ShowMessage(
+        m_main.Window(),
+        QStringLiteral("%1 はクラス名（Java の識別子）ではないため、%2 に渡しません。\n"
+                       "ファイル名をクラス名にしてください（文字・_・$ で始まり、文字・数字・_・$ が続く名前）。")
+            .arg(title, platform::ToolFileName(classicTool)),
+        kFileError, platform::MsgIcon::Error);
+    return false;
 }
 
 bool CToolCommands::EnsureClassFile()

@@ -57,10 +57,11 @@ private:
     // The captured form: the output window follows the run, titled with the
     // tool and its subject (the file or class given to it); a program run
     // (force) always shows it and takes input. Tools run in folder, by
-    // default the current file's.
-    // A note goes before the tool's output, or after a clean compile's notice.
-    void RunCaptured(const QString& tool, const QString& arguments, const QString& subject, bool force,
-                     const QString& folder = {}, const QString& note = {});
+    // default the current file's. A note goes before the tool's output, or
+    // after a clean compile's notice. How the run ended (NotStarted after the
+    // message that it could not start).
+    runner::ToolOutcome RunCaptured(const QString& tool, const QString& arguments, const QString& subject, bool force,
+                                    const QString& folder = {}, const QString& note = {});
     // The detached form: in a console window of its own, not waited for.
     bool RunToolDetached(const QString& tool, const QString& arguments, const QString& subject, bool keepOpen = false,
                          const QString& folder = {});
@@ -72,8 +73,16 @@ private:
     // A tool with windows of its own: in a terminal when there is one, else
     // started directly.
     void RunWindowedTool(const QString& tool, const QString& arguments, const QString& subject);
-    // javadoc into its own folder beside the sources; a notice names it.
+    // javadoc into its own folder beside the sources, captured, so that its
+    // messages stay and a notice says whether it made the pages.
     void RunJavadoc(const QStringList& names, const QString& arguments, const QString& subject);
+    // False, after a message, when javadoc must not write into "doc": a link
+    // out of the source folder, or a folder javadoc did not make that the
+    // user does not want overwritten.
+    bool MayWriteDocuments();
+    // False, after a message, when javah or rmic would be given a title that
+    // is no class name.
+    bool IsClassName(const QString& title, const QString& classicTool);
 
     // The program that edits a source: the options' Java editor, else the
     // desktop's application for its type; none when only the desktop's

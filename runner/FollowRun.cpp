@@ -51,7 +51,8 @@ void FollowRun(QWidget* owner, RunningTool& run, const RunView& view, const Link
         window->activateWindow();
     }
     COutputDialog dialog(owner);
-    dialog.BeginRun(view.title, view.commandLine, run.AcceptsInput(), view.folder, view.hints);
+    dialog.BeginRun(view.title, view.commandLine, run.AcceptsInput(), view.folder, view.hints, view.countsDiagnostics);
+    dialog.SetSaveFolder(view.saveFolder);
     if (!view.note.isEmpty())
         dialog.AppendText(view.note + QLatin1Char('\n'), Stream::Output);
     for (const auto& [text, stream] : early)

@@ -17,10 +17,12 @@ struct RunView {
     QString title;        // the command and the file
     QString commandLine;  // for the user to read
     QString program;
-    QString folder;          // where links are resolved
-    bool force = false;      // a window even when the tool wrote nothing and succeeded
-    HintContext hints = {};  // what hints may know of the run (the folder is taken from above)
-    QString note = {};       // Tarnwick's line before the tool's output
+    QString folder;                  // where links are resolved
+    bool force = false;              // a window even when the tool wrote nothing and succeeded
+    HintContext hints = {};          // what hints may know of the run (the folder is taken from above)
+    bool countsDiagnostics = false;  // a compiler: its errors and warnings are counted
+    QString saveFolder = {};         // where 保存 starts
+    QString note = {};               // Tarnwick's line before the tool's output
 };
 
 using LinkOpener = std::function<void(const QString& path, int line, int column)>;

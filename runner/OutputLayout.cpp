@@ -2,8 +2,11 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRect>
+#include <QScrollBar>
+#include <QtMath>
 
 namespace runner {
 
@@ -16,6 +19,8 @@ constexpr int kGap = 5;
 constexpr int kLeastText = 40;
 constexpr int kLeastInput = 60;
 constexpr int kLeastCommand = 60;
+constexpr int kFirstColumns = 80;
+constexpr int kFirstLines = 16;
 
 int RowHeight(const OutputControls& controls) { return controls.buttons.first()->height(); }
 
@@ -68,6 +73,18 @@ QSize LeastSize(const OutputControls& c)
     if (!c.command->isHidden())
         width = qMax(width, (c.abort->isHidden() ? 0 : c.abort->width() + 8) + kLeastCommand);
     return {kLeft + width + kRight, kTop + kLeastText + RowHeight(c) + ExtraRows(c) + kBottom};
+}
+
+QSize FirstSize(const OutputControls& c, QSize form)
+{
+    const auto* view = qobject_cast<const QPlainTextEdit*>(c.text);
+    const QFontMetrics metrics = c.text->fontMetrics();
+    const int around = 2 * (view->frameWidth() + qCeil(view->document()->documentMargin()));
+    const int width = kFirstColumns * metrics.horizontalAdvance(QLatin1Char('0')) + around
+                      + view->verticalScrollBar()->sizeHint().width();
+    const int height = kFirstLines * metrics.lineSpacing() + around + view->horizontalScrollBar()->sizeHint().height();
+    const int rows = RowHeight(c) + c.input->sizeHint().height() + kGap + RowHeight(c) + 2 * kGap;
+    return form.expandedTo({kLeft + width + kRight, kTop + height + rows + kBottom});
 }
 
 }  // namespace runner

@@ -24,5 +24,11 @@ struct OutputControls {
 
 void LayOutControls(const OutputControls& controls, QSize client);
 QSize LeastSize(const OutputControls& controls);
+// The window's size before the user chose one: the text shows 80 columns and
+// 16 lines of its font even in a program run (the input line and the
+// command row shown), so javac's and the launcher's lines fit across and the
+// longest hint, wrapped, fits with the lines it explains. Never smaller than
+// the form.
+QSize FirstSize(const OutputControls& controls, QSize form);
 
 }  // namespace runner

@@ -38,6 +38,7 @@ bool RunningTool::Start(const platform::ProcessSpec& request, bool acceptsInput)
     m_outcome = {};
     m_aborted = false;
     platform::Configure(m_process, request);  // null standard input
+    platform::EndWithThisProgram(m_process);
     if (acceptsInput)
         m_process.setStandardInputFile(QString());  // back to a pipe the window writes to
     m_clock.start();

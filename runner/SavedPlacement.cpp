@@ -39,7 +39,9 @@ QList<QRect> AvailableScreens(const QWidget* window)
 SavedPlacement::SavedPlacement(QWidget* window, QString section)
     : m_window(window)
     , m_section(std::move(section))
-{}
+{
+    m_window->installEventFilter(this);
+}
 
 // Before the first show the frame is not known yet: the last measured one is
 // taken, else the owner's (same decorations), else the platform window's own.
@@ -76,10 +78,21 @@ void SavedPlacement::Shown()
     QTimer::singleShot(0, m_window, [this] { FitFrame(); });
 }
 
+// The window manager moves the window when it puts its frame around it.
+bool SavedPlacement::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_window && event->type() == QEvent::Move && m_shown && !m_fitted)
+        FitFrame();
+    return false;
+}
+
 void SavedPlacement::FitFrame()
 {
     const QSize frame = FrameExtent(m_window);
-    if (frame.isEmpty() || frame == m_frame)
+    if (frame.isEmpty())
+        return;
+    m_fitted = true;
+    if (frame == m_frame)
         return;
     s_frame = m_frame = frame;
     if (m_restored.isValid() && !m_window->isMaximized()) {

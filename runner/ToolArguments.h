@@ -29,6 +29,10 @@ JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, co
 
 // javah and rmic take the class named by the title.
 QString ClassToolArguments(const QString& options, const QString& title);
+// Whether name is a Java identifier and no keyword: the only class names
+// given to javah and rmic, which would read "-J-javaagent:…" as an option
+// and "@…" as a file of arguments.
+bool IsJavaIdentifier(QStringView name);
 
 // javac writing the native header beside the source, for JDKs without javah:
 // "-h ." with javah's class path.

@@ -24,25 +24,29 @@ QString CToolCommands::RunFolder(const QString& folder) const
     return folder.isEmpty() ? m_main.File().folder : folder;
 }
 
-void CToolCommands::RunCaptured(const QString& tool, const QString& arguments, const QString& subject, bool force,
-                                const QString& folder, const QString& note)
+runner::ToolOutcome CToolCommands::RunCaptured(const QString& tool, const QString& arguments, const QString& subject,
+                                               bool force, const QString& folder, const QString& note)
 {
     const platform::ProcessSpec request =
         runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, RunFolder(folder));
     runner::RunningTool run;
     if (!run.Start(request, force)) {
         ReportStartFailure(request.program);
-        return;
+        return {};
     }
     const QString name = QFileInfo(request.program).fileName();
+    // A program's own output may look like javac's messages; only the JDK's
+    // compilers are counted.
+    const bool compiler = name != QLatin1String("java");
     WatchRun(run, {name + QLatin1Char(' ') + subject, runner::DisplayCommandLine(request), request.program,
-                   request.workingFolder, force, Hints(), note});
+                   request.workingFolder, force, Hints(), compiler, m_main.File().folder, note});
     const runner::ToolOutcome& outcome = run.Outcome();
     if (name == QLatin1String("javac") && outcome.Succeeded() && !run.HasOutput()) {
         const QString done =
             QStringLiteral("コンパイルしました: %1（%2）").arg(subject, runner::ElapsedText(outcome.elapsedMs));
         m_main.ShowNotice(note.isEmpty() ? done : done + QLatin1Char('\n') + note);
     }
+    return outcome;
 }
 
 // What the hints under the output may know: the JDK's release from its

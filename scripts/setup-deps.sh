@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-noto-cjk
   openjdk-17-jdk-headless openjdk-17-jdk
-  xvfb xauth xdg-utils
+  xvfb xauth xdg-utils openbox xdotool
   mecab-ipadic skkdic manpages-ja
 )
 # --hardening adds what CI needs beyond the tests: clang for the fuzzers and

@@ -16,6 +16,7 @@ struct OptionKey {
     const char* section;
     const char* key;
     Member member;
+    bool on = false;  // a switch the file does not name yet
 };
 
 // Every stored option in load and save order.
@@ -26,7 +27,9 @@ const OptionKey kOptionKeys[] = {
     {"JavaOption", "StrArg", &StoredOptions::javaStrArg},
     {"JavaOption", "ClassPath", &StoredOptions::javaClassPath},
     {"JavaOption", "StrClassPath", &StoredOptions::javaStrClassPath},
-    {"JavaOption", "Msg", &StoredOptions::javaMsg},
+    // The output window takes keyboard input, so a new user's first run
+    // shows its output there.
+    {"JavaOption", "Msg", &StoredOptions::javaMsg, true},
     {"JavaOption", "ShowDos", &StoredOptions::javaShowDos},
     {"JavacOption", "O", &StoredOptions::javacO},
     {"JavacOption", "Nowarn", &StoredOptions::javacNowarn},
@@ -96,7 +99,7 @@ bool COptionModel::Load()
         const QString section = QString::fromUtf8(option.section);
         const QString key = QString::fromUtf8(option.key);
         if (auto flag = std::get_if<bool StoredOptions::*>(&option.member))
-            m_stored.*(*flag) = m_settings.GetBool(section, key, false);
+            m_stored.*(*flag) = m_settings.GetBool(section, key, option.on);
         else
             m_stored.*std::get<QString StoredOptions::*>(option.member) = m_settings.GetString(section, key, {});
     }

@@ -16,7 +16,7 @@ struct StoredOptions {
     QString javaStrArg;
     bool javaClassPath = false;
     QString javaStrClassPath;
-    bool javaMsg = false;
+    bool javaMsg = true;  // capture: on until the user chooses
     bool javaShowDos = false;
     // "JavacOption"
     bool javacO = false;

@@ -10,6 +10,7 @@
 #include "runner/COutputDialog.h"
 #include "runner/COutputView.h"
 #include "runner/SourceSet.h"
+#include "settings/COptionDialog.h"
 #include "tests/support/DarkPalette.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -47,10 +48,11 @@ QStringList CutTexts(const QWidget& window)
 {
     QStringList cut;
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        const QString text = QString(label->text()).remove('&');
-        if (label->isVisible() && !label->wordWrap()
-            && label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width())
-            cut << text;
+        for (const QString& line : QString(label->text()).remove('&').split('\n')) {
+            if (label->isVisible() && !label->wordWrap()
+                && label->fontMetrics().horizontalAdvance(line) > label->contentsRect().width())
+                cut << line;
+        }
     }
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         const QString text = QString(button->text()).remove('&');
@@ -101,6 +103,10 @@ TEST(Gallery, MainWindowAndAboutBox)
     about.show();
     Save(about, "about");
     EXPECT_EQ(CutTexts(about), QStringList{});
+    settings::COptionDialog options(w.Options(), &w);
+    options.show();
+    Save(options, "options");
+    EXPECT_EQ(CutTexts(options), QStringList{});
     COutputDialog output(&w);
     output.SetText(QStringLiteral("Hello.java:5: エラー: ';'がありません\n"));
     output.show();
@@ -163,7 +169,7 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
             compiled.setPalette(DarkPalette());
         compiled.BeginRun(QStringLiteral("javac Hello.java"),
                           QStringLiteral("/usr/lib/jvm/default-java/bin/javac -classpath . Hello.java"), false,
-                          work.Path());
+                          work.Path(), {}, true);
         compiled.AppendText(
             QStringLiteral("Hello.java:3: エラー: '\\u3000'は不正な文字です\n        int x　= 1;\n             ^\n"
                            "Hello.java:5: 警告: [removal] Integer(int)は推奨されておらず、削除用にマークされています\n"
@@ -177,9 +183,26 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
         check(compiled, "a compile, ended");
         Save(compiled, dark ? "live-compile-error-dark" : "live-compile-error");
         EXPECT_EQ(compiled.LinkCount(), 2);
-        EXPECT_TRUE(compiled.Text().endsWith(
-            QStringLiteral("エラー 1 件、警告 1 件\n【終了しました（終了コード 1、0.8 秒）】\n")));
+        EXPECT_TRUE(compiled.Text().endsWith(QStringLiteral("警告1個\n【終了しました（終了コード 1、0.8 秒）】\n")));
+        EXPECT_EQ(compiled.windowTitle(), QStringLiteral("javac Hello.java - エラー 1 件、警告 1 件 - 終了コード 1"));
     }
+
+    // A program's exception with its hint, wrapped, at the window's first size.
+    settings.WriteIni("");
+    COutputDialog hinted;
+    hinted.BeginRun(QStringLiteral("java In"), QStringLiteral("/usr/lib/jvm/default-java/bin/java -classpath . In"),
+                    true, work.Path());
+    hinted.AppendText(QStringLiteral("数を入力: "), Stream::Output);
+    hinted.AppendText(QStringLiteral("abc\n"), Stream::Input);
+    hinted.AppendText(QStringLiteral("Exception in thread \"main\" java.util.InputMismatchException\n"
+                                     "\tat java.base/java.util.Scanner.throwFor(Scanner.java:939)\n"
+                                     "\tat java.base/java.util.Scanner.nextInt(Scanner.java:2212)\n"
+                                     "\tat In.main(In.java:6)\n"),
+                      Stream::Error);
+    hinted.EndRun({ToolOutcome::Status::Finished, 1, 1400});
+    settle(hinted);
+    check(hinted, "a hint at the first size");
+    Save(hinted, "live-hint");
 }
 
 // Runs tests of this program in a child process with more variables set; its output when it failed.

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -58,6 +59,21 @@ TEST(QtDialogs, QtsOwnButtonsReadJapaneseFromTheFirstMessageOn)
     buttons.sort();
     EXPECT_EQ(buttons, QStringList({"いいえ(&N)", "はい(&Y)"})) << "qt6-translations-l10n is installed";
     EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), english);
+}
+
+// Enter answers with the default button: はい for YesNo, いいえ where a wrong はい would cost (YesNoDefaultNo).
+TEST(QtDialogs, EnterAnswersWithTheDefaultButton)
+{
+    QtUserDialogs dialogs;
+    for (const auto& [buttons, answer] :
+         {std::pair{MsgButtons::YesNo, MsgAnswer::Yes}, std::pair{MsgButtons::YesNoDefaultNo, MsgAnswer::No}}) {
+        QTimer::singleShot(0, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        EXPECT_EQ(dialogs.Message(nullptr, "text", "caption", MsgIcon::Question, buttons), answer);
+    }
 }
 
 }  // namespace

@@ -88,10 +88,13 @@ void Type(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::No
     QApplication::sendEvent(widget, &press);
 }
 
-void SendLine(COutputDialog& window, const QString& text)
+// Letters and blanks, as typed on a keyboard.
+void TypeText(QWidget* widget, const QString& text)
 {
-    window.InputLine()->setText(text);
-    Type(window.InputLine(), Qt::Key_Return);
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, c);
+        QApplication::sendEvent(widget, &press);
+    }
 }
 
 // Clicks the first link of the window's text.
@@ -136,9 +139,14 @@ TEST_F(LiveWindowTest, TheFirstLineShowsWhileTheToolRunsAndAbortStopsIt)
                             w.AbortButton()->click();
                             return true;
                         },
-                        AtEnd([&](COutputDialog& w) { ended = Shown(w) + "|" + w.windowTitle(); })};
+                        AtEnd([&](COutputDialog& w) {
+                            ended = Shown(w) + "|" + w.windowTitle();
+                            w.OnSaveText();  // cancelled
+                        })};
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].initialFolder, src) << "保存 starts in the current file's folder";
     EXPECT_EQ(running, "first\n");
     EXPECT_EQ(title, "java Hello - 実行中");
     EXPECT_EQ(command, "\"" + main.jdk + "java\" -classpath . Hello");
@@ -146,6 +154,7 @@ TEST_F(LiveWindowTest, TheFirstLineShowsWhileTheToolRunsAndAbortStopsIt)
     EXPECT_TRUE(ended.endsWith("|java Hello - 中止しました")) << ended.toStdString();
 }
 
+// Also what is typed into the text, Enter there too: it goes to the input line and never asks to stop the program.
 TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
 {
     Java("printf 'name? '; read a; echo \"got $a\"; read b || echo eof\n");
@@ -154,13 +163,16 @@ TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
                             if (Shown(w) != "name? ")
                                 return false;
                             EXPECT_TRUE(w.InputLine()->isVisible() && w.focusWidget() == w.InputLine());
-                            SendLine(w, "x y");
+                            w.Edit()->setFocus();
+                            TypeText(w.Edit(), "x y");
+                            EXPECT_EQ(w.InputLine()->text(), "x y");
+                            Type(w.Edit(), Qt::Key_Return);
                             return true;
                         },
                         [&](COutputDialog& w) {
                             if (!Shown(w).contains("got x y"))
                                 return false;
-                            EXPECT_TRUE(w.isVisible()) << "Enter in the input line does not close the window";
+                            EXPECT_TRUE(w.isVisible() && dialogs.messages.empty()) << "Enter does not close the window";
                             Type(&w, Qt::Key_D, Qt::ControlModifier);
                             return true;
                         },
@@ -191,6 +203,7 @@ TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
     commands.OnRunJava();
     ASSERT_TRUE(script.Done());
     EXPECT_EQ(Messages(), QStringList(2, "実行中のツールを中止しますか？"));
+    EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::YesNoDefaultNo) << "Enter never stops the program";
     EXPECT_FALSE(root.Exists("my src/done"));
     EXPECT_TRUE(settings.IniBytes().contains("[MsgDlg]")) << "closed during the run, its place is kept";
 
@@ -229,16 +242,22 @@ TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
     const Step keep = [&](COutputDialog& w) {
         return !w.IsRunning() && (texts << Shown(w) + w.windowTitle(), w.close());
     };
-    WindowScript close{keep, keep};
+    WindowScript close{keep, keep, keep};
     WriteScript(root, "fake jdk/bin/javac", "echo 'Hello.java:1: error: x' >&2; exit 1\n");
     commands.OnCompile();
     WriteScript(root, "fake jdk/bin/javac", "exit 2\n");
     commands.OnCompile();
+    Java("echo 'X.java:5: error: printed by the program'\n");
+    commands.OnRunJava();
     EXPECT_EQ(main.notices.size(), 1) << "a failed compile has its window";
-    ASSERT_EQ(texts.size(), 2);
-    EXPECT_TRUE(texts[0].startsWith("Hello.java:1: error: x\nエラー 1 件\n"));
+    ASSERT_EQ(texts.size(), 3);
+    // The count once, in the title, and only of a compiler's messages.
+    EXPECT_TRUE(texts[0].startsWith("Hello.java:1: error: x\n【")) << texts[0].toStdString();
+    EXPECT_TRUE(texts[0].endsWith("】\njavac Hello.java - エラー 1 件 - 終了コード 1")) << texts[0].toStdString();
     EXPECT_EQ(kEnded.match(texts[1]).captured(1), "2") << "a silent failure says how it ended";
     EXPECT_TRUE(texts[1].endsWith("】\njavac Hello.java - 終了コード 2")) << texts[1].toStdString();
+    EXPECT_TRUE(texts[2].endsWith("】\njava Hello - 終了コード 0")) << texts[2].toStdString();
+    EXPECT_FALSE(texts.join("").contains("件\n")) << texts.join("").toStdString();
 }
 
 // A click opens the caret's column or the frame's line in the editor the options name then.
@@ -269,7 +288,7 @@ TEST_F(LiveWindowTest, RealCompileErrorsAndStackTracesLinkToTheirLines)
     ASSERT_EQ(texts.size(), 2);
     EXPECT_TRUE(texts[0].startsWith("Broken.java:3:")) << texts[0].toStdString();
     EXPECT_TRUE(texts[0].contains("\nヒント: 3 行 10 文字目に全角スペースがあります。")) << texts[0].toStdString();
-    EXPECT_TRUE(QRegularExpression("\nエラー 1 件\n【終了しました（終了コード 1、").match(texts[0]).hasMatch())
+    EXPECT_TRUE(QRegularExpression("\n(1 error|エラー1個)\n【終了しました（終了コード 1、").match(texts[0]).hasMatch())
         << texts[0].toStdString();
     EXPECT_TRUE(texts[1].contains("\tat Boom.main(Boom.java:4)\n")) << texts[1].toStdString();
     EXPECT_EQ(commands.started, (QList<QStringList>{{src, bin.Path("kate"), "-l", "3", "-c", "10", src + "Broken.java"},

@@ -141,6 +141,51 @@ TEST_F(OutputViewTest, KeepsJavacsCaretInItsColumnAfterJapaneseText)
     EXPECT_EQ(x(text.indexOf("int")), x(8));
 }
 
+// The longest hint the table knows, under the launcher's line (wider than the window), and the Scanner's under lines
+// that fit across.
+const std::pair<const char*, bool> kHintedOutputs[] = {
+    {"Error: LinkageError occurred while loading main class Compact\n"
+     "\tjava.lang.UnsupportedClassVersionError: Compact has been compiled by a more recent version of the Java Runtime "
+     "(class file version 69.0), this version of the Java Runtime only recognizes class file versions up to 61.0\n",
+     false},
+    {"Exception in thread \"main\" java.util.InputMismatchException\n\tat In.main(In.java:5)\n", true}};
+
+// At the first size, and narrower, a hint reads whole without scrolling; a tool's line stays one line.
+TEST_F(OutputViewTest, HintsWrapAndTheFirstSizeShowsTheLongestWhole)
+{
+    for (const auto& [output, linesFit] : kHintedOutputs) {
+        settings.WriteIni("");  // the first size
+        COutputDialog window;
+        window.BeginRun("java Compact", "java Compact", true, folder.Path());
+        window.show();
+        Feed(window, output, Stream::Error);
+        window.EndRun({ToolOutcome::Status::Finished, 1, 100});
+        for (const int width : {0, 420}) {
+            if (width)
+                window.resize(width, window.height());
+            Feed(window, "");
+            const QPlainTextEdit& edit = *window.Edit();
+            for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next()) {
+                const QTextLayout& layout = *block.layout();
+                if (!block.text().startsWith("ヒント: ")) {
+                    EXPECT_EQ(layout.lineCount(), block.text().count(QChar::LineSeparator) + 1);
+                    continue;
+                }
+                QTextCursor last(block);
+                last.movePosition(QTextCursor::EndOfBlock);
+                EXPECT_GT(layout.lineCount(), 1) << width;
+                EXPECT_LE(edit.cursorRect(last).bottom(), edit.viewport()->height()) << width;
+                for (int i = 0; i < layout.lineCount(); ++i)
+                    EXPECT_LE(layout.lineAt(i).naturalTextWidth(), edit.viewport()->width()) << width;
+            }
+            EXPECT_EQ(edit.verticalScrollBar()->maximum(), 0) << "everything shows at once; width " << width;
+            if (linesFit && !width) {
+                EXPECT_EQ(edit.horizontalScrollBar()->maximum(), 0) << "nothing to scroll sideways";
+            }
+        }
+    }
+}
+
 // Errors, input, links and hints: each a colour of its own, with a contrast of 4.5:1.
 TEST_F(OutputViewTest, EveryColourReadsOnALightAndADarkBaseAndHintsHaveTheirOwnLine)
 {

@@ -102,8 +102,9 @@ TEST(SourceSet, ConversionRefusesAChangedFileAndLeavesNothingBehindAFailedWrite)
     const QString path = folder.Write("E.java", euc);
     ASSERT_EQ(::chmod(QFile::encodeName(path), 0640), 0);
     const bool root = ::geteuid() == 0;
-    if (root)
+    if (root) {
         ASSERT_EQ(::chown(QFile::encodeName(path), 65534, 65534), 0);
+    }
     const SourceFile examined = Examined(folder, "E.java");
     {
         const auto noSignal = ::signal(SIGXFSZ, SIG_IGN);
@@ -122,8 +123,9 @@ TEST(SourceSet, ConversionRefusesAChangedFileAndLeavesNothingBehindAFailedWrite)
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-    if (root)
+    if (root) {
         EXPECT_EQ(std::pair(st.st_uid, st.st_gid), std::pair(uid_t(65534), gid_t(65534)));
+    }
 }
 
 // A FIFO named like a source is never opened (its open would wait for a writer).

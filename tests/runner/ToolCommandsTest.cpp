@@ -3,10 +3,12 @@
 
 #include "tests/runner/CommandsTestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 
 using namespace cmd;
+using namespace platform;
 using namespace runner;
 
 namespace {
@@ -113,9 +115,8 @@ const CommandCase kCommands[] = {
     {"AppletViewer", &C::OnRunAppletViewer, "\"-My Applet.java\" \"-My Applet.html\"",
      "appletviewer \"./-My Applet.html\"", "", Form::Detached},
     // javadoc writes into a folder of its own.
-    {"Document", &C::OnMakeDocument, "\"-My Hello.java\"", "javadoc -d doc \"./-My Hello.java\"", "", Form::Detached},
-    {"AllDocuments", &C::OnMakeAllDocuments, "Hello.java A.java", "javadoc -d doc A.java Hello.java", "",
-     Form::Detached}};
+    {"Document", &C::OnMakeDocument, "\"-My Hello.java\"", "javadoc -quiet -d doc \"./-My Hello.java\""},
+    {"AllDocuments", &C::OnMakeAllDocuments, "Hello.java A.java", "javadoc -quiet -d doc A.java Hello.java"}};
 
 INSTANTIATE_TEST_SUITE_P(Commands, CommandTest, ::testing::ValuesIn(kCommands),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -128,6 +129,7 @@ TEST_F(ToolCommandsTest, DetachedRunsUseTheFirstTerminalThatClosesOrStaysWithASh
     const QString standard = WriteScript(bin, "x-terminal-emulator");
     commands.env.path = {bin.Path()};
     main.SetCurrentFile(Src("$HOME `x`;\"q\".class"));
+    Options("[JavaOption]\nMsg=false\n");
     commands.OnRunJava();
     commands.env.terminal = "xterm";                    // the user's own choice comes first
     Options("[JavaOption]\nShowDos=true\nMsg=true\n");  // the kept console wins over capture
@@ -151,14 +153,13 @@ TEST_F(ToolCommandsTest, DetachedRunsUseTheFirstTerminalThatClosesOrStaysWithASh
 // A message names the terminals looked for; the tool runs captured.
 TEST_F(ToolCommandsTest, WithoutATerminalDetachedToolsRunCapturedAfterAMessage)
 {
-    qputenv("TW_FAKE_STDERR", "javadoc says\n");
+    qputenv("TW_FAKE_STDERR", "java says\n");
     commands.env.terminal = "my-term";
-    main.SetCurrentFile(Src("Hello.java"));
-    commands.OnMakeDocument();
-    EXPECT_EQ(Ran("javadoc"),
-              QStringList({src, main.jdk + "javadoc"}) + kDoc + QStringList({"-d", "doc", "Hello.java"}));
-    EXPECT_EQ(commands.shown, QStringList{"javadoc says\n"});
-    EXPECT_EQ(main.notices, QStringList{"ドキュメントの出力先: " + src + "doc/"});
+    Options("[JavaOption]\nMsg=false\n");
+    main.SetCurrentFile(Src("Hello.class"));
+    commands.OnRunJava();
+    EXPECT_EQ(Ran("java"), QStringList({src, main.jdk + "java", "-classpath", ".", "Hello"}));
+    EXPECT_EQ(commands.shown, QStringList{"java says\n"});
     EXPECT_TRUE(commands.started.isEmpty());
     ASSERT_EQ(Messages().size(), 1) << Messages().join("|").toStdString();
     const RecordedMessage& message = dialogs.messages[0];
@@ -204,6 +205,80 @@ TEST_F(ToolCommandsTest, TheWindowTitleNamesTheToolAndWhatItWasGiven)
               (QStringList{"javac Slow.java", "java Slow", "javah Slow", "java Tool.jar", "javac *.java"}));
     ASSERT_EQ(main.notices.size(), 2);
     EXPECT_TRUE(main.notices[1].startsWith("コンパイルしました: *.java（")) << main.notices[1].toStdString();
+}
+
+// Its messages stay readable in the output window, and the notice says whether it made the pages. It writes into
+// "doc" when that is free or javadoc's own, or the user agrees; never through a link out of the source folder.
+TEST_F(ToolCommandsTest, JavadocSaysWhetherItMadeThePagesAndWritesOnlyWhereItMay)
+{
+    main.SetCurrentFile(Src("Hello.java"));
+    const auto document = [this] {
+        QFile::remove(root.Path("fake jdk/javadoc"));
+        commands.OnMakeDocument();
+        return root.Exists("fake jdk/javadoc");
+    };
+    qputenv("TW_FAKE_STDERR", "Hello.java:2: error: ';' expected\n");
+    WriteScript(root, "fake jdk/bin/javadoc", kFakeTool + "exit 1\n");
+    EXPECT_TRUE(document());
+    EXPECT_EQ(commands.shown, QStringList{"Hello.java:2: error: ';' expected\n"});
+    qunsetenv("TW_FAKE_STDERR");
+    WriteScript(root, "fake jdk/bin/javadoc", kFakeTool);
+    EXPECT_TRUE(document());
+    EXPECT_EQ(main.notices, (QStringList{"ドキュメントを生成できませんでした: Hello.java（終了コード 1）",
+                                         "ドキュメントの出力先: " + src + "doc/"}));
+
+    TempFolder elsewhere;
+    elsewhere.Write("index.html", "mine");
+    const QString doc = src + "doc";
+    QDir(doc).removeRecursively();
+    ASSERT_TRUE(QFile::link(elsewhere.Path(), doc));
+    EXPECT_FALSE(document()) << "a link out of the source folder";
+    QFile::remove(doc);
+    ASSERT_TRUE(QFile::link(elsewhere.Path("gone"), doc));
+    EXPECT_FALSE(document()) << "a link to nowhere";
+    const QString refusal = doc
+                            + " はソースのフォルダの外（%1）へのリンクです。\nリンク先のファイルを書き換えないよう、"
+                              "ドキュメントを生成しません。リンクを削除するか、名前を変えてください。";
+    EXPECT_EQ(Messages(), (QStringList{refusal.arg(QFileInfo(elsewhere.Path()).canonicalFilePath()),
+                                       refusal.arg("存在しない場所")}));
+    EXPECT_EQ(elsewhere.Read("index.html"), "mine");
+    QFile::remove(doc);
+
+    root.Write("my src/pages/element-list");
+    ASSERT_TRUE(QFile::link(src + "pages", doc));
+    EXPECT_TRUE(document()) << "a link to javadoc's pages in the folder";
+    QFile::remove(doc);
+    root.Write("my src/doc/notes.txt");
+    dialogs.messages.clear();
+    dialogs.answers = {MsgAnswer::No, MsgAnswer::Yes};
+    EXPECT_FALSE(document()) << "いいえ: a folder of the user's";
+    EXPECT_TRUE(document()) << "はい";
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, doc
+                                            + " には javadoc が作ったのではないファイルがあります。\n"
+                                              "javadoc は同じ名前のファイル（index.html など）を上書きします。"
+                                              "このフォルダに書き込みますか？");
+    EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::YesNoDefaultNo);
+    root.Write("my src/doc/element-list");
+    EXPECT_TRUE(document()) << "javadoc's own pages, no question";
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+// javah and rmic would read "-J…" as an option and "@…" as a file of arguments: only class names go to them.
+TEST_F(ToolCommandsTest, JavahAndRmicTakeOnlyJavaIdentifiers)
+{
+    for (const char* title : {"-J-javaagent:evil.jar", "@args", "my-app", "class"}) {
+        main.SetCurrentFile(Src(QString(title) + ".class"));
+        commands.OnJavah();
+        commands.OnRmic();
+        const QString refusal = QString(title)
+                                + " はクラス名（Java の識別子）ではないため、%1 に渡しません。\n"
+                                  "ファイル名をクラス名にしてください（文字・_・$ で始まり、文字・数字・_・$ "
+                                  "が続く名前）。";
+        EXPECT_EQ(Messages(), (QStringList{refusal.arg("javah"), refusal.arg("rmic")}));
+        dialogs.messages.clear();
+    }
+    EXPECT_TRUE(Ran("javah").isEmpty() && Ran("rmic").isEmpty() && Ran("javac").isEmpty());
 }
 
 TEST_F(ToolCommandsTest, RmicStopsWhenCompilingMakesNoClass)

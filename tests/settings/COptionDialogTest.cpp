@@ -124,7 +124,7 @@ TEST_F(OptionDialog, CheckBoxesEnableTheirEdits)
         Click({check});
         EXPECT_TRUE(enabled && !Edit(edit)->isEnabled()) << edit;
     }
-    Click({Capture, KeepPrompt});  // keeping the prompt open greys the capture box but keeps its state
+    Click({KeepPrompt});  // keeping the prompt open greys the capture box (on at first) but keeps its state
     EXPECT_EQ(Flags({Capture}, true) + Flags({Capture}), QStringLiteral("01"));
     Click({ClosePrompt});
     EXPECT_TRUE(W(Capture)->isEnabled());
@@ -161,7 +161,7 @@ TEST_F(OptionDialog, OkHandsEveryControlToItsKeyAndClosesOnlyWhenSaveSucceeds)
     EXPECT_EQ(QString::fromUtf8(sandbox.IniBytes()),
               QStringLiteral("[JavahOption]\r\nOption=true\r\nStrOption=-jni\r\nClassPath=true\r\nStrClassPath=cp/h\r\n"
                              "[JavaOption]\r\nOption=true\r\nStrOption=-verbose\r\nArg=false\r\nStrArg=a1 a2\r\n"
-                             "ClassPath=true\r\nStrClassPath=lib/x.jar;y.jar\r\nMsg=true\r\nShowDos=true\r\n"
+                             "ClassPath=true\r\nStrClassPath=lib/x.jar;y.jar\r\nMsg=false\r\nShowDos=true\r\n"
                              "[JavacOption]\r\nO=true\r\nNowarn=false\r\nDeprecation=true\r\nClassPath=false\r\n"
                              "StrClassPath=cp/c\r\nOther=true\r\nStrOther=-g\r\n"
                              "[AppOption]\r\nUseJava=true\r\nAppJava=%1\r\nUseHTML=false\r\nAppHTML=%2\r\n"

@@ -42,6 +42,21 @@ TEST(OptionModel, OptionStringsAreBuiltFromTheStoredOptions)
     }
 }
 
+// A file that does not name the option yet starts with capturing on; a stored choice stays.
+TEST(OptionModel, CapturesOutputUnlessTheFileSaysOtherwise)
+{
+    const std::pair<const char*, bool> cases[] = {{"", true},
+                                                  {"[JavaOption]\r\nShowDos=false\r\n", true},
+                                                  {"[JavaOption]\r\nMsg=true\r\n", true},
+                                                  {"[JavaOption]\r\nMsg=false\r\n", false},
+                                                  {"[javaoption]\r\nmsg=0\r\n", false}};
+    for (const auto& [ini, capture] : cases) {
+        SettingsSandbox sandbox;
+        sandbox.WriteIni(ini);
+        EXPECT_EQ(COptionModel().IsCaptureOutput(), capture) << ini;
+    }
+}
+
 TEST(OptionModel, MissingApplicationsAreReportedInOrderAndStoredOff)
 {
     SettingsSandbox sandbox;
