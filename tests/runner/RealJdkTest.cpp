@@ -116,12 +116,37 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
     dialogs.messages.clear();
 }
 
+// The words of a first week, each alone in a Shift_JIS or EUC-JP source: Ctrl+C compiles it and says how it read
+// it, Ctrl+J prints it.
+TEST_F(RealJdkTest, LearnersWordsCompileAndPrintWithOneKeystrokeEach)
+{
+    Options("[JavaOption]\nMsg=true\n");
+    const std::pair<const char*, SourceEncoding> words[] = {
+        {"テスト", SourceEncoding::ShiftJis}, {"データ", SourceEncoding::ShiftJis},
+        {"表示", SourceEncoding::ShiftJis},   {"、。", SourceEncoding::ShiftJis},
+        {"１２３", SourceEncoding::ShiftJis}, {"ﾃﾞｰﾀ", SourceEncoding::ShiftJis},
+        {"こんにちは", SourceEncoding::EucJp}};
+    for (const auto& [word, encoding] : words) {
+        const QString text = QString("public class W { public static void main(String[] a) {\n"
+                                     "  System.out.println(\"%1\"); } }\n")
+                                 .arg(word);
+        main.SetCurrentFile(root.Write(QString("%1/W.java").arg(word), EncodedText(encoding, text)));
+        commands.OnCompile();
+        EXPECT_TRUE(main.notices.value(main.notices.size() - 1)
+                        .endsWith("\nW.java を " + EncodingLabel(encoding) + " として読みました"))
+            << word;
+        commands.OnRunJava();
+        EXPECT_EQ(commands.shown, QStringList{QString(word) + "\n"});
+        commands.shown.clear();
+    }
+}
+
 // Kept, javac names each unreadable one; converted (the originals kept), all compile.
 TEST_F(RealJdkTest, RebuildAsksAboutMarksAndDifferingEncodings)
 {
     Options("[JavaOption]\nMsg=true\n");
     const QByteArray words =
-        EncodedText(SourceEncoding::ShiftJis, "class Words { static final String HELLO = \"こんにちは\"; }\n");
+        EncodedText(SourceEncoding::ShiftJis, "class Words { static final String HELLO = \"ｹﾞｰﾑ ｽﾀｰﾄ!\"; }\n");
     root.Write("my src/Words.java", words);
     root.Write("my src/Names.java", "class Names { static final String TARO = \"、太郎\"; }\n");
     root.Write("my src/Marked.java", "\xef\xbb\xbf"
@@ -135,7 +160,7 @@ TEST_F(RealJdkTest, RebuildAsksAboutMarksAndDifferingEncodings)
         << commands.shown[0].toStdString();
     commands.OnRebuild();
     commands.OnRunJava();
-    EXPECT_EQ(commands.shown.mid(1), QStringList{"こんにちは、太郎\n"});
+    EXPECT_EQ(commands.shown.mid(1), QStringList{"ｹﾞｰﾑ ｽﾀｰﾄ!、太郎\n"});
     EXPECT_EQ(root.Read("my src/Words.java.sjis"), words);
     EXPECT_EQ(root.Read("my src/Marked.java"), "class Marked { }\n");
     ASSERT_EQ(Messages().size(), 4);
