@@ -1,7 +1,7 @@
 // The cost of the runner: a captured compile through the compile command
 // against the same javac run directly; deciding the encoding of a 100 KiB
 // source (the test corpus, repeated) in each of the encodings that take
-// longest; reading a capture file of a million
+// longest, and the memory and time for a 400 MB one; reading a capture file of a million
 // lines, of 64 MiB of bytes that start no character (0x80) and of 64 MiB of
 // random bytes; and the output window with each of them (the million lines
 // also against a plain QPlainTextEdit), each shown in a process of its own,
@@ -111,6 +111,46 @@ void BM_DetectEncoding(benchmark::State& state)
     state.counters["KiB"] = bytes.size() / 1024.0;
 }
 BENCHMARK(BM_DetectEncoding)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// A 400 MB Shift_JIS source examined as a compile examines it, in a process
+// of its own: its peak memory above what the process held before.
+void BM_DetectEncodingOfAHugeSource(benchmark::State& state)
+{
+    QTemporaryDir work;
+    const QByteArray line =
+        QStringEncoder("windows-31j")
+            .encode(
+                QStringLiteral("        System.out.println(\"ﾃﾞｰﾀ を 表示 します、テスト １２３\"); // コメント\n"));
+    QFile source(work.filePath(QStringLiteral("Huge.java")));
+    source.open(QIODevice::WriteOnly);
+    QByteArray block;
+    while (block.size() < 1024 * 1024)
+        block += line;
+    for (int i = 0; i < 400; ++i)
+        source.write(block);
+    source.close();
+    for (auto _ : state) {
+        QProcess probe;
+        probe.start(QStringLiteral(TW_ENCODING_PROBE), {work.path() + QLatin1Char('/'), QStringLiteral("Huge.java")});
+        probe.waitForFinished(-1);
+        const QString out = QString::fromUtf8(probe.readAllStandardOutput());
+        state.SetLabel(out.trimmed().section(QLatin1Char(' '), -1).toStdString());
+        double before = 0, after = 0, ms = 0;
+        for (const QString& field : out.trimmed().split(QLatin1Char(' '))) {
+            const QString value = field.section(QLatin1Char('='), 1);
+            if (field.startsWith(QLatin1String("before_kib=")))
+                before = value.toDouble();
+            else if (field.startsWith(QLatin1String("after_kib=")))
+                after = value.toDouble();
+            else if (field.startsWith(QLatin1String("ms=")))
+                ms = value.toDouble();
+        }
+        state.counters["MB"] = double(source.size()) / 1e6;
+        state.counters["peak_above_MiB"] = (after - before) / 1024;
+        state.counters["detect_ms"] = ms;
+    }
+}
+BENCHMARK(BM_DetectEncodingOfAHugeSource)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 struct ProbeResult {
     double firstMs = 0;
