@@ -46,7 +46,7 @@ std::optional<CToolCommands::SourceReading> CToolCommands::SourceOptions(const Q
     if (platform::SplitCommandLine(userOptions).contains(QLatin1String("-encoding")))
         return SourceReading();
     SourceReading reading{QStringLiteral("-encoding ") + platform::JavaCharsetName(plan.encoding) + QLatin1Char(' '),
-                          runner::ReadingNote(plan, named + rest)};
+                          runner::ReadingNote(plan, named)};
     if (!plan.foreign.isEmpty()
         && platform::UserDialogs().Message(window, runner::MixedEncodingQuestion(plan, names), kQuestion,
                                            platform::MsgIcon::Question, platform::MsgButtons::YesNo)

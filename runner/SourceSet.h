@@ -35,7 +35,7 @@ SourcePlan PlanSources(const QList<SourceFile>& named, const QList<SourceFile>& 
 
 QString ByteOrderMarkQuestion(const QStringList& names);
 QString MixedEncodingQuestion(const SourcePlan& plan, const QStringList& named);
-// "Hello.java を Shift_JIS として読みました" for the sources the plan reads in
+// "Hello.java を Shift_JIS として読みました" for the sources that the plan reads in
 // an encoding other than UTF-8; empty when it reads them as UTF-8.
 QString ReadingNote(const SourcePlan& plan, const QList<SourceFile>& sources);
 
