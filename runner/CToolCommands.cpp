@@ -170,10 +170,10 @@ void CToolCommands::RunJavadoc(const QStringList& names, const QString& argument
     if (!reading)
         return;
     using Status = runner::ToolOutcome::Status;
-    const runner::ToolOutcome outcome = RunCaptured(
-        QStringLiteral("javadoc.exe"),
-        AppletApiOptions() + reading->options + runner::Utf8PagesOptions() + QStringLiteral("-quiet ") + arguments,
-        subject, false, {}, reading->note);
+    const runner::ToolOutcome outcome = RunCaptured(QStringLiteral("javadoc.exe"),
+                                                    AppletApiOptions() + reading->options + runner::Utf8PagesOptions()
+                                                        + QStringLiteral("-quiet ") + arguments,
+                                                    subject, false, {}, reading->note);
     if (outcome.Succeeded())
         m_main.ShowNotice(QStringLiteral("ドキュメントの出力先: %1%2/")
                               .arg(m_main.File().folder, QLatin1String(runner::kDocumentFolder)));

@@ -122,9 +122,8 @@ TEST_F(RealJdkTest, LearnersWordsCompileAndPrintWithOneKeystrokeEach)
 {
     Options("[JavaOption]\nMsg=true\n");
     const std::pair<const char*, SourceEncoding> words[] = {
-        {"テスト", SourceEncoding::ShiftJis}, {"データ", SourceEncoding::ShiftJis},
-        {"表示", SourceEncoding::ShiftJis},   {"、。", SourceEncoding::ShiftJis},
-        {"１２３", SourceEncoding::ShiftJis}, {"ﾃﾞｰﾀ", SourceEncoding::ShiftJis},
+        {"テスト", SourceEncoding::ShiftJis}, {"データ", SourceEncoding::ShiftJis}, {"表示", SourceEncoding::ShiftJis},
+        {"、。", SourceEncoding::ShiftJis},   {"１２３", SourceEncoding::ShiftJis}, {"ﾃﾞｰﾀ", SourceEncoding::ShiftJis},
         {"こんにちは", SourceEncoding::EucJp}};
     for (const auto& [word, encoding] : words) {
         const QString text = QString("public class W { public static void main(String[] a) {\n"
