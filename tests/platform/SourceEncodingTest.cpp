@@ -222,6 +222,8 @@ TEST(SourceEncoding, EdgesOfTheRules)
         {"こんにちは in EUC-JP", "\"\xa4\xb3\xa4\xf3\xa4\xcb\xa4\xc1\xa4\xcf\"", kEuc, "\"こんにちは\""},
         {"EUC-JP's wave dash is U+301C to the JDK", "// \xa1\xc1\n", kEuc, "// 〜\n"},
         {"Ctrl-Z closing a Shift_JIS file stays U+001A", "// \x95\x5c\x1a", kSjis, "// 表\x1a"},
+        {"European words in UTF-8, also valid EUC-JP", "// © José García, 50 °C ± 2", kUtf8,
+         "// © José García, 50 °C ± 2"},
     };
     for (const auto& [name, bytes, encoding, text] : cases) {
         EXPECT_EQ(DetectSourceEncoding(bytes), encoding) << name;
