@@ -136,6 +136,14 @@ std::unique_ptr<QFile> MissesFile(const QString& corpus)
     return file;
 }
 
+// Under the sanitizers the sweeps look for memory faults, not figures: a
+// twentieth of the entries, no floors.
+#ifdef __SANITIZE_ADDRESS__
+constexpr qsizetype kStride = 20;
+#else
+constexpr qsizetype kStride = 1;
+#endif
+
 struct Floor {
     double shiftJis, eucJp, halfWidth;  // percent right
 };
@@ -147,7 +155,8 @@ struct Floor {
 void SweepWords(const QStringList& words, const char* dictionary, Floor floor)
 {
     Sweep sjis, euc, half;
-    for (const QString& word : words) {
+    for (qsizetype i = 0; i < words.size(); i += kStride) {
+        const QString& word = words[i];
         const QString line = "class A { String s = \"" + word + "\"; }\n";
         if (std::any_of(word.begin(), word.end(),
                         [](QChar c) { return c.unicode() >= 0x80 && c.unicode() < 0xff61; })) {
@@ -162,6 +171,8 @@ void SweepWords(const QStringList& words, const char* dictionary, Floor floor)
     sjis.Report("Shift_JIS", *misses);
     euc.Report("EUC-JP", *misses);
     half.Report("half-width katakana in Shift_JIS", *misses);
+    if (kStride > 1)
+        return;
     EXPECT_GE(sjis.Percent(), floor.shiftJis) << dictionary;
     EXPECT_GE(euc.Percent(), floor.eucJp) << dictionary;
     EXPECT_GE(half.Percent(), floor.halfWidth) << dictionary;
@@ -182,7 +193,8 @@ TEST(SourceEncoding, ManualPageSentencesInACommentAreReadInTheirEncoding)
     if (sentences.isEmpty())
         GTEST_SKIP() << "manpages-ja not installed";
     Sweep sjis, euc;
-    for (const QString& sentence : sentences) {
+    for (qsizetype i = 0; i < sentences.size(); i += kStride) {
+        const QString& sentence = sentences[i];
         sjis.Check("// " + sentence + "\nclass A { }\n", "windows-31j", SourceEncoding::ShiftJis, sentence);
         euc.Check("// " + sentence + "\nclass A { }\n", "EUC-JP", SourceEncoding::EucJp, sentence);
     }
