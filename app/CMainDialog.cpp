@@ -6,6 +6,7 @@
 #include "dialogs/CGenerateCommands.h"
 #include "platform/Paths.h"
 #include "resources/FormIds.h"
+#include "resources/StringIds.h"
 #include "runner/CToolCommands.h"
 #include "settings/CSettingFile.h"
 
@@ -46,10 +47,11 @@ CMainDialog::CMainDialog(QWidget* parent)
     setAcceptDrops(true);
     m_menuBar = new QMenuBar(this);
     m_client = new QWidget(this);
-    m_form.Build(m_client, resources::LoadFormTemplate(resources::MainForm::Id));
+    const resources::FormTemplate form = resources::LoadFormTemplate(resources::MainForm::Id);
+    m_form.Build(m_client, form);
     m_menuBar->setFont(resources::DialogFont());
     BuildMenu();
-    ConnectButtons();
+    ConnectButtons(form);
     // Below the extend button lies the shortcut group, shown only in the
     // extended form; the hidden buttons of the form stay hidden.
     const int groupTop = m_form.Control(resources::MainForm::ExtendButton)->geometry().bottom();
@@ -71,9 +73,11 @@ CMainDialog::~CMainDialog()
     OnWindowDestroyed();
 }
 
+// One action per command; the key of its item is shown after a tab, as menus
+// show keys, and bound by PreTranslateMessage.
 void CMainDialog::BuildMenu()
 {
-    for (const resources::MenuTemplate& popup : resources::LoadMenu(134)) {
+    for (const resources::MenuTemplate& popup : resources::LoadMenu()) {
         QMenu* menu = m_menuBar->addMenu(popup.text);
         menu->setToolTipsVisible(true);  // a grey item says why
         for (const resources::MenuItemTemplate& item : popup.items) {
@@ -81,19 +85,24 @@ void CMainDialog::BuildMenu()
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(item.text);
+            QString text = item.text;
+            if (!item.key.isEmpty()) {
+                // The portable text reads "Ctrl+C" in every locale; the native one follows Qt's translations.
+                const QKeySequence key(item.key, QKeySequence::PortableText);
+                m_accelerators.append({key, item.id});
+                text += QLatin1Char('\t') + key.toString(QKeySequence::PortableText);
+            }
+            QAction* action = menu->addAction(text);
             action->setData(item.id);
             m_actions.insert(item.id, action);
             connect(action, &QAction::triggered, this, [this, id = item.id] { ExecuteCommand(id); });
         }
     }
-    for (const resources::AcceleratorTemplate& key : resources::LoadAccelerators(128))
-        m_accelerators.append({QKeySequence(key.key), key.command});
 }
 
-void CMainDialog::ConnectButtons()
+void CMainDialog::ConnectButtons(const resources::FormTemplate& form)
 {
-    m_buttons = resources::LoadButtonCommands();
+    m_buttons = resources::LoadButtonCommands(form);
     for (const resources::ButtonCommand& entry : m_buttons) {
         if (auto* button = m_form.Get<QPushButton>(entry.button))
             connect(button, &QPushButton::clicked, this, [this, id = entry.command] { ExecuteCommand(id); });
@@ -114,7 +123,7 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
 {
     // The platform offers no window-manager menu to extend on Linux; the
     // about box is reached from the help menu.
-    setWindowTitle(resources::LoadResourceString(57666));
+    setWindowTitle(resources::LoadResourceString(resources::StringId::VersionLine));
     RefreshJavaDocumentCommand();
     const settings::CSettingFile settings;
     const QString jdk = settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {});

@@ -77,7 +77,7 @@ protected:
 
 private:
     void BuildMenu();
-    void ConnectButtons();
+    void ConnectButtons(const resources::FormTemplate& form);
     void SetControlText(int id, const QString& text);
     // The accelerator's command for a key, 0 when none matches.
     int AcceleratorCommand(const QKeyEvent* key) const;
