@@ -34,6 +34,23 @@ constexpr int kReferenceFontHeight = 12;
 constexpr int kNoticeLeft = 3;
 constexpr int kNoticeGap = 2;
 
+// Why a command is grey, kept on its action for the buttons that stand for it
+// (an action without a tooltip gives its text as one).
+constexpr char kGreyReason[] = "greyReason";
+
+// A button that stands for a command runs it and shows its state: enabled,
+// or grey with the reason.
+void StandFor(QAbstractButton* button, QAction* command)
+{
+    const auto show = [button, command] {
+        button->setEnabled(command->isEnabled());
+        button->setToolTip(command->property(kGreyReason).toString());
+    };
+    QObject::connect(button, &QAbstractButton::clicked, command, &QAction::trigger);
+    QObject::connect(command, &QAction::changed, button, show);
+    show();
+}
+
 }  // namespace
 
 CMainDialog::CMainDialog(QWidget* parent)
@@ -102,10 +119,10 @@ void CMainDialog::BuildMenu()
 
 void CMainDialog::ConnectButtons(const resources::FormTemplate& form)
 {
-    m_buttons = resources::LoadButtonCommands(form);
-    for (const resources::ButtonCommand& entry : m_buttons) {
-        if (auto* button = m_form.Get<QPushButton>(entry.button))
-            connect(button, &QPushButton::clicked, this, [this, id = entry.command] { ExecuteCommand(id); });
+    for (const resources::ButtonCommand& entry : resources::LoadButtonCommands(form)) {
+        auto* button = m_form.Get<QPushButton>(entry.button);
+        if (QAction* command = m_actions.value(entry.command); button && command)
+            StandFor(button, command);
     }
     if (auto* extend = m_form.Get<QPushButton>(resources::MainForm::ExtendButton))
         connect(extend, &QPushButton::clicked, this, &CMainDialog::ToggleExtended);
@@ -181,22 +198,19 @@ void CMainDialog::RefreshJavaDocumentCommand()
         [on](CommandRule rule) { return rule == CommandRule::JavaDocument ? std::optional(on) : std::nullopt; }, {});
 }
 
+// The buttons follow their commands' actions (StandFor).
 void CMainDialog::ApplyCommandRules(const std::function<std::optional<bool>(CommandRule)>& state,
                                     const QString& greyReason)
 {
-    const auto apply = [&greyReason](auto* target, std::optional<bool> on) {
-        if (target && on) {
-            target->setEnabled(*on);
-            target->setToolTip(*on ? QString() : greyReason);
-        }
-    };
-    for (auto [id, item] : m_actions.asKeyValueRange()) {
-        if (const Command* command = FindCommand(id))
-            apply(item, state(command->rule));
-    }
-    for (const resources::ButtonCommand& entry : m_buttons) {
-        if (const Command* command = FindCommand(entry.command))
-            apply(m_form.Control(entry.button), state(command->ButtonRule()));
+    for (auto [id, action] : m_actions.asKeyValueRange()) {
+        const Command* command = FindCommand(id);
+        const std::optional<bool> on = command ? state(command->rule) : std::nullopt;
+        if (!on)
+            continue;
+        const QString reason = *on ? QString() : greyReason;
+        action->setProperty(kGreyReason, reason);
+        action->setToolTip(reason);
+        action->setEnabled(*on);
     }
 }
 

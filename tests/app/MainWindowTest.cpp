@@ -400,8 +400,6 @@ TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
             const QWidget* button = w.Control(entry.button);
             const QAction* item = w.CommandAction(entry.command);
             ASSERT_TRUE(button && item) << entry.button;
-            if (entry.button == MainForm::MakeJarButton)
-                continue;
             EXPECT_EQ(button->isEnabled(), item->isEnabled()) << state << ": " << entry.button;
             EXPECT_EQ(button->toolTip(), button->isEnabled() ? QString() : reason) << state << ": " << entry.button;
         }
