@@ -105,6 +105,11 @@ void SavedPlacement::Store()
 {
     if (!m_shown || !m_window->isVisible())
         return;
+    // Closed before its frame came: still the rectangle it was given, which the frame measured now would misplace.
+    if (!m_fitted && m_restored.isValid() && m_window->size() == m_restored.size() - m_frame) {
+        Write(m_restored, kNormal);
+        return;
+    }
     const QSize frame = FrameExtent(m_window).isEmpty() ? m_frame : FrameExtent(m_window);
     if (!frame.isEmpty())
         s_frame = frame;
@@ -114,13 +119,19 @@ void SavedPlacement::Store()
     if (normal.width() < m_window->minimumWidth() || normal.height() < m_window->minimumHeight())
         return;
     const QPoint offset = m_window->geometry().topLeft() - m_window->frameGeometry().topLeft();
-    const QRect outer(normal.topLeft() - offset, normal.size() + frame);
+    Write(QRect(normal.topLeft() - offset, normal.size() + frame), minimized   ? kMinimized
+                                                                   : maximized ? kMaximized
+                                                                               : kNormal);
+}
+
+void SavedPlacement::Write(const QRect& outer, int showState) const
+{
     settings::CSettingFile settings;
     settings.WriteInt(m_section, QStringLiteral("Top"), outer.top());
     settings.WriteInt(m_section, QStringLiteral("Bottom"), outer.top() + outer.height());
     settings.WriteInt(m_section, QStringLiteral("Left"), outer.left());
     settings.WriteInt(m_section, QStringLiteral("Right"), outer.left() + outer.width());
-    settings.WriteInt(m_section, QStringLiteral("Max"), minimized ? kMinimized : maximized ? kMaximized : kNormal);
+    settings.WriteInt(m_section, QStringLiteral("Max"), showState);
 }
 
 }  // namespace runner

@@ -30,6 +30,7 @@ protected:
 
 private:
     void FitFrame();
+    void Write(const QRect& outer, int showState) const;
 
     QWidget* m_window;
     QString m_section;
