@@ -2,11 +2,11 @@
 
 #include "app/CNoticeBar.h"
 #include "app/CommandTable.h"
+#include "commands/CToolCommands.h"
 #include "commands/CommandIds.h"
 #include "dialogs/CGenerateCommands.h"
 #include "platform/Paths.h"
 #include "resources/FormIds.h"
-#include "runner/CToolCommands.h"
 #include "settings/CSettingFile.h"
 
 #include <QAction>
@@ -37,7 +37,7 @@ constexpr int kNoticeGap = 2;
 
 CMainDialog::CMainDialog(QWidget* parent)
     : QDialog(parent)
-    , m_tools(std::make_unique<runner::CToolCommands>(*this))
+    , m_tools(std::make_unique<cmd::CToolCommands>(*this))
     , m_generators(std::make_unique<dialogs::CGenerateCommands>(*this))
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

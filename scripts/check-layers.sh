@@ -11,14 +11,16 @@ declare -A allowed=(
   [resources]="resources platform/gui platform"
   [settings]="settings resources platform/gui platform"
   [generators]="generators settings platform"
-  [commands]="commands settings platform"
-  [runner]="runner commands generators settings resources platform/gui platform"
-  [dialogs]="dialogs runner commands generators settings resources platform/gui platform"
-  [app]="app dialogs runner commands generators settings resources platform/gui platform"
+  [runner]="runner platform"
+  [java]="java runner platform"
+  [output]="output java runner settings resources platform/gui platform"
+  [commands]="commands output java runner generators settings resources platform/gui platform"
+  [dialogs]="dialogs commands output java runner generators settings resources platform/gui platform"
+  [app]="app dialogs commands output java runner generators settings resources platform/gui platform"
 )
 declare -A namespace=(
   [platform]=platform [platform/gui]=platform [resources]=resources [settings]=settings
-  [generators]=gen [commands]=cmd [runner]=runner [dialogs]=dialogs [app]=app
+  [generators]=gen [runner]=runner [java]=java [output]=output [commands]=cmd [dialogs]=dialogs [app]=app
 )
 system_headers='<(sys/[^>]*|unistd\.h|fcntl\.h|dirent\.h|pwd\.h|grp\.h|poll\.h|termios\.h|dlfcn\.h|spawn\.h|pthread\.h|netdb\.h|netinet/[^>]*|arpa/[^>]*|windows\.h|winsock2?\.h|io\.h|direct\.h)>'
 status=0
