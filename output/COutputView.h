@@ -1,15 +1,13 @@
 #pragma once
 // The text area of the output window: a monospaced plain text edit that
-// takes a tool's text as it arrives, marks each line up (links to source
-// lines, a hint line under a line in a colour of its own; a tool's lines
-// stay one line each, hints wrap at the view's width), keeps the
-// end in view while the user stays there, and loads a long finished text in
-// parts. The tool's own text is never changed, apart from its CRs: each LF
-// is one line break.
-#include "output/OutputMarkup.h"
+// takes a tool's text as it arrives and hands it to its formatter in short
+// slices (a tool's lines stay one line each, hints wrap at the view's
+// width), keeps the end in view while the user stays there, opens the links
+// that are clicked, and loads a long finished text in parts. The tool's own
+// text is never changed, apart from its CRs: each LF is one line break.
+#include "output/OutputFormatter.h"
 
 #include <QPlainTextEdit>
-#include <QTextCharFormat>
 #include <QTimer>
 
 namespace output {
@@ -36,9 +34,9 @@ public:
 
     // The whole text, also what is not in the edit yet.
     QString Text() const;
-    int Errors() const { return m_errors; }
-    int Warnings() const { return m_warnings; }
-    int LinkCount() const { return static_cast<int>(m_links.size()); }
+    int Errors() const { return m_formatter.Errors(); }
+    int Warnings() const { return m_formatter.Warnings(); }
+    int LinkCount() const { return m_formatter.LinkCount(); }
     // Puts the cursor at the start and shows it; the view stops following.
     void ShowStart();
     // Whether the end stays in view as text arrives.
@@ -61,44 +59,18 @@ private:
         QString text;
         runner::Stream stream;
     };
-    void SetColours();
     void KeepEnd();
     void LoadNextPart();
     qsizetype PartEnd(qsizetype from, qsizetype length) const;
-    void InsertChunk(QTextCursor& cursor, const Chunk& chunk);
-    void InsertLine(QTextCursor& cursor, QStringView line, const output::Markup& markup, const QTextCharFormat& format);
-    void InsertHint(QTextCursor& cursor, const QString& hint);
-    void Insert(QTextCursor& cursor, QString text, const QTextCharFormat& format);
-    // The file a link opens, or empty when it opens none.
-    QString LinkTarget(const output::SourceLink& link);
-    void Count(std::optional<output::SourceLink::Kind> kind);
-    void FollowMessageLink(const output::Markup& markup, runner::Stream stream);
-    const QTextCharFormat& FormatOf(runner::Stream stream) const;
 
     QString m_pending;  // a finished text while it goes in
     qsizetype m_loaded = 0;
 
-    std::unique_ptr<output::MarkupChain> m_markup;
-    output::LinkResolver m_resolver;
+    output::OutputFormatter m_formatter;
     QList<Chunk> m_arrived;  // not in the edit yet
     QTimer m_showTimer;
     bool m_following = true;
-    bool m_userMoving = false;     // a key or mouse button is being handled
-    QTextCharFormat m_formats[3];  // by stream
-    QTextCharFormat m_hintFormat;
-    QColor m_linkColour;
-    struct LinkPlace {
-        QString path;
-        int line = 0;
-        int column = 0;  // 0: the line alone
-    };
-    QList<LinkPlace> m_links;
-    int m_messageLink[3] = {-1, -1, -1};  // by stream: the link of the javac message being read
-    int m_errors = 0;
-    int m_warnings = 0;
-    int m_blockLines = 0;  // in the last block
-    qsizetype m_blockChars = 0;
-    bool m_lineAscii = true;  // the last line so far
+    bool m_userMoving = false;  // a key or mouse button is being handled
 };
 
 }  // namespace output

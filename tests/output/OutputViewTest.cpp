@@ -2,7 +2,6 @@
 #include "output/COutputDialog.h"
 #include "runner/LineAssembler.h"
 
-#include "tests/support/DarkPalette.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
 
@@ -12,41 +11,12 @@
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <random>
 
 using namespace output;
 using namespace runner;
 
 namespace {
-
-double Luminance(const QColor& c)
-{
-    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b)
-{
-    const double high = qMax(Luminance(a), Luminance(b));
-    const double low = qMin(Luminance(a), Luminance(b));
-    return (high + 0.05) / (low + 0.05);
-}
-
-// Each run of text in the edit with its colour.
-QList<std::pair<QString, QColor>> Coloured(const QPlainTextEdit& edit)
-{
-    QList<std::pair<QString, QColor>> runs;
-    for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            const QBrush brush = format.foreground();
-            runs.append({it.fragment().text(),
-                         brush.style() == Qt::NoBrush ? edit.palette().color(QPalette::Text) : brush.color()});
-        }
-    }
-    return runs;
-}
 
 class OutputViewTest : public ::testing::Test {
 protected:
@@ -184,38 +154,6 @@ TEST_F(OutputViewTest, HintsWrapAndTheFirstSizeShowsTheLongestWhole)
                 EXPECT_EQ(edit.horizontalScrollBar()->maximum(), 0) << "nothing to scroll sideways";
             }
         }
-    }
-}
-
-// Errors, input, links and hints: each a colour of its own, with a contrast of 4.5:1.
-TEST_F(OutputViewTest, EveryColourReadsOnALightAndADarkBaseAndHintsHaveTheirOwnLine)
-{
-    folder.Write("Hello.java");
-    HintContext context;
-    context.folder = folder.Path();
-    const QList<HintRule> rules{{"exception", nullptr, [](QStringView line, const HintContext&) {
-                                     return line.startsWith(u"Exception") ? QStringLiteral("引数を与えましたか")
-                                                                          : QString();
-                                 }}};
-    for (const QPalette& palette : {QApplication::palette(), DarkPalette()}) {
-        COutputView view;
-        view.setPalette(palette);
-        view.BeginMarkup(context, rules);
-        view.Append("plain\n", Stream::Output);
-        view.Append("Hello.java:1: error: x\n", Stream::Error);
-        view.Append("Exception in thread \"main\"\n\tat Hello.main(Hello.java:1)\nafter\n", Stream::Output);
-        view.Append("typed\n", Stream::Input);
-        view.EndStreams();
-        EXPECT_EQ(view.toPlainText(), "plain\nHello.java:1: error: x\nException in thread \"main\"\n"
-                                      "\tat Hello.main(Hello.java:1)\nヒント: 引数を与えましたか\nafter\ntyped\n");
-        const QColor base = view.palette().color(QPalette::Base);
-        QSet<QRgb> colours;
-        for (const auto& [text, colour] : Coloured(view)) {
-            EXPECT_GE(Contrast(colour, base), 4.5)
-                << text.toStdString() << " in " << colour.name().toStdString() << " on " << base.name().toStdString();
-            colours.insert(colour.rgb());
-        }
-        EXPECT_EQ(colours.size(), 5) << "text, error, link, input and hint";
     }
 }
 
