@@ -5,6 +5,8 @@
 # is one namespace (platform/gui is part of platform).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# judge/ (cases run and judged) and compiler/ (a compiler kept running) are
+# listed before they exist, so that each lands in its place.
 declare -A allowed=(
   [platform]="platform"
   [platform/gui]="platform/gui platform"
@@ -13,14 +15,17 @@ declare -A allowed=(
   [generators]="generators settings platform"
   [runner]="runner platform"
   [java]="java runner platform"
-  [output]="output java runner settings resources platform/gui platform"
-  [commands]="commands output java runner generators settings resources platform/gui platform"
-  [dialogs]="dialogs commands output java runner generators settings resources platform/gui platform"
-  [app]="app dialogs commands output java runner generators settings resources platform/gui platform"
+  [compiler]="compiler java runner platform"
+  [judge]="judge java compiler runner platform"
+  [output]="output judge java compiler runner settings resources platform/gui platform"
+  [commands]="commands output judge java compiler runner generators settings resources platform/gui platform"
+  [dialogs]="dialogs commands output judge java compiler runner generators settings resources platform/gui platform"
+  [app]="app dialogs commands output judge java compiler runner generators settings resources platform/gui platform"
 )
 declare -A namespace=(
   [platform]=platform [platform/gui]=platform [resources]=resources [settings]=settings
-  [generators]=gen [runner]=runner [java]=java [output]=output [commands]=cmd [dialogs]=dialogs [app]=app
+  [generators]=gen [runner]=runner [compiler]=compiler [java]=java [judge]=judge [output]=output
+  [commands]=cmd [dialogs]=dialogs [app]=app
 )
 system_headers='<(sys/[^>]*|unistd\.h|fcntl\.h|dirent\.h|pwd\.h|grp\.h|poll\.h|termios\.h|dlfcn\.h|spawn\.h|pthread\.h|netdb\.h|netinet/[^>]*|arpa/[^>]*|windows\.h|winsock2?\.h|io\.h|direct\.h)>'
 status=0
