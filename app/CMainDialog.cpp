@@ -224,7 +224,7 @@ void CMainDialog::ExecuteCommand(int id)
     m_notice->hide();  // a note speaks of the command before
     if (const Command* command = FindCommand(id)) {
         CommandTargets targets{*this, *m_tools, *m_generators};
-        command->run(targets);
+        RunCommand(*command, targets);
     }
 }
 

@@ -18,7 +18,8 @@ class QKeyEvent;
 class QMenuBar;
 namespace cmd {
 class CToolCommands;
-}
+enum class CommandRule;
+}  // namespace cmd
 namespace dialogs {
 class CGenerateCommands;
 }
@@ -26,7 +27,7 @@ class CGenerateCommands;
 namespace app {
 
 class CNoticeBar;
-enum class CommandRule;
+using cmd::CommandRule;
 
 class CMainDialog : public QDialog, public cmd::IMainContext {
     Q_OBJECT

@@ -6,6 +6,8 @@
 #include "commands/CommandIds.h"
 #include "dialogs/CGenerateCommands.h"
 
+#include <vector>
+
 namespace app {
 
 namespace {
@@ -14,18 +16,6 @@ template <auto Handler>
 void Main(CommandTargets& t)
 {
     (t.main.*Handler)();
-}
-
-template <auto Handler>
-void Tool(CommandTargets& t)
-{
-    (t.tools.*Handler)();
-}
-
-template <auto Handler>
-void Generator(CommandTargets& t)
-{
-    (t.generators.*Handler)();
 }
 
 void Exit(CommandTargets& t) { t.main.close(); }
@@ -38,31 +28,22 @@ void About(CommandTargets& t)
 
 using enum CommandRule;
 
-const Command kCommands[] = {
+const Command kMainCommands[] = {
     {cmd::OpenJavaFile, Free, Main<&CMainDialog::ChooseJavaFile>},
     {cmd::ChooseJdk, Free, Main<&CMainDialog::ChooseJdkFolder>},
     {cmd::Exit, Free, Exit},
-    {cmd::EditSource, NeedsSource, Tool<&cmd::CToolCommands::OnEditSource>},
-    {cmd::EditSourceWith, NeedsSource, Tool<&cmd::CToolCommands::OnEditSourceWith>},
-    {cmd::EditHtml, NeedsFile, Tool<&cmd::CToolCommands::OnEditHtml>},
-    {cmd::Compile, NeedsSource, Tool<&cmd::CToolCommands::OnCompile>},
-    {cmd::Rebuild, NeedsSource, Tool<&cmd::CToolCommands::OnRebuild>},
-    {cmd::Javah, NeedsSource, Tool<&cmd::CToolCommands::OnJavah>},
-    {cmd::Rmic, NeedsSource, Tool<&cmd::CToolCommands::OnRmic>},
-    {cmd::RunJava, NeedsFile, Tool<&cmd::CToolCommands::OnRunJava>},
-    {cmd::RunAppletViewer, NeedsFile, Tool<&cmd::CToolCommands::OnRunAppletViewer>},
-    {cmd::RunBrowser, NeedsFile, Tool<&cmd::CToolCommands::OnRunBrowser>},
-    {cmd::MakeHtml, NeedsFile, Generator<&dialogs::CGenerateCommands::OnMakeHtml>},
-    {cmd::MakeApplet, Free, Generator<&dialogs::CGenerateCommands::OnMakeApplet>},
-    {cmd::MakeClass, Free, Generator<&dialogs::CGenerateCommands::OnMakeClass>},
-    {cmd::MakeJar, Free, Generator<&dialogs::CGenerateCommands::OnMakeJar>},
-    {cmd::MakeDocument, NeedsSource, Tool<&cmd::CToolCommands::OnMakeDocument>},
-    {cmd::MakeAllDocuments, NeedsSource, Tool<&cmd::CToolCommands::OnMakeAllDocuments>},
-    {cmd::Options, Free, Tool<&cmd::CToolCommands::OnOptions>},
-    {cmd::Help, Free, Tool<&cmd::CToolCommands::OnHelp>},
-    {cmd::JavaDocument, JavaDocument, Tool<&cmd::CToolCommands::OnJavaDocument>},
     {cmd::About, Free, About},
 };
+
+std::vector<Command> AllCommands()
+{
+    std::vector<Command> all(std::begin(kMainCommands), std::end(kMainCommands));
+    for (const auto& row : cmd::kToolCommandRows)
+        all.push_back({.id = row.id, .rule = row.rule, .tool = row.run});
+    for (const auto& row : dialogs::kGenerateCommandRows)
+        all.push_back({.id = row.id, .rule = row.rule, .generator = row.run});
+    return all;
+}
 
 }  // namespace
 
@@ -77,11 +58,25 @@ std::optional<bool> FileRuleState(CommandRule rule, bool usable, const QString& 
     return std::nullopt;
 }
 
-std::span<const Command> Commands() { return kCommands; }
+std::span<const Command> Commands()
+{
+    static const std::vector<Command> commands = AllCommands();
+    return commands;
+}
+
+void RunCommand(const Command& command, CommandTargets& targets)
+{
+    if (command.run)
+        command.run(targets);
+    else if (command.tool)
+        (targets.tools.*command.tool)();
+    else if (command.generator)
+        (targets.generators.*command.generator)();
+}
 
 const Command* FindCommand(int id)
 {
-    for (const Command& command : kCommands) {
+    for (const Command& command : Commands()) {
         if (command.id == id)
             return &command;
     }

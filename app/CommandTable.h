@@ -1,8 +1,11 @@
 #pragma once
 // The main window's commands, each in one row: the handler that runs it and
-// the rule that enables it, its menu item, key and buttons alike. The menus,
+// the rule that enables it, its menu item, key and buttons alike. The main
+// window's own rows are here; the tool and generator classes list theirs. The menus,
 // their keys and the buttons that stand for a command come from
 // resources/menus.json; the ids are generated from it (commands/CommandIds.h).
+#include "commands/CommandRow.h"
+
 #include <QString>
 #include <optional>
 #include <span>
@@ -17,13 +20,7 @@ class CGenerateCommands;
 namespace app {
 
 class CMainDialog;
-
-enum class CommandRule {
-    Free,          // always enabled: neither the file nor the JDK matters
-    NeedsFile,     // a usable JDK and a current file
-    NeedsSource,   // a usable JDK and a current Java source
-    JavaDocument,  // the options name a Java document
-};
+using cmd::CommandRule;
 
 // The state that a rule gives for the current file and JDK; none for the
 // rules that these do not decide. usable: a JDK folder that holds java and a
@@ -37,11 +34,17 @@ struct CommandTargets {
     dialogs::CGenerateCommands& generators;
 };
 
+// A row of the main window's own commands, or of the classes that answer
+// the others (their headers list those rows).
 struct Command {
     int id;
     CommandRule rule;
-    void (*run)(CommandTargets&);
+    void (*run)(CommandTargets&) = nullptr;
+    void (cmd::CToolCommands::*tool)() = nullptr;
+    void (dialogs::CGenerateCommands::*generator)() = nullptr;
 };
+
+void RunCommand(const Command& command, CommandTargets& targets);
 
 std::span<const Command> Commands();
 // The row of a command id; nullptr when none.

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's commands that run JDK tools or hand files to other
 // programs, and the options command.
+#include "commands/CommandRow.h"
 #include "commands/IMainContext.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/Processes.h"
@@ -126,6 +127,25 @@ private:
     QString ToolPath(const QString& classicTool) const;
 
     cmd::IMainContext& m_main;
+};
+
+// The menu commands this class answers.
+inline constexpr CommandRow<CToolCommands> kToolCommandRows[] = {
+    {EditSource, CommandRule::NeedsSource, &CToolCommands::OnEditSource},
+    {EditSourceWith, CommandRule::NeedsSource, &CToolCommands::OnEditSourceWith},
+    {EditHtml, CommandRule::NeedsFile, &CToolCommands::OnEditHtml},
+    {Compile, CommandRule::NeedsSource, &CToolCommands::OnCompile},
+    {Rebuild, CommandRule::NeedsSource, &CToolCommands::OnRebuild},
+    {Javah, CommandRule::NeedsSource, &CToolCommands::OnJavah},
+    {Rmic, CommandRule::NeedsSource, &CToolCommands::OnRmic},
+    {RunJava, CommandRule::NeedsFile, &CToolCommands::OnRunJava},
+    {RunAppletViewer, CommandRule::NeedsFile, &CToolCommands::OnRunAppletViewer},
+    {RunBrowser, CommandRule::NeedsFile, &CToolCommands::OnRunBrowser},
+    {MakeDocument, CommandRule::NeedsSource, &CToolCommands::OnMakeDocument},
+    {MakeAllDocuments, CommandRule::NeedsSource, &CToolCommands::OnMakeAllDocuments},
+    {Options, CommandRule::Free, &CToolCommands::OnOptions},
+    {Help, CommandRule::Free, &CToolCommands::OnHelp},
+    {JavaDocument, CommandRule::JavaDocument, &CToolCommands::OnJavaDocument},
 };
 
 }  // namespace cmd

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's commands that open the generator dialogs and the JAR
 // dialog.
+#include "commands/CommandRow.h"
 #include "commands/IMainContext.h"
 
 namespace dialogs {
@@ -22,6 +23,14 @@ private:
     void OpenGenerated(bool requested, const QString& path);
 
     cmd::IMainContext& m_main;
+};
+
+// The menu commands this class answers.
+inline constexpr cmd::CommandRow<CGenerateCommands> kGenerateCommandRows[] = {
+    {cmd::MakeHtml, cmd::CommandRule::NeedsFile, &CGenerateCommands::OnMakeHtml},
+    {cmd::MakeApplet, cmd::CommandRule::Free, &CGenerateCommands::OnMakeApplet},
+    {cmd::MakeClass, cmd::CommandRule::Free, &CGenerateCommands::OnMakeClass},
+    {cmd::MakeJar, cmd::CommandRule::Free, &CGenerateCommands::OnMakeJar},
 };
 
 }  // namespace dialogs

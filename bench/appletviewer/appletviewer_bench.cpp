@@ -107,7 +107,7 @@ void Print(const char* name, const std::vector<double>& values, double floor)
                 Median(values) / floor);
 }
 
-bool Compile(const QString& jdk, const QString& folder, const QStringList& arguments)
+bool CompileJava(const QString& jdk, const QString& folder, const QStringList& arguments)
 {
     QProcess javac;
     javac.setWorkingDirectory(folder);
@@ -138,7 +138,7 @@ int main(int argc, char** argv)
     write("Bench.java", kApplet);
     write("Bench.html", GenerateHtmlPage(page).toUtf8());
     write("Floor.java", kFloor);
-    if (!Compile(*jdk, folder, {"-nowarn", "Bench.java", "Floor.java"})) {
+    if (!CompileJava(*jdk, folder, {"-nowarn", "Bench.java", "Floor.java"})) {
         std::fprintf(stderr, "javac failed\n");
         return 1;
     }
