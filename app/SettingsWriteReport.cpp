@@ -1,5 +1,6 @@
 #include "app/SettingsWriteReport.h"
 
+#include "platform/Captions.h"
 #include "platform/UserDialogs.h"
 #include "settings/CSettingFile.h"
 
@@ -13,7 +14,7 @@ void StartReportingSettingsWriteFailures()
             return;
         reported = true;
         platform::ShowMessage(nullptr, QStringLiteral("設定を保存できません。\n") + path + QLatin1Char('\n') + reason,
-                              QStringLiteral("設定エラー"), platform::MsgIcon::Exclamation);
+                              platform::kSettingsErrorCaption, platform::MsgIcon::Exclamation);
     });
 }
 

@@ -4,6 +4,7 @@
 #include "commands/DocumentFolder.h"
 #include "commands/ToolArguments.h"
 #include "java/ClassFile.h"
+#include "platform/Captions.h"
 #include "platform/JdkFeatures.h"
 #include "platform/Paths.h"
 #include "platform/Terminal.h"
@@ -18,8 +19,6 @@
 namespace cmd {
 
 namespace {
-
-const QString kFileError = QStringLiteral("ファイルエラー");
 
 // Under a missing class: the classes javac made from the source, when their
 // names differ from the file's.
@@ -84,7 +83,7 @@ void CToolCommands::OnRunJava()
     const settings::COptionModel& options = m_main.Options();
     const java::JavaTarget target = java::ResolveJavaTarget(file);
     if (target.misplaced)
-        return platform::ShowMessage(m_main.Window(), java::MisplacedMessage(file, target), kFileError,
+        return platform::ShowMessage(m_main.Window(), java::MisplacedMessage(file, target), platform::kFileErrorCaption,
                                      platform::MsgIcon::Exclamation);
     const cmd::JavaRun run =
         cmd::RunJavaArguments(options.GetJavaOptions(), options.GetJavaArgs(), file.extension, target);
@@ -194,7 +193,7 @@ bool CToolCommands::MayWriteDocuments()
                                              "リンク先のファイルを書き換えないよう、ドキュメントを生成しません。"
                                              "リンクを削除するか、名前を変えてください。")
                                   .arg(doc.path, doc.target.isEmpty() ? QStringLiteral("存在しない場所") : doc.target),
-                              kFileError, platform::MsgIcon::Error);
+                              platform::kFileErrorCaption, platform::MsgIcon::Error);
         return false;
     case cmd::DocumentFolder::Kind::Foreign: break;
     }
@@ -204,7 +203,7 @@ bool CToolCommands::MayWriteDocuments()
                               "javadoc は同じ名前のファイル（index.html など）を上書きします。"
                               "このフォルダに書き込みますか？")
                    .arg(doc.path),
-               QStringLiteral("確認"), platform::MsgIcon::Question, platform::MsgButtons::YesNoDefaultNo)
+               platform::kQuestionCaption, platform::MsgIcon::Question, platform::MsgButtons::YesNoDefaultNo)
            == platform::MsgAnswer::Yes;
 }
 
@@ -257,7 +256,7 @@ bool CToolCommands::IsClassName(const QString& title, const QString& classicTool
         QStringLiteral("%1 はクラス名（Java の識別子）ではないため、%2 に渡しません。\n"
                        "ファイル名をクラス名にしてください（文字・_・$ で始まり、文字・数字・_・$ が続く名前）。")
             .arg(title, platform::ToolFileName(classicTool)),
-        kFileError, platform::MsgIcon::Error);
+        platform::kFileErrorCaption, platform::MsgIcon::Error);
     return false;
 }
 
@@ -304,7 +303,7 @@ bool CToolCommands::CheckExists(const QString& path, const QString& shownName, c
         return true;
     platform::ShowMessage(m_main.Window(),
                           (shownName.isEmpty() ? path : shownName) + QStringLiteral("は存在しません") + note,
-                          kFileError, platform::MsgIcon::Error);
+                          platform::kFileErrorCaption, platform::MsgIcon::Error);
     return false;
 }
 
@@ -315,7 +314,7 @@ void CToolCommands::ReportMissingTool(const QString& classicTool)
                           QStringLiteral("JDKフォルダ %1 に %2 がありません。\n"
                                          "%2 は新しいJDKでは削除されています。%2 を含むJDKを選択してください。")
                               .arg(m_main.JdkFolder(), tool),
-                          kFileError, platform::MsgIcon::Error);
+                          platform::kFileErrorCaption, platform::MsgIcon::Error);
 }
 
 void CToolCommands::ReportMissingOwnViewer(const QString& viewerJar)
@@ -325,18 +324,18 @@ void CToolCommands::ReportMissingOwnViewer(const QString& viewerJar)
         QStringLiteral("JDKフォルダ %1 に appletviewer がなく、Tarnwick のアプレットビューア %2 も見つかりません。\n"
                        "Tarnwick を入れ直してください。")
             .arg(m_main.JdkFolder(), viewerJar),
-        kFileError, platform::MsgIcon::Error);
+        platform::kFileErrorCaption, platform::MsgIcon::Error);
 }
 
 void CToolCommands::ReportStartFailure(const QString& program)
 {
-    platform::ShowMessage(m_main.Window(), program + QStringLiteral("を起動できません"), kFileError,
+    platform::ShowMessage(m_main.Window(), program + QStringLiteral("を起動できません"), platform::kFileErrorCaption,
                           platform::MsgIcon::Error);
 }
 
 void CToolCommands::ReportCannotOpen(const QString& path)
 {
-    platform::ShowMessage(m_main.Window(), QStringLiteral("%1を開けません").arg(path), kFileError,
+    platform::ShowMessage(m_main.Window(), QStringLiteral("%1を開けません").arg(path), platform::kFileErrorCaption,
                           platform::MsgIcon::Error);
 }
 

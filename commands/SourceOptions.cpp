@@ -4,6 +4,7 @@
 #include "commands/CToolCommands.h"
 
 #include "java/SourceSet.h"
+#include "platform/Captions.h"
 #include "platform/CommandLine.h"
 #include "platform/UserDialogs.h"
 #include "runner/ToolInvocation.h"
@@ -12,12 +13,7 @@
 
 namespace cmd {
 
-namespace {
-
-const QString kQuestion = QStringLiteral("確認");
-const QString kFileError = QStringLiteral("ファイルエラー");
-
-}  // namespace
+namespace {}  // namespace
 
 std::optional<CToolCommands::SourceReading> CToolCommands::SourceOptions(const QStringList& names,
                                                                          const QString& userOptions)
@@ -31,14 +27,14 @@ std::optional<CToolCommands::SourceReading> CToolCommands::SourceOptions(const Q
     const java::SourcePlan plan = java::PlanSources(named, rest);
     QWidget* window = m_main.Window();
     if (!plan.marked.isEmpty()
-        && platform::UserDialogs().Message(window, java::ByteOrderMarkQuestion(plan.marked), kQuestion,
+        && platform::UserDialogs().Message(window, java::ByteOrderMarkQuestion(plan.marked), platform::kQuestionCaption,
                                            platform::MsgIcon::Question, platform::MsgButtons::YesNo)
                == platform::MsgAnswer::Yes) {
         for (const QString& name : plan.marked) {
             if (!java::DropByteOrderMark(folder + name)) {
                 platform::ShowMessage(window,
                                       folder + name + QStringLiteral("からバイトオーダーマークを取り除けません"),
-                                      kFileError, platform::MsgIcon::Error);
+                                      platform::kFileErrorCaption, platform::MsgIcon::Error);
                 return std::nullopt;
             }
         }
@@ -48,7 +44,7 @@ std::optional<CToolCommands::SourceReading> CToolCommands::SourceOptions(const Q
     SourceReading reading{QStringLiteral("-encoding ") + platform::JavaCharsetName(plan.encoding) + QLatin1Char(' '),
                           java::ReadingNote(plan, named)};
     if (!plan.foreign.isEmpty()
-        && platform::UserDialogs().Message(window, java::MixedEncodingQuestion(plan, names), kQuestion,
+        && platform::UserDialogs().Message(window, java::MixedEncodingQuestion(plan, names), platform::kQuestionCaption,
                                            platform::MsgIcon::Question, platform::MsgButtons::YesNo)
                == platform::MsgAnswer::Yes) {
         for (const java::SourceFile& source : plan.foreign) {
@@ -56,7 +52,7 @@ std::optional<CToolCommands::SourceReading> CToolCommands::SourceOptions(const Q
             if (!error.isEmpty()) {
                 platform::ShowMessage(
                     window, QStringLiteral("%1を UTF-8 に変換できません: %2").arg(folder + source.name, error),
-                    kFileError, platform::MsgIcon::Error);
+                    platform::kFileErrorCaption, platform::MsgIcon::Error);
                 return std::nullopt;
             }
         }

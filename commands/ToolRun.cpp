@@ -4,6 +4,7 @@
 
 #include "java/PackageRoot.h"
 #include "output/FollowRun.h"
+#include "platform/Captions.h"
 #include "platform/CommandLine.h"
 #include "platform/JdkFeatures.h"
 #include "platform/JdkLocator.h"
@@ -94,7 +95,7 @@ bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& argum
                           QStringLiteral("端末エミュレータが見つかりません（探したもの: %1）。\n"
                                          "プログラムの出力は出力ウィンドウに表示します。")
                               .arg(platform::TerminalCandidates(Environment()).join(QStringLiteral("、"))),
-                          QStringLiteral("ファイルエラー"), platform::MsgIcon::Exclamation);
+                          platform::kFileErrorCaption, platform::MsgIcon::Exclamation);
     RunCaptured(tool, arguments, subject, true, folder);
     return true;
 }

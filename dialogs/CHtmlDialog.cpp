@@ -2,6 +2,7 @@
 
 #include "dialogs/FormControls.h"
 #include "generators/GeneratedFile.h"
+#include "platform/Captions.h"
 #include "platform/UserDialogs.h"
 #include "resources/FormIds.h"
 
@@ -23,11 +24,10 @@ constexpr int kMinParamColumnWidth = 70;
 // An applet's width and height in pixels: wider than any screen is a typo.
 constexpr int kMinSize = 1;
 constexpr int kMaxSize = 10000;
-const QString kCheckCaption = QStringLiteral("確認");
 
 void Warn(QObject* owner, const QString& text)
 {
-    platform::ShowMessage(owner, text, kCheckCaption, platform::MsgIcon::Exclamation);
+    platform::ShowMessage(owner, text, platform::kQuestionCaption, platform::MsgIcon::Exclamation);
 }
 
 QString EditText(const resources::CForm& form, int id) { return form.Get<QLineEdit>(id)->text(); }

@@ -2,6 +2,7 @@
 
 #include "java/JarBuild.h"
 #include "output/FollowRun.h"
+#include "platform/Captions.h"
 #include "platform/JdkFeatures.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
@@ -208,14 +209,14 @@ void CJarDialog::OnOK()
             QStringLiteral("圧縮するファイルがありません。\n"
                            "ファイルをリストにドロップするか、リストのメニュー（右クリックまたはメニューキー）の"
                            "「ファイルを追加…」で追加してください。"),
-            QStringLiteral("確認"), platform::MsgIcon::Exclamation);
+            platform::kQuestionCaption, platform::MsgIcon::Exclamation);
         return;
     }
     const QString mainFile = MainFile();
     m_classes = java::ReadClassInfos(files);  // as they are now, perhaps compiled again
     const java::JarPlan plan = java::PlanJar(files, mainFile, m_classes);
     if (const QString reason = java::UnrunnableReason(plan, mainFile, m_classes, m_jdkRelease); !reason.isEmpty()) {
-        platform::ShowMessage(this, reason, QStringLiteral("確認"), platform::MsgIcon::Exclamation);
+        platform::ShowMessage(this, reason, platform::kQuestionCaption, platform::MsgIcon::Exclamation);
         return;
     }
     // The base folder stays the program's working folder after the dialog.
@@ -234,7 +235,7 @@ void CJarDialog::OnOK()
     case java::JarOutcome::Status::ToolFailed: break;  // its window told how
     case java::JarOutcome::Status::NotStarted:
     case java::JarOutcome::Status::NoManifest:
-        platform::ShowMessage(this, outcome.messages, QStringLiteral("ファイルエラー"), platform::MsgIcon::Error);
+        platform::ShowMessage(this, outcome.messages, platform::kFileErrorCaption, platform::MsgIcon::Error);
         break;
     }
 }

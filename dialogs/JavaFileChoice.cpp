@@ -2,6 +2,7 @@
 
 #include "generators/GeneratedFile.h"
 #include "generators/JavaName.h"
+#include "platform/Captions.h"
 #include "settings/CPathParts.h"
 
 #include <QDialog>
@@ -37,7 +38,7 @@ bool AcceptClassName(QDialog* owner, const QString& title)
                        "クラス名は英字（漢字・かなも可）、_ または $ で始め、英字・数字・_・$ だけで書きます。\n"
                        "空白や - などの記号は使えず、class や int などのキーワードも使えません。")
             .arg(title),
-        QStringLiteral("確認"), platform::MsgIcon::Exclamation);
+        platform::kQuestionCaption, platform::MsgIcon::Exclamation);
     return false;
 }
 

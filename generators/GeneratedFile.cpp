@@ -1,5 +1,6 @@
 #include "generators/GeneratedFile.h"
 
+#include "platform/Captions.h"
 #include "platform/FileContent.h"
 #include "platform/TextCodec.h"
 #include "platform/UserDialogs.h"
@@ -33,7 +34,7 @@ bool SaveGeneratedFile(QObject* owner, const QString& path, const QString& text,
     QString reason;
     if (!WriteReplacing(path, platform::EncodeFileText(text), reason)) {
         platform::ShowMessage(owner, path + QStringLiteral("を作成できませんでした。\n") + reason,
-                              QStringLiteral("ファイルエラー"), platform::MsgIcon::Error);
+                              platform::kFileErrorCaption, platform::MsgIcon::Error);
         return false;
     }
     platform::ShowMessage(owner, shownName + QStringLiteral("を作成しました。"), QStringLiteral("作成確認"),

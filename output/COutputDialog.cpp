@@ -1,6 +1,7 @@
 #include "output/COutputDialog.h"
 
 #include "output/OutputLayout.h"
+#include "platform/Captions.h"
 #include "platform/FileContent.h"
 #include "platform/UserDialogs.h"
 #include "resources/FormIds.h"
@@ -222,7 +223,7 @@ void COutputDialog::OnSaveText()
     const QByteArray bytes = Text().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toUtf8();
     if (platform::ReplaceFile(*path, bytes))
         return;
-    platform::ShowMessage(this, QStringLiteral("%1に保存できません").arg(*path), QStringLiteral("ファイルエラー"),
+    platform::ShowMessage(this, QStringLiteral("%1に保存できません").arg(*path), platform::kFileErrorCaption,
                           platform::MsgIcon::Error);
 }
 
@@ -280,8 +281,8 @@ void COutputDialog::done(int result)
 {
     if (m_running) {
         const platform::MsgAnswer answer = platform::UserDialogs().Message(
-            this, QStringLiteral("実行中のツールを中止しますか？"), QStringLiteral("確認"), platform::MsgIcon::Question,
-            platform::MsgButtons::YesNoDefaultNo);
+            this, QStringLiteral("実行中のツールを中止しますか？"), platform::kQuestionCaption,
+            platform::MsgIcon::Question, platform::MsgButtons::YesNoDefaultNo);
         if (answer != platform::MsgAnswer::Yes)
             return;
         if (m_running) {
