@@ -102,6 +102,24 @@ QString ToolFileName(const QString& classicName)
 #endif
 }
 
+QString ProgramSuffix()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("exe");
+#else
+    return {};
+#endif
+}
+
+QString ExampleJdkToolFolder()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("c:\\jdk1.3\\bin");
+#else
+    return QStringLiteral("/usr/lib/jvm/java-17-openjdk-amd64/bin");
+#endif
+}
+
 QChar ClassPathSeparator()
 {
 #ifdef Q_OS_WIN

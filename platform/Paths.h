@@ -37,6 +37,11 @@ QString AppletApiJar();     // java.applet and javax.swing.JApplet
 // The platform's file name of a JDK tool given by its classic name:
 // "javac.exe" -> "javac" on Linux.
 QString ToolFileName(const QString& classicName);
+// The extension of programs' files, without the dot: "exe" on Windows, none
+// on Linux, where a program chooser offers every file.
+QString ProgramSuffix();
+// A JDK's tool folder as an example in messages.
+QString ExampleJdkToolFolder();
 
 // A class path as the user types it (entries separated by ";") in the form
 // the platform's java tools read: ":" between entries on Linux.
