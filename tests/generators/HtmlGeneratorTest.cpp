@@ -25,14 +25,4 @@ TEST(HtmlGenerator, PagesInEitherCaseWithMarkupCharacters)
     EXPECT_EQ(Lines(GenerateHtmlPage({"P&Q<1>", "C\"D", -5, 300, true, params})).join('\n'), upper);
 }
 
-// The title as typed; an applet of a package by its qualified name from the package root.
-TEST(HtmlGenerator, TitleAndPackagedApplet)
-{
-    HtmlChoices page{"PA", "com.ex.PA", 400, 300, true, {}, "My <Game>", PackageRootCodeBase("com.ex")};
-    EXPECT_BLOCK(GenerateHtmlPage(page), "<TITLE>My &lt;Game&gt;</TITLE>", "</HEAD>", "<BODY>", "<H2>PAApplet</H2>");
-    EXPECT_BLOCK(GenerateHtmlPage(page),
-                 "<APPLET CODE = \"com.ex.PA.class\" CODEBASE = \"../../\" WIDTH = \"400\" HEIGHT = \"300\">");
-    EXPECT_EQ(PackageRootCodeBase("a"), "../");
-}
-
 }  // namespace
