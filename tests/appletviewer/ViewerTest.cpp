@@ -1,131 +1,14 @@
-// The applet viewer for real, through the commands, on a virtual display: its
-// test mode prints the life-cycle calls and saves each window as a PNG.
+// The applet viewer with generated and hand-written applets, on each kind of JDK.
 #include "generators/AppletGenerator.h"
 #include "generators/HtmlGenerator.h"
-#include "platform/JdkLocator.h"
-
-#include "tests/commands/CommandsTestSupport.h"
+#include "tests/appletviewer/ViewerFixture.h"
 #include "tests/support/Gallery.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QImage>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <array>
 
 using namespace gen;
-using namespace platform;
 
 namespace {
-
-constexpr int kViewerTimeoutMs = 90000;
-
-struct Viewed {
-    QStringList lines;  // the test mode's report, one line each
-    QString errors;     // standard error
-    int exitCode = -1;
-    bool Has(const QString& line) const { return lines.contains(line); }
-};
-
-// The found JDK, Temurin 25 when installed, and the found one as a JDK 26 without the Applet API.
-enum class Jdk { Found, Temurin25, WithoutApplets };
-
-class ViewerTest : public CommandsTest, public ::testing::WithParamInterface<Jdk> {
-protected:
-    TempFolder terminalFolder;  // detached tools start in a fake terminal there
-    const ScopedEnv viewerDir{"TARNWICK_APPLETVIEWER_DIR", TW_APPLETVIEWER_DIR};
-
-    void SetUp() override
-    {
-        const std::optional<QString> found = FindJdk();
-        if (!found)
-            GTEST_SKIP() << "no JDK installed";
-        if (qEnvironmentVariableIsEmpty("DISPLAY") && QStandardPaths::findExecutable("xvfb-run").isEmpty())
-            GTEST_SKIP() << "no display and no xvfb-run";
-        main.jdk = *found;
-        if (GetParam() == Jdk::Temurin25) {
-            main.jdk = "/usr/lib/jvm/temurin-25-jdk-amd64/bin/";
-            if (!QFile::exists(main.jdk + "java"))
-                GTEST_SKIP() << "no JDK 25 installed";
-        } else if (GetParam() == Jdk::WithoutApplets) {
-            root.Write("jdk 26/release", "JAVA_VERSION=\"26\"\n");
-            QDir().mkpath(root.Path("jdk 26/bin"));
-            for (const char* tool : {"java", "javac", "javadoc"})
-                QFile::link(*found + tool, root.Path("jdk 26/bin/") + tool);
-            main.jdk = root.Path("jdk 26/bin/");
-        }
-        if (QFile::exists(main.jdk + "appletviewer"))
-            GTEST_SKIP() << "this JDK still has appletviewer";
-        commands.UseTerminal(terminalFolder);
-    }
-
-    void Write(const QString& name, const QString& text) { root.Write("my src/" + name, text.toUtf8()); }
-    // Copies applets of tests/appletviewer/applets into "my src/".
-    void Copy(std::initializer_list<const char*> names)
-    {
-        for (const QString name : names) {
-            QFile file(Applet(name));
-            EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-            root.Write("my src/" + name, file.readAll());
-        }
-    }
-    static QString Applet(const QString& name)
-    {
-        return qEnvironmentVariable("TW_SOURCE_DIR") + "/tests/appletviewer/applets/" + name;
-    }
-
-    // Compiles every source of the folder with the rebuild command.
-    void Rebuild()
-    {
-        commands.OnRebuild();
-        for (const QString& output : commands.shown)
-            EXPECT_FALSE(output.contains("error")) << output.toStdString();
-        commands.shown.clear();
-    }
-
-    // The applet-viewer command on page.html, its program run in the test mode.
-    Viewed View(const QString& page, int timeoutMs = kViewerTimeoutMs)
-    {
-        main.SetCurrentFile(src + page + ".java");
-        commands.started.clear();
-        commands.OnRunAppletViewer();
-        EXPECT_EQ(Messages(), QStringList());
-        if (commands.started.size() != 1)
-            return {};
-        QStringList run = commands.started[0];
-        const QString folder = run.takeFirst();
-        run.insert(1, "-Dtarnwick.appletviewer.report=" + root.Path("report"));
-        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-            // Tests side by side look for a free display from different numbers.
-            const QString first = QString::number(100 + QCoreApplication::applicationPid() % 900);
-            run = QStringList{"xvfb-run", "-a", "-n", first, "-s", "-screen 0 1024x768x24"} + run;
-        }
-        QProcess process;
-        process.setWorkingDirectory(folder);
-        const QString program = run.takeFirst();
-        process.start(program, run);
-        Viewed viewed;
-        if (!process.waitForFinished(timeoutMs)) {
-            process.kill();
-            process.waitForFinished();
-            ADD_FAILURE() << "the viewer did not end";
-        }
-        viewed.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        viewed.errors = QString::fromUtf8(process.readAllStandardError());
-        viewed.exitCode = process.exitCode();
-        EXPECT_FALSE(viewed.lines.isEmpty()) << "no report: " << viewed.errors.toStdString();
-        return viewed;
-    }
-
-    // The window saved by the test mode: applet index and class.
-    QImage Snapshot(int index, const QString& className) const
-    {
-        return QImage(root.Path(QString("report/%1-%2.png").arg(index).arg(className)));
-    }
-};
 
 // A short silent sound: a RIFF WAVE header (PCM, mono, 8000 Hz, 8 bits) and 800 samples.
 const QByteArray kWave = "RIFF" + QByteArray::fromHex("44030000") + "WAVEfmt "
@@ -159,13 +42,6 @@ std::pair<int, bool> RedLines(const QImage& shot, int rows)
     return {lines, atSides};
 }
 
-QStringList WithoutSnapshotsAndStatus(QStringList lines)
-{
-    lines.removeIf(
-        [](const QString& line) { return QRegularExpression("^(snapshot |status|title )").match(line).hasMatch(); });
-    return lines;
-}
-
 // Generated applets and pages: the page's size and the chosen background. Beside it, an applet with
 // every component, listeners, double buffering and a background, whose paint needs what init made.
 TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
@@ -195,10 +71,10 @@ TEST_P(ViewerTest, GeneratedAppletAndPageAreShown)
     ASSERT_TRUE(root.Exists("my src/Hello.class") && root.Exists("my src/Buffered.class"));
 
     const Viewed viewed = View("Hello");
-    const QStringList calls = WithoutSnapshotsAndStatus(viewed.lines);
+    SCOPED_TRACE(viewed.Trace());
     for (const char* name : {"Hello", "Buffered"})
-        EXPECT_EQ(calls.filter(name), LifeCycle(name)) << viewed.errors.toStdString();
-    EXPECT_EQ(calls.last(), "exit");
+        EXPECT_EQ(viewed.calls.filter(name), LifeCycle(name));
+    EXPECT_EQ(viewed.calls.last(), "exit");
     EXPECT_EQ(viewed.exitCode, 0);
     EXPECT_TRUE(viewed.Has("title Hello"));
     const QImage shot = Snapshot(0, "Hello");
@@ -237,17 +113,17 @@ TEST_P(ViewerTest, ParametersAndStubReachTheApplet)
     Rebuild();
 
     const Viewed viewed = View("Params");
+    SCOPED_TRACE(viewed.Trace());
     const QString api = GetParam() == Jdk::WithoutApplets ? "patched" : "jdk";
     for (const QString& said :
          QStringList{"speed=10", "SPEED=10", "title text=a \"quoted\" <b> & c", "code=Params.class", "none=null",
                      "active in init=false", "document=true", "code base=true", "api=" + api,
                      "active in start=true applets=1", "image=17x9", "sound=true"})
-        EXPECT_TRUE(viewed.Has("status Params " + said)) << said.toStdString() << "\n"
-                                                         << viewed.lines.join('\n').toStdString();
-    EXPECT_TRUE(viewed.lines.filter("showDocument file:").size() == 1) << viewed.lines.join('\n').toStdString();
+        EXPECT_TRUE(viewed.Has("status Params " + said)) << said.toStdString();
+    EXPECT_TRUE(viewed.lines.filter("showDocument file:").size() == 1);
     EXPECT_TRUE(viewed.lines.contains("snapshot " + root.Path("report/0-Params.png") + " 200x"
                                       + QString::number(Snapshot(0, "Params").height())))
-        << "appletResize resized the window: " << viewed.lines.join('\n').toStdString();
+        << "appletResize resized the window";
 }
 
 // An applet of a package, its page beside the source as the HTML command writes it: loaded by its qualified name from
@@ -267,7 +143,7 @@ TEST_P(ViewerTest, AppletOfAPackageRunsFromThePageBesideItsSource)
     commands.OnCompile();
     ASSERT_TRUE(root.Exists("my src/com/ex/PA.class")) << commands.shown.join("").toStdString();
     const Viewed viewed = View("com/ex/PA");
-    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines), LifeCycle("com.ex.PA") << "exit") << viewed.errors.toStdString();
+    EXPECT_EQ(viewed.calls, LifeCycle("com.ex.PA") << "exit") << viewed.Trace();
 }
 
 // init's and paint's exceptions show in the status line and print their traces; a failed init gets no
@@ -281,36 +157,24 @@ TEST_P(ViewerTest, ExceptionsAreShownAndClassesComeFromTheArchivesOfTheCodeBase)
                        "</applet><applet code=Slow width=120 height=80></applet>\n");
     Rebuild();
     QDir().mkpath(src + "lib");
-    QProcess jar;
-    jar.setWorkingDirectory(src);
-    jar.start(QFileInfo(QFileInfo(main.jdk + "javac").canonicalFilePath()).path() + "/jar",
-              {"cf", "lib/app.jar", "Archived.class"});
-    ASSERT_TRUE(jar.waitForFinished(60000) && jar.exitCode() == 0);
+    ASSERT_TRUE(Jar(src, "lib/app.jar", "Archived.class"));
     ASSERT_TRUE(QFile::remove(src + "Archived.class"));
     const Viewed viewed = View("Boom");
-    EXPECT_FALSE(viewed.lines.filter(QRegularExpression("^status Archived code base .*/lib/$")).isEmpty())
-        << viewed.lines.join('\n').toStdString();
-    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines).filter("Archived"), LifeCycle("Archived"));
-    const QString initError = "exception Boom init java.lang.IllegalStateException: boom";
-    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines).filter("Boom"),
-              (QStringList{"init Boom", initError, "destroy Boom"}))
-        << "no start after a failed init:\n"
-        << viewed.lines.join('\n').toStdString();
+    SCOPED_TRACE(viewed.Trace());
+    EXPECT_TRUE(viewed.Matches("^status Archived code base .*/lib/$"));
+    EXPECT_EQ(viewed.calls.filter("Archived"), LifeCycle("Archived"));
+    EXPECT_EQ(viewed.calls.filter("Boom"),
+              (QStringList{"init Boom", "exception Boom init java.lang.IllegalStateException: boom", "destroy Boom"}))
+        << "no start after a failed init";
     EXPECT_TRUE(
-        viewed.Has("statusline Boom アプレットの init で例外が発生しました: java.lang.IllegalStateException: boom"))
-        << viewed.lines.join('\n').toStdString();
-    EXPECT_TRUE(viewed.errors.contains("at Boom.init(Boom.java:2)")) << viewed.errors.toStdString();
-    EXPECT_FALSE(viewed.lines
-                     .filter(QRegularExpression("^exception Paint AWT-EventQueue-\\d+ "
-                                                "java.lang.ArithmeticException: paint$"))
-                     .isEmpty())
-        << "an exception on the event thread: " << viewed.lines.join('\n').toStdString();
-    EXPECT_TRUE(viewed.errors.contains("at Paint.paint(Paint.java:2)")) << viewed.errors.toStdString();
+        viewed.Has("statusline Boom アプレットの init で例外が発生しました: java.lang.IllegalStateException: boom"));
+    EXPECT_TRUE(viewed.Matches("^exception Paint AWT-EventQueue-\\d+ java.lang.ArithmeticException: paint$"))
+        << "an exception on the event thread";
+    for (const char* at : {"at Boom.init(Boom.java:2)", "at Paint.paint(Paint.java:2)"})
+        EXPECT_TRUE(viewed.errors.contains(at)) << at;
     EXPECT_TRUE(viewed.Has("destroy Paint") && viewed.lines.last() == "exit");
     EXPECT_FALSE(Snapshot(0, "Boom").isNull());
-    EXPECT_EQ(WithoutSnapshotsAndStatus(viewed.lines).filter("Slow"), LifeCycle("Slow"))
-        << "painted before init returned:\n"
-        << viewed.lines.join('\n').toStdString();
+    EXPECT_EQ(viewed.calls.filter("Slow"), LifeCycle("Slow")) << "painted before init returned";
     EXPECT_TRUE(viewed.Has("status Slow buffer 120x80")) << "init has its size and a peer";
     EXPECT_EQ(Snapshot(3, "Slow").pixelColor(60, 40), QColor(Qt::green));
 }
@@ -325,12 +189,11 @@ TEST_P(ViewerTest, StuckAppletsStillClose)
           "<applet code=Spin width=100 height=60></applet><applet code=Hang width=100 height=60></applet>");
     Rebuild();
     const Viewed viewed = View("Stuck", 30000);
-    const QStringList calls = WithoutSnapshotsAndStatus(viewed.lines);
-    EXPECT_EQ(calls.filter("Spin"),
-              (QStringList{"init Spin", "start Spin", "interrupt Spin", "stop Spin", "destroy Spin"}))
-        << viewed.lines.join('\n').toStdString();
-    EXPECT_EQ(calls.filter("Hang"), (QStringList{"init Hang", "interrupt Hang"}));
-    EXPECT_EQ(calls.last(), "exit");
+    SCOPED_TRACE(viewed.Trace());
+    EXPECT_EQ(viewed.calls.filter("Spin"),
+              (QStringList{"init Spin", "start Spin", "interrupt Spin", "stop Spin", "destroy Spin"}));
+    EXPECT_EQ(viewed.calls.filter("Hang"), (QStringList{"init Hang", "interrupt Hang"}));
+    EXPECT_EQ(viewed.calls.last(), "exit");
     EXPECT_EQ(viewed.exitCode, 0);
 }
 
@@ -343,7 +206,8 @@ TEST_P(ViewerTest, TwoAppletsOfOnePageSeeEachOther)
                       "</body></html>\n");
     Rebuild();
     const Viewed viewed = View("Two");
-    EXPECT_TRUE(viewed.Has("status Second found First of 2, content true")) << viewed.lines.join('\n').toStdString();
+    SCOPED_TRACE(viewed.Trace());
+    EXPECT_TRUE(viewed.Has("status Second found First of 2, content true"));
     EXPECT_TRUE(viewed.Has("destroy First") && viewed.Has("destroy Second"));
     EXPECT_EQ(viewed.lines.filter("exit").size(), 1);
     EXPECT_EQ(viewed.lines.last(), "exit");
@@ -374,10 +238,9 @@ TEST_P(ViewerTest, UnusablePagesGiveOneClearMessage)
         SCOPED_TRACE(page);
         Write(QString(page) + ".html", html);
         const Viewed viewed = View(page);
-        ASSERT_FALSE(viewed.lines.isEmpty());
-        EXPECT_TRUE(viewed.lines.first().startsWith("error " + message)) << viewed.lines.first().toStdString();
-        EXPECT_TRUE(viewed.errors.startsWith(message)) << viewed.errors.toStdString();
-        EXPECT_FALSE(viewed.errors.contains("\tat ")) << viewed.errors.toStdString();
+        SCOPED_TRACE(viewed.Trace());
+        EXPECT_TRUE(viewed.lines.value(0).startsWith("error " + message));
+        EXPECT_TRUE(viewed.errors.startsWith(message) && !viewed.errors.contains("\tat "));
         EXPECT_EQ(viewed.exitCode, exitCode);
     }
     // The long message wraps within the applet's 400 pixels.
@@ -399,11 +262,7 @@ TEST_P(ViewerTest, CodeFromTheNetworkIsNotRun)
     Rebuild();
     QDir().mkpath(root.Path("served"));
     ASSERT_TRUE(QFile::rename(src + "Remote.class", root.Path("served/Remote.class")));
-    QProcess jar;
-    jar.setWorkingDirectory(root.Path("served"));
-    jar.start(QFileInfo(QFileInfo(main.jdk + "javac").canonicalFilePath()).path() + "/jar",
-              {"cf", "Remote.jar", "Remote.class"});
-    ASSERT_TRUE(jar.waitForFinished(60000) && jar.exitCode() == 0);
+    ASSERT_TRUE(Jar(root.Path("served"), "Remote.jar", "Remote.class"));
     QProcess server;
     server.start(main.jdk + "java", {Applet("Serve.java"), root.Path("served")});
     ASSERT_TRUE(server.waitForReadyRead(60000));
@@ -416,7 +275,7 @@ TEST_P(ViewerTest, CodeFromTheNetworkIsNotRun)
         Write("Remote.html", "<applet code=Remote " + attributes + " width=100 height=50></applet>\n");
         const Viewed viewed = View("Remote");
         EXPECT_EQ(viewed.lines.value(0).section("。", 0, 0), "error " + address + " はローカルのファイルではありません")
-            << viewed.lines.join('\n').toStdString();
+            << viewed.Trace();
         EXPECT_EQ(viewed.exitCode, 1);
     }
     server.kill();

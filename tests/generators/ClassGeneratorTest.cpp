@@ -26,16 +26,7 @@ ClassChoices Class(S superclass = S::None, std::initializer_list<ClassInterface>
     return c;
 }
 
-// Comments add a line where the fields go.
-TEST(ClassGenerator, SmallestClassIsTwelveLines)
-{
-    const QString plain = "//Written by Tarnwick\n//Foo.java\n\npublic class Foo\n\n{\n\n\tpublic Foo() {\n\t}\n\n\n}";
-    EXPECT_EQ(Lines(GenerateClassSource(Class())).join('\n'), plain);
-    EXPECT_EQ(Lines(GenerateClassSource(Class(S::None, {}, Comments))).join('\n'),
-              QString(plain).replace("\n{\n", "\n{\n\t//TODO: この位置に変数の宣言をしてください\n"));
-}
-
-TEST(ClassGenerator, WindowsCloseCentreDispatchAndImportByTheirKind)
+TEST(ClassGenerator, WindowsCloseCentreAndDispatchByTheirKind)
 {
     const struct {
         ClassChoices choices;
@@ -58,10 +49,8 @@ TEST(ClassGenerator, WindowsCloseCentreDispatchAndImportByTheirKind)
          {"\tpublic void actionPerformed(ActionEvent e) {", "\t\tactionPerformedMenu(e);"}},
         // The menu's entries register the class: it implements ActionListener.
         {Class(S::JFrame, {}, MenuBar), {"public class Foo extends JFrame", "\timplements", "\tActionListener", "{"}},
-        // The imports that the code needs are written, ticked or not.
-        {Class(S::JFrame),
-         {"//Foo.java", "import javax.swing.*;", "import java.awt.*;", "import java.awt.event.*;", ""}},
-        {Class(S::None, {KeyListenerIf}), {"//Foo.java", "import java.awt.event.*;", ""}},
+        // Comments add a line where the fields go.
+        {Class(S::None, {}, Comments), {"{", "\t//TODO: この位置に変数の宣言をしてください", "", "\tpublic Foo() {"}},
     };
     for (const auto& [choices, block, absent] : cases) {
         const QString text = GenerateClassSource(choices);
