@@ -1,5 +1,6 @@
 #include "commands/ToolArguments.h"
 
+#include "generators/JavaName.h"
 #include "platform/CommandLine.h"
 #include "platform/Paths.h"
 #include "settings/COptionModel.h"
@@ -17,33 +18,9 @@ QString Quoted(const QString& name) { return platform::QuoteArgument(name); }
 // A file name that the tool must never take for an option or an argument file.
 QString QuotedFile(const QString& name) { return Quoted(platform::AsFileArgument(name)); }
 
-// What Character.isJavaIdentifierStart and isJavaIdentifierPart accept
-// (the ignorable control characters left out).
-bool IsIdentifierStart(char32_t c)
-{
-    switch (QChar::category(c)) {
-    case QChar::Letter_Uppercase:
-    case QChar::Letter_Lowercase:
-    case QChar::Letter_Titlecase:
-    case QChar::Letter_Modifier:
-    case QChar::Letter_Other:
-    case QChar::Number_Letter:
-    case QChar::Symbol_Currency:
-    case QChar::Punctuation_Connector: return true;
-    default: return false;
-    }
-}
-
-bool IsIdentifierPart(char32_t c)
-{
-    switch (QChar::category(c)) {
-    case QChar::Number_DecimalDigit:
-    case QChar::Mark_NonSpacing:
-    case QChar::Mark_SpacingCombining:
-    case QChar::Other_Format: return true;
-    default: return IsIdentifierStart(c);
-    }
-}
+// Identifier characters, without the ignorable controls that a class title
+// handed to a tool must not carry.
+bool IsIdentifierPart(char32_t c) { return gen::IsJavaIdentifierPart(c) && QChar::category(c) != QChar::Other_Control; }
 
 bool IsKeyword(QStringView name)
 {
@@ -62,7 +39,7 @@ bool IsKeyword(QStringView name)
 bool IsJavaIdentifier(QStringView name)
 {
     const QList<uint> points = name.toUcs4();
-    if (points.isEmpty() || !IsIdentifierStart(points.front()) || IsKeyword(name))
+    if (points.isEmpty() || !gen::IsJavaIdentifierStart(points.front()) || IsKeyword(name))
         return false;
     return std::all_of(points.begin() + 1, points.end(), [](uint c) { return IsIdentifierPart(c); });
 }

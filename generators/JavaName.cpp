@@ -23,9 +23,11 @@ constexpr std::array<const char16_t*, 59> kReserved = {
     u"record",   u"sealed",       u"permits",
 };
 
+}  // namespace
+
 // Character.isJavaIdentifierStart: a letter, a letter number, a currency
 // sign or a connector such as "_".
-bool IsStart(char32_t c)
+bool IsJavaIdentifierStart(char32_t c)
 {
     switch (QChar::category(c)) {
     case QChar::Letter_Uppercase:
@@ -42,9 +44,9 @@ bool IsStart(char32_t c)
 
 // Character.isJavaIdentifierPart: also digits, combining marks and the
 // characters that identifiers ignore (format characters, most controls).
-bool IsPart(char32_t c)
+bool IsJavaIdentifierPart(char32_t c)
 {
-    if (IsStart(c))
+    if (IsJavaIdentifierStart(c))
         return true;
     switch (QChar::category(c)) {
     case QChar::Number_DecimalDigit:
@@ -55,14 +57,12 @@ bool IsPart(char32_t c)
     }
 }
 
-}  // namespace
-
 bool IsJavaClassName(QStringView name)
 {
     const QList<uint> codes = name.toUcs4();
-    if (codes.isEmpty() || !IsStart(codes.front()))
+    if (codes.isEmpty() || !IsJavaIdentifierStart(codes.front()))
         return false;
-    if (!std::all_of(codes.begin() + 1, codes.end(), [](uint c) { return IsPart(c); }))
+    if (!std::all_of(codes.begin() + 1, codes.end(), [](uint c) { return IsJavaIdentifierPart(c); }))
         return false;
     return std::none_of(kReserved.begin(), kReserved.end(), [&](const char16_t* word) { return name == word; });
 }

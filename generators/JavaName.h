@@ -7,5 +7,8 @@
 namespace gen {
 
 bool IsJavaClassName(QStringView name);
+// Character.isJavaIdentifierStart and isJavaIdentifierPart.
+bool IsJavaIdentifierStart(char32_t c);
+bool IsJavaIdentifierPart(char32_t c);
 
 }  // namespace gen
