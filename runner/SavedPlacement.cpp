@@ -48,8 +48,8 @@ SavedPlacement::SavedPlacement(QWidget* window, QString section)
 void SavedPlacement::Restore()
 {
     const settings::CSettingFile settings;
-    const QString keys[] = {QStringLiteral("Top"), QStringLiteral("Bottom"), QStringLiteral("Left"),
-                            QStringLiteral("Right")};
+    using namespace settings::ini;
+    const QString keys[] = {Placement::Top, Placement::Bottom, Placement::Left, Placement::Right};
     for (const QString& key : keys) {
         if (settings.GetString(m_section, key, {}).isEmpty())
             return;
@@ -115,12 +115,13 @@ void SavedPlacement::Store()
         return;
     const QPoint offset = m_window->geometry().topLeft() - m_window->frameGeometry().topLeft();
     const QRect outer(normal.topLeft() - offset, normal.size() + frame);
+    using namespace settings::ini;
     settings::CSettingFile settings;
-    settings.WriteInt(m_section, QStringLiteral("Top"), outer.top());
-    settings.WriteInt(m_section, QStringLiteral("Bottom"), outer.top() + outer.height());
-    settings.WriteInt(m_section, QStringLiteral("Left"), outer.left());
-    settings.WriteInt(m_section, QStringLiteral("Right"), outer.left() + outer.width());
-    settings.WriteInt(m_section, QStringLiteral("Max"), minimized ? kMinimized : maximized ? kMaximized : kNormal);
+    settings.WriteInt(m_section, Placement::Top, outer.top());
+    settings.WriteInt(m_section, Placement::Bottom, outer.top() + outer.height());
+    settings.WriteInt(m_section, Placement::Left, outer.left());
+    settings.WriteInt(m_section, Placement::Right, outer.left() + outer.width());
+    settings.WriteInt(m_section, Placement::Max, minimized ? kMinimized : maximized ? kMaximized : kNormal);
 }
 
 }  // namespace runner

@@ -2,74 +2,60 @@
 
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
+#include "resources/FormIds.h"
 #include "settings/CFileUtil.h"
 
-#include <variant>
+#include <algorithm>
 
 namespace settings {
 
 namespace {
 
-using Member = std::variant<bool StoredOptions::*, QString StoredOptions::*>;
+using namespace resources::OptionsForm;
+using S = StoredOptions;
 
-struct OptionKey {
-    const char* section;
-    const char* key;
-    Member member;
-    bool on = false;  // a switch the file does not name yet
+// clang-format off
+const OptionRow kOptionRows[] = {
+    // key                          member              control              page place       enabled by
+    {ini::JavaOption::Option,       &S::javaOption,       JavaOptionCheck,     0, {20, 40}},
+    {ini::JavaOption::StrOption,    &S::javaStrOption,    JavaOptionEdit,      0, {30, 60},   JavaOptionCheck},
+    {ini::JavaOption::Arg,          &S::javaArg,          JavaArgCheck,        0, {20, 80}},
+    {ini::JavaOption::StrArg,       &S::javaStrArg,       JavaArgEdit,         0, {30, 100},  JavaArgCheck},
+    {ini::JavaOption::ClassPath,    &S::javaClassPath,    JavaClassPathCheck,  0, {20, 120}},
+    {ini::JavaOption::StrClassPath, &S::javaStrClassPath, JavaClassPathEdit,   0, {30, 140},  JavaClassPathCheck},
+    {ini::JavaOption::Msg,          &S::javaMsg,          Capture,             0, {30, 210}},
+    {ini::JavaOption::ShowDos,      &S::javaShowDos,      KeepPrompt,          0, {20, 170}},
+    {ini::JavacOption::O,           &S::javacO,           JavacOptimize,       1, {20, 40}},
+    {ini::JavacOption::Nowarn,      &S::javacNowarn,      JavacNowarn,         1, {20, 80}},
+    {ini::JavacOption::Deprecation, &S::javacDeprecation, JavacDeprecation,    1, {20, 120}},
+    {ini::JavacOption::ClassPath,   &S::javacClassPath,   JavacClassPathCheck, 1, {20, 160}},
+    {ini::JavacOption::StrClassPath, &S::javacStrClassPath, JavacClassPathEdit, 1, {30, 180}, JavacClassPathCheck},
+    {ini::JavacOption::Other,       &S::javacOther,       JavacOtherCheck,     1, {20, 200}},
+    {ini::JavacOption::StrOther,    &S::javacStrOther,    JavacOtherEdit,      1, {30, 220},  JavacOtherCheck},
+    {ini::JavahOption::ClassPath,   &S::javahClassPath,   JavahClassPathCheck, 2, {20, 40}},
+    {ini::JavahOption::StrClassPath, &S::javahStrClassPath, JavahClassPathEdit, 2, {30, 60},  JavahClassPathCheck},
+    // Never shown: the hidden controls carry a hand-written javah option through OK.
+    {ini::JavahOption::Option,      &S::javahOption,      JavahOptionCheck},
+    {ini::JavahOption::StrOption,   &S::javahStrOption,   JavahOptionEdit,    -1, {},         JavahOptionCheck},
+    {ini::JavaRmiOption::ClassPath, &S::rmiClassPath},
+    {ini::JavaRmiOption::StrClassPath, &S::rmiStrClassPath},
+    {ini::JavaRmiOption::Option,    &S::rmiOption},
+    {ini::JavaRmiOption::StrOption, &S::rmiStrOption},
+    // The applications' boxes switch nothing in the dialog.
+    {ini::AppOption::UseJava,       &S::useJava,          JavaEditorCheck,     3, {20, 40}},
+    {ini::AppOption::AppJava,       &S::appJava,          JavaEditorEdit,      3, {30, 60},   0,
+     {&S::useJava, "Javaエディター選択..."}},
+    {ini::AppOption::UseHTML,       &S::useHtml,          HtmlEditorCheck,     3, {20, 90}},
+    {ini::AppOption::AppHTML,       &S::appHtml,          HtmlEditorEdit,      3, {30, 110},  0,
+     {&S::useHtml, "HTMLエディター選択..."}},
+    {ini::AppOption::UseIE,         &S::useIe,            BrowserCheck,        3, {20, 140}},
+    {ini::AppOption::AppIE,         &S::appIe,            BrowserEdit,         3, {30, 160},  0,
+     {&S::useIe, "ブラウザ選択..."}},
+    {ini::AppOption::UseLink,       &S::useLink,          JavaDocumentCheck,   3, {20, 190}},
+    {ini::AppOption::AppLink,       &S::appLink,          JavaDocumentEdit,    3, {30, 210},  0,
+     {&S::useLink, "Javaドキュメント選択..."}},
 };
-
-// Every stored option in load and save order.
-const OptionKey kOptionKeys[] = {
-    {"JavaOption", "Option", &StoredOptions::javaOption},
-    {"JavaOption", "StrOption", &StoredOptions::javaStrOption},
-    {"JavaOption", "Arg", &StoredOptions::javaArg},
-    {"JavaOption", "StrArg", &StoredOptions::javaStrArg},
-    {"JavaOption", "ClassPath", &StoredOptions::javaClassPath},
-    {"JavaOption", "StrClassPath", &StoredOptions::javaStrClassPath},
-    // The output window takes keyboard input, so a new user's first run
-    // shows its output there.
-    {"JavaOption", "Msg", &StoredOptions::javaMsg, true},
-    {"JavaOption", "ShowDos", &StoredOptions::javaShowDos},
-    {"JavacOption", "O", &StoredOptions::javacO},
-    {"JavacOption", "Nowarn", &StoredOptions::javacNowarn},
-    {"JavacOption", "Deprecation", &StoredOptions::javacDeprecation},
-    {"JavacOption", "ClassPath", &StoredOptions::javacClassPath},
-    {"JavacOption", "StrClassPath", &StoredOptions::javacStrClassPath},
-    {"JavacOption", "Other", &StoredOptions::javacOther},
-    {"JavacOption", "StrOther", &StoredOptions::javacStrOther},
-    {"JavahOption", "ClassPath", &StoredOptions::javahClassPath},
-    {"JavahOption", "StrClassPath", &StoredOptions::javahStrClassPath},
-    {"JavahOption", "Option", &StoredOptions::javahOption},
-    {"JavahOption", "StrOption", &StoredOptions::javahStrOption},
-    {"JavaRmiOption", "ClassPath", &StoredOptions::rmiClassPath},
-    {"JavaRmiOption", "StrClassPath", &StoredOptions::rmiStrClassPath},
-    {"JavaRmiOption", "Option", &StoredOptions::rmiOption},
-    {"JavaRmiOption", "StrOption", &StoredOptions::rmiStrOption},
-    {"AppOption", "UseJava", &StoredOptions::useJava},
-    {"AppOption", "AppJava", &StoredOptions::appJava},
-    {"AppOption", "UseHTML", &StoredOptions::useHtml},
-    {"AppOption", "AppHTML", &StoredOptions::appHtml},
-    {"AppOption", "UseIE", &StoredOptions::useIe},
-    {"AppOption", "AppIE", &StoredOptions::appIe},
-    {"AppOption", "UseLink", &StoredOptions::useLink},
-    {"AppOption", "AppLink", &StoredOptions::appLink},
-};
-
-struct AppPair {
-    const char* useKey;
-    const char* pathKey;
-    bool StoredOptions::*use;
-    QString StoredOptions::*path;
-    const char* label;
-};
-
-const AppPair kAppPairs[] = {
-    {"UseJava", "AppJava", &StoredOptions::useJava, &StoredOptions::appJava, "Javaエディター選択..."},
-    {"UseHTML", "AppHTML", &StoredOptions::useHtml, &StoredOptions::appHtml, "HTMLエディター選択..."},
-    {"UseIE", "AppIE", &StoredOptions::useIe, &StoredOptions::appIe, "ブラウザ選択..."},
-    {"UseLink", "AppLink", &StoredOptions::useLink, &StoredOptions::appLink, "Javaドキュメント選択..."},
-};
+// clang-format on
 
 QString ClassPathPart(bool on, const QString& entries)
 {
@@ -77,6 +63,19 @@ QString ClassPathPart(bool on, const QString& entries)
     if (on)
         text += platform::ClassPathSeparator() + platform::ToClassPathList(entries);
     return text + QLatin1Char(' ');
+}
+
+const OptionRow& RowOf(bool StoredOptions::*member)
+{
+    return *std::find_if(std::begin(kOptionRows), std::end(kOptionRows),
+                         [member](const OptionRow& row) { return row.member == decltype(row.member)(member); });
+}
+
+void ReportMissing(const char* label, const QString& path, QObject* owner)
+{
+    platform::ShowMessage(
+        owner, QString::fromUtf8(label) + QStringLiteral("\n\"") + path + QStringLiteral("\"は存在しません。"),
+        QStringLiteral("設定エラー"), platform::MsgIcon::Exclamation);
 }
 
 QString FreeText(bool on, const QString& text) { return on ? text + QLatin1Char(' ') : QString(); }
@@ -91,17 +90,20 @@ bool AppGetter(bool use, const QString& path, QString& output)
 
 }  // namespace
 
+std::span<const OptionRow> OptionRows() { return kOptionRows; }
+
 COptionModel::COptionModel() { Load(); }
 
 bool COptionModel::Load()
 {
-    for (const OptionKey& option : kOptionKeys) {
-        const QString section = QString::fromUtf8(option.section);
-        const QString key = QString::fromUtf8(option.key);
-        if (auto flag = std::get_if<bool StoredOptions::*>(&option.member))
-            m_stored.*(*flag) = m_settings.GetBool(section, key, option.on);
-        else
-            m_stored.*std::get<QString StoredOptions::*>(option.member) = m_settings.GetString(section, key, {});
+    const StoredOptions defaults;
+    for (const OptionRow& row : kOptionRows) {
+        if (auto flag = std::get_if<bool StoredOptions::*>(&row.member)) {
+            m_stored.*(*flag) = m_settings.GetBool(row.key, defaults.*(*flag));
+        } else {
+            auto text = std::get<QString StoredOptions::*>(row.member);
+            m_stored.*text = m_settings.GetString(row.key, defaults.*text);
+        }
     }
     BuildOptionStrings();
     return true;
@@ -122,37 +124,28 @@ void COptionModel::BuildOptionStrings()
 
 bool COptionModel::Save(const StoredOptions& fromControls, QObject* owner)
 {
-    for (const OptionKey& option : kOptionKeys) {
-        const QString section = QString::fromUtf8(option.section);
-        if (section == QLatin1String("JavaRmiOption") || section == QLatin1String("AppOption"))
-            continue;
-        const QString key = QString::fromUtf8(option.key);
-        if (auto flag = std::get_if<bool StoredOptions::*>(&option.member)) {
-            m_stored.*(*flag) = fromControls.*(*flag);
-            m_settings.WriteBool(section, key, m_stored.*(*flag));
-        } else {
-            auto text = std::get<QString StoredOptions::*>(option.member);
-            m_stored.*text = fromControls.*text;
-            m_settings.WriteString(section, key, m_stored.*text);
-        }
-    }
+    QList<SettingValue> values;
     bool error = false;
-    const QString appSection = QStringLiteral("AppOption");
-    for (const AppPair& pair : kAppPairs) {
-        m_stored.*pair.use = fromControls.*pair.use;
-        m_settings.WriteBool(appSection, QString::fromUtf8(pair.useKey), m_stored.*pair.use);
-        m_stored.*pair.path = fromControls.*pair.path;
-        const QString& path = m_stored.*pair.path;
-        if (m_stored.*pair.use && !CFileUtil::FileExists(path)) {
-            platform::ShowMessage(owner,
-                                  QString::fromUtf8(pair.label) + QStringLiteral("\n\"") + path
-                                      + QStringLiteral("\"は存在しません。"),
-                                  QStringLiteral("設定エラー"), platform::MsgIcon::Exclamation);
-            m_settings.WriteBool(appSection, QString::fromUtf8(pair.useKey), false);
+    for (const OptionRow& row : kOptionRows) {
+        if (row.control == 0)
+            continue;
+        QString text;
+        if (auto flag = std::get_if<bool StoredOptions::*>(&row.member)) {
+            m_stored.*(*flag) = fromControls.*(*flag);
+            text = CSettingFile::BoolText(m_stored.*(*flag));
+        } else {
+            auto member = std::get<QString StoredOptions::*>(row.member);
+            text = m_stored.*member = fromControls.*member;
+        }
+        if (row.required.switchedBy && m_stored.*row.required.switchedBy && !CFileUtil::FileExists(text)) {
+            ReportMissing(row.required.label, text, owner);
+            // The switch is stored off; the one in memory stays on.
+            values.append({RowOf(row.required.switchedBy).key, CSettingFile::BoolText(false)});
             error = true;
         }
-        m_settings.WriteString(appSection, QString::fromUtf8(pair.pathKey), path);
+        values.append({row.key, text});
     }
+    m_settings.WriteValues(values);
     BuildOptionStrings();
     return error;
 }

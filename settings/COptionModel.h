@@ -1,13 +1,19 @@
 #pragma once
-// The tool options: loaded from and saved to the settings file, and turned
-// into the option strings that the tool commands put on their command lines.
+// The tool options: each declared once as a row (OptionRows), loaded from and
+// saved to the settings file, and turned into the option strings that the
+// tool commands put on their command lines.
 #include "settings/CSettingFile.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
+#include <span>
+#include <variant>
 
 namespace settings {
 
+// The options' values; a default here is the value while the file does not
+// name the key.
 struct StoredOptions {
     // "JavaOption"
     bool javaOption = false;
@@ -49,6 +55,27 @@ struct StoredOptions {
     bool operator==(const StoredOptions&) const = default;
 };
 
+// An application path that OK refuses while its switch is on and the file is missing.
+struct RequiredFile {
+    bool StoredOptions::*switchedBy = nullptr;
+    const char* label = nullptr;  // names the application in the message
+};
+
+// One option: its key, its value, and the control of the options dialog
+// (resources::OptionsForm) that shows and supplies it.
+struct OptionRow {
+    SettingKey key;
+    std::variant<bool StoredOptions::*, QString StoredOptions::*> member;
+    int control = 0;    // 0: none; the option is read but never written
+    int page = -1;      // the tab page that shows the control; -1: never shown
+    QPoint place{};     // the control's top-left corner in the dialog, in pixels
+    int enabledBy = 0;  // the check box that enables the control; 0: always enabled
+    RequiredFile required{};
+};
+
+// Every option, in the order of the settings file.
+std::span<const OptionRow> OptionRows();
+
 class COptionModel {
 public:
     // Loads every option and builds the option strings.
@@ -58,10 +85,11 @@ public:
     // Replaces every stored option by the file's value; always true.
     bool Load();
     void BuildOptionStrings();
-    // Takes every value that the options dialog shows (the hand-edited rmic
-    // options are ignored), writes them, and reports a switched-on
-    // application whose file is missing in a "設定エラー" message owned by
-    // owner. True when such an error was reported.
+    // Takes the value of every option that has a control (the hand-edited
+    // rmic options are ignored) and writes them all in one rewrite of the
+    // file. A switched-on application whose file is missing is reported in a
+    // "設定エラー" message owned by owner and its switch stored off. True when
+    // such an error was reported.
     bool Save(const StoredOptions& fromControls, QObject* owner);
 
     const StoredOptions& Stored() const { return m_stored; }
