@@ -3,6 +3,7 @@
 #include "platform/JdkLocator.h"
 #include "platform/gui/Desktop.h"
 #include "resources/FormIds.h"
+#include "resources/StringIds.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,8 +30,9 @@ CAboutDialog::CAboutDialog(const QString& jdkFolder, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_form.Build(this, resources::LoadFormTemplate(resources::AboutForm::Id));
     setFixedSize(m_form.ClientSize());
-    SetLine(m_form, resources::AboutForm::VersionEdit, resources::LoadResourceString(57666));
-    SetLine(m_form, resources::AboutForm::CopyrightEdit, resources::LoadResourceString(57667));
+    SetLine(m_form, resources::AboutForm::VersionEdit, resources::LoadResourceString(resources::StringId::VersionLine));
+    SetLine(m_form, resources::AboutForm::CopyrightEdit,
+            resources::LoadResourceString(resources::StringId::CopyrightLine));
     SetLine(m_form, resources::AboutForm::JdkVersionEdit, JdkVersionLine(jdkFolder));
     if (auto* ok = m_form.Get<QPushButton>(resources::AboutForm::Ok)) {
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);

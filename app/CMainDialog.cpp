@@ -6,6 +6,7 @@
 #include "dialogs/CGenerateCommands.h"
 #include "platform/Paths.h"
 #include "resources/FormIds.h"
+#include "resources/StringIds.h"
 #include "runner/CToolCommands.h"
 #include "settings/CSettingFile.h"
 
@@ -33,6 +34,23 @@ constexpr int kReferenceFontHeight = 12;
 constexpr int kNoticeLeft = 3;
 constexpr int kNoticeGap = 2;
 
+// Why a command is grey, kept on its action for the buttons that stand for it
+// (an action without a tooltip gives its text as one).
+constexpr char kGreyReason[] = "greyReason";
+
+// A button that stands for a command runs it and shows its state: enabled,
+// or grey with the reason.
+void StandFor(QAbstractButton* button, QAction* command)
+{
+    const auto show = [button, command] {
+        button->setEnabled(command->isEnabled());
+        button->setToolTip(command->property(kGreyReason).toString());
+    };
+    QObject::connect(button, &QAbstractButton::clicked, command, &QAction::trigger);
+    QObject::connect(command, &QAction::changed, button, show);
+    show();
+}
+
 }  // namespace
 
 CMainDialog::CMainDialog(QWidget* parent)
@@ -46,10 +64,11 @@ CMainDialog::CMainDialog(QWidget* parent)
     setAcceptDrops(true);
     m_menuBar = new QMenuBar(this);
     m_client = new QWidget(this);
-    m_form.Build(m_client, resources::LoadFormTemplate(resources::MainForm::Id));
+    const resources::FormTemplate form = resources::LoadFormTemplate(resources::MainForm::Id);
+    m_form.Build(m_client, form);
     m_menuBar->setFont(resources::DialogFont());
     BuildMenu();
-    ConnectButtons();
+    ConnectButtons(form);
     // Below the extend button lies the shortcut group, shown only in the
     // extended form; the hidden buttons of the form stay hidden.
     const int groupTop = m_form.Control(resources::MainForm::ExtendButton)->geometry().bottom();
@@ -71,9 +90,11 @@ CMainDialog::~CMainDialog()
     OnWindowDestroyed();
 }
 
+// One action per command; the key of its item is shown after a tab, as menus
+// show keys, and bound by PreTranslateMessage.
 void CMainDialog::BuildMenu()
 {
-    for (const resources::MenuTemplate& popup : resources::LoadMenu(134)) {
+    for (const resources::MenuTemplate& popup : resources::LoadMenu()) {
         QMenu* menu = m_menuBar->addMenu(popup.text);
         menu->setToolTipsVisible(true);  // a grey item says why
         for (const resources::MenuItemTemplate& item : popup.items) {
@@ -81,22 +102,27 @@ void CMainDialog::BuildMenu()
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(item.text);
+            QString text = item.text;
+            if (!item.key.isEmpty()) {
+                // The portable text reads "Ctrl+C" in every locale; the native one follows Qt's translations.
+                const QKeySequence key(item.key, QKeySequence::PortableText);
+                m_accelerators.append({key, item.id});
+                text += QLatin1Char('\t') + key.toString(QKeySequence::PortableText);
+            }
+            QAction* action = menu->addAction(text);
             action->setData(item.id);
             m_actions.insert(item.id, action);
             connect(action, &QAction::triggered, this, [this, id = item.id] { ExecuteCommand(id); });
         }
     }
-    for (const resources::AcceleratorTemplate& key : resources::LoadAccelerators(128))
-        m_accelerators.append({QKeySequence(key.key), key.command});
 }
 
-void CMainDialog::ConnectButtons()
+void CMainDialog::ConnectButtons(const resources::FormTemplate& form)
 {
-    m_buttons = resources::LoadButtonCommands();
-    for (const resources::ButtonCommand& entry : m_buttons) {
-        if (auto* button = m_form.Get<QPushButton>(entry.button))
-            connect(button, &QPushButton::clicked, this, [this, id = entry.command] { ExecuteCommand(id); });
+    for (const resources::ButtonCommand& entry : resources::LoadButtonCommands(form)) {
+        auto* button = m_form.Get<QPushButton>(entry.button);
+        if (QAction* command = m_actions.value(entry.command); button && command)
+            StandFor(button, command);
     }
     if (auto* extend = m_form.Get<QPushButton>(resources::MainForm::ExtendButton))
         connect(extend, &QPushButton::clicked, this, &CMainDialog::ToggleExtended);
@@ -114,7 +140,7 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
 {
     // The platform offers no window-manager menu to extend on Linux; the
     // about box is reached from the help menu.
-    setWindowTitle(resources::LoadResourceString(57666));
+    setWindowTitle(resources::LoadResourceString(resources::StringId::VersionLine));
     RefreshJavaDocumentCommand();
     const settings::CSettingFile settings;
     const QString jdk = settings.GetString(settings::ini::JDK::Path, {});
@@ -171,22 +197,19 @@ void CMainDialog::RefreshJavaDocumentCommand()
         [on](CommandRule rule) { return rule == CommandRule::JavaDocument ? std::optional(on) : std::nullopt; }, {});
 }
 
+// The buttons follow their commands' actions (StandFor).
 void CMainDialog::ApplyCommandRules(const std::function<std::optional<bool>(CommandRule)>& state,
                                     const QString& greyReason)
 {
-    const auto apply = [&greyReason](auto* target, std::optional<bool> on) {
-        if (target && on) {
-            target->setEnabled(*on);
-            target->setToolTip(*on ? QString() : greyReason);
-        }
-    };
-    for (auto [id, item] : m_actions.asKeyValueRange()) {
-        if (const Command* command = FindCommand(id))
-            apply(item, state(command->rule));
-    }
-    for (const resources::ButtonCommand& entry : m_buttons) {
-        if (const Command* command = FindCommand(entry.command))
-            apply(m_form.Control(entry.button), state(command->ButtonRule()));
+    for (auto [id, action] : m_actions.asKeyValueRange()) {
+        const Command* command = FindCommand(id);
+        const std::optional<bool> on = command ? state(command->rule) : std::nullopt;
+        if (!on)
+            continue;
+        const QString reason = *on ? QString() : greyReason;
+        action->setProperty(kGreyReason, reason);
+        action->setToolTip(reason);
+        action->setEnabled(*on);
     }
 }
 

@@ -77,14 +77,14 @@ protected:
 
 private:
     void BuildMenu();
-    void ConnectButtons();
+    void ConnectButtons(const resources::FormTemplate& form);
     void SetControlText(int id, const QString& text);
     // The accelerator's command for a key, 0 when none matches.
     int AcceleratorCommand(const QKeyEvent* key) const;
     bool PreTranslateMessage(QKeyEvent* key, bool shortcutOverride);
     void SetClientHeight(int height);
-    // Enables each menu item and button whose rule the state decides; a grey
-    // one carries greyReason as its tooltip.
+    // Enables each command whose rule the state decides, its menu item and
+    // its buttons at once; a grey one carries greyReason as its tooltip.
     void ApplyCommandRules(const std::function<std::optional<bool>(CommandRule)>& state, const QString& greyReason);
     void OnWindowDestroyed();
 
@@ -101,7 +101,6 @@ private:
     CNoticeBar* m_notice = nullptr;
     resources::CForm m_form;
     QHash<int, QAction*> m_actions;
-    QList<resources::ButtonCommand> m_buttons;
     QList<QWidget*> m_shortcutGroup;  // what only the extended form shows
     QList<QPair<QKeySequence, int>> m_accelerators;
     std::unique_ptr<runner::CToolCommands> m_tools;

@@ -55,8 +55,7 @@ const Command kCommands[] = {
     {cmd::MakeHtml, NeedsFile, Generator<&dialogs::CGenerateCommands::OnMakeHtml>},
     {cmd::MakeApplet, Free, Generator<&dialogs::CGenerateCommands::OnMakeApplet>},
     {cmd::MakeClass, Free, Generator<&dialogs::CGenerateCommands::OnMakeClass>},
-    // The JAR button is hidden; it is greyed without a file all the same.
-    {cmd::MakeJar, Free, Generator<&dialogs::CGenerateCommands::OnMakeJar>, NeedsFile},
+    {cmd::MakeJar, Free, Generator<&dialogs::CGenerateCommands::OnMakeJar>},
     {cmd::MakeDocument, NeedsSource, Tool<&runner::CToolCommands::OnMakeDocument>},
     {cmd::MakeAllDocuments, NeedsSource, Tool<&runner::CToolCommands::OnMakeAllDocuments>},
     {cmd::Options, Free, Tool<&runner::CToolCommands::OnOptions>},

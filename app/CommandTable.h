@@ -1,8 +1,8 @@
 #pragma once
 // The main window's commands, each in one row: the handler that runs it and
-// the rule that enables it. The menus, their accelerators and the buttons
-// that stand for a command come from resources/menus.json; the ids are
-// generated from it (commands/CommandIds.h).
+// the rule that enables it, its menu item, key and buttons alike. The menus,
+// their keys and the buttons that stand for a command come from
+// resources/menus.json; the ids are generated from it (commands/CommandIds.h).
 #include <QString>
 #include <optional>
 #include <span>
@@ -38,21 +38,9 @@ struct CommandTargets {
 };
 
 struct Command {
-    constexpr Command(int id, CommandRule rule, void (*run)(CommandTargets&),
-                      std::optional<CommandRule> buttonRule = std::nullopt)
-        : id(id)
-        , rule(rule)
-        , run(run)
-        , buttonRule(buttonRule)
-    {}
-
     int id;
     CommandRule rule;
     void (*run)(CommandTargets&);
-    // The rule of the command's button where it differs from the menu item's.
-    std::optional<CommandRule> buttonRule;
-
-    CommandRule ButtonRule() const { return buttonRule.value_or(rule); }
 };
 
 std::span<const Command> Commands();

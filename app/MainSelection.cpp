@@ -8,6 +8,7 @@
 #include "platform/UserDialogs.h"
 #include "platform/gui/Desktop.h"
 #include "resources/FormIds.h"
+#include "resources/StringIds.h"
 #include "settings/CPathParts.h"
 #include "settings/CSettingFile.h"
 
@@ -87,7 +88,8 @@ void CMainDialog::SetCurrentFile(const QString& path)
         QDir::setCurrent(m_file.folder);
     SetControlText(resources::MainForm::FileEdit, m_file.fileName);
     SetControlText(resources::MainForm::FolderEdit, m_file.folder);
-    setWindowTitle(m_file.fileName + QStringLiteral(" - ") + resources::LoadResourceString(57666));
+    setWindowTitle(m_file.fileName + QStringLiteral(" - ")
+                   + resources::LoadResourceString(resources::StringId::VersionLine));
     settings::CSettingFile().WriteValues(
         {{settings::ini::JavaFile::FileName, m_file.fileName}, {settings::ini::JavaFile::Path, m_file.folder}});
     UpdateCommandStates();

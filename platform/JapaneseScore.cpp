@@ -47,9 +47,16 @@ constexpr int kKanaInRun = -39;
 constexpr int kKanaMisplaced = -20;
 constexpr int kSoundMark = 54;
 constexpr int kLongVowel = 31;
-// An ASCII letter or sign right after a Japanese character: a reading that
-// leaves Shift_JIS's second bytes (0x40-0x7E) as ASCII pays for them.
+// An ASCII letter or sign right after a Japanese character (not a Latin-1
+// one): a reading that leaves Shift_JIS's second bytes (0x40-0x7E) as ASCII
+// pays for them.
 constexpr int kAsciiAfterJapanese = -45;
+// A Latin-1 letter or sign beside an ASCII letter or digit is a word of a
+// European language (Café, 50 °C), not a kanji that the bytes also make.
+constexpr int kInLatinWord = 80;
+
+bool IsLatin(char32_t c) { return c >= 0xa0 && c <= 0x24f && c != 0xd7 && c != 0xf7; }
+bool IsAsciiAlnum(char32_t c) { return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z'); }
 
 Class ClassOfRow(int row)
 {
@@ -108,7 +115,10 @@ ClassTable BuildClasses()
         for (const char16_t k : kanji)
             table[k] = c;
     }
-    SetRange(table, 0x0080, 0x07ff, Letter);
+    for (char32_t u = 0x0080; u <= 0x07ff; ++u) {
+        if (table[u] == Other || table[u] == Supplement)
+            table[u] = Letter;  // ° ± × § keep their class of JIS X 0208's symbols
+    }
     return table;
 }
 
@@ -161,14 +171,25 @@ void JapaneseScore::Add(char32_t c)
     if (c >= 0xff61 && c <= 0xff9f)
         return AddHalfWidth(uchar(c - 0xff61 + 0xa1));
     m_kana = m_kanaBefore = 0;
+    const bool latinAlone = std::exchange(m_latinAlone, false);
     if (c < 0x80) {
-        if (m_afterJapanese && c >= 0x40 && c <= 0x7e)
+        if (m_afterJapanese && !m_afterLatin && c >= 0x40 && c <= 0x7e)
             m_total += kAsciiAfterJapanese;
-        m_afterJapanese = false;
+        if (latinAlone && IsAsciiAlnum(c))
+            m_total += kInLatinWord;
+        m_afterJapanese = m_afterLatin = false;
+        m_afterAlnum = IsAsciiAlnum(c);
         return;
     }
-    m_afterJapanese = true;
     m_total += kWeight[ClassOf(c)];
+    m_afterLatin = IsLatin(c);
+    if (m_afterLatin) {
+        if (m_afterAlnum)
+            m_total += kInLatinWord;
+        m_latinAlone = !m_afterAlnum;
+    }
+    m_afterJapanese = true;
+    m_afterAlnum = false;
 }
 
 void JapaneseScore::AddHalfWidth(uchar b)
@@ -185,6 +206,7 @@ void JapaneseScore::AddHalfWidth(uchar b)
     m_kanaBefore = m_kana;
     m_kana = b;
     m_afterJapanese = true;
+    m_afterAlnum = m_latinAlone = m_afterLatin = false;
 }
 
 }  // namespace platform

@@ -31,8 +31,11 @@ private:
     qint64 m_total = 0;
     bool m_afterJapanese = false;  // the last character was not ASCII
     bool m_kanaSeen = false;
-    uchar m_kana = 0;        // the last half-width katakana of a run, as its Shift_JIS byte
-    uchar m_kanaBefore = 0;  // and the one before it
+    bool m_afterAlnum = false;  // the last character was an ASCII letter or digit
+    bool m_latinAlone = false;  // the last was a Latin-1 letter with none before it
+    bool m_afterLatin = false;  // the last was a Latin-1 letter
+    uchar m_kana = 0;           // the last half-width katakana of a run, as its Shift_JIS byte
+    uchar m_kanaBefore = 0;     // and the one before it
 };
 
 }  // namespace platform

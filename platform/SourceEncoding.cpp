@@ -98,7 +98,8 @@ SourceEncodingDetector::SourceEncodingDetector()
 SourceEncodingDetector::~SourceEncodingDetector() = default;
 
 // ASCII reads alike in all three, so a run of it goes by at the speed of a
-// scan: only its first two bytes may finish a character or follow one.
+// scan: only its first two bytes may finish a character or follow one, and
+// only its last may stand beside the next one.
 void SourceEncodingDetector::Feed(QByteArrayView piece)
 {
     if (!m_marked && m_start.size() < 3) {
@@ -119,6 +120,8 @@ void SourceEncodingDetector::Feed(QByteArrayView piece)
         } else {
             const qsizetype fed = std::min<qsizetype>(end - i, 2 - m_asciiFed);
             m_readings->Feed(piece.sliced(i, fed));
+            if (i + fed < end)
+                m_readings->Feed(piece.sliced(end - 1, 1));
             m_asciiFed += int(fed);
         }
         i = end;

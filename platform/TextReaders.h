@@ -18,74 +18,56 @@ concept CharacterSink = requires(Sink sink, char32_t c)
     sink.Undecodable();
 };
 
-class Utf8Reader {
+// Gives each byte to the reader's Take; at the end a sequence left open is
+// undecodable.
+template <typename Reader>
+class ByteReader {
 public:
     template <CharacterSink Sink>
     void Feed(QByteArrayView bytes, Sink& sink)
     {
         for (const char byte : bytes)
-            Take(uchar(byte), sink);
+            static_cast<Reader*>(this)->Take(uchar(byte), sink);
     }
     template <CharacterSink Sink>
     void Finish(Sink& sink)
     {
-        if (m_missing)
+        Reader& reader = *static_cast<Reader*>(this);
+        if (!reader.Idle())
             sink.Undecodable();
-        m_missing = 0;
+        reader = Reader();
     }
-    bool Idle() const { return m_missing == 0; }
+};
 
-private:
+class Utf8Reader : public ByteReader<Utf8Reader> {
+public:
+    bool Idle() const { return m_missing == 0; }
     template <CharacterSink Sink>
     void Take(uchar b, Sink& sink);
+
+private:
     int m_missing = 0;                  // continuation bytes still to come
     char32_t m_code = 0;                // the bits so far
     uchar m_low = 0x80, m_high = 0xbf;  // the range of the next continuation byte
 };
 
-class ShiftJisReader {
+class ShiftJisReader : public ByteReader<ShiftJisReader> {
 public:
-    template <CharacterSink Sink>
-    void Feed(QByteArrayView bytes, Sink& sink)
-    {
-        for (const char byte : bytes)
-            Take(uchar(byte), sink);
-    }
-    template <CharacterSink Sink>
-    void Finish(Sink& sink)
-    {
-        if (m_lead)
-            sink.Undecodable();
-        m_lead = 0;
-    }
     bool Idle() const { return m_lead == 0; }
-
-private:
     template <CharacterSink Sink>
     void Take(uchar b, Sink& sink);
+
+private:
     uchar m_lead = 0;
 };
 
-class EucJpReader {
+class EucJpReader : public ByteReader<EucJpReader> {
 public:
-    template <CharacterSink Sink>
-    void Feed(QByteArrayView bytes, Sink& sink)
-    {
-        for (const char byte : bytes)
-            Take(uchar(byte), sink);
-    }
-    template <CharacterSink Sink>
-    void Finish(Sink& sink)
-    {
-        if (m_first)
-            sink.Undecodable();
-        m_first = m_second = 0;
-    }
     bool Idle() const { return m_first == 0; }
-
-private:
     template <CharacterSink Sink>
     void Take(uchar b, Sink& sink);
+
+private:
     uchar m_first = 0;   // 0x8E, 0x8F or the first byte of a JIS X 0208 pair
     uchar m_second = 0;  // after 0x8F: the first byte of the JIS X 0212 pair
 };

@@ -1,6 +1,7 @@
 #include "resources/FormTemplate.h"
 
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,12 +10,12 @@ namespace resources {
 
 namespace {
 
-QJsonObject ReadJson(const QString& resource)
+QJsonDocument ReadJson(const QString& resource)
 {
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QJsonDocument::fromJson(file.readAll()).object();
+    return QJsonDocument::fromJson(file.readAll());
 }
 
 QRect ToRect(const QJsonValue& value)
@@ -25,7 +26,7 @@ QRect ToRect(const QJsonValue& value)
 
 const QJsonObject& Menus()
 {
-    static const QJsonObject menus = ReadJson(QStringLiteral(":/tarnwick/menus.json"));
+    static const QJsonObject menus = ReadJson(QStringLiteral(":/tarnwick/menus.json")).object();
     return menus;
 }
 
@@ -42,7 +43,7 @@ const ControlTemplate* FormTemplate::Find(int controlId) const
 
 FormTemplate LoadFormTemplate(int id)
 {
-    const QJsonObject json = ReadJson(QStringLiteral(":/tarnwick/forms/%1.json").arg(id));
+    const QJsonObject json = ReadJson(QStringLiteral(":/tarnwick/forms/%1.json").arg(id)).object();
     FormTemplate form;
     form.id = json.value(QLatin1String("id")).toInt();
     form.title = json.value(QLatin1String("title")).toString();
@@ -52,6 +53,7 @@ FormTemplate LoadFormTemplate(int id)
         const QJsonObject c = value.toObject();
         ControlTemplate control;
         control.id = c.value(QLatin1String("id")).toInt();
+        control.name = c.value(QLatin1String("name")).toString();
         control.kind = c.value(QLatin1String("kind")).toString();
         control.text = c.value(QLatin1String("text")).toString();
         // A control that its dialog places itself gives only its size.
@@ -65,16 +67,18 @@ FormTemplate LoadFormTemplate(int id)
     return form;
 }
 
-QList<MenuTemplate> LoadMenu(int id)
+QList<MenuTemplate> LoadMenu()
 {
     QList<MenuTemplate> menu;
-    for (const auto& popupValue : Menus().value(QStringLiteral("menu%1").arg(id)).toArray()) {
+    for (const auto& popupValue : Menus().value(QLatin1String("menu")).toArray()) {
         const QJsonObject popup = popupValue.toObject();
         MenuTemplate entry;
         entry.text = popup.value(QLatin1String("text")).toString();
         for (const auto& itemValue : popup.value(QLatin1String("items")).toArray()) {
             const QJsonObject item = itemValue.toObject();
-            entry.items.append({item.value(QLatin1String("id")).toInt(), item.value(QLatin1String("text")).toString(),
+            entry.items.append({item.value(QLatin1String("id")).toInt(), item.value(QLatin1String("name")).toString(),
+                                item.value(QLatin1String("text")).toString(),
+                                item.value(QLatin1String("key")).toString(),
                                 item.value(QLatin1String("separator")).toBool()});
         }
         menu.append(entry);
@@ -82,30 +86,38 @@ QList<MenuTemplate> LoadMenu(int id)
     return menu;
 }
 
-QList<AcceleratorTemplate> LoadAccelerators(int id)
+QList<ButtonCommand> LoadButtonCommands(const FormTemplate& form)
 {
-    QList<AcceleratorTemplate> keys;
-    for (const auto& value : Menus().value(QStringLiteral("accelerators%1").arg(id)).toArray()) {
-        const QJsonObject key = value.toObject();
-        keys.append({key.value(QLatin1String("key")).toString(), key.value(QLatin1String("id")).toInt()});
+    QHash<QString, int> commands;
+    for (const MenuTemplate& popup : LoadMenu()) {
+        for (const MenuItemTemplate& item : popup.items)
+            commands.insert(item.name, item.id);
     }
-    return keys;
-}
-
-QList<ButtonCommand> LoadButtonCommands()
-{
+    QHash<QString, int> controls;
+    for (const ControlTemplate& control : form.controls)
+        controls.insert(control.name, control.id);
     QList<ButtonCommand> buttons;
     for (const auto& value : Menus().value(QLatin1String("buttons")).toArray()) {
-        const QJsonObject b = value.toObject();
-        buttons.append({b.value(QLatin1String("button")).toInt(), b.value(QLatin1String("id")).toInt()});
+        const QJsonObject row = value.toObject();
+        const int button = controls.value(row.value(QLatin1String("button")).toString());
+        const int command = commands.value(row.value(QLatin1String("command")).toString());
+        if (button != 0 && command != 0)  // the build refuses names that do not resolve
+            buttons.append({button, command});
     }
     return buttons;
 }
 
 QString LoadResourceString(int id)
 {
-    static const QJsonObject strings = ReadJson(QStringLiteral(":/tarnwick/strings.json"));
-    return strings.value(QString::number(id)).toString();
+    static const QHash<int, QString> strings = [] {
+        QHash<int, QString> table;
+        for (const auto& value : ReadJson(QStringLiteral(":/tarnwick/strings.json")).array()) {
+            const QJsonObject row = value.toObject();
+            table.insert(row.value(QLatin1String("id")).toInt(), row.value(QLatin1String("text")).toString());
+        }
+        return table;
+    }();
+    return strings.value(id);
 }
 
 }  // namespace resources

@@ -1,6 +1,6 @@
 #pragma once
-// Dialog templates, menus, accelerators and strings, kept as data in the
-// program's resources (resources/*.json).
+// Dialog templates, the menu bar with its keys and buttons, and strings, kept
+// as data in the program's resources (resources/*.json).
 #include <QList>
 #include <QRect>
 #include <QSize>
@@ -11,6 +11,7 @@ namespace resources {
 
 struct ControlTemplate {
     int id = 0;    // 0: a static without id
+    QString name;  // the name of its id (FormIds.h)
     QString kind;  // group, label, edit, button, flatbutton, check, radio,
                    // combo, listbox, listview, tree, tab, swatch, icon
     QString text;
@@ -29,18 +30,15 @@ struct FormTemplate {
 
 struct MenuItemTemplate {
     int id = 0;  // 0 with separator
-    QString text;
+    QString name;
+    QString text;  // without the key
+    QString key;   // "Ctrl+O", empty without one; shown after the text and bound
     bool separator = false;
 };
 
 struct MenuTemplate {
     QString text;
     QList<MenuItemTemplate> items;
-};
-
-struct AcceleratorTemplate {
-    QString key;  // "Ctrl+O"
-    int command = 0;
 };
 
 struct ButtonCommand {
@@ -50,10 +48,12 @@ struct ButtonCommand {
 
 // Template NNN from ":/forms/NNN.json"; an empty template when missing.
 FormTemplate LoadFormTemplate(int id);
-QList<MenuTemplate> LoadMenu(int id);
-QList<AcceleratorTemplate> LoadAccelerators(int id);
-QList<ButtonCommand> LoadButtonCommands();
-// String table entry; empty when missing.
+// The main window's menu bar: its pop-ups, their items and keys.
+QList<MenuTemplate> LoadMenu();
+// The buttons of form that stand for a command, with the ids that the names
+// of the menus' button rows give.
+QList<ButtonCommand> LoadButtonCommands(const FormTemplate& form);
+// String table entry by its id (resources/StringIds.h); empty when missing.
 QString LoadResourceString(int id);
 
 }  // namespace resources

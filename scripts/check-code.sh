@@ -7,11 +7,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/check-layers.sh
-# Form controls are named (resources/FormIds.h, generated from the forms):
-# none is looked up, clicked or built by its number.
-if git grep -nE '(\b(Control|ControlObjectName|LoadFormTemplate|C|W|Edit|Click|Choose|SetLine)|Get<[^>]*>|W<[^>]*>|Geometry\(\w+,) ?\(\{? ?([0-9]{3,}|[12]\})|DialogUnderTest<\w+, [0-9]' \
+# Form controls, strings and commands are named (resources/FormIds.h,
+# StringIds.h, commands/CommandIds.h, generated from the JSON): none is looked
+# up, clicked, built or run by its number.
+if git grep -nE '(\b(Control|ControlObjectName|LoadFormTemplate|LoadResourceString|ExecuteCommand|CommandAction|FindCommand|C|W|Edit|Click|Choose|SetLine)|Get<[^>]*>|W<[^>]*>|Geometry\(\w+,) ?\(\{? ?([0-9]{3,}|[12]\})|DialogUnderTest<\w+, [0-9]' \
   -- '*.cpp' '*.h'; then
-  echo "control numbers above: use the names of resources/FormIds.h"
+  echo "numbers above: use the names of resources/FormIds.h, StringIds.h or commands/CommandIds.h"
   exit 1
 fi
 files=$(git ls-files '*.cpp' '*.h')

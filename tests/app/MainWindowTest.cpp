@@ -14,9 +14,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace app;
@@ -295,6 +297,46 @@ TEST_F(MainWindowTest, AcceleratorsFollowTheMenuAndClaimKeysFromReadOnlyEdits)
     EXPECT_EQ(spy.count(), 0);
 }
 
+// The key a menu item shows after its tab is the one the window binds to it, and no other key is bound: a key is
+// claimed from the focused control exactly while the item that shows it is enabled.
+TEST_F(MainWindowTest, EachItemShowsTheKeyBoundToIt)
+{
+    Started w;
+    EXPECT_EQ(w.CommandAction(Compile)->text(), QStringLiteral("Javacでコンパイル(&C)\tCtrl+C"));
+    EXPECT_EQ(w.CommandAction(Exit)->text(), QStringLiteral("終了(&X)"));
+    const auto claimed = [&w](QKeyCombination key) {
+        QKeyEvent event(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
+        event.ignore();
+        QApplication::sendEvent(w.Control(MainForm::ExtendButton), &event);
+        return event.isAccepted();
+    };
+    const QList<QAction*> items = w.MenuBar()->findChildren<QAction*>();
+    for (QAction* item : items)
+        item->setEnabled(true);
+    QList<QKeyCombination> shown;
+    for (QAction* item : items) {
+        const QString keyText = item->text().section(QLatin1Char('\t'), 1);
+        if (keyText.isEmpty())
+            continue;
+        const QKeySequence key = QKeySequence::fromString(keyText, QKeySequence::PortableText);
+        ASSERT_EQ(key.count(), 1) << keyText.toStdString();
+        shown << key[0];
+        EXPECT_TRUE(claimed(key[0])) << keyText.toStdString();
+        item->setEnabled(false);
+        EXPECT_FALSE(claimed(key[0])) << keyText.toStdString() << " is bound to another item";
+        item->setEnabled(true);
+    }
+    const Qt::KeyboardModifiers modifierSets[] = {Qt::ControlModifier, Qt::ControlModifier | Qt::ShiftModifier,
+                                                  Qt::AltModifier, Qt::NoModifier};
+    for (const Qt::KeyboardModifiers modifiers : modifierSets) {
+        for (int key = Qt::Key_0; key <= Qt::Key_Z; ++key) {
+            const QKeyCombination combination(modifiers, Qt::Key(key));
+            EXPECT_EQ(claimed(combination), shown.contains(combination))
+                << QKeySequence(combination).toString().toStdString();
+        }
+    }
+}
+
 TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPressAndARunningCommandKeepsTheWindow)
 {
     Started w(true);
@@ -336,8 +378,8 @@ TEST_F(MainWindowTest, CommandLineAndDropsMakeTheFirstExistingFileCurrent)
     EXPECT_EQ(w.File().fileName, QStringLiteral("Inner.java"));
 }
 
-// A button shows its menu item's state (from the JDK, the file's kind, the Java document option), a grey one says why;
-// the hidden JAR button follows the file alone.
+// A button shows its menu item's state (from the JDK, the file's kind, the Java document option), a grey one says why,
+// and a click runs the item's command.
 TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
 {
     UseDetectableJdk(false);
@@ -347,34 +389,38 @@ TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
                             .toUtf8());
     m_dialogs.answers = {MsgAnswer::No, MsgAnswer::No};
     Started w;
-    const auto check = [&w](const char* state, bool usable, const QString& reason = {}) {
-        for (const ButtonCommand& entry : LoadButtonCommands()) {
+    const FormTemplate form = LoadFormTemplate(MainForm::Id);
+    const QList<ButtonCommand> buttons = LoadButtonCommands(form);
+    for (const ControlTemplate& control : form.controls) {
+        const bool standsFor = std::ranges::any_of(buttons, [&](auto b) { return b.button == control.id; });
+        EXPECT_EQ(standsFor, control.kind.endsWith("button") && control.id != MainForm::ExtendButton) << control.id;
+    }
+    const auto check = [&](const char* state, const QString& reason = {}) {
+        for (const ButtonCommand& entry : buttons) {
             const QWidget* button = w.Control(entry.button);
             const QAction* item = w.CommandAction(entry.command);
             ASSERT_TRUE(button && item) << entry.button;
-            if (entry.button == MainForm::MakeJarButton) {
-                EXPECT_EQ(button->isEnabled(), usable) << state;
-                continue;
-            }
             EXPECT_EQ(button->isEnabled(), item->isEnabled()) << state << ": " << entry.button;
             EXPECT_EQ(button->toolTip(), button->isEnabled() ? QString() : reason) << state << ": " << entry.button;
         }
     };
-    check("no JDK, no file", false, kNoJdk);
+    check("no JDK, no file", kNoJdk);
     w.SetCurrentFile(m_work.Write(QStringLiteral("Hello.java")));
     EXPECT_EQ(w.CommandAction(Compile)->toolTip(), kNoJdk);
-    check("no JDK, a source", false, kNoJdk);
+    check("no JDK, a source", kNoJdk);
     m_dialogs.folders.push_back(m_jdk.Path(QStringLiteral("jdk")));
-    w.ChooseJdkFolder();
+    QSignalSpy spy(&w, &CMainDialog::commandExecuted);
+    QTest::mouseClick(w.Control(MainForm::ChooseJdkButton), Qt::LeftButton);
+    EXPECT_EQ(spy.count() == 1 ? spy.at(0).at(0).toInt() : 0, ChooseJdk);
     EXPECT_TRUE(ItemEnabled(w, Compile) && ItemEnabled(w, JavaDocument));
-    check("a source", true);
+    check("a source");
     w.SetCurrentFile(m_work.Write(QStringLiteral("Hello.class")));
     EXPECT_TRUE(ItemEnabled(w, RunJava) && !ItemEnabled(w, Compile)) << "a class runs, but does not compile";
-    check("a class file", true);
+    check("a class file");
     QFile::remove(doc);
     w.RefreshJavaDocumentCommand();
     EXPECT_FALSE(ItemEnabled(w, JavaDocument));
-    check("no Java document", true);
+    check("no Java document");
 }
 
 TEST_F(MainWindowTest, FailedSettingsWriteIsToldOnceAndDamagesNothing)

@@ -21,7 +21,7 @@ protected:
 
     void SetUp() override
     {
-        const QStringList jdks = Jdks();
+        const QStringList jdks = InstalledJdks();
         if (jdks.isEmpty())
             GTEST_SKIP() << "no JDK found";
         if (qEnvironmentVariableIsEmpty("DISPLAY") && QStandardPaths::findExecutable("xvfb-run").isEmpty())

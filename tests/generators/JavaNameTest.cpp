@@ -20,7 +20,7 @@ const char* const kNames[] = {
 
 TEST(JavaClassName, AgreesWithJavac)
 {
-    const QStringList jdks = Jdks();
+    const QStringList jdks = InstalledJdks();
     if (jdks.isEmpty())
         GTEST_SKIP() << "no JDK found";
     for (const QString& jdk : jdks) {

@@ -1,24 +1,11 @@
 #pragma once
 // Runs a real JDK's tools on generated sources.
-#include "platform/JdkLocator.h"
+#include "tests/support/InstalledJdks.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <optional>
-
-// The installed JDKs to ask: the one found, and Temurin 25 when installed.
-inline QStringList Jdks()
-{
-    QStringList jdks;
-    if (const std::optional<QString> found = platform::FindJdk())
-        jdks << *found;
-    const QString temurin = QStringLiteral("/usr/lib/jvm/temurin-25-jdk-amd64/bin/");
-    if (QFile::exists(temurin + "javac") && !jdks.contains(temurin))
-        jdks << temurin;
-    return jdks;
-}
 
 struct ToolRun {
     int exitCode = -1;

@@ -145,7 +145,7 @@ void AddAppletSources(Sweep& sweep)
 
 TEST(GeneratedSources, AllCompileWithOneJavacRun)
 {
-    const QStringList jdks = Jdks();
+    const QStringList jdks = InstalledJdks();
     if (jdks.isEmpty())
         GTEST_SKIP() << "no JDK found";
     TempFolder folder;

@@ -2,6 +2,7 @@
 #include "runner/OutputMarkup.h"
 #include "tests/runner/CommandsTestSupport.h"
 #include "tests/support/EncodedText.h"
+#include "tests/support/InstalledJdks.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -19,14 +20,6 @@ protected:
             GTEST_SKIP() << "no JDK installed";
     }
     void TearDown() override { EXPECT_EQ(Messages(), QStringList()); }
-    // JDK 17 (the found one) and 25 where installed.
-    QStringList Jdks() const
-    {
-        QStringList jdks{main.jdk};
-        if (QFile::exists("/usr/lib/jvm/temurin-25-jdk-amd64/bin/javac"))
-            jdks << "/usr/lib/jvm/temurin-25-jdk-amd64/bin/";
-        return jdks;
-    }
     // The hints the output window shows under the last run's text.
     QStringList ShownHints()
     {
@@ -78,7 +71,7 @@ TEST_F(RealJdkTest, SourcesInEveryEncodingCompileRunAndAreDocumented)
     Options("[JavaOption]\nMsg=true\n");
     const QString text = "/** 日本語の説明 */\npublic class Nihongo { public static void main(String[] a) {\n"
                          "  System.out.println(\"こんにちは、世界\"); } }\n";
-    const QStringList jdks = Jdks();
+    const QStringList jdks = InstalledJdks();
     for (const QString& jdk : jdks) {
         main.jdk = jdk;
         for (const SourceEncoding encoding : kSourceEncodings) {
@@ -235,7 +228,7 @@ TEST_F(RealJdkTest, LearnersFirstErrorsGetOneFittingHintEachAndCorrectOutputNone
     root.Write("my src/learner/Shop.java", "class Item { }\nclass List extends Item { List(String n, int c) { } }\n");
     for (const auto& [name, text] : kParseErrors)
         root.Write(QString("my src/parse/") + name, text);
-    for (const QString& jdk : Jdks()) {
+    for (const QString& jdk : InstalledJdks()) {
         main.jdk = jdk;
         for (const auto& [name, text] : kRuns)
             main.SetCurrentFile(root.Write(QString::number(jdk.size()) + "/" + name, text));
