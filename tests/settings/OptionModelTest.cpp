@@ -4,6 +4,7 @@
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace settings;
@@ -119,6 +120,18 @@ TEST(OptionModel, EveryOptionReadsBackWhatOkSaved)
     EXPECT_EQ(OptionTexts(model.Stored()), expected);
     EXPECT_EQ(OptionTexts(COptionModel().Stored()), expected);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Each attempt to rewrite the file takes the lock and, failing here, is reported once.
+TEST(OptionModel, OkRewritesTheFileOnce)
+{
+    SettingsSandbox sandbox;
+    ASSERT_TRUE(QDir().mkpath(sandbox.IniPath()));  // a folder in the file's place: every rewrite fails
+    int writes = 0;
+    CSettingFile::SetWriteFailureHandler([&writes](const QString&, const QString&) { ++writes; });
+    COptionModel().Save(StoredOptions{}, nullptr);
+    CSettingFile::SetWriteFailureHandler({});
+    EXPECT_EQ(writes, 1);
 }
 
 }  // namespace
