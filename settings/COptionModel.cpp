@@ -2,7 +2,6 @@
 
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
-#include "resources/FormIds.h"
 #include "settings/CFileUtil.h"
 
 #include <algorithm>
@@ -10,52 +9,6 @@
 namespace settings {
 
 namespace {
-
-using namespace resources::OptionsForm;
-using S = StoredOptions;
-
-// clang-format off
-const OptionRow kOptionRows[] = {
-    // key                          member              control              page place       enabled by
-    {ini::JavaOption::Option,       &S::javaOption,       JavaOptionCheck,     0, {20, 40}},
-    {ini::JavaOption::StrOption,    &S::javaStrOption,    JavaOptionEdit,      0, {30, 60},   JavaOptionCheck},
-    {ini::JavaOption::Arg,          &S::javaArg,          JavaArgCheck,        0, {20, 80}},
-    {ini::JavaOption::StrArg,       &S::javaStrArg,       JavaArgEdit,         0, {30, 100},  JavaArgCheck},
-    {ini::JavaOption::ClassPath,    &S::javaClassPath,    JavaClassPathCheck,  0, {20, 120}},
-    {ini::JavaOption::StrClassPath, &S::javaStrClassPath, JavaClassPathEdit,   0, {30, 140},  JavaClassPathCheck},
-    {ini::JavaOption::Msg,          &S::javaMsg,          Capture,             0, {30, 210}},
-    {ini::JavaOption::ShowDos,      &S::javaShowDos,      KeepPrompt,          0, {20, 170}},
-    {ini::JavacOption::O,           &S::javacO,           JavacOptimize,       1, {20, 40}},
-    {ini::JavacOption::Nowarn,      &S::javacNowarn,      JavacNowarn,         1, {20, 80}},
-    {ini::JavacOption::Deprecation, &S::javacDeprecation, JavacDeprecation,    1, {20, 120}},
-    {ini::JavacOption::ClassPath,   &S::javacClassPath,   JavacClassPathCheck, 1, {20, 160}},
-    {ini::JavacOption::StrClassPath, &S::javacStrClassPath, JavacClassPathEdit, 1, {30, 180}, JavacClassPathCheck},
-    {ini::JavacOption::Other,       &S::javacOther,       JavacOtherCheck,     1, {20, 200}},
-    {ini::JavacOption::StrOther,    &S::javacStrOther,    JavacOtherEdit,      1, {30, 220},  JavacOtherCheck},
-    {ini::JavahOption::ClassPath,   &S::javahClassPath,   JavahClassPathCheck, 2, {20, 40}},
-    {ini::JavahOption::StrClassPath, &S::javahStrClassPath, JavahClassPathEdit, 2, {30, 60},  JavahClassPathCheck},
-    // Never shown: the hidden controls carry a hand-written javah option through OK.
-    {ini::JavahOption::Option,      &S::javahOption,      JavahOptionCheck},
-    {ini::JavahOption::StrOption,   &S::javahStrOption,   JavahOptionEdit,    -1, {},         JavahOptionCheck},
-    {ini::JavaRmiOption::ClassPath, &S::rmiClassPath},
-    {ini::JavaRmiOption::StrClassPath, &S::rmiStrClassPath},
-    {ini::JavaRmiOption::Option,    &S::rmiOption},
-    {ini::JavaRmiOption::StrOption, &S::rmiStrOption},
-    // The applications' boxes switch nothing in the dialog.
-    {ini::AppOption::UseJava,       &S::useJava,          JavaEditorCheck,     3, {20, 40}},
-    {ini::AppOption::AppJava,       &S::appJava,          JavaEditorEdit,      3, {30, 60},   0,
-     {&S::useJava, "Javaエディター選択..."}},
-    {ini::AppOption::UseHTML,       &S::useHtml,          HtmlEditorCheck,     3, {20, 90}},
-    {ini::AppOption::AppHTML,       &S::appHtml,          HtmlEditorEdit,      3, {30, 110},  0,
-     {&S::useHtml, "HTMLエディター選択..."}},
-    {ini::AppOption::UseIE,         &S::useIe,            BrowserCheck,        3, {20, 140}},
-    {ini::AppOption::AppIE,         &S::appIe,            BrowserEdit,         3, {30, 160},  0,
-     {&S::useIe, "ブラウザ選択..."}},
-    {ini::AppOption::UseLink,       &S::useLink,          JavaDocumentCheck,   3, {20, 190}},
-    {ini::AppOption::AppLink,       &S::appLink,          JavaDocumentEdit,    3, {30, 210},  0,
-     {&S::useLink, "Javaドキュメント選択..."}},
-};
-// clang-format on
 
 QString ClassPathPart(bool on, const QString& entries)
 {
@@ -67,8 +20,8 @@ QString ClassPathPart(bool on, const QString& entries)
 
 const OptionRow& RowOf(bool StoredOptions::*member)
 {
-    return *std::find_if(std::begin(kOptionRows), std::end(kOptionRows),
-                         [member](const OptionRow& row) { return row.member == decltype(row.member)(member); });
+    return *std::ranges::find_if(OptionRows(),
+                                 [member](const OptionRow& row) { return row.member == decltype(row.member)(member); });
 }
 
 void ReportMissing(const char* label, const QString& path, QObject* owner)
@@ -90,14 +43,12 @@ bool AppGetter(bool use, const QString& path, QString& output)
 
 }  // namespace
 
-std::span<const OptionRow> OptionRows() { return kOptionRows; }
-
 COptionModel::COptionModel() { Load(); }
 
 bool COptionModel::Load()
 {
     const StoredOptions defaults;
-    for (const OptionRow& row : kOptionRows) {
+    for (const OptionRow& row : OptionRows()) {
         if (auto flag = std::get_if<bool StoredOptions::*>(&row.member)) {
             m_stored.*(*flag) = m_settings.GetBool(row.key, defaults.*(*flag));
         } else {
@@ -126,7 +77,7 @@ bool COptionModel::Save(const StoredOptions& fromControls, QObject* owner)
 {
     QList<SettingValue> values;
     bool error = false;
-    for (const OptionRow& row : kOptionRows) {
+    for (const OptionRow& row : OptionRows()) {
         if (row.control == 0)
             continue;
         QString text;

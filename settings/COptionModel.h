@@ -1,80 +1,14 @@
 #pragma once
-// The tool options: each declared once as a row (OptionRows), loaded from and
-// saved to the settings file, and turned into the option strings that the
-// tool commands put on their command lines.
+// The tool options (OptionRows.h): loaded from and saved to the settings
+// file, and turned into the option strings that the tool commands put on
+// their command lines.
 #include "settings/CSettingFile.h"
+#include "settings/OptionRows.h"
 
 #include <QObject>
-#include <QPoint>
 #include <QString>
-#include <span>
-#include <variant>
 
 namespace settings {
-
-// The options' values; a default here is the value while the file does not
-// name the key.
-struct StoredOptions {
-    // "JavaOption"
-    bool javaOption = false;
-    QString javaStrOption;
-    bool javaArg = false;
-    QString javaStrArg;
-    bool javaClassPath = false;
-    QString javaStrClassPath;
-    bool javaMsg = true;  // capture: on until the user chooses
-    bool javaShowDos = false;
-    // "JavacOption"
-    bool javacO = false;
-    bool javacNowarn = false;
-    bool javacDeprecation = false;
-    bool javacClassPath = false;
-    QString javacStrClassPath;
-    bool javacOther = false;
-    QString javacStrOther;
-    // "JavahOption"
-    bool javahClassPath = false;
-    QString javahStrClassPath;
-    bool javahOption = false;
-    QString javahStrOption;
-    // "JavaRmiOption" (edited by hand only)
-    bool rmiClassPath = false;
-    QString rmiStrClassPath;
-    bool rmiOption = false;
-    QString rmiStrOption;
-    // "AppOption"
-    bool useJava = false;
-    QString appJava;
-    bool useHtml = false;
-    QString appHtml;
-    bool useIe = false;
-    QString appIe;
-    bool useLink = false;
-    QString appLink;
-
-    bool operator==(const StoredOptions&) const = default;
-};
-
-// An application path that OK refuses while its switch is on and the file is missing.
-struct RequiredFile {
-    bool StoredOptions::*switchedBy = nullptr;
-    const char* label = nullptr;  // names the application in the message
-};
-
-// One option: its key, its value, and the control of the options dialog
-// (resources::OptionsForm) that shows and supplies it.
-struct OptionRow {
-    SettingKey key;
-    std::variant<bool StoredOptions::*, QString StoredOptions::*> member;
-    int control = 0;    // 0: none; the option is read but never written
-    int page = -1;      // the tab page that shows the control; -1: never shown
-    QPoint place{};     // the control's top-left corner in the dialog, in pixels
-    int enabledBy = 0;  // the check box that enables the control; 0: always enabled
-    RequiredFile required{};
-};
-
-// Every option, in the order of the settings file.
-std::span<const OptionRow> OptionRows();
 
 class COptionModel {
 public:

@@ -72,7 +72,7 @@ bool ParseDecimal(const QString& text, int* out)
 CSettingFile::CSettingFile()
     : m_folder(platform::SettingsFolder())
 {
-    SetFileName(QStringLiteral("Setting.ini"));
+    SetFileName(ini::FileName);
 }
 
 void CSettingFile::SetWriteFailureHandler(FailureHandler handler) { Handler() = std::move(handler); }

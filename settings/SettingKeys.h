@@ -12,6 +12,8 @@ struct SettingKey {
 
 namespace ini {
 
+inline constexpr QLatin1String FileName("Setting.ini");
+
 namespace JDK {
 inline constexpr QLatin1String Section("JDK");
 inline constexpr SettingKey Path{Section, QLatin1String("Path")};  // the tool folder, without a trailing separator
