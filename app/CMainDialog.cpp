@@ -2,12 +2,12 @@
 
 #include "app/CNoticeBar.h"
 #include "app/CommandTable.h"
+#include "commands/CToolCommands.h"
 #include "commands/CommandIds.h"
 #include "dialogs/CGenerateCommands.h"
 #include "platform/Paths.h"
 #include "resources/FormIds.h"
 #include "resources/StringIds.h"
-#include "runner/CToolCommands.h"
 #include "settings/CSettingFile.h"
 
 #include <QAction>
@@ -55,7 +55,7 @@ void StandFor(QAbstractButton* button, QAction* command)
 
 CMainDialog::CMainDialog(QWidget* parent)
     : QDialog(parent)
-    , m_tools(std::make_unique<runner::CToolCommands>(*this))
+    , m_tools(std::make_unique<cmd::CToolCommands>(*this))
     , m_generators(std::make_unique<dialogs::CGenerateCommands>(*this))
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

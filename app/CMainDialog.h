@@ -16,7 +16,7 @@
 class QAction;
 class QKeyEvent;
 class QMenuBar;
-namespace runner {
+namespace cmd {
 class CToolCommands;
 }
 namespace dialogs {
@@ -52,7 +52,7 @@ public:
 
     // IMainContext
     QWidget* Window() override { return this; }
-    const cmd::CurrentFile& File() const override { return m_file; }
+    const java::CurrentFile& File() const override { return m_file; }
     QString JdkFolder() const override { return m_jdkFolder; }
     settings::COptionModel& Options() override { return m_options; }
     void ExecuteCommand(int id) override;
@@ -88,7 +88,7 @@ private:
     void ApplyCommandRules(const std::function<std::optional<bool>(CommandRule)>& state, const QString& greyReason);
     void OnWindowDestroyed();
 
-    cmd::CurrentFile m_file;
+    java::CurrentFile m_file;
     QString m_jdkFolder;
     bool m_extended = false;
     bool m_destroyed = false;
@@ -103,7 +103,7 @@ private:
     QHash<int, QAction*> m_actions;
     QList<QWidget*> m_shortcutGroup;  // what only the extended form shows
     QList<QPair<QKeySequence, int>> m_accelerators;
-    std::unique_ptr<runner::CToolCommands> m_tools;
+    std::unique_ptr<cmd::CToolCommands> m_tools;
     std::unique_ptr<dialogs::CGenerateCommands> m_generators;
 };
 

@@ -2,9 +2,9 @@
 
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
+#include "commands/CToolCommands.h"
 #include "commands/CommandIds.h"
 #include "dialogs/CGenerateCommands.h"
-#include "runner/CToolCommands.h"
 
 namespace app {
 
@@ -42,25 +42,25 @@ const Command kCommands[] = {
     {cmd::OpenJavaFile, Free, Main<&CMainDialog::ChooseJavaFile>},
     {cmd::ChooseJdk, Free, Main<&CMainDialog::ChooseJdkFolder>},
     {cmd::Exit, Free, Exit},
-    {cmd::EditSource, NeedsSource, Tool<&runner::CToolCommands::OnEditSource>},
-    {cmd::EditSourceWith, NeedsSource, Tool<&runner::CToolCommands::OnEditSourceWith>},
-    {cmd::EditHtml, NeedsFile, Tool<&runner::CToolCommands::OnEditHtml>},
-    {cmd::Compile, NeedsSource, Tool<&runner::CToolCommands::OnCompile>},
-    {cmd::Rebuild, NeedsSource, Tool<&runner::CToolCommands::OnRebuild>},
-    {cmd::Javah, NeedsSource, Tool<&runner::CToolCommands::OnJavah>},
-    {cmd::Rmic, NeedsSource, Tool<&runner::CToolCommands::OnRmic>},
-    {cmd::RunJava, NeedsFile, Tool<&runner::CToolCommands::OnRunJava>},
-    {cmd::RunAppletViewer, NeedsFile, Tool<&runner::CToolCommands::OnRunAppletViewer>},
-    {cmd::RunBrowser, NeedsFile, Tool<&runner::CToolCommands::OnRunBrowser>},
+    {cmd::EditSource, NeedsSource, Tool<&cmd::CToolCommands::OnEditSource>},
+    {cmd::EditSourceWith, NeedsSource, Tool<&cmd::CToolCommands::OnEditSourceWith>},
+    {cmd::EditHtml, NeedsFile, Tool<&cmd::CToolCommands::OnEditHtml>},
+    {cmd::Compile, NeedsSource, Tool<&cmd::CToolCommands::OnCompile>},
+    {cmd::Rebuild, NeedsSource, Tool<&cmd::CToolCommands::OnRebuild>},
+    {cmd::Javah, NeedsSource, Tool<&cmd::CToolCommands::OnJavah>},
+    {cmd::Rmic, NeedsSource, Tool<&cmd::CToolCommands::OnRmic>},
+    {cmd::RunJava, NeedsFile, Tool<&cmd::CToolCommands::OnRunJava>},
+    {cmd::RunAppletViewer, NeedsFile, Tool<&cmd::CToolCommands::OnRunAppletViewer>},
+    {cmd::RunBrowser, NeedsFile, Tool<&cmd::CToolCommands::OnRunBrowser>},
     {cmd::MakeHtml, NeedsFile, Generator<&dialogs::CGenerateCommands::OnMakeHtml>},
     {cmd::MakeApplet, Free, Generator<&dialogs::CGenerateCommands::OnMakeApplet>},
     {cmd::MakeClass, Free, Generator<&dialogs::CGenerateCommands::OnMakeClass>},
     {cmd::MakeJar, Free, Generator<&dialogs::CGenerateCommands::OnMakeJar>},
-    {cmd::MakeDocument, NeedsSource, Tool<&runner::CToolCommands::OnMakeDocument>},
-    {cmd::MakeAllDocuments, NeedsSource, Tool<&runner::CToolCommands::OnMakeAllDocuments>},
-    {cmd::Options, Free, Tool<&runner::CToolCommands::OnOptions>},
-    {cmd::Help, Free, Tool<&runner::CToolCommands::OnHelp>},
-    {cmd::JavaDocument, JavaDocument, Tool<&runner::CToolCommands::OnJavaDocument>},
+    {cmd::MakeDocument, NeedsSource, Tool<&cmd::CToolCommands::OnMakeDocument>},
+    {cmd::MakeAllDocuments, NeedsSource, Tool<&cmd::CToolCommands::OnMakeAllDocuments>},
+    {cmd::Options, Free, Tool<&cmd::CToolCommands::OnOptions>},
+    {cmd::Help, Free, Tool<&cmd::CToolCommands::OnHelp>},
+    {cmd::JavaDocument, JavaDocument, Tool<&cmd::CToolCommands::OnJavaDocument>},
     {cmd::About, Free, About},
 };
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-namespace runner {
+namespace cmd {
 class CToolCommands;
 }
 namespace dialogs {
@@ -33,7 +33,7 @@ std::optional<bool> FileRuleState(CommandRule rule, bool usable, const QString& 
 // What a handler may reach.
 struct CommandTargets {
     CMainDialog& main;
-    runner::CToolCommands& tools;
+    cmd::CToolCommands& tools;
     dialogs::CGenerateCommands& generators;
 };
 

@@ -6,12 +6,12 @@
 
 class BenchContext : public cmd::IMainContext {
 public:
-    cmd::CurrentFile file;
+    java::CurrentFile file;
     QString jdk;
     settings::COptionModel options;
     QWidget* window = nullptr;
     QWidget* Window() override { return window; }
-    const cmd::CurrentFile& File() const override { return file; }
+    const java::CurrentFile& File() const override { return file; }
     QString JdkFolder() const override { return jdk; }
     settings::COptionModel& Options() override { return options; }
     void SetCurrentFile(const QString&) override {}

@@ -1,5 +1,6 @@
-# A Debian package built by CPack: `cpack -G DEB` in the build folder.
-# scripts/check-package.sh builds it and runs lintian on it.
+# A Debian package and a portable archive built by CPack: `cpack` in the build
+# folder makes both, `cpack -G DEB` or `cpack -G TGZ` one of them.
+# scripts/check-package.sh builds the Debian package and runs lintian on it.
 include(GNUInstallDirs)
 
 # Who maintains the package: given when packaging (-DTARNWICK_MAINTAINER=...),
@@ -33,6 +34,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Compile, run and document a Java file with
  from one small window, and generate Applet and class skeletons, applet pages
  and JAR archives. The user interface is in Japanese.")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR "DEB;TGZ")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/portable/CPackOptions.cmake)
+set(CPACK_TW_MACHINE ${CMAKE_SYSTEM_PROCESSOR})
 include(CPack)
 
 # The copyright file and a changelog in Debian's format, in the package's
@@ -53,3 +57,4 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides RENAME tarnwick
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides)
 
 include(${CMAKE_CURRENT_LIST_DIR}/ManualPages.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/Portable.cmake)

@@ -1,6 +1,8 @@
 #pragma once
 // What the command handlers outside the main window may see and do: the
 // current Java file, the JDK folder, the options, and a few operations.
+#include "java/CurrentFile.h"
+
 #include <QString>
 
 namespace settings {
@@ -10,19 +12,11 @@ class QWidget;
 
 namespace cmd {
 
-struct CurrentFile {
-    QString fileName;   // Hello.java
-    QString title;      // Hello
-    QString folder;     // ends in the separator
-    QString extension;  // lower case, no dot
-    bool IsEmpty() const { return fileName.isEmpty(); }
-};
-
 class IMainContext {
 public:
     virtual ~IMainContext() = default;
     virtual QWidget* Window() = 0;
-    virtual const CurrentFile& File() const = 0;
+    virtual const java::CurrentFile& File() const = 0;
     // Ends in the separator, or empty.
     virtual QString JdkFolder() const = 0;
     virtual settings::COptionModel& Options() = 0;

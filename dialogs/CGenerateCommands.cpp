@@ -6,7 +6,7 @@
 #include "dialogs/CHtmlDialog.h"
 #include "dialogs/CJarDialog.h"
 #include "generators/HtmlGenerator.h"
-#include "runner/PackageRoot.h"
+#include "java/PackageRoot.h"
 
 #include <QDir>
 
@@ -21,13 +21,13 @@ constexpr int kDefaultAppletHeight = 300;
 
 void CGenerateCommands::OnMakeHtml()
 {
-    const cmd::CurrentFile& file = m_main.File();
+    const java::CurrentFile& file = m_main.File();
     CHtmlDialog dialog(m_main.Window());
     dialog.SetPageDefaults(file.title, file.folder, file.title + QStringLiteral("Applet"), kDefaultAppletWidth,
                            kDefaultAppletHeight);
     // The page lies beside the source; an applet of a package is loaded by
     // its qualified name from the package root.
-    if (const runner::JavaTarget target = runner::ResolveJavaTarget(file); !target.PackagePath().isEmpty())
+    if (const java::JavaTarget target = java::ResolveJavaTarget(file); !target.PackagePath().isEmpty())
         dialog.SetAppletClass(target.className, gen::PackageRootCodeBase(target.package));
     dialog.exec();
 }

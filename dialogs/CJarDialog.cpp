@@ -1,12 +1,12 @@
 #include "dialogs/CJarDialog.h"
 
+#include "java/JarBuild.h"
+#include "output/FollowRun.h"
 #include "platform/JdkFeatures.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
 #include "platform/gui/Desktop.h"
 #include "resources/FormIds.h"
-#include "runner/FollowRun.h"
-#include "runner/JarBuild.h"
 #include "runner/ToolInvocation.h"
 
 #include <QAction>
@@ -90,7 +90,7 @@ void CJarDialog::SetJdkFolder(const QString& folder)
     m_jdkRelease = platform::JdkFeatureRelease(m_jdkFolder);
 }
 
-void CJarDialog::SetCurrentFile(const cmd::CurrentFile& file) { m_current = file; }
+void CJarDialog::SetCurrentFile(const java::CurrentFile& file) { m_current = file; }
 
 QString CJarDialog::MainFile() const { return m_mains->currentData().toString(); }
 
@@ -129,7 +129,7 @@ bool CJarDialog::eventFilter(QObject* watched, QEvent* event)
 void CJarDialog::OnDropFiles(const QStringList& names)
 {
     m_mainChosen = false;
-    SetEntries(runner::SortedJarEntries(names));
+    SetEntries(java::SortedJarEntries(names));
 }
 
 void CJarDialog::OnAddFiles()
@@ -145,7 +145,7 @@ void CJarDialog::OnAddFiles()
         if (!files.contains(chosen))
             files.append(chosen);
     if (files.size() > listed.size())
-        SetEntries(runner::SortedJarEntries(files));
+        SetEntries(java::SortedJarEntries(files));
 }
 
 void CJarDialog::OnRemoveFiles()
@@ -163,7 +163,7 @@ void CJarDialog::OnRemoveFiles()
 void CJarDialog::SetEntries(const QStringList& sorted)
 {
     const QString chosen = m_mainChosen ? MainFile() : QString();
-    m_classes = runner::ReadClassInfos(sorted);
+    m_classes = java::ReadClassInfos(sorted);
     m_files->clear();
     m_mains->clear();
     m_files->addItems(sorted);
@@ -175,7 +175,7 @@ void CJarDialog::SetEntries(const QStringList& sorted)
     m_mains->view()->setMinimumWidth(m_mains->view()->sizeHintForColumn(0));
     m_mainChosen = sorted.contains(chosen);
     m_mains->setCurrentIndex(sorted.indexOf(
-        m_mainChosen ? chosen : runner::DefaultMainFile(sorted, m_current.title, m_classes, m_jdkRelease)));
+        m_mainChosen ? chosen : java::DefaultMainFile(sorted, m_current.title, m_classes, m_jdkRelease)));
     m_emptyFocus->setVisible(sorted.isEmpty());
 }
 
@@ -212,28 +212,28 @@ void CJarDialog::OnOK()
         return;
     }
     const QString mainFile = MainFile();
-    m_classes = runner::ReadClassInfos(files);  // as they are now, perhaps compiled again
-    const runner::JarPlan plan = runner::PlanJar(files, mainFile, m_classes);
-    if (const QString reason = runner::UnrunnableReason(plan, mainFile, m_classes, m_jdkRelease); !reason.isEmpty()) {
+    m_classes = java::ReadClassInfos(files);  // as they are now, perhaps compiled again
+    const java::JarPlan plan = java::PlanJar(files, mainFile, m_classes);
+    if (const QString reason = java::UnrunnableReason(plan, mainFile, m_classes, m_jdkRelease); !reason.isEmpty()) {
         platform::ShowMessage(this, reason, QStringLiteral("確認"), platform::MsgIcon::Exclamation);
         return;
     }
     // The base folder stays the program's working folder after the dialog.
     QDir::setCurrent(plan.baseFolder);
     const QString archive = plan.mainName + QStringLiteral(".jar");
-    const runner::JarOutcome outcome = runner::RunJarBuild(plan, m_jdkFolder, [&](runner::RunningTool& run) {
+    const java::JarOutcome outcome = java::RunJarBuild(plan, m_jdkFolder, [&](runner::RunningTool& run) {
         const QString program = m_jdkFolder + platform::ToolFileName(QStringLiteral("jar.exe"));
         const QString shown = runner::DisplayCommandLine({program, plan.Arguments(QStringLiteral("MainClass")), {}});
-        runner::FollowRun(this, run, {QStringLiteral("jar ") + archive, shown, program, plan.baseFolder}, {});
+        output::FollowRun(this, run, {QStringLiteral("jar ") + archive, shown, program, plan.baseFolder}, {});
     });
     switch (outcome.status) {
-    case runner::JarOutcome::Status::Built:
+    case java::JarOutcome::Status::Built:
         m_built = plan.baseFolder + archive;
         accept();
         break;
-    case runner::JarOutcome::Status::ToolFailed: break;  // its window told how
-    case runner::JarOutcome::Status::NotStarted:
-    case runner::JarOutcome::Status::NoManifest:
+    case java::JarOutcome::Status::ToolFailed: break;  // its window told how
+    case java::JarOutcome::Status::NotStarted:
+    case java::JarOutcome::Status::NoManifest:
         platform::ShowMessage(this, outcome.messages, QStringLiteral("ファイルエラー"), platform::MsgIcon::Error);
         break;
     }

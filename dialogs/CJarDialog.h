@@ -3,8 +3,8 @@
 // an executable Java archive named after the chosen main class, with the
 // JDK's archive tool.
 #include "commands/IMainContext.h"
+#include "java/JarBuild.h"
 #include "resources/FormBuilder.h"
-#include "runner/JarBuild.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -25,7 +25,7 @@ public:
     QString JdkFolder() const { return m_jdkFolder; }
     // The main window's file: the class named like it is the preferred main
     // class, and adding files starts in its folder.
-    void SetCurrentFile(const cmd::CurrentFile& file);
+    void SetCurrentFile(const java::CurrentFile& file);
 
     // Replaces both lists by the dropped names and selects the default main entry.
     void OnDropFiles(const QStringList& names);
@@ -56,8 +56,8 @@ private:
     QString m_jdkFolder;
     int m_jdkRelease = 0;  // the JDK's feature release: which main methods its java starts
     QString m_built;
-    runner::ClassInfos m_classes;
-    cmd::CurrentFile m_current;
+    java::ClassInfos m_classes;
+    java::CurrentFile m_current;
     bool m_mainChosen = false;
     QListWidget* m_files = nullptr;
     QComboBox* m_mains = nullptr;

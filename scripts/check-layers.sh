@@ -5,20 +5,27 @@
 # is one namespace (platform/gui is part of platform).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# judge/ (cases run and judged) and compiler/ (a compiler kept running) are
+# listed before they exist, so that each lands in its place.
 declare -A allowed=(
   [platform]="platform"
   [platform/gui]="platform/gui platform"
   [resources]="resources platform/gui platform"
   [settings]="settings resources platform/gui platform"
   [generators]="generators settings platform"
-  [commands]="commands settings platform"
-  [runner]="runner commands generators settings resources platform/gui platform"
-  [dialogs]="dialogs runner commands generators settings resources platform/gui platform"
-  [app]="app dialogs runner commands generators settings resources platform/gui platform"
+  [runner]="runner platform"
+  [java]="java runner platform"
+  [compiler]="compiler java runner platform"
+  [judge]="judge java compiler runner platform"
+  [output]="output judge java compiler runner settings resources platform/gui platform"
+  [commands]="commands output judge java compiler runner generators settings resources platform/gui platform"
+  [dialogs]="dialogs commands output judge java compiler runner generators settings resources platform/gui platform"
+  [app]="app dialogs commands output judge java compiler runner generators settings resources platform/gui platform"
 )
 declare -A namespace=(
   [platform]=platform [platform/gui]=platform [resources]=resources [settings]=settings
-  [generators]=gen [commands]=cmd [runner]=runner [dialogs]=dialogs [app]=app
+  [generators]=gen [runner]=runner [compiler]=compiler [java]=java [judge]=judge [output]=output
+  [commands]=cmd [dialogs]=dialogs [app]=app
 )
 system_headers='<(sys/[^>]*|unistd\.h|fcntl\.h|dirent\.h|pwd\.h|grp\.h|poll\.h|termios\.h|dlfcn\.h|spawn\.h|pthread\.h|netdb\.h|netinet/[^>]*|arpa/[^>]*|windows\.h|winsock2?\.h|io\.h|direct\.h)>'
 status=0

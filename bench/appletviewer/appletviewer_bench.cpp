@@ -7,9 +7,9 @@
 // Also measured: the viewer on a JDK taken to lack the Applet API (the API
 // classes patched into java.desktop).
 #include "bench/BenchContext.h"
+#include "commands/CToolCommands.h"
 #include "generators/HtmlGenerator.h"
 #include "platform/JdkLocator.h"
-#include "runner/CToolCommands.h"
 #include "settings/COptionModel.h"
 
 #include <QCoreApplication>
@@ -23,9 +23,9 @@
 #include <cstdio>
 #include <vector>
 
+using namespace cmd;
 using namespace gen;
 using namespace platform;
-using namespace runner;
 using namespace settings;
 
 namespace {

@@ -1,8 +1,8 @@
 // encoding_probe <folder> <name>: examines one source as a compile does and
 // prints the process's peak memory before and after (the resident set's high
 // mark, in KiB), the encoding found and the time taken.
+#include "java/SourceSet.h"
 #include "platform/SourceEncoding.h"
-#include "runner/SourceSet.h"
 
 #include <QElapsedTimer>
 #include <cstdio>
@@ -26,8 +26,8 @@ int main(int argc, char** argv)
     const long before = PeakKib();
     QElapsedTimer timer;
     timer.start();
-    const QList<runner::SourceFile> sources =
-        runner::ExamineSources(QString::fromLocal8Bit(argv[1]), {QString::fromLocal8Bit(argv[2])});
+    const QList<java::SourceFile> sources =
+        java::ExamineSources(QString::fromLocal8Bit(argv[1]), {QString::fromLocal8Bit(argv[2])});
     const qint64 ms = timer.elapsed();
     if (sources.isEmpty())
         return 1;

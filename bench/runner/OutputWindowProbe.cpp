@@ -7,8 +7,8 @@
 // and to the whole text, the event loop's delays (99th percentile and
 // maximum, from a 5 ms timer), the process's peak memory and the number of
 // line breaks shown.
+#include "output/COutputDialog.h"
 #include "platform/TextCodec.h"
-#include "runner/COutputDialog.h"
 #include "runner/CaptureFiles.h"
 #include "runner/CapturedText.h"
 #include "runner/RunningTool.h"
@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+using namespace output;
 using namespace platform;
 using namespace runner;
 
@@ -156,7 +157,7 @@ int main(int argc, char** argv)
             return 1;
         dialog.BeginRun(QStringLiteral("tool"), path, false, QStringLiteral("/nonexistent/"));
         if (mode == "live-unhinted") {
-            runner::HintContext context;
+            output::HintContext context;
             context.folder = QStringLiteral("/nonexistent/");
             dialog.Edit()->BeginMarkup(context, {});
         }

@@ -7,9 +7,9 @@
 // also against a plain QPlainTextEdit), each shown in a process of its own,
 // see OutputWindowProbe.cpp.
 #include "bench/BenchContext.h"
+#include "commands/CToolCommands.h"
 #include "platform/JdkLocator.h"
 #include "platform/SourceEncoding.h"
-#include "runner/CToolCommands.h"
 #include "runner/CapturedText.h"
 #include "runner/RunningTool.h"
 #include "settings/COptionModel.h"
@@ -28,8 +28,9 @@
 #include <random>
 #include <vector>
 
+using namespace cmd;
+using namespace output;
 using namespace platform;
-using namespace runner;
 using namespace settings;
 
 namespace {

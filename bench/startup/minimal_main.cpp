@@ -1,4 +1,6 @@
-// The smallest Qt Widgets program with a window: the yardstick for start-up.
+// The smallest Qt Widgets program with a window of Japanese text: the
+// yardstick for start-up. A Japanese window pays for opening a Japanese font
+// and its glyphs, which two Latin letters would not.
 #include "app/FirstPaint.h"
 
 #include <QApplication>
@@ -8,7 +10,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     app::FirstPaintHook::ExitIfRequested(app);
-    QPushButton button(QStringLiteral("OK"));
+    QPushButton button(QStringLiteral("コンパイル"));
     button.show();
     return app.exec();
 }

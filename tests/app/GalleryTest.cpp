@@ -3,13 +3,13 @@
 #include "tests/support/Gallery.h"
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
+#include "java/SourceSet.h"
+#include "output/COutputDialog.h"
+#include "output/COutputView.h"
 #include "platform/JdkLocator.h"
 #include "platform/gui/QtTranslations.h"
 #include "platform/gui/QtUserDialogs.h"
 #include "resources/FormBuilder.h"
-#include "runner/COutputDialog.h"
-#include "runner/COutputView.h"
-#include "runner/SourceSet.h"
 #include "settings/COptionDialog.h"
 #include "tests/support/DarkPalette.h"
 #include "tests/support/FakeUserDialogs.h"
@@ -32,6 +32,8 @@
 #include <gtest/gtest.h>
 
 using namespace app;
+using namespace java;
+using namespace output;
 using namespace platform;
 using namespace resources;
 using namespace runner;

@@ -128,6 +128,8 @@ TEST_F(TarnwickAppTest, TheOutputWindowKeepsItsSizeFromOneStartToTheNext)
     QList<QRect> stored;
     for (int start = 0; start < 3; ++start) {
         RunJava("java Hello - 終了コード 0");
+        const QString output = Xdotool({"search", "--name", "java Hello"}, env).section('\n', 0, 0);
+        ASSERT_TRUE(WaitUntil([&] { return Xdotool({"getactivewindow"}, env) == output; }, 10000));
         Xdotool({"key", "Return"}, env);  // closes the window of the ended run
         ASSERT_TRUE(WaitUntil([&] { return Xdotool({"search", "--name", "java Hello"}, env).isEmpty(); }, 10000));
         EXPECT_EQ(EndWith(SIGTERM), 128 + SIGTERM);

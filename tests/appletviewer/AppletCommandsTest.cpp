@@ -3,7 +3,7 @@
 #include "platform/JdkLocator.h"
 #include "platform/Paths.h"
 
-#include "tests/runner/CommandsTestSupport.h"
+#include "tests/commands/CommandsTestSupport.h"
 
 using namespace platform;
 

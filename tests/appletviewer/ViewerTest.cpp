@@ -4,7 +4,7 @@
 #include "generators/HtmlGenerator.h"
 #include "platform/JdkLocator.h"
 
-#include "tests/runner/CommandsTestSupport.h"
+#include "tests/commands/CommandsTestSupport.h"
 #include "tests/support/Gallery.h"
 
 #include <QCoreApplication>
@@ -18,7 +18,6 @@
 
 using namespace gen;
 using namespace platform;
-using namespace runner;
 
 namespace {
 

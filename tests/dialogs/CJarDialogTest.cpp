@@ -1,8 +1,8 @@
 #include "dialogs/CJarDialog.h"
+#include "java/JarBuild.h"
+#include "output/COutputDialog.h"
 #include "platform/JdkLocator.h"
 #include "resources/FormIds.h"
-#include "runner/COutputDialog.h"
-#include "runner/JarBuild.h"
 #include "tests/runner/RunnerTestSupport.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/Gallery.h"
@@ -24,9 +24,10 @@
 #include <gtest/gtest.h>
 
 using namespace dialogs;
+using namespace java;
+using namespace output;
 using namespace platform;
 using namespace resources;
-using namespace runner;
 
 namespace {
 

@@ -25,13 +25,13 @@ struct GenerateCommands : ::testing::Test, IMainContext {
     FakeUserDialogs user;
     TempFolder folder;
     QWidget window;
-    CurrentFile file;
+    java::CurrentFile file;
     COptionModel options;
     QStringList calls;
     CGenerateCommands commands{*this};
 
     QWidget* Window() override { return &window; }
-    const CurrentFile& File() const override { return file; }
+    const java::CurrentFile& File() const override { return file; }
     QString JdkFolder() const override { return {}; }
     COptionModel& Options() override { return options; }
     void SetCurrentFile(const QString& path) override { calls << path; }
@@ -70,7 +70,7 @@ TEST_F(GenerateCommands, GeneratedSourceBecomesCurrentAndIsEditedOnlyWhenAsked)
 TEST_F(GenerateCommands, FileChoiceStartsInTheCurrentFilesFolderAndThePageIsPresetFromIt)
 {
     Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile});
-    file = CurrentFile{"Hello.java", "Hello", folder.Path(), "java"};
+    file = java::CurrentFile{"Hello.java", "Hello", folder.Path(), "java"};
     Run(&CGenerateCommands::OnMakeApplet, {AppletForm::SelectFile});
     Run(&CGenerateCommands::OnMakeClass, {ClassForm::SelectFile});
     QStringList folders;
@@ -82,7 +82,7 @@ TEST_F(GenerateCommands, FileChoiceStartsInTheCurrentFilesFolderAndThePageIsPres
         QString::fromUtf8(folder.Read("Hello.html")).contains("<applet code = \"Hello.class\" width = \"400\""));
     // An applet of a package is named in full, from its package root.
     folder.Write("src/com/ex/PA.java", "/* A */ package com.ex;\npublic class PA extends java.applet.Applet {}\n");
-    file = CurrentFile{"PA.java", "PA", folder.Path("src/com/ex/"), "java"};
+    file = java::CurrentFile{"PA.java", "PA", folder.Path("src/com/ex/"), "java"};
     Run(&CGenerateCommands::OnMakeHtml, {HtmlForm::Generate});
     EXPECT_TRUE(QString::fromUtf8(folder.Read("src/com/ex/PA.html"))
                     .contains("<applet code = \"com.ex.PA.class\" codebase = \"../../\" width = \"400\""));

@@ -1,11 +1,11 @@
 // Random bytes as a class file and as the start of a Java source: nothing
 // reads outside them, and a name that comes out is well formed.
-#include "runner/ClassFile.h"
-#include "runner/JavaDeclarations.h"
-#include "runner/PackageRoot.h"
+#include "java/ClassFile.h"
+#include "java/JavaDeclarations.h"
+#include "java/PackageRoot.h"
 #include "tests/fuzz/FuzzCheck.h"
 
-using namespace runner;
+using namespace java;
 
 namespace {
 

@@ -2,8 +2,8 @@
 // the line assembler and the markup chain: nothing crashes, the same lines
 // come out however the bytes are cut, every link lies inside its line and a
 // line the chain says it need not look at has no markup.
+#include "output/OutputMarkup.h"
 #include "runner/LineAssembler.h"
-#include "runner/OutputMarkup.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <vector>
 
+using namespace output;
 using namespace runner;
 
 namespace {

@@ -1,6 +1,6 @@
 #include "settings/COptionDialog.h"
 #include "resources/FormIds.h"
-#include "tests/runner/CommandsTestSupport.h"
+#include "tests/commands/CommandsTestSupport.h"
 #include "tests/settings/OptionValues.h"
 #include "tests/support/Gallery.h"
 
@@ -13,9 +13,8 @@
 
 #include <gtest/gtest.h>
 
-using namespace resources;
 using namespace cmd;
-using namespace runner;
+using namespace resources;
 using namespace settings;
 
 namespace {

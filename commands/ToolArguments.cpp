@@ -1,0 +1,119 @@
+#include "commands/ToolArguments.h"
+
+#include "platform/CommandLine.h"
+#include "platform/Paths.h"
+#include "settings/COptionModel.h"
+
+#include <algorithm>
+
+namespace cmd {
+
+namespace {
+
+const QString kJavaWildcard = QStringLiteral("*.java");
+
+QString Quoted(const QString& name) { return platform::QuoteArgument(name); }
+
+// A file name that the tool must never take for an option or an argument file.
+QString QuotedFile(const QString& name) { return Quoted(platform::AsFileArgument(name)); }
+
+// What Character.isJavaIdentifierStart and isJavaIdentifierPart accept
+// (the ignorable control characters left out).
+bool IsIdentifierStart(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Letter_Uppercase:
+    case QChar::Letter_Lowercase:
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier:
+    case QChar::Letter_Other:
+    case QChar::Number_Letter:
+    case QChar::Symbol_Currency:
+    case QChar::Punctuation_Connector: return true;
+    default: return false;
+    }
+}
+
+bool IsIdentifierPart(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Number_DecimalDigit:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Other_Format: return true;
+    default: return IsIdentifierStart(c);
+    }
+}
+
+bool IsKeyword(QStringView name)
+{
+    static const QStringList keywords =
+        QStringLiteral("_ abstract assert boolean break byte case catch char class const continue "
+                       "default do double else enum extends false final finally float for goto if "
+                       "implements import instanceof int interface long native new null package "
+                       "private protected public return short static strictfp super switch "
+                       "synchronized this throw throws transient true try void volatile while")
+            .split(QLatin1Char(' '));
+    return keywords.contains(name);
+}
+
+}  // namespace
+
+bool IsJavaIdentifier(QStringView name)
+{
+    const QList<uint> points = name.toUcs4();
+    if (points.isEmpty() || !IsIdentifierStart(points.front()) || IsKeyword(name))
+        return false;
+    return std::all_of(points.begin() + 1, points.end(), [](uint c) { return IsIdentifierPart(c); });
+}
+
+QString CompileArguments(const QString& javacOptions, const QString& fileName)
+{
+    return javacOptions + QuotedFile(fileName);
+}
+
+QString RebuildArguments(const QString& javacOptions, const QString& packagePath)
+{
+    return javacOptions + packagePath + kJavaWildcard;
+}
+
+JavaRun RunJavaArguments(const QString& javaOptions, const QString& javaArgs, const QString& extension,
+                         const java::JavaTarget& target)
+{
+    JavaRun run;
+    // The archive goes by its own name: on a case-sensitive file system
+    // Tool.JAR is not Tool.jar.
+    if (extension == QLatin1String("jar")) {
+        run.fileToTest = run.subject = target.file;
+        run.arguments = javaOptions + QStringLiteral("-jar ") + QuotedFile(target.file) + QLatin1Char(' ');
+    } else {
+        run.fileToTest = target.classFile;
+        run.subject = target.className;
+        run.arguments = javaOptions + Quoted(target.className);
+    }
+    run.arguments += QLatin1Char(' ') + javaArgs;
+    return run;
+}
+
+QString ClassToolArguments(const QString& options, const QString& title) { return options + Quoted(title); }
+
+QString HeaderByJavacArguments(const settings::StoredOptions& stored, const QString& fileName)
+{
+    QString classPath = QStringLiteral("-classpath .");
+    if (stored.javahClassPath)
+        classPath += platform::ClassPathSeparator() + platform::ToClassPathList(stored.javahStrClassPath);
+    return QStringLiteral("-h . ") + classPath + QLatin1Char(' ') + QuotedFile(fileName);
+}
+
+QString AppletViewerArguments(const QString& title) { return QuotedFile(title + QStringLiteral(".html")); }
+
+QString Utf8PagesOptions() { return QStringLiteral("-docencoding UTF-8 -charset UTF-8 "); }
+
+QString DocumentArguments(const QString& fileName)
+{
+    return QStringLiteral("-d %1 ").arg(QLatin1String(kDocumentFolder)) + QuotedFile(fileName);
+}
+
+QString AllDocumentsArguments() { return DocumentArguments(kJavaWildcard); }
+
+}  // namespace cmd
