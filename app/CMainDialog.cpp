@@ -143,13 +143,12 @@ void CMainDialog::OnInitDialog(const QStringList& commandLineNames)
     setWindowTitle(resources::LoadResourceString(resources::StringId::VersionLine));
     RefreshJavaDocumentCommand();
     const settings::CSettingFile settings;
-    const QString jdk = settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {});
+    const QString jdk = settings.GetString(settings::ini::JDK::Path, {});
     if (!jdk.isEmpty()) {
         m_jdkFolder = platform::WithTrailingSeparator(jdk);
         SetControlText(resources::MainForm::JdkEdit, m_jdkFolder);
     }
-    const QString extend =
-        settings.GetString(QStringLiteral("Option"), QStringLiteral("Extend"), QStringLiteral("false"));
+    const QString extend = settings.GetString(settings::ini::Option::Extend, QStringLiteral("false"));
     m_extended = extend != QLatin1String("true");
     ToggleExtended();
     UpdateCommandStates();
@@ -289,8 +288,7 @@ void CMainDialog::OnWindowDestroyed()
     if (m_destroyed)
         return;
     m_destroyed = true;
-    settings::CSettingFile().WriteString(QStringLiteral("Option"), QStringLiteral("Extend"),
-                                         m_extended ? QStringLiteral("true") : QStringLiteral("false"));
+    settings::CSettingFile().WriteString(settings::ini::Option::Extend, settings::CSettingFile::BoolText(m_extended));
 }
 
 }  // namespace app

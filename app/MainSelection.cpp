@@ -69,8 +69,8 @@ void CMainDialog::ChooseJavaFile()
                                     "Java ファイル(*.java;*.class;*.jar)|*.java;*.class;*.jar|"
                                     "|");
     request.defaultSuffix = QStringLiteral("java");
-    request.initialFolder = settings.GetString(QStringLiteral("JavaFile"), QStringLiteral("Path"), {});
-    request.proposedName = settings.GetString(QStringLiteral("JavaFile"), QStringLiteral("FileName"), {});
+    request.initialFolder = settings.GetString(settings::ini::JavaFile::Path, {});
+    request.proposedName = settings.GetString(settings::ini::JavaFile::FileName, {});
     request.mustExist = true;
     if (const auto chosen = platform::UserDialogs().ChooseFile(this, request))
         SetCurrentFile(*chosen);
@@ -90,9 +90,8 @@ void CMainDialog::SetCurrentFile(const QString& path)
     SetControlText(resources::MainForm::FolderEdit, m_file.folder);
     setWindowTitle(m_file.fileName + QStringLiteral(" - ")
                    + resources::LoadResourceString(resources::StringId::VersionLine));
-    settings::CSettingFile settings;
-    settings.WriteString(QStringLiteral("JavaFile"), QStringLiteral("FileName"), m_file.fileName);
-    settings.WriteString(QStringLiteral("JavaFile"), QStringLiteral("Path"), m_file.folder);
+    settings::CSettingFile().WriteValues(
+        {{settings::ini::JavaFile::FileName, m_file.fileName}, {settings::ini::JavaFile::Path, m_file.folder}});
     UpdateCommandStates();
 }
 
@@ -112,8 +111,7 @@ void CMainDialog::UpdateCommandStates()
     if (DetectJdk(found)) {
         m_jdkFolder = found;
         SetControlText(resources::MainForm::JdkEdit, m_jdkFolder);
-        settings::CSettingFile().WriteString(QStringLiteral("JDK"), QStringLiteral("Path"),
-                                             platform::WithoutTrailingSeparator(m_jdkFolder));
+        settings::CSettingFile().WriteString(settings::ini::JDK::Path, platform::WithoutTrailingSeparator(m_jdkFolder));
         UpdateCommandStates();
         return;
     }
@@ -155,7 +153,7 @@ void CMainDialog::ChooseJdkFolder()
         m_jdkFolder += platform::kSeparator;
     else
         stored = platform::WithoutTrailingSeparator(chosen);
-    settings::CSettingFile().WriteString(QStringLiteral("JDK"), QStringLiteral("Path"), stored);
+    settings::CSettingFile().WriteString(settings::ini::JDK::Path, stored);
     UpdateCommandStates();
 }
 

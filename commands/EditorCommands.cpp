@@ -20,8 +20,6 @@ namespace cmd {
 
 namespace {
 
-const QString kEditApp = QStringLiteral("EditApp");
-
 platform::FileDialogSpec ApplicationDialog(const QString& folder, const QString& name)
 {
     platform::FileDialogSpec request;
@@ -55,16 +53,16 @@ void CToolCommands::OnEditSourceWith()
     if (!CheckExists(file.folder + file.fileName))
         return;
     settings::CSettingFile settings;
-    const QString folder = settings.GetString(kEditApp, QStringLiteral("Path"), {});
-    const QString name = settings.GetString(kEditApp, QStringLiteral("FileName"), {});
+    const QString folder = settings.GetString(settings::ini::EditApp::Path, {});
+    const QString name = settings.GetString(settings::ini::EditApp::FileName, {});
     const std::optional<QString> chosen =
         platform::UserDialogs().ChooseFile(m_main.Window(), ApplicationDialog(folder, name));
     if (!chosen)
         return;
     // The folder is the chosen path's own, so a name that recurs in it stays.
     const QFileInfo info(*chosen);
-    settings.WriteString(kEditApp, QStringLiteral("FileName"), info.fileName());
-    settings.WriteString(kEditApp, QStringLiteral("Path"), platform::WithTrailingSeparator(info.path()));
+    settings.WriteString(settings::ini::EditApp::FileName, info.fileName());
+    settings.WriteString(settings::ini::EditApp::Path, platform::WithTrailingSeparator(info.path()));
     if (!StartProgram({*chosen, {platform::AsFileArgument(file.fileName)}, file.folder}))
         ReportStartFailure(*chosen);
 }

@@ -8,6 +8,7 @@
 #include "output/SavedPlacement.h"
 #include "resources/FormBuilder.h"
 #include "runner/ToolOutcome.h"
+#include "settings/SettingKeys.h"
 
 #include <QDialog>
 
@@ -88,7 +89,7 @@ private:
 
     resources::CForm m_form;
     COutputView* m_view = nullptr;
-    output::SavedPlacement m_placement{this, QStringLiteral("MsgDlg")};
+    output::SavedPlacement m_placement{this, settings::ini::MsgDlg::Section};
     QString m_pending;  // the text given before the window shows
     QString m_saveFolder;
     bool m_initialised = false;

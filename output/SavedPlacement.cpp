@@ -48,8 +48,8 @@ SavedPlacement::SavedPlacement(QWidget* window, QString section)
 void SavedPlacement::Restore()
 {
     const settings::CSettingFile settings;
-    const QString keys[] = {QStringLiteral("Top"), QStringLiteral("Bottom"), QStringLiteral("Left"),
-                            QStringLiteral("Right")};
+    using namespace settings::ini;
+    const QString keys[] = {Placement::Top, Placement::Bottom, Placement::Left, Placement::Right};
     for (const QString& key : keys) {
         if (settings.GetString(m_section, key, {}).isEmpty())
             return;
@@ -126,12 +126,13 @@ void SavedPlacement::Store()
 
 void SavedPlacement::Write(const QRect& outer, int showState) const
 {
+    using namespace settings::ini;
     settings::CSettingFile settings;
-    settings.WriteInt(m_section, QStringLiteral("Top"), outer.top());
-    settings.WriteInt(m_section, QStringLiteral("Bottom"), outer.top() + outer.height());
-    settings.WriteInt(m_section, QStringLiteral("Left"), outer.left());
-    settings.WriteInt(m_section, QStringLiteral("Right"), outer.left() + outer.width());
-    settings.WriteInt(m_section, QStringLiteral("Max"), showState);
+    settings.WriteInt(m_section, Placement::Top, outer.top());
+    settings.WriteInt(m_section, Placement::Bottom, outer.top() + outer.height());
+    settings.WriteInt(m_section, Placement::Left, outer.left());
+    settings.WriteInt(m_section, Placement::Right, outer.left() + outer.width());
+    settings.WriteInt(m_section, Placement::Max, showState);
 }
 
 }  // namespace output

@@ -56,7 +56,10 @@ FormTemplate LoadFormTemplate(int id)
         control.name = c.value(QLatin1String("name")).toString();
         control.kind = c.value(QLatin1String("kind")).toString();
         control.text = c.value(QLatin1String("text")).toString();
-        control.rect = ToRect(c.value(QLatin1String("rect")));
+        // A control that its dialog places itself gives only its size.
+        const QJsonArray size = c.value(QLatin1String("size")).toArray();
+        control.rect = c.contains(QLatin1String("rect")) ? ToRect(c.value(QLatin1String("rect")))
+                                                         : QRect(0, 0, size.at(0).toInt(), size.at(1).toInt());
         for (const auto& flag : c.value(QLatin1String("style")).toArray())
             control.style.append(flag.toString());
         form.controls.append(control);

@@ -15,7 +15,7 @@ struct ControlTemplate {
     QString kind;  // group, label, edit, button, flatbutton, check, radio,
                    // combo, listbox, listview, tree, tab, swatch, icon
     QString text;
-    QRect rect;         // dialog units
+    QRect rect;         // dialog units; at 0, 0 when the form gives only a size
     QStringList style;  // readonly, hidden, disabled, default, noborder, ...
     bool Has(const char* flag) const { return style.contains(QLatin1String(flag)); }
 };

@@ -12,8 +12,6 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
-#include <variant>
-
 namespace settings {
 
 namespace {
@@ -30,70 +28,12 @@ struct Placement {
     QPoint position;
 };
 
-// Page controls in the order in which they are shown or hidden.
-const Placement kPlacements[] = {
-    {JavaOptionCheck, 0, {20, 40}},       {JavaOptionEdit, 0, {30, 60}},      {JavaArgCheck, 0, {20, 80}},
-    {JavaArgEdit, 0, {30, 100}},          {JavaClassPathCheck, 0, {20, 120}}, {JavaClassPathEdit, 0, {30, 140}},
-    {KeepPrompt, 0, {20, 170}},           {ClosePrompt, 0, {20, 190}},        {Capture, 0, {30, 210}},
-    {CaptureNote, 0, {40, 230}},          {JavacOptimize, 1, {20, 40}},       {JavacOptimizeNote, 1, {30, 60}},
-    {JavacNowarn, 1, {20, 80}},           {JavacNowarnNote, 1, {30, 100}},    {JavacDeprecation, 1, {20, 120}},
-    {JavacDeprecationNote, 1, {30, 140}}, {JavacOtherCheck, 1, {20, 200}},    {JavacOtherEdit, 1, {30, 220}},
-    {JavacClassPathCheck, 1, {20, 160}},  {JavacClassPathEdit, 1, {30, 180}}, {JavahClassPathCheck, 2, {20, 40}},
-    {JavahClassPathEdit, 2, {30, 60}},    {JavaEditorCheck, 3, {20, 40}},     {JavaEditorEdit, 3, {30, 60}},
-    {JavaEditorBrowse, 3, {360, 58}},     {HtmlEditorCheck, 3, {20, 90}},     {HtmlEditorEdit, 3, {30, 110}},
-    {HtmlEditorBrowse, 3, {360, 108}},    {BrowserCheck, 3, {20, 140}},       {BrowserEdit, 3, {30, 160}},
-    {BrowserBrowse, 3, {360, 158}},       {JavaDocumentCheck, 3, {20, 190}},  {JavaDocumentEdit, 3, {30, 210}},
-    {JavaDocumentBrowse, 3, {360, 208}},
+// Page controls that show no option; the options' own are placed by their rows.
+const Placement kCompanions[] = {
+    {ClosePrompt, 0, {20, 190}},       {CaptureNote, 0, {40, 230}},          {JavacOptimizeNote, 1, {30, 60}},
+    {JavacNowarnNote, 1, {30, 100}},   {JavacDeprecationNote, 1, {30, 140}}, {JavaEditorBrowse, 3, {360, 58}},
+    {HtmlEditorBrowse, 3, {360, 108}}, {BrowserBrowse, 3, {360, 158}},       {JavaDocumentBrowse, 3, {360, 208}},
 };
-
-using Member = std::variant<bool StoredOptions::*, QString StoredOptions::*>;
-
-struct Binding {
-    int id;
-    Member member;
-};
-
-// The option that each control shows and supplies (ClosePrompt is KeepPrompt's partner).
-const Binding kBindings[] = {
-    {JavaOptionCheck, &StoredOptions::javaOption},
-    {JavaOptionEdit, &StoredOptions::javaStrOption},
-    {JavaArgCheck, &StoredOptions::javaArg},
-    {JavaArgEdit, &StoredOptions::javaStrArg},
-    {JavaClassPathCheck, &StoredOptions::javaClassPath},
-    {JavaClassPathEdit, &StoredOptions::javaStrClassPath},
-    {Capture, &StoredOptions::javaMsg},
-    {KeepPrompt, &StoredOptions::javaShowDos},
-    {JavacOptimize, &StoredOptions::javacO},
-    {JavacNowarn, &StoredOptions::javacNowarn},
-    {JavacDeprecation, &StoredOptions::javacDeprecation},
-    {JavacClassPathCheck, &StoredOptions::javacClassPath},
-    {JavacClassPathEdit, &StoredOptions::javacStrClassPath},
-    {JavacOtherCheck, &StoredOptions::javacOther},
-    {JavacOtherEdit, &StoredOptions::javacStrOther},
-    {JavahClassPathCheck, &StoredOptions::javahClassPath},
-    {JavahClassPathEdit, &StoredOptions::javahStrClassPath},
-    {JavahOptionCheck, &StoredOptions::javahOption},
-    {JavahOptionEdit, &StoredOptions::javahStrOption},
-    {JavaEditorCheck, &StoredOptions::useJava},
-    {JavaEditorEdit, &StoredOptions::appJava},
-    {HtmlEditorCheck, &StoredOptions::useHtml},
-    {HtmlEditorEdit, &StoredOptions::appHtml},
-    {BrowserCheck, &StoredOptions::useIe},
-    {BrowserEdit, &StoredOptions::appIe},
-    {JavaDocumentCheck, &StoredOptions::useLink},
-    {JavaDocumentEdit, &StoredOptions::appLink},
-};
-
-struct Switch {
-    int check;
-    int edit;
-};
-
-// Check boxes that enable their edits; the hidden javah pair only at filling.
-const Switch kSwitches[] = {{JavaOptionCheck, JavaOptionEdit},       {JavaArgCheck, JavaArgEdit},
-                            {JavaClassPathCheck, JavaClassPathEdit}, {JavacClassPathCheck, JavacClassPathEdit},
-                            {JavacOtherCheck, JavacOtherEdit},       {JavahClassPathCheck, JavahClassPathEdit}};
-const Switch kHiddenSwitch = {JavahOptionCheck, JavahOptionEdit};
 
 struct BrowseRow {
     int button;
@@ -143,20 +83,29 @@ void COptionDialog::Layout()
     const int buttonTop = m_tab->y() + m_tab->height() + 7;
     for (const auto& [id, x] : {std::pair{Ok, 10}, std::pair{Cancel, 100}})
         Control(id)->move(x, buttonTop);
-    for (const Placement& placement : kPlacements) {
-        QWidget* control = Control(placement.id);
-        control->move(placement.position);
+    auto place = [this](int id, int page, QPoint position) {
+        QWidget* control = Control(id);
+        control->move(position);
         control->raise();
-        if (placement.page != 0)
+        if (page != 0)
             control->hide();
+        m_pageControls.append({control, page});
+    };
+    for (const OptionRow& row : OptionRows()) {
+        if (row.page >= 0)
+            place(row.control, row.page, row.place);
     }
+    for (const Placement& companion : kCompanions)
+        place(companion.id, companion.page, companion.position);
 }
 
 void COptionDialog::ConnectHandlers()
 {
-    for (const Switch& s : kSwitches) {
-        auto* check = m_form.Get<QCheckBox>(s.check);
-        QWidget* edit = Control(s.edit);
+    for (const OptionRow& row : OptionRows()) {
+        if (row.enabledBy == 0)
+            continue;
+        auto* check = m_form.Get<QCheckBox>(row.enabledBy);
+        QWidget* edit = Control(row.control);
         connect(check, &QCheckBox::clicked, edit, [check, edit] { edit->setEnabled(check->isChecked()); });
     }
     for (int id : {KeepPrompt, ClosePrompt})
@@ -198,11 +147,11 @@ void COptionDialog::ShowPage(int index)
 {
     if (index < 0)
         return;
-    for (const Placement& placement : kPlacements)
-        Control(placement.id)->hide();
-    for (const Placement& placement : kPlacements) {
-        if (placement.page == index)
-            Control(placement.id)->show();
+    for (const PageControl& c : m_pageControls)
+        c.control->hide();
+    for (const PageControl& c : m_pageControls) {
+        if (c.page == index)
+            c.control->show();
     }
 }
 
@@ -210,28 +159,33 @@ void COptionDialog::FillControls()
 {
     m_model.Load();
     const StoredOptions& stored = m_model.Stored();
-    for (const Binding& binding : kBindings) {
-        if (auto flag = std::get_if<bool StoredOptions::*>(&binding.member))
-            m_form.Get<QAbstractButton>(binding.id)->setChecked(stored.*(*flag));
+    for (const OptionRow& row : OptionRows()) {
+        if (row.control == 0)
+            continue;
+        if (auto flag = std::get_if<bool StoredOptions::*>(&row.member))
+            m_form.Get<QAbstractButton>(row.control)->setChecked(stored.*(*flag));
         else
-            m_form.Get<QLineEdit>(binding.id)->setText(stored.*std::get<QString StoredOptions::*>(binding.member));
+            m_form.Get<QLineEdit>(row.control)->setText(stored.*std::get<QString StoredOptions::*>(row.member));
     }
-    if (!stored.javaShowDos)
+    if (!stored.javaShowDos)  // a radio button is unchecked by checking its partner
         m_form.Get<QRadioButton>(ClosePrompt)->setChecked(true);
-    for (const Switch& s : kSwitches)
-        Control(s.edit)->setEnabled(m_form.Get<QCheckBox>(s.check)->isChecked());
-    Control(kHiddenSwitch.edit)->setEnabled(m_form.Get<QCheckBox>(kHiddenSwitch.check)->isChecked());
+    for (const OptionRow& row : OptionRows()) {
+        if (row.enabledBy != 0)
+            Control(row.control)->setEnabled(m_form.Get<QCheckBox>(row.enabledBy)->isChecked());
+    }
     ApplyCaptureRule();
 }
 
 StoredOptions COptionDialog::ReadControls() const
 {
     StoredOptions values = m_model.Stored();
-    for (const Binding& binding : kBindings) {
-        if (auto flag = std::get_if<bool StoredOptions::*>(&binding.member))
-            values.*(*flag) = m_form.Get<QAbstractButton>(binding.id)->isChecked();
+    for (const OptionRow& row : OptionRows()) {
+        if (row.control == 0)
+            continue;
+        if (auto flag = std::get_if<bool StoredOptions::*>(&row.member))
+            values.*(*flag) = m_form.Get<QAbstractButton>(row.control)->isChecked();
         else
-            values.*std::get<QString StoredOptions::*>(binding.member) = m_form.Get<QLineEdit>(binding.id)->text();
+            values.*std::get<QString StoredOptions::*>(row.member) = m_form.Get<QLineEdit>(row.control)->text();
     }
     return values;
 }

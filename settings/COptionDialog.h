@@ -32,9 +32,15 @@ private:
     void Browse(int editId, const QString& title, const QString& filter);
     void OnOK();
 
+    struct PageControl {
+        QWidget* control;
+        int page;
+    };
+
     COptionModel& m_model;
     resources::CForm m_form;
     QTabWidget* m_tab = nullptr;
+    QList<PageControl> m_pageControls;
 };
 
 }  // namespace settings

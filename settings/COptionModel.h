@@ -1,53 +1,14 @@
 #pragma once
-// The tool options: loaded from and saved to the settings file, and turned
-// into the option strings that the tool commands put on their command lines.
+// The tool options (OptionRows.h): loaded from and saved to the settings
+// file, and turned into the option strings that the tool commands put on
+// their command lines.
 #include "settings/CSettingFile.h"
+#include "settings/OptionRows.h"
 
 #include <QObject>
 #include <QString>
 
 namespace settings {
-
-struct StoredOptions {
-    // "JavaOption"
-    bool javaOption = false;
-    QString javaStrOption;
-    bool javaArg = false;
-    QString javaStrArg;
-    bool javaClassPath = false;
-    QString javaStrClassPath;
-    bool javaMsg = true;  // capture: on until the user chooses
-    bool javaShowDos = false;
-    // "JavacOption"
-    bool javacO = false;
-    bool javacNowarn = false;
-    bool javacDeprecation = false;
-    bool javacClassPath = false;
-    QString javacStrClassPath;
-    bool javacOther = false;
-    QString javacStrOther;
-    // "JavahOption"
-    bool javahClassPath = false;
-    QString javahStrClassPath;
-    bool javahOption = false;
-    QString javahStrOption;
-    // "JavaRmiOption" (edited by hand only)
-    bool rmiClassPath = false;
-    QString rmiStrClassPath;
-    bool rmiOption = false;
-    QString rmiStrOption;
-    // "AppOption"
-    bool useJava = false;
-    QString appJava;
-    bool useHtml = false;
-    QString appHtml;
-    bool useIe = false;
-    QString appIe;
-    bool useLink = false;
-    QString appLink;
-
-    bool operator==(const StoredOptions&) const = default;
-};
 
 class COptionModel {
 public:
@@ -58,10 +19,11 @@ public:
     // Replaces every stored option by the file's value; always true.
     bool Load();
     void BuildOptionStrings();
-    // Takes every value that the options dialog shows (the hand-edited rmic
-    // options are ignored), writes them, and reports a switched-on
-    // application whose file is missing in a "設定エラー" message owned by
-    // owner. True when such an error was reported.
+    // Takes the value of every option that has a control (the hand-edited
+    // rmic options are ignored) and writes them all in one rewrite of the
+    // file. A switched-on application whose file is missing is reported in a
+    // "設定エラー" message owned by owner and its switch stored off. True when
+    // such an error was reported.
     bool Save(const StoredOptions& fromControls, QObject* owner);
 
     const StoredOptions& Stored() const { return m_stored; }

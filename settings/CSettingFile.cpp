@@ -72,7 +72,7 @@ bool ParseDecimal(const QString& text, int* out)
 CSettingFile::CSettingFile()
     : m_folder(platform::SettingsFolder())
 {
-    SetFileName(QStringLiteral("Setting.ini"));
+    SetFileName(ini::FileName);
 }
 
 void CSettingFile::SetWriteFailureHandler(FailureHandler handler) { Handler() = std::move(handler); }
@@ -112,10 +112,15 @@ bool CSettingFile::WriteInt(const QString& section, const QString& key, int valu
 
 bool CSettingFile::WriteBool(const QString& section, const QString& key, bool value)
 {
-    return WriteString(section, key, value ? QStringLiteral("true") : QStringLiteral("false"));
+    return WriteString(section, key, BoolText(value));
 }
 
 bool CSettingFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    return WriteValues({{section, key, value}});
+}
+
+bool CSettingFile::WriteValues(const QList<SettingValue>& values)
 {
     const QString path = FilePath();
     auto fail = [&](const QString& reason) {
@@ -124,8 +129,10 @@ bool CSettingFile::WriteString(const QString& section, const QString& key, const
             Handler()(path, reason);
         return false;
     };
-    if (!IniDocument::IsSectionName(section) || !IniDocument::IsKeyName(key))
-        return fail(QStringLiteral("設定の名前に使えない文字があります: [%1] %2").arg(section, key));
+    for (const SettingValue& v : values) {
+        if (!IniDocument::IsSectionName(v.section) || !IniDocument::IsKeyName(v.key))
+            return fail(QStringLiteral("設定の名前に使えない文字があります: [%1] %2").arg(v.section, v.key));
+    }
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return fail(QStringLiteral("フォルダを作成できません: ") + folder);
@@ -144,8 +151,10 @@ bool CSettingFile::WriteString(const QString& section, const QString& key, const
         existing.close();
     }
     IniDocument document = IniDocument::FromBytes(current);
-    if (!document.SetValue(section, key, value))
-        return fail(QStringLiteral("設定を書き込めません: [%1] %2").arg(section, key));
+    for (const SettingValue& v : values) {
+        if (!document.SetValue(v.section, v.key, v.value))
+            return fail(QStringLiteral("設定を書き込めません: [%1] %2").arg(v.section, v.key));
+    }
 
     QString reason;
     if (!platform::ReplaceFile(path, document.ToBytes(), &reason))

@@ -2,6 +2,7 @@
 
 #include "platform/FileStatus.h"
 #include "platform/Paths.h"
+#include "settings/SettingKeys.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,18 +10,12 @@
 
 namespace settings {
 
-namespace {
-
-const QString kFileName = QStringLiteral("Setting.ini");
-
-}  // namespace
-
 QString AdoptProgramSettings(const QString& programFolder, const QString& settingsFolder)
 {
     if (programFolder.isEmpty())
         return {};
-    const QString source = platform::WithTrailingSeparator(programFolder) + kFileName;
-    const QString target = platform::WithTrailingSeparator(settingsFolder) + kFileName;
+    const QString source = platform::WithTrailingSeparator(programFolder) + ini::FileName;
+    const QString target = platform::WithTrailingSeparator(settingsFolder) + ini::FileName;
     if (platform::StatusOf(source).kind != platform::FileKind::Regular
         || platform::StatusOf(target).kind != platform::FileKind::Missing)
         return {};

@@ -2,6 +2,7 @@
 // disk, a huge file.
 #include "settings/CSettingFile.h"
 #include "settings/IniDocument.h"
+#include "tests/settings/OptionValues.h"
 #include "tests/support/TempFolder.h"
 
 #include <QCoreApplication>
@@ -44,6 +45,26 @@ TEST(SettingsFaults, WritersKilledAtRandomMomentsNeverLoseAKey)
             ASSERT_TRUE(doc.Value(QStringLiteral("Race"), key).has_value()) << key.toStdString() << " round " << round;
     }
     EXPECT_GE(written.size(), 1000);
+}
+
+// OK stores the options all at once: a press cut short leaves the options of one press, never a mix.
+TEST(SettingsFaults, OptionsOfAKilledOkAreAllOldOrAllNew)
+{
+    SettingsSandbox sandbox;
+    QRandomGenerator random(20261207);
+    const QString application = WriterPath();
+    const QStringList a = SavedTexts(EveryOption(QStringLiteral("a"), true, application), {});
+    const QStringList b = SavedTexts(EveryOption(QStringLiteral("b"), false, application), {});
+    for (int round = 0; round < 200; ++round) {
+        QProcess writer;
+        writer.start(WriterPath(), {QStringLiteral("options"), QStringLiteral("1000")});
+        ASSERT_TRUE(writer.waitForReadyRead(60000));
+        QThread::usleep(random.bounded(5000));
+        ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
+        writer.waitForFinished();
+        const QStringList stored = OptionTexts(COptionModel().Stored());
+        ASSERT_TRUE(stored == a || stored == b) << "round " << round << ": " << testing::PrintToString(stored);
+    }
 }
 
 TEST(SettingsFaults, TwoRunningCopiesWritingAThousandKeysEachLoseNone)

@@ -1,6 +1,7 @@
 #include "settings/COptionDialog.h"
 #include "resources/FormIds.h"
 #include "tests/commands/CommandsTestSupport.h"
+#include "tests/settings/OptionValues.h"
 #include "tests/support/Gallery.h"
 
 #include <QAbstractButton>
@@ -135,37 +136,54 @@ TEST_F(OptionDialog, CheckBoxesEnableTheirEdits)
               QStringLiteral("11111111"));
 }
 
-TEST_F(OptionDialog, OkHandsEveryControlToItsKeyAndClosesOnlyWhenSaveSucceeds)
+// OK keeps the dialog open on a missing application; new keys go to the end of their sections, in file order.
+TEST_F(OptionDialog, OkClosesOnlyWhenSaveSucceedsAndWritesEveryKeyInOrder)
 {
     sandbox.WriteIni("[JavahOption]\r\nOption=true\r\nStrOption=-jni\r\n");  // the hidden controls carry it
-    QStringList paths;
-    for (const char* name : {"ed", "html", "browser", "doc.html"})
-        paths << sandbox.Folder().Write(QString::fromUtf8(name));
+    const QString browser = sandbox.Folder().Write(QStringLiteral("browser"));
     dialog.show();
-    Click({JavaOptionCheck, JavaClassPathCheck, Capture, KeepPrompt, JavacOptimize, JavacDeprecation, JavacOtherCheck,
-           JavahClassPathCheck, JavaEditorCheck, BrowserCheck, JavaDocumentCheck});
-    const int edits[] = {JavaOptionEdit,     JavaArgEdit,    JavaClassPathEdit, JavacClassPathEdit, JavacOtherEdit,
-                         JavahClassPathEdit, JavaEditorEdit, HtmlEditorEdit,    BrowserEdit,        JavaDocumentEdit};
-    const QStringList texts = QStringList{"-verbose", "a1 a2", "lib/x.jar;y.jar", "cp/c", "-g", "cp/h"} + paths;
-    for (int i = 0; i < 10; ++i)
-        Edit(edits[i])->setText(texts[i]);
-    Edit(BrowserEdit)->setText(paths[2] + QStringLiteral("-gone"));
+    Click({BrowserCheck});
+    Edit(BrowserEdit)->setText(browser + QStringLiteral("-gone"));
     tab->setCurrentIndex(3);
     Click({Ok});
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].owner == &dialog && dialog.isVisible() && tab->currentIndex() == 3);
-    Edit(BrowserEdit)->setText(paths[2]);
+    Edit(BrowserEdit)->setText(browser);
     Click({Ok});
     EXPECT_TRUE(dialogs.messages.size() == 1 && dialog.result() == QDialog::Accepted && !dialog.isVisible());
     EXPECT_EQ(QString::fromUtf8(sandbox.IniBytes()),
-              QStringLiteral("[JavahOption]\r\nOption=true\r\nStrOption=-jni\r\nClassPath=true\r\nStrClassPath=cp/h\r\n"
-                             "[JavaOption]\r\nOption=true\r\nStrOption=-verbose\r\nArg=false\r\nStrArg=a1 a2\r\n"
-                             "ClassPath=true\r\nStrClassPath=lib/x.jar;y.jar\r\nMsg=false\r\nShowDos=true\r\n"
-                             "[JavacOption]\r\nO=true\r\nNowarn=false\r\nDeprecation=true\r\nClassPath=false\r\n"
-                             "StrClassPath=cp/c\r\nOther=true\r\nStrOther=-g\r\n"
-                             "[AppOption]\r\nUseJava=true\r\nAppJava=%1\r\nUseHTML=false\r\nAppHTML=%2\r\n"
-                             "UseIE=true\r\nAppIE=%3\r\nUseLink=true\r\nAppLink=%4\r\n")
-                  .arg(paths[0], paths[1], paths[2], paths[3]));
+              QStringLiteral("[JavahOption]\r\nOption=true\r\nStrOption=-jni\r\nClassPath=false\r\nStrClassPath=\r\n"
+                             "[JavaOption]\r\nOption=false\r\nStrOption=\r\nArg=false\r\nStrArg=\r\nClassPath=false\r\n"
+                             "StrClassPath=\r\nMsg=true\r\nShowDos=false\r\n"
+                             "[JavacOption]\r\nO=false\r\nNowarn=false\r\nDeprecation=false\r\nClassPath=false\r\n"
+                             "StrClassPath=\r\nOther=false\r\nStrOther=\r\n"
+                             "[AppOption]\r\nUseJava=false\r\nAppJava=\r\nUseHTML=false\r\nAppHTML=\r\n"
+                             "UseIE=true\r\nAppIE=%1\r\nUseLink=false\r\nAppLink=\r\n")
+                  .arg(browser));
+}
+
+// Each control shows its option from the file, and OK stores what it holds then.
+TEST_F(OptionDialog, EveryOptionGoesFromTheFileToItsControlAndBack)
+{
+    const QString application = sandbox.Folder().Write(QStringLiteral("app"));
+    const StoredOptions hand = EveryOption(QStringLiteral("hand"), false, application);
+    const StoredOptions typed = EveryOption(QStringLiteral("値"), true, application);
+    WriteEveryOption(hand);
+    dialog.show();
+    for (const OptionRow& row : OptionRows()) {
+        if (row.control == 0)
+            continue;
+        auto* box = W<QAbstractButton>(row.control);
+        QLineEdit* edit = Edit(row.control);
+        EXPECT_EQ(box ? CSettingFile::BoolText(box->isChecked()) : edit->text(), OptionText(hand, row)) << row.control;
+        if (box)
+            box->setChecked(OptionText(typed, row) == QLatin1String("true"));
+        else
+            edit->setText(OptionText(typed, row));
+    }
+    Click({Ok});
+    EXPECT_TRUE(dialog.result() == QDialog::Accepted && dialogs.messages.empty());
+    EXPECT_EQ(OptionTexts(COptionModel().Stored()), SavedTexts(typed, hand));
 }
 
 TEST_F(OptionDialog, BrowseButtonsAskForAnExistingFileAndCancelKeepsTheEdit)

@@ -1,8 +1,10 @@
 #include "settings/COptionModel.h"
 #include "settings/IniDocument.h"
+#include "tests/settings/OptionValues.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace settings;
@@ -94,17 +96,42 @@ TEST(OptionModel, MissingApplicationsAreReportedInOrderAndStoredOff)
     EXPECT_FALSE(model.Stored().useJava);
 }
 
-TEST(OptionModel, HandWrittenRmiOptionsSurviveSave)
+// OK writes every option that has a control; the hand-edited ones keep the file's values.
+TEST(OptionModel, EveryOptionReadsBackWhatOkSaved)
 {
     SettingsSandbox sandbox;
     FakeUserDialogs dialogs;
-    sandbox.WriteIni("[JavaRmiOption]\r\nOption=true\r\nStrOption=-keep\r\n");
+    const QString application = sandbox.Folder().Write("app");
+    const StoredOptions hand = EveryOption("hand", false, application);
+    const StoredOptions shown = EveryOption("値", true, application);
+    WriteEveryOption(hand);
+    const QStringList expected = SavedTexts(shown, hand);
+    QSet<QString> keys;
+    QSet<int> controls;
+    for (const OptionRow& row : OptionRows()) {
+        keys << (row.key.section + QLatin1Char('/') + row.key.name).toCaseFolded();
+        controls << row.control;
+    }
+    EXPECT_EQ(keys.size(), expected.size()) << "a key of two options";
+    EXPECT_EQ(controls.size(), expected.size() - 3) << "a control of two options";  // the 4 rmic options have 0
     COptionModel model;
-    EXPECT_FALSE(model.Save(StoredOptions{}, nullptr));  // false: nothing was missing
-    model.Save(StoredOptions{}, nullptr);
-    EXPECT_TRUE(sandbox.IniBytes().startsWith("[JavaRmiOption]\r\nOption=true\r\nStrOption=-keep\r\n"));
-    EXPECT_EQ(model.GetRmicOptions(), "-classpath . -keep ");
+    EXPECT_EQ(OptionTexts(model.Stored()), OptionTexts(hand));
+    EXPECT_FALSE(model.Save(shown, nullptr));
+    EXPECT_EQ(OptionTexts(model.Stored()), expected);
+    EXPECT_EQ(OptionTexts(COptionModel().Stored()), expected);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Each attempt to rewrite the file takes the lock and, failing here, is reported once.
+TEST(OptionModel, OkRewritesTheFileOnce)
+{
+    SettingsSandbox sandbox;
+    ASSERT_TRUE(QDir().mkpath(sandbox.IniPath()));  // a folder in the file's place: every rewrite fails
+    int writes = 0;
+    CSettingFile::SetWriteFailureHandler([&writes](const QString&, const QString&) { ++writes; });
+    COptionModel().Save(StoredOptions{}, nullptr);
+    CSettingFile::SetWriteFailureHandler({});
+    EXPECT_EQ(writes, 1);
 }
 
 }  // namespace

@@ -79,8 +79,9 @@ TEST(SettingFile, NameThatCouldAddLinesIsRefusedAndReported)
     CSettingFile settings;
     EXPECT_FALSE(settings.WriteString("S", "k\r\nx", "v"));
     EXPECT_FALSE(settings.WriteInt("A\nk=evil\n[B", K, 1));
+    EXPECT_FALSE(settings.WriteValues({{"S", "K", "2"}, {"S", " k", "3"}}));  // all or nothing
     CSettingFile::SetWriteFailureHandler({});
-    EXPECT_EQ(reasons.size(), 2);
+    EXPECT_EQ(reasons.size(), 3);
     EXPECT_FALSE(settings.LastError().isEmpty());
     EXPECT_EQ(sandbox.IniBytes(), before);
 }
