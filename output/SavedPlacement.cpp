@@ -127,12 +127,13 @@ void SavedPlacement::Store()
 void SavedPlacement::Write(const QRect& outer, int showState) const
 {
     using namespace settings::ini;
-    settings::CSettingFile settings;
-    settings.WriteInt(m_section, Placement::Top, outer.top());
-    settings.WriteInt(m_section, Placement::Bottom, outer.top() + outer.height());
-    settings.WriteInt(m_section, Placement::Left, outer.left());
-    settings.WriteInt(m_section, Placement::Right, outer.left() + outer.width());
-    settings.WriteInt(m_section, Placement::Max, showState);
+    const auto value = [this](const QString& key, int number) {
+        return settings::SettingValue(m_section, key, QString::number(number));
+    };
+    settings::CSettingFile().WriteValues(
+        {value(Placement::Top, outer.top()), value(Placement::Bottom, outer.top() + outer.height()),
+         value(Placement::Left, outer.left()), value(Placement::Right, outer.left() + outer.width()),
+         value(Placement::Max, showState)});
 }
 
 }  // namespace output
