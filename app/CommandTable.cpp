@@ -1,10 +1,10 @@
 #include "app/CommandTable.h"
 
-#include "app/CAboutDialog.h"
-#include "app/CMainDialog.h"
-#include "commands/CToolCommands.h"
+#include "app/AboutDialog.h"
+#include "app/MainDialog.h"
 #include "commands/CommandIds.h"
-#include "dialogs/CGenerateCommands.h"
+#include "commands/ToolCommands.h"
+#include "dialogs/GenerateCommands.h"
 
 #include <vector>
 
@@ -22,15 +22,15 @@ void Exit(CommandTargets& t) { t.main.close(); }
 
 void About(CommandTargets& t)
 {
-    CAboutDialog about(t.main.JdkFolder(), &t.main);
+    AboutDialog about(t.main.JdkFolder(), &t.main);
     about.exec();
 }
 
 using enum CommandRule;
 
 const Command kMainCommands[] = {
-    {cmd::OpenJavaFile, Free, Main<&CMainDialog::ChooseJavaFile>},
-    {cmd::ChooseJdk, Free, Main<&CMainDialog::ChooseJdkFolder>},
+    {cmd::OpenJavaFile, Free, Main<&MainDialog::ChooseJavaFile>},
+    {cmd::ChooseJdk, Free, Main<&MainDialog::ChooseJdkFolder>},
     {cmd::Exit, Free, Exit},
     {cmd::About, Free, About},
 };

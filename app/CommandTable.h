@@ -11,15 +11,15 @@
 #include <span>
 
 namespace cmd {
-class CToolCommands;
+class ToolCommands;
 }
 namespace dialogs {
-class CGenerateCommands;
+class GenerateCommands;
 }
 
 namespace app {
 
-class CMainDialog;
+class MainDialog;
 using cmd::CommandRule;
 
 // The state that a rule gives for the current file and JDK; none for the
@@ -29,9 +29,9 @@ std::optional<bool> FileRuleState(CommandRule rule, bool usable, const QString& 
 
 // What a handler may reach.
 struct CommandTargets {
-    CMainDialog& main;
-    cmd::CToolCommands& tools;
-    dialogs::CGenerateCommands& generators;
+    MainDialog& main;
+    cmd::ToolCommands& tools;
+    dialogs::GenerateCommands& generators;
 };
 
 // A row of the main window's own commands, or of the classes that answer
@@ -40,8 +40,8 @@ struct Command {
     int id;
     CommandRule rule;
     void (*run)(CommandTargets&) = nullptr;
-    void (cmd::CToolCommands::*tool)() = nullptr;
-    void (dialogs::CGenerateCommands::*generator)() = nullptr;
+    void (cmd::ToolCommands::*tool)() = nullptr;
+    void (dialogs::GenerateCommands::*generator)() = nullptr;
 };
 
 void RunCommand(const Command& command, CommandTargets& targets);

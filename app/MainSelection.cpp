@@ -1,16 +1,16 @@
 // The current Java file and the JDK folder of the main window: choosing,
 // dropping, the command line, detection and the enabling of commands.
-#include "app/CFileCollector.h"
-#include "app/CMainDialog.h"
 #include "app/CommandTable.h"
+#include "app/FileCollector.h"
+#include "app/MainDialog.h"
 #include "platform/JdkLocator.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
 #include "platform/gui/Desktop.h"
 #include "resources/FormIds.h"
 #include "resources/StringIds.h"
-#include "settings/CPathParts.h"
-#include "settings/CSettingFile.h"
+#include "settings/PathParts.h"
+#include "settings/SettingFile.h"
 
 #include <QAction>
 #include <QDir>
@@ -57,9 +57,9 @@ QString NoJdkReason()
 
 }  // namespace
 
-void CMainDialog::ChooseJavaFile()
+void MainDialog::ChooseJavaFile()
 {
-    const settings::CSettingFile settings;
+    const settings::SettingFile settings;
     platform::FileDialogSpec request;
     request.mode = platform::FileDialogSpec::Mode::Open;
     request.title = QStringLiteral("Javaファイルを開く");
@@ -76,9 +76,9 @@ void CMainDialog::ChooseJavaFile()
         SetCurrentFile(*chosen);
 }
 
-void CMainDialog::SetCurrentFile(const QString& path)
+void MainDialog::SetCurrentFile(const QString& path)
 {
-    settings::CPathParts parts;
+    settings::PathParts parts;
     parts.Split(path);
     m_file.fileName = parts.GetFileName();
     m_file.title = parts.GetFileTitle();
@@ -90,14 +90,14 @@ void CMainDialog::SetCurrentFile(const QString& path)
     SetControlText(resources::MainForm::FolderEdit, m_file.folder);
     setWindowTitle(m_file.fileName + QStringLiteral(" - ")
                    + resources::LoadResourceString(resources::StringId::VersionLine));
-    settings::CSettingFile().WriteValues(
+    settings::SettingFile().WriteValues(
         {{settings::ini::JavaFile::FileName, m_file.fileName}, {settings::ini::JavaFile::Path, m_file.folder}});
     UpdateCommandStates();
 }
 
-void CMainDialog::UpdateCommandStates()
+void MainDialog::UpdateCommandStates()
 {
-    const bool jdkUsable = !m_jdkFolder.isEmpty() && settings::CFileUtil::FileExists(m_jdkFolder + JavaTool());
+    const bool jdkUsable = !m_jdkFolder.isEmpty() && settings::FileUtil::FileExists(m_jdkFolder + JavaTool());
     const bool usable = jdkUsable && !m_file.fileName.isEmpty();
     const QString reason = jdkUsable ? QString() : NoJdkReason();
     ApplyCommandRules([&](CommandRule rule) { return FileRuleState(rule, usable, m_file.extension); }, reason);
@@ -111,7 +111,7 @@ void CMainDialog::UpdateCommandStates()
     if (DetectJdk(found)) {
         m_jdkFolder = found;
         SetControlText(resources::MainForm::JdkEdit, m_jdkFolder);
-        settings::CSettingFile().WriteString(settings::ini::JDK::Path, platform::WithoutTrailingSeparator(m_jdkFolder));
+        settings::SettingFile().WriteString(settings::ini::JDK::Path, platform::WithoutTrailingSeparator(m_jdkFolder));
         UpdateCommandStates();
         return;
     }
@@ -123,7 +123,7 @@ void CMainDialog::UpdateCommandStates()
 
 // A JDK's home stands for its bin; a folder without the tools is refused
 // with a message, a runtime without javac is taken with one.
-void CMainDialog::ChooseJdkFolder()
+void MainDialog::ChooseJdkFolder()
 {
     QString picked;
     if (!m_fileUtil.BrowseForFolder(this, picked, m_jdkFolder))
@@ -153,44 +153,44 @@ void CMainDialog::ChooseJdkFolder()
         m_jdkFolder += platform::kSeparator;
     else
         stored = platform::WithoutTrailingSeparator(chosen);
-    settings::CSettingFile().WriteString(settings::ini::JDK::Path, stored);
+    settings::SettingFile().WriteString(settings::ini::JDK::Path, stored);
     UpdateCommandStates();
 }
 
-bool CMainDialog::DetectJdk(QString& folder) const
+bool MainDialog::DetectJdk(QString& folder) const
 {
     const auto found = platform::FindJdk();
-    if (!found || !settings::CFileUtil::FileExists(*found + JavaTool()))
+    if (!found || !settings::FileUtil::FileExists(*found + JavaTool()))
         return false;
     folder = *found;
     return true;
 }
 
-void CMainDialog::ProcessCommandLine(const QStringList& names)
+void MainDialog::ProcessCommandLine(const QStringList& names)
 {
     if (names.isEmpty())
         return;
-    CFileCollector collector(CFileCollector::Collect::FirstOnly);
+    FileCollector collector(FileCollector::Collect::FirstOnly);
     collector.AddNames(names);
     if (collector.Count() > 0)
         SetCurrentFile(collector.First());
 }
 
-void CMainDialog::dragEnterEvent(QDragEnterEvent* event)
+void MainDialog::dragEnterEvent(QDragEnterEvent* event)
 {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
-void CMainDialog::dropEvent(QDropEvent* event)
+void MainDialog::dropEvent(QDropEvent* event)
 {
     OnDropFiles(platform::DroppedLocalPaths(event->mimeData()));
     event->acceptProposedAction();
 }
 
-void CMainDialog::OnDropFiles(const QStringList& paths)
+void MainDialog::OnDropFiles(const QStringList& paths)
 {
-    CFileCollector collector(CFileCollector::Collect::FirstOnly);
+    FileCollector collector(FileCollector::Collect::FirstOnly);
     collector.AddDropped(paths);
     if (collector.Count() > 0)
         SetCurrentFile(collector.First());

@@ -2,14 +2,14 @@
 
 #include "platform/Captions.h"
 #include "platform/UserDialogs.h"
-#include "settings/CSettingFile.h"
+#include "settings/SettingFile.h"
 
 namespace app {
 
 void StartReportingSettingsWriteFailures()
 {
-    settings::CSettingFile::SetWriteFailureHandler([reported = false](const QString& path,
-                                                                      const QString& reason) mutable {
+    settings::SettingFile::SetWriteFailureHandler([reported = false](const QString& path,
+                                                                     const QString& reason) mutable {
         if (reported)
             return;
         reported = true;
@@ -18,6 +18,6 @@ void StartReportingSettingsWriteFailures()
     });
 }
 
-void StopReportingSettingsWriteFailures() { settings::CSettingFile::SetWriteFailureHandler({}); }
+void StopReportingSettingsWriteFailures() { settings::SettingFile::SetWriteFailureHandler({}); }
 
 }  // namespace app

@@ -1,4 +1,4 @@
-#include "app/CTarnwickApp.h"
+#include "app/TarnwickApp.h"
 #include "platform/Display.h"
 #include "resources/FormBuilder.h"
 #include "resources/FormStyle.h"
@@ -51,10 +51,10 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(new resources::CFormStyle(QApplication::style()->name()));
+    QApplication::setStyle(new resources::FormStyle(QApplication::style()->name()));
     // One font for every window, message box and menu.
     QApplication::setFont(resources::DialogFont());
     QStringList names = QApplication::arguments();
     names.removeFirst();
-    return app::CTarnwickApp().InitInstance(names);
+    return app::TarnwickApp().InitInstance(names);
 }

@@ -1,6 +1,6 @@
 // The commands that hand a file to another application: the editors, the
 // help page and the Java documentation. None of them waits.
-#include "commands/CToolCommands.h"
+#include "commands/ToolCommands.h"
 
 #include "platform/CommandLine.h"
 #include "platform/DesktopOpen.h"
@@ -9,8 +9,8 @@
 #include "platform/Processes.h"
 #include "platform/TextEditors.h"
 #include "platform/UserDialogs.h"
-#include "settings/COptionModel.h"
-#include "settings/CSettingFile.h"
+#include "settings/OptionModel.h"
+#include "settings/SettingFile.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -39,7 +39,7 @@ platform::FileDialogSpec ApplicationDialog(const QString& folder, const QString&
 
 }  // namespace
 
-void CToolCommands::OnEditSource()
+void ToolCommands::OnEditSource()
 {
     const java::CurrentFile& file = m_main.File();
     const QString path = file.folder + file.fileName;
@@ -47,12 +47,12 @@ void CToolCommands::OnEditSource()
         OpenSourceAtLine(path, 0);
 }
 
-void CToolCommands::OnEditSourceWith()
+void ToolCommands::OnEditSourceWith()
 {
     const java::CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
-    settings::CSettingFile settings;
+    settings::SettingFile settings;
     const QString folder = settings.GetString(settings::ini::EditApp::Path, {});
     const QString name = settings.GetString(settings::ini::EditApp::FileName, {});
     const std::optional<QString> chosen =
@@ -67,7 +67,7 @@ void CToolCommands::OnEditSourceWith()
         ReportStartFailure(*chosen);
 }
 
-void CToolCommands::OnEditHtml()
+void ToolCommands::OnEditHtml()
 {
     const QString page = ExistingPage();
     if (page.isEmpty())
@@ -82,21 +82,21 @@ void CToolCommands::OnEditHtml()
         ReportCannotOpen(page);
 }
 
-void CToolCommands::OnHelp()
+void ToolCommands::OnHelp()
 {
     const QString page = platform::HelpPagePath();
     if (!OpenDocument(page))
         ReportCannotOpen(page);
 }
 
-void CToolCommands::OnJavaDocument()
+void ToolCommands::OnJavaDocument()
 {
     QString document;
     if (m_main.Options().GetJavaDocument(document) && !OpenDocument(document))
         ReportCannotOpen(document);
 }
 
-std::optional<platform::ProcessSpec> CToolCommands::TextEditor(const QString& path, bool preferTextDefault) const
+std::optional<platform::ProcessSpec> ToolCommands::TextEditor(const QString& path, bool preferTextDefault) const
 {
     const platform::DesktopEnvironment env = Environment();
     std::optional<platform::ProcessSpec> request;
@@ -111,7 +111,7 @@ std::optional<platform::ProcessSpec> CToolCommands::TextEditor(const QString& pa
 
 // Editing and the links of the output window take the same editor; when only
 // the desktop's opener knows it, the file opens without the line.
-void CToolCommands::OpenSourceAtLine(const QString& path, int line, int column)
+void ToolCommands::OpenSourceAtLine(const QString& path, int line, int column)
 {
     const auto atLine = [&](const platform::ProcessSpec& editor) {
         return line > 0 ? platform::AtLine(editor, path, line, column) : editor;
@@ -126,7 +126,7 @@ void CToolCommands::OpenSourceAtLine(const QString& path, int line, int column)
         ReportCannotOpen(path);
 }
 
-std::optional<platform::ProcessSpec> CToolCommands::SourceEditor(const QString& path) const
+std::optional<platform::ProcessSpec> ToolCommands::SourceEditor(const QString& path) const
 {
     const QString folder = m_main.File().folder;
     QString editor;
@@ -139,7 +139,7 @@ std::optional<platform::ProcessSpec> CToolCommands::SourceEditor(const QString& 
     return request;
 }
 
-bool CToolCommands::OpenDocument(const QString& path)
+bool ToolCommands::OpenDocument(const QString& path)
 {
     return platform::OpenWithDesktop(QUrl::fromLocalFile(path), Environment());
 }

@@ -6,7 +6,7 @@
 #include <QString>
 
 namespace settings {
-class COptionModel;
+class OptionModel;
 }
 class QWidget;
 
@@ -19,7 +19,7 @@ public:
     virtual const java::CurrentFile& File() const = 0;
     // Ends in the separator, or empty.
     virtual QString JdkFolder() const = 0;
-    virtual settings::COptionModel& Options() = 0;
+    virtual settings::OptionModel& Options() = 0;
     virtual void SetCurrentFile(const QString& path) = 0;
     // Carries out a command of the menu by its id (e.g. edit the source).
     virtual void ExecuteCommand(int id) = 0;

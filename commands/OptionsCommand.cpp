@@ -1,12 +1,12 @@
-#include "commands/CToolCommands.h"
+#include "commands/ToolCommands.h"
 
-#include "settings/COptionDialog.h"
+#include "settings/OptionDialog.h"
 
 namespace cmd {
 
-void CToolCommands::OnOptions()
+void ToolCommands::OnOptions()
 {
-    settings::COptionDialog dialog(m_main.Options(), m_main.Window());
+    settings::OptionDialog dialog(m_main.Options(), m_main.Window());
     if (dialog.exec() == QDialog::Accepted)
         m_main.RefreshJavaDocumentCommand();
 }

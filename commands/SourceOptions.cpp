@@ -1,7 +1,7 @@
 // Before javac or javadoc reads the current folder's sources: the questions
 // about byte-order marks and sources in differing encodings, and the
 // -encoding option that reads them.
-#include "commands/CToolCommands.h"
+#include "commands/ToolCommands.h"
 
 #include "java/SourceSet.h"
 #include "platform/Captions.h"
@@ -15,8 +15,8 @@ namespace cmd {
 
 namespace {}  // namespace
 
-std::optional<CToolCommands::SourceReading> CToolCommands::SourceOptions(const QStringList& names,
-                                                                         const QString& userOptions)
+std::optional<ToolCommands::SourceReading> ToolCommands::SourceOptions(const QStringList& names,
+                                                                       const QString& userOptions)
 {
     const QString folder = m_main.File().folder;
     QStringList others = runner::JavaSourceNames(folder);

@@ -3,7 +3,7 @@
 #include "generators/JavaName.h"
 #include "platform/CommandLine.h"
 #include "platform/Paths.h"
-#include "settings/COptionModel.h"
+#include "settings/OptionModel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // Starting the JDK tools: captured runs that wait and show their output, and
 // detached runs in a console window of their own.
-#include "commands/CToolCommands.h"
+#include "commands/ToolCommands.h"
 
 #include "java/PackageRoot.h"
 #include "output/FollowRun.h"
@@ -13,20 +13,20 @@
 #include "platform/UserDialogs.h"
 #include "runner/RunningTool.h"
 #include "runner/ToolInvocation.h"
-#include "settings/COptionModel.h"
+#include "settings/OptionModel.h"
 
 #include <QFileInfo>
 #include <QWidget>
 
 namespace cmd {
 
-QString CToolCommands::RunFolder(const QString& folder) const
+QString ToolCommands::RunFolder(const QString& folder) const
 {
     return folder.isEmpty() ? m_main.File().folder : folder;
 }
 
-runner::ToolOutcome CToolCommands::RunCaptured(const QString& tool, const QString& arguments, const QString& subject,
-                                               bool force, const QString& folder, const QString& note)
+runner::ToolOutcome ToolCommands::RunCaptured(const QString& tool, const QString& arguments, const QString& subject,
+                                              bool force, const QString& folder, const QString& note)
 {
     const platform::ProcessSpec request =
         runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, RunFolder(folder));
@@ -52,7 +52,7 @@ runner::ToolOutcome CToolCommands::RunCaptured(const QString& tool, const QStrin
 
 // What the hints under the output may know: the JDK's release from its
 // release file, the current file's class and how many arguments the program gets.
-output::HintContext CToolCommands::Hints() const
+output::HintContext ToolCommands::Hints() const
 {
     output::HintContext hints;
     hints.jdkFeature = platform::FeatureRelease(platform::ReadJdkVersion(m_main.JdkFolder()).value_or(QString()));
@@ -62,14 +62,14 @@ output::HintContext CToolCommands::Hints() const
     return hints;
 }
 
-void CToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
+void ToolCommands::WatchRun(runner::RunningTool& run, const RunView& view)
 {
     output::FollowRun(m_main.Window(), run, view,
                       [this](const QString& path, int line, int column) { OpenSourceAtLine(path, line, column); });
 }
 
-bool CToolCommands::RunToolDetached(const QString& tool, const QString& arguments, const QString& subject,
-                                    bool keepOpen, const QString& folder)
+bool ToolCommands::RunToolDetached(const QString& tool, const QString& arguments, const QString& subject, bool keepOpen,
+                                   const QString& folder)
 {
     const platform::ProcessSpec request =
         runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, RunFolder(folder));
@@ -88,8 +88,8 @@ bool CToolCommands::RunToolDetached(const QString& tool, const QString& argument
 }
 
 // Output with no window to go to would be lost: say so and capture it.
-bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& arguments, const QString& subject,
-                                       const QString& folder)
+bool ToolCommands::RunWithoutTerminal(const QString& tool, const QString& arguments, const QString& subject,
+                                      const QString& folder)
 {
     platform::ShowMessage(m_main.Window(),
                           QStringLiteral("端末エミュレータが見つかりません（探したもの: %1）。\n"
@@ -100,8 +100,8 @@ bool CToolCommands::RunWithoutTerminal(const QString& tool, const QString& argum
     return true;
 }
 
-bool CToolCommands::StartProgram(const platform::ProcessSpec& request) { return platform::StartDetached(request); }
+bool ToolCommands::StartProgram(const platform::ProcessSpec& request) { return platform::StartDetached(request); }
 
-platform::DesktopEnvironment CToolCommands::Environment() const { return platform::CurrentDesktopEnvironment(); }
+platform::DesktopEnvironment ToolCommands::Environment() const { return platform::CurrentDesktopEnvironment(); }
 
 }  // namespace cmd

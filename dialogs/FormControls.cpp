@@ -5,7 +5,7 @@
 
 namespace dialogs {
 
-void EnableControls(const resources::CForm& form, std::initializer_list<int> ids, bool on)
+void EnableControls(const resources::Form& form, std::initializer_list<int> ids, bool on)
 {
     for (int id : ids) {
         if (QWidget* control = form.Control(id))
@@ -13,19 +13,19 @@ void EnableControls(const resources::CForm& form, std::initializer_list<int> ids
     }
 }
 
-bool IsTicked(const resources::CForm& form, int id)
+bool IsTicked(const resources::Form& form, int id)
 {
     const auto* box = form.Get<QAbstractButton>(id);
     return box && box->isChecked();
 }
 
-void SetTicked(const resources::CForm& form, int id, bool on)
+void SetTicked(const resources::Form& form, int id, bool on)
 {
     if (auto* box = form.Get<QAbstractButton>(id))
         box->setChecked(on);
 }
 
-QButtonGroup* MakeRadioGroup(const resources::CForm& form, std::initializer_list<int> ids, QObject* parent)
+QButtonGroup* MakeRadioGroup(const resources::Form& form, std::initializer_list<int> ids, QObject* parent)
 {
     auto* group = new QButtonGroup(parent);
     group->setExclusive(true);

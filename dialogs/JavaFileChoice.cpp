@@ -3,7 +3,7 @@
 #include "generators/GeneratedFile.h"
 #include "generators/JavaName.h"
 #include "platform/Captions.h"
-#include "settings/CPathParts.h"
+#include "settings/PathParts.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -49,7 +49,7 @@ bool ChooseNewJavaFile(QDialog* owner, const QString& folder, QLineEdit* pathEdi
     const std::optional<QString> path = platform::UserDialogs().ChooseFile(owner, NewJavaFileSpec(folder));
     if (!path || path->isEmpty())
         return false;
-    settings::CPathParts parts;
+    settings::PathParts parts;
     parts.Split(*path);
     if (!AcceptClassName(owner, parts.GetFileTitle()))
         return false;

@@ -4,7 +4,7 @@
 #include "platform/FileContent.h"
 #include "platform/TextCodec.h"
 #include "platform/UserDialogs.h"
-#include "settings/CFileUtil.h"
+#include "settings/FileUtil.h"
 
 namespace gen {
 
@@ -29,7 +29,7 @@ bool WriteReplacing(const QString& path, const QByteArray& bytes, QString& reaso
 
 bool SaveGeneratedFile(QObject* owner, const QString& path, const QString& text, const QString& shownName)
 {
-    if (settings::CFileUtil::FileExists(path) && !ConfirmOverwrite(owner, path))
+    if (settings::FileUtil::FileExists(path) && !ConfirmOverwrite(owner, path))
         return false;
     QString reason;
     if (!WriteReplacing(path, platform::EncodeFileText(text), reason)) {

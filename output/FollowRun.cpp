@@ -1,6 +1,6 @@
 #include "output/FollowRun.h"
 
-#include "output/COutputDialog.h"
+#include "output/OutputDialog.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -50,24 +50,24 @@ void FollowRun(QWidget* owner, runner::RunningTool& run, const RunView& view, co
         window->raise();
         window->activateWindow();
     }
-    COutputDialog dialog(owner);
+    OutputDialog dialog(owner);
     dialog.BeginRun(view.title, view.commandLine, run.AcceptsInput(), view.folder, view.hints, view.countsDiagnostics);
     dialog.SetSaveFolder(view.saveFolder);
     if (!view.note.isEmpty())
         dialog.AppendText(view.note + QLatin1Char('\n'), runner::Stream::Output);
     for (const auto& [text, stream] : early)
         dialog.AppendText(text, stream);
-    QObject::connect(&run, &runner::RunningTool::TextArrived, &dialog, &COutputDialog::AppendText);
+    QObject::connect(&run, &runner::RunningTool::TextArrived, &dialog, &OutputDialog::AppendText);
     QObject::connect(&run, &runner::RunningTool::Finished, &dialog, [&](const runner::ToolOutcome& outcome) {
         dialog.EndRun(outcome, view.program);
         if (!run.HasOutput() && silentIsEnough && outcome.Succeeded())
             dialog.done(QDialog::Accepted);
     });
-    QObject::connect(&dialog, &COutputDialog::AbortRequested, &run, &runner::RunningTool::Abort);
-    QObject::connect(&dialog, &COutputDialog::InputEntered, &run, &runner::RunningTool::SendInput);
-    QObject::connect(&dialog, &COutputDialog::InputClosed, &run, &runner::RunningTool::CloseInput);
+    QObject::connect(&dialog, &OutputDialog::AbortRequested, &run, &runner::RunningTool::Abort);
+    QObject::connect(&dialog, &OutputDialog::InputEntered, &run, &runner::RunningTool::SendInput);
+    QObject::connect(&dialog, &OutputDialog::InputClosed, &run, &runner::RunningTool::CloseInput);
     if (openLink)
-        QObject::connect(&dialog, &COutputDialog::LinkActivated, &dialog, openLink);
+        QObject::connect(&dialog, &OutputDialog::LinkActivated, &dialog, openLink);
     if (!run.IsRunning())
         dialog.EndRun(run.Outcome(), view.program);
     dialog.exec();

@@ -1,7 +1,7 @@
 #include "output/SavedPlacement.h"
 
 #include "output/WindowPlacement.h"
-#include "settings/CSettingFile.h"
+#include "settings/SettingFile.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -47,7 +47,7 @@ SavedPlacement::SavedPlacement(QWidget* window, QString section)
 // taken, else the owner's (same decorations), else the platform window's own.
 void SavedPlacement::Restore()
 {
-    const settings::CSettingFile settings;
+    const settings::SettingFile settings;
     using namespace settings::ini;
     const QString keys[] = {Placement::Top, Placement::Bottom, Placement::Left, Placement::Right};
     for (const QString& key : keys) {
@@ -130,7 +130,7 @@ void SavedPlacement::Write(const QRect& outer, int showState) const
     const auto value = [this](const QString& key, int number) {
         return settings::SettingValue(m_section, key, QString::number(number));
     };
-    settings::CSettingFile().WriteValues(
+    settings::SettingFile().WriteValues(
         {value(Placement::Top, outer.top()), value(Placement::Bottom, outer.top() + outer.height()),
          value(Placement::Left, outer.left()), value(Placement::Right, outer.left() + outer.width()),
          value(Placement::Max, showState)});

@@ -187,7 +187,7 @@ QWidget* MakeControl(const ControlTemplate& c, QWidget* host)
 
 }  // namespace
 
-void CForm::Build(QWidget* host, const FormTemplate& form)
+void Form::Build(QWidget* host, const FormTemplate& form)
 {
     const QFont font = DialogFont();
     host->setFont(font);

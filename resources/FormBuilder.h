@@ -24,7 +24,7 @@ struct DialogUnits {
     QRect Map(const QRect& du) const;
 };
 
-class CForm {
+class Form {
 public:
     // Creates every control of the template as a child of host, sets the
     // host's font and window title; the host's size is left to the caller.

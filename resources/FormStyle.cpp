@@ -66,19 +66,19 @@ const QPixmap& FusionGroupBoxFrame()
 
 }  // namespace
 
-CFormStyle::CFormStyle(const QString& key)
+FormStyle::FormStyle(const QString& key)
     : QProxyStyle(key)
 {}
 
-QIcon CFormStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
+QIcon FormStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
 {
     if (option || (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton))
         return QProxyStyle::standardIcon(icon, option, widget);
     return QIcon(new DeferredIconEngine([base = baseStyle(), icon] { return base->standardIcon(icon); }));
 }
 
-void CFormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                               const QWidget* widget) const
+void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const
 {
     if (element != PE_FrameGroupBox || baseStyle()->name() != QLatin1String("fusion")
         || FusionGroupBoxFrame().isNull()) {

@@ -6,10 +6,10 @@
 
 namespace resources {
 
-class CFormStyle final : public QProxyStyle {
+class FormStyle final : public QProxyStyle {
 public:
     // key: the style to draw as ("fusion").
-    explicit CFormStyle(const QString& key);
+    explicit FormStyle(const QString& key);
 
     // The menu bar's overflow arrow loads when it is first drawn.
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override;

@@ -52,7 +52,7 @@ inline constexpr SettingKey Path{Section, QLatin1String("Path")};  // its folder
 inline constexpr SettingKey FileName{Section, QLatin1String("FileName")};
 }  // namespace EditApp
 
-// The tool options (settings::COptionModel).
+// The tool options (settings::OptionModel).
 namespace JavaOption {
 inline constexpr QLatin1String Section("JavaOption");
 inline constexpr SettingKey Option{Section, QLatin1String("Option")};

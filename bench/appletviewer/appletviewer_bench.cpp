@@ -7,10 +7,10 @@
 // Also measured: the viewer on a JDK taken to lack the Applet API (the API
 // classes patched into java.desktop).
 #include "bench/BenchContext.h"
-#include "commands/CToolCommands.h"
+#include "commands/ToolCommands.h"
 #include "generators/HtmlGenerator.h"
 #include "platform/JdkLocator.h"
-#include "settings/COptionModel.h"
+#include "settings/OptionModel.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,9 +48,9 @@ const char kFloor[] = "import java.awt.*;\n"
                       "}\n";
 
 // The command's program, captured instead of started in a terminal.
-class CapturingCommands : public CToolCommands {
+class CapturingCommands : public ToolCommands {
 public:
-    using CToolCommands::CToolCommands;
+    using ToolCommands::ToolCommands;
     platform::ProcessSpec started;
 
 protected:

@@ -7,7 +7,7 @@
 // and to the whole text, the event loop's delays (99th percentile and
 // maximum, from a 5 ms timer), the process's peak memory and the number of
 // line breaks shown.
-#include "output/COutputDialog.h"
+#include "output/OutputDialog.h"
 #include "platform/TextCodec.h"
 #include "runner/CaptureFiles.h"
 #include "runner/CapturedText.h"
@@ -135,7 +135,7 @@ int main(int argc, char** argv)
         lines = edit.toPlainText().count(QLatin1Char('\n'));
         firstMs = firstPaint.ms;
     } else if (mode == "window") {
-        COutputDialog dialog;
+        OutputDialog dialog;
         FirstPaint firstPaint(timer, dialog.Edit());
         dialog.Edit()->viewport()->installEventFilter(&firstPaint);
         dialog.SetText(runner::ReadCapturedOutput(path, {}).text);
@@ -146,11 +146,11 @@ int main(int argc, char** argv)
         lines = dialog.Text().count(QLatin1Char('\n'));
         firstMs = firstPaint.ms;
     } else if (mode == "live" || mode == "live-unhinted") {
-        COutputDialog dialog;
+        OutputDialog dialog;
         FirstPaint firstPaint(timer, dialog.Edit());
         dialog.Edit()->viewport()->installEventFilter(&firstPaint);
         runner::RunningTool run;
-        QObject::connect(&run, &runner::RunningTool::TextArrived, &dialog, &COutputDialog::AppendText);
+        QObject::connect(&run, &runner::RunningTool::TextArrived, &dialog, &OutputDialog::AppendText);
         QObject::connect(&run, &runner::RunningTool::Finished, &dialog,
                          [&](const runner::ToolOutcome& outcome) { dialog.EndRun(outcome); });
         if (!run.Start({path, {}, {}}, false))
@@ -176,7 +176,7 @@ int main(int argc, char** argv)
         capture.Attach(process);
         process.start();
         WaitUntil([&] { return process.state() == QProcess::NotRunning; });
-        COutputDialog dialog;
+        OutputDialog dialog;
         FirstPaint firstPaint(timer, dialog.Edit());
         dialog.Edit()->viewport()->installEventFilter(&firstPaint);
         dialog.SetText(runner::ReadCapturedOutput(capture.OutputPath(), capture.ErrorPath()).text);

@@ -7,12 +7,12 @@
 // also against a plain QPlainTextEdit), each shown in a process of its own,
 // see OutputWindowProbe.cpp.
 #include "bench/BenchContext.h"
-#include "commands/CToolCommands.h"
+#include "commands/ToolCommands.h"
 #include "platform/JdkLocator.h"
 #include "platform/SourceEncoding.h"
 #include "runner/CapturedText.h"
 #include "runner/RunningTool.h"
-#include "settings/COptionModel.h"
+#include "settings/OptionModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,9 +36,9 @@ using namespace settings;
 namespace {
 
 // The compile command, with its output kept instead of shown.
-class QuietCommands : public CToolCommands {
+class QuietCommands : public ToolCommands {
 public:
-    using CToolCommands::CToolCommands;
+    using ToolCommands::ToolCommands;
     QString shown;
 
 protected:

@@ -1,4 +1,4 @@
-#include "app/CFileCollector.h"
+#include "app/FileCollector.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
@@ -49,7 +49,7 @@ TEST_F(FileCollectorTest, CommandLineScanQuotesAndMissingNames)
                  {" tree", {P("tree/a_sub/deep/z.class"), P("tree/a_sub/y.class"), P("tree/b.txt")}},
                  {" tree/.a.java", {P("tree/.a.java")}}};
     for (const auto& c : cases) {
-        CFileCollector collector;
+        FileCollector collector;
         collector.AddFromCommandLine(QString::fromUtf8(c.text));
         EXPECT_EQ(collector.Paths(), c.expected) << c.text;
     }
@@ -57,7 +57,7 @@ TEST_F(FileCollectorTest, CommandLineScanQuotesAndMissingNames)
 
 TEST_F(FileCollectorTest, ArgumentsAreWholeNames)
 {
-    CFileCollector collector;
+    FileCollector collector;
     collector.AddNames({"My Files/x.java", "nope", P("b.java")});
     EXPECT_EQ(collector.First() + collector.Paths().join('|'),
               P("My Files/x.java") + P("My Files/x.java|") + P("b.java"));
@@ -69,9 +69,9 @@ TEST_F(FileCollectorTest, ResolvePathGivesFullPathsAsStored)
                                      {"./tree/../A.JAVA", "A.java"},
                                      {"tree/a_sub/*.class", "tree/a_sub/y.class"},
                                      {"none.java", "none.java"}})
-        EXPECT_EQ(CFileCollector::ResolvePath(name), P(path)) << name;
-    EXPECT_EQ(CFileCollector::ResolvePath(P("none.java")), P("none.java"));
-    EXPECT_TRUE(CFileCollector::IsFolder(P("tree")) && !CFileCollector::IsFolder(P("b.java")));
+        EXPECT_EQ(FileCollector::ResolvePath(name), P(path)) << name;
+    EXPECT_EQ(FileCollector::ResolvePath(P("none.java")), P("none.java"));
+    EXPECT_TRUE(FileCollector::IsFolder(P("tree")) && !FileCollector::IsFolder(P("b.java")));
 }
 
 // Folders are walked depth first; through links back up the tree, to the folder itself or nowhere, fifos and sockets
@@ -97,7 +97,7 @@ TEST_F(FileCollectorTest, HostileTreesEndAndGiveOnlyRegularFiles)
     ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
     ::close(sock);
 
-    using Collect = CFileCollector::Collect;
+    using Collect = FileCollector::Collect;
     const struct {
         const char* name;
         QStringList dropped;
@@ -119,10 +119,10 @@ TEST_F(FileCollectorTest, HostileTreesEndAndGiveOnlyRegularFiles)
         {"special files named directly", {P("hostile/pipe"), P("hostile/sock"), P("hostile/broken")}, Collect::All, {}},
     };
     for (const auto& c : cases) {
-        CFileCollector collector(c.collect);
+        FileCollector collector(c.collect);
         collector.AddDropped(c.dropped);
         EXPECT_EQ(collector.Paths(), c.expected) << c.name;
-        CFileCollector named(c.collect);
+        FileCollector named(c.collect);
         named.AddNames(c.dropped);
         EXPECT_EQ(named.Paths(), c.expected) << c.name << " (named)";
     }

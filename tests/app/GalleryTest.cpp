@@ -1,16 +1,16 @@
 // The forms in the gallery, in the test's locale and (child runs) in C.UTF-8 and Japanese, the output window also dark
 // and at scales 1.5 and 2: no label cut off, no control outside its window.
 #include "tests/support/Gallery.h"
-#include "app/CAboutDialog.h"
-#include "app/CMainDialog.h"
+#include "app/AboutDialog.h"
+#include "app/MainDialog.h"
 #include "java/SourceSet.h"
-#include "output/COutputDialog.h"
-#include "output/COutputView.h"
+#include "output/OutputDialog.h"
+#include "output/OutputView.h"
 #include "platform/JdkLocator.h"
 #include "platform/gui/QtTranslations.h"
 #include "platform/gui/QtUserDialogs.h"
 #include "resources/FormBuilder.h"
-#include "settings/COptionDialog.h"
+#include "settings/OptionDialog.h"
 #include "tests/support/DarkPalette.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -94,22 +94,22 @@ TEST(Gallery, MainWindowAndAboutBox)
     FakeUserDialogs dialogs;
     TempFolder work;
     const QString source = work.Write(QStringLiteral("Hello.java"));
-    CMainDialog w;
+    MainDialog w;
     w.OnInitDialog({source});
     w.show();
     Save(w, "main-short");
     w.ToggleExtended();
     Save(w, "main-extended");
     EXPECT_EQ(CutTexts(w), QStringList{});
-    CAboutDialog about(w.JdkFolder(), &w);
+    AboutDialog about(w.JdkFolder(), &w);
     about.show();
     Save(about, "about");
     EXPECT_EQ(CutTexts(about), QStringList{});
-    settings::COptionDialog options(w.Options(), &w);
+    settings::OptionDialog options(w.Options(), &w);
     options.show();
     Save(options, "options");
     EXPECT_EQ(CutTexts(options), QStringList{});
-    COutputDialog output(&w);
+    OutputDialog output(&w);
     output.SetText(QStringLiteral("Hello.java:5: エラー: ';'がありません\n"));
     output.show();
     Save(output, "output");
@@ -139,7 +139,7 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
     FakeUserDialogs dialogs;
     TempFolder work;
     work.Write(QStringLiteral("Hello.java"));
-    const auto settle = [](COutputDialog& window) {
+    const auto settle = [](OutputDialog& window) {
         window.show();
         while (window.HasUnshownText())
             QCoreApplication::processEvents();
@@ -149,7 +149,7 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
         EXPECT_EQ(OutsideWindow(window), QStringList{}) << when;
         EXPECT_EQ(CutTexts(window), QStringList{}) << when;
     };
-    COutputDialog running;
+    OutputDialog running;
     running.BeginRun(QStringLiteral("java Sum.java"),
                      QStringLiteral("/usr/lib/jvm/default-java/bin/java -classpath . Sum"), true, work.Path());
     running.AppendText(QStringLiteral("1つ目の数: "), Stream::Output);
@@ -166,7 +166,7 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
     Save(running, "live-running-smallest");
 
     for (const bool dark : {false, true}) {
-        COutputDialog compiled;
+        OutputDialog compiled;
         if (dark)
             compiled.setPalette(DarkPalette());
         compiled.BeginRun(QStringLiteral("javac Hello.java"),
@@ -191,7 +191,7 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
 
     // A program's exception with its hint, wrapped, at the window's first size.
     settings.WriteIni("");
-    COutputDialog hinted;
+    OutputDialog hinted;
     hinted.BeginRun(QStringLiteral("java In"), QStringLiteral("/usr/lib/jvm/default-java/bin/java -classpath . In"),
                     true, work.Path());
     hinted.AppendText(QStringLiteral("数を入力: "), Stream::Output);

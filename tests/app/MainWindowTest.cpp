@@ -1,6 +1,6 @@
-#include "app/CAboutDialog.h"
-#include "app/CMainDialog.h"
-#include "app/CNoticeBar.h"
+#include "app/AboutDialog.h"
+#include "app/MainDialog.h"
+#include "app/NoticeBar.h"
 #include "app/SettingsWriteReport.h"
 #include "commands/CommandIds.h"
 #include "platform/JdkLocator.h"
@@ -38,7 +38,7 @@ QString Text(const Window& w, int id)
 const QString kNoJdk =
     QStringLiteral("JDK がないため使えません。「JDK選択」(Ctrl+D) で JDK のフォルダを選択してください。");
 
-struct Started : CMainDialog {
+struct Started : MainDialog {
     explicit Started(bool shown = false)
     {
         OnInitDialog();
@@ -83,7 +83,7 @@ protected:
             .Value(QString::fromUtf8(section), QString::fromUtf8(key))
             .value_or(QStringLiteral("<missing>"));
     }
-    bool ItemEnabled(const CMainDialog& w, int id) const { return w.CommandAction(id)->isEnabled(); }
+    bool ItemEnabled(const MainDialog& w, int id) const { return w.CommandAction(id)->isEnabled(); }
 
     SettingsSandbox m_settings;
     FakeUserDialogs m_dialogs;
@@ -102,10 +102,10 @@ TEST_F(MainWindowTest, FirstStartFindsTheJdkStartsShortAndShowsTheJdksVersion)
     EXPECT_EQ(w.JdkFolder(), JdkBin());
     EXPECT_EQ(Ini("JDK", "Path"), m_jdk.Path(QStringLiteral("jdk/bin")));
     EXPECT_TRUE(m_dialogs.messages.empty());
-    EXPECT_EQ(Text(CAboutDialog(w.JdkFolder()), AboutForm::JdkVersionEdit), QStringLiteral("JDK Version... 17.0.15"));
+    EXPECT_EQ(Text(AboutDialog(w.JdkFolder()), AboutForm::JdkVersionEdit), QStringLiteral("JDK Version... 17.0.15"));
     m_jdk.Write(QStringLiteral("jdk25/bin/java"));
     m_jdk.Write(QStringLiteral("jdk25/release"), "JAVA_VERSION=\"25.0.1\"\n");
-    const CAboutDialog chosen(m_jdk.Path(QStringLiteral("jdk25/bin/")));
+    const AboutDialog chosen(m_jdk.Path(QStringLiteral("jdk25/bin/")));
     EXPECT_EQ(Text(chosen, AboutForm::JdkVersionEdit), QStringLiteral("JDK Version... 25.0.1"));
     const QWidget* update = chosen.Control(AboutForm::Update);
     EXPECT_EQ(update->toolTip().isEmpty(), update->isEnabled()) << update->toolTip().toStdString();
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, NoJdkAsksAndNoLeavesEverythingGreyWithTheReason)
     EXPECT_EQ(m.owner, &w);
     EXPECT_TRUE(m_dialogs.folderRequests.empty());
     EXPECT_EQ(qobject_cast<QLineEdit*>(w.Control(MainForm::JdkEdit))->placeholderText(), "JDK が見つかりません");
-    EXPECT_EQ(CAboutDialog::JdkVersionLine(w.JdkFolder()), QStringLiteral("JDK Version... Not Installed"));
+    EXPECT_EQ(AboutDialog::JdkVersionLine(w.JdkFolder()), QStringLiteral("JDK Version... Not Installed"));
 }
 
 TEST_F(MainWindowTest, ChosenJdkFoldersTakeTheHomesBinAndNameWhatIsMissing)
@@ -183,7 +183,7 @@ TEST_F(MainWindowTest, NoticesShowWholeBesideTheExtendButton)
     Started w(true);
     const QString title = w.windowTitle();
     const QSize size = w.size();
-    auto* notice = w.findChild<CNoticeBar*>();
+    auto* notice = w.findChild<NoticeBar*>();
     ASSERT_NE(notice, nullptr);
     const QString compiled = QStringLiteral("コンパイルしました: Slow.java（1.0 秒）");
     for (const QString& text :
@@ -274,7 +274,7 @@ TEST_F(MainWindowTest, ExtendedFormFollowsTheStoredValueAndSurvivesARestart)
 TEST_F(MainWindowTest, AcceleratorsFollowTheMenuAndClaimKeysFromReadOnlyEdits)
 {
     Started w(true);
-    QSignalSpy spy(&w, &CMainDialog::commandExecuted);
+    QSignalSpy spy(&w, &MainDialog::commandExecuted);
     auto* edit = qobject_cast<QLineEdit*>(w.Control(MainForm::FileEdit));
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
@@ -340,7 +340,7 @@ TEST_F(MainWindowTest, EachItemShowsTheKeyBoundToIt)
 TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPressAndARunningCommandKeepsTheWindow)
 {
     Started w(true);
-    QSignalSpy spy(&w, &CMainDialog::commandExecuted);
+    QSignalSpy spy(&w, &MainDialog::commandExecuted);
     w.Control(MainForm::OpenFileButton)->setFocus();
     QTest::keyClick(w.Control(MainForm::OpenFileButton), Qt::Key_Return);
     QTest::keyClick(w.Control(MainForm::OpenFileButton), Qt::Key_Enter);
@@ -350,7 +350,7 @@ TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPressAndARunningCommandKeeps
     EXPECT_EQ(spy.count(), 0);
     EXPECT_TRUE(m_dialogs.fileRequests.empty());
     bool closedDuringCommand = true;
-    QObject::connect(&w, &CMainDialog::commandExecuted, &w, [&](int id) {
+    QObject::connect(&w, &MainDialog::commandExecuted, &w, [&](int id) {
         if (id == About)
             closedDuringCommand = w.close();
     });
@@ -366,12 +366,12 @@ TEST_F(MainWindowTest, CommandLineAndDropsMakeTheFirstExistingFileCurrent)
 {
     const QString a = m_work.Write(QStringLiteral("My Files/A.java"));
     m_work.Write(QStringLiteral("drop/a/Inner.java"));
-    CMainDialog w;
+    MainDialog w;
     w.OnInitDialog({QStringLiteral("/no/such.java")});
     EXPECT_TRUE(w.File().IsEmpty());
     w.OnDropFiles({m_work.Path(QStringLiteral("gone.java"))});
     EXPECT_TRUE(w.File().IsEmpty() && m_dialogs.messages.empty());
-    CMainDialog started;
+    MainDialog started;
     started.OnInitDialog({QStringLiteral("/no/such.java"), a, m_work.Write(QStringLiteral("B.java"))});
     EXPECT_EQ(started.File().folder + started.File().fileName, m_work.Path(QStringLiteral("My Files/A.java")));
     w.OnDropFiles({m_work.Path(QStringLiteral("drop")), m_work.Write(QStringLiteral("drop/Z.java"))});
@@ -409,7 +409,7 @@ TEST_F(MainWindowTest, EachButtonHasItsCommandsState)
     EXPECT_EQ(w.CommandAction(Compile)->toolTip(), kNoJdk);
     check("no JDK, a source", kNoJdk);
     m_dialogs.folders.push_back(m_jdk.Path(QStringLiteral("jdk")));
-    QSignalSpy spy(&w, &CMainDialog::commandExecuted);
+    QSignalSpy spy(&w, &MainDialog::commandExecuted);
     QTest::mouseClick(w.Control(MainForm::ChooseJdkButton), Qt::LeftButton);
     EXPECT_EQ(spy.count() == 1 ? spy.at(0).at(0).toInt() : 0, ChooseJdk);
     EXPECT_TRUE(ItemEnabled(w, Compile) && ItemEnabled(w, JavaDocument));
@@ -427,7 +427,7 @@ TEST_F(MainWindowTest, FailedSettingsWriteIsToldOnceAndDamagesNothing)
 {
     QDir(m_settings.Folder().Path()).mkdir(QStringLiteral("Setting.ini"));
     StartReportingSettingsWriteFailures();
-    CMainDialog w;
+    MainDialog w;
     w.OnInitDialog({m_work.Write(QStringLiteral("Hello.java"))});
     StopReportingSettingsWriteFailures();
     ASSERT_EQ(m_dialogs.messages.size(), 1u);

@@ -1,7 +1,7 @@
 // The program as a user starts it on a desktop: an X server (Xvfb) with a window manager (openbox), keys pressed with
 // xdotool, a fake JDK whose java tells its process id. What only a real window manager and real signals show: the
 // output window's size across starts, and programs that end with Tarnwick.
-#include "settings/CSettingFile.h"
+#include "settings/SettingFile.h"
 #include "tests/support/TempFolder.h"
 
 #include <QElapsedTimer>
@@ -114,7 +114,7 @@ protected:
     }
     static QRect Stored()
     {
-        const settings::CSettingFile ini;
+        const settings::SettingFile ini;
         const auto edge = [&](const char* key) { return ini.GetInt("MsgDlg", key, -1); };
         return {QPoint(edge("Left"), edge("Top")), QPoint(edge("Right") - 1, edge("Bottom") - 1)};
     }

@@ -1,10 +1,10 @@
 #pragma once
 // A main window stand-in, commands that record their windows, starts and opens, and a fixture on "my src/".
-#include "commands/CToolCommands.h"
 #include "commands/IMainContext.h"
+#include "commands/ToolCommands.h"
 #include "platform/JdkLocator.h"
 #include "runner/RunningTool.h"
-#include "settings/COptionModel.h"
+#include "settings/OptionModel.h"
 
 #include "tests/runner/RunnerTestSupport.h"
 #include "tests/support/FakeUserDialogs.h"
@@ -18,12 +18,12 @@ public:
     QWidget window;
     java::CurrentFile file;
     QString jdk;
-    settings::COptionModel options;
+    settings::OptionModel options;
 
     QWidget* Window() override { return &window; }
     const java::CurrentFile& File() const override { return file; }
     QString JdkFolder() const override { return jdk; }
-    settings::COptionModel& Options() override { return options; }
+    settings::OptionModel& Options() override { return options; }
     void SetCurrentFile(const QString& path) override
     {
         const QFileInfo info(path);
@@ -36,9 +36,9 @@ public:
     int refreshes = 0;
 };
 
-class RecordingCommands : public cmd::CToolCommands {
+class RecordingCommands : public cmd::ToolCommands {
 public:
-    using cmd::CToolCommands::CToolCommands;
+    using cmd::ToolCommands::ToolCommands;
 
     QStringList shown;   // the text of each run whose window would show
     QStringList titles;  // the title of each captured run's window
@@ -67,7 +67,7 @@ protected:
         titles << view.title;
         hints << view.hints;
         if (live)
-            return cmd::CToolCommands::WatchRun(run, view);
+            return cmd::ToolCommands::WatchRun(run, view);
         QString text;
         const auto keep = QObject::connect(&run, &runner::RunningTool::TextArrived,
                                            [&](const QString& lines, runner::Stream) { text += lines; });
@@ -90,7 +90,7 @@ protected:
     bool OpenDocument(const QString& path) override
     {
         opened << path;
-        return realOpen ? cmd::CToolCommands::OpenDocument(path) : openSucceeds;
+        return realOpen ? cmd::ToolCommands::OpenDocument(path) : openSucceeds;
     }
     platform::DesktopEnvironment Environment() const override { return env; }
 };

@@ -37,7 +37,7 @@ protected:
     }
 };
 
-using C = CToolCommands;
+using C = ToolCommands;
 enum class Form { Captured, Forced, Detached };
 
 // Files (into "my src/", the first current) and the run are command lines.

@@ -1,4 +1,4 @@
-#include "dialogs/CAppletDialog.h"
+#include "dialogs/AppletDialog.h"
 #include "resources/FormIds.h"
 #include "tests/dialogs/DialogTestSupport.h"
 #include "tests/generators/GeneratedText.h"
@@ -21,7 +21,7 @@ const Ids kFileIds = {Generate,        Close,      SelectFile, PathEdit,    AwtE
 const Ids kEventIds = {ActionBox,  ItemBox,      KeyBox,       MouseBox,       MouseMotionBox, AdapterStyle,
                        KindChoice, ComponentBox, AddComponent, ComponentGroup, StyleGroup,     KindLabel};
 
-struct Applet : DialogUnderTest<CAppletDialog, AppletForm::Id> {
+struct Applet : DialogUnderTest<AppletDialog, AppletForm::Id> {
     QComboBox* Kinds() const { return qobject_cast<QComboBox*>(C(KindChoice)); }
     QStringList Offered() const { return Rows(Kinds()->model()); }
     QStringList Listed() const { return Rows(qobject_cast<QListWidget*>(C(ComponentBox))->model()); }

@@ -1,4 +1,4 @@
-#include "dialogs/CClassDialog.h"
+#include "dialogs/ClassDialog.h"
 #include "resources/FormIds.h"
 #include "tests/dialogs/DialogTestSupport.h"
 #include "tests/generators/GeneratedText.h"
@@ -24,7 +24,7 @@ const Ids kSwingIds = {FrameSuperclass, DialogSuperclass, PanelSuperclass, Windo
 const Ids kListenerIds = {ActionBox, ItemBox, KeyBox, MouseBox, MouseMotionBox, WindowBox, ComponentBox};
 const Ids kMenuIds = {AddEntry, DeleteEntry, MenuTree, MenuBox, MenuNameEdit, MenuNameLabel, MenuGroup};
 
-struct Class : DialogUnderTest<CClassDialog, ClassForm::Id> {
+struct Class : DialogUnderTest<ClassDialog, ClassForm::Id> {
     QTreeWidget* Tree() const { return qobject_cast<QTreeWidget*>(C(MenuTree)); }
     // Selects the entries labelled so ("" selects none), types label into the name edit and then: 'A' 追加, 'D' 削除,
     // 'E' Enter, 'H' Enter held down.

@@ -1,4 +1,4 @@
-#include "dialogs/CHtmlDialog.h"
+#include "dialogs/HtmlDialog.h"
 #include "resources/FormIds.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 using namespace resources::HtmlForm;
 
-struct Html : DialogUnderTest<CHtmlDialog, HtmlForm::Id> {
+struct Html : DialogUnderTest<HtmlDialog, HtmlForm::Id> {
     Html() { dialog.SetPageDefaults("Foo", folder.Path(), "FooApplet", 400, 300); }
     QTreeWidget* List() const { return qobject_cast<QTreeWidget*>(C(ParamBox)); }
     void AddParam(const QString& name, const QString& value)

@@ -1,7 +1,7 @@
 // The settings file under faults: writers killed mid-write, running copies writing at once, a read-only folder, a full
 // disk, a huge file.
-#include "settings/CSettingFile.h"
 #include "settings/IniDocument.h"
+#include "settings/SettingFile.h"
 #include "tests/settings/OptionValues.h"
 #include "tests/support/TempFolder.h"
 
@@ -62,7 +62,7 @@ TEST(SettingsFaults, OptionsOfAKilledOkAreAllOldOrAllNew)
         QThread::usleep(random.bounded(5000));
         ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
         writer.waitForFinished();
-        const QStringList stored = OptionTexts(COptionModel().Stored());
+        const QStringList stored = OptionTexts(OptionModel().Stored());
         ASSERT_TRUE(stored == a || stored == b) << "round " << round << ": " << testing::PrintToString(stored);
     }
 }
@@ -136,7 +136,7 @@ TEST(SettingsFaults, HugeFileIsReadOnceAndStaysWritable)
     for (int i = 0; i < 100; ++i)
         big += "; " + filler + "\r\n";
     sandbox.WriteIni(big);
-    CSettingFile settings;
+    SettingFile settings;
     for (int i = 0; i < 50; ++i)
         ASSERT_EQ(settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {}), QStringLiteral("/jdk"));
     ASSERT_TRUE(settings.WriteString(QStringLiteral("JDK"), QStringLiteral("Path"), QStringLiteral("/other")));

@@ -1,8 +1,8 @@
-// settings_writer <prefix> <count> [value length]: writes keys through CSettingFile, reporting each finished write
+// settings_writer <prefix> <count> [value length]: writes keys through SettingFile, reporting each finished write
 // on stdout and a failed one on stderr (exit status 1). The settings folder comes from TARNWICK_SETTINGS_DIR.
 // settings_writer options <count>: presses OK on the options <count> times, with every option changed ("a") and
 // back ("b") in turn, the applications being this program; reports each finished press.
-#include "settings/CSettingFile.h"
+#include "settings/SettingFile.h"
 #include "tests/settings/OptionValues.h"
 
 #include <QCoreApplication>
@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     const int count = QString::fromLocal8Bit(argv[2]).toInt();
     const int length = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 0;
     if (prefix == QLatin1String("options")) {
-        COptionModel model;
+        OptionModel model;
         const QString application = QCoreApplication::applicationFilePath();
         for (int i = 0; i < count; ++i) {
             model.Save(i % 2 ? EveryOption(QStringLiteral("b"), false, application)
@@ -30,7 +30,7 @@ int main(int argc, char** argv)
         }
         return 0;
     }
-    CSettingFile settings;
+    SettingFile settings;
     for (int i = 0; i < count; ++i) {
         const QString value = length > 0 ? QString(length, QLatin1Char('v')) : QString::number(i);
         if (!settings.WriteString(QStringLiteral("Race"), prefix + QString::number(i), value)) {

@@ -1,6 +1,6 @@
 // The classic command-line scan over any text: it never fails, and every
 // collected path exists inside the fuzzing folder's tree.
-#include "app/CFileCollector.h"
+#include "app/FileCollector.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <QDir>
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
         if (c != QLatin1Char('"'))
             previous = c;
     }
-    CFileCollector collector;
+    FileCollector collector;
     collector.AddFromCommandLine(text);
     for (const QString& path : collector.Paths())
         Check(QFileInfo::exists(path) && QFileInfo(path).canonicalFilePath().startsWith(root));

@@ -1,5 +1,5 @@
 // The output window while a tool runs, driven like a user would, on fake tools and the real JDK.
-#include "output/COutputDialog.h"
+#include "output/OutputDialog.h"
 
 #include "tests/commands/CommandsTestSupport.h"
 
@@ -21,7 +21,7 @@ using namespace platform;
 
 namespace {
 
-using Step = std::function<bool(COutputDialog&)>;
+using Step = std::function<bool(OutputDialog&)>;
 
 // Steps on the open output window, each true when done; one not done in time fails and ends the run.
 class WindowScript {
@@ -41,7 +41,7 @@ private:
 
     void Tick()
     {
-        auto* window = qobject_cast<COutputDialog*>(QApplication::activeModalWidget());
+        auto* window = qobject_cast<OutputDialog*>(QApplication::activeModalWidget());
         if (!window || m_busy)
             return;
         m_sawWindow = true;
@@ -68,12 +68,12 @@ private:
     bool m_sawWindow = false;
 };
 
-QString Shown(const COutputDialog& window) { return window.Edit()->toPlainText(); }
+QString Shown(const OutputDialog& window) { return window.Edit()->toPlainText(); }
 
 // The last step: once the run has ended, look at the window, then close it.
-Step AtEnd(std::function<void(COutputDialog&)> look)
+Step AtEnd(std::function<void(OutputDialog&)> look)
 {
-    return [look](COutputDialog& w) {
+    return [look](OutputDialog& w) {
         if (w.IsRunning())
             return false;
         look(w);
@@ -98,7 +98,7 @@ void TypeText(QWidget* widget, const QString& text)
 }
 
 // Clicks the first link of the window's text.
-void ClickFirstLink(COutputDialog& window)
+void ClickFirstLink(OutputDialog& window)
 {
     QTextCursor cursor(window.Edit()->document());
     while (!cursor.atEnd() && !cursor.charFormat().isAnchor())
@@ -130,7 +130,7 @@ TEST_F(LiveWindowTest, TheFirstLineShowsWhileTheToolRunsAndAbortStopsIt)
 {
     Java("echo first; sleep 30; echo never\n");
     QString running, ended, title, command;
-    WindowScript script{[&](COutputDialog& w) {
+    WindowScript script{[&](OutputDialog& w) {
                             if (!Shown(w).contains("first"))
                                 return false;
                             running = Shown(w);
@@ -139,7 +139,7 @@ TEST_F(LiveWindowTest, TheFirstLineShowsWhileTheToolRunsAndAbortStopsIt)
                             w.AbortButton()->click();
                             return true;
                         },
-                        AtEnd([&](COutputDialog& w) {
+                        AtEnd([&](OutputDialog& w) {
                             ended = Shown(w) + "|" + w.windowTitle();
                             w.OnSaveText();  // cancelled
                         })};
@@ -159,7 +159,7 @@ TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
 {
     Java("printf 'name? '; read a; echo \"got $a\"; read b || echo eof\n");
     QString text;
-    WindowScript script{[&](COutputDialog& w) {
+    WindowScript script{[&](OutputDialog& w) {
                             if (Shown(w) != "name? ")
                                 return false;
                             EXPECT_TRUE(w.InputLine()->isVisible() && w.focusWidget() == w.InputLine());
@@ -169,14 +169,14 @@ TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
                             Type(w.Edit(), Qt::Key_Return);
                             return true;
                         },
-                        [&](COutputDialog& w) {
+                        [&](OutputDialog& w) {
                             if (!Shown(w).contains("got x y"))
                                 return false;
                             EXPECT_TRUE(w.isVisible() && dialogs.messages.empty()) << "Enter does not close the window";
                             Type(&w, Qt::Key_D, Qt::ControlModifier);
                             return true;
                         },
-                        AtEnd([&](COutputDialog& w) {
+                        AtEnd([&](OutputDialog& w) {
                             text = Shown(w);
                             EXPECT_FALSE(w.InputLine()->isVisible());
                         })};
@@ -191,12 +191,12 @@ TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
 {
     Java("sleep 30; touch done\n");
     dialogs.answers = {MsgAnswer::No, MsgAnswer::Yes};
-    WindowScript script{[&](COutputDialog& w) {
+    WindowScript script{[&](OutputDialog& w) {
                             w.reject();
                             EXPECT_TRUE(w.isVisible() && w.IsRunning()) << "No keeps it running";
                             return true;
                         },
-                        [&](COutputDialog& w) {
+                        [&](OutputDialog& w) {
                             Type(w.Edit(), Qt::Key_Escape);
                             return true;
                         }};
@@ -209,19 +209,19 @@ TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
 
     Java("echo started; sleep 1\n");
     dialogs.beforeMessage = [](QObject* owner) {  // a user who takes a while to decide
-        for (auto* w = qobject_cast<COutputDialog*>(owner); w && w->IsRunning();)
+        for (auto* w = qobject_cast<OutputDialog*>(owner); w && w->IsRunning();)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     };
     dialogs.answers = {MsgAnswer::Yes};
     bool closed = false;
-    WindowScript ending{[&](COutputDialog& w) {
+    WindowScript ending{[&](OutputDialog& w) {
                             if (Shown(w).isEmpty())
                                 return false;
                             w.reject();  // answered once the tool has ended
                             closed = !w.isVisible();
                             return true;
                         },
-                        [&](COutputDialog& w) { return w.close(); }};
+                        [&](OutputDialog& w) { return w.close(); }};
     commands.OnRunJava();
     ASSERT_TRUE(ending.Done() || closed);
     EXPECT_TRUE(closed) << "Yes closes the window although the tool ended meanwhile";
@@ -239,7 +239,7 @@ TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
     ASSERT_EQ(main.notices.size(), 1);
     EXPECT_TRUE(main.notices[0].startsWith("コンパイルしました: Hello.java（")) << main.notices[0].toStdString();
     QStringList texts;
-    const Step keep = [&](COutputDialog& w) {
+    const Step keep = [&](OutputDialog& w) {
         return !w.IsRunning() && (texts << Shown(w) + w.windowTitle(), w.close());
     };
     WindowScript close{keep, keep, keep};
@@ -268,7 +268,7 @@ TEST_F(LiveWindowTest, RealCompileErrorsAndStackTracesLinkToTheirLines)
     TempFolder bin;
     QStringList texts;
     const auto clickWith = [&](const char* editor) {
-        return AtEnd([&, editor](COutputDialog& w) {
+        return AtEnd([&, editor](OutputDialog& w) {
             texts << Shown(w);
             Options("[JavaOption]\nMsg=true\n[AppOption]\nUseJava=true\nAppJava=" + WriteScript(bin, editor).toUtf8());
             ClickFirstLink(w);

@@ -1,5 +1,5 @@
-#include "output/COutputDialog.h"
-#include "settings/CSettingFile.h"
+#include "output/OutputDialog.h"
+#include "settings/SettingFile.h"
 
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -25,11 +25,11 @@ protected:
     // The stored outer rectangle and show state.
     static std::pair<QRect, int> Stored()
     {
-        const CSettingFile ini;
+        const SettingFile ini;
         const auto key = [&](const char* name) { return ini.GetInt("MsgDlg", name, -1); };
         return {QRect(QPoint(key("Left"), key("Top")), QPoint(key("Right") - 1, key("Bottom") - 1)), key("Max")};
     }
-    static int CloseWith(COutputDialog& dialog, Qt::Key key)
+    static int CloseWith(OutputDialog& dialog, Qt::Key key)
     {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(dialog.Edit(), &press);
@@ -46,7 +46,7 @@ TEST_F(OutputDialogTest, SaveAndCopyTakeTheWholeTextAsItStands)
         text += QString("エラー %1 of a long capture\n").arg(i);
     const QString path = folder.Path("msg.txt");
     dialogs.files = {path, path, std::nullopt, folder.Path("no such folder/msg.txt")};
-    COutputDialog dialog;
+    OutputDialog dialog;
     dialog.SetText(QString(text).replace("\n", "\r\n"));
     dialog.show();
     ASSERT_TRUE(dialog.IsLoading());
@@ -87,7 +87,7 @@ TEST_F(OutputDialogTest, EnterAndEscapeCloseItAndItRemembersItsPlace)
     owner.show();
     QRect normal;
     for (int cycle = 0; cycle < 4; ++cycle) {
-        COutputDialog dialog(&owner);
+        OutputDialog dialog(&owner);
         dialog.SetText("text");
         dialog.show();
         QCoreApplication::processEvents();
@@ -101,7 +101,7 @@ TEST_F(OutputDialogTest, EnterAndEscapeCloseItAndItRemembersItsPlace)
         EXPECT_EQ(Stored(), std::pair(normal, 1)) << "cycle " << cycle;
     }
     {
-        COutputDialog dialog(&owner);
+        OutputDialog dialog(&owner);
         dialog.show();
         dialog.showMaximized();
         QCoreApplication::processEvents();
@@ -111,11 +111,11 @@ TEST_F(OutputDialogTest, EnterAndEscapeCloseItAndItRemembersItsPlace)
     EXPECT_EQ(Stored(), std::pair(normal, 3)) << "the normal rectangle, not the maximized one";
     const QByteArray stored = settings.IniBytes();
     {
-        COutputDialog never(&owner);
+        OutputDialog never(&owner);
         never.done(QDialog::Rejected);
     }
     EXPECT_EQ(settings.IniBytes(), stored);
-    COutputDialog again(&owner);
+    OutputDialog again(&owner);
     again.show();
     EXPECT_FALSE(again.isMaximized());
     EXPECT_EQ(again.frameGeometry(), normal);

@@ -1,5 +1,5 @@
 // The output window's text during a run.
-#include "output/COutputDialog.h"
+#include "output/OutputDialog.h"
 #include "runner/LineAssembler.h"
 
 #include "tests/support/FakeUserDialogs.h"
@@ -24,7 +24,7 @@ protected:
     FakeUserDialogs dialogs;
     TempFolder folder;
 
-    static void Feed(COutputDialog& window, const QString& text, Stream stream = Stream::Output)
+    static void Feed(OutputDialog& window, const QString& text, Stream stream = Stream::Output)
     {
         window.AppendText(text, stream);
         while (window.HasUnshownText())
@@ -32,7 +32,7 @@ protected:
         QCoreApplication::processEvents();  // paints, and so lays out what shows
     }
     // Whether the last line of the text is wholly in view (the text ends with LF).
-    static bool EndInView(const COutputDialog& window)
+    static bool EndInView(const OutputDialog& window)
     {
         const QPlainTextEdit& edit = *window.Edit();
         QTextCursor last(edit.document());
@@ -45,7 +45,7 @@ protected:
 // Wide lines, a resize or binary text keep the end in view; scrolling up stops following.
 TEST_F(OutputViewTest, FollowsTheEndUntilTheUserScrollsAway)
 {
-    COutputDialog window;
+    OutputDialog window;
     window.BeginRun("java Wide", "java Wide", false, folder.Path());
     window.resize(420, 300);
     window.show();
@@ -83,7 +83,7 @@ TEST_F(OutputViewTest, ShowsOneLineBreakPerLfWhicheverWayTheTextCame)
 {
     const QString text = "a\rb\nc\r\n\rd\r\r\n";
     for (qsizetype cut = 0; cut <= text.size(); ++cut) {
-        COutputDialog window;
+        OutputDialog window;
         window.BeginRun("java Cr", "java Cr", false, folder.Path());
         window.AppendText(text.left(cut), Stream::Output);
         window.AppendText(text.mid(cut), Stream::Output);
@@ -95,7 +95,7 @@ TEST_F(OutputViewTest, ShowsOneLineBreakPerLfWhicheverWayTheTextCame)
 
 TEST_F(OutputViewTest, KeepsJavacsCaretInItsColumnAfterJapaneseText)
 {
-    COutputDialog window;
+    OutputDialog window;
     window.BeginRun("javac A.java", "javac A.java", false, folder.Path());
     window.resize(600, 400);
     window.show();
@@ -126,7 +126,7 @@ TEST_F(OutputViewTest, HintsWrapAndTheFirstSizeShowsTheLongestWhole)
 {
     for (const auto& [output, linesFit] : kHintedOutputs) {
         settings.WriteIni("");  // the first size
-        COutputDialog window;
+        OutputDialog window;
         window.BeginRun("java Compact", "java Compact", true, folder.Path());
         window.show();
         Feed(window, output, Stream::Error);

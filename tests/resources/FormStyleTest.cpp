@@ -21,7 +21,7 @@ QImage Render(QWidget& widget, QStyle* style)
 TEST(FormStyle, DrawsGroupBoxesAndTheOverflowArrowAsFusion)
 {
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
-    resources::CFormStyle form(QStringLiteral("fusion"));
+    resources::FormStyle form(QStringLiteral("fusion"));
     QGroupBox titled(QStringLiteral("ショートカットボタン")), untitled, checkable(QStringLiteral("Java"));
     checkable.setCheckable(true);
     for (QGroupBox* box : {&titled, &untitled, &checkable}) {

@@ -1,4 +1,4 @@
-#include "settings/CFileUtil.h"
+#include "settings/FileUtil.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
 
@@ -18,15 +18,15 @@ TEST(FileExists, FilesFoldersSeparatorsAndWildcards)
                                                   {"*.java", true},         {"Hel?o.java", true},  {"*.class", false},
                                                   {"sub/ソ/*.class", true}, {"missing", false}};
     for (const auto& [relative, exists] : cases)
-        EXPECT_EQ(CFileUtil::FileExists(dir.Path(relative)), exists) << relative;
-    EXPECT_FALSE(CFileUtil::FileExists(QString()));
-    EXPECT_TRUE(CFileUtil::FileExists("/"));
+        EXPECT_EQ(FileUtil::FileExists(dir.Path(relative)), exists) << relative;
+    EXPECT_FALSE(FileUtil::FileExists(QString()));
+    EXPECT_TRUE(FileUtil::FileExists("/"));
 }
 
 TEST(BrowseForFolder, TitleInitialFolderAndCancel)
 {
     FakeUserDialogs dialogs;
-    CFileUtil util;
+    FileUtil util;
     QString output = "unchanged";
     dialogs.folders.push_back(std::nullopt);
     EXPECT_FALSE(util.BrowseForFolder(nullptr, output, "/opt/jdk/bin/"));

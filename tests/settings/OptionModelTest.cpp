@@ -1,4 +1,4 @@
-#include "settings/COptionModel.h"
+#include "settings/OptionModel.h"
 #include "settings/IniDocument.h"
 #include "tests/settings/OptionValues.h"
 #include "tests/support/FakeUserDialogs.h"
@@ -36,7 +36,7 @@ TEST(OptionModel, OptionStringsAreBuiltFromTheStoredOptions)
     for (const auto& c : cases) {
         SettingsSandbox sandbox;
         sandbox.WriteIni(c.ini);
-        const COptionModel model;
+        const OptionModel model;
         EXPECT_EQ(QStringList({model.GetJavaOptions(), model.GetJavaArgs(), model.GetJavacOptions(),
                                model.GetJavahOptions(), model.GetRmicOptions()}),
                   QStringList({c.java, c.javaArgs, c.javac, c.javah, c.rmic}))
@@ -55,7 +55,7 @@ TEST(OptionModel, CapturesOutputUnlessTheFileSaysOtherwise)
     for (const auto& [ini, capture] : cases) {
         SettingsSandbox sandbox;
         sandbox.WriteIni(ini);
-        EXPECT_EQ(COptionModel().IsCaptureOutput(), capture) << ini;
+        EXPECT_EQ(OptionModel().IsCaptureOutput(), capture) << ini;
     }
 }
 
@@ -64,7 +64,7 @@ TEST(OptionModel, MissingApplicationsAreReportedInOrderAndStoredOff)
     SettingsSandbox sandbox;
     FakeUserDialogs dialogs;
     const QString editor = sandbox.Folder().Write("editor");
-    COptionModel model;
+    OptionModel model;
     StoredOptions shown;
     shown.useJava = true;
     shown.appJava = "/no/such/editor";
@@ -114,11 +114,11 @@ TEST(OptionModel, EveryOptionReadsBackWhatOkSaved)
     }
     EXPECT_EQ(keys.size(), expected.size()) << "a key of two options";
     EXPECT_EQ(controls.size(), expected.size() - 3) << "a control of two options";  // the 4 rmic options have 0
-    COptionModel model;
+    OptionModel model;
     EXPECT_EQ(OptionTexts(model.Stored()), OptionTexts(hand));
     EXPECT_FALSE(model.Save(shown, nullptr));
     EXPECT_EQ(OptionTexts(model.Stored()), expected);
-    EXPECT_EQ(OptionTexts(COptionModel().Stored()), expected);
+    EXPECT_EQ(OptionTexts(OptionModel().Stored()), expected);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -128,9 +128,9 @@ TEST(OptionModel, OkRewritesTheFileOnce)
     SettingsSandbox sandbox;
     ASSERT_TRUE(QDir().mkpath(sandbox.IniPath()));  // a folder in the file's place: every rewrite fails
     int writes = 0;
-    CSettingFile::SetWriteFailureHandler([&writes](const QString&, const QString&) { ++writes; });
-    COptionModel().Save(StoredOptions{}, nullptr);
-    CSettingFile::SetWriteFailureHandler({});
+    SettingFile::SetWriteFailureHandler([&writes](const QString&, const QString&) { ++writes; });
+    OptionModel().Save(StoredOptions{}, nullptr);
+    SettingFile::SetWriteFailureHandler({});
     EXPECT_EQ(writes, 1);
 }
 

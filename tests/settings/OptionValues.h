@@ -1,6 +1,6 @@
 #pragma once
 // Values for every option row at once, for round trips through the file and the dialog.
-#include "settings/COptionModel.h"
+#include "settings/OptionModel.h"
 
 #include <QStringList>
 
@@ -26,7 +26,7 @@ inline settings::StoredOptions EveryOption(const QString& tag, bool flipSwitches
 inline QString OptionText(const settings::StoredOptions& options, const settings::OptionRow& row)
 {
     if (auto flag = std::get_if<bool settings::StoredOptions::*>(&row.member))
-        return settings::CSettingFile::BoolText(options.*(*flag));
+        return settings::SettingFile::BoolText(options.*(*flag));
     return options.*std::get<QString settings::StoredOptions::*>(row.member);
 }
 
@@ -56,5 +56,5 @@ inline void WriteEveryOption(const settings::StoredOptions& options)
     QList<settings::SettingValue> values;
     for (const settings::OptionRow& row : settings::OptionRows())
         values.append({row.key, OptionText(options, row)});
-    settings::CSettingFile().WriteValues(values);
+    settings::SettingFile().WriteValues(values);
 }

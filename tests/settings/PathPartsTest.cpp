@@ -1,4 +1,4 @@
-#include "settings/CPathParts.h"
+#include "settings/PathParts.h"
 
 #include "tests/support/QtPrinters.h"
 
@@ -20,7 +20,7 @@ TEST(PathParts, CutsAtLastSeparatorAndLastDot)
                                     {"/work/", "/work/", "", "", ""},
                                     {"", "", "", "", ""}};
     for (const auto& c : cases) {
-        CPathParts parts;
+        PathParts parts;
         parts.Split(QString::fromUtf8(c[0]));
         EXPECT_EQ(QStringList({parts.GetFullPath(), parts.GetDirectory(), parts.GetFileName(), parts.GetFileTitle(),
                                parts.GetFileExt()}),

@@ -1,4 +1,4 @@
-#include "settings/CSettingFile.h"
+#include "settings/SettingFile.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
@@ -17,7 +17,7 @@ const QString K = QStringLiteral("Key");
 TEST(SettingFile, TypedValuesReadBackFromTheFileTheFirstWriteCreates)
 {
     SettingsSandbox sandbox;
-    CSettingFile settings;
+    SettingFile settings;
     EXPECT_EQ(settings.GetString(S, K, "d"), "d");
     EXPECT_EQ(settings.GetInt(S, K, 7), 7);
     EXPECT_TRUE(settings.GetBool(S, K, true));
@@ -43,7 +43,7 @@ TEST(SettingFile, HandWrittenValuesThatAreNoBoolOrIntGiveTheDefault)
     SettingsSandbox sandbox;
     sandbox.WriteIni("[S]\na=true\nb=1\nc=TRUE\nd=True\ne=yes\nf=0\ng=\nh=\"true\"\n"
                      "[I]\na=12\nb=abc\nc= -3 \nd=99999999999\n");
-    const CSettingFile settings;
+    const SettingFile settings;
     for (const char* key : {"a", "b", "h"})
         EXPECT_TRUE(settings.GetBool("S", key, false)) << key;
     for (const char* key : {"c", "d", "e", "f", "g"})
@@ -60,7 +60,7 @@ TEST(SettingFile, BadFilesReadAsDefaultsAndWritesKeepOtherLines)
     for (const QByteArray& before : {binary, mixed, QByteArray()}) {
         SettingsSandbox sandbox;
         sandbox.WriteIni(before);
-        CSettingFile settings;
+        SettingFile settings;
         EXPECT_EQ(settings.GetString("JDK", "Path", "d"), "d");
         ASSERT_TRUE(settings.WriteString("New", K, "v"));
         const QByteArray after = sandbox.IniBytes();
@@ -75,12 +75,12 @@ TEST(SettingFile, NameThatCouldAddLinesIsRefusedAndReported)
     const QByteArray before("[S]\r\nK=1\r\n");
     sandbox.WriteIni(before);
     QStringList reasons;
-    CSettingFile::SetWriteFailureHandler([&](const QString&, const QString& reason) { reasons << reason; });
-    CSettingFile settings;
+    SettingFile::SetWriteFailureHandler([&](const QString&, const QString& reason) { reasons << reason; });
+    SettingFile settings;
     EXPECT_FALSE(settings.WriteString("S", "k\r\nx", "v"));
     EXPECT_FALSE(settings.WriteInt("A\nk=evil\n[B", K, 1));
     EXPECT_FALSE(settings.WriteValues({{"S", "K", "2"}, {"S", " k", "3"}}));  // all or nothing
-    CSettingFile::SetWriteFailureHandler({});
+    SettingFile::SetWriteFailureHandler({});
     EXPECT_EQ(reasons.size(), 3);
     EXPECT_FALSE(settings.LastError().isEmpty());
     EXPECT_EQ(sandbox.IniBytes(), before);

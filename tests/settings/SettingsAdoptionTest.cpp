@@ -1,5 +1,5 @@
 #include "settings/SettingsAdoption.h"
-#include "settings/COptionModel.h"
+#include "settings/OptionModel.h"
 #include "tests/support/TempFolder.h"
 
 #include <QFileInfo>
@@ -21,7 +21,7 @@ TEST(SettingsAdoption, TheProgramFoldersFileStartsTheUsersOwnOnce)
               "設定は " + user.IniPath() + " に保存します（プログラムのフォルダには保存しません）。\n最初の設定として "
                   + program.Path("Setting.ini") + " の内容を引き継ぎました。");
     EXPECT_EQ(user.IniBytes(), prepared);
-    COptionModel model;
+    OptionModel model;
     model.Load();
     EXPECT_TRUE(model.Stored().javaOption && model.Stored().javaStrArg == "日本");
 

@@ -1,0 +1,54 @@
+#pragma once
+// The tool options (OptionRows.h): loaded from and saved to the settings
+// file, and turned into the option strings that the tool commands put on
+// their command lines.
+#include "settings/OptionRows.h"
+#include "settings/SettingFile.h"
+
+#include <QObject>
+#include <QString>
+
+namespace settings {
+
+class OptionModel {
+public:
+    // Loads every option and builds the option strings.
+    OptionModel();
+    virtual ~OptionModel() = default;
+
+    // Replaces every stored option by the file's value; always true.
+    bool Load();
+    void BuildOptionStrings();
+    // Takes the value of every option that has a control (the hand-edited
+    // rmic options are ignored) and writes them all in one rewrite of the
+    // file. A switched-on application whose file is missing is reported in a
+    // "設定エラー" message owned by owner and its switch stored off. True when
+    // such an error was reported.
+    bool Save(const StoredOptions& fromControls, QObject* owner);
+
+    const StoredOptions& Stored() const { return m_stored; }
+
+    QString GetJavaOptions() const { return m_javaOptions; }
+    QString GetJavaArgs() const { return m_javaArgs; }
+    QString GetJavacOptions() const { return m_javacOptions; }
+    QString GetJavahOptions() const { return m_javahOptions; }
+    QString GetRmicOptions() const { return m_rmicOptions; }
+    bool IsCaptureOutput() const { return m_stored.javaMsg; }
+    bool IsKeepDosPrompt() const { return m_stored.javaShowDos; }
+    // When switched on and the file exists: the path goes to output, true.
+    bool GetJavaEditor(QString& output) const;
+    bool GetHtmlEditor(QString& output) const;
+    bool GetAppletBrowser(QString& output) const;
+    bool GetJavaDocument(QString& output) const;
+
+private:
+    SettingFile m_settings;
+    StoredOptions m_stored;
+    QString m_javaOptions;
+    QString m_javaArgs;
+    QString m_javacOptions;
+    QString m_javahOptions;
+    QString m_rmicOptions;
+};
+
+}  // namespace settings
