@@ -44,7 +44,7 @@ AboutDialog::AboutDialog(const QString& jdkFolder, QWidget* parent)
         update->setToolTip(known ? QString()
                                  : QStringLiteral("最新版の入手先が設定されていないため使えません。"
                                                   "入手先はビルドの設定 TARNWICK_HOME_PAGE で決まります。"));
-        connect(update, &QPushButton::clicked, this, &AboutDialog::OnUpdate);
+        connect(update, &QPushButton::clicked, this, &AboutDialog::OpenHomePage);
     }
 }
 
@@ -56,6 +56,6 @@ QString AboutDialog::JdkVersionLine(const QString& jdkFolder)
     return QStringLiteral("JDK Version... ") + version.value_or(QStringLiteral("Not Installed"));
 }
 
-void AboutDialog::OnUpdate() { platform::OpenAddress(QString::fromUtf8(kHomePage)); }
+void AboutDialog::OpenHomePage() { platform::OpenAddress(QString::fromUtf8(kHomePage)); }
 
 }  // namespace app

@@ -18,7 +18,7 @@ public:
     static QString JdkVersionLine(const QString& jdkFolder);
 
 private:
-    void OnUpdate();
+    void OpenHomePage();
 
     resources::Form m_form;
 };

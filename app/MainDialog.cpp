@@ -87,11 +87,11 @@ MainDialog::MainDialog(QWidget* parent)
 MainDialog::~MainDialog()
 {
     qApp->removeEventFilter(this);
-    OnWindowDestroyed();
+    StoreForm();
 }
 
 // One action per command; the key of its item is shown after a tab, as menus
-// show keys, and bound by PreTranslateMessage.
+// show keys, and bound by FilterKey.
 void MainDialog::BuildMenu()
 {
     for (const resources::MenuTemplate& popup : resources::LoadMenu()) {
@@ -136,7 +136,7 @@ void MainDialog::SetControlText(int id, const QString& text)
         button->setText(text);
 }
 
-void MainDialog::OnInitDialog(const QStringList& commandLineNames)
+void MainDialog::Start(const QStringList& commandLineNames)
 {
     // The platform offers no window-manager menu to extend on Linux; the
     // about box is reached from the help menu.
@@ -191,8 +191,7 @@ void MainDialog::ToggleExtended()
 
 void MainDialog::RefreshJavaDocumentCommand()
 {
-    QString document;
-    const bool on = m_options.GetJavaDocument(document);
+    const bool on = m_options.JavaDocument().has_value();
     ApplyCommandRules(
         [on](CommandRule rule) { return rule == CommandRule::JavaDocument ? std::optional(on) : std::nullopt; }, {});
 }
@@ -237,7 +236,7 @@ int MainDialog::AcceleratorCommand(const QKeyEvent* key) const
     return 0;
 }
 
-bool MainDialog::PreTranslateMessage(QKeyEvent* key, bool shortcutOverride)
+bool MainDialog::FilterKey(QKeyEvent* key, bool shortcutOverride)
 {
     if (const int command = AcceleratorCommand(key)) {
         // Claim the key before an edit takes Ctrl+C, Ctrl+V or Ctrl+A for itself;
@@ -265,7 +264,7 @@ bool MainDialog::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this || !isEnabled())
         return false;
-    return PreTranslateMessage(static_cast<QKeyEvent*>(event), type == QEvent::ShortcutOverride);
+    return FilterKey(static_cast<QKeyEvent*>(event), type == QEvent::ShortcutOverride);
 }
 
 void MainDialog::closeEvent(QCloseEvent* event)
@@ -279,11 +278,11 @@ void MainDialog::closeEvent(QCloseEvent* event)
 
 void MainDialog::done(int result)
 {
-    OnWindowDestroyed();
+    StoreForm();
     QDialog::done(result);
 }
 
-void MainDialog::OnWindowDestroyed()
+void MainDialog::StoreForm()
 {
     if (m_destroyed)
         return;

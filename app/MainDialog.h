@@ -37,7 +37,7 @@ public:
 
     // Window initialisation before the first show; names are the file names
     // given on the command line, one per argument.
-    void OnInitDialog(const QStringList& commandLineNames = {});
+    void Start(const QStringList& commandLineNames = {});
 
     void ToggleExtended();
     void ProcessCommandLine(const QStringList& names);
@@ -47,9 +47,9 @@ public:
     void SetCurrentFile(const QString& path) override;
     void UpdateCommandStates();
     void ChooseJdkFolder();
-    bool DetectJdk(QString& folder) const;
+    std::optional<QString> DetectJdk() const;
     // Items dropped on the window, in the order of the drop.
-    void OnDropFiles(const QStringList& paths);
+    void OpenDroppedFiles(const QStringList& paths);
 
     // IMainContext
     QWidget* Window() override { return this; }
@@ -82,12 +82,12 @@ private:
     void SetControlText(int id, const QString& text);
     // The accelerator's command for a key, 0 when none matches.
     int AcceleratorCommand(const QKeyEvent* key) const;
-    bool PreTranslateMessage(QKeyEvent* key, bool shortcutOverride);
+    bool FilterKey(QKeyEvent* key, bool shortcutOverride);
     void SetClientHeight(int height);
     // Enables each command whose rule the state decides, its menu item and
     // its buttons at once; a grey one carries greyReason as its tooltip.
     void ApplyCommandRules(const std::function<std::optional<bool>(CommandRule)>& state, const QString& greyReason);
-    void OnWindowDestroyed();
+    void StoreForm();
 
     java::CurrentFile m_file;
     QString m_jdkFolder;

@@ -32,11 +32,7 @@ const QString kJdkCaption = QStringLiteral("JDK選択");
 // one, then the classic request for the folder.
 QString JdkQuestion(const QString& stored)
 {
-#ifdef Q_OS_WIN
-    const QString example = QStringLiteral("c:\\jdk1.3\\bin");
-#else
-    const QString example = QStringLiteral("/usr/lib/jvm/java-17-openjdk-amd64/bin");
-#endif
+    const QString example = platform::ExampleJdkToolFolder();
     QStringList lines;
     if (!stored.isEmpty())
         lines << QStringLiteral("JDKフォルダ %1 に %2 がありません。").arg(stored, JavaTool());
@@ -107,9 +103,8 @@ void MainDialog::UpdateCommandStates()
     }
     if (usable || jdkUsable)
         return;
-    QString found = m_jdkFolder;
-    if (DetectJdk(found)) {
-        m_jdkFolder = found;
+    if (const auto found = DetectJdk()) {
+        m_jdkFolder = *found;
         SetControlText(resources::MainForm::JdkEdit, m_jdkFolder);
         settings::SettingFile().WriteString(settings::ini::JDK::Path, platform::WithoutTrailingSeparator(m_jdkFolder));
         UpdateCommandStates();
@@ -125,9 +120,10 @@ void MainDialog::UpdateCommandStates()
 // with a message, a runtime without javac is taken with one.
 void MainDialog::ChooseJdkFolder()
 {
-    QString picked;
-    if (!m_fileUtil.BrowseForFolder(this, picked, m_jdkFolder))
+    const auto chosenFolder = m_fileUtil.BrowseForFolder(this, m_jdkFolder);
+    if (!chosenFolder)
         return;
+    const QString& picked = *chosenFolder;
     const platform::JdkFolderCheck check = platform::CheckJdkFolder(picked);
     if (check.kind == platform::JdkFolderCheck::Kind::NoTools) {
         platform::ShowMessage(
@@ -157,13 +153,12 @@ void MainDialog::ChooseJdkFolder()
     UpdateCommandStates();
 }
 
-bool MainDialog::DetectJdk(QString& folder) const
+std::optional<QString> MainDialog::DetectJdk() const
 {
     const auto found = platform::FindJdk();
     if (!found || !settings::FileUtil::FileExists(*found + JavaTool()))
-        return false;
-    folder = *found;
-    return true;
+        return std::nullopt;
+    return found;
 }
 
 void MainDialog::ProcessCommandLine(const QStringList& names)
@@ -184,11 +179,11 @@ void MainDialog::dragEnterEvent(QDragEnterEvent* event)
 
 void MainDialog::dropEvent(QDropEvent* event)
 {
-    OnDropFiles(platform::DroppedLocalPaths(event->mimeData()));
+    OpenDroppedFiles(platform::DroppedLocalPaths(event->mimeData()));
     event->acceptProposedAction();
 }
 
-void MainDialog::OnDropFiles(const QStringList& paths)
+void MainDialog::OpenDroppedFiles(const QStringList& paths)
 {
     FileCollector collector(FileCollector::Collect::FirstOnly);
     collector.AddDropped(paths);

@@ -46,7 +46,7 @@ int TarnwickApp::InitInstance(const QStringList& names)
         QObject::connect(&endSignals, &platform::EndSignals::Received,
                          [&status](int signal) { status = EndNow(signal); });
         MainDialog window;
-        window.OnInitDialog(names);
+        window.Start(names);
         window.exec();
     }
     StopReportingSettingsWriteFailures();

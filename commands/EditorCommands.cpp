@@ -25,13 +25,11 @@ platform::FileDialogSpec ApplicationDialog(const QString& folder, const QString&
     platform::FileDialogSpec request;
     request.mode = platform::FileDialogSpec::Mode::Open;
     request.title = QStringLiteral("アプリケーションを選択");
-#ifdef Q_OS_WIN
-    request.filter = QStringLiteral("エディター(*.exe)|*.exe|全てのﾌｧｲﾙ(*.*)|*.*||");
-    request.defaultSuffix = QStringLiteral("exe");
-#else
-    // Programs have no extension here.
-    request.filter = QStringLiteral("全てのﾌｧｲﾙ(*.*)|*||");
-#endif
+    request.defaultSuffix = platform::ProgramSuffix();
+    // Where programs have no extension every file is offered.
+    request.filter = request.defaultSuffix.isEmpty()
+                         ? QStringLiteral("全てのﾌｧｲﾙ(*.*)|*||")
+                         : QStringLiteral("エディター(*.%1)|*.%1|全てのﾌｧｲﾙ(*.*)|*.*||").arg(request.defaultSuffix);
     request.initialFolder = folder;
     request.proposedName = name;
     return request;
@@ -72,10 +70,9 @@ void ToolCommands::OnEditHtml()
     const QString page = ExistingPage();
     if (page.isEmpty())
         return;
-    QString editor;
-    if (m_main.Options().GetHtmlEditor(editor)) {
-        if (!StartProgram({editor, {page}, m_main.File().folder}))
-            ReportStartFailure(editor);
+    if (const auto editor = m_main.Options().HtmlEditor()) {
+        if (!StartProgram({*editor, {page}, m_main.File().folder}))
+            ReportStartFailure(*editor);
         return;
     }
     if (const auto textEditor = TextEditor(page, true); !textEditor || !StartProgram(*textEditor))
@@ -91,9 +88,8 @@ void ToolCommands::OnHelp()
 
 void ToolCommands::OnJavaDocument()
 {
-    QString document;
-    if (m_main.Options().GetJavaDocument(document) && !OpenDocument(document))
-        ReportCannotOpen(document);
+    if (const auto document = m_main.Options().JavaDocument(); document && !OpenDocument(*document))
+        ReportCannotOpen(*document);
 }
 
 std::optional<platform::ProcessSpec> ToolCommands::TextEditor(const QString& path, bool preferTextDefault) const
@@ -129,9 +125,8 @@ void ToolCommands::OpenSourceAtLine(const QString& path, int line, int column)
 std::optional<platform::ProcessSpec> ToolCommands::SourceEditor(const QString& path) const
 {
     const QString folder = m_main.File().folder;
-    QString editor;
-    if (m_main.Options().GetJavaEditor(editor))
-        return platform::ProcessSpec{editor, {path}, folder};
+    if (const auto editor = m_main.Options().JavaEditor())
+        return platform::ProcessSpec{*editor, {path}, folder};
     std::optional<platform::ProcessSpec> request =
         platform::DesktopApplicationFor(QUrl::fromLocalFile(path), Environment());
     if (request)

@@ -139,10 +139,8 @@ void ToolCommands::OnRunBrowser()
     const QString page = ExistingPage();
     if (page.isEmpty())
         return;
-    QString browser;
-    const bool opened = m_main.Options().GetAppletBrowser(browser)
-                            ? StartProgram({browser, {page}, m_main.File().folder})
-                            : OpenDocument(page);
+    const auto browser = m_main.Options().AppletBrowser();
+    const bool opened = browser ? StartProgram({*browser, {page}, m_main.File().folder}) : OpenDocument(page);
     if (!opened)
         ReportCannotOpen(page);
 }

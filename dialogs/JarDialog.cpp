@@ -81,7 +81,7 @@ JarDialog::JarDialog(QWidget* parent)
     connect(m_files, &QListWidget::itemSelectionChanged, this,
             [this] { m_remove->setEnabled(!m_files->selectedItems().isEmpty()); });
     connect(m_mains, &QComboBox::activated, this, [this] { m_mainChosen = true; });
-    connect(m_form.Get<QPushButton>(resources::JarForm::Ok), &QPushButton::clicked, this, &JarDialog::OnOK);
+    connect(m_form.Get<QPushButton>(resources::JarForm::Ok), &QPushButton::clicked, this, &JarDialog::MakeArchive);
     connect(m_form.Get<QPushButton>(resources::JarForm::Close), &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -119,7 +119,7 @@ bool JarDialog::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        OnDropFiles(platform::DroppedLocalPaths(drop->mimeData()));
+        AddDroppedFiles(platform::DroppedLocalPaths(drop->mimeData()));
         drop->acceptProposedAction();
         return true;
     }
@@ -127,7 +127,7 @@ bool JarDialog::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void JarDialog::OnDropFiles(const QStringList& names)
+void JarDialog::AddDroppedFiles(const QStringList& names)
 {
     m_mainChosen = false;
     SetEntries(java::SortedJarEntries(names));
@@ -200,7 +200,7 @@ QStringList JarDialog::ListedFiles() const
     return files;
 }
 
-void JarDialog::OnOK()
+void JarDialog::MakeArchive()
 {
     const QStringList files = ListedFiles();
     if (files.isEmpty()) {

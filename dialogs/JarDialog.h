@@ -28,13 +28,13 @@ public:
     void SetCurrentFile(const java::CurrentFile& file);
 
     // Replaces both lists by the dropped names and selects the default main entry.
-    void OnDropFiles(const QStringList& names);
+    void AddDroppedFiles(const QStringList& names);
     // Asks for files and adds those not listed yet.
     void OnAddFiles();
     // Removes the selected entries from both lists.
     void OnRemoveFiles();
     // Builds the archive; closes on success, stays open on a failure.
-    void OnOK();
+    void MakeArchive();
     // The archive written by the last successful build; empty before.
     QString BuiltArchive() const { return m_built; }
     // The listed file chosen as the main class.

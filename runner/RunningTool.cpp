@@ -16,7 +16,7 @@ RunningTool::RunningTool(QObject* parent)
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     connect(&m_process, &QProcess::readyReadStandardOutput, this, [this] { Read(Stream::Output); });
     connect(&m_process, &QProcess::readyReadStandardError, this, [this] { Read(Stream::Error); });
-    connect(&m_process, &QProcess::finished, this, &RunningTool::OnFinished);
+    connect(&m_process, &QProcess::finished, this, &RunningTool::HandleFinished);
     m_quiet.setSingleShot(true);
     m_quiet.setInterval(kQuietMs);
     connect(&m_quiet, &QTimer::timeout, this, &RunningTool::ShowUnfinished);
@@ -103,7 +103,7 @@ void RunningTool::ShowUnfinished()
     }
 }
 
-void RunningTool::OnFinished(int exitCode, QProcess::ExitStatus status)
+void RunningTool::HandleFinished(int exitCode, QProcess::ExitStatus status)
 {
     Read(Stream::Output);
     Read(Stream::Error);

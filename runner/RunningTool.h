@@ -47,7 +47,7 @@ Q_SIGNALS:
 
 private:
     void Read(Stream stream);
-    void OnFinished(int exitCode, QProcess::ExitStatus status);
+    void HandleFinished(int exitCode, QProcess::ExitStatus status);
 
     void ShowUnfinished();
 

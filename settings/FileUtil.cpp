@@ -22,14 +22,10 @@ bool FileUtil::FileExists(const QString& path)
     return !dir.entryList({name}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).isEmpty();
 }
 
-bool FileUtil::BrowseForFolder(QObject* owner, QString& output, const QString& initialFolder) const
+std::optional<QString> FileUtil::BrowseForFolder(QObject* owner, const QString& initialFolder) const
 {
-    const auto chosen = platform::UserDialogs().ChooseFolder(owner, QStringLiteral("フォルダを選択してください"),
-                                                             platform::WithoutTrailingSeparator(initialFolder));
-    if (!chosen)
-        return false;
-    output = *chosen;
-    return true;
+    return platform::UserDialogs().ChooseFolder(owner, QStringLiteral("フォルダを選択してください"),
+                                                platform::WithoutTrailingSeparator(initialFolder));
 }
 
 }  // namespace settings

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <optional>
 
 namespace settings {
 
@@ -13,10 +14,9 @@ public:
     static bool FileExists(const QString& path);
 
     // The folder picker titled "フォルダを選択してください" with the initial
-    // folder preselected. On a choice the folder (no trailing separator, the
-    // root excepted) goes to output and the result is true; on cancel the
-    // output is untouched and the result is false.
-    bool BrowseForFolder(QObject* owner, QString& output, const QString& initialFolder) const;
+    // folder preselected: the chosen folder (no trailing separator, the root
+    // excepted), none on cancel.
+    std::optional<QString> BrowseForFolder(QObject* owner, const QString& initialFolder) const;
 };
 
 }  // namespace settings

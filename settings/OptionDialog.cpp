@@ -1,5 +1,6 @@
 #include "settings/OptionDialog.h"
 
+#include "platform/Paths.h"
 #include "platform/UserDialogs.h"
 #include "resources/FormIds.h"
 
@@ -54,12 +55,10 @@ QString BrowseFilter(const BrowseRow& row)
     const QString description = QString::fromUtf8(row.description);
     if (description.isEmpty())
         return QStringLiteral("Javaドキュメント(*.html)|*.html;*.htm|全てのファイル(*.*)|*.*||");
-#ifdef Q_OS_WIN
-    return description + QStringLiteral("(*.exe)|*.exe||");
-#else
-    // Programs carry no extension here: every file is offered.
-    return description + QStringLiteral("|*||");
-#endif
+    // Where programs carry no extension every file is offered.
+    const QString suffix = platform::ProgramSuffix();
+    return suffix.isEmpty() ? description + QStringLiteral("|*||")
+                            : description + QStringLiteral("(*.%1)|*.%1||").arg(suffix);
 }
 
 }  // namespace
@@ -129,7 +128,7 @@ void OptionDialog::ConnectHandlers()
         connect(m_form.Get<QPushButton>(row.button), &QPushButton::clicked, this,
                 [this, &row] { Browse(row.edit, QString::fromUtf8(row.title), BrowseFilter(row)); });
     }
-    connect(m_form.Get<QPushButton>(Ok), &QPushButton::clicked, this, &OptionDialog::OnOK);
+    connect(m_form.Get<QPushButton>(Ok), &QPushButton::clicked, this, &OptionDialog::SaveAndClose);
     connect(m_form.Get<QPushButton>(Cancel), &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -208,7 +207,7 @@ void OptionDialog::Browse(int editId, const QString& title, const QString& filte
         edit->setText(*chosen);
 }
 
-void OptionDialog::OnOK()
+void OptionDialog::SaveAndClose()
 {
     if (!m_model.Save(ReadControls(), this))
         accept();

@@ -30,7 +30,7 @@ private:
     StoredOptions ReadControls() const;
     void ApplyCaptureRule();
     void Browse(int editId, const QString& title, const QString& filter);
-    void OnOK();
+    void SaveAndClose();
 
     struct PageControl {
         QWidget* control;

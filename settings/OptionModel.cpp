@@ -1,5 +1,6 @@
 #include "settings/OptionModel.h"
 
+#include "platform/Captions.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
 #include "settings/FileUtil.h"
@@ -28,17 +29,16 @@ void ReportMissing(const char* label, const QString& path, QObject* owner)
 {
     platform::ShowMessage(
         owner, QString::fromUtf8(label) + QStringLiteral("\n\"") + path + QStringLiteral("\"は存在しません。"),
-        QStringLiteral("設定エラー"), platform::MsgIcon::Exclamation);
+        platform::kSettingsErrorCaption, platform::MsgIcon::Exclamation);
 }
 
 QString FreeText(bool on, const QString& text) { return on ? text + QLatin1Char(' ') : QString(); }
 
-bool AppGetter(bool use, const QString& path, QString& output)
+std::optional<QString> SwitchedOnApp(bool use, const QString& path)
 {
     if (!use || !FileUtil::FileExists(path))
-        return false;
-    output = path;
-    return true;
+        return std::nullopt;
+    return path;
 }
 
 }  // namespace
@@ -101,12 +101,9 @@ bool OptionModel::Save(const StoredOptions& fromControls, QObject* owner)
     return error;
 }
 
-bool OptionModel::GetJavaEditor(QString& output) const { return AppGetter(m_stored.useJava, m_stored.appJava, output); }
-bool OptionModel::GetHtmlEditor(QString& output) const { return AppGetter(m_stored.useHtml, m_stored.appHtml, output); }
-bool OptionModel::GetAppletBrowser(QString& output) const { return AppGetter(m_stored.useIe, m_stored.appIe, output); }
-bool OptionModel::GetJavaDocument(QString& output) const
-{
-    return AppGetter(m_stored.useLink, m_stored.appLink, output);
-}
+std::optional<QString> OptionModel::JavaEditor() const { return SwitchedOnApp(m_stored.useJava, m_stored.appJava); }
+std::optional<QString> OptionModel::HtmlEditor() const { return SwitchedOnApp(m_stored.useHtml, m_stored.appHtml); }
+std::optional<QString> OptionModel::AppletBrowser() const { return SwitchedOnApp(m_stored.useIe, m_stored.appIe); }
+std::optional<QString> OptionModel::JavaDocument() const { return SwitchedOnApp(m_stored.useLink, m_stored.appLink); }
 
 }  // namespace settings

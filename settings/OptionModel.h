@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 namespace settings {
 
@@ -35,11 +36,11 @@ public:
     QString GetRmicOptions() const { return m_rmicOptions; }
     bool IsCaptureOutput() const { return m_stored.javaMsg; }
     bool IsKeepDosPrompt() const { return m_stored.javaShowDos; }
-    // When switched on and the file exists: the path goes to output, true.
-    bool GetJavaEditor(QString& output) const;
-    bool GetHtmlEditor(QString& output) const;
-    bool GetAppletBrowser(QString& output) const;
-    bool GetJavaDocument(QString& output) const;
+    // The application's path when it is switched on and its file exists.
+    std::optional<QString> JavaEditor() const;
+    std::optional<QString> HtmlEditor() const;
+    std::optional<QString> AppletBrowser() const;
+    std::optional<QString> JavaDocument() const;
 
 private:
     SettingFile m_settings;

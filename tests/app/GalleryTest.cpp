@@ -95,7 +95,7 @@ TEST(Gallery, MainWindowAndAboutBox)
     TempFolder work;
     const QString source = work.Write(QStringLiteral("Hello.java"));
     MainDialog w;
-    w.OnInitDialog({source});
+    w.Start({source});
     w.show();
     Save(w, "main-short");
     w.ToggleExtended();

@@ -41,7 +41,7 @@ const QString kNoJdk =
 struct Started : MainDialog {
     explicit Started(bool shown = false)
     {
-        OnInitDialog();
+        Start();
         if (shown)
             show();
     }
@@ -367,14 +367,14 @@ TEST_F(MainWindowTest, CommandLineAndDropsMakeTheFirstExistingFileCurrent)
     const QString a = m_work.Write(QStringLiteral("My Files/A.java"));
     m_work.Write(QStringLiteral("drop/a/Inner.java"));
     MainDialog w;
-    w.OnInitDialog({QStringLiteral("/no/such.java")});
+    w.Start({QStringLiteral("/no/such.java")});
     EXPECT_TRUE(w.File().IsEmpty());
-    w.OnDropFiles({m_work.Path(QStringLiteral("gone.java"))});
+    w.OpenDroppedFiles({m_work.Path(QStringLiteral("gone.java"))});
     EXPECT_TRUE(w.File().IsEmpty() && m_dialogs.messages.empty());
     MainDialog started;
-    started.OnInitDialog({QStringLiteral("/no/such.java"), a, m_work.Write(QStringLiteral("B.java"))});
+    started.Start({QStringLiteral("/no/such.java"), a, m_work.Write(QStringLiteral("B.java"))});
     EXPECT_EQ(started.File().folder + started.File().fileName, m_work.Path(QStringLiteral("My Files/A.java")));
-    w.OnDropFiles({m_work.Path(QStringLiteral("drop")), m_work.Write(QStringLiteral("drop/Z.java"))});
+    w.OpenDroppedFiles({m_work.Path(QStringLiteral("drop")), m_work.Write(QStringLiteral("drop/Z.java"))});
     EXPECT_EQ(w.File().fileName, QStringLiteral("Inner.java"));
 }
 
@@ -428,7 +428,7 @@ TEST_F(MainWindowTest, FailedSettingsWriteIsToldOnceAndDamagesNothing)
     QDir(m_settings.Folder().Path()).mkdir(QStringLiteral("Setting.ini"));
     StartReportingSettingsWriteFailures();
     MainDialog w;
-    w.OnInitDialog({m_work.Write(QStringLiteral("Hello.java"))});
+    w.Start({m_work.Write(QStringLiteral("Hello.java"))});
     StopReportingSettingsWriteFailures();
     ASSERT_EQ(m_dialogs.messages.size(), 1u);
     EXPECT_TRUE(m_dialogs.messages[0].text.startsWith(QStringLiteral("設定を保存できません。\n") + m_settings.IniPath()

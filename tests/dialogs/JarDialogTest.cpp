@@ -194,7 +194,7 @@ TEST_F(JarDialogTest, AnEmptyListShowsItsFocusAndOkSaysWhyNoArchiveCanBeMade)
     EXPECT_NE(files->grab().toImage(), unfocused) << "no focus mark on the empty list";
     ClickOk();
     EXPECT_TRUE(dialog.isVisible());
-    dialog.OnDropFiles({work.Write("App.class")});
+    dialog.AddDroppedFiles({work.Write("App.class")});
     ClickOk();
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_EQ(dialogs.messages.size(), 2u);
@@ -245,18 +245,18 @@ TEST_F(JarDialogTest, ArchivesRunWithJavaJarAndWhatCouldNotRunIsRefused)
     dialog.SetJdkFolder(*jdk);
     dialog.show();
     for (const auto& [files, message] : refused) {
-        dialog.OnDropFiles(files);
+        dialog.AddDroppedFiles(files);
         ClickOk();
         ASSERT_FALSE(dialogs.messages.empty());
         EXPECT_EQ(QStringList({dialogs.messages.back().text, dialogs.messages.back().caption}),
                   QStringList({message, "確認"}));
     }
     dialog.SetJdkFolder(work.Path("jdk"));
-    dialog.OnDropFiles({work.Path("sub/Main.class")});
+    dialog.AddDroppedFiles({work.Path("sub/Main.class")});
     ClickOk();
     EXPECT_EQ(dialogs.messages.back().text, work.Path("jdk/jar") + "は存在しません");
     dialog.SetJdkFolder(*jdk);
-    dialog.OnDropFiles({work.Path("sub/Main.class"), work.Path("Missing.class")});
+    dialog.AddDroppedFiles({work.Path("sub/Main.class"), work.Path("Missing.class")});
     EXPECT_TRUE(ClickOk().contains(QStringLiteral("Missing.class")));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.BuiltArchive(), QString());
@@ -266,10 +266,10 @@ TEST_F(JarDialogTest, ArchivesRunWithJavaJarAndWhatCouldNotRunIsRefused)
                               work.Path("sub/Util.class"),   work.Write("@list"),         work.Write("-C"),
                               work.Write("日本語.txt")};
     dialog.SetCurrentFile({"Tool.java", "Tool", work.Path("sub/"), "java"});
-    dialog.OnDropFiles(classes);
+    dialog.AddDroppedFiles(classes);
     EXPECT_EQ(dialog.MainFile(), work.Path("sub/Tool.class"));
     dialog.SetCurrentFile({"Other.java", "Other", work.Path("sub/"), "java"});
-    dialog.OnDropFiles(classes);
+    dialog.AddDroppedFiles(classes);
     EXPECT_EQ(QStringList({dialog.MainFile(), Mains()->currentText()}),
               QStringList({work.Path("sub/Main.class"), "sub.Main"}));
     {
@@ -284,7 +284,7 @@ TEST_F(JarDialogTest, ArchivesRunWithJavaJarAndWhatCouldNotRunIsRefused)
         EXPECT_TRUE(listed.contains(QString::fromUtf8(entry))) << entry << " in " << listed.join(' ').toStdString();
 
     dialog.show();
-    dialog.OnDropFiles({work.Path("a/Main2.class"), work.Path("b/Helper.class")});
+    dialog.AddDroppedFiles({work.Path("a/Main2.class"), work.Path("b/Helper.class")});
     EXPECT_EQ(ClickOk(), QString());
     EXPECT_EQ(run("java", {"-jar", "a/Main2.jar"}), QStringLiteral("hi from b"));
     EXPECT_TRUE(QDir(temp.Path()).isEmpty());

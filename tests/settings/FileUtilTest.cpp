@@ -27,17 +27,14 @@ TEST(BrowseForFolder, TitleInitialFolderAndCancel)
 {
     FakeUserDialogs dialogs;
     FileUtil util;
-    QString output = "unchanged";
     dialogs.folders.push_back(std::nullopt);
-    EXPECT_FALSE(util.BrowseForFolder(nullptr, output, "/opt/jdk/bin/"));
-    EXPECT_EQ(output, "unchanged");
+    EXPECT_EQ(util.BrowseForFolder(nullptr, "/opt/jdk/bin/"), std::nullopt);
     ASSERT_EQ(dialogs.folderRequests.size(), 1u);
     EXPECT_EQ(dialogs.folderRequests[0].title, "フォルダを選択してください");
     EXPECT_EQ(dialogs.folderRequests[0].initialFolder, "/opt/jdk/bin");
 
     dialogs.folders.push_back("/usr/lib/jvm/x/bin");
-    EXPECT_TRUE(util.BrowseForFolder(nullptr, output, "/"));
-    EXPECT_EQ(output, "/usr/lib/jvm/x/bin");
+    EXPECT_EQ(util.BrowseForFolder(nullptr, "/"), "/usr/lib/jvm/x/bin");
     EXPECT_EQ(dialogs.folderRequests[1].initialFolder, "/");
 }
 

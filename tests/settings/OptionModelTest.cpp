@@ -85,13 +85,10 @@ TEST(OptionModel, MissingApplicationsAreReportedInOrderAndStoredOff)
     for (const auto& [key, value] :
          {std::pair("UseJava", "false"), {"AppJava", "/no/such/editor"}, {"UseHTML", "true"}, {"UseLink", "false"}})
         EXPECT_EQ(ini.Value("AppOption", key), value) << key;
-    QString out = "untouched";
-    EXPECT_FALSE(model.GetJavaEditor(out));
-    EXPECT_EQ(out, "untouched");
-    EXPECT_TRUE(model.GetHtmlEditor(out));
-    EXPECT_EQ(out, editor);
+    EXPECT_EQ(model.JavaEditor(), std::nullopt);
+    EXPECT_EQ(model.HtmlEditor(), editor);
     QFile::remove(editor);  // checked anew on every call
-    EXPECT_FALSE(model.GetHtmlEditor(out));
+    EXPECT_EQ(model.HtmlEditor(), std::nullopt);
     model.Load();
     EXPECT_FALSE(model.Stored().useJava);
 }
