@@ -143,12 +143,12 @@ void MainDialog::Start(const QStringList& commandLineNames)
     setWindowTitle(resources::LoadResourceString(resources::StringId::VersionLine));
     RefreshJavaDocumentCommand();
     const settings::SettingFile settings;
-    const QString jdk = settings.GetString(settings::ini::JDK::Path, {});
+    const QString jdk = settings.ReadString(settings::ini::JDK::Path, {});
     if (!jdk.isEmpty()) {
         m_jdkFolder = platform::WithTrailingSeparator(jdk);
         SetControlText(resources::MainForm::JdkEdit, m_jdkFolder);
     }
-    const QString extend = settings.GetString(settings::ini::Option::Extend, QStringLiteral("false"));
+    const QString extend = settings.ReadString(settings::ini::Option::Extend, QStringLiteral("false"));
     m_extended = extend != QLatin1String("true");
     ToggleExtended();
     UpdateCommandStates();

@@ -65,8 +65,8 @@ void MainDialog::ChooseJavaFile()
                                     "Java ファイル(*.java;*.class;*.jar)|*.java;*.class;*.jar|"
                                     "|");
     request.defaultSuffix = QStringLiteral("java");
-    request.initialFolder = settings.GetString(settings::ini::JavaFile::Path, {});
-    request.proposedName = settings.GetString(settings::ini::JavaFile::FileName, {});
+    request.initialFolder = settings.ReadString(settings::ini::JavaFile::Path, {});
+    request.proposedName = settings.ReadString(settings::ini::JavaFile::FileName, {});
     request.mustExist = true;
     if (const auto chosen = platform::UserDialogs().ChooseFile(this, request))
         SetCurrentFile(*chosen);
@@ -76,10 +76,10 @@ void MainDialog::SetCurrentFile(const QString& path)
 {
     settings::PathParts parts;
     parts.Split(path);
-    m_file.fileName = parts.GetFileName();
-    m_file.title = parts.GetFileTitle();
-    m_file.extension = parts.GetFileExt().toLower();
-    m_file.folder = parts.GetDirectory();
+    m_file.fileName = parts.FileName();
+    m_file.title = parts.FileTitle();
+    m_file.extension = parts.FileExt().toLower();
+    m_file.folder = parts.Directory();
     if (!m_file.folder.isEmpty())
         QDir::setCurrent(m_file.folder);
     SetControlText(resources::MainForm::FileEdit, m_file.fileName);

@@ -51,8 +51,8 @@ void ToolCommands::OnEditSourceWith()
     if (!CheckExists(file.folder + file.fileName))
         return;
     settings::SettingFile settings;
-    const QString folder = settings.GetString(settings::ini::EditApp::Path, {});
-    const QString name = settings.GetString(settings::ini::EditApp::FileName, {});
+    const QString folder = settings.ReadString(settings::ini::EditApp::Path, {});
+    const QString name = settings.ReadString(settings::ini::EditApp::FileName, {});
     const std::optional<QString> chosen =
         platform::UserDialogs().ChooseFile(m_main.Window(), ApplicationDialog(folder, name));
     if (!chosen)

@@ -53,7 +53,7 @@ void ToolCommands::OnCompile()
     const java::CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
         return;
-    const QString options = m_main.Options().GetJavacOptions();
+    const QString options = m_main.Options().JavacOptions();
     const std::optional<SourceReading> reading = SourceOptions({file.fileName}, options);
     if (!reading)
         return;
@@ -65,7 +65,7 @@ void ToolCommands::OnCompile()
 
 void ToolCommands::OnRebuild()
 {
-    const QString options = m_main.Options().GetJavacOptions();
+    const QString options = m_main.Options().JavacOptions();
     const std::optional<SourceReading> reading = SourceOptions(runner::JavaSourceNames(m_main.File().folder), options);
     if (!reading)
         return;
@@ -85,8 +85,7 @@ void ToolCommands::OnRunJava()
     if (target.misplaced)
         return platform::ShowMessage(m_main.Window(), java::MisplacedMessage(file, target), platform::kFileErrorCaption,
                                      platform::MsgIcon::Exclamation);
-    const cmd::JavaRun run =
-        cmd::RunJavaArguments(options.GetJavaOptions(), options.GetJavaArgs(), file.extension, target);
+    const cmd::JavaRun run = cmd::RunJavaArguments(options.JavaOptions(), options.JavaArgs(), file.extension, target);
     const QString classFile = target.folder + run.fileToTest;
     if (!CheckExists(classFile, run.fileToTest,
                      settings::FileUtil::FileExists(classFile) ? QString() : CompiledClassesNote(file)))
@@ -218,7 +217,7 @@ void ToolCommands::OnJavah()
     const QString title = m_main.File().title;
     if (!IsClassName(title, javah) || !EnsureClassFile())
         return;
-    RunCaptured(javah, cmd::ClassToolArguments(m_main.Options().GetJavahOptions(), title), title, false);
+    RunCaptured(javah, cmd::ClassToolArguments(m_main.Options().JavahOptions(), title), title, false);
 }
 
 void ToolCommands::OnRmic()
@@ -229,7 +228,7 @@ void ToolCommands::OnRmic()
     const QString title = m_main.File().title;
     if (!IsClassName(title, rmic) || !EnsureClassFile())
         return;
-    RunCaptured(rmic, cmd::ClassToolArguments(m_main.Options().GetRmicOptions(), title), title, false);
+    RunCaptured(rmic, cmd::ClassToolArguments(m_main.Options().RmicOptions(), title), title, false);
 }
 
 void ToolCommands::MakeHeaderWithJavac()

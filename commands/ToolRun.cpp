@@ -58,7 +58,7 @@ output::HintContext ToolCommands::Hints() const
     hints.jdkFeature = platform::FeatureRelease(platform::ReadJdkVersion(m_main.JdkFolder()).value_or(QString()));
     hints.fileName = m_main.File().fileName;
     hints.className = java::ResolveJavaTarget(m_main.File()).className;
-    hints.programArguments = static_cast<int>(platform::SplitCommandLine(m_main.Options().GetJavaArgs()).size());
+    hints.programArguments = static_cast<int>(platform::SplitCommandLine(m_main.Options().JavaArgs()).size());
     return hints;
 }
 

@@ -19,7 +19,7 @@ public:
 
     // True after a successful generation with "生成後開く" ticked.
     bool IsOpenRequested() const { return m_openRequested; }
-    QString GetPathName() const { return m_file.path; }
+    QString PathName() const { return m_file.path; }
     // Where 選択(S) starts: the current file's folder, when there is one.
     void SetStartFolder(const QString& folder) { m_startFolder = folder; }
 

@@ -37,7 +37,7 @@ void GenerateCommands::OnMakeApplet()
     AppletDialog dialog(m_main.Window());
     dialog.SetStartFolder(m_main.File().folder);
     dialog.exec();
-    OpenGenerated(dialog.IsOpenRequested(), dialog.GetPathName());
+    OpenGenerated(dialog.IsOpenRequested(), dialog.PathName());
 }
 
 void GenerateCommands::OnMakeClass()
@@ -45,7 +45,7 @@ void GenerateCommands::OnMakeClass()
     ClassDialog dialog(m_main.Window());
     dialog.SetStartFolder(m_main.File().folder);
     dialog.exec();
-    OpenGenerated(dialog.IsOpenRequested(), dialog.GetPathName());
+    OpenGenerated(dialog.IsOpenRequested(), dialog.PathName());
 }
 
 void GenerateCommands::OpenGenerated(bool requested, const QString& path)

@@ -51,9 +51,9 @@ bool ChooseNewJavaFile(QDialog* owner, const QString& folder, QLineEdit* pathEdi
         return false;
     settings::PathParts parts;
     parts.Split(*path);
-    if (!AcceptClassName(owner, parts.GetFileTitle()))
+    if (!AcceptClassName(owner, parts.FileTitle()))
         return false;
-    file = ChosenFile{*path, parts.GetFileName(), parts.GetFileTitle(), parts.GetFileExt()};
+    file = ChosenFile{*path, parts.FileName(), parts.FileTitle(), parts.FileExt()};
     pathEdit->setText(file.path);
     return true;
 }

@@ -51,14 +51,14 @@ void SavedPlacement::Restore()
     using namespace settings::ini;
     const QString keys[] = {Placement::Top, Placement::Bottom, Placement::Left, Placement::Right};
     for (const QString& key : keys) {
-        if (settings.GetString(m_section, key, {}).isEmpty())
+        if (settings.ReadString(m_section, key, {}).isEmpty())
             return;
     }
     const QRect current = m_window->frameGeometry();
-    const int top = settings.GetInt(m_section, keys[0], current.top());
-    const int bottom = settings.GetInt(m_section, keys[1], current.top() + current.height());
-    const int left = settings.GetInt(m_section, keys[2], current.left());
-    const int right = settings.GetInt(m_section, keys[3], current.left() + current.width());
+    const int top = settings.ReadInt(m_section, keys[0], current.top());
+    const int bottom = settings.ReadInt(m_section, keys[1], current.top() + current.height());
+    const int left = settings.ReadInt(m_section, keys[2], current.left());
+    const int right = settings.ReadInt(m_section, keys[3], current.left() + current.width());
     m_frame = s_frame;
     if (m_frame.isEmpty() && m_window->parentWidget())
         m_frame = FrameExtent(m_window->parentWidget()->window());

@@ -50,10 +50,10 @@ bool OptionModel::Load()
     const StoredOptions defaults;
     for (const OptionRow& row : OptionRows()) {
         if (auto flag = std::get_if<bool StoredOptions::*>(&row.member)) {
-            m_stored.*(*flag) = m_settings.GetBool(row.key, defaults.*(*flag));
+            m_stored.*(*flag) = m_settings.ReadBool(row.key, defaults.*(*flag));
         } else {
             auto text = std::get<QString StoredOptions::*>(row.member);
-            m_stored.*text = m_settings.GetString(row.key, defaults.*text);
+            m_stored.*text = m_settings.ReadString(row.key, defaults.*text);
         }
     }
     BuildOptionStrings();

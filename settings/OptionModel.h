@@ -29,11 +29,11 @@ public:
 
     const StoredOptions& Stored() const { return m_stored; }
 
-    QString GetJavaOptions() const { return m_javaOptions; }
-    QString GetJavaArgs() const { return m_javaArgs; }
-    QString GetJavacOptions() const { return m_javacOptions; }
-    QString GetJavahOptions() const { return m_javahOptions; }
-    QString GetRmicOptions() const { return m_rmicOptions; }
+    QString JavaOptions() const { return m_javaOptions; }
+    QString JavaArgs() const { return m_javaArgs; }
+    QString JavacOptions() const { return m_javacOptions; }
+    QString JavahOptions() const { return m_javahOptions; }
+    QString RmicOptions() const { return m_rmicOptions; }
     bool IsCaptureOutput() const { return m_stored.javaMsg; }
     bool IsKeepDosPrompt() const { return m_stored.javaShowDos; }
     // The application's path when it is switched on and its file exists.

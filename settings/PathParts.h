@@ -9,11 +9,11 @@ class PathParts {
 public:
     virtual ~PathParts() = default;
     void Split(const QString& fullPath);
-    QString GetFullPath() const { return m_fullPath; }
-    QString GetFileName() const { return m_fileName; }
-    QString GetFileTitle() const { return m_title; }
-    QString GetFileExt() const { return m_extension; }
-    QString GetDirectory() const { return m_directory; }
+    QString FullPath() const { return m_fullPath; }
+    QString FileName() const { return m_fileName; }
+    QString FileTitle() const { return m_title; }
+    QString FileExt() const { return m_extension; }
+    QString Directory() const { return m_directory; }
 
 private:
     QString m_fullPath;

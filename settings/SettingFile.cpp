@@ -85,12 +85,12 @@ void SettingFile::SetFileName(const QString& name)
 
 QString SettingFile::FilePath() const { return m_folder + m_fileName; }
 
-QString SettingFile::GetString(const QString& section, const QString& key, const QString& defaultValue) const
+QString SettingFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
 {
     return ReadDocument(FilePath()).Value(section, key).value_or(defaultValue);
 }
 
-int SettingFile::GetInt(const QString& section, const QString& key, int defaultValue) const
+int SettingFile::ReadInt(const QString& section, const QString& key, int defaultValue) const
 {
     const auto text = ReadDocument(FilePath()).Value(section, key);
     int value = defaultValue;
@@ -99,9 +99,9 @@ int SettingFile::GetInt(const QString& section, const QString& key, int defaultV
     return defaultValue;
 }
 
-bool SettingFile::GetBool(const QString& section, const QString& key, bool defaultValue) const
+bool SettingFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const
 {
-    const QString text = GetString(section, key, defaultValue ? QStringLiteral("true") : QStringLiteral("false"));
+    const QString text = ReadString(section, key, defaultValue ? QStringLiteral("true") : QStringLiteral("false"));
     return text == QLatin1String("true") || text == QLatin1String("1");
 }
 

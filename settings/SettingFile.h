@@ -36,24 +36,24 @@ public:
     void SetFileName(const QString& name);
     QString FilePath() const;
 
-    int GetInt(const QString& section, const QString& key, int defaultValue) const;
+    int ReadInt(const QString& section, const QString& key, int defaultValue) const;
     bool WriteInt(const QString& section, const QString& key, int value);
     // "true" or "false", as WriteBool writes them.
     static QString BoolText(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
     // True when the stored text is exactly "true" or "1".
-    bool GetBool(const QString& section, const QString& key, bool defaultValue) const;
+    bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
     bool WriteBool(const QString& section, const QString& key, bool value);
-    QString GetString(const QString& section, const QString& key, const QString& defaultValue) const;
+    QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
     // A name that IniDocument cannot store fails like any other write.
     bool WriteString(const QString& section, const QString& key, const QString& value);
     // Every value in one locked rewrite of the file, in order: all of them or,
     // when one cannot be written, none.
     bool WriteValues(const QList<SettingValue>& values);
 
-    bool GetBool(SettingKey key, bool defaultValue) const { return GetBool(key.section, key.name, defaultValue); }
-    QString GetString(SettingKey key, const QString& defaultValue) const
+    bool ReadBool(SettingKey key, bool defaultValue) const { return ReadBool(key.section, key.name, defaultValue); }
+    QString ReadString(SettingKey key, const QString& defaultValue) const
     {
-        return GetString(key.section, key.name, defaultValue);
+        return ReadString(key.section, key.name, defaultValue);
     }
     bool WriteString(SettingKey key, const QString& value) { return WriteString(key.section, key.name, value); }
 

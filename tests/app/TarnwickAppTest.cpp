@@ -115,7 +115,7 @@ protected:
     static QRect Stored()
     {
         const settings::SettingFile ini;
-        const auto edge = [&](const char* key) { return ini.GetInt("MsgDlg", key, -1); };
+        const auto edge = [&](const char* key) { return ini.ReadInt("MsgDlg", key, -1); };
         return {QPoint(edge("Left"), edge("Top")), QPoint(edge("Right") - 1, edge("Bottom") - 1)};
     }
 };

@@ -138,7 +138,7 @@ TEST(SettingsFaults, HugeFileIsReadOnceAndStaysWritable)
     sandbox.WriteIni(big);
     SettingFile settings;
     for (int i = 0; i < 50; ++i)
-        ASSERT_EQ(settings.GetString(QStringLiteral("JDK"), QStringLiteral("Path"), {}), QStringLiteral("/jdk"));
+        ASSERT_EQ(settings.ReadString(QStringLiteral("JDK"), QStringLiteral("Path"), {}), QStringLiteral("/jdk"));
     ASSERT_TRUE(settings.WriteString(QStringLiteral("JDK"), QStringLiteral("Path"), QStringLiteral("/other")));
     EXPECT_EQ(sandbox.IniBytes().size(), big.size() + 2);
 }

@@ -26,7 +26,7 @@ protected:
     static std::pair<QRect, int> Stored()
     {
         const SettingFile ini;
-        const auto key = [&](const char* name) { return ini.GetInt("MsgDlg", name, -1); };
+        const auto key = [&](const char* name) { return ini.ReadInt("MsgDlg", name, -1); };
         return {QRect(QPoint(key("Left"), key("Top")), QPoint(key("Right") - 1, key("Bottom") - 1)), key("Max")};
     }
     static int CloseWith(OutputDialog& dialog, Qt::Key key)

@@ -219,7 +219,7 @@ TEST_F(OptionDialogTest, TheCommandWritesNothingOnCancelAndRefreshesTheJavaDocum
         EXPECT_EQ(main.refreshes, button == Ok ? 1 : 0);
         EXPECT_EQ(sandbox.Folder().Exists(QStringLiteral("Setting.ini")), button == Ok);  // Cancel writes nothing
     }
-    EXPECT_EQ(main.options.GetJavacOptions(), QStringLiteral("-classpath . -O "));
+    EXPECT_EQ(main.options.JavacOptions(), QStringLiteral("-classpath . -O "));
 }
 
 }  // namespace

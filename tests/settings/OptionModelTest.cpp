@@ -37,8 +37,8 @@ TEST(OptionModel, OptionStringsAreBuiltFromTheStoredOptions)
         SettingsSandbox sandbox;
         sandbox.WriteIni(c.ini);
         const OptionModel model;
-        EXPECT_EQ(QStringList({model.GetJavaOptions(), model.GetJavaArgs(), model.GetJavacOptions(),
-                               model.GetJavahOptions(), model.GetRmicOptions()}),
+        EXPECT_EQ(QStringList({model.JavaOptions(), model.JavaArgs(), model.JavacOptions(), model.JavahOptions(),
+                               model.RmicOptions()}),
                   QStringList({c.java, c.javaArgs, c.javac, c.javah, c.rmic}))
             << c.name;
     }

@@ -22,9 +22,9 @@ TEST(PathParts, CutsAtLastSeparatorAndLastDot)
     for (const auto& c : cases) {
         PathParts parts;
         parts.Split(QString::fromUtf8(c[0]));
-        EXPECT_EQ(QStringList({parts.GetFullPath(), parts.GetDirectory(), parts.GetFileName(), parts.GetFileTitle(),
-                               parts.GetFileExt()}),
-                  QStringList({c[0], c[1], c[2], c[3], c[4]}));
+        EXPECT_EQ(
+            QStringList({parts.FullPath(), parts.Directory(), parts.FileName(), parts.FileTitle(), parts.FileExt()}),
+            QStringList({c[0], c[1], c[2], c[3], c[4]}));
     }
 }
 

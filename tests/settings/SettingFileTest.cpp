@@ -18,20 +18,20 @@ TEST(SettingFile, TypedValuesReadBackFromTheFileTheFirstWriteCreates)
 {
     SettingsSandbox sandbox;
     SettingFile settings;
-    EXPECT_EQ(settings.GetString(S, K, "d"), "d");
-    EXPECT_EQ(settings.GetInt(S, K, 7), 7);
-    EXPECT_TRUE(settings.GetBool(S, K, true));
+    EXPECT_EQ(settings.ReadString(S, K, "d"), "d");
+    EXPECT_EQ(settings.ReadInt(S, K, 7), 7);
+    EXPECT_TRUE(settings.ReadBool(S, K, true));
     EXPECT_FALSE(QFileInfo::exists(sandbox.IniPath()));
     EXPECT_EQ(settings.FilePath(), sandbox.IniPath());
     EXPECT_TRUE(settings.WriteInt("MsgDlg", "Top", -8));
     settings.WriteBool(S, "On", true);
     settings.WriteBool(S, "Off", false);
-    EXPECT_EQ(settings.GetInt("MsgDlg", "Top", 0), -8);
-    EXPECT_TRUE(settings.GetBool(S, "On", false));
-    EXPECT_FALSE(settings.GetBool(S, "Off", true));
+    EXPECT_EQ(settings.ReadInt("MsgDlg", "Top", 0), -8);
+    EXPECT_TRUE(settings.ReadBool(S, "On", false));
+    EXPECT_FALSE(settings.ReadBool(S, "Off", true));
     EXPECT_EQ(sandbox.IniBytes(), QByteArray("[MsgDlg]\r\nTop=-8\r\n[Sec]\r\nOn=true\r\nOff=false\r\n"));
     sandbox.WriteIni("[Sec]\nKey=edited by hand\n");
-    EXPECT_EQ(settings.GetString(S, K, {}), "edited by hand");
+    EXPECT_EQ(settings.ReadString(S, K, {}), "edited by hand");
     settings.SetFileName("conf\\Other.ini");
     settings.WriteString(S, K, "v");
     EXPECT_TRUE(sandbox.Folder().Exists("conf/Other.ini"));
@@ -45,12 +45,12 @@ TEST(SettingFile, HandWrittenValuesThatAreNoBoolOrIntGiveTheDefault)
                      "[I]\na=12\nb=abc\nc= -3 \nd=99999999999\n");
     const SettingFile settings;
     for (const char* key : {"a", "b", "h"})
-        EXPECT_TRUE(settings.GetBool("S", key, false)) << key;
+        EXPECT_TRUE(settings.ReadBool("S", key, false)) << key;
     for (const char* key : {"c", "d", "e", "f", "g"})
-        EXPECT_FALSE(settings.GetBool("S", key, true)) << key;
-    EXPECT_TRUE(settings.GetBool("S", "missing", true));
+        EXPECT_FALSE(settings.ReadBool("S", key, true)) << key;
+    EXPECT_TRUE(settings.ReadBool("S", "missing", true));
     for (const auto& [key, value] : {std::pair("a", 12), {"b", 5}, {"c", -3}, {"d", 5}})
-        EXPECT_EQ(settings.GetInt("I", key, 5), value) << key;
+        EXPECT_EQ(settings.ReadInt("I", key, 5), value) << key;
 }
 
 TEST(SettingFile, BadFilesReadAsDefaultsAndWritesKeepOtherLines)
@@ -61,11 +61,11 @@ TEST(SettingFile, BadFilesReadAsDefaultsAndWritesKeepOtherLines)
         SettingsSandbox sandbox;
         sandbox.WriteIni(before);
         SettingFile settings;
-        EXPECT_EQ(settings.GetString("JDK", "Path", "d"), "d");
+        EXPECT_EQ(settings.ReadString("JDK", "Path", "d"), "d");
         ASSERT_TRUE(settings.WriteString("New", K, "v"));
         const QByteArray after = sandbox.IniBytes();
         EXPECT_TRUE(after.startsWith(before));
-        EXPECT_EQ(settings.GetString("New", K, {}), "v");
+        EXPECT_EQ(settings.ReadString("New", K, {}), "v");
     }
 }
 
