@@ -1,97 +1,6 @@
-#include "app/AboutDialog.h"
-#include "app/MainDialog.h"
-#include "app/NoticeBar.h"
-#include "app/SettingsWriteReport.h"
-#include "commands/CommandIds.h"
-#include "platform/JdkLocator.h"
-#include "resources/FormIds.h"
-#include "settings/IniDocument.h"
-#include "tests/support/FakeUserDialogs.h"
-#include "tests/support/TempFolder.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-#include <algorithm>
-#include <gtest/gtest.h>
-
-using namespace app;
-using namespace cmd;
-using namespace platform;
-using namespace resources;
-using namespace settings;
+#include "tests/app/MainWindowFixture.h"
 
 namespace {
-
-template <class Window>
-QString Text(const Window& w, int id)
-{
-    return w.Control(id)->property("text").toString();
-}
-
-const QString kNoJdk =
-    QStringLiteral("JDK がないため使えません。「JDK選択」(Ctrl+D) で JDK のフォルダを選択してください。");
-
-struct Started : MainDialog {
-    explicit Started(bool shown = false)
-    {
-        Start();
-        if (shown)
-            show();
-    }
-};
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_previousFolder = QDir::currentPath();
-        for (const char* tool : {"java", "javac"}) {
-            const QString path = m_jdk.Write(QStringLiteral("jdk/bin/") + QString::fromUtf8(tool), "#!/bin/sh\n");
-            QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        m_jdk.Write(QStringLiteral("jdk/release"), "JAVA_VERSION=\"17.0.15\"\n");
-        for (const QString& tool : {m_jdk.Write(QStringLiteral("jre/bin/java")), m_apt})
-            QFile(tool).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        m_jdk.Write(QStringLiteral("nojdk/readme"));
-        UseDetectableJdk(true);
-    }
-    void TearDown() override
-    {
-        OverrideJdkSearchPlaces(std::nullopt);
-        QDir::setCurrent(m_previousFolder);
-    }
-    // Without a JDK, PATH holds apt.
-    void UseDetectableJdk(bool detectable)
-    {
-        JdkSearchPlaces places;
-        places.javaHome = detectable ? m_jdk.Path(QStringLiteral("jdk")) : QString();
-        places.path = detectable ? QString() : QFileInfo(m_apt).path();
-        places.jvmRoot = m_jdk.Path(QStringLiteral("none"));
-        OverrideJdkSearchPlaces(places);
-    }
-    QString JdkBin() const { return m_jdk.Path(QStringLiteral("jdk/bin/")); }
-    QString Ini(const char* section, const char* key) const
-    {
-        return IniDocument::FromBytes(m_settings.IniBytes())
-            .Value(QString::fromUtf8(section), QString::fromUtf8(key))
-            .value_or(QStringLiteral("<missing>"));
-    }
-    bool ItemEnabled(const MainDialog& w, int id) const { return w.CommandAction(id)->isEnabled(); }
-
-    SettingsSandbox m_settings;
-    FakeUserDialogs m_dialogs;
-    TempFolder m_jdk;
-    TempFolder m_work;
-    const QString m_apt = m_jdk.Write(QStringLiteral("sbin/apt"));
-    QString m_previousFolder;
-};
 
 // The about box shows the chosen JDK's version, not the first one found, and why its update button is grey.
 TEST_F(MainWindowTest, FirstStartFindsTheJdkStartsShortAndShowsTheJdksVersion)
@@ -205,29 +114,6 @@ TEST_F(MainWindowTest, NoticesShowWholeBesideTheExtendButton)
 }
 
 // Tab passes only controls that show: in the short form none of the shortcut group; on a shortcut button it shows.
-TEST_F(MainWindowTest, TabReachesOnlyShownControlsAndShowsTheFocus)
-{
-    Started w(true);
-    w.SetCurrentFile(m_work.Write(QStringLiteral("Hello.java")));  // every button enabled
-    QApplication::setActiveWindow(&w);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    w.Control(MainForm::ExtendButton)->setFocus();
-    for (int i = 0; i < 12; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        const QWidget* focus = QApplication::focusWidget();
-        EXPECT_TRUE(focus->isVisible() && focus->mapTo(&w, QPoint(0, focus->height())).y() <= w.height())
-            << focus->objectName().toStdString();
-    }
-    w.ToggleExtended();
-    QWidget* compile = w.Control(MainForm::CompileButton);  // the first of the group
-    const QImage plain = compile->grab().toImage();
-    w.Control(MainForm::ExtendButton)->setFocus();
-    QTest::keyClick(w.Control(MainForm::ExtendButton), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), compile);
-    EXPECT_NE(compile->grab().toImage(), plain);
-    EXPECT_TRUE(w.Control(MainForm::MakeJarButton)->isHidden()) << "a hidden button of the form stays hidden";
-}
-
 TEST_F(MainWindowTest, OpenDialogIsPresetFromTheLastFile)
 {
     m_settings.WriteIni(QByteArray("[JavaFile]\r\nFileName=Last.java\r\nPath=") + m_work.Path().toUtf8() + "\r\n");
@@ -271,96 +157,9 @@ TEST_F(MainWindowTest, ExtendedFormFollowsTheStoredValueAndSurvivesARestart)
     EXPECT_EQ(again.geometry(), extended);
 }
 
-TEST_F(MainWindowTest, AcceleratorsFollowTheMenuAndClaimKeysFromReadOnlyEdits)
-{
-    Started w(true);
-    QSignalSpy spy(&w, &MainDialog::commandExecuted);
-    auto* edit = qobject_cast<QLineEdit*>(w.Control(MainForm::FileEdit));
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(spy.count(), 0);
-
-    w.SetCurrentFile(m_work.Write(QStringLiteral("Hello.java")));
-    const std::pair<Qt::Key, int> keys[] = {{Qt::Key_C, Compile},    {Qt::Key_V, RunAppletViewer},
-                                            {Qt::Key_R, Rebuild},    {Qt::Key_J, RunJava},
-                                            {Qt::Key_B, RunBrowser}, {Qt::Key_E, EditSource}};
-    for (const auto& [key, command] : keys) {
-        spy.clear();
-        edit->setFocus();
-        QTest::keyClick(edit, key, Qt::ControlModifier);
-        ASSERT_EQ(spy.count(), 1) << command;
-        EXPECT_EQ(spy.at(0).at(0).toInt(), command);
-    }
-    spy.clear();
-    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(spy.count(), 0);
-}
-
 // The key a menu item shows after its tab is the one the window binds to it, and no other key is bound: a key is
-// claimed from the focused control exactly while the item that shows it is enabled.
-TEST_F(MainWindowTest, EachItemShowsTheKeyBoundToIt)
-{
-    Started w;
-    EXPECT_EQ(w.CommandAction(Compile)->text(), QStringLiteral("Javacでコンパイル(&C)\tCtrl+C"));
-    EXPECT_EQ(w.CommandAction(Exit)->text(), QStringLiteral("終了(&X)"));
-    const auto claimed = [&w](QKeyCombination key) {
-        QKeyEvent event(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
-        event.ignore();
-        QApplication::sendEvent(w.Control(MainForm::ExtendButton), &event);
-        return event.isAccepted();
-    };
-    const QList<QAction*> items = w.MenuBar()->findChildren<QAction*>();
-    for (QAction* item : items)
-        item->setEnabled(true);
-    QList<QKeyCombination> shown;
-    for (QAction* item : items) {
-        const QString keyText = item->text().section(QLatin1Char('\t'), 1);
-        if (keyText.isEmpty())
-            continue;
-        const QKeySequence key = QKeySequence::fromString(keyText, QKeySequence::PortableText);
-        ASSERT_EQ(key.count(), 1) << keyText.toStdString();
-        shown << key[0];
-        EXPECT_TRUE(claimed(key[0])) << keyText.toStdString();
-        item->setEnabled(false);
-        EXPECT_FALSE(claimed(key[0])) << keyText.toStdString() << " is bound to another item";
-        item->setEnabled(true);
-    }
-    const Qt::KeyboardModifiers modifierSets[] = {Qt::ControlModifier, Qt::ControlModifier | Qt::ShiftModifier,
-                                                  Qt::AltModifier, Qt::NoModifier};
-    for (const Qt::KeyboardModifiers modifiers : modifierSets) {
-        for (int key = Qt::Key_0; key <= Qt::Key_Z; ++key) {
-            const QKeyCombination combination(modifiers, Qt::Key(key));
-            EXPECT_EQ(claimed(combination), shown.contains(combination))
-                << QKeySequence(combination).toString().toStdString();
-        }
-    }
-}
-
-TEST_F(MainWindowTest, EnterAndEscapeNeitherCloseNorPressAndARunningCommandKeepsTheWindow)
-{
-    Started w(true);
-    QSignalSpy spy(&w, &MainDialog::commandExecuted);
-    w.Control(MainForm::OpenFileButton)->setFocus();
-    QTest::keyClick(w.Control(MainForm::OpenFileButton), Qt::Key_Return);
-    QTest::keyClick(w.Control(MainForm::OpenFileButton), Qt::Key_Enter);
-    QTest::keyClick(w.Control(MainForm::JdkEdit), Qt::Key_Escape);
-    QTest::keyClick(&w, Qt::Key_Escape);
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(spy.count(), 0);
-    EXPECT_TRUE(m_dialogs.fileRequests.empty());
-    bool closedDuringCommand = true;
-    QObject::connect(&w, &MainDialog::commandExecuted, &w, [&](int id) {
-        if (id == About)
-            closedDuringCommand = w.close();
-    });
-    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    w.ExecuteCommand(About);
-    EXPECT_FALSE(closedDuringCommand);
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_TRUE(w.close());
-}
-
+// claimed from the focused control exactly while the item that shows it is enabled; a read-only edit, which would
+// copy, gives Ctrl+C to its command.
 // A folder gives its first file; nothing missing is complained about.
 TEST_F(MainWindowTest, CommandLineAndDropsMakeTheFirstExistingFileCurrent)
 {
