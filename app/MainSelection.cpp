@@ -155,7 +155,7 @@ void MainDialog::ChooseJdkFolder()
 
 std::optional<QString> MainDialog::DetectJdk() const
 {
-    const auto found = platform::FindJdk();
+    auto found = platform::FindJdk();
     if (!found || !settings::FileUtil::FileExists(*found + JavaTool()))
         return std::nullopt;
     return found;
