@@ -44,9 +44,9 @@ QByteArray Verdict(QByteArrayView bytes)
 }
 
 // Every sequence "prefix:count:suffix" stands for, in counting order.
-QList<QByteArray> Sequences(const QString& spec)
+QList<QByteArray> Sequences(const QString& pattern)
 {
-    const QStringList parts = spec.split(u':');
+    const QStringList parts = pattern.split(u':');
     const QByteArray prefix = QByteArray::fromHex(parts[0].toLatin1()),
                      suffix = QByteArray::fromHex(parts[2].toLatin1());
     const int count = parts[1].toInt();
@@ -61,17 +61,17 @@ QList<QByteArray> Sequences(const QString& spec)
 }
 
 template <typename Reader>
-void ExpectAgreement(const QString& jdk, const QString& charset, const QStringList& specs)
+void ExpectAgreement(const QString& jdk, const QString& charset, const QStringList& patterns)
 {
     QProcess java;
     java.start(jdk + "java",
                QStringList{qEnvironmentVariable("TW_SOURCE_DIR") + "/tests/platform/jdk/JdkDecoders.java", charset}
-                   + specs);
+                   + patterns);
     ASSERT_TRUE(java.waitForFinished(120000)) << jdk.toStdString();
     const QList<QByteArray> lines = java.readAllStandardOutput().split('\n');
     qsizetype line = 0, differ = 0;
-    for (const QString& spec : specs) {
-        for (const QByteArray& bytes : Sequences(spec)) {
+    for (const QString& pattern : patterns) {
+        for (const QByteArray& bytes : Sequences(pattern)) {
             const QByteArray ours = Verdict<Reader>(bytes), theirs = lines.value(line++);
             if (ours != theirs && ++differ <= 10)
                 ADD_FAILURE() << charset.toStdString() << " " << bytes.toHex(' ').toStdString() << ": JDK "

@@ -16,10 +16,10 @@ public class JdkDecoders {
         Charset charset = Charset.forName(args[0]);
         PrintStream out = new PrintStream(new BufferedOutputStream(System.out, 1 << 16), false, "US-ASCII");
         for (int a = 1; a < args.length; a++) {
-            String[] spec = args[a].split(":", -1);
-            byte[] prefix = hex(spec[0]);
-            int count = Integer.parseInt(spec[1]);
-            byte[] suffix = hex(spec[2]);
+            String[] pattern = args[a].split(":", -1);
+            byte[] prefix = hex(pattern[0]);
+            int count = Integer.parseInt(pattern[1]);
+            byte[] suffix = hex(pattern[2]);
             byte[] bytes = new byte[prefix.length + count + suffix.length];
             System.arraycopy(prefix, 0, bytes, 0, prefix.length);
             System.arraycopy(suffix, 0, bytes, prefix.length + count, suffix.length);
