@@ -93,25 +93,6 @@ TEST_F(OutputViewTest, ShowsOneLineBreakPerLfWhicheverWayTheTextCame)
     }
 }
 
-TEST_F(OutputViewTest, KeepsJavacsCaretInItsColumnAfterJapaneseText)
-{
-    OutputDialog window;
-    window.BeginRun("javac A.java", "javac A.java", false, folder.Path());
-    window.resize(600, 400);
-    window.show();
-    Feed(window, "0123456789012345678901234\n");
-    Feed(window, "A.java:3: エラー: ';'がありません\n        int x = 1\n                 ^\nエラー1個\n",
-         Stream::Error);
-    const QString text = window.Edit()->toPlainText();
-    const auto x = [&](qsizetype position) {
-        QTextCursor cursor(window.Edit()->document());
-        cursor.setPosition(static_cast<int>(position));
-        return window.Edit()->cursorRect(cursor).x();
-    };
-    EXPECT_EQ(x(text.indexOf('^')), x(17)) << "column 17 of the first line";
-    EXPECT_EQ(x(text.indexOf("int")), x(8));
-}
-
 // The longest hint the table knows, under the launcher's line (wider than the window), and the Scanner's under lines
 // that fit across.
 const std::pair<const char*, bool> kHintedOutputs[] = {
