@@ -1,0 +1,63 @@
+#pragma once
+// Running a program on its cases, several at once, and judging each.
+#include "judge/CaseFinder.h"
+#include "judge/CaseResult.h"
+#include "judge/JudgeRules.h"
+#include "platform/Processes.h"
+
+#include <QList>
+#include <QObject>
+
+#include <memory>
+
+namespace judge {
+
+class CaseRun;
+
+class CaseBatch : public QObject {
+    Q_OBJECT
+public:
+    // Runs at most parallel cases at once (0: as many as the machine has cores).
+    CaseBatch(platform::ProcessSpec program, QList<TestCase> cases, JudgeRules rules, int parallel = 0,
+              QObject* parent = nullptr);
+    ~CaseBatch() override;  // ends every run
+
+    const QList<TestCase>& Cases() const { return m_cases; }
+    const JudgeRules& Rules() const { return m_rules; }
+    void SetRules(const JudgeRules& rules) { m_rules = rules; }
+    const CaseResult& Result(int index) const { return m_results[index]; }
+
+    // Every case again; one case again. Running cases are ended first.
+    void RunAll();
+    void RunOne(int index);
+    // Ends every run; their cases stay Pending.
+    void Abort();
+    bool IsRunning() const;
+    // Every case CompileError, nothing run.
+    void MarkCompileError();
+    // Cases judged Accepted, and cases that have a verdict other than NotRun.
+    int AcceptedCount() const;
+    int JudgedCount() const;
+
+Q_SIGNALS:
+    void caseStarted(int index);
+    void caseFinished(int index);
+    void finished();
+
+private:
+    void StartNext();
+    void Judge(int index, const CaseRun& run);
+
+    platform::ProcessSpec m_program;
+    QList<TestCase> m_cases;
+    JudgeRules m_rules;
+    int m_parallel;
+    QList<CaseResult> m_results;
+    QList<int> m_queue;
+    QList<std::pair<int, std::unique_ptr<CaseRun>>> m_running;
+};
+
+// "5/6 正解"; "5/6 passed" when english.
+QString SummaryText(int accepted, int judged, bool english = false);
+
+}  // namespace judge

@@ -1,0 +1,56 @@
+#pragma once
+// One case run: the program with the case's input on its standard input, its
+// standard output and standard error captured apart, ended with every
+// process it started at the time limit or at the output limit.
+#include "judge/CaseResult.h"
+#include "platform/Processes.h"
+#include "runner/CapturedText.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QProcess>
+#include <QTimer>
+
+namespace judge {
+
+struct RunLimits {
+    int timeLimitMs = 2000;
+    qint64 outputLimit = runner::kStreamLimit;  // bytes per stream
+};
+
+class CaseRun : public QObject {
+    Q_OBJECT
+public:
+    explicit CaseRun(QObject* parent = nullptr);
+    ~CaseRun() override;  // ends the program and every process it started
+
+    // Starts program with input as its standard input. False (and the result
+    // says why) when it could not start. The verdict is left Pending for a
+    // run that ended by itself: the caller compares. TimeLimit, RuntimeError
+    // (a crash) are set here.
+    bool Start(const platform::ProcessSpec& program, const QByteArray& input, const RunLimits& limits);
+    void Abort();
+    bool IsRunning() const;
+    const CaseResult& Result() const { return m_result; }
+
+Q_SIGNALS:
+    void Finished();
+
+private:
+    void Read(QProcess::ProcessChannel channel);
+    void Stop();
+    void HandleFinished(int exitCode, QProcess::ExitStatus status);
+
+    QProcess m_process;
+    QTimer m_limit;
+    QElapsedTimer m_clock;
+    RunLimits m_limits;
+    QByteArray m_output;
+    QByteArray m_error;
+    qint64 m_inputSize = 0;
+    CaseResult m_result;
+    bool m_timedOut = false;
+    bool m_aborted = false;
+};
+
+}  // namespace judge
