@@ -11,6 +11,10 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <memory>
+
+class QTemporaryFile;
+
 namespace judge {
 
 struct RunLimits {
@@ -38,9 +42,14 @@ Q_SIGNALS:
 
 private:
     void Read(QProcess::ProcessChannel channel);
+    void TimeUp();
     void Stop();
     void HandleFinished(int exitCode, QProcess::ExitStatus status);
+    void SetVerdict(int exitCode, QProcess::ExitStatus status);
 
+    // The input is a file, not a pipe: a program that never reads it blocks
+    // nobody, and where it has read to can be asked at a time limit.
+    std::unique_ptr<QTemporaryFile> m_inputFile;
     QProcess m_process;
     QTimer m_limit;
     QElapsedTimer m_clock;
@@ -48,9 +57,11 @@ private:
     QByteArray m_output;
     QByteArray m_error;
     qint64 m_inputSize = 0;
+    qint64 m_pid = 0;  // the process group to end, kept past the process's own end
     CaseResult m_result;
     bool m_timedOut = false;
     bool m_aborted = false;
+    bool m_stopped = false;
 };
 
 }  // namespace judge
