@@ -35,10 +35,11 @@ public class Judged {
             while (System.in.read() >= 0) { }
             while (true) { }
         }
-        case "spin-with-child": {
+        case "spin-with-child": case "exit-leaving-child": {
             Process child = new ProcessBuilder("sleep", "30").start();
             java.nio.file.Files.writeString(java.nio.file.Path.of(args[1]),
                 ProcessHandle.current().pid() + " " + child.pid());
+            if (args[0].equals("exit-leaving-child")) break;
             while (true) { }
         }
         case "ignore-input":
