@@ -22,6 +22,18 @@ CaseResult NotRun(const QString& message)
 
 QString FileName(const QString& path) { return path.section(QLatin1Char('/'), -1); }
 
+// The expected output's file as the finder would have found it.
+QString ExpectedFileName(const QString& caseName)
+{
+    return caseName.startsWith(QLatin1String("in/")) ? QStringLiteral("out/") + caseName.sliced(3)
+                                                     : caseName + QStringLiteral(".out");
+}
+
+CaseResult NoExpectedOutput(const TestCase& testCase)
+{
+    return NotRun(QStringLiteral("期待される出力 (%1) がないので実行しません").arg(ExpectedFileName(testCase.name)));
+}
+
 }  // namespace
 
 CaseBatch::CaseBatch(platform::ProcessSpec program, QList<TestCase> cases, JudgeRules rules, int parallel,
@@ -89,7 +101,7 @@ void CaseBatch::MarkCompileError()
         // A case with no expected output is listed, not run, whatever the compiler said.
         m_results[i] = {};
         if (m_cases[i].expectedPath.isEmpty())
-            m_results[i] = NotRun(QStringLiteral("期待される出力のファイルがありません"));
+            m_results[i] = NoExpectedOutput(m_cases[i]);
         else
             m_results[i].verdict = Verdict::CompileError;
     }
@@ -129,7 +141,7 @@ bool CaseBatch::Start(int index)
 {
     const TestCase& testCase = m_cases[index];
     if (testCase.expectedPath.isEmpty()) {
-        m_results[index] = NotRun(QStringLiteral("期待される出力 (%1.out) がないので実行しません").arg(testCase.name));
+        m_results[index] = NoExpectedOutput(testCase);
         return false;
     }
     const std::optional<CaseText> input = ReadCaseText(testCase.inputPath, kCaseFileLimit);

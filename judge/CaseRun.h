@@ -29,9 +29,12 @@ public:
     ~CaseRun() override;  // ends the program and every process it started
 
     // Starts program with input as its standard input. False (and the result
-    // says why) when it could not start. The verdict is left Pending for a
-    // run that ended by itself: the caller compares. TimeLimit, RuntimeError
-    // (a crash) are set here.
+    // says why, verdict NotRun) when it could not start. The verdict is left
+    // Pending for a run that ended by itself with exit code 0 and no
+    // uncaught exception: the caller compares. TimeLimit, RuntimeError (an
+    // exit code other than 0, "Exception in thread", a crash) and
+    // WrongAnswer (stopped at the output limit, outputCut) are set here; an
+    // aborted run stays Pending.
     bool Start(const platform::ProcessSpec& program, const QByteArray& input, const RunLimits& limits);
     void Abort();
     bool IsRunning() const;

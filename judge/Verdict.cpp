@@ -5,7 +5,7 @@ namespace judge {
 QString VerdictName(Verdict verdict, bool english)
 {
     switch (verdict) {
-    case Verdict::Pending: return english ? QStringLiteral("Pending") : QStringLiteral("未実行");
+    case Verdict::Pending: return english ? QStringLiteral("Pending") : QStringLiteral("実行待ち");
     case Verdict::Accepted: return english ? QStringLiteral("Accepted") : QStringLiteral("正解");
     case Verdict::WrongAnswer: return english ? QStringLiteral("Wrong answer") : QStringLiteral("不正解");
     case Verdict::TimeLimit: return english ? QStringLiteral("Time limit exceeded") : QStringLiteral("時間切れ");
