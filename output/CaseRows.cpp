@@ -35,7 +35,7 @@ QString VerdictText(const judge::CaseResult& result, CaseState state)
     if (state == CaseState::Running)
         return QStringLiteral("実行中…");
     if (state == CaseState::Waiting)
-        return QStringLiteral("待機中");
+        return judge::VerdictName(Verdict::Pending);
     return result.verdict == Verdict::Pending ? QString() : judge::VerdictName(result.verdict);
 }
 

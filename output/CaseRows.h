@@ -9,7 +9,7 @@ namespace output {
 
 enum class CaseState { Idle, Waiting, Running };
 
-// "正解", "実行中…", "待機中"; empty for a case not run yet.
+// "正解", "実行中…", "実行待ち"; empty for a case not run yet.
 QString VerdictText(const judge::CaseResult& result, CaseState state);
 // A colour for the verdict that can be read on base; invalid for no colour.
 QColor VerdictColour(judge::Verdict verdict, const QColor& base);

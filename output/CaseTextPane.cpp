@@ -1,5 +1,7 @@
 #include "output/CaseTextPane.h"
 
+#include "judge/CaseHints.h"
+
 #include <QFontDatabase>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -29,8 +31,6 @@ QColor Tinted(const QColor& base, const QColor& tint, double amount)
 
 }  // namespace
 
-QString MissingLineEndMark() { return QStringLiteral("[改行なし]"); }
-
 CaseTextPane::CaseTextPane(QWidget* parent)
     : QPlainTextEdit(parent)
 {
@@ -56,7 +56,7 @@ void CaseTextPane::ShowText(QStringView text, int focusLine, CharRange differing
     }
     if (m_excerpt.missingLineEnd) {
         cursor.movePosition(QTextCursor::End);
-        cursor.insertText(MissingLineEndMark(), GreyFormat());
+        cursor.insertText(judge::NoLineEndMark(), GreyFormat());
     }
     Mark();
     moveCursor(QTextCursor::Start);

@@ -46,7 +46,4 @@ private:
     bool m_markFullWidth = false;
 };
 
-// "[改行なし]": after a text whose last line has no line end.
-QString MissingLineEndMark();
-
 }  // namespace output

@@ -86,7 +86,9 @@ TEST_F(CaseResultsTest, RowsAndTitleFollowTheRuns)
                      [&](int index) { whileRunning << rows->topLevelItem(index)->text(VerdictColumn); });
     batch.RunAll();
     WaitForEnd(batch);
-    EXPECT_EQ(whileRunning, QStringList(3, "実行中…"));
+    EXPECT_GE(whileRunning.size(), 3);
+    whileRunning.removeDuplicates();
+    EXPECT_EQ(whileRunning, QStringList{"実行中…"});
     const Verdict verdicts[] = {Verdict::Accepted, Verdict::WrongAnswer, Verdict::TimeLimit, Verdict::NotRun};
     for (int index = 0; index < 4; ++index) {
         const QTreeWidgetItem* row = rows->topLevelItem(index);
@@ -137,8 +139,8 @@ TEST_F(CaseResultsTest, MarksTheDifferenceAndWhatCannotBeSeen)
             EXPECT_EQ(actual->Highlighted(), row.highlighted) << row.name;
         }
         EXPECT_EQ(actual->FullWidthMarks() > 0, row.fullWidth) << row.name;
-        EXPECT_EQ(actual->toPlainText().endsWith(MissingLineEndMark()), row.missingLineEnd) << row.name;
-        EXPECT_FALSE(Pane(window, "expectedPane")->toPlainText().endsWith(MissingLineEndMark())) << row.name;
+        EXPECT_EQ(actual->toPlainText().endsWith(judge::NoLineEndMark()), row.missingLineEnd) << row.name;
+        EXPECT_FALSE(Pane(window, "expectedPane")->toPlainText().endsWith(judge::NoLineEndMark())) << row.name;
     }
 }
 
