@@ -124,6 +124,8 @@ void CaseResultsDialog::Parts::Build()
     splitter->addWidget(Titled(QStringLiteral("ケース(&L)"), rows));
     splitter->addWidget(BuildDetails());
     splitter->setStretchFactor(1, 2);
+    splitter->setChildrenCollapsible(false);
+    rows->setMinimumHeight(rows->fontMetrics().height() * 6);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* button : {runOne, runAll, close}) {
@@ -169,6 +171,11 @@ QWidget* CaseResultsDialog::Parts::BuildDetails()
     lower->addWidget(Titled(QStringLiteral("標準エラー(&S)"), errors));
     lower->setStretchFactor(0, 3);
     lower->setStretchFactor(1, 1);
+    for (QSplitter* splitter : {texts, lower})
+        splitter->setChildrenCollapsible(false);
+    for (QPlainTextEdit* pane : {static_cast<QPlainTextEdit*>(input), static_cast<QPlainTextEdit*>(expected),
+                                 static_cast<QPlainTextEdit*>(actual), static_cast<QPlainTextEdit*>(errors)})
+        pane->setMinimumSize(pane->fontMetrics().horizontalAdvance(u'0') * 12, pane->fontMetrics().height() * 4);
     auto* box = new QWidget;
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -370,6 +377,7 @@ CaseResultsDialog::CaseResultsDialog(judge::CaseBatch& batch, CaseResultsView vi
     m_parts->Build();
     m_parts->Connect();
     m_parts->ShowCase(m_parts->Current());
+    m_parts->rows->setFocus();
     QSize first(960, 680);
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         first = first.boundedTo(screen->availableSize());

@@ -45,10 +45,10 @@ CaseRulesBar::CaseRulesBar(const judge::JudgeRules& rules, QWidget* parent)
     m_mode->addItem(QStringLiteral("完全一致"), int(Mode::Exact));
     m_mode->addItem(QStringLiteral("数値（誤差）"), int(Mode::Float));
     m_tolerance->setObjectName(QStringLiteral("tolerance"));
-    m_tolerance->setMaximumWidth(m_tolerance->fontMetrics().horizontalAdvance(QStringLiteral("0.000001__")) + 16);
+    m_tolerance->setFixedWidth(m_tolerance->fontMetrics().horizontalAdvance(QStringLiteral("0.000001__")) + 16);
     m_description->setObjectName(QStringLiteral("compareDescription"));
     m_description->setWordWrap(true);
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QHBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Caption(QStringLiteral("制限時間(&T):"), m_timeLimit));
     layout->addWidget(m_timeLimit);
@@ -57,8 +57,11 @@ CaseRulesBar::CaseRulesBar(const judge::JudgeRules& rules, QWidget* parent)
     layout->addWidget(m_mode);
     layout->addWidget(Caption(QStringLiteral("誤差(&E):"), m_tolerance));
     layout->addWidget(m_tolerance);
-    layout->addSpacing(12);
-    layout->addWidget(m_description, 1);
+    layout->addStretch(1);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(layout);
+    rows->addWidget(m_description);
     Show();
     connect(m_timeLimit, &QDoubleSpinBox::editingFinished, this, &CaseRulesBar::Take);
     connect(m_timeLimit, &QDoubleSpinBox::valueChanged, this, [this] {

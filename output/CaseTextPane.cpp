@@ -1,6 +1,7 @@
 #include "output/CaseTextPane.h"
 
 #include "judge/CaseHints.h"
+#include "output/ReadableColour.h"
 
 #include <QFontDatabase>
 #include <QTextBlock>
@@ -76,7 +77,7 @@ void CaseTextPane::ShowNotice(const QString& notice)
 QTextCharFormat CaseTextPane::GreyFormat() const
 {
     QTextCharFormat grey;
-    grey.setForeground(palette().color(QPalette::PlaceholderText));
+    grey.setForeground(ReadableOn(palette().color(QPalette::Base), palette().color(QPalette::PlaceholderText)));
     grey.setFontItalic(true);
     return grey;
 }
