@@ -43,6 +43,15 @@ QString BoundedError(const QString& error)
     return error.left(headEnd) + QStringLiteral("〔%1 行を省略〕\n").arg(skipped) + error.mid(tailStart);
 }
 
+QString FirstAnchor(const QTextBlock& block)
+{
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        if (it.fragment().charFormat().isAnchor())
+            return it.fragment().charFormat().anchorHref();
+    }
+    return {};
+}
+
 QLabel* Caption(const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text);
@@ -239,6 +248,7 @@ void CaseResultsDialog::Parts::FillRows()
     rows->addTopLevelItems(items);
     UpdateAll();
     rows->resizeColumnToContents(NameColumn);
+    rows->setColumnWidth(NameColumn, rows->columnWidth(NameColumn) + rows->fontMetrics().horizontalAdvance(u'0') * 2);
     rows->setColumnWidth(VerdictColumn, rows->fontMetrics().horizontalAdvance(QStringLiteral("コンパイルエラー__")));
     rows->setColumnWidth(TimeColumn, rows->fontMetrics().horizontalAdvance(QStringLiteral("00.00 秒__")));
     if (!items.isEmpty())
@@ -345,24 +355,25 @@ void CaseResultsDialog::Parts::ShowErrors(const QString& error)
     errors->Append(BoundedError(error), runner::Stream::Error);
     errors->EndStreams();
     errors->ShowStart();
+    // The first link (the program's own frame of a stack trace) in view, the cursor on it.
+    for (QTextBlock block = errors->document()->begin(); block.isValid(); block = block.next()) {
+        if (!FirstAnchor(block).isEmpty()) {
+            errors->setTextCursor(QTextCursor(block));
+            errors->ensureCursorVisible();
+            break;
+        }
+    }
 }
 
 // Enter opens the link under the cursor, else the first on its line, else
 // the first of the text: the innermost frame of the program's own code.
 void CaseResultsDialog::Parts::OpenLinkAtCursor()
 {
-    const auto firstAnchor = [](const QTextBlock& block) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().isAnchor())
-                return it.fragment().charFormat().anchorHref();
-        }
-        return QString();
-    };
     QString anchor = errors->textCursor().charFormat().anchorHref();
     if (anchor.isEmpty())
-        anchor = firstAnchor(errors->textCursor().block());
+        anchor = FirstAnchor(errors->textCursor().block());
     for (QTextBlock block = errors->document()->begin(); anchor.isEmpty() && block.isValid(); block = block.next())
-        anchor = firstAnchor(block);
+        anchor = FirstAnchor(block);
     if (!anchor.isEmpty())
         errors->ActivateLink(anchor);
 }
