@@ -2,10 +2,10 @@
 
 #include "judge/CaseHints.h"
 #include "judge/CaseText.h"
+#include "output/CaseErrorView.h"
 #include "output/CaseRows.h"
 #include "output/CaseRulesBar.h"
 #include "output/CaseTextPane.h"
-#include "output/OutputView.h"
 #include "runner/CapturedText.h"
 
 #include <QBoxLayout>
@@ -14,12 +14,12 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
 #include <QShortcut>
 #include <QSplitter>
-#include <QTextBlock>
 #include <QTreeWidget>
 
 namespace output {
@@ -27,30 +27,6 @@ namespace output {
 namespace {
 
 enum Column { NameColumn, VerdictColumn, TimeColumn, DifferenceColumn };
-
-// Standard error is shown from its start and its end, where a stack trace stands.
-constexpr qsizetype kErrorPart = 128 * 1024;
-
-QString BoundedError(const QString& error)
-{
-    if (error.size() <= 2 * kErrorPart)
-        return error;
-    const qsizetype headEnd = error.lastIndexOf(u'\n', kErrorPart) + 1;
-    const qsizetype tailStart = error.indexOf(u'\n', error.size() - kErrorPart) + 1;
-    if (headEnd <= 0 || tailStart <= headEnd)
-        return error.left(kErrorPart) + QStringLiteral("\n〔以下省略〕\n");
-    const qsizetype skipped = QStringView(error).mid(headEnd, tailStart - headEnd).count(u'\n');
-    return error.left(headEnd) + QStringLiteral("〔%1 行を省略〕\n").arg(skipped) + error.mid(tailStart);
-}
-
-QString FirstAnchor(const QTextBlock& block)
-{
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        if (it.fragment().charFormat().isAnchor())
-            return it.fragment().charFormat().anchorHref();
-    }
-    return {};
-}
 
 QLabel* Caption(const QString& text, QWidget* buddy)
 {
@@ -74,6 +50,7 @@ QWidget* Titled(const QString& title, QWidget* content)
 struct CaseResultsDialog::Parts {
     CaseResultsDialog& window;
     judge::CaseBatch& batch;
+    QPointer<judge::CaseBatch> batchAlive;  // the caller may end the batch before the window
     CaseResultsView view;
     LinkOpener openLink;
     judge::JudgeRules rules;
@@ -88,7 +65,7 @@ struct CaseResultsDialog::Parts {
     CaseTextPane* expected = new CaseTextPane;
     CaseTextPane* actual = new CaseTextPane;
     QLabel* cutNotice = new QLabel;
-    OutputView* errors = new OutputView;
+    CaseErrorView* errors = new CaseErrorView;
     QPushButton* runOne = new QPushButton(QStringLiteral("この例を再実行(&R)"));
     QPushButton* runAll = new QPushButton(QStringLiteral("すべて再実行(&A)"));
     QPushButton* close = new QPushButton(QStringLiteral("閉じる"));
@@ -96,6 +73,7 @@ struct CaseResultsDialog::Parts {
     Parts(CaseResultsDialog& owner, judge::CaseBatch& cases, CaseResultsView shown, LinkOpener opener)
         : window(owner)
         , batch(cases)
+        , batchAlive(&cases)
         , view(std::move(shown))
         , openLink(std::move(opener))
         , rules(cases.Rules())
@@ -113,8 +91,6 @@ struct CaseResultsDialog::Parts {
     int Current() const;
     void ShowCase(int index);
     void ShowTexts(int index, const judge::CaseResult& result);
-    void ShowErrors(const QString& error);
-    void OpenLinkAtCursor();
 };
 
 void CaseResultsDialog::Parts::Build()
@@ -170,7 +146,6 @@ QWidget* CaseResultsDialog::Parts::BuildDetails()
     expected->setObjectName(QStringLiteral("expectedPane"));
     actual->setObjectName(QStringLiteral("actualPane"));
     errors->setObjectName(QStringLiteral("errorView"));
-    errors->setReadOnly(true);
     auto* texts = new QSplitter(Qt::Horizontal);
     texts->addWidget(Titled(QStringLiteral("入力(&I)"), input));
     texts->addWidget(Titled(QStringLiteral("期待される出力(&X)"), expected));
@@ -237,7 +212,6 @@ void CaseResultsDialog::Parts::Connect()
     if (openLink)
         connect(errors, &OutputView::LinkActivated, &window, openLink);
     rows->installEventFilter(&window);
-    errors->installEventFilter(&window);
 }
 
 void CaseResultsDialog::Parts::FillRows()
@@ -312,7 +286,9 @@ void CaseResultsDialog::Parts::ShowCase(int index)
         lines << DifferenceText(result);
     detail->setText(lines.join(u'\n'));
     ShowTexts(index, result);
-    ShowErrors(state == CaseState::Idle ? result.error : QString());
+    HintContext context = view.hints;
+    context.folder = view.linkFolder;
+    errors->ShowError(state == CaseState::Idle ? result.error : QString(), context);
 }
 
 void CaseResultsDialog::Parts::ShowTexts(int index, const judge::CaseResult& result)
@@ -346,38 +322,6 @@ void CaseResultsDialog::Parts::ShowTexts(int index, const judge::CaseResult& res
     hints->setVisible(!shownHints.isEmpty());
 }
 
-void CaseResultsDialog::Parts::ShowErrors(const QString& error)
-{
-    errors->clear();
-    HintContext context = view.hints;
-    context.folder = view.linkFolder;
-    errors->BeginMarkup(context);
-    errors->Append(BoundedError(error), runner::Stream::Error);
-    errors->EndStreams();
-    errors->ShowStart();
-    // The first link (the program's own frame of a stack trace) in view, the cursor on it.
-    for (QTextBlock block = errors->document()->begin(); block.isValid(); block = block.next()) {
-        if (!FirstAnchor(block).isEmpty()) {
-            errors->setTextCursor(QTextCursor(block));
-            errors->ensureCursorVisible();
-            break;
-        }
-    }
-}
-
-// Enter opens the link under the cursor, else the first on its line, else
-// the first of the text: the innermost frame of the program's own code.
-void CaseResultsDialog::Parts::OpenLinkAtCursor()
-{
-    QString anchor = errors->textCursor().charFormat().anchorHref();
-    if (anchor.isEmpty())
-        anchor = FirstAnchor(errors->textCursor().block());
-    for (QTextBlock block = errors->document()->begin(); anchor.isEmpty() && block.isValid(); block = block.next())
-        anchor = FirstAnchor(block);
-    if (!anchor.isEmpty())
-        errors->ActivateLink(anchor);
-}
-
 CaseResultsDialog::CaseResultsDialog(judge::CaseBatch& batch, CaseResultsView view, LinkOpener openLink,
                                      QWidget* parent)
     : QDialog(parent)
@@ -395,11 +339,15 @@ CaseResultsDialog::CaseResultsDialog(judge::CaseBatch& batch, CaseResultsView vi
     resize(first);
 }
 
-CaseResultsDialog::~CaseResultsDialog() { m_parts->batch.Abort(); }
+CaseResultsDialog::~CaseResultsDialog()
+{
+    if (m_parts->batchAlive)
+        m_parts->batch.Abort();
+}
 
 const judge::JudgeRules& CaseResultsDialog::Rules() const { return m_parts->rules; }
 
-// Enter on a row shows where its output differs; Enter in standard error opens a source line.
+// Enter on a row shows where its output differs, and does not close the window.
 bool CaseResultsDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -410,10 +358,6 @@ bool CaseResultsDialog::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_parts->rows && m_parts->Current() >= 0) {
         m_parts->actual->setFocus();
         m_parts->actual->ShowFocus();
-        return true;
-    }
-    if (watched == m_parts->errors) {
-        m_parts->OpenLinkAtCursor();
         return true;
     }
     return QDialog::eventFilter(watched, event);
