@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,8 +60,9 @@ protected:
     static void WaitForEnd(judge::CaseBatch& batch)
     {
         QSignalSpy finished(&batch, &judge::CaseBatch::finished);
-        if (batch.IsRunning())
+        if (batch.IsRunning()) {
             ASSERT_TRUE(finished.wait(20000));
+        }
     }
     static QTreeWidget* Rows(const CaseResultsDialog& window) { return window.findChild<QTreeWidget*>("caseRows"); }
     static CaseTextPane* Pane(const CaseResultsDialog& window, const char* name)
@@ -195,16 +197,17 @@ TEST_F(CaseResultsTest, RulesChosenInTheWindowAreTheBatchs)
     CaseResultsDialog window(batch, {"Main.java", folder.Path(), folder.Path()}, {});
     QSignalSpy changed(&window, &CaseResultsDialog::rulesChanged);
     auto* bar = window.findChild<CaseRulesBar*>();
+    bar->TimeLimit()->setValue(2.5);
     bar->Mode()->setCurrentIndex(bar->Mode()->findText("数値（誤差）"));
     bar->Tolerance()->setText("1e-9");
     Q_EMIT bar->Tolerance()->editingFinished();
     bar->Tolerance()->setText("-1");
     Q_EMIT bar->Tolerance()->editingFinished();
     EXPECT_EQ(bar->Tolerance()->text(), "1e-09");
-    const judge::JudgeRules chosen{judge::kDefaultTimeLimitMs, {judge::CompareRule::Mode::Float, 1e-9}};
+    const judge::JudgeRules chosen{2500, {judge::CompareRule::Mode::Float, 1e-9}};
     EXPECT_EQ(window.Rules(), chosen);
     EXPECT_EQ(batch.Rules(), chosen);
-    EXPECT_EQ(changed.size(), 2);
+    EXPECT_EQ(changed.size(), 3);
     EXPECT_EQ(window.findChild<QLabel*>("compareDescription")->text(), judge::DescribeCompareRule(chosen.compare));
 }
 
