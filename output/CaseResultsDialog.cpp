@@ -231,7 +231,7 @@ void CaseResultsDialog::Parts::FillRows()
 
 CaseState CaseResultsDialog::Parts::StateOf(int index) const
 {
-    if (running.contains(index))
+    if (running.contains(index) || batch.IsRunning(index))
         return CaseState::Running;
     const bool waiting = batch.IsRunning() && batch.Result(index).verdict == judge::Verdict::Pending;
     return waiting ? CaseState::Waiting : CaseState::Idle;
