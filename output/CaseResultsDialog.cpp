@@ -55,6 +55,12 @@ struct CaseResultsDialog::Parts {
     LinkOpener openLink;
     judge::JudgeRules rules;
     QSet<int> running;
+    // The selected case's files, read once while it stays selected and is not run again.
+    struct CaseTexts {
+        int index = -1;
+        std::optional<judge::CaseText> input;
+        std::optional<judge::CaseText> expected;
+    } texts;
 
     QLabel* folder = new QLabel;
     CaseRulesBar* rulesBar = nullptr;
@@ -175,6 +181,8 @@ void CaseResultsDialog::Parts::Connect()
     connect(&batch, &judge::CaseBatch::caseStarted, &window, [this](int index) {
         const bool first = running.isEmpty();
         running.insert(index);
+        if (index == texts.index)
+            texts = {};
         first ? UpdateAll() : UpdateRow(index);
     });
     connect(&batch, &judge::CaseBatch::caseFinished, &window, [this](int index) {
@@ -294,16 +302,21 @@ void CaseResultsDialog::Parts::ShowCase(int index)
 void CaseResultsDialog::Parts::ShowTexts(int index, const judge::CaseResult& result)
 {
     const judge::TestCase& testCase = batch.Cases()[index];
-    const auto read = [](const QString& path) { return judge::ReadCaseText(path, runner::kStreamLimit); };
-    const std::optional<judge::CaseText> in = read(testCase.inputPath);
-    const std::optional<judge::CaseText> out =
-        testCase.expectedPath.isEmpty() ? std::nullopt : read(testCase.expectedPath);
+    const bool read = texts.index != index;
+    if (read) {
+        const auto text = [](const QString& path) { return judge::ReadCaseText(path, runner::kStreamLimit); };
+        texts = {index, text(testCase.inputPath),
+                 testCase.expectedPath.isEmpty() ? std::nullopt : text(testCase.expectedPath)};
+    }
+    const std::optional<judge::CaseText>& in = texts.input;
+    const std::optional<judge::CaseText>& out = texts.expected;
     const judge::Difference& difference = result.difference;
     const bool differs = result.verdict == judge::Verdict::WrongAnswer && !difference.same;
     const auto [expectedPart, actualPart] =
         differs ? DifferingParts(difference.expectedLine, difference.actualLine) : std::pair<CharRange, CharRange>();
     const int line = differs ? difference.line : 0;
-    in ? input->ShowText(in->text) : input->ShowNotice(QStringLiteral("入力のファイルを読めません。"));
+    if (read)
+        in ? input->ShowText(in->text) : input->ShowNotice(QStringLiteral("入力のファイルを読めません。"));
     if (out)
         expected->ShowText(out->text, difference.expectedMissing ? 0 : line, expectedPart);
     else
