@@ -8,7 +8,9 @@
 #include <QList>
 #include <QObject>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace judge {
 
@@ -33,6 +35,12 @@ public:
     // Ends every run; their cases stay Pending.
     void Abort();
     bool IsRunning() const;
+    // Whether the case's program runs now (a window opened after RunAll asks).
+    bool IsRunning(int index) const
+    {
+        return std::any_of(m_running.begin(), m_running.end(),
+                           [index](const Running& running) { return running.index == index; });
+    }
     // Every case CompileError, nothing run.
     void MarkCompileError();
     // Cases judged Accepted, and cases that have a verdict other than NotRun.
@@ -45,8 +53,17 @@ Q_SIGNALS:
     void finished();
 
 private:
+    struct Running {
+        int index = 0;
+        std::unique_ptr<CaseRun> run;
+        QString expected;
+    };
+
     void StartNext();
-    void Judge(int index, const CaseRun& run);
+    bool Start(int index);
+    void Finish(CaseRun* run);
+    void Judge(int index, const CaseRun& run, const QString& expected);
+    void EndRuns();
 
     platform::ProcessSpec m_program;
     QList<TestCase> m_cases;
@@ -54,7 +71,8 @@ private:
     int m_parallel;
     QList<CaseResult> m_results;
     QList<int> m_queue;
-    QList<std::pair<int, std::unique_ptr<CaseRun>>> m_running;
+    std::vector<Running> m_running;
+    bool m_starting = false;  // StartNext is on the stack
 };
 
 // "5/6 正解"; "5/6 passed" when english.
