@@ -9,6 +9,7 @@
 #include <QObject>
 
 #include <memory>
+#include <vector>
 
 namespace judge {
 
@@ -45,8 +46,17 @@ Q_SIGNALS:
     void finished();
 
 private:
+    struct Running {
+        int index = 0;
+        std::unique_ptr<CaseRun> run;
+        QString expected;
+    };
+
     void StartNext();
-    void Judge(int index, const CaseRun& run);
+    bool Start(int index);
+    void Finish(CaseRun* run);
+    void Judge(int index, const CaseRun& run, const QString& expected);
+    void EndRuns();
 
     platform::ProcessSpec m_program;
     QList<TestCase> m_cases;
@@ -54,7 +64,8 @@ private:
     int m_parallel;
     QList<CaseResult> m_results;
     QList<int> m_queue;
-    QList<std::pair<int, std::unique_ptr<CaseRun>>> m_running;
+    std::vector<Running> m_running;
+    bool m_starting = false;  // StartNext is on the stack
 };
 
 // "5/6 正解"; "5/6 passed" when english.

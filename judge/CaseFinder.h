@@ -14,7 +14,7 @@ struct TestCase {
 };
 
 struct CaseFolder {
-    QString folder;  // where the cases were found (and the rules file is read), ending in "/"
+    QString folder;         // where the cases were found (and the rules file is read), ending in "/"
     QList<TestCase> cases;  // in the order a user reads names: "sample-2" before "sample-10"
 };
 

@@ -18,5 +18,7 @@ QStringList CaseHints(const CaseResult& result, QStringView expected);
 // The differing characters made visible: "２" (全角), "␣" for a trailing
 // blank, "　" (全角空白), "[改行なし]" for a missing final line end.
 QString VisibleText(QStringView line);
+// What stands for a missing final line end: "[改行なし]".
+QString NoLineEndMark();
 
 }  // namespace judge

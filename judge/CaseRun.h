@@ -11,6 +11,10 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <memory>
+
+class QTemporaryFile;
+
 namespace judge {
 
 struct RunLimits {
@@ -25,9 +29,12 @@ public:
     ~CaseRun() override;  // ends the program and every process it started
 
     // Starts program with input as its standard input. False (and the result
-    // says why) when it could not start. The verdict is left Pending for a
-    // run that ended by itself: the caller compares. TimeLimit, RuntimeError
-    // (a crash) are set here.
+    // says why, verdict NotRun) when it could not start. The verdict is left
+    // Pending for a run that ended by itself with exit code 0 and no
+    // uncaught exception: the caller compares. TimeLimit, RuntimeError (an
+    // exit code other than 0, "Exception in thread", a crash) and
+    // WrongAnswer (stopped at the output limit, outputCut) are set here; an
+    // aborted run stays Pending.
     bool Start(const platform::ProcessSpec& program, const QByteArray& input, const RunLimits& limits);
     void Abort();
     bool IsRunning() const;
@@ -38,9 +45,14 @@ Q_SIGNALS:
 
 private:
     void Read(QProcess::ProcessChannel channel);
+    void TimeUp();
     void Stop();
     void HandleFinished(int exitCode, QProcess::ExitStatus status);
+    void SetVerdict(int exitCode, QProcess::ExitStatus status);
 
+    // The input is a file, not a pipe: a program that never reads it blocks
+    // nobody, and where it has read to can be asked at a time limit.
+    std::unique_ptr<QTemporaryFile> m_inputFile;
     QProcess m_process;
     QTimer m_limit;
     QElapsedTimer m_clock;
@@ -48,9 +60,11 @@ private:
     QByteArray m_output;
     QByteArray m_error;
     qint64 m_inputSize = 0;
+    qint64 m_pid = 0;  // the process group to end, kept past the process's own end
     CaseResult m_result;
     bool m_timedOut = false;
     bool m_aborted = false;
+    bool m_stopped = false;
 };
 
 }  // namespace judge

@@ -32,10 +32,11 @@ QString DescribeCompareRule(const CompareRule& rule, bool english = false);
 // Where expected and actual first differ. Lines and columns count from 1.
 struct Difference {
     bool same = true;
-    int line = 0;          // the first line that differs; 0 when same
-    int column = 0;        // the first character of that line that differs (in either text)
-    QString expectedLine;  // that line of each text, without its line end;
-    QString actualLine;    // empty when the text has no such line
+    int line = 0;                  // the first line that differs; 0 when same
+    int column = 0;                // the first character of that line that differs (in either text);
+                                   // in the numeric mode, where the differing number begins in the output
+    QString expectedLine;          // that line of each text, without its line end;
+    QString actualLine;            // empty when the text has no such line
     bool expectedMissing = false;  // the expected output ended before this line
     bool actualMissing = false;    // the program's output ended before this line
 };

@@ -1,5 +1,6 @@
 #include "platform/Processes.h"
 
+#include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QProcess>
@@ -76,16 +77,56 @@ void WriteOutputTo(QProcess& process, const QFileDevice& output, const QFileDevi
     });
 }
 
+namespace {
+
+// Runs in the child between fork and exec: only async-signal-safe calls. A
+// parent that died before prctl took effect leaves the child to init, so it
+// goes at once.
+void DieWithParent(pid_t parent)
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent)
+        ::_exit(127);
+}
+
+}  // namespace
+
 void EndWithThisProgram(QProcess& process)
 {
     const pid_t parent = ::getpid();
-    // Between fork and exec: a parent that died before prctl took effect
-    // leaves the child to init, so it goes at once.
+    process.setChildProcessModifier([parent] { DieWithParent(parent); });
+}
+
+void EndWithThisProgramInGroup(QProcess& process)
+{
+    const pid_t parent = ::getpid();
     process.setChildProcessModifier([parent] {
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != parent)
-            ::_exit(127);
+        ::setpgid(0, 0);
+        DieWithParent(parent);
     });
+}
+
+void EndProcessGroup(qint64 pid)
+{
+    // Never 0 or 1: kill(0) and kill(-1) would reach this program's group or every process.
+    if (pid > 1)
+        ::kill(-static_cast<pid_t>(pid), SIGKILL);
+}
+
+std::optional<qint64> StandardInputPosition(qint64 pid)
+{
+    QFile info(QStringLiteral("/proc/%1/fdinfo/0").arg(pid));
+    if (!info.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // "pos:\t1234" is the first line.
+    for (const QByteArray& line : info.readAll().split('\n')) {
+        if (line.startsWith("pos:")) {
+            bool ok = false;
+            const qint64 position = line.mid(4).trimmed().toLongLong(&ok);
+            return ok ? std::optional<qint64>(position) : std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 QProcessEnvironment WithUtf8Locale(QProcessEnvironment env)

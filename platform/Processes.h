@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QFileDevice;
 class QProcess;
 
@@ -39,6 +41,19 @@ QProcessEnvironment WithUtf8Locale(QProcessEnvironment env);
 // The process, once started, is killed when this program ends, however it
 // ends (also by SIGKILL): the system sends the signal when its parent goes.
 void EndWithThisProgram(QProcess& process);
+
+// As EndWithThisProgram, and the process leads a process group of its own
+// that every process it starts joins, so that EndProcessGroup ends them all.
+// (A process can have one set-up step, so this one does both.)
+void EndWithThisProgramInGroup(QProcess& process);
+
+// Kills the process group that pid leads (EndWithThisProgramInGroup), also
+// the members left after the leader has ended. Nothing when none is left.
+void EndProcessGroup(qint64 pid);
+
+// How far the process has read its standard input when that is a file:
+// the file's read position; nothing when the system does not tell.
+std::optional<qint64> StandardInputPosition(qint64 pid);
 
 // True when program names an executable file.
 bool IsStartable(const QString& program);
