@@ -90,10 +90,12 @@ JudgeArguments ParseJudgeArguments(const QStringList& arguments, bool english)
 QString CaseLine(const judge::TestCase& testCase, const judge::CaseResult& result, bool english)
 {
     QString line = testCase.name + QLatin1String("  ") + judge::VerdictName(result.verdict, english);
+    if (result.verdict == judge::Verdict::NotRun && english && testCase.expectedPath.isEmpty())
+        return line + QLatin1String("  no expected output");
     if (result.verdict == judge::Verdict::NotRun || result.verdict == judge::Verdict::CompileError)
         return result.message.isEmpty() ? line : line + QLatin1String("  ") + result.message;
     line += QLatin1String("  ") + QString::number(result.elapsedMs / 1000.0, 'f', 2)
-            + (english ? QLatin1String(" s") : QLatin1String(" 秒"));
+            + Text(english, " 秒", " s");
     const judge::Difference& diff = result.difference;
     if (result.verdict == judge::Verdict::WrongAnswer && !diff.same) {
         const QString none = Text(english, "（なし）", "(none)");

@@ -60,7 +60,7 @@ TEST(JudgeArgumentsTest, ACaseLineSaysWhereTheOutputFirstDiffers)
     missing.verdict = Verdict::NotRun;
     missing.message = "no expected output";
     const judge::TestCase named{"sample 2", "/c/sample 2.in", "/c/sample 2.out"};
-    EXPECT_EQ(CaseLine(named, wrong, false), "sample 2  不正解  0.40 秒  3 行目: 期待 6、出力 7");
+    EXPECT_EQ(CaseLine(named, wrong, false), QStringLiteral("sample 2  不正解  0.40 秒  3 行目: 期待 6、出力 7"));
     EXPECT_EQ(CaseLine(named, wrong, true), "sample 2  Wrong answer  0.40 s  line 3: expected 6, got 7");
     EXPECT_EQ(CaseLine(named, shorter, false), "sample 2  不正解  0.40 秒  2 行目: 期待 5、出力 （なし）");
     EXPECT_EQ(CaseLine(named, failed, false), "sample 2  実行時エラー  1.00 秒  終了コード 3");
