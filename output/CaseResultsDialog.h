@@ -10,12 +10,14 @@
 
 #include <QDialog>
 
+#include <memory>
+
 namespace output {
 
 struct CaseResultsView {
-    QString fileName;    // the source judged, for the title
-    QString casesFolder; // shown above the rows
-    QString linkFolder;  // where stack frames' links are resolved (the run's working folder)
+    QString fileName;     // the source judged, for the title
+    QString casesFolder;  // shown above the rows
+    QString linkFolder;   // where stack frames' links are resolved (the run's working folder)
     HintContext hints = {};
 };
 
@@ -32,6 +34,9 @@ public:
 
 Q_SIGNALS:
     void rulesChanged(const judge::JudgeRules& rules);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Parts;

@@ -1,9 +1,12 @@
-// The forms in the gallery, in the test's locale and (child runs) in C.UTF-8 and Japanese, the output window also dark
-// and at scales 1.5 and 2: no label cut off, no control outside its window.
+// The forms in the gallery, in the test's locale and (child runs) in C.UTF-8 and Japanese, the output window and the
+// case results also dark and at scale 2 (the output window also at 1.5): no label cut off, no control outside its
+// window.
 #include "tests/support/Gallery.h"
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
 #include "java/SourceSet.h"
+#include "judge/CaseBatch.h"
+#include "output/CaseResultsDialog.h"
 #include "output/OutputDialog.h"
 #include "output/OutputView.h"
 #include "platform/JdkLocator.h"
@@ -27,8 +30,10 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRawFont>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QTranslator>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using namespace app;
@@ -207,6 +212,52 @@ TEST(Gallery, OutputWindowWhileAToolRuns)
     Save(hinted, "live-hint");
 }
 
+// The results of a program's cases: a right, a wrong (full-width) and an endless case, an exception with its stack
+// trace and a case without expected output. A shell script stands in for the program.
+TEST(Gallery, CaseResults)
+{
+    TempFolder work;
+    work.Write(QStringLiteral("Main.java"));
+    const auto add = [&](const QString& name, const QByteArray& input, const QByteArray& expected) {
+        judge::TestCase testCase{name, work.Write(name + ".in", input), {}};
+        if (!expected.isEmpty())
+            testCase.expectedPath = work.Write(name + ".out", expected);
+        return testCase;
+    };
+    const QList<judge::TestCase> cases{add("sample-1", "3\n1 2 3\n", "6\n"), add("sample-2", "2\n３ ４\n", "7\n"),
+                                       add("ループ", "loop\n", "1\n"), add("sample-4", "throw\n", "1\n"),
+                                       add("sample-5", "1\n", {})};
+    const char* script = R"(read first
+case "$first" in
+  loop) while :; do :; done ;;
+  throw) echo 'Exception in thread "main" java.util.NoSuchElementException' >&2
+         printf '\tat java.base/java.util.Scanner.nextInt(Scanner.java:2258)\n\tat Main.main(Main.java:7)\n' >&2
+         exit 1 ;;
+  2) printf '７' ;;
+  *) echo 6 ;;
+esac
+)";
+    judge::CaseBatch batch({"/bin/sh", {"-c", script}, work.Path()}, cases, {300, {}});
+    QSignalSpy finished(&batch, &judge::CaseBatch::finished);
+    batch.RunAll();
+    ASSERT_TRUE(finished.wait(20000));
+    for (const bool dark : {false, true}) {
+        CaseResultsDialog window(batch, {"Main.java", work.Path(), work.Path()}, {});
+        if (dark)
+            window.setPalette(DarkPalette());
+        window.show();
+        auto* rows = window.findChild<QTreeWidget*>();
+        for (const int row : {1, 3}) {
+            rows->setCurrentItem(rows->topLevelItem(row));
+            QCoreApplication::processEvents();
+            EXPECT_EQ(OutsideWindow(window), QStringList{}) << row;
+            EXPECT_EQ(CutTexts(window), QStringList{}) << row;
+            Save(window,
+                 row == 1 ? (dark ? "cases-wrong-dark" : "cases-wrong") : (dark ? "cases-error-dark" : "cases-error"));
+        }
+    }
+}
+
 // Runs tests of this program in a child process with more variables set; its output when it failed.
 void ExpectChildPasses(const char* filter, const QMap<QString, QString>& variables)
 {
@@ -235,14 +286,16 @@ TEST(Gallery, SameFontAndNothingCutInEveryLocaleAndScale)
     QMap<QString, QByteArray> fonts;
     for (const char* lang : {"C.UTF-8", "ja_JP.UTF-8"}) {
         const QString suffix = QStringLiteral("-") + QString::fromUtf8(lang).section('.', 0, 0).section('_', 0, 0);
-        ExpectChildPasses("Gallery.MainWindowAndAboutBox", {{"LANG", lang}, {"TW_GALLERY_SUFFIX", suffix}});
+        ExpectChildPasses("Gallery.MainWindowAndAboutBox:Gallery.CaseResults",
+                          {{"LANG", lang}, {"TW_GALLERY_SUFFIX", suffix}});
         QFile font(GalleryFile("font" + suffix + ".txt"));
         ASSERT_TRUE(font.open(QIODevice::ReadOnly)) << lang;
         fonts[lang] = font.readAll();
     }
     EXPECT_EQ(fonts["ja_JP.UTF-8"], fonts["C.UTF-8"]);
     for (const char* scale : {"1.5", "2"})
-        ExpectChildPasses("Gallery.OutputWindowWhileAToolRuns",
+        ExpectChildPasses(scale == QStringLiteral("2") ? "Gallery.OutputWindowWhileAToolRuns:Gallery.CaseResults"
+                                                       : "Gallery.OutputWindowWhileAToolRuns",
                           {{"QT_SCALE_FACTOR", scale}, {"TW_GALLERY_SUFFIX", QStringLiteral("-scale") + scale}});
 }
 
