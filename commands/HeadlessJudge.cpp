@@ -94,8 +94,7 @@ QString CaseLine(const judge::TestCase& testCase, const judge::CaseResult& resul
         return line + QLatin1String("  no expected output");
     if (result.verdict == judge::Verdict::NotRun || result.verdict == judge::Verdict::CompileError)
         return result.message.isEmpty() ? line : line + QLatin1String("  ") + result.message;
-    line += QLatin1String("  ") + QString::number(result.elapsedMs / 1000.0, 'f', 2)
-            + Text(english, " 秒", " s");
+    line += QLatin1String("  ") + QString::number(result.elapsedMs / 1000.0, 'f', 2) + Text(english, " 秒", " s");
     const judge::Difference& diff = result.difference;
     if (result.verdict == judge::Verdict::WrongAnswer && !diff.same) {
         const QString none = Text(english, "（なし）", "(none)");
