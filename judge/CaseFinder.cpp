@@ -130,12 +130,16 @@ CaseFolder CasesIn(const QString& folder)
 CaseFolder FindCases(const QString& sourceFolder)
 {
     const QString base = QDir(sourceFolder).absolutePath() + QLatin1Char('/');
+    CaseFolder firstAny;
     for (const QString& sub : {QString(), QStringLiteral("test"), QStringLiteral("tests"), QStringLiteral("cases")}) {
         CaseFolder found = CasesIn(base + sub);
-        if (!found.cases.isEmpty())
+        if (std::any_of(found.cases.begin(), found.cases.end(),
+                        [](const TestCase& c) { return !c.expectedPath.isEmpty(); }))
             return found;
+        if (firstAny.cases.isEmpty())
+            firstAny = std::move(found);
     }
-    return {};
+    return firstAny.cases.isEmpty() ? CaseFolder{} : firstAny;
 }
 
 }  // namespace judge

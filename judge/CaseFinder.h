@@ -24,7 +24,9 @@ struct CaseFolder {
 CaseFolder CasesIn(const QString& folder);
 
 // The first of the source folder and its test/, tests/ and cases/
-// sub-folders that holds any case; an empty CaseFolder when none does.
+// sub-folders that holds a case with expected output, else the first that
+// holds any case (a lone input kept beside the source for a manual run does
+// not hide tests/); an empty CaseFolder when none does.
 CaseFolder FindCases(const QString& sourceFolder);
 
 // Names compared as a user reads them: runs of digits by their value.

@@ -60,8 +60,12 @@ TEST(CaseFinderTest, SubFoldersAreLookedAtInTurn)
 {
     TempFolder folder;
     EXPECT_TRUE(FindCases(folder.Path()).cases.isEmpty());
+    folder.Write("manual.in");  // kept for a manual run: no expected output
+    EXPECT_EQ(FindCases(folder.Path()).folder, folder.Path());
     folder.Write("cases/a.in");
+    folder.Write("cases/a.out");
     folder.Write("tests/b.in");
+    folder.Write("tests/b.out");
     const CaseFolder found = FindCases(folder.Path());
     EXPECT_EQ(found.folder, folder.Path("tests/"));
     EXPECT_EQ(Names(found), QStringList{"b"});
