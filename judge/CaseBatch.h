@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -34,6 +35,12 @@ public:
     // Ends every run; their cases stay Pending.
     void Abort();
     bool IsRunning() const;
+    // Whether the case's program runs now (a window opened after RunAll asks).
+    bool IsRunning(int index) const
+    {
+        return std::any_of(m_running.begin(), m_running.end(),
+                           [index](const Running& running) { return running.index == index; });
+    }
     // Every case CompileError, nothing run.
     void MarkCompileError();
     // Cases judged Accepted, and cases that have a verdict other than NotRun.

@@ -2,10 +2,10 @@
 
 #include "judge/CaseHints.h"
 #include "judge/CaseText.h"
+#include "output/CaseErrorView.h"
 #include "output/CaseRows.h"
 #include "output/CaseRulesBar.h"
 #include "output/CaseTextPane.h"
-#include "output/OutputView.h"
 #include "runner/CapturedText.h"
 
 #include <QBoxLayout>
@@ -14,12 +14,12 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
 #include <QShortcut>
 #include <QSplitter>
-#include <QTextBlock>
 #include <QTreeWidget>
 
 namespace output {
@@ -27,21 +27,6 @@ namespace output {
 namespace {
 
 enum Column { NameColumn, VerdictColumn, TimeColumn, DifferenceColumn };
-
-// Standard error is shown from its start and its end, where a stack trace stands.
-constexpr qsizetype kErrorPart = 128 * 1024;
-
-QString BoundedError(const QString& error)
-{
-    if (error.size() <= 2 * kErrorPart)
-        return error;
-    const qsizetype headEnd = error.lastIndexOf(u'\n', kErrorPart) + 1;
-    const qsizetype tailStart = error.indexOf(u'\n', error.size() - kErrorPart) + 1;
-    if (headEnd <= 0 || tailStart <= headEnd)
-        return error.left(kErrorPart) + QStringLiteral("\n〔以下省略〕\n");
-    const qsizetype skipped = QStringView(error).mid(headEnd, tailStart - headEnd).count(u'\n');
-    return error.left(headEnd) + QStringLiteral("〔%1 行を省略〕\n").arg(skipped) + error.mid(tailStart);
-}
 
 QLabel* Caption(const QString& text, QWidget* buddy)
 {
@@ -65,10 +50,17 @@ QWidget* Titled(const QString& title, QWidget* content)
 struct CaseResultsDialog::Parts {
     CaseResultsDialog& window;
     judge::CaseBatch& batch;
+    QPointer<judge::CaseBatch> batchAlive;  // the caller may end the batch before the window
     CaseResultsView view;
     LinkOpener openLink;
     judge::JudgeRules rules;
     QSet<int> running;
+    // The selected case's files, read once while it stays selected and is not run again.
+    struct CaseTexts {
+        int index = -1;
+        std::optional<judge::CaseText> input;
+        std::optional<judge::CaseText> expected;
+    } texts;
 
     QLabel* folder = new QLabel;
     CaseRulesBar* rulesBar = nullptr;
@@ -79,7 +71,7 @@ struct CaseResultsDialog::Parts {
     CaseTextPane* expected = new CaseTextPane;
     CaseTextPane* actual = new CaseTextPane;
     QLabel* cutNotice = new QLabel;
-    OutputView* errors = new OutputView;
+    CaseErrorView* errors = new CaseErrorView;
     QPushButton* runOne = new QPushButton(QStringLiteral("この例を再実行(&R)"));
     QPushButton* runAll = new QPushButton(QStringLiteral("すべて再実行(&A)"));
     QPushButton* close = new QPushButton(QStringLiteral("閉じる"));
@@ -87,6 +79,7 @@ struct CaseResultsDialog::Parts {
     Parts(CaseResultsDialog& owner, judge::CaseBatch& cases, CaseResultsView shown, LinkOpener opener)
         : window(owner)
         , batch(cases)
+        , batchAlive(&cases)
         , view(std::move(shown))
         , openLink(std::move(opener))
         , rules(cases.Rules())
@@ -104,8 +97,6 @@ struct CaseResultsDialog::Parts {
     int Current() const;
     void ShowCase(int index);
     void ShowTexts(int index, const judge::CaseResult& result);
-    void ShowErrors(const QString& error);
-    void OpenLinkAtCursor();
 };
 
 void CaseResultsDialog::Parts::Build()
@@ -161,7 +152,6 @@ QWidget* CaseResultsDialog::Parts::BuildDetails()
     expected->setObjectName(QStringLiteral("expectedPane"));
     actual->setObjectName(QStringLiteral("actualPane"));
     errors->setObjectName(QStringLiteral("errorView"));
-    errors->setReadOnly(true);
     auto* texts = new QSplitter(Qt::Horizontal);
     texts->addWidget(Titled(QStringLiteral("入力(&I)"), input));
     texts->addWidget(Titled(QStringLiteral("期待される出力(&X)"), expected));
@@ -191,6 +181,8 @@ void CaseResultsDialog::Parts::Connect()
     connect(&batch, &judge::CaseBatch::caseStarted, &window, [this](int index) {
         const bool first = running.isEmpty();
         running.insert(index);
+        if (index == texts.index)
+            texts = {};
         first ? UpdateAll() : UpdateRow(index);
     });
     connect(&batch, &judge::CaseBatch::caseFinished, &window, [this](int index) {
@@ -228,7 +220,6 @@ void CaseResultsDialog::Parts::Connect()
     if (openLink)
         connect(errors, &OutputView::LinkActivated, &window, openLink);
     rows->installEventFilter(&window);
-    errors->installEventFilter(&window);
 }
 
 void CaseResultsDialog::Parts::FillRows()
@@ -239,6 +230,7 @@ void CaseResultsDialog::Parts::FillRows()
     rows->addTopLevelItems(items);
     UpdateAll();
     rows->resizeColumnToContents(NameColumn);
+    rows->setColumnWidth(NameColumn, rows->columnWidth(NameColumn) + rows->fontMetrics().horizontalAdvance(u'0') * 2);
     rows->setColumnWidth(VerdictColumn, rows->fontMetrics().horizontalAdvance(QStringLiteral("コンパイルエラー__")));
     rows->setColumnWidth(TimeColumn, rows->fontMetrics().horizontalAdvance(QStringLiteral("00.00 秒__")));
     if (!items.isEmpty())
@@ -247,7 +239,7 @@ void CaseResultsDialog::Parts::FillRows()
 
 CaseState CaseResultsDialog::Parts::StateOf(int index) const
 {
-    if (running.contains(index))
+    if (running.contains(index) || batch.IsRunning(index))
         return CaseState::Running;
     const bool waiting = batch.IsRunning() && batch.Result(index).verdict == judge::Verdict::Pending;
     return waiting ? CaseState::Waiting : CaseState::Idle;
@@ -302,22 +294,29 @@ void CaseResultsDialog::Parts::ShowCase(int index)
         lines << DifferenceText(result);
     detail->setText(lines.join(u'\n'));
     ShowTexts(index, result);
-    ShowErrors(state == CaseState::Idle ? result.error : QString());
+    HintContext context = view.hints;
+    context.folder = view.linkFolder;
+    errors->ShowError(state == CaseState::Idle ? result.error : QString(), context);
 }
 
 void CaseResultsDialog::Parts::ShowTexts(int index, const judge::CaseResult& result)
 {
     const judge::TestCase& testCase = batch.Cases()[index];
-    const auto read = [](const QString& path) { return judge::ReadCaseText(path, runner::kStreamLimit); };
-    const std::optional<judge::CaseText> in = read(testCase.inputPath);
-    const std::optional<judge::CaseText> out =
-        testCase.expectedPath.isEmpty() ? std::nullopt : read(testCase.expectedPath);
+    const bool read = texts.index != index;
+    if (read) {
+        const auto text = [](const QString& path) { return judge::ReadCaseText(path, runner::kStreamLimit); };
+        texts = {index, text(testCase.inputPath),
+                 testCase.expectedPath.isEmpty() ? std::nullopt : text(testCase.expectedPath)};
+    }
+    const std::optional<judge::CaseText>& in = texts.input;
+    const std::optional<judge::CaseText>& out = texts.expected;
     const judge::Difference& difference = result.difference;
     const bool differs = result.verdict == judge::Verdict::WrongAnswer && !difference.same;
     const auto [expectedPart, actualPart] =
         differs ? DifferingParts(difference.expectedLine, difference.actualLine) : std::pair<CharRange, CharRange>();
     const int line = differs ? difference.line : 0;
-    in ? input->ShowText(in->text) : input->ShowNotice(QStringLiteral("入力のファイルを読めません。"));
+    if (read)
+        in ? input->ShowText(in->text) : input->ShowNotice(QStringLiteral("入力のファイルを読めません。"));
     if (out)
         expected->ShowText(out->text, difference.expectedMissing ? 0 : line, expectedPart);
     else
@@ -334,37 +333,6 @@ void CaseResultsDialog::Parts::ShowTexts(int index, const judge::CaseResult& res
     }
     hints->setText(shownHints.join(u'\n'));
     hints->setVisible(!shownHints.isEmpty());
-}
-
-void CaseResultsDialog::Parts::ShowErrors(const QString& error)
-{
-    errors->clear();
-    HintContext context = view.hints;
-    context.folder = view.linkFolder;
-    errors->BeginMarkup(context);
-    errors->Append(BoundedError(error), runner::Stream::Error);
-    errors->EndStreams();
-    errors->ShowStart();
-}
-
-// Enter opens the link under the cursor, else the first on its line, else
-// the first of the text: the innermost frame of the program's own code.
-void CaseResultsDialog::Parts::OpenLinkAtCursor()
-{
-    const auto firstAnchor = [](const QTextBlock& block) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().isAnchor())
-                return it.fragment().charFormat().anchorHref();
-        }
-        return QString();
-    };
-    QString anchor = errors->textCursor().charFormat().anchorHref();
-    if (anchor.isEmpty())
-        anchor = firstAnchor(errors->textCursor().block());
-    for (QTextBlock block = errors->document()->begin(); anchor.isEmpty() && block.isValid(); block = block.next())
-        anchor = firstAnchor(block);
-    if (!anchor.isEmpty())
-        errors->ActivateLink(anchor);
 }
 
 CaseResultsDialog::CaseResultsDialog(judge::CaseBatch& batch, CaseResultsView view, LinkOpener openLink,
@@ -384,11 +352,15 @@ CaseResultsDialog::CaseResultsDialog(judge::CaseBatch& batch, CaseResultsView vi
     resize(first);
 }
 
-CaseResultsDialog::~CaseResultsDialog() { m_parts->batch.Abort(); }
+CaseResultsDialog::~CaseResultsDialog()
+{
+    if (m_parts->batchAlive)
+        m_parts->batch.Abort();
+}
 
 const judge::JudgeRules& CaseResultsDialog::Rules() const { return m_parts->rules; }
 
-// Enter on a row shows where its output differs; Enter in standard error opens a source line.
+// Enter on a row shows where its output differs, and does not close the window.
 bool CaseResultsDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -399,10 +371,6 @@ bool CaseResultsDialog::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_parts->rows && m_parts->Current() >= 0) {
         m_parts->actual->setFocus();
         m_parts->actual->ShowFocus();
-        return true;
-    }
-    if (watched == m_parts->errors) {
-        m_parts->OpenLinkAtCursor();
         return true;
     }
     return QDialog::eventFilter(watched, event);
