@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 using namespace cmd;
 using judge::Verdict;
 
@@ -101,7 +103,9 @@ protected:
                    "  while (in.hasNextLong()) sum += in.nextLong();\n  "
                        + print + "\n} }\n");
     }
-    Judged Judge(const QStringList& arguments, const char* lang = "ja_JP.UTF-8", const QString& jdk = {})
+    // interrupt, when set, runs once the cases' programs run (the judge is given SIGINT there).
+    Judged Judge(const QStringList& arguments, const char* lang = "ja_JP.UTF-8", const QString& jdk = {},
+                 bool interrupt = false)
     {
         settings.WriteIni("[JDK]\nPath=" + jdk.toUtf8() + "\n");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -114,19 +118,24 @@ protected:
         QElapsedTimer clock;
         clock.start();
         process.start(qEnvironmentVariable("TW_BINARY_DIR") + "/tarnwick", QStringList{"--judge"} + arguments);
+        while (interrupt && !LeftRunning().contains("java") && !process.waitForFinished(50)) {
+        }
+        if (interrupt)
+            ::kill(static_cast<pid_t>(process.processId()), SIGINT);
         if (!process.waitForFinished(60000))
             process.kill();
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError()), clock.elapsed()};
     }
-    // The processes still running from the cases' folder.
+    // The names of the processes still running in the cases' folder.
     QStringList LeftRunning() const
     {
         QStringList left;
         for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
-            QFile cwd(QFile::symLinkTarget("/proc/" + pid + "/cwd"));
-            if (cwd.fileName() + '/' == src)
-                left << pid;
+            if (QFile::symLinkTarget("/proc/" + pid + "/cwd") + '/' != src)
+                continue;
+            QFile comm("/proc/" + pid + "/comm");
+            left << (comm.open(QIODevice::ReadOnly) ? QString::fromUtf8(comm.readAll().trimmed()) : pid);
         }
         return left;
     }
@@ -156,7 +165,7 @@ TEST_F(HeadlessJudgeTest, ARightProgramPassesOnEveryJdkAndAWrongOneFailsWithItsF
         << english.out.toStdString();
 }
 
-// An endless loop ends at the limit with nothing left running; javac's errors go to stderr.
+// An endless loop ends at the limit or at Ctrl+C with nothing left running; javac's errors go to stderr.
 TEST_F(HeadlessJudgeTest, AnEndlessLoopTimesOutAndACompileErrorRunsNothing)
 {
     root.Write("問題 1/judge.ini", "[Judge]\nTimeLimit=1\n");
@@ -165,6 +174,9 @@ TEST_F(HeadlessJudgeTest, AnEndlessLoopTimesOutAndACompileErrorRunsNothing)
     EXPECT_EQ(endless.exitCode, 1);
     EXPECT_EQ(endless.out.count("Time limit"), 3) << endless.out.toStdString();
     EXPECT_LT(endless.elapsedMs, 15000) << "three cases of 1 s, two at once, after the compile";
+    EXPECT_EQ(LeftRunning(), QStringList());
+    const Judged interrupted = Judge({"Sum.java", "--time-limit", "60"}, "C", {}, true);
+    EXPECT_EQ(interrupted.exitCode, 128 + SIGINT) << "every run ended first";
     EXPECT_EQ(LeftRunning(), QStringList());
     WriteSum("System.out.println(sum)");
     const Judged broken = Judge({"Sum.java"});
