@@ -19,6 +19,8 @@
 #include <QEventLoop>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace cmd {
 
 namespace {
@@ -39,6 +41,19 @@ std::optional<QString> OptionValue(const QStringList& arguments, qsizetype& at, 
         return arguments[++at];
     error = Text(english, "%1 に値を指定してください", "%1 needs a value").arg(name);
     return std::nullopt;
+}
+
+// Up to kExcerpt characters of a line around column (from 1), with "…"
+// where it was cut, so that one long line cannot flood the terminal.
+constexpr qsizetype kExcerpt = 60;
+QString Excerpt(const QString& line, int column)
+{
+    if (line.size() <= kExcerpt)
+        return judge::VisibleText(line);
+    const qsizetype from = std::clamp<qsizetype>(column - 1 - kExcerpt / 3, 0, line.size() - kExcerpt);
+    const QString ellipsis = QStringLiteral("…");
+    return (from > 0 ? ellipsis : QString()) + judge::VisibleText(QStringView(line).mid(from, kExcerpt))
+           + (from + kExcerpt < line.size() ? ellipsis : QString());
 }
 
 bool IsOption(const QString& argument, const QString& name)
@@ -98,11 +113,12 @@ QString CaseLine(const judge::TestCase& testCase, const judge::CaseResult& resul
     const judge::Difference& diff = result.difference;
     if (result.verdict == judge::Verdict::WrongAnswer && !diff.same) {
         const QString none = Text(english, "（なし）", "(none)");
-        const QString expected = diff.expectedMissing ? none : judge::VisibleText(diff.expectedLine);
-        const QString actual = diff.actualMissing ? none : judge::VisibleText(diff.actualLine);
+        const QString expected = diff.expectedMissing ? none : Excerpt(diff.expectedLine, diff.column);
+        const QString actual = diff.actualMissing ? none : Excerpt(diff.actualLine, diff.column);
         line += Text(english, "  %1 行目: 期待 %2、出力 %3", "  line %1: expected %2, got %3")
                     .arg(QString::number(diff.line), expected, actual);
-    } else if (!result.message.isEmpty()) {
+    }
+    if (!result.message.isEmpty()) {
         line += QLatin1String("  ") + result.message;
     } else if (result.verdict == judge::Verdict::RuntimeError && !result.crashed) {
         line += Text(english, "  終了コード %1", "  exit code %1").arg(result.exitCode);

@@ -61,7 +61,14 @@ TEST(JudgeArgumentsTest, ACaseLineSaysWhereTheOutputFirstDiffers)
     judge::CaseResult missing;
     missing.verdict = Verdict::NotRun;
     missing.message = "no expected output";
+    judge::CaseResult flood = wrong;  // one endless line, stopped at the output limit
+    flood.difference = {false, 1, 5001, QString(10000, 'x'), QString(5000, 'x') + 'y' + QString(4999, 'x')};
+    flood.message = "cut";
     const judge::TestCase named{"sample 2", "/c/sample 2.in", "/c/sample 2.out"};
+    const QString flooded = CaseLine(named, flood, true);
+    EXPECT_LT(flooded.size(), 200);
+    EXPECT_TRUE(flooded.contains(", got …" + QString(20, 'x') + "y") && flooded.endsWith("x…  cut"))
+        << flooded.toStdString();
     EXPECT_EQ(CaseLine(named, wrong, false), QStringLiteral("sample 2  不正解  0.40 秒  3 行目: 期待 6、出力 7"));
     EXPECT_EQ(CaseLine(named, wrong, true), "sample 2  Wrong answer  0.40 s  line 3: expected 6, got 7");
     EXPECT_EQ(CaseLine(named, shorter, false), "sample 2  不正解  0.40 秒  2 行目: 期待 5、出力 （なし）");
