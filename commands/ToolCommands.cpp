@@ -2,11 +2,11 @@
 
 #include "commands/AppletViewerArguments.h"
 #include "commands/DocumentFolder.h"
+#include "commands/JavaLaunch.h"
 #include "commands/ToolArguments.h"
-#include "java/ClassFile.h"
 #include "platform/Captions.h"
-#include "platform/JdkFeatures.h"
 #include "platform/Paths.h"
+#include "platform/Processes.h"
 #include "platform/Terminal.h"
 #include "platform/UserDialogs.h"
 #include "runner/ToolInvocation.h"
@@ -18,49 +18,20 @@
 
 namespace cmd {
 
-namespace {
+void ToolCommands::OnCompile() { Compile(); }
 
-// Under a missing class: the classes javac made from the source, when their
-// names differ from the file's.
-QString CompiledClassesNote(const java::CurrentFile& file)
-{
-    if (file.extension != QLatin1String("java"))
-        return {};
-    const QList<java::ClassFileInfo> classes = java::ClassesCompiledFrom(file.folder, file.fileName);
-    if (classes.isEmpty())
-        return {};
-    QStringList names;
-    for (const java::ClassFileInfo& made : classes)
-        names << made.SimpleName();
-    const QString note = QStringLiteral("\n\n%1 からできたクラスは %2 です。java はクラスの名前で実行します。")
-                             .arg(file.fileName, names.join(QStringLiteral("、")));
-    if (!classes.front().hasMain)
-        return note
-               + QStringLiteral("main メソッドのあるクラスを、ファイル名と同じ %1 という名前で書いてください。")
-                     .arg(file.title);
-    return note
-           + QStringLiteral(
-                 "main のある %1 の名前をファイル名と同じ %2 にするか、ファイル名を %1.java にしてください。")
-                 .arg(names.front(), file.title);
-}
-
-}  // namespace
-
-// A source of a package compiles in the package root, so that javac finds
-// the sources of the other packages; its class stays beside it.
-void ToolCommands::OnCompile()
+runner::ToolOutcome ToolCommands::Compile()
 {
     const java::CurrentFile& file = m_main.File();
     if (!CheckExists(file.folder + file.fileName))
-        return;
+        return {};
     const QString options = m_main.Options().JavacOptions();
     const std::optional<SourceReading> reading = SourceOptions({file.fileName}, options);
     if (!reading)
-        return;
-    const java::JavaTarget target = java::ResolveJavaTarget(file);
-    RunCaptured(QStringLiteral("javac.exe"),
-                AppletApiOptions() + reading->options + cmd::CompileArguments(options, target.file), target.file, false,
-                target.folder, reading->note);
+        return {};
+    const CompileRequest request = CompileRequestFor(file, m_main.JdkFolder(), options, reading->options);
+    return RunCaptured(QStringLiteral("javac.exe"), request.arguments, request.subject, false, request.folder,
+                       reading->note);
 }
 
 void ToolCommands::OnRebuild()
@@ -75,28 +46,32 @@ void ToolCommands::OnRebuild()
                 target.PackagePath() + QStringLiteral("*.java"), false, target.folder, reading->note);
 }
 
-// A class of a package runs from the package root by its qualified name; a
-// file outside its package's folders is explained instead of java's "wrong name".
 void ToolCommands::OnRunJava()
 {
-    const java::CurrentFile& file = m_main.File();
-    const settings::OptionModel& options = m_main.Options();
-    const java::JavaTarget target = java::ResolveJavaTarget(file);
-    if (target.misplaced)
-        return platform::ShowMessage(m_main.Window(), java::MisplacedMessage(file, target), platform::kFileErrorCaption,
-                                     platform::MsgIcon::Exclamation);
-    const cmd::JavaRun run = cmd::RunJavaArguments(options.JavaOptions(), options.JavaArgs(), file.extension, target);
-    const QString classFile = target.folder + run.fileToTest;
-    if (!CheckExists(classFile, run.fileToTest,
-                     settings::FileUtil::FileExists(classFile) ? QString() : CompiledClassesNote(file)))
+    const std::optional<JavaLaunch> launch = PrepareJavaRun();
+    if (!launch)
         return;
+    const settings::OptionModel& options = m_main.Options();
     const QString java = QStringLiteral("java.exe");
+    const QString folder = launch->target.folder;
     if (options.IsKeepDosPrompt())
-        RunToolDetached(java, run.arguments, run.subject, true, target.folder);
+        RunToolDetached(java, launch->run.arguments, launch->run.subject, true, folder);
     else if (options.IsCaptureOutput())
-        RunCaptured(java, run.arguments, run.subject, true, target.folder);
+        RunCaptured(java, launch->run.arguments, launch->run.subject, true, folder);
     else
-        RunToolDetached(java, run.arguments, run.subject, false, target.folder);
+        RunToolDetached(java, launch->run.arguments, launch->run.subject, false, folder);
+}
+
+std::optional<JavaLaunch> ToolCommands::PrepareJavaRun()
+{
+    const settings::OptionModel& options = m_main.Options();
+    const JavaLaunch launch = PlanJavaLaunch(m_main.File(), options.JavaOptions(), options.JavaArgs());
+    if (launch.problem == JavaLaunch::Problem::None)
+        return launch;
+    platform::ShowMessage(m_main.Window(), launch.message, platform::kFileErrorCaption,
+                          launch.problem == JavaLaunch::Problem::Misplaced ? platform::MsgIcon::Exclamation
+                                                                           : platform::MsgIcon::Error);
+    return std::nullopt;
 }
 
 // A JDK without appletviewer gets Tarnwick's own viewer, run by its java.
@@ -264,7 +239,7 @@ bool ToolCommands::EnsureClassFile()
     if (settings::FileUtil::FileExists(classFile))
         return true;
     if (file.extension == QLatin1String("java")) {
-        OnCompile();
+        Compile();
         if (settings::FileUtil::FileExists(classFile))
             return true;
     }
@@ -277,13 +252,7 @@ QString ToolCommands::ToolPath(const QString& classicTool) const
     return m_main.JdkFolder() + platform::ToolFileName(classicTool);
 }
 
-QString ToolCommands::AppletApiOptions() const
-{
-    const QString apiJar = platform::AppletApiJar();
-    if (!platform::LacksAppletApi(m_main.JdkFolder()) || !settings::FileUtil::FileExists(apiJar))
-        return {};
-    return cmd::AppletApiOptions(apiJar);
-}
+QString ToolCommands::AppletApiOptions() const { return AppletApiOptionsFor(m_main.JdkFolder()); }
 
 QString ToolCommands::ExistingPage()
 {

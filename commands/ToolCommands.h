@@ -3,6 +3,9 @@
 // programs, and the options command.
 #include "commands/CommandRow.h"
 #include "commands/IMainContext.h"
+#include "commands/JavaLaunch.h"
+#include "judge/CaseFinder.h"
+#include "output/CaseResultsDialog.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/Processes.h"
 
@@ -22,6 +25,7 @@ public:
     void OnCompile();
     void OnRebuild();
     void OnRunJava();
+    void OnRunCases();
     void OnRunAppletViewer();
     void OnRunBrowser();
     void OnMakeDocument();
@@ -49,12 +53,28 @@ protected:
     // Shows the run's text as it arrives and returns when the run has ended
     // and its window was closed; tests replace it.
     virtual void WatchRun(runner::RunningTool& run, const RunView& view);
+    // Shows the results of the batch's cases, whose runs have started, and
+    // returns when the window was closed; tests replace it.
+    virtual void ShowCaseResults(judge::CaseBatch& batch, const output::CaseResultsView& view);
     // What the commands hand to the desktop; tests replace them.
     virtual bool StartProgram(const platform::ProcessSpec& request);
     virtual bool OpenDocument(const QString& path);
     virtual platform::DesktopEnvironment Environment() const;
 
 private:
+    // javac on the current source as Ctrl+C runs it; NotStarted when the
+    // command stopped before (after its message).
+    runner::ToolOutcome Compile();
+    // java's run of the current file, or nothing after the message that says
+    // why it cannot run.
+    std::optional<JavaLaunch> PrepareJavaRun();
+    // The current source's cases: found beside it, else in the folder chosen
+    // for it before, else in a folder the user chooses now (remembered when
+    // it holds cases). Nothing after a message or a cancel.
+    std::optional<judge::CaseFolder> LocateCases();
+    // The user's stored rules, changed by the cases' judge.ini.
+    judge::JudgeRules CaseRules(const QString& casesFolder);
+
     // The captured form: the output window follows the run, titled with the
     // tool and its subject (the file or class given to it); a program run
     // (force) always shows it and takes input. Tools run in folder, by
@@ -139,6 +159,7 @@ inline constexpr CommandRow<ToolCommands> kToolCommandRows[] = {
     {Javah, CommandRule::NeedsSource, &ToolCommands::OnJavah},
     {Rmic, CommandRule::NeedsSource, &ToolCommands::OnRmic},
     {RunJava, CommandRule::NeedsFile, &ToolCommands::OnRunJava},
+    {RunCases, CommandRule::NeedsSource, &ToolCommands::OnRunCases},
     {RunAppletViewer, CommandRule::NeedsFile, &ToolCommands::OnRunAppletViewer},
     {RunBrowser, CommandRule::NeedsFile, &ToolCommands::OnRunBrowser},
     {MakeDocument, CommandRule::NeedsSource, &ToolCommands::OnMakeDocument},

@@ -106,6 +106,19 @@ inline constexpr SettingKey UseLink{Section, QLatin1String("UseLink")};
 inline constexpr SettingKey AppLink{Section, QLatin1String("AppLink")};
 }  // namespace AppOption
 
+// Case runs: the rules the user last chose in the results window.
+namespace Judge {
+inline constexpr QLatin1String Section("Judge");
+inline constexpr SettingKey TimeLimit{Section, QLatin1String("TimeLimit")};  // seconds: "2", "0.5"
+inline constexpr SettingKey Compare{Section, QLatin1String("Compare")};      // lines, exact or float:EPS
+}  // namespace Judge
+
+// The cases' folder the user chose for a source: the key is the source's
+// absolute path ("=" and "%" written as %3D and %25), the value the folder.
+namespace JudgeCases {
+inline constexpr QLatin1String Section("JudgeCases");
+}  // namespace JudgeCases
+
 }  // namespace ini
 
 }  // namespace settings

@@ -2,6 +2,7 @@
 // A main window stand-in, commands that record their windows, starts and opens, and a fixture on "my src/".
 #include "commands/IMainContext.h"
 #include "commands/ToolCommands.h"
+#include "judge/CaseBatch.h"
 #include "platform/JdkLocator.h"
 #include "runner/RunningTool.h"
 #include "settings/OptionModel.h"
@@ -9,6 +10,7 @@
 #include "tests/runner/RunnerTestSupport.h"
 #include "tests/support/FakeUserDialogs.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -61,7 +63,26 @@ public:
         env.path = {bin.Path()};
     }
 
+    // Each results window's view, and its cases' verdicts once their runs ended.
+    QList<output::CaseResultsView> caseViews;
+    QList<QList<judge::Verdict>> verdicts;
+    judge::JudgeRules caseRules;
+
 protected:
+    void ShowCaseResults(judge::CaseBatch& batch, const output::CaseResultsView& view) override
+    {
+        caseViews << view;
+        caseRules = batch.Rules();
+        if (batch.IsRunning()) {
+            QEventLoop loop;
+            QObject::connect(&batch, &judge::CaseBatch::finished, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        QList<judge::Verdict> shown;
+        for (int i = 0; i < batch.Cases().size(); ++i)
+            shown << batch.Result(i).verdict;
+        verdicts << shown;
+    }
     void WatchRun(runner::RunningTool& run, const RunView& view) override
     {
         titles << view.title;
