@@ -50,6 +50,8 @@ CaseBatch::~CaseBatch() { EndRuns(); }
 
 void CaseBatch::RunAll()
 {
+    if (!CanRun())
+        return;
     Abort();
     for (int i = 0; i < m_cases.size(); ++i) {
         m_results[i] = {};
@@ -60,7 +62,7 @@ void CaseBatch::RunAll()
 
 void CaseBatch::RunOne(int index)
 {
-    if (index < 0 || index >= m_cases.size())
+    if (!CanRun() || index < 0 || index >= m_cases.size())
         return;
     for (auto it = m_running.begin(); it != m_running.end(); ++it) {
         if (it->index == index) {

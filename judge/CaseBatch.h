@@ -30,11 +30,13 @@ public:
     const CaseResult& Result(int index) const { return m_results[index]; }
 
     // Every case again; one case again. Running cases are ended first.
+    // Nothing without a program (after a compile error).
     void RunAll();
     void RunOne(int index);
     // Ends every run; their cases stay Pending.
     void Abort();
     bool IsRunning() const;
+    bool CanRun() const { return !m_program.program.isEmpty(); }
     // Whether the case's program runs now (a window opened after RunAll asks).
     bool IsRunning(int index) const
     {

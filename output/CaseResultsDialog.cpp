@@ -26,6 +26,8 @@ namespace output {
 
 namespace {
 
+const QString kFixFirst = QStringLiteral("コンパイルエラーを直してから、もう一度ケース実行してください");
+
 enum Column { NameColumn, VerdictColumn, TimeColumn, DifferenceColumn };
 
 QLabel* Caption(const QString& text, QWidget* buddy)
@@ -126,6 +128,11 @@ void CaseResultsDialog::Parts::Build()
     runOne->setObjectName(QStringLiteral("runOneButton"));
     runAll->setObjectName(QStringLiteral("runAllButton"));
     runAll->setToolTip(QStringLiteral("F5"));
+    if (!batch.CanRun()) {
+        // Nothing was compiled to run: the source has to be fixed first.
+        runAll->setEnabled(false);
+        runAll->setToolTip(kFixFirst);
+    }
     close->setObjectName(QStringLiteral("closeButton"));
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(folder);
@@ -282,7 +289,8 @@ int CaseResultsDialog::Parts::Current() const
 
 void CaseResultsDialog::Parts::ShowCase(int index)
 {
-    runOne->setEnabled(index >= 0);
+    runOne->setEnabled(index >= 0 && batch.CanRun());
+    runOne->setToolTip(batch.CanRun() ? QString() : kFixFirst);
     if (index < 0)
         return;
     const judge::CaseResult& result = batch.Result(index);

@@ -78,6 +78,10 @@ protected:
             QObject::connect(&batch, &judge::CaseBatch::finished, &loop, &QEventLoop::quit);
             loop.exec();
         }
+        if (!batch.CanRun()) {  // the user presses re-run after a compile error
+            batch.RunAll();
+            batch.RunOne(0);
+        }
         QList<judge::Verdict> shown;
         for (int i = 0; i < batch.Cases().size(); ++i)
             shown << batch.Result(i).verdict;
