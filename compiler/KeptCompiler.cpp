@@ -25,9 +25,9 @@ QString ToolName(const QString& program)
 
 // A heap bound and the serial collector keep a tool's JVM small; the class
 // data archive shortens its start.
-QStringList JvmArguments(const QString& jar)
+QStringList JvmArguments(const QString& jar, int heapMb)
 {
-    return {QStringLiteral("-Xmx256m"), QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-Xshare:auto"),
+    return {QStringLiteral("-Xmx%1m").arg(heapMb), QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-Xshare:auto"),
             QStringLiteral("-cp"), jar, QStringLiteral("tarnwick.tools.KeptTools")};
 }
 
@@ -88,7 +88,7 @@ void KeptCompiler::Prepare(const QString& jdkFolder, const QString& folder)
     m_received.clear();
     m_process = std::make_unique<QProcess>();
     // The same locale as the commands, so messages and encodings agree.
-    platform::Configure(*m_process, {java, JvmArguments(m_jar), place, true});
+    platform::Configure(*m_process, {java, JvmArguments(m_jar, m_limits.heapMb), place, true});
     m_process->setStandardInputFile(QString());
     m_process->setStandardErrorFile(QProcess::nullDevice());
     platform::EndWithThisProgramAtLowPriority(*m_process);

@@ -133,6 +133,8 @@ void RunningTool::WaitForEnd()
 
 void RunningTool::Read(Stream stream)
 {
+    if (!m_process.isOpen())
+        return;  // the kept JVM answered: no process ran
     const bool error = stream == Stream::Error;
     const QByteArray bytes = error ? m_process.readAllStandardError() : m_process.readAllStandardOutput();
     if (bytes.isEmpty())

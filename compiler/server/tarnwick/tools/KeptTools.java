@@ -45,6 +45,15 @@ public final class KeptTools {
         PrintStream quiet = new PrintStream(new ByteArrayOutputStream(), true, outCharset.name());
         System.setOut(quiet);
         System.setErr(quiet);
+        // javac and javadoc read the user's class path as their commands'
+        // launcher gives it: from CLASSPATH, else ".", never this JVM's own.
+        System.setProperty("application.home", System.getProperty("java.home"));
+        System.setProperty("java.class.path", "");
+        String classPath = System.getenv("CLASSPATH");
+        if (classPath != null)
+            System.setProperty("env.class.path", classPath);
+        else
+            System.clearProperty("env.class.path");
         answers.writeByte('H');
         answers.flush();
         while (true) {
