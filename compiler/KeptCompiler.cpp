@@ -27,8 +27,12 @@ QString ToolName(const QString& program)
 // data archive shortens its start.
 QStringList JvmArguments(const QString& jar, int heapMb)
 {
-    return {QStringLiteral("-Xmx%1m").arg(heapMb), QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-Xshare:auto"),
-            QStringLiteral("-cp"), jar, QStringLiteral("tarnwick.tools.KeptTools")};
+    return {QStringLiteral("-Xmx%1m").arg(heapMb),
+            QStringLiteral("-XX:+UseSerialGC"),
+            QStringLiteral("-Xshare:auto"),
+            QStringLiteral("-cp"),
+            jar,
+            QStringLiteral("tarnwick.tools.KeptTools")};
 }
 
 }  // namespace
@@ -80,8 +84,8 @@ void KeptCompiler::Prepare(const QString& jdkFolder, const QString& folder)
         return;
     End();
     const QString java = QDir(jdk).filePath(platform::ToolFileName(QStringLiteral("java.exe")));
-    if (!m_enabled || jdkFolder.isEmpty() || folder.isEmpty() || !platform::IsStartable(java) ||
-        !QFileInfo::exists(m_jar))
+    if (!m_enabled || jdkFolder.isEmpty() || folder.isEmpty() || !platform::IsStartable(java)
+        || !QFileInfo::exists(m_jar))
         return;
     m_jdk = jdk;
     m_folder = place;
@@ -135,9 +139,9 @@ void KeptCompiler::Stopped()
 
 bool KeptCompiler::Take(const platform::ProcessSpec& request, runner::KeptDone done)
 {
-    if (!m_enabled || m_state != State::Ready || !IsEligible(request) ||
-        QDir::cleanPath(QFileInfo(request.program).absolutePath()) != m_jdk ||
-        QDir::cleanPath(request.workingFolder) != m_folder)
+    if (!m_enabled || m_state != State::Ready || !IsEligible(request)
+        || QDir::cleanPath(QFileInfo(request.program).absolutePath()) != m_jdk
+        || QDir::cleanPath(request.workingFolder) != m_folder)
         return false;
     QStringList strings{ToolName(request.program)};
     strings += request.arguments;

@@ -14,7 +14,7 @@ inline constexpr char kGreeting = 'H';  // the JVM's first byte: it takes reques
 QByteArray EncodeRequest(const QStringList& strings);
 
 struct DecodedAnswer {
-    qsizetype size = 0;                       // bytes the answer took
+    qsizetype size = 0;                        // bytes the answer took
     std::optional<runner::KeptAnswer> answer;  // nothing: the tool could not run
 };
 

@@ -46,8 +46,8 @@ bool RunningTool::Start(const platform::ProcessSpec& request, bool acceptsInput,
     m_aborted = false;
     m_ranKept = false;
     m_clock.start();
-    if (kept != nullptr && !acceptsInput &&
-        kept->Take(request, [this](std::optional<KeptAnswer> answer) { TakeAnswer(std::move(answer)); })) {
+    if (kept != nullptr && !acceptsInput
+        && kept->Take(request, [this](std::optional<KeptAnswer> answer) { TakeAnswer(std::move(answer)); })) {
         m_kept = kept;
         m_request = request;
         m_running = true;

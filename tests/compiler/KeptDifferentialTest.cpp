@@ -119,7 +119,8 @@ TEST(KeptDifferential, SameAnswersAsTheCommandsOnEveryJdkInBothLocales)
                 Refill(byKept, c.sources);
                 const ToolResult command =
                     RunTool(runner::BuildInvocation(jdk, c.tool, c.arguments, byCommand.Path()), nullptr);
-                const ToolResult warm = RunTool(runner::BuildInvocation(jdk, c.tool, c.arguments, byKept.Path()), &kept);
+                const ToolResult warm =
+                    RunTool(runner::BuildInvocation(jdk, c.tool, c.arguments, byKept.Path()), &kept);
                 EXPECT_TRUE(warm.kept);
                 EXPECT_EQ(warm.status, command.status);
                 EXPECT_EQ(warm.exitCode, command.exitCode);

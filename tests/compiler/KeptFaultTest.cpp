@@ -28,8 +28,8 @@ TEST(KeptEligible, OnlyTheToolsItServesWithoutJvmOptionsOrArgumentFiles)
         {{"/jdk/bin/javah", {"Hello"}}, false},
     };
     for (const auto& [request, eligible] : cases)
-        EXPECT_EQ(IsEligible(request), eligible) << request.program.toStdString() << ' '
-                                                 << request.arguments.join(' ').toStdString();
+        EXPECT_EQ(IsEligible(request), eligible)
+            << request.program.toStdString() << ' ' << request.arguments.join(' ').toStdString();
 }
 
 TEST(KeptFrames, AnAnswerIsTakenWholeAndBrokenBytesAreNoAnswer)
