@@ -23,8 +23,9 @@ QString ToolName(const QString& program)
     return name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) ? name.chopped(4) : name;
 }
 
-// A heap bound and the serial collector keep a tool's JVM small; the class
-// data archive shortens its start.
+// A heap bound, the serial collector and the quick compiler alone keep a
+// tool's JVM small (and were measured as fast); the class data archive
+// shortens its start.
 QStringList JvmArguments(const QString& jar, int heapMb)
 {
     return {QStringLiteral("-Xmx%1m").arg(heapMb),
@@ -52,7 +53,7 @@ KeptCompiler::KeptCompiler(QString jar, QObject* parent)
 
 KeptCompiler::KeptCompiler(QString jar, Limits limits, QObject* parent)
     : QObject(parent)
-    , m_jar(std::move(jar))
+    , m_jar(QFileInfo(jar).absoluteFilePath())  // the JVM works in another folder
     , m_limits(limits)
 {
     m_idle.setSingleShot(true);

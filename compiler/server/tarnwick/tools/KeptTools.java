@@ -128,6 +128,13 @@ public final class KeptTools {
             System.setOut(keptOut);
             System.setErr(keptErr);
         }
+        // javac and javadoc catch running out of memory themselves and end
+        // with a system error (3) or an abnormal end (4): the command, with a
+        // JVM of its own, decides.
+        if (exitCode >= 3 && !request[0].equals("jar")) {
+            fail(answers, request[0] + " ended with " + exitCode);
+            return;
+        }
         answers.writeByte('R');
         answers.writeInt(exitCode);
         writeBytes(answers, outBytes.toByteArray());
