@@ -103,7 +103,7 @@ void EndWithThisProgramAtLowPriority(QProcess& process)
     const pid_t parent = ::getpid();
     process.setChildProcessModifier([parent] {
         // An error leaves the normal priority: only slower, never wrong.
-        (void)::setpriority(PRIO_PROCESS, 0, 10);
+        (void)::setpriority(PRIO_PROCESS, 0, 19);
         DieWithParent(parent);
     });
 }

@@ -42,8 +42,9 @@ QProcessEnvironment WithUtf8Locale(QProcessEnvironment env);
 // ends (also by SIGKILL): the system sends the signal when its parent goes.
 void EndWithThisProgram(QProcess& process);
 
-// As EndWithThisProgram, and the process runs at a low priority (niceness
-// 10, inherited by every thread it starts): for work in the background.
+// As EndWithThisProgram, and the process runs at the lowest priority
+// (niceness 19, inherited by every thread it starts): for work in the
+// background that must not slow what the user waits for.
 void EndWithThisProgramAtLowPriority(QProcess& process);
 
 // As EndWithThisProgram, and the process leads a process group of its own
