@@ -30,6 +30,7 @@ QStringList JvmArguments(const QString& jar, int heapMb)
 {
     return {QStringLiteral("-Xmx%1m").arg(heapMb),
             QStringLiteral("-XX:+UseSerialGC"),
+            QStringLiteral("-XX:TieredStopAtLevel=1"),
             QStringLiteral("-Xshare:auto"),
             QStringLiteral("-cp"),
             jar,
