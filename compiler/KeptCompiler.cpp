@@ -123,13 +123,19 @@ void KeptCompiler::End()
     GiveBack();
 }
 
-// The request held goes back to its caller, from the event loop.
+// The request held goes back to its caller, from the event loop, unless the
+// caller drops it first (it may be aborted or gone by then).
 void KeptCompiler::GiveBack()
 {
     if (!m_done)
         return;
-    QTimer::singleShot(0, this, [done = std::move(m_done)] { done(std::nullopt); });
-    m_done = nullptr;
+    QTimer::singleShot(0, this, [this, request = m_requests] {
+        if (!m_done || request != m_requests)
+            return;
+        runner::KeptDone done = std::move(m_done);
+        m_done = nullptr;
+        done(std::nullopt);
+    });
 }
 
 void KeptCompiler::Stopped()
@@ -149,6 +155,7 @@ bool KeptCompiler::Take(const platform::ProcessSpec& request, runner::KeptDone d
     strings += request.arguments;
     m_process->write(EncodeRequest(strings));
     m_done = std::move(done);
+    ++m_requests;
     m_state = State::Busy;
     m_idle.stop();
     m_hang.start(m_limits.requestMs);

@@ -64,6 +64,7 @@ private:
     State m_state = State::Off;
     QByteArray m_received;
     runner::KeptDone m_done;
+    quint64 m_requests = 0;  // requests taken so far
     QTimer m_idle;
     QTimer m_hang;
 };

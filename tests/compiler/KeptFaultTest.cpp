@@ -91,6 +91,22 @@ TEST_F(KeptFaultTest, TheCommandAnswersWhenTheJvmIsKilledEndedOrTooSlow)
     }
 }
 
+// A run aborted after the JVM failed, before the command took over, stays
+// aborted: no command starts behind the user's back.
+TEST_F(KeptFaultTest, AnAbortedRunStartsNoCommand)
+{
+    KeptCompiler kept(KeptToolsJarForTests());
+    ASSERT_TRUE(WaitUntilReady(kept, jdk, folder.Path()));
+    runner::RunningTool tool;
+    ASSERT_TRUE(tool.Start(SlowCompile(), false, &kept));
+    kept.End();
+    tool.Abort();
+    QTest::qWait(300);
+    EXPECT_FALSE(tool.IsRunning());
+    EXPECT_EQ(tool.Outcome().status, runner::ToolOutcome::Status::Aborted);
+    EXPECT_FALSE(QFile::exists(folder.Path("classes")));
+}
+
 TEST_F(KeptFaultTest, TheCommandAnswersWhileTheJvmStartsAndWhenItIsOff)
 {
     const platform::ProcessSpec request = runner::BuildInvocation(jdk, "javac.exe", "-version", folder.Path());
