@@ -172,15 +172,15 @@ bool CompileQuietly(const java::CurrentFile& file, const QString& jdk, const set
 {
     const QString javacOptions = options.JavacOptions();
     const CompileRequest compile = CompileRequestFor(file, jdk, javacOptions, EncodingOptions(file, javacOptions));
-    const platform::ProcessSpec spec =
+    const platform::ProcessSpec javacRun =
         runner::BuildInvocation(jdk, QStringLiteral("javac.exe"), compile.arguments, compile.folder);
     runner::RunningTool javac;
     QObject::connect(&javac, &runner::RunningTool::TextArrived, [&err](const QString& lines, runner::Stream) {
         err << lines;
         err.flush();
     });
-    if (!javac.Start(spec, false)) {
-        err << Text(english, "tarnwick: %1 を起動できません", "tarnwick: cannot start %1").arg(spec.program)
+    if (!javac.Start(javacRun, false)) {
+        err << Text(english, "tarnwick: %1 を起動できません", "tarnwick: cannot start %1").arg(javacRun.program)
             << Qt::endl;
         return false;
     }

@@ -20,7 +20,7 @@ protected:
     static void TearDownTestSuite() { delete s_program; }
     void SetUp() override { ASSERT_TRUE(s_program->Compiled()); }
 
-    static platform::ProcessSpec Spec(const QStringList& arguments) { return s_program->Spec(arguments); }
+    static platform::ProcessSpec Program(const QStringList& arguments) { return s_program->Program(arguments); }
 
     // Runs the batch to its end (or a minute).
     static void RunToEnd(CaseBatch& batch)
@@ -103,7 +103,7 @@ TEST_F(CaseRunTest, VerdictsAndHints)
         SCOPED_TRACE(row.mode);
         cases.Write("1.in", row.input);
         cases.Write("1.out", row.expected);
-        CaseBatch batch(Spec({row.mode}), CasesIn(cases.Path()).cases, JudgeRules{1500, {}});
+        CaseBatch batch(Program({row.mode}), CasesIn(cases.Path()).cases, JudgeRules{1500, {}});
         RunToEnd(batch);
         const CaseResult& result = batch.Result(0);
         EXPECT_EQ(result.verdict, row.verdict) << result.error.toStdString();
@@ -120,7 +120,7 @@ TEST_F(CaseRunTest, TimeLimitEndsTheProgramAndItsChildInTime)
 {
     TempFolder work;
     CaseRun run;
-    ASSERT_TRUE(run.Start(Spec({"spin-with-child", work.Path("pids")}), "", RunLimits{1500, runner::kStreamLimit}));
+    ASSERT_TRUE(run.Start(Program({"spin-with-child", work.Path("pids")}), "", RunLimits{1500, runner::kStreamLimit}));
     const CaseResult result = RunToEnd(run);
     EXPECT_EQ(result.verdict, Verdict::TimeLimit);
     EXPECT_GE(result.elapsedMs, 1500);
@@ -139,7 +139,7 @@ TEST_F(CaseRunTest, NothingIsLeftRunning)
         TempFolder work;
         auto run = std::make_unique<CaseRun>();
         const char* mode = end == End::ByItself ? "exit-leaving-child" : "spin-with-child";
-        ASSERT_TRUE(run->Start(Spec({mode, work.Path("pids")}), "", RunLimits{60000, runner::kStreamLimit}));
+        ASSERT_TRUE(run->Start(Program({mode, work.Path("pids")}), "", RunLimits{60000, runner::kStreamLimit}));
         const QList<qint64> pids = Pids(work);
         ASSERT_EQ(pids.size(), 2);
         if (end == End::Destroyed) {
@@ -157,7 +157,7 @@ TEST_F(CaseRunTest, NothingIsLeftRunning)
 TEST_F(CaseRunTest, OutputBeyondTheLimitStopsTheProgram)
 {
     CaseRun run;
-    ASSERT_TRUE(run.Start(Spec({"flood"}), "", RunLimits{20000, 1 << 20}));
+    ASSERT_TRUE(run.Start(Program({"flood"}), "", RunLimits{20000, 1 << 20}));
     const CaseResult result = RunToEnd(run);
     EXPECT_TRUE(result.outputCut);
     EXPECT_EQ(result.verdict, Verdict::WrongAnswer);
@@ -178,7 +178,7 @@ TEST_F(CaseRunTest, BatchRunsAFolderInParallelAndInOrder)
     const RulesFile rules = ReadRulesFile(found.folder, {});
     EXPECT_EQ(rules.rules.timeLimitMs, 5000);
 
-    CaseBatch batch(Spec({"sum"}), found.cases, rules.rules, 2);
+    CaseBatch batch(Program({"sum"}), found.cases, rules.rules, 2);
     int finishedCases = 0;
     QObject::connect(&batch, &CaseBatch::caseFinished, [&] { ++finishedCases; });
     RunToEnd(batch);

@@ -74,7 +74,7 @@ public:
         m_compiled = javac.waitForFinished(60000) && javac.exitCode() == 0;
     }
     bool Compiled() const { return m_compiled; }
-    platform::ProcessSpec Spec(const QStringList& arguments) const
+    platform::ProcessSpec Program(const QStringList& arguments) const
     {
         return {kJdk17 + QStringLiteral("java"),
                 QStringList{QStringLiteral("-cp"), m_folder.Path(), QStringLiteral("Judged")} + arguments,
