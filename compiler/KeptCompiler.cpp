@@ -97,7 +97,7 @@ void KeptCompiler::Prepare(const QString& jdkFolder, const QString& folder)
     platform::Configure(*m_process, {java, JvmArguments(m_jar, m_limits.heapMb), place, true});
     m_process->setStandardInputFile(QString());
     m_process->setStandardErrorFile(QProcess::nullDevice());
-    platform::EndWithThisProgramAtLowPriority(*m_process);
+    platform::EndWithThisProgram(*m_process);
     connect(m_process.get(), &QProcess::readyReadStandardOutput, this, &KeptCompiler::Read);
     connect(m_process.get(), &QProcess::finished, this, &KeptCompiler::Stopped);
     connect(m_process.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -106,7 +106,7 @@ void KeptCompiler::Prepare(const QString& jdkFolder, const QString& folder)
     });
     m_state = State::Starting;
     m_process->start();  // in the background: its greeting says when it is ready
-    m_idle.start(m_limits.idleMs);
+    m_hang.start(m_limits.startMs);
 }
 
 void KeptCompiler::End()
@@ -147,9 +147,16 @@ void KeptCompiler::Stopped()
 
 bool KeptCompiler::Take(const platform::ProcessSpec& request, runner::KeptDone done)
 {
-    if (!m_enabled || m_state != State::Ready || !IsEligible(request)
-        || QDir::cleanPath(QFileInfo(request.program).absolutePath()) != m_jdk
+    if (!m_enabled || !IsEligible(request) || QDir::cleanPath(QFileInfo(request.program).absolutePath()) != m_jdk
         || QDir::cleanPath(request.workingFolder) != m_folder)
+        return false;
+    if (m_state == State::Starting) {
+        // The command runs now and would share the cores with a starting JVM:
+        // it ends, and starts again when the command is done.
+        End();
+        return false;
+    }
+    if (m_state != State::Ready)
         return false;
     QStringList strings{ToolName(request.program)};
     strings += request.arguments;
@@ -179,6 +186,8 @@ void KeptCompiler::Read()
         }
         m_received.remove(0, 1);
         m_state = State::Ready;
+        m_hang.stop();
+        m_idle.start(m_limits.idleMs);  // unused from now on
         Q_EMIT Ready();
     }
     if (m_state == State::Busy)

@@ -23,6 +23,7 @@ public:
         int idleMs = 10 * 60 * 1000;  // unused this long: the JVM ends
         int requestMs = 120 * 1000;   // a request still running then is the command's
         int heapMb = 128;             // a request that needs more is the command's
+        int startMs = 60 * 1000;      // a JVM that has not greeted by then is ended
     };
 
     // jar: the program that serves the requests (platform::KeptToolsJar).

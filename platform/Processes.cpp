@@ -8,7 +8,6 @@
 #include <csignal>
 #include <locale.h>  // NOLINT(modernize-deprecated-headers): newlocale is POSIX, not C++
 #include <sys/prctl.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace platform {
@@ -96,16 +95,6 @@ void EndWithThisProgram(QProcess& process)
 {
     const pid_t parent = ::getpid();
     process.setChildProcessModifier([parent] { DieWithParent(parent); });
-}
-
-void EndWithThisProgramAtLowPriority(QProcess& process)
-{
-    const pid_t parent = ::getpid();
-    process.setChildProcessModifier([parent] {
-        // An error leaves the normal priority: only slower, never wrong.
-        (void)::setpriority(PRIO_PROCESS, 0, 19);
-        DieWithParent(parent);
-    });
 }
 
 void EndWithThisProgramInGroup(QProcess& process)

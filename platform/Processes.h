@@ -42,11 +42,6 @@ QProcessEnvironment WithUtf8Locale(QProcessEnvironment env);
 // ends (also by SIGKILL): the system sends the signal when its parent goes.
 void EndWithThisProgram(QProcess& process);
 
-// As EndWithThisProgram, and the process runs at the lowest priority
-// (niceness 19, inherited by every thread it starts): for work in the
-// background that must not slow what the user waits for.
-void EndWithThisProgramAtLowPriority(QProcess& process);
-
 // As EndWithThisProgram, and the process leads a process group of its own
 // that every process it starts joins, so that EndProcessGroup ends them all.
 // (A process can have one set-up step, so this one does both.)
