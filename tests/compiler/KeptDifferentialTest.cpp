@@ -122,7 +122,8 @@ TEST_P(KeptDifferential, SameAnswersAsTheCommands)
         SCOPED_TRACE(testing::Message() << jdk.toStdString() << ' ' << locale << ": " << c.name);
         Refill(byCommand, c.sources);
         Refill(byKept, c.sources);
-        const ToolResult command = RunTool(runner::BuildInvocation(jdk, c.tool, c.arguments, byCommand.Path()), nullptr);
+        const ToolResult command =
+            RunTool(runner::BuildInvocation(jdk, c.tool, c.arguments, byCommand.Path()), nullptr);
         const ToolResult warm = RunTool(runner::BuildInvocation(jdk, c.tool, c.arguments, byKept.Path()), &kept);
         EXPECT_TRUE(warm.kept);
         EXPECT_EQ(warm.status, command.status);
