@@ -14,8 +14,12 @@ import java.io.PrintStream;
 import java.io.PrintWriter;
 import java.nio.charset.Charset;
 import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.util.Comparator;
 import java.util.Optional;
 import java.util.spi.ToolProvider;
+import java.util.stream.Stream;
 
 /**
  * Runs the JDK's javac, javadoc and jar in this JVM, one request at a time.
@@ -56,6 +60,7 @@ public final class KeptTools {
             System.clearProperty("env.class.path");
         answers.writeByte('H');
         answers.flush();
+        warmUp();
         while (true) {
             String[] request;
             try {
@@ -65,6 +70,37 @@ public final class KeptTools {
             }
             answer(answers, request, outCharset, errCharset);
             answers.flush();
+        }
+    }
+
+    // javac's first run in a JVM loads and compiles its own classes: done
+    // here, on a file of its own, the user's first compile is a warm one. A
+    // request that comes meanwhile waits in the pipe.
+    private static void warmUp() {
+        Optional<ToolProvider> javac = ToolProvider.findFirst("javac");
+        if (javac.isEmpty())
+            return;
+        Path folder = null;
+        try {
+            folder = Files.createTempDirectory("tarnwick-warm");
+            Path source = Files.writeString(folder.resolve("Warm.java"),
+                    "class Warm { public static void main(String[] a) { System.out.println(a.length); } }\n");
+            PrintWriter nowhere = new PrintWriter(new ByteArrayOutputStream());
+            javac.get().run(nowhere, nowhere, "-d", folder.toString(), source.toString());
+        } catch (Throwable ignored) {
+            // Only slower: the first request warms javac instead.
+        } finally {
+            deleteAll(folder);
+        }
+    }
+
+    private static void deleteAll(Path folder) {
+        if (folder == null)
+            return;
+        try (Stream<Path> paths = Files.walk(folder)) {
+            paths.sorted(Comparator.reverseOrder()).forEach(path -> path.toFile().delete());
+        } catch (IOException ignored) {
+            // A temporary folder left behind.
         }
     }
 
