@@ -224,6 +224,13 @@ void MainDialog::ExecuteCommand(int id)
         CommandTargets targets{*this, *m_tools, *m_generators};
         RunCommand(*command, targets);
     }
+    m_tools->WarmCompiler();  // the options may have turned it off or on
+}
+
+void MainDialog::KeepCompilerWarm(compiler::KeptCompiler* kept)
+{
+    m_tools->SetKeptCompiler(kept);
+    m_tools->WarmCompiler();
 }
 
 int MainDialog::AcceleratorCommand(const QKeyEvent* key) const

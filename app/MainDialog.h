@@ -14,6 +14,9 @@
 #include <optional>
 
 class QAction;
+namespace compiler {
+class KeptCompiler;
+}
 class QKeyEvent;
 class QMenuBar;
 namespace cmd {
@@ -38,6 +41,9 @@ public:
     // Window initialisation before the first show; names are the file names
     // given on the command line, one per argument.
     void Start(const QStringList& commandLineNames = {});
+    // From now on javac, javadoc and jar may run in kept, which is started
+    // for the JDK and the current file (and again when they change).
+    void KeepCompilerWarm(compiler::KeptCompiler* kept);
 
     void ToggleExtended();
     void ProcessCommandLine(const QStringList& names);

@@ -3,6 +3,7 @@
 #include "app/CommandTable.h"
 #include "app/FileCollector.h"
 #include "app/MainDialog.h"
+#include "commands/ToolCommands.h"
 #include "platform/JdkLocator.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
@@ -93,6 +94,7 @@ void MainDialog::SetCurrentFile(const QString& path)
 
 void MainDialog::UpdateCommandStates()
 {
+    m_tools->WarmCompiler();  // for a new JDK or folder
     const bool jdkUsable = !m_jdkFolder.isEmpty() && settings::FileUtil::FileExists(m_jdkFolder + JavaTool());
     const bool usable = jdkUsable && !m_file.fileName.isEmpty();
     const QString reason = jdkUsable ? QString() : NoJdkReason();

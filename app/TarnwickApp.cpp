@@ -3,6 +3,7 @@
 #include "app/FirstPaint.h"
 #include "app/MainDialog.h"
 #include "app/SettingsWriteReport.h"
+#include "compiler/KeptCompiler.h"
 #include "platform/EndSignals.h"
 #include "platform/Paths.h"
 #include "platform/UserDialogs.h"
@@ -45,7 +46,13 @@ int TarnwickApp::InitInstance(const QStringList& names)
         const platform::EndSignals endSignals;
         QObject::connect(&endSignals, &platform::EndSignals::Received,
                          [&status](int signal) { status = EndNow(signal); });
+        compiler::KeptCompiler kept(platform::KeptToolsJar());
         MainDialog window;
+        // In the background once the window shows: the first paint never waits for a JVM.
+        // A turn later, so that a start-up measurement ends before it.
+        FirstPaintHook::Install(*qApp, [&window, &kept] {
+            QTimer::singleShot(0, &window, [&window, &kept] { window.KeepCompilerWarm(&kept); });
+        });
         window.Start(names);
         window.exec();
     }

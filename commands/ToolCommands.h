@@ -13,6 +13,10 @@
 
 #include "output/FollowRun.h"
 
+namespace compiler {
+class KeptCompiler;
+}
+
 namespace cmd {
 
 class ToolCommands {
@@ -40,6 +44,13 @@ public:
     void OnJavaDocument();
 
     void OnOptions();
+
+    // javac, javadoc and jar go to kept when it is ready and the options
+    // allow it; without one every tool runs as a command.
+    void SetKeptCompiler(compiler::KeptCompiler* kept) { m_kept = kept; }
+    // Starts (or keeps) the kept JVM for the JDK and the current source's
+    // compile folder, or ends it when the options turn it off.
+    void WarmCompiler();
 
     // Opens a source file in the editor that editing uses, told the line
     // (from 1), and the column where it takes one, when the editor's way of
@@ -147,6 +158,7 @@ private:
     QString ToolPath(const QString& classicTool) const;
 
     cmd::IMainContext& m_main;
+    compiler::KeptCompiler* m_kept = nullptr;
 };
 
 // The menu commands this class answers.

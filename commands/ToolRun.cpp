@@ -2,6 +2,7 @@
 // detached runs in a console window of their own.
 #include "commands/ToolCommands.h"
 
+#include "compiler/KeptCompiler.h"
 #include "java/PackageRoot.h"
 #include "output/FollowRun.h"
 #include "platform/Captions.h"
@@ -30,8 +31,9 @@ runner::ToolOutcome ToolCommands::RunCaptured(const QString& tool, const QString
 {
     const platform::ProcessSpec request =
         runner::BuildInvocation(m_main.JdkFolder(), tool, arguments, RunFolder(folder));
+    const bool keptMayRun = m_kept != nullptr && m_main.Options().IsKeepCompilerWarm();
     runner::RunningTool run;
-    if (!run.Start(request, force)) {
+    if (!run.Start(request, force, keptMayRun ? m_kept : nullptr)) {
         ReportStartFailure(request.program);
         return {};
     }
@@ -47,7 +49,19 @@ runner::ToolOutcome ToolCommands::RunCaptured(const QString& tool, const QString
             QStringLiteral("コンパイルしました: %1（%2）").arg(subject, runner::ElapsedText(outcome.elapsedMs));
         m_main.ShowNotice(note.isEmpty() ? done : done + QLatin1Char('\n') + note);
     }
+    // The next compile in this folder finds the JVM warm.
+    if (keptMayRun && compiler::IsEligible(request))
+        m_kept->Prepare(m_main.JdkFolder(), request.workingFolder);
     return outcome;
+}
+
+void ToolCommands::WarmCompiler()
+{
+    if (m_kept == nullptr)
+        return;
+    m_kept->SetEnabled(m_main.Options().IsKeepCompilerWarm());
+    if (!m_main.JdkFolder().isEmpty() && !m_main.File().fileName.isEmpty())
+        m_kept->Prepare(m_main.JdkFolder(), java::ResolveJavaTarget(m_main.File()).folder);
 }
 
 // What the hints under the output may know: the JDK's release from its

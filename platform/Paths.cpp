@@ -117,6 +117,8 @@ QString AppletViewerJar() { return AppletViewerFolder() + QStringLiteral("tarnwi
 
 QString AppletApiJar() { return AppletViewerFolder() + QStringLiteral("applet-api.jar"); }
 
+QString KeptToolsJar() { return AppletViewerFolder() + QStringLiteral("tarnwick-tools.jar"); }
+
 QString ToolFileName(const QString& classicName)
 {
 #ifdef Q_OS_WIN

@@ -33,6 +33,9 @@ QString HelpPagePath();
 QString AppletViewerFolder();
 QString AppletViewerJar();  // the viewer's classes
 QString AppletApiJar();     // java.applet and javax.swing.JApplet
+// The program that runs javac, javadoc and jar in a JVM kept running, in the
+// same folder as the viewer.
+QString KeptToolsJar();
 
 // The platform's file name of a JDK tool given by its classic name:
 // "javac.exe" -> "javac" on Linux.

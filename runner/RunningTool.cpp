@@ -24,7 +24,9 @@ RunningTool::RunningTool(QObject* parent)
 
 RunningTool::~RunningTool()
 {
-    if (!m_running)
+    if (m_kept != nullptr)
+        m_kept->Drop();
+    if (!m_running || m_kept != nullptr)
         return;
     m_process.disconnect(this);
     m_process.kill();
@@ -33,15 +35,33 @@ RunningTool::~RunningTool()
 
 bool RunningTool::Start(const platform::ProcessSpec& request, bool acceptsInput)
 {
+    return Start(request, acceptsInput, nullptr);
+}
+
+bool RunningTool::Start(const platform::ProcessSpec& request, bool acceptsInput, IKeptTools* kept)
+{
     m_output = LineAssembler();
     m_error = LineAssembler();
     m_outcome = {};
     m_aborted = false;
+    m_ranKept = false;
+    m_clock.start();
+    if (kept != nullptr && !acceptsInput
+        && kept->Take(request, [this](std::optional<KeptAnswer> answer) { TakeAnswer(std::move(answer)); })) {
+        m_kept = kept;
+        m_request = request;
+        m_running = true;
+        return true;
+    }
+    return StartCommand(request, acceptsInput);
+}
+
+bool RunningTool::StartCommand(const platform::ProcessSpec& request, bool acceptsInput)
+{
     platform::Configure(m_process, request);  // null standard input
     platform::EndWithThisProgram(m_process);
     if (acceptsInput)
         m_process.setStandardInputFile(QString());  // back to a pipe the window writes to
-    m_clock.start();
     m_process.start();
     if (!m_process.waitForStarted(-1))
         return false;
@@ -69,7 +89,37 @@ void RunningTool::Abort()
     if (!m_running)
         return;
     m_aborted = true;
-    m_process.kill();
+    if (m_kept == nullptr) {
+        m_process.kill();
+        return;
+    }
+    m_kept->Drop();
+    m_kept = nullptr;
+    HandleFinished(-1, QProcess::CrashExit);
+}
+
+// The kept JVM's answer is shown as if the command had printed it; without
+// one the command runs and nothing of the kept attempt shows.
+void RunningTool::TakeAnswer(std::optional<KeptAnswer> answer)
+{
+    m_kept = nullptr;
+    if (!answer) {
+        m_running = false;
+        if (!StartCommand(m_request, false)) {
+            m_outcome.elapsedMs = m_clock.elapsed();
+            m_outcome.status = ToolOutcome::Status::NotStarted;
+            Q_EMIT Finished(m_outcome);
+        }
+        return;
+    }
+    m_ranKept = true;
+    for (const Stream stream : {Stream::Output, Stream::Error}) {
+        const QByteArray& bytes = stream == Stream::Error ? answer->error : answer->output;
+        const QString lines = (stream == Stream::Error ? m_error : m_output).Push(bytes);
+        if (!lines.isEmpty())
+            Q_EMIT TextArrived(lines, stream);
+    }
+    HandleFinished(answer->exitCode, QProcess::NormalExit);
 }
 
 void RunningTool::WaitForEnd()
@@ -83,6 +133,8 @@ void RunningTool::WaitForEnd()
 
 void RunningTool::Read(Stream stream)
 {
+    if (!m_process.isOpen())
+        return;  // the kept JVM answered: no process ran
     const bool error = stream == Stream::Error;
     const QByteArray bytes = error ? m_process.readAllStandardError() : m_process.readAllStandardOutput();
     if (bytes.isEmpty())

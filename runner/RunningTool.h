@@ -3,6 +3,7 @@
 // lines in the order the streams deliver them, takes input for it, and says
 // how it ended. It builds no widget; windows and tests listen to it.
 #include "platform/Processes.h"
+#include "runner/KeptTools.h"
 #include "runner/LineAssembler.h"
 #include "runner/Stream.h"
 #include "runner/ToolOutcome.h"
@@ -23,6 +24,11 @@ public:
     // Starts the program directly (never through a shell). Without input the
     // tool reads the null device. False when it could not be started.
     bool Start(const platform::ProcessSpec& request, bool acceptsInput);
+    // As Start, but a request without input goes to kept first when it takes
+    // it; when kept fails the command runs, and only its text is shown.
+    bool Start(const platform::ProcessSpec& request, bool acceptsInput, IKeptTools* kept);
+    // The last run's answer came from the kept JVM.
+    bool RanKept() const { return m_ranKept; }
 
     // One line for the tool's standard input (an LF is added).
     void SendInput(const QString& line);
@@ -50,6 +56,8 @@ private:
     void HandleFinished(int exitCode, QProcess::ExitStatus status);
 
     void ShowUnfinished();
+    bool StartCommand(const platform::ProcessSpec& request, bool acceptsInput);
+    void TakeAnswer(std::optional<KeptAnswer> answer);
 
     QProcess m_process;
     QTimer m_quiet;  // a line that waits this long (a prompt) is shown unfinished
@@ -60,6 +68,9 @@ private:
     bool m_running = false;
     bool m_inputOpen = false;
     bool m_aborted = false;
+    IKeptTools* m_kept = nullptr;  // while it holds the request
+    platform::ProcessSpec m_request;
+    bool m_ranKept = false;
 };
 
 }  // namespace runner

@@ -35,6 +35,7 @@ public:
     QString JavahOptions() const { return m_javahOptions; }
     QString RmicOptions() const { return m_rmicOptions; }
     bool IsCaptureOutput() const { return m_stored.javaMsg; }
+    bool IsKeepCompilerWarm() const { return m_stored.javacKeepWarm; }
     bool IsKeepDosPrompt() const { return m_stored.javaShowDos; }
     // The application's path when it is switched on and its file exists.
     std::optional<QString> JavaEditor() const;

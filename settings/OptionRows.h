@@ -34,6 +34,7 @@ struct StoredOptions {
     QString javacStrClassPath;
     bool javacOther = false;
     QString javacStrOther;
+    bool javacKeepWarm = true;  // the kept JVM: on until the user turns it off
     // "JavahOption"
     bool javahClassPath = false;
     QString javahStrClassPath;
@@ -98,6 +99,7 @@ inline constexpr OptionRow kOptionRows[] = {
     {ini::JavacOption::StrClassPath, &S::javacStrClassPath, JavacClassPathEdit, 1, {30, 180}, JavacClassPathCheck},
     {ini::JavacOption::Other,       &S::javacOther,       JavacOtherCheck,     1, {20, 200}},
     {ini::JavacOption::StrOther,    &S::javacStrOther,    JavacOtherEdit,      1, {30, 220},  JavacOtherCheck},
+    {ini::JavacOption::KeepWarm,    &S::javacKeepWarm,    KeepCompilerWarm,    1, {20, 250}},
     {ini::JavahOption::ClassPath,   &S::javahClassPath,   JavahClassPathCheck, 2, {20, 40}},
     {ini::JavahOption::StrClassPath, &S::javahStrClassPath, JavahClassPathEdit, 2, {30, 60},  JavahClassPathCheck},
     // Never shown: the hidden controls carry a hand-written javah option through OK.

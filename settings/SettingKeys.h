@@ -74,6 +74,7 @@ inline constexpr SettingKey ClassPath{Section, QLatin1String("ClassPath")};
 inline constexpr SettingKey StrClassPath{Section, QLatin1String("StrClassPath")};
 inline constexpr SettingKey Other{Section, QLatin1String("Other")};
 inline constexpr SettingKey StrOther{Section, QLatin1String("StrOther")};
+inline constexpr SettingKey KeepWarm{Section, QLatin1String("KeepWarm")};  // javac, javadoc and jar in a kept JVM
 }  // namespace JavacOption
 
 namespace JavahOption {

@@ -151,7 +151,7 @@ TEST_F(OptionDialogTest, OkClosesOnlyWhenSaveSucceedsAndWritesEveryKeyInOrder)
                              "[JavaOption]\r\nOption=false\r\nStrOption=\r\nArg=false\r\nStrArg=\r\nClassPath=false\r\n"
                              "StrClassPath=\r\nMsg=true\r\nShowDos=false\r\n"
                              "[JavacOption]\r\nO=false\r\nNowarn=false\r\nDeprecation=false\r\nClassPath=false\r\n"
-                             "StrClassPath=\r\nOther=false\r\nStrOther=\r\n"
+                             "StrClassPath=\r\nOther=false\r\nStrOther=\r\nKeepWarm=true\r\n"
                              "[AppOption]\r\nUseJava=false\r\nAppJava=\r\nUseHTML=false\r\nAppHTML=\r\n"
                              "UseIE=true\r\nAppIE=%1\r\nUseLink=false\r\nAppLink=\r\n")
                   .arg(browser));
