@@ -173,7 +173,8 @@ QStringList DescribeJdkSearch(const JdkSearchPlaces& places)
                                                        : WithTrailingSeparator(places.javaHome) + QStringLiteral("bin");
 #ifdef Q_OS_WIN
     return {QStringLiteral("環境変数 JAVA_HOME（%1）").arg(javaHome),
-            QStringLiteral("レジストリ HKEY_LOCAL_MACHINE\\SOFTWARE\\JavaSoft\\JDK ほか（%1 件）").arg(places.registryHomes.size()),
+            QStringLiteral("レジストリ HKEY_LOCAL_MACHINE\\SOFTWARE\\JavaSoft\\JDK ほか（%1 件）")
+                .arg(places.registryHomes.size()),
             QStringLiteral("PATH 上の %1").arg(ToolFileName(QStringLiteral("javac.exe")))};
 #else
     return {QStringLiteral("環境変数 JAVA_HOME（%1）").arg(javaHome),

@@ -21,7 +21,7 @@ struct ProcessSpec {
     bool utf8Locale = false;
     // Windows only: the command line after the program's name, as written,
     // for programs that read it by their own rules (cmd.exe).
-    QString nativeArguments;
+    QString nativeArguments{};
     bool operator==(const ProcessSpec&) const = default;
 };
 

@@ -49,10 +49,7 @@ QString DecodeToolOutput(const QByteArray& bytes)
 
 QByteArray EncodeFileText(const QString& text) { return text.toUtf8(); }
 
-QByteArray ToCp932(const QString& text)
-{
-    return EncodeLeniently(LegacyCodec::Cp932, text).value_or(text.toLatin1());
-}
+QByteArray ToCp932(const QString& text) { return EncodeLeniently(LegacyCodec::Cp932, text).value_or(text.toLatin1()); }
 
 QString FromCp932(const QByteArray& bytes)
 {

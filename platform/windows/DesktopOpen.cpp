@@ -4,8 +4,8 @@
 
 #include <QDir>
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 namespace platform {
 
@@ -19,8 +19,8 @@ bool RunOpener(const QUrl& target, const DesktopEnvironment&, std::chrono::milli
     const QString what =
         target.isLocalFile() ? QDir::toNativeSeparators(target.toLocalFile()) : QString::fromUtf8(target.toEncoded());
     const std::wstring wide = what.toStdWString();
-    const auto result = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    const auto result =
+        reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
 }
 

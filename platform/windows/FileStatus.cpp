@@ -11,9 +11,9 @@ namespace platform {
 FileStatus StatusOf(const QString& path)
 {
     const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
-    HANDLE file = ::CreateFileW(native.c_str(), FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE file =
+        ::CreateFileW(native.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return {};
     BY_HANDLE_FILE_INFORMATION info = {};
@@ -28,7 +28,8 @@ FileStatus StatusOf(const QString& path)
     status.identity = {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
     status.size = (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     // 100 ns steps since 1601: only compared with itself.
-    status.modifiedNs = ((qint64(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime) * 100;
+    status.modifiedNs =
+        ((qint64(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime) * 100;
     return status;
 }
 

@@ -34,9 +34,8 @@ struct Found {
 // "17.0.2", "1.8.0_392", "zulu-17": the first run of digits and dots.
 QVersionNumber VersionOfKey(const QString& name)
 {
-    const qsizetype start = std::distance(name.begin(), std::find_if(name.begin(), name.end(), [](QChar c) {
-                                              return c.isDigit();
-                                          }));
+    const qsizetype start =
+        std::distance(name.begin(), std::find_if(name.begin(), name.end(), [](QChar c) { return c.isDigit(); }));
     return QVersionNumber::fromString(name.mid(start));
 }
 

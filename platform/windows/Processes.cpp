@@ -115,4 +115,18 @@ std::optional<qint64> StandardInputPosition(qint64) { return std::nullopt; }
 // a locale in the environment.
 QProcessEnvironment WithUtf8Locale(QProcessEnvironment env) { return env; }
 
+// A console program (cmd.exe) gets a console window of its own, with its own
+// input; a window program is not affected.
+bool StartDetached(const ProcessSpec& request)
+{
+    QProcess process;
+    Configure(process, request);
+    process.setStandardInputFile(QString());
+    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
+        args->flags = (args->flags & ~DWORD(CREATE_NO_WINDOW)) | CREATE_NEW_CONSOLE;
+        args->startupInfo->dwFlags &= ~DWORD(STARTF_USESTDHANDLES);
+    });
+    return process.startDetached();
+}
+
 }  // namespace platform

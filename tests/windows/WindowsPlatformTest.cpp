@@ -62,14 +62,14 @@ TEST(WindowsConsole, CmdGivesTheProgramEveryArgumentAsItWas)
 {
     TempFolder folder;
     const QString out = QDir::toNativeSeparators(folder.Path(QStringLiteral("args.txt")));
-    const QStringList given{QStringLiteral("a b"),     QStringLiteral("x&y|z"),  QStringLiteral("say \"hi\""),
-                            QStringLiteral("日本語"),   QStringLiteral("^caret"), QStringLiteral("<in>out"),
+    const QStringList given{QStringLiteral("a b"),    QStringLiteral("x&y|z"),  QStringLiteral("say \"hi\""),
+                            QStringLiteral("日本語"), QStringLiteral("^caret"), QStringLiteral("<in>out"),
                             QStringLiteral("ends\\"), QStringLiteral("")};
     const QString cmd = FindTerminal({});
     ASSERT_FALSE(cmd.isEmpty());
     for (const bool keepOpen : {false}) {  // /K would leave the console waiting for the user
-        const ProcessSpec request =
-            InTerminal(cmd, {Probe(), QStringList{QStringLiteral("args"), out} + given, folder.Path(), false}, keepOpen);
+        const ProcessSpec request = InTerminal(
+            cmd, {Probe(), QStringList{QStringLiteral("args"), out} + given, folder.Path(), false}, keepOpen);
         QProcess process;
         Configure(process, request);
         process.start();
@@ -87,8 +87,8 @@ TEST(WindowsCodePages, AgreeWithTheJapaneseEncodings)
     EXPECT_EQ(EncodeStrictly(LegacyCodec::EucJp, test), QByteArray("\xa5\xc6\xa5\xb9\xa5\xc8"));
     EXPECT_EQ(DecodeStrictly(LegacyCodec::Cp932, "\x93\xfa\x96\x7b"), QStringLiteral("日本"));
     EXPECT_EQ(DecodeStrictly(LegacyCodec::Cp932, "\x81\x60"), QStringLiteral("～"));  // Microsoft's wave dash
-    EXPECT_EQ(DecodeStrictly(LegacyCodec::Cp932, "\x87\x40"), QStringLiteral("①"));  // an NEC special
-    EXPECT_EQ(DecodeStrictly(LegacyCodec::Cp932, "\x83"), std::nullopt);          // a lone lead byte
+    EXPECT_EQ(DecodeStrictly(LegacyCodec::Cp932, "\x87\x40"), QStringLiteral("①"));   // an NEC special
+    EXPECT_EQ(DecodeStrictly(LegacyCodec::Cp932, "\x83"), std::nullopt);              // a lone lead byte
     EXPECT_EQ(EncodeStrictly(LegacyCodec::Cp932, QStringLiteral("☃")), std::nullopt);
     EXPECT_EQ(EncodeLeniently(LegacyCodec::Cp932, QStringLiteral("a☃")), QByteArray("a?"));
 }
