@@ -4,8 +4,9 @@
 
 #include <QDir>
 
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 namespace platform {
 
