@@ -56,7 +56,7 @@ QString FromCp932(const QByteArray& bytes)
     std::optional<QString> text = DecodeLeniently(LegacyCodec::Cp932, bytes);
     if (!text)
         return QString::fromLatin1(bytes);
-    if (EndsInLoneLeadByte(bytes) && !text->endsWith(QChar::ReplacementCharacter))
+    if (EndsInLoneLeadByte(bytes))
         *text += QChar::ReplacementCharacter;
     return *text;
 }
