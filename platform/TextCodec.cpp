@@ -43,6 +43,12 @@ QString DecodeFileText(const QByteArray& bytes)
 
 QString DecodeToolOutput(const QByteArray& bytes)
 {
+#ifdef Q_OS_WIN
+    // A JDK on Windows writes into a pipe in the system's code page (932 on
+    // a Japanese system) unless told otherwise.
+    if (!IsValidUtf8(bytes))
+        return FromCp932(bytes);
+#endif
     // The default decoder substitutes U+FFFD for each invalid sequence.
     return QString::fromUtf8(bytes);
 }

@@ -1,6 +1,7 @@
 // A program for the Windows tests: "args FILE ..." writes the arguments it
 // was given, one per line in UTF-8, to FILE; "tree" starts a copy of itself
-// that sleeps and sleeps too; "sleep" sleeps for a minute.
+// that sleeps and sleeps too; "sleep" sleeps for a minute. Named javac.exe,
+// it answers as javac does on a source with one error.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -48,12 +49,34 @@ int StartSleepingChild(const wchar_t* self)
     return 0;
 }
 
+// javac's answer for a file whose third line lacks a semicolon, in UTF-8.
+int AnswerAsJavac(const wchar_t* file)
+{
+    const std::string name = Utf8(file);
+    const std::string text = name + ":3: エラー: ';'がありません\n        System.out.println(\"こんにちは\")\n"
+                             "                                           ^\nエラー1個\n";
+    DWORD written = 0;
+    ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text.data(), DWORD(text.size()), &written, nullptr);
+    return 1;
+}
+
+bool NamedJavac(const wchar_t* self)
+{
+    std::wstring name = self;
+    const std::size_t slash = name.find_last_of(L"\\/");
+    if (slash != std::wstring::npos)
+        name = name.substr(slash + 1);
+    return _wcsicmp(name.c_str(), L"javac.exe") == 0 || _wcsicmp(name.c_str(), L"javac") == 0;
+}
+
 }  // namespace
 
 int main()
 {
     int count = 0;
     wchar_t** arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (NamedJavac(arguments[0]))
+        return AnswerAsJavac(count > 1 ? arguments[count - 1] : L"Hello.java");
     const std::wstring mode = count > 1 ? arguments[1] : L"";
     if (mode == L"args" && count > 2)
         return WriteArguments(count, arguments);
