@@ -22,6 +22,7 @@ trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 started=$SECONDS
 wineboot -i >/dev/null 2>&1
+wineserver -w  # the prefix is set up once every process of it has ended
 echo "Wine prefix ready in $((SECONDS - started)) s"
 
 failed=0
@@ -42,7 +43,7 @@ fi
 # Start-up to first paint against the smallest window with Japanese text,
 # alternated, with the Wine server kept running between starts.
 if [ "${TARNWICK_WINE_STARTUP_ROUNDS:-5}" -gt 0 ]; then
-  wineserver -p
+  wineserver -p 2>/dev/null || true  # one may be running already
   time_start() {
     local from=$(date +%s%N)
     TARNWICK_EXIT_AFTER_FIRST_PAINT=1 wine "$1" >/dev/null 2>&1 || true
