@@ -41,11 +41,11 @@ fetch_qt_source() {
       # Source packages come from the same suite as the binary ones.
       sed -n 's/^Types: deb$/Types: deb-src/p;t;p' /etc/apt/sources.list.d/debian.sources \
         | $sudo_cmd tee /etc/apt/sources.list.d/tarnwick-deb-src.sources >/dev/null
-      $sudo_cmd apt-get update -qq
+      $sudo_cmd apt-get update -qq >&2
     fi
     mkdir -p "$sources"
-    (cd "$sources" && apt-get source -qq "qt6-base=$qt_version+dfsg-10" 2>/dev/null \
-                   || apt-get source -qq qt6-base)
+    (cd "$sources" && { apt-get source -qq "qt6-base=$qt_version+dfsg-10" 2>/dev/null \
+                        || apt-get source -qq qt6-base; }) >&2
   fi
   echo "$sources"/qt6-base-$qt_version+dfsg
 }
