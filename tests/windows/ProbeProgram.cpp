@@ -53,8 +53,9 @@ int StartSleepingChild(const wchar_t* self)
 int AnswerAsJavac(const wchar_t* file)
 {
     const std::string name = Utf8(file);
-    const std::string text = name + ":3: エラー: ';'がありません\n        System.out.println(\"こんにちは\")\n"
-                             "                                           ^\nエラー1個\n";
+    const std::string text = name
+                             + ":3: エラー: ';'がありません\n        System.out.println(\"こんにちは\")\n"
+                               "                                           ^\nエラー1個\n";
     DWORD written = 0;
     ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text.data(), DWORD(text.size()), &written, nullptr);
     return 1;
