@@ -25,7 +25,10 @@ DesktopEnvironment CurrentDesktopEnvironment()
     env.terminal = qEnvironmentVariable("TERMINAL");
     env.visual = qEnvironmentVariable("VISUAL");
     env.editor = qEnvironmentVariable("EDITOR");
-    env.path = SplitList(qEnvironmentVariable("PATH"), {});
+    // PATH lists folders with the system's separator (";" on Windows, where
+    // a folder has a drive's colon).
+    for (const QString& folder : qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts))
+        env.path << QDir::fromNativeSeparators(folder);
     env.configHome = OrDefault(qEnvironmentVariable("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
     env.configDirs = SplitList(qEnvironmentVariable("XDG_CONFIG_DIRS"), {QStringLiteral("/etc/xdg")});
     env.dataHome = OrDefault(qEnvironmentVariable("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
@@ -39,7 +42,7 @@ QString FindProgram(const QString& name, const DesktopEnvironment& env)
 {
     if (name.isEmpty())
         return {};
-    if (name.contains(QLatin1Char('/')))
+    if (name.contains(QLatin1Char('/')) || name.contains(QDir::separator()))
         return IsStartable(name) ? name : QString();
     for (const QString& folder : env.path) {
         QString candidate = QDir(folder).filePath(name);

@@ -18,6 +18,10 @@ const EditorLineForm kForms[] = {
     {"vim nvim", "+{line} {file}", "+call\tcursor({line},{column}) {file}"},
     {"nano", "+{line} {file}", "+{line},{column} {file}"},
     {"emacs emacsclient micro", "+{line} {file}", "+{line}:{column} {file}"},
+    // Windows editors (their names without ".exe"); Notepad takes no line.
+    {"sakura", "-Y={line} {file}", "-Y={line} -X={column} {file}"},
+    {"notepad++", "-n{line} {file}", "-n{line} -c{column} {file}"},
+    {"notepad", "{file}"},
 };
 
 QStringList Expand(const EditorLineForm& form, const QString& file, int line, int column)
@@ -36,7 +40,9 @@ QStringList Expand(const EditorLineForm& form, const QString& file, int line, in
 
 const EditorLineForm* FindEditorLineForm(const QString& program)
 {
-    const QString name = QFileInfo(program).fileName();
+    QString name = QFileInfo(program).fileName().toLower();
+    if (name.endsWith(QLatin1String(".exe")))
+        name.chop(4);  // Code.exe is code
     if (name.isEmpty())
         return nullptr;
     for (const EditorLineForm& form : kForms) {

@@ -1,5 +1,5 @@
 #pragma once
-// How the common Linux editors are told to open a file at a line. The table
+// How the common Linux and Windows editors are told to open a file at a line. The table
 // is data; an editor it does not know opens the file without a line.
 #include "platform/Processes.h"
 

@@ -19,7 +19,7 @@ public:
 
 private:
     QString m_path;
-    int m_fd = -1;
+    qintptr m_handle = -1;  // a descriptor, or a Windows handle
     QString m_error;
 };
 

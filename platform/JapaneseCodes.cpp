@@ -1,6 +1,6 @@
 #include "platform/JapaneseCodes.h"
 
-#include <QStringDecoder>
+#include "platform/ByteCodec.h"
 
 #include <array>
 #include <span>
@@ -80,13 +80,13 @@ std::array<uchar, 2> ShiftJisBytes(int row, int cell)
     return {lead, uchar(cell + (cell >= 64 ? 0x40 : 0x3f))};
 }
 
-// One grid of rows x 94 cells, filled by ICU's converter for the accepted cells
+// One grid of rows x 94 cells, filled by the system's converter for the accepted cells
 // (one character each) in one call.
 template <int Rows>
 class Grid {
 public:
     template <typename Bytes>
-    Grid(const char* codec, std::span<const CellRange> ranges, Bytes bytesOf)
+    Grid(LegacyCodec codec, std::span<const CellRange> ranges, Bytes bytesOf)
     {
         QByteArray all;
         for (const CellRange& range : ranges) {
@@ -95,10 +95,10 @@ public:
                     all += char(b);
             }
         }
-        QStringDecoder decoder(codec, QStringDecoder::Flag::Stateless);
-        const QString text = decoder.decode(all);
-        if (decoder.hasError() || !decoder.isValid())
-            return;  // a Qt without ICU: no code is accepted
+        const std::optional<QString> decoded = DecodeStrictly(codec, all);
+        if (!decoded)
+            return;  // a system without the table: no code is accepted
+        const QString& text = *decoded;
         qsizetype next = 0;
         for (const CellRange& range : ranges) {
             for (int cell = range.first; cell <= range.last && next < text.size(); ++cell)
@@ -128,14 +128,14 @@ std::array<uchar, 2> EucBytes(int row, int cell) { return {uchar(row + 0xa0), uc
 
 const Grid<120>& ShiftJisGrid()
 {
-    static const Grid<120> grid("windows-31j", Joined(kJisX0208, kWindowsRows), ShiftJisBytes);
+    static const Grid<120> grid(LegacyCodec::Cp932, Joined(kJisX0208, kWindowsRows), ShiftJisBytes);
     return grid;
 }
 
 const Grid<94>& EucJpGrid()
 {
     static const Grid<94> grid = [] {
-        Grid<94> jis("EUC-JP", kJisX0208, EucBytes);
+        Grid<94> jis(LegacyCodec::EucJp, kJisX0208, EucBytes);
         for (const Override& o : kEucJpOverrides)
             jis.Set(o.row, o.cell, o.character);
         return jis;
@@ -145,7 +145,7 @@ const Grid<94>& EucJpGrid()
 
 const Grid<94>& EucJpSupplementGrid()
 {
-    static const Grid<94> grid("EUC-JP", kJisX0212, [](int row, int cell) {
+    static const Grid<94> grid(LegacyCodec::EucJp, kJisX0212, [](int row, int cell) {
         return std::array<uchar, 3>{0x8f, uchar(row + 0xa0), uchar(cell + 0xa0)};
     });
     return grid;

@@ -1,6 +1,9 @@
 #include "platform/JdkLocator.h"
 
 #include "platform/Paths.h"
+#ifdef Q_OS_WIN
+#include "platform/windows/JdkRegistry.h"
+#endif
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +41,7 @@ std::optional<QString> FromJavaHome(const QString& javaHome)
 std::optional<QString> FromPath(const QString& path)
 {
     const QString javac = ToolFileName(QStringLiteral("javac.exe"));
-    for (const QString& entry : path.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+    for (const QString& entry : path.split(QDir::listSeparator(), Qt::SkipEmptyParts)) {
         const QString candidate = WithTrailingSeparator(entry) + javac;
         if (!IsExecutableFile(candidate))
             continue;
@@ -99,6 +102,9 @@ JdkSearchPlaces CurrentJdkSearchPlaces()
     JdkSearchPlaces places;
     places.javaHome = qEnvironmentVariable("JAVA_HOME");
     places.path = qEnvironmentVariable("PATH");
+#ifdef Q_OS_WIN
+    places.registryHomes = JdkHomesFromRegistry();
+#endif
     return places;
 }
 
@@ -106,6 +112,12 @@ std::optional<QString> FindJdk(const JdkSearchPlaces& places)
 {
     if (auto found = FromJavaHome(places.javaHome))
         return found;
+#ifdef Q_OS_WIN
+    for (const QString& home : places.registryHomes) {
+        if (auto found = FromJavaHome(home))
+            return found;
+    }
+#endif
     if (auto found = FromPath(places.path))
         return found;
     return FromJvmRoot(places.jvmRoot);
@@ -159,14 +171,21 @@ QStringList DescribeJdkSearch(const JdkSearchPlaces& places)
 {
     const QString javaHome = places.javaHome.isEmpty() ? QStringLiteral("未設定")
                                                        : WithTrailingSeparator(places.javaHome) + QStringLiteral("bin");
+#ifdef Q_OS_WIN
+    return {QStringLiteral("環境変数 JAVA_HOME（%1）").arg(javaHome),
+            QStringLiteral("レジストリ HKEY_LOCAL_MACHINE\\SOFTWARE\\JavaSoft\\JDK ほか（%1 件）")
+                .arg(places.registryHomes.size()),
+            QStringLiteral("PATH 上の %1").arg(ToolFileName(QStringLiteral("javac.exe")))};
+#else
     return {QStringLiteral("環境変数 JAVA_HOME（%1）").arg(javaHome),
             QStringLiteral("PATH 上の %1").arg(ToolFileName(QStringLiteral("javac.exe"))),
             WithTrailingSeparator(places.jvmRoot) + QStringLiteral("*/bin")};
+#endif
 }
 
 QString JdkInstallCommand(const JdkSearchPlaces& places)
 {
-    for (const QString& entry : places.path.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+    for (const QString& entry : places.path.split(QDir::listSeparator(), Qt::SkipEmptyParts))
         if (IsExecutableFile(WithTrailingSeparator(entry) + QStringLiteral("apt")))
             return QStringLiteral("sudo apt install default-jdk");
     return {};

@@ -1,7 +1,7 @@
 #pragma once
-// Finding an installed JDK without a registry: $JAVA_HOME/bin, then the
-// folder of javac on PATH (links resolved), then the newest /usr/lib/jvm/*/bin;
-// the first that holds both java and javac.
+// Finding an installed JDK: $JAVA_HOME/bin, then (on Windows) the homes the
+// registry names, then the folder of javac on PATH (links resolved), then the
+// newest /usr/lib/jvm/*/bin; the first that holds both java and javac.
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -11,7 +11,12 @@ namespace platform {
 struct JdkSearchPlaces {
     QString javaHome;  // $JAVA_HOME
     QString path;      // $PATH
+#ifdef Q_OS_WIN
+    QStringList registryHomes;  // the homes the registry names, newest first
+    QString jvmRoot;
+#else
     QString jvmRoot = QStringLiteral("/usr/lib/jvm");
+#endif
 };
 
 // The places of this process's environment, unless overridden.

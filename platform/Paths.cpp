@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace platform {
 
@@ -23,6 +26,32 @@ QString Canonical(const QString& folder)
 {
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(folder) : canonical;
+}
+
+bool MayWriteIn(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    // Permissions on Windows are lists that only a try reads right.
+    QTemporaryFile probe(folder + QStringLiteral("tarnwick-XXXXXX.tmp"));
+    return probe.open();
+#else
+    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+#endif
+}
+
+// Where the settings go when the program's folder is not the place.
+QString UserSettingsFolder()
+{
+#ifdef Q_OS_WIN
+    const QString appData = qEnvironmentVariable("APPDATA");
+    return WithTrailingSeparator(appData.isEmpty() ? QDir::homePath() : QDir::fromNativeSeparators(appData))
+           + QStringLiteral("Tarnwick/");
+#else
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty())
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return WithTrailingSeparator(config) + QStringLiteral("tarnwick/");
+#endif
 }
 
 }  // namespace
@@ -47,12 +76,9 @@ QString SettingsFolderFor(const QString& programFolder, const QString& installBi
     const bool system = beside.startsWith(QLatin1String("/usr/")) || beside == QLatin1String("/bin/")
                         || beside == QLatin1String("/sbin/");
     const bool installed = !installBindir.isEmpty() && Canonical(beside) == Canonical(installBindir);
-    if (!system && !installed && ::access(QFile::encodeName(beside).constData(), W_OK) == 0)
+    if (!system && !installed && MayWriteIn(beside))
         return beside;
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty())
-        config = QDir::homePath() + QStringLiteral("/.config");
-    return WithTrailingSeparator(config) + QStringLiteral("tarnwick/");
+    return UserSettingsFolder();
 }
 
 QString BypassedProgramFolder()
@@ -147,6 +173,9 @@ QString WithTrailingSeparator(const QString& folder)
 
 QString TemporaryFolder()
 {
+#ifdef Q_OS_WIN
+    return QDir::tempPath();  // TMP, else TEMP, else the Windows folder's
+#endif
     QString fallback = QStringLiteral("/tmp");
     for (const QString& folder : {qEnvironmentVariable("TMPDIR"), fallback}) {
         const QFileInfo info(folder);

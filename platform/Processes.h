@@ -19,6 +19,9 @@ struct ProcessSpec {
     // Run under a UTF-8 locale when the user's is not, so that a JDK tool
     // reads sources and writes messages in UTF-8, as the program does.
     bool utf8Locale = false;
+    // Windows only: the command line after the program's name, as written,
+    // for programs that read it by their own rules (cmd.exe).
+    QString nativeArguments{};
     bool operator==(const ProcessSpec&) const = default;
 };
 

@@ -1,12 +1,12 @@
 #include "platform/TextCodec.h"
 
+#include "platform/ByteCodec.h"
+
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace platform {
 
 namespace {
-constexpr const char* kCp932 = "windows-31j";
 
 bool IsCp932LeadByte(uchar b) { return (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc); }
 
@@ -43,47 +43,36 @@ QString DecodeFileText(const QByteArray& bytes)
 
 QString DecodeToolOutput(const QByteArray& bytes)
 {
+#ifdef Q_OS_WIN
+    // A JDK on Windows writes into a pipe in the system's code page (932 on
+    // a Japanese system) unless told otherwise.
+    if (!IsValidUtf8(bytes))
+        return FromCp932(bytes);
+#endif
     // The default decoder substitutes U+FFFD for each invalid sequence.
     return QString::fromUtf8(bytes);
 }
 
 QByteArray EncodeFileText(const QString& text) { return text.toUtf8(); }
 
-QByteArray ToCp932(const QString& text)
-{
-    QStringEncoder encoder(kCp932);
-    if (!encoder.isValid())
-        return text.toLatin1();
-    return encoder.encode(text);
-}
+QByteArray ToCp932(const QString& text) { return EncodeLeniently(LegacyCodec::Cp932, text).value_or(text.toLatin1()); }
 
 QString FromCp932(const QByteArray& bytes)
 {
-    QStringDecoder decoder(kCp932, QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
+    std::optional<QString> text = DecodeLeniently(LegacyCodec::Cp932, bytes);
+    if (!text)
         return QString::fromLatin1(bytes);
-    QString text = decoder.decode(bytes);
     if (EndsInLoneLeadByte(bytes))
-        text += QChar::ReplacementCharacter;
-    return text;
+        *text += QChar::ReplacementCharacter;
+    return *text;
 }
 
-bool IsValidCp932(const QByteArray& bytes)
-{
-    QStringDecoder decoder(kCp932, QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
-        return false;
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
-}
+bool IsValidCp932(const QByteArray& bytes) { return DecodeStrictly(LegacyCodec::Cp932, bytes).has_value(); }
 
 bool IsCp932Encodable(const QString& text)
 {
-    QStringEncoder encoder(kCp932, QStringEncoder::Flag::Stateless);
-    if (!encoder.isValid())
-        return false;
-    const QByteArray bytes = encoder.encode(text);
-    return !encoder.hasError() && FromCp932(bytes) == text;
+    const std::optional<QByteArray> bytes = EncodeStrictly(LegacyCodec::Cp932, text);
+    return bytes && FromCp932(*bytes) == text;
 }
 
 }  // namespace platform

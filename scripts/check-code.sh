@@ -18,7 +18,8 @@ fi
 files=$(git ls-files '*.cpp' '*.h')
 clang-format --dry-run --Werror $files
 sources=$(git ls-files 'app/*.cpp' 'dialogs/*.cpp' 'generators/*.cpp' 'platform/*.cpp' \
-  'resources/*.cpp' 'runner/*.cpp' 'compiler/*.cpp' 'java/*.cpp' 'judge/*.cpp' 'output/*.cpp' 'commands/*.cpp' 'settings/*.cpp')
+  'resources/*.cpp' 'runner/*.cpp' 'compiler/*.cpp' 'java/*.cpp' 'judge/*.cpp' 'output/*.cpp' 'commands/*.cpp' 'settings/*.cpp' \
+  | grep -v '^platform/windows/')  # built by the Windows build only, not in this build's database
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 run-clang-tidy -quiet -p build -j"$(nproc)" $sources >"$log" 2>&1 || true

@@ -8,7 +8,9 @@ cd "$(dirname "$0")/.."
 # judge/ (cases run and judged) and compiler/ (a compiler kept running) are
 # listed before they exist, so that each lands in its place.
 declare -A allowed=(
-  [platform]="platform"
+  [platform]="platform platform/windows"
+  [platform/posix]="platform"
+  [platform/windows]="platform/windows platform"
   [platform/gui]="platform/gui platform"
   [resources]="resources platform/gui platform"
   [settings]="settings resources platform/gui platform"
@@ -23,7 +25,7 @@ declare -A allowed=(
   [app]="app dialogs commands output judge java compiler runner generators settings resources platform/gui platform"
 )
 declare -A namespace=(
-  [platform]=platform [platform/gui]=platform [resources]=resources [settings]=settings
+  [platform]=platform [platform/posix]=platform [platform/windows]=platform [platform/gui]=platform [resources]=resources [settings]=settings
   [generators]=gen [runner]=runner [compiler]=compiler [java]=java [judge]=judge [output]=output
   [commands]=cmd [dialogs]=dialogs [app]=app
 )
@@ -45,7 +47,7 @@ while IFS=: read -r file line text; do
       echo "$file:$line: $folder/ must not include $target/"
       status=1
     fi
-  elif [[ $text =~ ^#include\ $system_headers && $folder != platform && $folder != platform/gui ]]; then
+  elif [[ $text =~ ^#include\ $system_headers && $folder != platform* ]]; then
     echo "$file:$line: system header outside platform/: ${text#\#include }"
     status=1
   fi

@@ -20,7 +20,11 @@ TEST(AtLine, TellsEachKnownEditorTheLineAndTheColumn)
         {"/usr/bin/xterm", {"-e", "vim", file}, 9, {"-e", "vim", "+call\tcursor(7,9)", file}},
         {"/usr/bin/geany", {"file:///w/my%20src/A.java"}, 9, {"+7", file}},
         {"/usr/bin/leafpad", {file}, 9, {file}},
-        {"/usr/bin/gedit", {"/w/other.java"}, 0, {"/w/other.java"}}};
+        {"/usr/bin/gedit", {"/w/other.java"}, 0, {"/w/other.java"}},
+        {"C:/Program Files/sakura/sakura.exe", {file}, 9, {"-Y=7", "-X=9", file}},
+        {"C:/Program Files/Notepad++/notepad++.exe", {file}, 0, {"-n7", file}},
+        {"C:/Program Files/Microsoft VS Code/Code.exe", {file}, 0, {"-g", file + ":7"}},
+        {"C:/Windows/notepad.exe", {file}, 9, {file}}};
     for (const auto& [program, given, column, arguments] : cases)
         EXPECT_EQ(AtLine({program, given, {}}, file, 7, column).arguments, arguments)
             << program.toStdString() << " " << column;

@@ -18,23 +18,24 @@ FileLock::FileLock(const QString& lockPath)
 
 FileLock::~FileLock()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);  // closing releases the lock
+    if (m_handle >= 0)
+        ::close(int(m_handle));  // closing releases the lock
 }
 
 bool FileLock::Lock(int timeoutMs)
 {
     const QByteArray path = QFile::encodeName(m_path);
-    m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (m_fd < 0 && errno == EACCES)
-        m_fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);  // a lock needs no write access
-    if (m_fd < 0) {
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);  // a lock needs no write access
+    m_handle = fd;
+    if (fd < 0) {
         m_error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
     QElapsedTimer waited;
     waited.start();
-    while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
             m_error = QString::fromLocal8Bit(std::strerror(errno));
             return false;

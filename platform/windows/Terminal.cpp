@@ -1,0 +1,63 @@
+// Windows: a console program gets a console window of its own through
+// cmd.exe, /K keeping it open after the program ends and /C closing it.
+#include "platform/Terminal.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace platform {
+
+namespace {
+
+// cmd.exe takes everything after "/S /K" as one line and strips only the
+// outermost quotes; every argument is quoted, so that & | < > ^ in a name
+// stay characters. (A % in an argument is still expanded by cmd.)
+QString CmdQuoted(const QString& argument)
+{
+    QString quoted = argument;
+    // The C runtime's rules, as the program's own command line parser reads them.
+    qsizetype backslashes = 0;
+    QString out = QStringLiteral("\"");
+    for (const QChar c : quoted) {
+        if (c == QLatin1Char('\\')) {
+            ++backslashes;
+            continue;
+        }
+        if (c == QLatin1Char('"'))
+            out += QString(backslashes * 2 + 1, QLatin1Char('\\'));
+        else
+            out += QString(backslashes, QLatin1Char('\\'));
+        backslashes = 0;
+        out += c;
+    }
+    out += QString(backslashes * 2, QLatin1Char('\\'));
+    return out + QLatin1Char('"');
+}
+
+}  // namespace
+
+QStringList TerminalCandidates(const DesktopEnvironment&) { return {QStringLiteral("cmd.exe")}; }
+
+QString FindTerminal(const DesktopEnvironment& env)
+{
+    const QString comSpec = qEnvironmentVariable("ComSpec");
+    if (!comSpec.isEmpty() && QFileInfo(comSpec).isFile())
+        return QDir::fromNativeSeparators(comSpec);
+    return FindProgram(QStringLiteral("cmd.exe"), env);
+}
+
+ProcessSpec InTerminal(const QString& terminal, const ProcessSpec& command, bool keepOpen)
+{
+    ProcessSpec request;
+    request.program = terminal;
+    request.workingFolder = command.workingFolder;
+    request.utf8Locale = command.utf8Locale;
+    QStringList line{CmdQuoted(QDir::toNativeSeparators(command.program))};
+    for (const QString& argument : command.arguments)
+        line << CmdQuoted(argument);
+    request.nativeArguments = (keepOpen ? QStringLiteral("/S /K \"") : QStringLiteral("/S /C \""))
+                              + line.join(QLatin1Char(' ')) + QLatin1Char('"');
+    return request;
+}
+
+}  // namespace platform
