@@ -6,6 +6,7 @@
 
 namespace platform {
 
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
 namespace {
 
 bool HasWayland()
@@ -31,6 +32,7 @@ bool HasX11()
 }
 
 }  // namespace
+#endif
 
 bool HasDisplay()
 {

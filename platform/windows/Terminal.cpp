@@ -14,11 +14,10 @@ namespace {
 // stay characters. (A % in an argument is still expanded by cmd.)
 QString CmdQuoted(const QString& argument)
 {
-    QString quoted = argument;
     // The C runtime's rules, as the program's own command line parser reads them.
     qsizetype backslashes = 0;
     QString out = QStringLiteral("\"");
-    for (const QChar c : quoted) {
+    for (const QChar c : argument) {
         if (c == QLatin1Char('\\')) {
             ++backslashes;
             continue;
