@@ -12,11 +12,18 @@
 //   spin                busy forever
 //   sleep:SECONDS  exit:CODE  crash  touch:FILE
 //   if:LINE:STEP        STEP when the last line read was LINE
+//   unset:VARIABLE:STEP STEP when the variable is unset or empty
+//   record:FOLDER       writes its folder (with "/"), its path and its
+//                       arguments, each ended by NUL, to FOLDER/NAME
+//   classes             makes X.class for each argument X.java
+//   env-err:VARIABLE    writes the variable's value to standard error
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <limits>
@@ -33,6 +40,40 @@
 namespace {
 
 std::string g_line;
+std::vector<std::string> g_arguments;  // the path first
+
+// The tool's path without ".exe".
+std::string Stem(std::string path)
+{
+    if (path.size() > 4 && path.compare(path.size() - 4, 4, ".exe") == 0)
+        path.resize(path.size() - 4);
+    return path;
+}
+
+// Paths with "/" as the tests write them, on either system.
+std::string Forward(std::string path)
+{
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+void Record(const std::string& folder)
+{
+    const std::string self = Forward(g_arguments[0]);
+    std::ofstream log(folder + "/" + Stem(self.substr(self.find_last_of('/') + 1)), std::ios::binary);
+    log << Forward(std::filesystem::current_path().string()) << '/' << '\0' << self << '\0';
+    for (std::size_t i = 1; i < g_arguments.size(); ++i)
+        log << g_arguments[i] << '\0';
+}
+
+void MakeClasses()
+{
+    for (std::size_t i = 1; i < g_arguments.size(); ++i) {
+        const std::string& argument = g_arguments[i];
+        if (argument.size() > 5 && argument.compare(argument.size() - 5, 5, ".java") == 0)
+            std::ofstream(argument.substr(0, argument.size() - 5) + ".class");
+    }
+}
 
 void Write(std::ostream& stream, std::string text)
 {
@@ -74,7 +115,18 @@ int RunStep(const std::string& step)
         const std::size_t split = text.find(':');
         return text.substr(0, split) == g_line ? RunStep(text.substr(split + 1)) : -1;
     }
-    if (verb == "put")
+    if (verb == "unset") {
+        const std::size_t split = text.find(':');
+        const char* value = std::getenv(text.substr(0, split).c_str());
+        return value == nullptr || *value == '\0' ? RunStep(text.substr(split + 1)) : -1;
+    }
+    if (verb == "record")
+        Record(text);
+    else if (verb == "classes")
+        MakeClasses();
+    else if (verb == "env-err" && std::getenv(text.c_str()) != nullptr)
+        std::cerr << std::getenv(text.c_str()) << std::flush;
+    else if (verb == "put")
         std::cout << text << std::flush;
     else if (verb == "touch")
         std::ofstream(text).put('\n');
@@ -115,11 +167,9 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
-    std::string stepsFile = argv[0];
-    if (stepsFile.size() > 4 && stepsFile.compare(stepsFile.size() - 4, 4, ".exe") == 0)
-        stepsFile.resize(stepsFile.size() - 4);
+    g_arguments.assign(argv, argv + argc);
     std::vector<std::string> steps;
-    std::ifstream file(stepsFile + ".steps");
+    std::ifstream file(Stem(argv[0]) + ".steps");
     for (std::string line; std::getline(file, line);)
         steps.push_back(line);
     if (!file.is_open())
