@@ -191,7 +191,7 @@ TEST(SourceEncoding, ManualPageSentencesInACommentAreReadInTheirEncoding)
 {
     const QStringList sentences = ManualSentences();
     if (sentences.isEmpty())
-        GTEST_SKIP() << "manpages-ja not installed";
+        GTEST_SKIP() << "manpages-ja not installed, or no gzip to read it";
     Sweep sjis, euc;
     for (qsizetype i = 0; i < sentences.size(); i += kStride) {
         const QString& sentence = sentences[i];
