@@ -1,6 +1,7 @@
 #include "app/TarnwickApp.h"
 #include "commands/HeadlessJudge.h"
 #include "platform/Display.h"
+#include "platform/Terminal.h"
 #include "resources/FormBuilder.h"
 #include "resources/FormStyle.h"
 
@@ -75,16 +76,20 @@ int main(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
+            platform::UseCallersConsole();
             std::fputs(Usage(), stdout);
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
+            platform::UseCallersConsole();
             std::puts("Tarnwick 1.12");
             return 0;
         }
     }
-    if (AsksToJudge(argc, argv))
+    if (AsksToJudge(argc, argv)) {
+        platform::UseCallersConsole();
         return Judge(argc, argv);
+    }
     if (!platform::HasDisplay()) {
         std::fputs("tarnwick: 表示できる画面がありません (DISPLAY も WAYLAND_DISPLAY も使えません)\n", stderr);
         return 2;

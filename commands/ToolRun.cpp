@@ -40,11 +40,12 @@ runner::ToolOutcome ToolCommands::RunCaptured(const QString& tool, const QString
     const QString name = QFileInfo(request.program).fileName();
     // A program's own output may look like javac's messages; only the JDK's
     // compilers are counted.
-    const bool compiler = name != QLatin1String("java");
+    const QString toolName = platform::ToolNameOf(request.program);
+    const bool compiler = toolName != QLatin1String("java");
     WatchRun(run, {name + QLatin1Char(' ') + subject, runner::DisplayCommandLine(request), request.program,
                    request.workingFolder, force, Hints(), compiler, m_main.File().folder, note});
     const runner::ToolOutcome& outcome = run.Outcome();
-    if (name == QLatin1String("javac") && outcome.Succeeded() && !run.HasOutput()) {
+    if (toolName == QLatin1String("javac") && outcome.Succeeded() && !run.HasOutput()) {
         const QString done =
             QStringLiteral("コンパイルしました: %1（%2）").arg(subject, runner::ElapsedText(outcome.elapsedMs));
         m_main.ShowNotice(note.isEmpty() ? done : done + QLatin1Char('\n') + note);

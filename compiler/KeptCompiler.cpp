@@ -17,12 +17,6 @@ const QStringList& KeptToolNames()
     return names;
 }
 
-QString ToolName(const QString& program)
-{
-    const QString name = QFileInfo(program).fileName();
-    return name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) ? name.chopped(4) : name;
-}
-
 // A heap bound, the serial collector and the quick compiler alone keep a
 // tool's JVM small (and were measured as fast); the class data archive
 // shortens its start.
@@ -41,7 +35,7 @@ QStringList JvmArguments(const QString& jar, int heapMb)
 
 bool IsEligible(const platform::ProcessSpec& request)
 {
-    if (!KeptToolNames().contains(ToolName(request.program)))
+    if (!KeptToolNames().contains(platform::ToolNameOf(request.program)))
         return false;
     return std::none_of(request.arguments.begin(), request.arguments.end(), [](const QString& argument) {
         return argument.startsWith(QLatin1String("-J")) || argument.startsWith(QLatin1Char('@'));
@@ -158,7 +152,7 @@ bool KeptCompiler::Take(const platform::ProcessSpec& request, runner::KeptDone d
     }
     if (m_state != State::Ready)
         return false;
-    QStringList strings{ToolName(request.program)};
+    QStringList strings{platform::ToolNameOf(request.program)};
     strings += request.arguments;
     m_process->write(EncodeRequest(strings));
     m_done = std::move(done);

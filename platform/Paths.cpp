@@ -130,6 +130,12 @@ QString ToolFileName(const QString& classicName)
 #endif
 }
 
+QString ToolNameOf(const QString& program)
+{
+    const QString name = QFileInfo(program).fileName();
+    return name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) ? name.chopped(4) : name;
+}
+
 QString ProgramSuffix()
 {
 #ifdef Q_OS_WIN

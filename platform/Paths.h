@@ -40,6 +40,9 @@ QString KeptToolsJar();
 // The platform's file name of a JDK tool given by its classic name:
 // "javac.exe" -> "javac" on Linux.
 QString ToolFileName(const QString& classicName);
+// The tool a program's path names, on any system: "javac" for
+// C:/jdk/bin/javac.exe and for /usr/bin/javac.
+QString ToolNameOf(const QString& program);
 // The extension of programs' files, without the dot: "exe" on Windows, none
 // on Linux, where a program chooser offers every file.
 QString ProgramSuffix();

@@ -18,4 +18,9 @@ QString FindTerminal(const DesktopEnvironment& env);
 // user's shell.
 ProcessSpec InTerminal(const QString& terminal, const ProcessSpec& command, bool keepOpen);
 
+// Lets a program without a console of its own (a Windows window program)
+// print to the console it was started from, in UTF-8, unless its output
+// already goes to a pipe or a file. Elsewhere it does nothing.
+void UseCallersConsole();
+
 }  // namespace platform

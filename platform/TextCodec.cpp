@@ -45,12 +45,21 @@ QString DecodeToolOutput(const QByteArray& bytes)
 {
 #ifdef Q_OS_WIN
     // A JDK on Windows writes into a pipe in the system's code page (932 on
-    // a Japanese system) unless told otherwise.
-    if (!IsValidUtf8(bytes))
-        return FromCp932(bytes);
-#endif
+    // a Japanese system) unless told otherwise; a program may write UTF-8.
+    // Decided line by line, so that where the bytes arrive cut changes nothing.
+    QString text;
+    for (qsizetype start = 0; start < bytes.size();) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        const qsizetype stop = end < 0 ? bytes.size() : end + 1;
+        const QByteArray line = bytes.sliced(start, stop - start);
+        text += IsValidUtf8(line) ? QString::fromUtf8(line) : FromCp932(line);
+        start = stop;
+    }
+    return text;
+#else
     // The default decoder substitutes U+FFFD for each invalid sequence.
     return QString::fromUtf8(bytes);
+#endif
 }
 
 QByteArray EncodeFileText(const QString& text) { return text.toUtf8(); }

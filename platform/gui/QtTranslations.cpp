@@ -8,8 +8,12 @@ namespace platform {
 
 bool InstallQtTranslations(QTranslator& translator)
 {
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    return translator.load(QStringLiteral("qtbase_ja"), folder) && QCoreApplication::installTranslator(&translator);
+    // A portable copy carries them beside the program; Qt's own folder is
+    // where an installed Qt keeps them.
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+    const QString name = QStringLiteral("qtbase_ja");
+    return (translator.load(name, beside) || translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+           && QCoreApplication::installTranslator(&translator);
 }
 
 }  // namespace platform

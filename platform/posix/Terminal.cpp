@@ -69,4 +69,6 @@ ProcessSpec InTerminal(const QString& terminal, const ProcessSpec& command, bool
     return request;
 }
 
+void UseCallersConsole() {}
+
 }  // namespace platform

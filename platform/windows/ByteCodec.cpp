@@ -31,7 +31,40 @@ std::optional<QString> DecodeStrictly(LegacyCodec codec, QByteArrayView bytes)
     return Decode(codec, bytes, MB_ERR_INVALID_CHARS);
 }
 
-std::optional<QString> DecodeLeniently(LegacyCodec codec, QByteArrayView bytes) { return Decode(codec, bytes, 0); }
+namespace {
+
+// The bytes of the character that starts with lead, by the encoding's rules.
+qsizetype CharacterLength(LegacyCodec codec, uchar lead)
+{
+    if (codec == LegacyCodec::Cp932)
+        return (lead >= 0x81 && lead <= 0x9f) || (lead >= 0xe0 && lead <= 0xfc) ? 2 : 1;
+    return lead == 0x8f ? 3 : lead == 0x8e || lead >= 0xa1 ? 2 : 1;
+}
+
+}  // namespace
+
+// Character by character when the whole is not valid, so that what cannot be
+// read becomes U+FFFD (the code pages' own default is U+30FB) and an
+// unfinished character at the end is dropped, as on Linux.
+std::optional<QString> DecodeLeniently(LegacyCodec codec, QByteArrayView bytes)
+{
+    if (std::optional<QString> text = DecodeStrictly(codec, bytes))
+        return text;
+    QString text;
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qsizetype length = CharacterLength(codec, uchar(bytes[at]));
+        if (at + length > bytes.size())
+            break;
+        if (const std::optional<QString> character = Decode(codec, bytes.sliced(at, length), MB_ERR_INVALID_CHARS)) {
+            text += *character;
+            at += length;
+        } else {
+            text += QChar::ReplacementCharacter;
+            ++at;
+        }
+    }
+    return text;
+}
 
 namespace {
 

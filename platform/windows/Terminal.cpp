@@ -5,6 +5,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include <windows.h>
+
 namespace platform {
 
 namespace {
@@ -57,6 +62,33 @@ ProcessSpec InTerminal(const QString& terminal, const ProcessSpec& command, bool
     request.nativeArguments = (keepOpen ? QStringLiteral("/S /K \"") : QStringLiteral("/S /C \""))
                               + line.join(QLatin1Char(' ')) + QLatin1Char('"');
     return request;
+}
+
+namespace {
+
+bool Passed(DWORD stream)
+{
+    const HANDLE handle = ::GetStdHandle(stream);
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+UINT g_callersCodePage = 0;
+
+}  // namespace
+
+void UseCallersConsole()
+{
+    const bool out = Passed(STD_OUTPUT_HANDLE), err = Passed(STD_ERROR_HANDLE);
+    if ((out && err) || !::AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (!out)
+        std::freopen("CONOUT$", "w", stdout);
+    if (!err)
+        std::freopen("CONOUT$", "w", stderr);
+    // The text is UTF-8; the console gets its own code page back at the end.
+    g_callersCodePage = ::GetConsoleOutputCP();
+    ::SetConsoleOutputCP(CP_UTF8);
+    std::atexit([] { ::SetConsoleOutputCP(g_callersCodePage); });
 }
 
 }  // namespace platform

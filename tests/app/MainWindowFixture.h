@@ -8,6 +8,7 @@
 #include "platform/JdkLocator.h"
 #include "resources/FormIds.h"
 #include "settings/IniDocument.h"
+#include "tests/support/FakeTool.h"
 #include "tests/support/FakeUserDialogs.h"
 #include "tests/support/TempFolder.h"
 
@@ -53,7 +54,8 @@ protected:
     {
         m_previousFolder = QDir::currentPath();
         for (const char* tool : {"java", "javac"}) {
-            const QString path = m_jdk.Write(QStringLiteral("jdk/bin/") + QString::fromUtf8(tool), "#!/bin/sh\n");
+            const QString path =
+                m_jdk.Write(QStringLiteral("jdk/bin/") + QString::fromUtf8(tool) + kExe, "#!/bin/sh\n");
             QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         m_jdk.Write(QStringLiteral("jdk/release"), "JAVA_VERSION=\"17.0.15\"\n");

@@ -2,6 +2,7 @@
 #include "platform/CommandLine.h"
 
 #include "tests/commands/CommandsTestSupport.h"
+#include "tests/support/FakeTool.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,20 +13,21 @@ using namespace platform;
 
 namespace {
 
-const QByteArray kFakeTool =
-    "printf '%s\\0' \"$(pwd)/\" \"$0\" \"$@\" > \"$TW_FAKE_JDK_LOG/$(basename \"$0\")\"\n"
-    "[ -z \"$TW_FAKE_STDERR\" ] && for a; do case \"$a\" in *.java) : > \"${a%.java}.class\";; esac; done\n"
-    "printf '%s' \"$TW_FAKE_STDERR\" >&2\n";
-
 class ToolCommandsTest : public CommandsTest {
 protected:
     ToolCommandsTest()
     {
         for (const char* tool : {"javac", "java", "javah", "rmic", "javadoc", "appletviewer"})
-            WriteScript(root, QString("fake jdk/bin/") + tool, kFakeTool);
+            WriteFakeTool(root, QString("fake jdk/bin/") + tool, FakeSteps());
         main.jdk = root.Path("fake jdk/bin/");
-        qputenv("TW_FAKE_JDK_LOG", QFile::encodeName(root.Path("fake jdk")));
         qunsetenv("TW_FAKE_STDERR");
+    }
+
+    // Records how it ran, makes the classes of the sources it is given unless
+    // told to fail with TW_FAKE_STDERR, and writes that to standard error.
+    QStringList FakeSteps() const
+    {
+        return {"record:" + root.Path("fake jdk"), "unset:TW_FAKE_STDERR:classes", "env-err:TW_FAKE_STDERR"};
     }
 
     // {working folder, program, arguments...} of a fake tool's last run; empty when it did not run.
@@ -64,7 +66,7 @@ TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
     const QString terminal = WriteScript(bin, "xterm");
     commands.env.path = {bin.Path()};
     if (*c.missingTool)
-        QFile::remove(main.jdk + c.missingTool);
+        QFile::remove(main.jdk + c.missingTool + kExe);
     Options(c.ini);
     const QStringList files = platform::SplitCommandLine(c.files);
     for (const QString& file : files)
@@ -73,9 +75,10 @@ TEST_P(CommandTest, RunsTheToolWithExactArgumentsInTheFileFolder)
     (commands.*c.command)();
     EXPECT_EQ(Messages(), QStringList());
     // ASCII sources are read as UTF-8; javadoc's pages are UTF-8 whatever the sources'.
-    const QStringList run = platform::SplitCommandLine(c.run);
+    const QStringList run =
+        platform::SplitCommandLine(QString(c.run).replace(".:", QString(".") + QDir::listSeparator()));
     const QStringList told = run[0] == "javadoc" ? kDoc : run[0] == "javac" ? kUtf8 : QStringList();
-    const QStringList expected = QStringList{main.jdk + run[0]} + told + run.mid(1);
+    const QStringList expected = QStringList{main.jdk + run[0] + kExe} + told + run.mid(1);
     if (c.form == Form::Detached) {
         EXPECT_EQ(commands.started.value(0), QStringList({src, terminal, "-e"}) + expected);
         EXPECT_EQ(commands.startedUtf8, QList<bool>{true});
@@ -201,7 +204,8 @@ TEST_F(ToolCommandsTest, TheWindowTitleNamesTheToolAndWhatItWasGiven)
         (commands.*command)();
     }
     EXPECT_EQ(commands.titles,
-              (QStringList{"javac Slow.java", "java Slow", "javah Slow", "java Tool.jar", "javac *.java"}));
+              (QStringList{"javac" + kExe + " Slow.java", "java" + kExe + " Slow", "javah" + kExe + " Slow",
+                           "java" + kExe + " Tool.jar", "javac" + kExe + " *.java"}));
     ASSERT_EQ(main.notices.size(), 2);
     EXPECT_TRUE(main.notices[1].startsWith("コンパイルしました: *.java（")) << main.notices[1].toStdString();
 }
@@ -217,11 +221,11 @@ TEST_F(ToolCommandsTest, JavadocSaysWhetherItMadeThePagesAndWritesOnlyWhereItMay
         return root.Exists("fake jdk/javadoc");
     };
     qputenv("TW_FAKE_STDERR", "Hello.java:2: error: ';' expected\n");
-    WriteScript(root, "fake jdk/bin/javadoc", kFakeTool + "exit 1\n");
+    WriteFakeTool(root, "fake jdk/bin/javadoc", FakeSteps() << "exit:1");
     EXPECT_TRUE(document());
     EXPECT_EQ(commands.shown, QStringList{"Hello.java:2: error: ';' expected\n"});
     qunsetenv("TW_FAKE_STDERR");
-    WriteScript(root, "fake jdk/bin/javadoc", kFakeTool);
+    WriteFakeTool(root, "fake jdk/bin/javadoc", FakeSteps());
     EXPECT_TRUE(document());
     EXPECT_EQ(main.notices, (QStringList{"ドキュメントを生成できませんでした: Hello.java（終了コード 1）",
                                          "ドキュメントの出力先: " + src + "doc/"}));
@@ -274,7 +278,7 @@ TEST_F(ToolCommandsTest, JavahAndRmicTakeOnlyJavaIdentifiers)
                                 + " はクラス名（Java の識別子）ではないため、%1 に渡しません。\n"
                                   "ファイル名をクラス名にしてください（文字・_・$ で始まり、文字・数字・_・$ "
                                   "が続く名前）。";
-        EXPECT_EQ(Messages(), (QStringList{refusal.arg("javah"), refusal.arg("rmic")}));
+        EXPECT_EQ(Messages(), (QStringList{refusal.arg("javah" + kExe), refusal.arg("rmic" + kExe)}));
         dialogs.messages.clear();
     }
     EXPECT_TRUE(Ran("javah").isEmpty() && Ran("rmic").isEmpty() && Ran("javac").isEmpty());
@@ -286,7 +290,7 @@ TEST_F(ToolCommandsTest, RmicStopsWhenCompilingMakesNoClass)
     main.SetCurrentFile(Src("Broken.java"));
     commands.OnRmic();
     EXPECT_EQ(Ran("javac"),
-              QStringList({src, main.jdk + "javac"}) + kUtf8 + QStringList({"-classpath", ".", "Broken.java"}));
+              QStringList({src, main.jdk + "javac" + kExe}) + kUtf8 + QStringList({"-classpath", ".", "Broken.java"}));
     EXPECT_EQ(commands.shown, QStringList{"Broken.java:1: error\n"});
     EXPECT_EQ(Messages(), QStringList{src + "Broken.classは存在しません"});
     EXPECT_TRUE(Ran("rmic").isEmpty());

@@ -32,15 +32,14 @@ namespace {
 enum Column { NameColumn, VerdictColumn, TimeColumn, DifferenceColumn };
 
 // The first line says what the program does; the rest is its input.
-const char kScript[] = R"(read what
-case "$what" in
-  loop) while :; do :; done ;;
-  throw) cat >/dev/null; echo 'Exception in thread "main" java.util.NoSuchElementException' >&2
-         printf '\tat java.base/java.util.Scanner.nextInt(Scanner.java:2258)\n\tat Main.main(Main.java:7)\n' >&2
-         exit 1 ;;
-  *) cat ;;
-esac
-)";
+const QStringList kSteps = {"read",
+                            "if:loop:spin",
+                            "if:throw:drain",
+                            "if:throw:err:Exception in thread \"main\" java.util.NoSuchElementException",
+                            "if:throw:err:\tat java.base/java.util.Scanner.nextInt(Scanner.java:2258)",
+                            "if:throw:err:\tat Main.main(Main.java:7)",
+                            "if:throw:exit:1",
+                            "cat"};
 
 class CaseResultsTest : public ::testing::Test {
 protected:
@@ -55,7 +54,7 @@ protected:
             testCase.expectedPath = folder.Write(name + ".out", *expected);
         cases << testCase;
     }
-    platform::ProcessSpec Program() const { return {"/bin/sh", {"-c", kScript}, folder.Path()}; }
+    platform::ProcessSpec Program() const { return {QStringLiteral(TW_FAKE_TOOL), kSteps, folder.Path()}; }
 
     static void WaitForEnd(judge::CaseBatch& batch)
     {

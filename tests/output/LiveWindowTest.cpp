@@ -2,6 +2,7 @@
 #include "output/OutputDialog.h"
 
 #include "tests/commands/CommandsTestSupport.h"
+#include "tests/support/FakeTool.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -123,12 +124,12 @@ protected:
         main.SetCurrentFile(Src("Hello.class"));
         Options("[JavaOption]\nMsg=true\n");
     }
-    void Java(const QByteArray& script) { WriteScript(root, "fake jdk/bin/java", script); }
+    void Java(const QStringList& steps) { WriteFakeTool(root, "fake jdk/bin/java", steps); }
 };
 
 TEST_F(LiveWindowTest, TheFirstLineShowsWhileTheToolRunsAndAbortStopsIt)
 {
-    Java("echo first; sleep 30; echo never\n");
+    Java({"out:first", "sleep:30", "out:never"});
     QString running, ended, title, command;
     WindowScript script{[&](OutputDialog& w) {
                             if (!Shown(w).contains("first"))
@@ -148,16 +149,16 @@ TEST_F(LiveWindowTest, TheFirstLineShowsWhileTheToolRunsAndAbortStopsIt)
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].initialFolder, src) << "保存 starts in the current file's folder";
     EXPECT_EQ(running, "first\n");
-    EXPECT_EQ(title, "java Hello - 実行中");
-    EXPECT_EQ(command, "\"" + main.jdk + "java\" -classpath . Hello");
+    EXPECT_EQ(title, "java" + kExe + " Hello - 実行中");
+    EXPECT_EQ(command, "\"" + main.jdk + "java" + kExe + "\" -classpath . Hello");
     EXPECT_TRUE(ended.startsWith("first\n【中止しました（")) << ended.toStdString();
-    EXPECT_TRUE(ended.endsWith("|java Hello - 中止しました")) << ended.toStdString();
+    EXPECT_TRUE(ended.endsWith("|java" + kExe + " Hello - 中止しました")) << ended.toStdString();
 }
 
 // Also what is typed into the text, Enter there too: it goes to the input line and never asks to stop the program.
 TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
 {
-    Java("printf 'name? '; read a; echo \"got $a\"; read b || echo eof\n");
+    Java({"put:name? ", "read", "out:got $line", "read-or:eof"});
     QString text;
     WindowScript script{[&](OutputDialog& w) {
                             if (Shown(w) != "name? ")
@@ -189,7 +190,7 @@ TEST_F(LiveWindowTest, TypedLinesGoToTheProgramAndCtrlDEndsItsInput)
 // No keeps it running; Yes stops it and closes, also when the tool ended meanwhile.
 TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
 {
-    Java("sleep 30; touch done\n");
+    Java({"sleep:30", "touch:done"});
     dialogs.answers = {MsgAnswer::No, MsgAnswer::Yes};
     WindowScript script{[&](OutputDialog& w) {
                             w.reject();
@@ -207,7 +208,7 @@ TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
     EXPECT_FALSE(root.Exists("my src/done"));
     EXPECT_TRUE(settings.IniBytes().contains("[MsgDlg]")) << "closed during the run, its place is kept";
 
-    Java("echo started; sleep 1\n");
+    Java({"out:started", "sleep:1"});
     dialogs.beforeMessage = [](QObject* owner) {  // a user who takes a while to decide
         for (auto* w = qobject_cast<OutputDialog*>(owner); w && w->IsRunning();)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -229,7 +230,7 @@ TEST_F(LiveWindowTest, ClosingWhileTheToolRunsAsksWhetherToStopIt)
 
 TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
 {
-    WriteScript(root, "fake jdk/bin/javac", "sleep 1\n");
+    WriteFakeTool(root, "fake jdk/bin/javac", {"sleep:1"});
     main.SetCurrentFile(Src("Hello.java"));
     {
         const WindowScript watch{};
@@ -243,20 +244,21 @@ TEST_F(LiveWindowTest, ASilentCompileShowsNoWindowAndReportsSuccess)
         return !w.IsRunning() && (texts << Shown(w) + w.windowTitle(), w.close());
     };
     WindowScript close{keep, keep, keep};
-    WriteScript(root, "fake jdk/bin/javac", "echo 'Hello.java:1: error: x' >&2; exit 1\n");
+    WriteFakeTool(root, "fake jdk/bin/javac", {"err:Hello.java:1: error: x", "exit:1"});
     commands.OnCompile();
-    WriteScript(root, "fake jdk/bin/javac", "exit 2\n");
+    WriteFakeTool(root, "fake jdk/bin/javac", {"exit:2"});
     commands.OnCompile();
-    Java("echo 'X.java:5: error: printed by the program'\n");
+    Java({"out:X.java:5: error: printed by the program"});
     commands.OnRunJava();
     EXPECT_EQ(main.notices.size(), 1) << "a failed compile has its window";
     ASSERT_EQ(texts.size(), 3);
     // The count once, in the title, and only of a compiler's messages.
     EXPECT_TRUE(texts[0].startsWith("Hello.java:1: error: x\n【")) << texts[0].toStdString();
-    EXPECT_TRUE(texts[0].endsWith("】\njavac Hello.java - エラー 1 件 - 終了コード 1")) << texts[0].toStdString();
+    EXPECT_TRUE(texts[0].endsWith("】\njavac" + kExe + " Hello.java - エラー 1 件 - 終了コード 1"))
+        << texts[0].toStdString();
     EXPECT_EQ(kEnded.match(texts[1]).captured(1), "2") << "a silent failure says how it ended";
-    EXPECT_TRUE(texts[1].endsWith("】\njavac Hello.java - 終了コード 2")) << texts[1].toStdString();
-    EXPECT_TRUE(texts[2].endsWith("】\njava Hello - 終了コード 0")) << texts[2].toStdString();
+    EXPECT_TRUE(texts[1].endsWith("】\njavac" + kExe + " Hello.java - 終了コード 2")) << texts[1].toStdString();
+    EXPECT_TRUE(texts[2].endsWith("】\njava" + kExe + " Hello - 終了コード 0")) << texts[2].toStdString();
     EXPECT_FALSE(texts.join("").contains("件\n")) << texts.join("").toStdString();
 }
 

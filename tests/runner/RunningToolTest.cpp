@@ -37,9 +37,9 @@ protected:
             arrived.append({text, stream});
         });
     }
-    ToolOutcome Run(const QByteArray& script, bool input = false)
+    ToolOutcome Run(const QStringList& steps, bool input = false)
     {
-        EXPECT_TRUE(tool.Start({WriteScript(folder, "tool", script), {}, folder.Path()}, input));
+        EXPECT_TRUE(tool.Start({QStringLiteral(TW_FAKE_TOOL), steps, folder.Path()}, input));
         tool.WaitForEnd();
         return tool.Outcome();
     }
@@ -56,7 +56,7 @@ TEST_F(RunningToolTest, KeepsTheOrderInWhichTheStreamsArrive)
 {
     QObject::connect(&tool, &RunningTool::TextArrived, [this] { tool.SendInput("一 2"); });
     const ToolOutcome outcome =
-        Run("echo out1; read a; echo \"<$a>\" >&2; read a; echo out2; read a; echo err2 >&2; read a; exit 3\n", true);
+        Run({"out:out1", "read", "err:<$line>", "read", "out:out2", "read", "err:err2", "read", "exit:3"}, true);
     EXPECT_EQ(outcome.status, ToolOutcome::Status::Finished);
     EXPECT_EQ(outcome.exitCode, 3);
     EXPECT_EQ(arrived, (QList<std::pair<QString, Stream>>{{"out1\n", Stream::Output},
@@ -67,8 +67,7 @@ TEST_F(RunningToolTest, KeepsTheOrderInWhichTheStreamsArrive)
 
 TEST_F(RunningToolTest, SendsEmptyLinesAndEndsInputWhenClosed)
 {
-    EXPECT_TRUE(
-        tool.Start({WriteScript(folder, "tool", "while read a; do echo \"<$a>\"; done; echo end\n"), {}, {}}, true));
+    EXPECT_TRUE(tool.Start({QStringLiteral(TW_FAKE_TOOL), {"echo-lines", "out:end"}, {}}, true));
     tool.SendInput("");
     tool.CloseInput();
     EXPECT_FALSE(tool.AcceptsInput());
@@ -78,11 +77,11 @@ TEST_F(RunningToolTest, SendsEmptyLinesAndEndsInputWhenClosed)
 
 TEST_F(RunningToolTest, NamesEveryEnd)
 {
-    EXPECT_EQ(Run("read a || echo no-input\n").status, ToolOutcome::Status::Finished);
+    EXPECT_EQ(Run({"read-or:no-input"}).status, ToolOutcome::Status::Finished);
     EXPECT_EQ(Text(), "no-input\n") << "without input the tool reads the null device";
-    EXPECT_EQ(Run("kill -SEGV $$\n").status, ToolOutcome::Status::Crashed);
+    EXPECT_EQ(Run({"crash"}).status, ToolOutcome::Status::Crashed);
     QObject::connect(&tool, &RunningTool::TextArrived, &tool, &RunningTool::Abort);
-    const ToolOutcome aborted = Run("echo started; sleep 30\n");
+    const ToolOutcome aborted = Run({"out:started", "sleep:30"});
     EXPECT_EQ(aborted.status, ToolOutcome::Status::Aborted);
     EXPECT_LT(aborted.elapsedMs, 30000);
     RunningTool missing;

@@ -12,8 +12,10 @@ inline QStringList InstalledJdks()
     QStringList jdks;
     if (const std::optional<QString> found = platform::FindJdk())
         jdks << *found;
+#ifndef Q_OS_WIN  // under Wine, the Linux JDK's folder is there too, but not runnable
     const QString temurin = QStringLiteral("/usr/lib/jvm/temurin-25-jdk-amd64/bin/");
     if (QFile::exists(temurin + QStringLiteral("javac")) && !jdks.contains(temurin))
         jdks << temurin;
+#endif
     return jdks;
 }

@@ -1,11 +1,12 @@
 #include "tests/support/JapaneseCorpora.h"
 
+#include "platform/ByteCodec.h"
+
 #include <QDir>
 #include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
-#include <QStringDecoder>
 
 namespace {
 
@@ -21,8 +22,7 @@ QString ReadEucJp(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QStringDecoder decoder("EUC-JP");
-    return decoder.decode(file.readAll());
+    return platform::DecodeLeniently(platform::LegacyCodec::EucJp, file.readAll()).value_or(QString());
 }
 
 }  // namespace
