@@ -18,6 +18,11 @@ std::optional<QString> DecodeStrictly(LegacyCodec codec, QByteArrayView bytes);
 // no table for codec.
 std::optional<QString> DecodeLeniently(LegacyCodec codec, QByteArrayView bytes);
 
+// Text in the encoding the system's programs write when not told otherwise:
+// Windows' ANSI code page (932 on a Japanese system, read as above), the
+// locale's encoding elsewhere.
+QString DecodeSystemText(QByteArrayView bytes);
+
 // The bytes, or nothing when a character has no code in codec.
 std::optional<QByteArray> EncodeStrictly(LegacyCodec codec, QStringView text);
 

@@ -52,7 +52,7 @@ QString DecodeToolOutput(const QByteArray& bytes)
         const qsizetype end = bytes.indexOf('\n', start);
         const qsizetype stop = end < 0 ? bytes.size() : end + 1;
         const QByteArray line = bytes.sliced(start, stop - start);
-        text += IsValidUtf8(line) ? QString::fromUtf8(line) : FromCp932(line);
+        text += IsValidUtf8(line) ? QString::fromUtf8(line) : DecodeSystemText(line);
         start = stop;
     }
     return text;

@@ -23,14 +23,20 @@ sudo_cmd=""
 install_packages() {
   local packages=(g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth ninja-build cmake
                   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgtest-dev
-                  openjdk-17-jdk-headless zip dpkg-dev)
+                  openjdk-17-jdk-headless zip dpkg-dev locales)
   local missing=()
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
-  [ ${#missing[@]} -eq 0 ] && return
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  if [ ${#missing[@]} -gt 0 ]; then
+    $sudo_cmd apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+  # Wine takes its code page from the locale: the tests run as on a Japanese system.
+  if ! locale -a | grep -qi '^ja_JP\.utf-\?8$'; then
+    $sudo_cmd sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+    $sudo_cmd locale-gen >/dev/null
+  fi
 }
 
 # Debian's source of the Qt the host has, fetched once beside the cache.

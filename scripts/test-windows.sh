@@ -9,6 +9,8 @@ qt_prefix=$(realpath "$2")
 runtime=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
 
 export WINEPREFIX=$build/wine WINEARCH=win64 WINEDEBUG=-all
+# As on a Japanese Windows: code page 932, where a JDK writes CP932.
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 # No Mono or Gecko installers: Tarnwick needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # The DLLs are found on Wine's PATH, the platform plug-in through Qt's variable.

@@ -26,6 +26,8 @@ std::optional<QString> DecodeStrictly(LegacyCodec codec, QByteArrayView bytes) {
 
 std::optional<QString> DecodeLeniently(LegacyCodec codec, QByteArrayView bytes) { return Decode(codec, bytes, false); }
 
+QString DecodeSystemText(QByteArrayView bytes) { return QString::fromLocal8Bit(bytes); }
+
 namespace {
 
 std::optional<QByteArray> Encode(LegacyCodec codec, QStringView text, bool strict)

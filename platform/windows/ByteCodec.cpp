@@ -66,6 +66,14 @@ std::optional<QString> DecodeLeniently(LegacyCodec codec, QByteArrayView bytes)
     return text;
 }
 
+// A JDK writes into a pipe in native.encoding, which is the ANSI code page.
+QString DecodeSystemText(QByteArrayView bytes)
+{
+    if (::GetACP() == 932)
+        return DecodeLeniently(LegacyCodec::Cp932, bytes).value_or(QString());
+    return QString::fromLocal8Bit(bytes);
+}
+
 namespace {
 
 // Strictly: a character that takes the default "?" is an error.

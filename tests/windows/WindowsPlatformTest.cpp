@@ -7,6 +7,7 @@
 #include "platform/JdkLocator.h"
 #include "platform/Processes.h"
 #include "platform/Terminal.h"
+#include "platform/TextCodec.h"
 #include "platform/windows/JdkRegistry.h"
 
 #include "tests/support/TempFolder.h"
@@ -91,6 +92,15 @@ TEST(WindowsCodePages, AgreeWithTheJapaneseEncodings)
     EXPECT_EQ(DecodeStrictly(LegacyCodec::Cp932, "\x83"), std::nullopt);              // a lone lead byte
     EXPECT_EQ(EncodeStrictly(LegacyCodec::Cp932, QStringLiteral("☃")), std::nullopt);
     EXPECT_EQ(EncodeLeniently(LegacyCodec::Cp932, QStringLiteral("a☃")), QByteArray("a?"));
+}
+
+// A line of UTF-8 and one in the system's code page, as a JDK on a Japanese
+// system writes it (scripts/test-windows.sh runs Wine in a Japanese locale).
+TEST(WindowsCodePages, ToolOutputThatIsNotUtf8IsReadInTheSystemsCodePage)
+{
+    ASSERT_EQ(::GetACP(), 932u);
+    EXPECT_EQ(DecodeToolOutput("\xe3\x83\x86\xe3\x82\xb9\xe3\x83\x88\n\x83\x65\x83\x58\x83\x67\r\n\x83\n"),
+              QStringLiteral("テスト\nテスト\r\n\uFFFD\n"));
 }
 
 TEST(WindowsFiles, OneLockHolderAndOneIdentityPerFile)
